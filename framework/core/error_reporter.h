@@ -1,0 +1,100 @@
+#pragma once
+// ErrorReporter: numbered messages with a title and a text holding the placeholders "%Message",
+// "%Field", "%File" and "%Key"/"%KeyName", shown in a message box for the calling thread.
+// One reporter serves the whole process; the context it fills and quotes (field, file, key and
+// message texts, the last file error) and the stack of procedure names are the calling thread's.
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zrv {
+
+// Message-box buttons; a message's answer is one of them.
+enum Button : unsigned {
+    ButtonOk = 1,
+    ButtonYes = 2,
+    ButtonNo = 4,
+    ButtonCancel = 8,
+    ButtonRetry = 16,
+    ButtonAbort = 32,
+    ButtonIgnore = 64,
+};
+
+enum class MessageIcon { None, Information, Question, Exclamation, Hand };
+
+struct MessageDefinition {
+    int number = 0;
+    std::string title;
+    std::string text;
+    MessageIcon icon = MessageIcon::Exclamation;
+    unsigned buttons = ButtonOk;
+    Button default_button = ButtonOk;
+    bool fatal = false;
+};
+
+// The calling thread's error context, filled by the store and the field checks.
+struct ThreadErrorStatus {
+    std::string field_name;    // %Field
+    std::string file_name;     // %File: the table's label
+    std::string key_name;      // %Key: a key's registered description
+    std::string message_text;  // %Message
+    int save_error = 0;        // the last file error: code and text
+    std::string save_error_text;
+    std::string save_error_file;
+    int prev_error_id = 0;
+    MessageDefinition current;  // the message being shown
+};
+
+class ErrorReporter {
+public:
+    ErrorReporter();  // holds the default message table from the start
+    // Loads the default message table.
+    void initialize();
+
+    // The procedure-name stack of the calling thread.
+    void track_procedure(std::string_view name);
+    void untrack_procedure();
+    std::string current_procedure() const;
+
+    // Raise a message for the calling thread; returns the button that answered it.
+    Button raise(int number);
+    Button raise_with_text(int number, std::string_view message_text);
+    void set_message_field(std::string_view field_name);
+    void set_file_name(std::string_view file_name);
+    void set_key_name(std::string_view key_name);
+    // Records the last file error of the calling thread (the store does this on every failure).
+    void set_file_error(int code, std::string_view text, std::string_view file);
+
+    ThreadErrorStatus& status();  // the calling thread's context
+    const MessageDefinition* definition(int number) const;
+    // The texts a raise would show, placeholders filled from the calling thread's context.
+    std::string format(std::string_view text) const;
+
+    // Every message raised so far, newest last (for the headless driver and diagnostics).
+    struct Raised {
+        int number;
+        std::string title;
+        std::string text;
+        std::string procedure;
+    };
+    std::vector<Raised> history() const;
+    void clear_history();
+
+    // Who shows the message box: the window engine installs itself here. With none installed
+    // (a program without windows, or a test without an engine) a raise is only recorded and
+    // answers with the message's default button.
+    using MessageBoxHandler = Button (*)(const MessageDefinition& message, const std::string& title,
+                                          const std::string& text);
+    void set_message_box_handler(MessageBoxHandler handler);
+
+private:
+    mutable std::mutex mutex_;
+    std::vector<MessageDefinition> messages_;
+    std::vector<Raised> history_;
+    MessageBoxHandler handler_ = nullptr;
+};
+
+ErrorReporter& app_error_reporter();  // the process-wide AppErrorReporter
+
+}  // namespace zrv

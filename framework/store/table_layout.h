@@ -1,0 +1,70 @@
+#pragma once
+// The shape of one table as the store needs it: fields in record order with their kinds,
+// sizes and offsets, memos, and keys. The data dictionary declares a TableLayout for each of
+// the 23 tables; the store derives columns, indexes and record buffers from it.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zrv::store {
+
+enum class FieldKind : std::uint8_t {
+    Text,     // Text(n): n bytes, blank-padded, no terminator
+    Long,     // signed 32-bit, little-endian
+    Decimal,  // Decimal(d,p): packed decimal, (d+1)/2 bytes
+    Real,     // IEEE double
+    Date,     // day, month, 16-bit year
+    Time,     // hours, minutes, seconds, hundredths
+    Byte,     // unsigned 8-bit
+    Group,    // spans the fields that follow it at the next depth; no bytes of its own
+};
+
+struct FieldLayout {
+    std::string name;    // with prefix, as declared ("SB:IDCombate"); matched without regard to case
+    FieldKind kind;
+    int size = 0;        // bytes in the record (0 for a group)
+    int digits = 0;      // Decimal: d
+    int places = 0;      // Decimal: p
+    int offset = 0;      // from the start of the record
+    int depth = 0;       // 0 at the top level, +1 inside each group
+    int group = -1;      // index of the enclosing group field, -1 at the top level
+};
+
+struct MemoLayout {
+    std::string name;  // "SB:ShikakuAkaMO"
+    int size = 0;      // Memo(n): at most n characters
+};
+
+struct KeyComponent {
+    int field = 0;            // index into TableLayout::fields
+    bool descending = false;
+};
+
+struct KeyLayout {
+    std::string name;         // "SB:KeyIDCombate"
+    std::string description;  // the registered description that messages use ("KeyIDCombate")
+    std::vector<KeyComponent> components;
+    bool unique = false;
+    bool primary = false;
+    bool optional = false;
+    bool auto_number = false;  // only the first key of a table
+    // every key compares text without regard to case
+};
+
+struct TableLayout {
+    std::string name;         // "ScoreBoard"
+    std::string prefix;       // "SB"
+    std::string stored_name;  // "scoreboard": the file in the current folder (the store adds its extension)
+    std::string label;        // the name messages use ("ScoreBoard")
+    int record_size = 0;      // bytes, memos excluded
+    std::vector<FieldLayout> fields;
+    std::vector<MemoLayout> memos;
+    std::vector<KeyLayout> keys;
+
+    // Index of a field or key by name, without regard to case; -1 when none.
+    int field_index(std::string_view field_name) const;
+    int key_index(std::string_view key_name) const;
+};
+
+}  // namespace zrv::store
