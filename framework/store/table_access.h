@@ -1,0 +1,162 @@
+#pragma once
+// TableAccess: the file manager of one table on one thread. It owns the table's record buffer
+// and reaches the table's file through the thread's store context (one SQLite connection per
+// thread and table). The data dictionary subclasses it per table and overrides the hooks.
+//
+// Every operation sets the error code and text of the last operation (error(), error_text())
+// and, on failure, the thread's last file error in the error reporter. Failures reach the
+// operator as the store's numbered messages; none is thrown.
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/store/record_buffer.h"
+#include "framework/store/table_layout.h"
+
+namespace zrv::store {
+
+class TableFile;  // the thread's open file of one table (store_context.h)
+
+enum class StoreError : int {
+    None = 0,
+    NotFound,          // no record with that key / position
+    NotOpen,           // the file could not be opened
+    AccessDenied,      // opened for reading only
+    CreateFailed,      // the missing file could not be created
+    InvalidFile,       // not a table file of this layout; left unchanged
+    KeysDamaged,       // the keys could not be rebuilt
+    DuplicateKey,      // a unique key would be taken twice
+    ChangedElsewhere,  // another program changed the record since it was read
+    DeletedElsewhere,  // another program deleted the record since it was read
+    Busy,              // no transaction could be started in time
+    NumberingFailed,   // no new number could be given
+    CheckFailed,       // a field check refused the record
+    ValueDoesNotFit,   // a value of the buffer cannot be stored in its column
+    NoCurrentRecord,   // update without a record read first
+    Other,             // any other SQLite error (text says which)
+};
+
+enum class UseMode { Initialize, Use };
+
+// Names the expressions of the screens can reach (a list's search and colour expressions).
+class FieldBindings {
+public:
+    struct Binding {
+        std::string name;
+        class TableAccess* table = nullptr;
+        int field = -1;  // record field, or -1 for a memo
+        int memo = -1;
+        int size = 0;    // memo: its size in characters
+    };
+    void bind_field(std::string_view name, TableAccess& table, int field);
+    void bind_memo(std::string_view name, TableAccess& table, int memo, int size);
+    const Binding* find(std::string_view name) const;  // without regard to case
+    const std::vector<Binding>& all() const { return bindings_; }
+
+private:
+    std::vector<Binding> bindings_;
+};
+
+class TableAccess {
+public:
+    explicit TableAccess(const TableLayout& layout);
+    virtual ~TableAccess();
+    TableAccess(const TableAccess&) = delete;
+    TableAccess& operator=(const TableAccess&) = delete;
+
+    // ---- hooks for the data dictionary ------------------------------------------------------
+    // Build time: file closed, opened lazily.
+    virtual void initialize();
+    // Release time: closes the file if this object has it open.
+    virtual void shutdown();
+    // Before any operation on the file. The base opens the file (lazily, once).
+    virtual void use_table(UseMode mode = UseMode::Use);
+    // Binds every record field under its full name; tables with memos add them after.
+    virtual void bind_fields(FieldBindings& bindings);
+    // New-record defaults, after the buffer was cleared (none by default).
+    virtual void prime_new_record();
+    // Field check: 0 when the value is accepted. `report` says whether a failure is shown.
+    virtual int validate_field(int field, bool report);
+
+    // ---- helpers for the hooks --------------------------------------------------------------
+    void bind_record_fields(FieldBindings& bindings);
+    void bind_memos(FieldBindings& bindings);
+
+    // ---- state ------------------------------------------------------------------------------
+    const TableLayout& layout() const { return *layout_; }
+    RecordBuffer& record() { return record_; }
+    const RecordBuffer& record() const { return record_; }
+    // The name messages use for the file (the table's label unless set otherwise).
+    const std::string& file_label() const { return label_; }
+    void set_file_label(std::string label) { label_ = std::move(label); }
+    bool is_open() const { return file_ != nullptr; }
+    bool read_only() const;
+
+    StoreError error() const { return error_; }
+    const std::string& error_text() const { return error_text_; }
+    // Values of the last record read that did not fit their fields (they were cleared), as
+    // "field: reason"; empty when every value fitted.
+    const std::vector<std::string>& unfit_values() const { return unfit_; }
+
+    // ---- operations -------------------------------------------------------------------------
+    // Opens the file (create when missing, check its layout and keys). Each open is matched by
+    // a close; the thread's connection closes with its last user.
+    bool open();
+    void close();
+
+    // The first record in key order whose key equals the buffer's key fields. NotFound leaves
+    // the buffer as it was.
+    bool get_by_key(int key);
+    // get_by_key; when nothing is found the buffer is cleared.
+    bool fetch_or_clear(int key);
+    // Reads the record at a position (its row id, as a RecordView gives it).
+    bool get_by_position(std::int64_t position);
+    // The position of the record last read or written (0 when none).
+    std::int64_t position() const { return position_; }
+
+    // Clears the buffer (keeping the fields listed, set beforehand from a range limit), applies
+    // the defaults, numbers the first key (highest value + 1, 1 in an empty table) and adds the
+    // record at once, all in one write transaction. Three failed attempts ask, with message 38,
+    // whether to try again.
+    bool prepare_new_record(std::span<const int> keep_fields = {});
+    // Deletes the record prepare_new_record added (an insert that was cancelled).
+    bool undo_autonumber();
+    bool has_reserved_record() const { return reserved_ != 0; }
+
+    // Runs the field checks in record order; the first failure is the only one reported.
+    // Returns its result (0 when every field is accepted).
+    int validate_record();
+    // Completes an insert: writes the record numbering added (never adds a second) or, without
+    // one, adds the record. Checks first; nothing is written when one fails.
+    bool insert();
+    // Writes the changed record back in a transaction, unless another program changed or
+    // deleted it since it was read (message 7 / 8; the record is read again).
+    bool update();
+
+    // Current highest value of a key's first field (0 when empty); for tools and tests.
+    std::int64_t highest_value(int key);
+
+protected:
+    void set_error(StoreError error, std::string text = {});
+
+private:
+    friend class RecordView;
+    friend class TableStoreInternals;
+
+    const TableLayout* layout_;
+    RecordBuffer record_;
+    std::unique_ptr<RecordBuffer> last_read_;  // the record as last read, for update
+    std::string label_;
+    TableFile* file_ = nullptr;  // owned by the thread's store context
+    bool initialized_ = false;
+    std::int64_t position_ = 0;
+    std::int64_t reserved_ = 0;  // row id of the record numbering added
+    StoreError error_ = StoreError::None;
+    std::string error_text_;
+    std::vector<std::string> unfit_;
+};
+
+}  // namespace zrv::store
