@@ -5,7 +5,14 @@
 //  - a missing file reads as empty and is created by the first write;
 //  - every SettingsFile on the same path shares one lock, so threads write one after the other;
 //  - the sector list of the section "__Dont_Touch_Me__" is read at open and written back at close.
+// Reading: a line "[name]" starts a section, a line "name=value" is an entry (name and value
+// without their surrounding blanks; the first of two equal entries counts), lines starting
+// with ";" and every other line are kept but never read. A write replaces the whole file at
+// once (a new file, then renamed over the old one), so a reader never sees half a file.
+// Names that cannot be stored (empty, or holding a line break, "=" in an entry name or "]" in
+// a section name) write nothing; a line break in a value is stored as a blank.
 #include <array>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,12 +48,16 @@ public:
     SettingsFile(const SettingsFile&) = delete;
     SettingsFile& operator=(const SettingsFile&) = delete;
 
-    // path is a system text such as ".\Zorvane.INI" (see native_path). Reads the sector list.
+    // path is a system text such as ".\Zorvane.INI" (see native_path). Reads the sector list:
+    // "Sectors" is its length (anything but a whole number reads as 0), but the list never
+    // runs past the last "Sectors_k" present; each entry splits at "," into three fields (a
+    // missing field is empty, the third keeps any further commas). get/put/remove keep
+    // working on that file after close; before any open they read and write nothing.
     void open(std::string_view path, Kind kind = Kind::IniFile);
     void flush();  // nothing to do: entries are written when set
     void close();  // writes the sector list: "Sectors" = count, then "Sectors_1" ... as "a,b,c"
     bool is_open() const { return open_; }
-    const std::string& path() const { return native_; }
+    const std::string& path() const { return native_; }  // the absolute native path, fixed at open
 
     // An entry's value, or nullopt when the section or entry is missing.
     std::optional<std::string> get(std::string_view section, std::string_view entry) const;
@@ -54,6 +65,8 @@ public:
     void put(std::string_view section, std::string_view entry, std::string_view value);
     void remove(std::string_view section, std::string_view entry);
 
+    // Placement numbers that are not whole numbers, or lie outside +-1,000,000 (sizes: 1 to
+    // 1,000,000), read as missing.
     void save_window_placement(std::string_view procedure, const PlacementWindow& window);
     void restore_window_placement(std::string_view procedure, PlacementWindow& window);
 
@@ -63,6 +76,7 @@ private:
     std::string native_;
     bool open_ = false;
     std::vector<Sector> sectors_;
+    std::mutex* lock_ = nullptr;  // shared by every SettingsFile on the same file
 };
 
 }  // namespace zrv

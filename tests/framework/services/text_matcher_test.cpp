@@ -1,0 +1,94 @@
+#include "framework/services/text_matcher.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace zrv {
+namespace {
+
+class TextMatcherTest : public ::testing::Test {
+protected:
+    void SetUp() override { matcher.initialize(); }
+    TextMatcher matcher;
+};
+
+TEST_F(TextMatcherTest, ScoresOfTheListsSearch) {
+    struct Case {
+        const char* query;
+        const char* text;
+        int score;
+    } cases[] = {
+        {"", "anything", 100},
+        {"   ", "", 100},                          // a blank query scores every row alike
+        {"kata", "", 0},
+        {"kata", "    ", 0},
+        {"Kata", "12 45123 KATA Individual", 100},  // case does not matter
+        {"ata", "12 KATA", 100},                    // any part of a word
+        {"karete", "kata karate", 83},              // one edit in six letters
+        {"xyz", "kata karate", 0},
+        {"kata   ", "kata", 100},                   // a blank-padded query
+        {"kata xyz", "kata karate", 65},            // 65 * 100 + 35 * 0
+        {"xyz kata", "kata karate", 35},
+        {"kata karete", "kata karate", 94},         // (65 * 100 + 35 * 83) / 100 = 94.05
+        {"a b c d e f g h i j", "a b c d e f g h i j", 100},
+        {"a b c d e f g h i xx", "a b c d e f g h i j", 99},  // word 10 weighs 1 of 100
+        {"q q q q q q q q q q a", "a", 0},          // the eleventh word is ignored
+        {"a q q q q q q q q q q", "a", 19},         // ten words: only the first hits, 19 of 100
+    };
+    for (const Case& c : cases) EXPECT_EQ(matcher.score(c.query, c.text), c.score) << c.query << " / " << c.text;
+}
+
+TEST_F(TextMatcherTest, OptionsChangeCaseAndWholeWordMatching) {
+    matcher.set_options(TextMatcher::CaseInsensitive, false);
+    EXPECT_EQ(matcher.score("KATA", "KATA"), 100);
+    EXPECT_EQ(matcher.score("kata", "KATA"), 0);
+    EXPECT_EQ(matcher.score("KAtA", "KATA"), 75);  // one letter of four differs
+
+    matcher.set_options(TextMatcher::CaseInsensitive, true);
+    matcher.set_options(TextMatcher::WholeWord, true);
+    EXPECT_EQ(matcher.score("kata", "Kata-Individual"), 100);
+    EXPECT_EQ(matcher.score("ata", "kata"), 75);     // not a whole word: kata less one letter
+    EXPECT_EQ(matcher.score("kata", "katas"), 80);
+    EXPECT_EQ(matcher.score("xyz", "kata"), 0);
+    matcher.set_options(99, false);                 // no such option: nothing changes
+    EXPECT_EQ(matcher.score("ata", "kata"), 75);
+
+    matcher.initialize();
+    EXPECT_EQ(matcher.score("ata", "KATA"), 100);
+}
+
+TEST_F(TextMatcherTest, ScoresStayWithinRangeForOddInput) {
+    const std::string long_text(5000, 'x');
+    const std::string long_word(255, 'y');
+    const std::string cases[][2] = {
+        {long_word, long_text},
+        {std::string("\0\xff\x80", 3), std::string("a\0b\xff", 4)},
+        {"\t\tkata\t", "kata"},
+        {"a b c d e f g h i j k l m n o p q r s t u v w x y z", long_text},
+    };
+    for (const auto& c : cases) {
+        int s = matcher.score(c[0], c[1]);
+        EXPECT_GE(s, 0);
+        EXPECT_LE(s, 100);
+    }
+    EXPECT_EQ(matcher.score("kata", "\t\tkata\t"), 100);
+}
+
+// One matcher for every list's thread: no query mixes with another's.
+TEST_F(TextMatcherTest, ThreadsScoringAtOnceGetTheirOwnScores) {
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t)
+        threads.emplace_back([this, t] {
+            for (int k = 0; k < 2000; ++k) {
+                if (t % 2) ASSERT_EQ(matcher.score("kata xyz", "kata karate"), 65);
+                else ASSERT_EQ(matcher.score("xyz kata", "kata karate"), 35);
+            }
+        });
+    for (std::thread& t : threads) t.join();
+}
+
+}  // namespace
+}  // namespace zrv
