@@ -52,6 +52,8 @@ public:
 
 private:
     std::vector<Row> read(const Cursor* after, bool forward, int rows, bool inclusive);
+    std::optional<Cursor> cursor_at(std::int64_t position);
+    void remember(const std::vector<Row>& page);
 
     TableAccess* table_;
     int key_;

@@ -16,6 +16,8 @@
 #include "framework/store/record_buffer.h"
 #include "framework/store/table_layout.h"
 
+struct sqlite3_stmt;
+
 namespace zrv::store {
 
 class TableFile;  // the thread's open file of one table (store_context.h)
@@ -142,6 +144,9 @@ public:
 protected:
     void set_error(StoreError error, std::string text = {});
 
+    // The file this object has open (nullptr when closed); for the store's own classes.
+    TableFile* file() const { return file_; }
+
 private:
     friend class RecordView;
     friend class TableStoreInternals;
@@ -150,7 +155,18 @@ private:
     RecordBuffer record_;
     std::unique_ptr<RecordBuffer> last_read_;  // the record as last read, for update
     std::string label_;
+    bool ready();
+    bool repaired(int rc);
+    void take_row(sqlite3_stmt* row);
+    int taken_key(std::int64_t own_position);
+    void report_taken_key(int key);
+    void report(StoreError error, int message, const std::string& text);
+    int write_row(std::int64_t& position, std::string& problem);
+
     TableFile* file_ = nullptr;  // owned by the thread's store context
+    int opens_ = 0;
+    int last_rc_ = 0;
+    bool repairing_ = false;
     bool initialized_ = false;
     std::int64_t position_ = 0;
     std::int64_t reserved_ = 0;  // row id of the record numbering added

@@ -1,0 +1,383 @@
+#include "framework/store/record_buffer.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "framework/store/store_internal.h"
+
+namespace zrv::store {
+namespace {
+
+std::int32_t read_i32(std::span<const std::uint8_t> b) {
+    std::uint32_t v = static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
+                      static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
+    return static_cast<std::int32_t>(v);
+}
+
+void write_i32(std::span<std::uint8_t> b, std::int32_t value) {
+    auto v = static_cast<std::uint32_t>(value);
+    for (int i = 0; i < 4; ++i) b[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
+}
+
+double read_real(std::span<const std::uint8_t> b) {
+    double d;
+    std::memcpy(&d, b.data(), sizeof d);
+    return d;
+}
+
+void write_real(std::span<std::uint8_t> b, double d) { std::memcpy(b.data(), &d, sizeof d); }
+
+// Whole number from text: blanks around allowed, empty is 0; nullopt otherwise.
+std::optional<std::int64_t> parse_integer(std::string_view text) {
+    text = detail::trim_blanks(text);
+    if (text.empty()) return 0;
+    auto d = Decimal::parse(text, 9);
+    if (!d || d->units() % 1'000'000'000 != 0) return std::nullopt;
+    return d->units() / 1'000'000'000;
+}
+
+std::string shortest(double d) {
+    char text[400];
+    auto result = std::to_chars(text, text + sizeof text, d);
+    return std::string(text, result.ptr);
+}
+
+std::optional<Decimal> decimal_of_real(double d) {
+    if (!std::isfinite(d)) return std::nullopt;
+    char text[400];
+    auto result = std::to_chars(text, text + sizeof text, d, std::chars_format::fixed);
+    return Decimal::parse(std::string_view(text, static_cast<std::size_t>(result.ptr - text)), Decimal::max_places / 2);
+}
+
+}  // namespace
+
+std::size_t utf8_length(std::string_view text) {
+    std::size_t n = 0;
+    for (char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+RecordBuffer::RecordBuffer(const TableLayout& layout)
+    : layout_(&layout), bytes_(static_cast<std::size_t>(layout.record_size), 0), memos_(layout.memos.size()) {
+    clear();
+}
+
+std::span<std::uint8_t> RecordBuffer::span_of(const FieldLayout& field) {
+    if (field.kind != FieldKind::Group) return std::span(bytes_).subspan(static_cast<std::size_t>(field.offset), static_cast<std::size_t>(field.size));
+    // A group spans from its offset to the end of the last field inside it.
+    std::size_t end = static_cast<std::size_t>(field.offset);
+    int index = static_cast<int>(&field - layout_->fields.data());
+    for (std::size_t i = static_cast<std::size_t>(index) + 1; i < layout_->fields.size(); ++i) {
+        const FieldLayout& inner = layout_->fields[i];
+        if (inner.depth <= field.depth) break;
+        end = std::max(end, static_cast<std::size_t>(inner.offset + inner.size));
+    }
+    end = std::min(end, bytes_.size());
+    return std::span(bytes_).subspan(static_cast<std::size_t>(field.offset), end - static_cast<std::size_t>(field.offset));
+}
+
+std::span<const std::uint8_t> RecordBuffer::span_of(const FieldLayout& field) const {
+    return const_cast<RecordBuffer*>(this)->span_of(field);
+}
+
+void RecordBuffer::clear() {
+    std::fill(bytes_.begin(), bytes_.end(), 0);
+    for (const FieldLayout& field : layout_->fields)
+        if (field.kind == FieldKind::Text) {
+            auto s = span_of(field);
+            std::fill(s.begin(), s.end(), ' ');
+        }
+    for (std::string& m : memos_) m.clear();
+}
+
+void RecordBuffer::clear_field(int field) {
+    const FieldLayout& fl = f(field);
+    if (fl.kind != FieldKind::Group) {
+        auto s = span_of(fl);
+        std::fill(s.begin(), s.end(), fl.kind == FieldKind::Text ? ' ' : 0);
+        return;
+    }
+    for (std::size_t i = static_cast<std::size_t>(field) + 1; i < layout_->fields.size() && layout_->fields[i].depth > fl.depth; ++i)
+        if (layout_->fields[i].kind != FieldKind::Group) clear_field(static_cast<int>(i));
+}
+
+int RecordBuffer::memo_index(std::string_view name) const {
+    for (std::size_t i = 0; i < layout_->memos.size(); ++i)
+        if (detail::same_name(layout_->memos[i].name, name)) return static_cast<int>(i);
+    return -1;
+}
+
+std::string RecordBuffer::get_text(int field) const {
+    const FieldLayout& fl = f(field);
+    auto s = span_of(fl);
+    switch (fl.kind) {
+    case FieldKind::Text:
+    case FieldKind::Group:
+        return latin1_to_utf8(std::string_view(reinterpret_cast<const char*>(s.data()), s.size()));
+    case FieldKind::Long:
+        return std::to_string(read_i32(s));
+    case FieldKind::Byte:
+        return std::to_string(s[0]);
+    case FieldKind::Decimal: {
+        auto d = unpack_decimal(s, fl.places);
+        return d ? d->to_string() : Decimal(0, fl.places).to_string();
+    }
+    case FieldKind::Real:
+        return shortest(read_real(s));
+    case FieldKind::Date:
+        return std::to_string(get_date(field));
+    case FieldKind::Time:
+        return std::to_string(get_time(field));
+    }
+    return {};
+}
+
+bool RecordBuffer::set_text(int field, std::string_view value) {
+    const FieldLayout& fl = f(field);
+    switch (fl.kind) {
+    case FieldKind::Text:
+    case FieldKind::Group: {
+        auto latin = utf8_to_latin1(value);
+        if (!latin) return false;
+        auto s = span_of(fl);
+        std::size_t n = std::min(latin->size(), s.size());
+        std::copy_n(latin->begin(), n, s.begin());
+        std::fill(s.begin() + static_cast<std::ptrdiff_t>(n), s.end(), ' ');
+        return latin->size() <= s.size();
+    }
+    case FieldKind::Long:
+    case FieldKind::Byte:
+    case FieldKind::Date:
+    case FieldKind::Time: {
+        auto v = parse_integer(value);
+        return v && set_integer(field, *v);
+    }
+    case FieldKind::Decimal: {
+        std::string_view t = detail::trim_blanks(value);
+        auto d = t.empty() ? std::optional<Decimal>(Decimal(0, fl.places)) : Decimal::parse(t, fl.places);
+        return d && set_decimal(field, *d);
+    }
+    case FieldKind::Real: {
+        std::string_view t = detail::trim_blanks(value);
+        if (t.empty()) return set_real(field, 0.0);
+        if (t.front() == '+') t.remove_prefix(1);
+        double d = 0;
+        auto result = std::from_chars(t.data(), t.data() + t.size(), d);
+        if (result.ec != std::errc() || result.ptr != t.data() + t.size()) return false;
+        return set_real(field, d);
+    }
+    }
+    return false;
+}
+
+std::int64_t RecordBuffer::get_integer(int field) const {
+    const FieldLayout& fl = f(field);
+    auto s = span_of(fl);
+    switch (fl.kind) {
+    case FieldKind::Long: return read_i32(s);
+    case FieldKind::Byte: return s[0];
+    case FieldKind::Decimal: return get_decimal(field).rounded_integer();
+    case FieldKind::Real: {
+        double d = std::round(read_real(s));
+        return std::isfinite(d) && std::fabs(d) < 9.2e18 ? static_cast<std::int64_t>(d) : 0;
+    }
+    case FieldKind::Date: return get_date(field);
+    case FieldKind::Time: return get_time(field);
+    case FieldKind::Text:
+    case FieldKind::Group: return parse_integer(detail::trim_blanks(get_text(field))).value_or(0);
+    }
+    return 0;
+}
+
+bool RecordBuffer::set_integer(int field, std::int64_t value) {
+    const FieldLayout& fl = f(field);
+    auto s = span_of(fl);
+    switch (fl.kind) {
+    case FieldKind::Long:
+        if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max()) return false;
+        write_i32(s, static_cast<std::int32_t>(value));
+        return true;
+    case FieldKind::Byte:
+        if (value < 0 || value > 255) return false;
+        s[0] = static_cast<std::uint8_t>(value);
+        return true;
+    case FieldKind::Decimal: return set_decimal(field, Decimal::from_integer(value));
+    case FieldKind::Real: return set_real(field, static_cast<double>(value));
+    case FieldKind::Date:
+        return value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max() &&
+               set_date(field, static_cast<std::int32_t>(value));
+    case FieldKind::Time:
+        return value >= 0 && value <= max_standard_time && set_time(field, static_cast<std::int32_t>(value));
+    case FieldKind::Text:
+    case FieldKind::Group: return set_text(field, std::to_string(value));
+    }
+    return false;
+}
+
+Decimal RecordBuffer::get_decimal(int field) const {
+    const FieldLayout& fl = f(field);
+    auto s = span_of(fl);
+    switch (fl.kind) {
+    case FieldKind::Decimal: return unpack_decimal(s, fl.places).value_or(Decimal(0, fl.places));
+    case FieldKind::Real: return decimal_of_real(read_real(s)).value_or(Decimal());
+    case FieldKind::Text:
+    case FieldKind::Group: return Decimal::parse(get_text(field), Decimal::max_places / 2).value_or(Decimal());
+    default: return Decimal::from_integer(get_integer(field));
+    }
+}
+
+bool RecordBuffer::set_decimal(int field, const Decimal& value) {
+    const FieldLayout& fl = f(field);
+    switch (fl.kind) {
+    case FieldKind::Decimal: return pack_decimal(value, fl.digits, fl.places, span_of(fl));
+    case FieldKind::Real: {
+        // Through the exact decimal text, so 0.1 becomes the double nearest to 0.1.
+        double d = 0;
+        std::string t = value.to_string();
+        std::from_chars(t.data(), t.data() + t.size(), d);
+        return set_real(field, d);
+    }
+    case FieldKind::Text:
+    case FieldKind::Group: return set_text(field, value.to_string());
+    default: {
+        if (value.rescaled(0) != value) return false;  // not a whole number
+        return set_integer(field, value.rounded_integer());
+    }
+    }
+}
+
+double RecordBuffer::get_real(int field) const {
+    const FieldLayout& fl = f(field);
+    if (fl.kind == FieldKind::Real) return read_real(span_of(fl));
+    std::string t = fl.kind == FieldKind::Text ? std::string(detail::trim_blanks(get_text(field))) : get_decimal(field).to_string();
+    double d = 0;
+    std::from_chars(t.data(), t.data() + t.size(), d);
+    return d;
+}
+
+bool RecordBuffer::set_real(int field, double value) {
+    const FieldLayout& fl = f(field);
+    if (fl.kind == FieldKind::Real) {
+        if (!std::isfinite(value)) return false;
+        write_real(span_of(fl), value);
+        return true;
+    }
+    if (fl.kind == FieldKind::Text || fl.kind == FieldKind::Group) return set_text(field, shortest(value));
+    auto d = decimal_of_real(value);
+    if (!d) return false;
+    if (fl.kind == FieldKind::Decimal) return set_decimal(field, *d);
+    return set_decimal(field, *d->rescaled(0));  // whole-number fields round half away from zero
+}
+
+std::int32_t RecordBuffer::get_date(int field) const {
+    const FieldLayout& fl = f(field);
+    if (fl.kind != FieldKind::Date) return static_cast<std::int32_t>(get_integer(field));
+    auto s = span_of(fl);
+    int year = s[2] | s[3] << 8;
+    return date_serial(year, s[1], s[0]);
+}
+
+bool RecordBuffer::set_date(int field, std::int32_t serial) {
+    const FieldLayout& fl = f(field);
+    if (fl.kind != FieldKind::Date) return set_integer(field, serial);
+    auto s = span_of(fl);
+    if (serial == 0) {
+        std::fill(s.begin(), s.end(), 0);
+        return true;
+    }
+    auto d = civil_from_serial(serial);
+    if (!d) return false;
+    s[0] = static_cast<std::uint8_t>(d->day);
+    s[1] = static_cast<std::uint8_t>(d->month);
+    s[2] = static_cast<std::uint8_t>(d->year & 0xFF);
+    s[3] = static_cast<std::uint8_t>(d->year >> 8);
+    return true;
+}
+
+std::int32_t RecordBuffer::get_time(int field) const {
+    const FieldLayout& fl = f(field);
+    if (fl.kind != FieldKind::Time) return static_cast<std::int32_t>(get_integer(field));
+    auto s = span_of(fl);
+    if (s[0] == 0 && s[1] == 0 && s[2] == 0 && s[3] == 0) return 0;
+    return standard_time(s[0], s[1], s[2], s[3]);
+}
+
+bool RecordBuffer::set_time(int field, std::int32_t standard) {
+    const FieldLayout& fl = f(field);
+    if (fl.kind != FieldKind::Time) return set_integer(field, standard);
+    auto s = span_of(fl);
+    if (standard == 0) {
+        std::fill(s.begin(), s.end(), 0);
+        return true;
+    }
+    auto t = time_from_standard(standard);
+    if (!t) return false;
+    s[0] = static_cast<std::uint8_t>(t->hours);
+    s[1] = static_cast<std::uint8_t>(t->minutes);
+    s[2] = static_cast<std::uint8_t>(t->seconds);
+    s[3] = static_cast<std::uint8_t>(t->hundredths);
+    return true;
+}
+
+std::string RecordBuffer::get_text(std::string_view name) const {
+    int i = field_index(name);
+    if (i >= 0) return get_text(i);
+    int m = memo_index(name);
+    return m >= 0 ? memo(m) : std::string();
+}
+
+bool RecordBuffer::set_text(std::string_view name, std::string_view value) {
+    int i = field_index(name);
+    if (i >= 0) return set_text(i, value);
+    int m = memo_index(name);
+    return m >= 0 && set_memo(m, value);
+}
+
+std::int64_t RecordBuffer::get_integer(std::string_view name) const {
+    int i = field_index(name);
+    return i >= 0 ? get_integer(i) : 0;
+}
+
+bool RecordBuffer::set_integer(std::string_view name, std::int64_t value) {
+    int i = field_index(name);
+    return i >= 0 && set_integer(i, value);
+}
+
+Decimal RecordBuffer::get_decimal(std::string_view name) const {
+    int i = field_index(name);
+    return i >= 0 ? get_decimal(i) : Decimal();
+}
+
+bool RecordBuffer::set_decimal(std::string_view name, const Decimal& value) {
+    int i = field_index(name);
+    return i >= 0 && set_decimal(i, value);
+}
+
+bool RecordBuffer::set_memo(int memo, std::string_view text) {
+    const MemoLayout& ml = layout_->memos.at(static_cast<std::size_t>(memo));
+    if (utf8_length(text) > static_cast<std::size_t>(ml.size)) return false;
+    memos_[static_cast<std::size_t>(memo)] = text;
+    return true;
+}
+
+bool RecordBuffer::field_is_valid(int field) const {
+    const FieldLayout& fl = f(field);
+    auto s = span_of(fl);
+    switch (fl.kind) {
+    case FieldKind::Decimal: return unpack_decimal(s, fl.places).has_value();
+    case FieldKind::Real: return std::isfinite(read_real(s));
+    case FieldKind::Date: return std::all_of(s.begin(), s.end(), [](auto b) { return b == 0; }) || get_date(field) != 0;
+    case FieldKind::Time: return std::all_of(s.begin(), s.end(), [](auto b) { return b == 0; }) || get_time(field) != 0;
+    default: return true;
+    }
+}
+
+bool operator==(const RecordBuffer& a, const RecordBuffer& b) {
+    return a.layout_ == b.layout_ && a.bytes_ == b.bytes_ && a.memos_ == b.memos_;
+}
+
+}  // namespace zrv::store

@@ -1,0 +1,548 @@
+#include "framework/store/table_access.h"
+
+#include <algorithm>
+
+#include "framework/core/error_reporter.h"
+#include "framework/store/store_context.h"
+#include "framework/store/store_internal.h"
+#include "framework/store/table_file.h"
+
+namespace zrv::store {
+
+bool store_context_gone();  // store_context.cpp
+
+class TableStoreInternals {
+public:
+    static void detach(TableAccess& t) { t.file_ = nullptr; t.opens_ = 0; }
+};
+
+void detach_user(TableAccess& user) { TableStoreInternals::detach(user); }
+
+namespace {
+
+int primary(int rc) { return rc & 0xFF; }
+
+// Rolls back unless committed.
+class WriteTransaction {
+public:
+    explicit WriteTransaction(TableFile& file) : file_(file) {}
+    ~WriteTransaction() {
+        if (active_) sqlite3_exec(file_.db(), "ROLLBACK", nullptr, nullptr, nullptr);
+    }
+    // BEGIN IMMEDIATE, waiting at most `wait` for another writer.
+    int begin(std::chrono::milliseconds wait) {
+        sqlite3_busy_timeout(file_.db(), static_cast<int>(wait.count()));
+        int rc = sqlite3_exec(file_.db(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+        sqlite3_busy_timeout(file_.db(), static_cast<int>(file_.options().busy_timeout.count()));
+        active_ = rc == SQLITE_OK;
+        return rc;
+    }
+    int commit() {
+        int rc = sqlite3_exec(file_.db(), "COMMIT", nullptr, nullptr, nullptr);
+        if (rc == SQLITE_OK) active_ = false;
+        return rc;
+    }
+
+private:
+    TableFile& file_;
+    bool active_ = false;
+};
+
+std::string key_condition(const TableFile& file, const KeyLayout& key, int first_parameter) {
+    std::string sql;
+    for (std::size_t i = 0; i < key.components.size(); ++i) {
+        if (i) sql += " AND ";
+        sql += file.column_of_field(key.components[i].field) + " = ?" + std::to_string(first_parameter + static_cast<int>(i));
+    }
+    return sql;
+}
+
+void bind_key(const TableFile& file, sqlite3_stmt* s, const KeyLayout& key, const RecordBuffer& record, int first_parameter) {
+    for (std::size_t i = 0; i < key.components.size(); ++i)
+        file.bind_value(s, first_parameter + static_cast<int>(i), record, key.components[i].field);
+}
+
+}  // namespace
+
+// ---- field bindings -------------------------------------------------------------------------
+
+void FieldBindings::bind_field(std::string_view name, TableAccess& table, int field) {
+    bindings_.push_back({std::string(name), &table, field, -1, 0});
+}
+
+void FieldBindings::bind_memo(std::string_view name, TableAccess& table, int memo, int size) {
+    bindings_.push_back({std::string(name), &table, -1, memo, size});
+}
+
+const FieldBindings::Binding* FieldBindings::find(std::string_view name) const {
+    for (const Binding& b : bindings_)
+        if (detail::same_name(b.name, name)) return &b;
+    return nullptr;
+}
+
+// ---- life cycle and hooks -------------------------------------------------------------------
+
+TableAccess::TableAccess(const TableLayout& layout)
+    : layout_(&layout), record_(layout), label_(layout.label.empty() ? layout.name : layout.label) {}
+
+TableAccess::~TableAccess() {
+    if (!store_context_gone()) shutdown();
+}
+
+void TableAccess::initialize() {
+    shutdown();
+    initialized_ = false;
+    record_.clear();
+}
+
+void TableAccess::shutdown() {
+    while (file_) close();
+    reserved_ = 0;
+}
+
+void TableAccess::use_table(UseMode mode) {
+    initialized_ = true;
+    if (mode == UseMode::Use && !file_) open();
+}
+
+void TableAccess::bind_fields(FieldBindings& bindings) { bind_record_fields(bindings); }
+void TableAccess::prime_new_record() {}
+int TableAccess::validate_field(int, bool) { return 0; }
+
+void TableAccess::bind_record_fields(FieldBindings& bindings) {
+    for (std::size_t i = 0; i < layout_->fields.size(); ++i) bindings.bind_field(layout_->fields[i].name, *this, static_cast<int>(i));
+}
+
+void TableAccess::bind_memos(FieldBindings& bindings) {
+    for (std::size_t i = 0; i < layout_->memos.size(); ++i)
+        bindings.bind_memo(layout_->memos[i].name, *this, static_cast<int>(i), layout_->memos[i].size);
+}
+
+bool TableAccess::read_only() const { return file_ && file_->read_only(); }
+
+void TableAccess::set_error(StoreError error, std::string text) {
+    error_ = error;
+    error_text_ = std::move(text);
+    if (error != StoreError::None) app_error_reporter().set_file_error(static_cast<int>(error), error_text_, label_);
+}
+
+bool TableAccess::open() {
+    if (file_) {
+        ++opens_;
+        set_error(StoreError::None);
+        return true;
+    }
+    StoreContext& context = thread_store();
+    TableFile* file = context.acquire(*layout_, label_);
+    if (!file->db()) {
+        OpenResult r = file->open();
+        if (r.error != StoreError::None) {
+            context.release(file);
+            set_error(r.error, r.text);
+            return false;
+        }
+    }
+    file->users.push_back(this);
+    file_ = file;
+    opens_ = 1;
+    set_error(file->read_only() ? StoreError::AccessDenied : StoreError::None, file->read_only() ? "opened for reading only" : "");
+    error_ = StoreError::None;  // reading works; the message said the rest
+    return true;
+}
+
+void TableAccess::close() {
+    if (!file_) return;
+    if (--opens_ > 0) return;
+    TableFile* file = file_;
+    file_ = nullptr;
+    file->users.erase(std::remove(file->users.begin(), file->users.end(), this), file->users.end());
+    if (file->users.empty()) {
+        file->close();
+        thread_store().release(file);
+    }
+}
+
+bool TableAccess::ready() {
+    use_table(UseMode::Use);
+    if (file_ && file_->db()) return true;
+    if (error_ == StoreError::None) set_error(StoreError::NotOpen, "the file is not open");
+    return false;
+}
+
+// Damaged keys found by an operation: rebuild once and tell whether to run it again.
+bool TableAccess::repaired(int rc) {
+    if (primary(rc) != SQLITE_CORRUPT || repairing_) return false;
+    repairing_ = true;
+    bool ok = file_->rebuild_keys();
+    repairing_ = false;
+    return ok;
+}
+
+void TableAccess::take_row(sqlite3_stmt* row) {
+    unfit_.clear();
+    file_->decode_row(row, record_, unfit_);
+    position_ = sqlite3_column_int64(row, 0);
+    last_read_ = std::make_unique<RecordBuffer>(record_);
+    if (!unfit_.empty()) {
+        std::string text;
+        for (const std::string& u : unfit_) text += (text.empty() ? "" : "; ") + u;
+        app_error_reporter().set_file_error(static_cast<int>(StoreError::ValueDoesNotFit), text, label_);
+    }
+}
+
+// ---- reading --------------------------------------------------------------------------------
+
+bool TableAccess::get_by_key(int key) {
+    if (!ready()) return false;
+    if (key < 0 || key >= static_cast<int>(layout_->keys.size())) {
+        set_error(StoreError::Other, "no such key");
+        return false;
+    }
+    const KeyLayout& k = layout_->keys[static_cast<std::size_t>(key)];
+    const std::string sql = "SELECT " + file_->select_list() + " FROM " + quote_identifier(file_->table_name()) + " WHERE " +
+                            key_condition(*file_, k, 1) + " ORDER BY " + file_->order_by(key, true) + " LIMIT 1";
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        sqlite3_stmt* s = file_->statement(sql);
+        if (!s) {
+            set_error(StoreError::Other, file_->errmsg());
+            return false;
+        }
+        bind_key(*file_, s, k, record_, 1);
+        int rc = sqlite3_step(s);
+        if (rc == SQLITE_ROW) {
+            take_row(s);
+            sqlite3_reset(s);
+            set_error(StoreError::None);
+            return true;
+        }
+        sqlite3_reset(s);
+        if (rc == SQLITE_DONE) {
+            set_error(StoreError::NotFound, "no record with that key");
+            return false;
+        }
+        if (attempt == 0 && repaired(rc)) continue;
+        set_error(primary(rc) == SQLITE_BUSY ? StoreError::Busy : StoreError::Other, sqlite3_errmsg(file_->db()));
+        return false;
+    }
+    return false;
+}
+
+bool TableAccess::fetch_or_clear(int key) {
+    if (get_by_key(key)) return true;
+    record_.clear();
+    return false;
+}
+
+bool TableAccess::get_by_position(std::int64_t position) {
+    if (!ready()) return false;
+    const std::string sql = "SELECT " + file_->select_list() + " FROM " + quote_identifier(file_->table_name()) + " WHERE rowid = ?1";
+    sqlite3_stmt* s = file_->statement(sql);
+    if (!s) {
+        set_error(StoreError::Other, file_->errmsg());
+        return false;
+    }
+    sqlite3_bind_int64(s, 1, position);
+    int rc = sqlite3_step(s);
+    if (rc == SQLITE_ROW) take_row(s);
+    sqlite3_reset(s);
+    if (rc == SQLITE_ROW) set_error(StoreError::None);
+    else if (rc == SQLITE_DONE) set_error(StoreError::NotFound, "no record at that position");
+    else set_error(StoreError::Other, sqlite3_errmsg(file_->db()));
+    return rc == SQLITE_ROW;
+}
+
+std::int64_t TableAccess::highest_value(int key) {
+    if (!ready() || layout_->keys.empty()) return 0;
+    int field = layout_->keys.at(static_cast<std::size_t>(key)).components.at(0).field;
+    bool text = layout_->fields[static_cast<std::size_t>(field)].kind == FieldKind::Text;
+    std::string column = file_->column_of_field(field);
+    std::string sql = "SELECT max(" + (text ? "CAST(" + column + " AS INTEGER)" : column) + ") FROM " + quote_identifier(file_->table_name());
+    sqlite3_stmt* s = file_->statement(sql);
+    std::int64_t highest = 0;
+    int rc = s ? sqlite3_step(s) : SQLITE_ERROR;
+    if (rc == SQLITE_ROW && sqlite3_column_type(s, 0) != SQLITE_NULL) {
+        auto d = Decimal::parse(reinterpret_cast<const char*>(sqlite3_column_text(s, 0)), 9);
+        highest = d ? d->rescaled(0)->units() : sqlite3_column_int64(s, 0);
+    }
+    if (s) sqlite3_reset(s);
+    last_rc_ = rc;
+    return highest;
+}
+
+// ---- checks ---------------------------------------------------------------------------------
+
+int TableAccess::validate_record() {
+    for (std::size_t i = 0; i < layout_->fields.size(); ++i) {
+        if (layout_->fields[i].kind == FieldKind::Group) continue;
+        if (int result = validate_field(static_cast<int>(i), true); result != 0) {
+            set_error(StoreError::CheckFailed, "the value of " + layout_->fields[i].name + " was refused");
+            return result;
+        }
+    }
+    return 0;
+}
+
+// A unique key of the buffer that another record already holds; -1 when none.
+int TableAccess::taken_key(std::int64_t own_position) {
+    for (std::size_t k = 0; k < layout_->keys.size(); ++k) {
+        const KeyLayout& key = layout_->keys[k];
+        if (!key.unique) continue;
+        const std::string sql = "SELECT rowid FROM " + quote_identifier(file_->table_name()) + " WHERE " + key_condition(*file_, key, 2) +
+                                " AND rowid <> ?1 LIMIT 1";
+        sqlite3_stmt* s = file_->statement(sql);
+        if (!s) continue;
+        sqlite3_bind_int64(s, 1, own_position);
+        bind_key(*file_, s, key, record_, 2);
+        int rc = sqlite3_step(s);
+        sqlite3_reset(s);
+        if (rc == SQLITE_ROW) return static_cast<int>(k);
+    }
+    return -1;
+}
+
+void TableAccess::report_taken_key(int key) {
+    ErrorReporter& reporter = app_error_reporter();
+    const KeyLayout& k = layout_->keys[static_cast<std::size_t>(key)];
+    reporter.set_file_name(label_);
+    reporter.set_key_name(k.description.empty() ? k.name : k.description);
+    set_error(StoreError::DuplicateKey, "the key " + (k.description.empty() ? k.name : k.description) + " is taken");
+    reporter.raise(15);
+}
+
+void TableAccess::report(StoreError error, int message, const std::string& text) {
+    set_error(error, text);
+    ErrorReporter& reporter = app_error_reporter();
+    reporter.set_file_name(label_);
+    reporter.raise_with_text(message, text);
+}
+
+// Writes the buffer into the row at `position`, or adds it when `position` is 0; inside the
+// caller's transaction. Returns the SQLite result; the new row id goes to `position`.
+int TableAccess::write_row(std::int64_t& position, std::string& problem) {
+    std::string sql;
+    const std::string table = quote_identifier(file_->table_name());
+    const auto& columns = file_->columns();
+    if (position != 0) {
+        sql = "UPDATE " + table + " SET ";
+        for (std::size_t i = 0; i < columns.size(); ++i) sql += (i ? ", " : "") + quote_identifier(columns[i].name) + " = ?" + std::to_string(i + 2);
+        sql += " WHERE rowid = ?1";
+    } else {
+        sql = "INSERT INTO " + table + " (";
+        std::string values;
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            sql += (i ? ", " : "") + quote_identifier(columns[i].name);
+            values += (i ? ", ?" : "?") + std::to_string(i + 2);
+        }
+        sql += ") VALUES (" + values + ")";
+    }
+    sqlite3_stmt* s = file_->statement(sql);
+    if (!s) {
+        problem = file_->errmsg();
+        return SQLITE_ERROR;
+    }
+    if (!file_->bind_row(s, 2, record_, problem)) return SQLITE_MISMATCH;
+    if (position != 0) sqlite3_bind_int64(s, 1, position);
+    int rc = sqlite3_step(s);
+    sqlite3_reset(s);
+    if (rc != SQLITE_DONE) {
+        problem = sqlite3_errmsg(file_->db());
+        return rc;
+    }
+    if (position == 0) position = sqlite3_last_insert_rowid(file_->db());
+    else if (sqlite3_changes(file_->db()) == 0) return SQLITE_NOTFOUND;
+    return SQLITE_OK;
+}
+
+// ---- new records ----------------------------------------------------------------------------
+
+bool TableAccess::prepare_new_record(std::span<const int> keep_fields) {
+    // Range-limit values survive the clear.
+    std::vector<std::pair<int, std::string>> kept;
+    RecordBuffer before = record_;
+    record_.clear();
+    for (int f : keep_fields) {
+        if (f < 0 || f >= static_cast<int>(layout_->fields.size())) continue;
+        const FieldLayout& fl = layout_->fields[static_cast<std::size_t>(f)];
+        auto from = before.bytes().subspan(static_cast<std::size_t>(fl.offset), static_cast<std::size_t>(fl.size));
+        std::copy(from.begin(), from.end(), record_.bytes().begin() + fl.offset);
+    }
+    prime_new_record();
+    reserved_ = 0;
+    if (!ready()) return false;
+    if (layout_->keys.empty() || !layout_->keys[0].auto_number) {
+        set_error(StoreError::None);
+        return true;
+    }
+    const int field = layout_->keys[0].components.at(0).field;
+    std::string problem;
+    for (int round = 0; round < 3; ++round) {  // each round: three attempts, then ask
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            WriteTransaction transaction(*file_);
+            int rc = transaction.begin(file_->options().busy_timeout);
+            if (rc != SQLITE_OK) {
+                problem = sqlite3_errmsg(file_->db());
+                continue;
+            }
+            std::int64_t next = highest_value(0) + 1;
+            if (primary(last_rc_) != SQLITE_ROW) {
+                problem = sqlite3_errmsg(file_->db());
+                continue;
+            }
+            if (!record_.set_integer(field, next)) {
+                problem = "the next number does not fit " + layout_->fields[static_cast<std::size_t>(field)].name;
+                continue;
+            }
+            if (int taken = taken_key(0); taken >= 0) {
+                report_taken_key(taken);
+                return false;
+            }
+            std::int64_t position = 0;
+            rc = write_row(position, problem);
+            if (rc == SQLITE_MISMATCH) {
+                report(StoreError::ValueDoesNotFit, 4, problem);
+                return false;
+            }
+            if (rc == SQLITE_OK) rc = transaction.commit();
+            if (rc == SQLITE_OK) {
+                reserved_ = position_ = position;
+                last_read_ = std::make_unique<RecordBuffer>(record_);
+                set_error(StoreError::None);
+                return true;
+            }
+            if (problem.empty()) problem = sqlite3_errmsg(file_->db());
+        }
+        set_error(StoreError::NumberingFailed, problem);
+        app_error_reporter().set_file_name(label_);
+        if (app_error_reporter().raise_with_text(38, problem) != ButtonYes) break;
+    }
+    set_error(StoreError::NumberingFailed, problem);
+    return false;
+}
+
+bool TableAccess::undo_autonumber() {
+    if (reserved_ == 0) return true;
+    if (!ready()) return false;
+    const std::string sql = "DELETE FROM " + quote_identifier(file_->table_name()) + " WHERE rowid = ?1";
+    sqlite3_stmt* s = file_->statement(sql);
+    int rc = SQLITE_ERROR;
+    if (s) {
+        sqlite3_bind_int64(s, 1, reserved_);
+        rc = sqlite3_step(s);
+        sqlite3_reset(s);
+    }
+    if (rc != SQLITE_DONE) {
+        set_error(StoreError::Other, file_->errmsg());
+        return false;
+    }
+    reserved_ = 0;
+    position_ = 0;
+    last_read_.reset();
+    set_error(StoreError::None);
+    return true;
+}
+
+bool TableAccess::insert() {
+    if (validate_record() != 0) return false;  // whatever the answer, nothing is written
+    if (!ready()) return false;
+    if (file_->read_only()) {
+        report(StoreError::AccessDenied, 4, "the file is open for reading only");
+        return false;
+    }
+    WriteTransaction transaction(*file_);
+    int rc = transaction.begin(file_->options().transaction_wait);
+    if (rc != SQLITE_OK) {
+        report(StoreError::Busy, 4, sqlite3_errmsg(file_->db()));
+        return false;
+    }
+    if (int taken = taken_key(reserved_); taken >= 0) {
+        report_taken_key(taken);
+        return false;
+    }
+    // The record numbering added is completed in place; if it has gone meanwhile, it is added.
+    std::int64_t position = reserved_;
+    std::string problem;
+    rc = write_row(position, problem);
+    if (rc == SQLITE_NOTFOUND) {
+        position = 0;
+        rc = write_row(position, problem);
+    }
+    if (rc == SQLITE_OK) rc = transaction.commit();
+    if (rc != SQLITE_OK) {
+        if (problem.empty()) problem = sqlite3_errmsg(file_->db());
+        report(rc == SQLITE_MISMATCH ? StoreError::ValueDoesNotFit : StoreError::Other, 4, problem);
+        return false;
+    }
+    reserved_ = 0;
+    position_ = position;
+    last_read_ = std::make_unique<RecordBuffer>(record_);
+    set_error(StoreError::None);
+    return true;
+}
+
+bool TableAccess::update() {
+    if (validate_record() != 0) return false;  // whatever the answer, nothing is written
+    if (!ready()) return false;
+    if (position_ == 0 || !last_read_) {
+        report(StoreError::NoCurrentRecord, 31, "no record was read");
+        return false;
+    }
+    if (file_->read_only()) {
+        report(StoreError::AccessDenied, 31, "the file is open for reading only");
+        return false;
+    }
+    WriteTransaction transaction(*file_);
+    int rc = transaction.begin(file_->options().transaction_wait);
+    if (rc != SQLITE_OK) {
+        report(StoreError::Busy, 27, sqlite3_errmsg(file_->db()));
+        return false;
+    }
+    // The record as it is now, against the record as this thread last read it.
+    const std::string sql = "SELECT " + file_->select_list() + " FROM " + quote_identifier(file_->table_name()) + " WHERE rowid = ?1";
+    sqlite3_stmt* s = file_->statement(sql);
+    if (!s) {
+        report(StoreError::Other, 31, file_->errmsg());
+        return false;
+    }
+    sqlite3_bind_int64(s, 1, position_);
+    rc = sqlite3_step(s);
+    if (rc == SQLITE_DONE) {
+        sqlite3_reset(s);
+        report(StoreError::DeletedElsewhere, 8, "the record was deleted");
+        return false;
+    }
+    if (rc != SQLITE_ROW) {
+        std::string text = sqlite3_errmsg(file_->db());
+        sqlite3_reset(s);
+        report(StoreError::Other, 31, text);
+        return false;
+    }
+    RecordBuffer now(*layout_);
+    std::vector<std::string> unfit;
+    file_->decode_row(s, now, unfit);
+    sqlite3_reset(s);
+    if (!(now == *last_read_)) {
+        record_ = now;
+        last_read_ = std::make_unique<RecordBuffer>(now);
+        unfit_ = unfit;
+        report(StoreError::ChangedElsewhere, 7, "the record was changed by another program");
+        return false;
+    }
+    if (int taken = taken_key(position_); taken >= 0) {
+        report_taken_key(taken);
+        return false;
+    }
+    std::int64_t position = position_;
+    std::string problem;
+    rc = write_row(position, problem);
+    if (rc == SQLITE_OK) rc = transaction.commit();
+    if (rc != SQLITE_OK) {
+        if (problem.empty()) problem = sqlite3_errmsg(file_->db());
+        report(rc == SQLITE_MISMATCH ? StoreError::ValueDoesNotFit : StoreError::Other, 31, problem);
+        return false;
+    }
+    last_read_ = std::make_unique<RecordBuffer>(record_);
+    set_error(StoreError::None);
+    return true;
+}
+
+}  // namespace zrv::store

@@ -1,0 +1,517 @@
+#include "framework/store/table_file.h"
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <limits>
+#include <thread>
+
+#include "framework/core/error_reporter.h"
+#include "framework/store/store_internal.h"
+
+namespace zrv::store {
+namespace {
+
+const char* kind_name(FieldKind kind) {
+    switch (kind) {
+    case FieldKind::Text: return "Text";
+    case FieldKind::Long: return "Long";
+    case FieldKind::Decimal: return "Decimal";
+    case FieldKind::Real: return "Real";
+    case FieldKind::Date: return "Date";
+    case FieldKind::Time: return "Time";
+    case FieldKind::Byte: return "Byte";
+    case FieldKind::Group: return "Group";
+    }
+    return "?";
+}
+
+const char* column_type(FieldKind kind) {
+    switch (kind) {
+    case FieldKind::Text: return "TEXT COLLATE NOCASE NOT NULL DEFAULT ''";
+    case FieldKind::Long:
+    case FieldKind::Byte:
+    case FieldKind::Time: return "INTEGER NOT NULL DEFAULT 0";
+    case FieldKind::Decimal: return "NUMERIC NOT NULL DEFAULT 0";
+    case FieldKind::Real: return "REAL NOT NULL DEFAULT 0";
+    case FieldKind::Date: return "TEXT NOT NULL DEFAULT ''";
+    case FieldKind::Group: break;
+    }
+    return "";
+}
+
+std::string without_prefix(const std::string& name) {
+    auto colon = name.find(':');
+    return colon == std::string::npos ? name : name.substr(colon + 1);
+}
+
+bool is_whole(double d) { return d == static_cast<double>(static_cast<std::int64_t>(d)); }
+
+// Text of a column value, as SQLite renders numbers (15 significant digits for a REAL).
+std::string column_text(sqlite3_stmt* row, int column) {
+    const unsigned char* text = sqlite3_column_text(row, column);
+    return text ? std::string(reinterpret_cast<const char*>(text), static_cast<std::size_t>(sqlite3_column_bytes(row, column))) : std::string();
+}
+
+}  // namespace
+
+std::string quote_identifier(std::string_view name) {
+    std::string out = "\"";
+    for (char c : name) {
+        if (c == '"') out.push_back('"');
+        out.push_back(c);
+    }
+    out.push_back('"');
+    return out;
+}
+
+TableFile::TableFile(const TableLayout& layout, std::string path, std::string label, const StoreOptions& options)
+    : layout_(&layout), path_(std::move(path)), label_(std::move(label)), options_(options) {
+    table_name_ = layout.name;
+    column_of_field_.assign(layout.fields.size(), -1);
+    for (std::size_t i = 0; i < layout.fields.size(); ++i) {
+        if (layout.fields[i].kind == FieldKind::Group) continue;
+        column_of_field_[i] = static_cast<int>(columns_.size());
+        columns_.push_back({without_prefix(layout.fields[i].name), static_cast<int>(i), -1});
+    }
+    for (std::size_t i = 0; i < layout.memos.size(); ++i) columns_.push_back({without_prefix(layout.memos[i].name), -1, static_cast<int>(i)});
+    select_list_ = "rowid";
+    for (const Column& c : columns_) select_list_ += ", " + quote_identifier(c.name);
+    for (std::size_t k = 0; k < layout.keys.size(); ++k) {
+        std::string name = layout.keys[k].description.empty() ? layout.keys[k].name : layout.keys[k].description;
+        std::string unique_name = name;
+        for (int n = 2; std::any_of(index_names_.begin(), index_names_.end(), [&](const std::string& s) { return detail::same_name(s, unique_name); }); ++n)
+            unique_name = name + "_" + std::to_string(n);
+        index_names_.push_back(unique_name);
+    }
+}
+
+TableFile::~TableFile() { close(); }
+
+void TableFile::finalize_statements() {
+    for (auto& [sql, statement] : statements_) sqlite3_finalize(statement);
+    statements_.clear();
+}
+
+void TableFile::close() {
+    finalize_statements();
+    if (db_) sqlite3_close_v2(db_);
+    db_ = nullptr;
+}
+
+std::string TableFile::errmsg() const { return db_ ? sqlite3_errmsg(db_) : "file not open"; }
+
+sqlite3_stmt* TableFile::statement(const std::string& sql) {
+    if (!db_) return nullptr;
+    auto it = statements_.find(sql);
+    if (it != statements_.end()) {
+        sqlite3_reset(it->second);
+        sqlite3_clear_bindings(it->second);
+        return it->second;
+    }
+    sqlite3_stmt* s = nullptr;
+    if (sqlite3_prepare_v3(db_, sql.c_str(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT, &s, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(s);
+        return nullptr;
+    }
+    statements_.emplace(sql, s);
+    return s;
+}
+
+std::string TableFile::signature() const {
+    std::string s = "table " + layout_->name + " record " + std::to_string(layout_->record_size) + "\n";
+    for (const FieldLayout& f : layout_->fields) {
+        s += "field " + f.name + " " + kind_name(f.kind) + " " + std::to_string(f.size);
+        if (f.kind == FieldKind::Decimal) s += " " + std::to_string(f.digits) + "," + std::to_string(f.places);
+        s += " @" + std::to_string(f.offset) + " depth " + std::to_string(f.depth) + "\n";
+    }
+    for (const MemoLayout& m : layout_->memos) s += "memo " + m.name + " " + std::to_string(m.size) + "\n";
+    return s;
+}
+
+std::string TableFile::index_name(int key) const { return index_names_.at(static_cast<std::size_t>(key)); }
+
+std::string TableFile::column_of_field(int field) const {
+    int c = column_of_field_.at(static_cast<std::size_t>(field));
+    return c < 0 ? std::string() : quote_identifier(columns_[static_cast<std::size_t>(c)].name);
+}
+
+std::string TableFile::create_table_sql() const {
+    std::string sql = "CREATE TABLE " + quote_identifier(table_name_) + " (";
+    bool first = true;
+    for (const Column& c : columns_) {
+        sql += first ? "\n  " : ",\n  ";
+        first = false;
+        sql += quote_identifier(c.name) + " " + (c.field >= 0 ? column_type(layout_->fields[static_cast<std::size_t>(c.field)].kind) : "TEXT NOT NULL DEFAULT ''");
+    }
+    return sql + "\n)";
+}
+
+std::vector<std::string> TableFile::create_index_sql() const {
+    std::vector<std::string> out;
+    for (std::size_t k = 0; k < layout_->keys.size(); ++k) {
+        const KeyLayout& key = layout_->keys[k];
+        std::string sql = std::string("CREATE ") + (key.unique ? "UNIQUE " : "") + "INDEX " + quote_identifier(index_names_[k]) + " ON " +
+                          quote_identifier(table_name_) + " (";
+        for (std::size_t i = 0; i < key.components.size(); ++i) {
+            const KeyComponent& c = key.components[i];
+            if (i) sql += ", ";
+            sql += column_of_field(c.field);
+            if (layout_->fields[static_cast<std::size_t>(c.field)].kind == FieldKind::Text) sql += " COLLATE NOCASE";
+            if (c.descending) sql += " DESC";
+        }
+        out.push_back(sql + ")");
+    }
+    return out;
+}
+
+std::string TableFile::order_by(int key, bool forward) const {
+    const KeyLayout& k = layout_->keys.at(static_cast<std::size_t>(key));
+    std::string sql;
+    for (const KeyComponent& c : k.components) {
+        sql += column_of_field(c.field);
+        sql += (c.descending == forward) ? " DESC, " : ", ";
+    }
+    return sql + (forward ? "rowid" : "rowid DESC");
+}
+
+OpenResult TableFile::open_connection(bool read_only) {
+    close();
+    int flags = (read_only ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) | SQLITE_OPEN_NOMUTEX;
+    int rc = sqlite3_open_v2(path_.c_str(), &db_, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        OpenResult r{StoreError::NotOpen, db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc)};
+        close();
+        return r;
+    }
+    sqlite3_extended_result_codes(db_, 1);
+    sqlite3_busy_timeout(db_, static_cast<int>(options_.busy_timeout.count()));
+    read_only_ = read_only || sqlite3_db_readonly(db_, "main") == 1;
+    return {};
+}
+
+OpenResult TableFile::open() {
+    ErrorReporter& reporter = app_error_reporter();
+    reporter.set_file_name(label_);
+    std::error_code ec;
+    const bool existed = std::filesystem::exists(path_, ec) && std::filesystem::file_size(path_, ec) > 0;
+
+    OpenResult r = open_connection(false);
+    if (r.error != StoreError::None && !existed) {
+        reporter.set_file_error(static_cast<int>(StoreError::CreateFailed), r.text, label_);
+        reporter.raise_with_text(12, r.text);
+        return {StoreError::CreateFailed, r.text};
+    }
+    if (r.error != StoreError::None || read_only_) {
+        // Held by someone else, or not ours to write: wait for the lock to clear and try again,
+        // then settle for reading only.
+        std::this_thread::sleep_for(options_.lock_recovery);
+        r = open_connection(false);
+        if (r.error != StoreError::None || read_only_) {
+            r = open_connection(true);
+            if (r.error != StoreError::None) {
+                reporter.set_file_error(static_cast<int>(StoreError::AccessDenied), r.text, label_);
+                reporter.raise_with_text(2, r.text);
+                return {StoreError::NotOpen, r.text};
+            }
+            reporter.set_file_error(static_cast<int>(StoreError::AccessDenied), "opened for reading only", label_);
+            reporter.raise_with_text(2, "opened for reading only");
+        }
+    }
+    r = check_or_create();
+    if (r.error != StoreError::None) close();
+    return r;
+}
+
+bool TableFile::create_schema(std::string& error) {
+    auto exec = [&](const std::string& sql) {
+        char* message = nullptr;
+        if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &message) == SQLITE_OK) return true;
+        error = message ? message : sqlite3_errmsg(db_);
+        sqlite3_free(message);
+        return false;
+    };
+    exec("PRAGMA journal_mode=WAL");  // best effort: a file system without shared memory keeps its journal
+    if (!exec("BEGIN IMMEDIATE")) return false;
+    // Another thread or program may have created it meanwhile.
+    sqlite3_stmt* s = nullptr;
+    bool empty = false;
+    if (sqlite3_prepare_v2(db_, "SELECT count(*) FROM sqlite_master", -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW)
+        empty = sqlite3_column_int(s, 0) == 0;
+    sqlite3_finalize(s);
+    bool ok = true;
+    if (empty) {
+        ok = exec("CREATE TABLE zrv_layout (name TEXT PRIMARY KEY, value TEXT NOT NULL)") && exec(create_table_sql());
+        for (const std::string& sql : create_index_sql()) ok = ok && exec(sql);
+        if (ok) {
+            sqlite3_stmt* insert = nullptr;
+            ok = sqlite3_prepare_v2(db_, "INSERT INTO zrv_layout (name, value) VALUES ('format', '1'), ('table', ?1), ('signature', ?2)", -1, &insert, nullptr) == SQLITE_OK;
+            std::string sig = signature();
+            if (ok) {
+                sqlite3_bind_text(insert, 1, table_name_.c_str(), -1, SQLITE_TRANSIENT);
+                sqlite3_bind_text(insert, 2, sig.c_str(), -1, SQLITE_TRANSIENT);
+                ok = sqlite3_step(insert) == SQLITE_DONE;
+                if (!ok) error = sqlite3_errmsg(db_);
+            }
+            sqlite3_finalize(insert);
+        }
+    }
+    if (ok) return exec("COMMIT");
+    std::string keep = error;
+    exec("ROLLBACK");
+    error = keep;
+    return false;
+}
+
+OpenResult TableFile::check_or_create() {
+    ErrorReporter& reporter = app_error_reporter();
+    auto fail = [&](StoreError error, int message, const std::string& text) {
+        reporter.set_file_name(label_);
+        reporter.set_file_error(static_cast<int>(error), text, label_);
+        reporter.raise_with_text(message, text);
+        return OpenResult{error, text};
+    };
+
+    // What the file holds.
+    int tables = -1;
+    for (int attempt = 0; attempt < 2 && tables < 0; ++attempt) {
+        sqlite3_stmt* s = nullptr;
+        int rc = sqlite3_prepare_v2(db_, "SELECT count(*) FROM sqlite_master WHERE type = 'table'", -1, &s, nullptr);
+        if (rc == SQLITE_OK) rc = sqlite3_step(s);
+        if (rc == SQLITE_ROW) tables = sqlite3_column_int(s, 0);
+        std::string text = sqlite3_errmsg(db_);
+        sqlite3_finalize(s);
+        if (tables >= 0) break;
+        int primary = rc & 0xFF;
+        if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT) return fail(StoreError::InvalidFile, 26, text);
+        if (primary != SQLITE_BUSY && primary != SQLITE_LOCKED) return fail(StoreError::NotOpen, 2, text);
+        if (attempt == 1) return fail(StoreError::NotOpen, 2, text);
+        std::this_thread::sleep_for(options_.lock_recovery);
+    }
+
+    if (tables == 0) {
+        if (read_only_) return fail(StoreError::CreateFailed, 12, "the file is read-only");
+        std::string error;
+        if (!create_schema(error)) return fail(StoreError::CreateFailed, 12, error);
+    }
+
+    // Layout: the signature and the columns, exactly. A file of another layout is never touched.
+    {
+        sqlite3_stmt* s = nullptr;
+        std::string found;
+        bool ok = sqlite3_prepare_v2(db_, "SELECT value FROM zrv_layout WHERE name = 'signature'", -1, &s, nullptr) == SQLITE_OK &&
+                  sqlite3_step(s) == SQLITE_ROW;
+        if (ok) found = column_text(s, 0);
+        sqlite3_finalize(s);
+        if (!ok || found != signature()) return fail(StoreError::InvalidFile, 26, "the record layout differs");
+        std::vector<std::string> names;
+        std::string pragma = "PRAGMA table_info(" + quote_identifier(table_name_) + ")";
+        if (sqlite3_prepare_v2(db_, pragma.c_str(), -1, &s, nullptr) == SQLITE_OK)
+            while (sqlite3_step(s) == SQLITE_ROW) names.push_back(column_text(s, 1));
+        sqlite3_finalize(s);
+        bool same = names.size() == columns_.size();
+        for (std::size_t i = 0; same && i < names.size(); ++i) same = detail::same_name(names[i], columns_[i].name);
+        if (!same) return fail(StoreError::InvalidFile, 26, "the columns differ from the record layout");
+    }
+
+    if (!keys_intact() && !rebuild_keys()) return {StoreError::KeysDamaged, "the keys could not be built"};
+
+    if (!read_only_) {
+        sqlite3_stmt* s = nullptr;
+        std::string mode;
+        if (sqlite3_prepare_v2(db_, "PRAGMA journal_mode", -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW) mode = column_text(s, 0);
+        sqlite3_finalize(s);
+        if (!detail::same_name(mode, "wal")) sqlite3_exec(db_, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+    }
+    return {};
+}
+
+bool TableFile::keys_intact() {
+    // Unique flags of the existing indexes.
+    std::unordered_map<std::string, bool> unique;
+    sqlite3_stmt* s = nullptr;
+    std::string pragma = "PRAGMA index_list(" + quote_identifier(table_name_) + ")";
+    if (sqlite3_prepare_v2(db_, pragma.c_str(), -1, &s, nullptr) == SQLITE_OK)
+        while (sqlite3_step(s) == SQLITE_ROW) unique[column_text(s, 1)] = sqlite3_column_int(s, 2) != 0;
+    sqlite3_finalize(s);
+    for (std::size_t k = 0; k < layout_->keys.size(); ++k) {
+        const KeyLayout& key = layout_->keys[k];
+        auto it = unique.find(index_names_[k]);
+        if (it == unique.end() || it->second != key.unique) return false;
+        pragma = "PRAGMA index_xinfo(" + quote_identifier(index_names_[k]) + ")";
+        std::size_t n = 0;
+        bool same = sqlite3_prepare_v2(db_, pragma.c_str(), -1, &s, nullptr) == SQLITE_OK;
+        while (same && sqlite3_step(s) == SQLITE_ROW) {
+            if (sqlite3_column_int(s, 5) == 0) continue;  // the row id
+            if (n >= key.components.size()) {
+                same = false;
+                break;
+            }
+            const KeyComponent& c = key.components[n++];
+            bool text = layout_->fields[static_cast<std::size_t>(c.field)].kind == FieldKind::Text;
+            same = sqlite3_column_int(s, 1) == column_of_field_[static_cast<std::size_t>(c.field)] &&
+                   (sqlite3_column_int(s, 3) != 0) == c.descending && detail::same_name(column_text(s, 4), text ? "NOCASE" : "BINARY");
+        }
+        sqlite3_finalize(s);
+        if (!same || n != key.components.size()) return false;
+    }
+    return true;
+}
+
+bool TableFile::rebuild_keys() {
+    ErrorReporter& reporter = app_error_reporter();
+    reporter.set_file_name(label_);
+    reporter.raise(33);
+    std::string error = "the file is open for reading only";
+    if (!read_only_) {
+        finalize_statements();
+        auto exec = [&](const std::string& sql) {
+            char* message = nullptr;
+            if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &message) == SQLITE_OK) return true;
+            error = message ? message : sqlite3_errmsg(db_);
+            sqlite3_free(message);
+            return false;
+        };
+        bool ok = exec("BEGIN IMMEDIATE");
+        if (ok) {
+            auto sql = create_index_sql();
+            for (std::size_t k = 0; ok && k < sql.size(); ++k)
+                ok = exec("DROP INDEX IF EXISTS " + quote_identifier(index_names_[k])) && exec(sql[k]);
+            ok = ok && exec("COMMIT");
+            if (!ok) {
+                std::string keep = error;
+                exec("ROLLBACK");
+                error = keep;
+            }
+        }
+        if (!ok) ok = exec("REINDEX " + quote_identifier(table_name_)) && keys_intact();
+        if (ok) return true;
+    }
+    reporter.set_file_error(static_cast<int>(StoreError::KeysDamaged), error, label_);
+    reporter.raise_with_text(32, error);
+    return false;
+}
+
+void TableFile::decode_row(sqlite3_stmt* row, RecordBuffer& record, std::vector<std::string>& unfit) const {
+    record.clear();
+    for (std::size_t i = 0; i < columns_.size(); ++i) {
+        const Column& c = columns_[i];
+        const int col = static_cast<int>(i) + 1;
+        const int type = sqlite3_column_type(row, col);
+        if (type == SQLITE_NULL) continue;
+        if (c.memo >= 0) {
+            if (type == SQLITE_BLOB || !record.set_memo(c.memo, column_text(row, col)))
+                unfit.push_back(layout_->memos[static_cast<std::size_t>(c.memo)].name + ": too long");
+            continue;
+        }
+        const FieldLayout& f = layout_->fields[static_cast<std::size_t>(c.field)];
+        const char* problem = nullptr;
+        switch (f.kind) {
+        case FieldKind::Text: {
+            if (type == SQLITE_BLOB) {
+                problem = "not a text";
+                break;
+            }
+            auto latin = utf8_to_latin1(column_text(row, col));
+            if (!latin) problem = "holds characters a text field cannot";
+            else if (latin->size() > static_cast<std::size_t>(f.size)) problem = "too long";
+            else record.set_text(c.field, column_text(row, col));
+            break;
+        }
+        case FieldKind::Long:
+        case FieldKind::Byte:
+        case FieldKind::Time: {
+            std::int64_t v = 0;
+            if (type == SQLITE_INTEGER) v = sqlite3_column_int64(row, col);
+            else if (type == SQLITE_FLOAT && is_whole(sqlite3_column_double(row, col)) && std::abs(sqlite3_column_double(row, col)) < 9e18)
+                v = static_cast<std::int64_t>(sqlite3_column_double(row, col));
+            else {
+                problem = "not a whole number";
+                break;
+            }
+            if (!record.set_integer(c.field, v)) problem = "out of range";
+            break;
+        }
+        case FieldKind::Decimal: {
+            if (type == SQLITE_BLOB) {
+                problem = "not a number";
+                break;
+            }
+            auto d = type == SQLITE_INTEGER ? std::optional<Decimal>(Decimal::from_integer(sqlite3_column_int64(row, col)))
+                                            : Decimal::parse(column_text(row, col), Decimal::max_places / 2);
+            if (!d) problem = "not a number";
+            else if (!record.set_decimal(c.field, *d)) problem = "out of range";
+            break;
+        }
+        case FieldKind::Real:
+            if (type == SQLITE_INTEGER || type == SQLITE_FLOAT) record.set_real(c.field, sqlite3_column_double(row, col));
+            else problem = "not a number";
+            break;
+        case FieldKind::Date: {
+            auto serial = type == SQLITE_TEXT ? parse_iso_date(column_text(row, col)) : std::nullopt;
+            if (!serial) problem = "not a date (YYYY-MM-DD)";
+            else record.set_date(c.field, *serial);
+            break;
+        }
+        case FieldKind::Group: break;
+        }
+        if (problem) {
+            record.clear_field(c.field);
+            unfit.push_back(f.name + ": " + problem);
+        }
+    }
+}
+
+void TableFile::bind_value(sqlite3_stmt* s, int p, const RecordBuffer& record, int field) const {
+    const FieldLayout& f = layout_->fields.at(static_cast<std::size_t>(field));
+    switch (f.kind) {
+    case FieldKind::Text: {
+        std::string t(detail::trim_right(record.get_text(field)));
+        sqlite3_bind_text(s, p, t.c_str(), static_cast<int>(t.size()), SQLITE_TRANSIENT);
+        break;
+    }
+    case FieldKind::Long:
+    case FieldKind::Byte:
+    case FieldKind::Time: sqlite3_bind_int64(s, p, record.get_integer(field)); break;
+    case FieldKind::Decimal: {
+        Decimal d = record.get_decimal(field);
+        if (d.places() == 0) {
+            sqlite3_bind_int64(s, p, d.units());
+        } else if (d.rescaled(0) == d) {
+            sqlite3_bind_int64(s, p, d.rounded_integer());
+        } else {
+            // Exact decimal text; the column's numeric affinity keeps it as a number.
+            std::string t = d.to_string();
+            sqlite3_bind_text(s, p, t.c_str(), static_cast<int>(t.size()), SQLITE_TRANSIENT);
+        }
+        break;
+    }
+    case FieldKind::Real: sqlite3_bind_double(s, p, record.get_real(field)); break;
+    case FieldKind::Date: {
+        std::string t = format_iso_date(record.get_date(field));
+        sqlite3_bind_text(s, p, t.c_str(), static_cast<int>(t.size()), SQLITE_TRANSIENT);
+        break;
+    }
+    case FieldKind::Group: sqlite3_bind_null(s, p); break;
+    }
+}
+
+bool TableFile::bind_row(sqlite3_stmt* s, int first, const RecordBuffer& record, std::string& problem) const {
+    for (std::size_t i = 0; i < columns_.size(); ++i) {
+        const Column& c = columns_[i];
+        const int p = first + static_cast<int>(i);
+        if (c.memo >= 0) {
+            const std::string& m = record.memo(c.memo);
+            sqlite3_bind_text(s, p, m.c_str(), static_cast<int>(m.size()), SQLITE_TRANSIENT);
+            continue;
+        }
+        if (!record.field_is_valid(c.field)) {
+            problem = "the value of " + layout_->fields[static_cast<std::size_t>(c.field)].name + " does not fit its field";
+            return false;
+        }
+        bind_value(s, p, record, c.field);
+    }
+    return true;
+}
+
+}  // namespace zrv::store

@@ -1,0 +1,102 @@
+#pragma once
+// The thread's open file of one table: its SQLite connection, the column map derived from the
+// layout and the prepared statements kept for it. Internal to the store.
+#include <sqlite3.h>
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "framework/store/record_buffer.h"
+#include "framework/store/store_context.h"
+#include "framework/store/table_access.h"
+#include "framework/store/table_layout.h"
+
+namespace zrv::store {
+
+// One column of the SQL table: a record field (field >= 0) or a memo (memo >= 0).
+struct Column {
+    std::string name;
+    int field = -1;
+    int memo = -1;
+};
+
+struct OpenResult {
+    StoreError error = StoreError::None;
+    std::string text;
+};
+
+class TableFile {
+public:
+    TableFile(const TableLayout& layout, std::string path, std::string label, const StoreOptions& options);
+    ~TableFile();
+    TableFile(const TableFile&) = delete;
+    TableFile& operator=(const TableFile&) = delete;
+
+    // Opens, creating when missing, and checks layout and keys; raises the open messages.
+    OpenResult open();
+    void close();
+
+    const TableLayout& layout() const { return *layout_; }
+    const std::string& path() const { return path_; }
+    const std::string& label() const { return label_; }
+    bool read_only() const { return read_only_; }
+    sqlite3* db() const { return db_; }
+    const std::vector<Column>& columns() const { return columns_; }
+    const std::string& table_name() const { return table_name_; }
+    const StoreOptions& options() const { return options_; }
+
+    // A kept statement for this SQL text, reset and cleared; nullptr on error (see errmsg()).
+    sqlite3_stmt* statement(const std::string& sql);
+    std::string errmsg() const;
+
+    // The SELECT list "rowid, col, col ..." and decoding of one row of it into a buffer.
+    const std::string& select_list() const { return select_list_; }
+    // Reads columns 1.. of the statement's current row; appends "field: reason" for every
+    // value that does not fit (that field is left cleared).
+    void decode_row(sqlite3_stmt* row, RecordBuffer& record, std::vector<std::string>& unfit) const;
+    // Binds every column's value starting at parameter `first`; false (with the field named in
+    // `problem`) when a value of the buffer cannot be stored.
+    bool bind_row(sqlite3_stmt* statement, int first, const RecordBuffer& record, std::string& problem) const;
+    // Binds one field's value as a key component compares it.
+    void bind_value(sqlite3_stmt* statement, int parameter, const RecordBuffer& record, int field) const;
+    std::string column_of_field(int field) const;  // quoted
+    // "a DESC, b, rowid" for a key's order (reversed when !forward).
+    std::string order_by(int key, bool forward) const;
+
+    // Damaged keys found during an operation: message 33, rebuild; 32 when that fails.
+    bool rebuild_keys();
+
+    // Users: the TableAccess objects of this thread that have it open.
+    std::vector<TableAccess*> users;
+
+    // SQL of the file's schema (for the documentation tests and the scoring tool).
+    std::string create_table_sql() const;
+    std::vector<std::string> create_index_sql() const;
+    std::string signature() const;
+    std::string index_name(int key) const;  // unquoted
+
+private:
+    OpenResult open_connection(bool read_only);
+    OpenResult check_or_create();
+    bool create_schema(std::string& error);
+    bool keys_intact();
+    void finalize_statements();
+
+    const TableLayout* layout_;
+    std::string path_, label_;
+    StoreOptions options_;
+    sqlite3* db_ = nullptr;
+    bool read_only_ = false;
+    std::vector<Column> columns_;
+    std::vector<int> column_of_field_;  // field -> column index, -1 for groups
+    std::string table_name_, select_list_;
+    std::vector<std::string> index_names_;
+    std::unordered_map<std::string, sqlite3_stmt*> statements_;
+};
+
+// Quotes an SQL identifier.
+std::string quote_identifier(std::string_view name);
+
+}  // namespace zrv::store
