@@ -41,7 +41,7 @@ bool same_name(std::string_view a, std::string_view b) {
 }
 
 std::string_view trim(std::string_view s) {
-    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
     while (!s.empty() && blank(s.front())) s.remove_prefix(1);
     while (!s.empty() && blank(s.back())) s.remove_suffix(1);
     return s;
@@ -62,9 +62,9 @@ public:
                 line.ending = "\n";
                 start = nl + 1;
             }
-            if (!line.text.empty() && line.text.back() == '\r') {
+            if (!line.ending.empty() && !line.text.empty() && line.text.back() == '\r') {
                 line.text.pop_back();
-                line.ending = "\r" + line.ending;
+                line.ending = "\r\n";
             }
             if (ending_.empty() && !line.ending.empty()) ending_ = line.ending == "\r\n" ? "\r\n" : "\n";
             classify(line);
@@ -145,7 +145,7 @@ private:
     enum class Kind { Other, Section, Entry };
     struct Line {
         std::string text;    // as written, without its line ending
-        std::string ending;  // "\n", "\r\n", or empty on a last line without one
+        std::string ending;  // "\n", "\r\n", or empty on a last line without "\n"
         Kind kind = Kind::Other;
         std::string name;
         std::string value;

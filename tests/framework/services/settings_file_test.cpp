@@ -147,6 +147,8 @@ TEST(SettingsFile, MalformedFilesNeverCrash) {
         {"[S]\nK=" + long_value + "\n", long_value},
         {"[" + long_value + "\n[S]]\nK= 5 ", "5"},
         {std::string(4096, '\n') + "[S]\nK=1", "1"},
+        {"[S]\nK=1\r", "1"},
+        {"[A]\nX=1\r", std::nullopt},  // a new section after a last line ended by a lone CR
     };
     for (const Case& c : cases) {
         folder.write("bad.ini", c.content);
