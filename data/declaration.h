@@ -201,13 +201,13 @@ struct Table {
     std::string stored_name;  // "scoreboard"
     std::string label;        // the name messages use
     int record_size = 0;      // as declared; checked against the derived layout
-    std::vector<Row> layout;
-    std::vector<Difference> differences;
-    std::vector<Memo> memos;
-    std::vector<Key> keys;
-    std::vector<Check> checks;
-    std::vector<Default> defaults;
-    std::vector<Relation> relations;
+    std::vector<Row> layout{};
+    std::vector<Difference> differences{};
+    std::vector<Memo> memos{};
+    std::vector<Key> keys{};
+    std::vector<Check> checks{};
+    std::vector<Default> defaults{};
+    std::vector<Relation> relations{};
 };
 
 // Joins default lists written as groups of rows into one list, keeping their order.
