@@ -11,6 +11,9 @@
 namespace zrv::store {
 namespace {
 
+// Marks a Time field that holds a time, so that midnight (all parts zero) is not "no time".
+constexpr std::uint8_t time_set_bit = 0x80;
+
 std::int32_t read_i32(std::span<const std::uint8_t> b) {
     std::uint32_t v = static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
                       static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
@@ -49,7 +52,10 @@ std::optional<Decimal> decimal_of_real(double d) {
     if (!std::isfinite(d)) return std::nullopt;
     char text[400];
     auto result = std::to_chars(text, text + sizeof text, d, std::chars_format::fixed);
-    return Decimal::parse(std::string_view(text, static_cast<std::size_t>(result.ptr - text)), Decimal::max_places / 2);
+    std::string_view t(text, static_cast<std::size_t>(result.ptr - text));
+    auto point = t.find('.');
+    int places = point == std::string_view::npos ? 0 : static_cast<int>(t.size() - point - 1);
+    return Decimal::parse(t, std::min(places, Decimal::max_places / 2));
 }
 
 }  // namespace
@@ -303,7 +309,7 @@ std::int32_t RecordBuffer::get_time(int field) const {
     if (fl.kind != FieldKind::Time) return static_cast<std::int32_t>(get_integer(field));
     auto s = span_of(fl);
     if (s[0] == 0 && s[1] == 0 && s[2] == 0 && s[3] == 0) return 0;
-    return standard_time(s[0], s[1], s[2], s[3]);
+    return standard_time(s[0], s[1], s[2], s[3] & 0x7F);
 }
 
 bool RecordBuffer::set_time(int field, std::int32_t standard) {
@@ -319,7 +325,7 @@ bool RecordBuffer::set_time(int field, std::int32_t standard) {
     s[0] = static_cast<std::uint8_t>(t->hours);
     s[1] = static_cast<std::uint8_t>(t->minutes);
     s[2] = static_cast<std::uint8_t>(t->seconds);
-    s[3] = static_cast<std::uint8_t>(t->hundredths);
+    s[3] = static_cast<std::uint8_t>(t->hundredths | time_set_bit);
     return true;
 }
 

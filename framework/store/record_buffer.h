@@ -3,6 +3,11 @@
 // says, plus the table's memo texts. Typed access by field index or by name (without regard to
 // case). A setter returns false when the value does not fit its field; the field is then left as
 // it was (Text fields: the value is cut to the field's width, see set_text).
+//
+// Bytes of the kinds: Text one byte per character (ISO 8859-1), blank-padded; Long 32-bit
+// little-endian; Decimal packed; Real IEEE double; Date day, month, 16-bit year (all zero: no
+// date); Time hours, minutes, seconds, hundredths with the hundredths byte's high bit set, so
+// that midnight differs from no time (all zero); Byte unsigned.
 #include <cstdint>
 #include <optional>
 #include <span>

@@ -58,6 +58,12 @@ void BoutTable::prime_new_record() {
 
 int BoutTable::validate_field(int field, bool report) {
     ++checks_run;
+    if (field == FLAG) {
+        if (record().get_integer(FLAG) <= 5) return 0;
+        if (!report) return 1;
+        app_error_reporter().set_message_field("Flag");
+        return app_error_reporter().raise_with_text(20, "0 .. 5");
+    }
     if (field != QUEUE) return 0;
     std::string value = record().get_text(QUEUE);
     while (!value.empty() && value.back() == ' ') value.pop_back();

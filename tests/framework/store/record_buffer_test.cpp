@@ -14,6 +14,8 @@ TEST(RecordBuffer, ClearsTextToBlanksAndEverythingElseToZero) {
     r.set_text(NAME, "Aka");
     r.set_integer(EVENT, 9);
     r.set_memo(0, "note");
+    ASSERT_TRUE(r.set_time(CLOCK, 1));  // midnight is a time, not "no time"
+    EXPECT_EQ(r.get_time(CLOCK), 1);
     r.clear();
     EXPECT_EQ(r.get_text(NAME), std::string(10, ' '));
     EXPECT_EQ(r.get_integer(EVENT), 0);
@@ -37,7 +39,7 @@ TEST(RecordBuffer, WritesTheExactBytesOfTheLayout) {
     EXPECT_EQ(std::string(b.begin() + 8, b.begin() + 18), std::string("Pe\xF1" "a      "));
     EXPECT_EQ(std::vector<std::uint8_t>(b.begin() + 18, b.begin() + 21), (std::vector<std::uint8_t>{0xF0, 0x01, 0x50}));
     EXPECT_EQ(std::vector<std::uint8_t>(b.begin() + 21, b.begin() + 25), (std::vector<std::uint8_t>{17, 5, 0xE8, 0x07}));
-    EXPECT_EQ(std::vector<std::uint8_t>(b.begin() + 25, b.begin() + 29), (std::vector<std::uint8_t>{13, 4, 5, 6}));
+    EXPECT_EQ(std::vector<std::uint8_t>(b.begin() + 25, b.begin() + 29), (std::vector<std::uint8_t>{13, 4, 5, 6 | 0x80}));
     EXPECT_EQ(r.get_text(NAME), "Peña      ");
 }
 

@@ -1,0 +1,246 @@
+#include "framework/store/table_access.h"
+
+#include "tests/framework/store/store_fixture.h"
+
+namespace zrv::store::testing {
+namespace {
+
+using Access = StoreTest;
+
+TEST_F(Access, CreatesTheFileAtFirstUseWithItsColumnsAndKeys) {
+    BoutTable t;
+    EXPECT_FALSE(std::filesystem::exists("bout.sqlite"));  // nothing before first use
+    ASSERT_TRUE(t.open());
+    Outside other;
+    EXPECT_EQ(other.run("PRAGMA journal_mode"), "wal");
+    EXPECT_EQ(other.run("SELECT group_concat(name, ',') FROM pragma_table_info('Bout')"), "ID,Event,Name,Score,When,Clock,Ratio,Flag,Queue,A,B,Code,Notes");
+    EXPECT_EQ(other.run("SELECT group_concat(name || ':' || \"unique\", ',') FROM (SELECT * FROM pragma_index_list('Bout') ORDER BY name)"),
+              "BT:KeyEventName:0,KeyCode:1,KeyID:1,KeyName:0");
+    EXPECT_EQ(other.run("SELECT group_concat(name || ':' || \"desc\" || ':' || coll, ',') FROM pragma_index_xinfo('BT:KeyEventName') WHERE key"),
+              "Event:0:BINARY,Name:1:NOCASE");
+    EXPECT_TRUE(raised().empty());
+}
+
+TEST_F(Access, StoresValuesPlainlyForOtherPrograms) {
+    BoutTable t;
+    ASSERT_TRUE(t.prepare_new_record());
+    RecordBuffer& r = t.record();
+    r.set_text(NAME, "Peña");
+    r.set_text(SCORE, "12.5");
+    r.set_date(WHEN, date_serial(2024, 5, 17));
+    r.set_time(CLOCK, standard_time(0, 1, 30, 0));
+    r.set_real(RATIO, 0.25);
+    r.set_integer(PAIR_A, -3);
+    r.set_memo(0, "shikaku");
+    ASSERT_TRUE(t.insert());
+    Outside other;
+    EXPECT_EQ(other.run("SELECT count(*) FROM Bout"), "1");
+    EXPECT_EQ(other.run("SELECT ID || '|' || typeof(ID) || '|' || Name || '|' || Score || '|' || typeof(Score) || '|' || \"When\" || '|' || Clock || '|' || "
+                        "Ratio || '|' || A || '|' || Queue || '|' || Notes FROM Bout"),
+              "1|integer|Peña|12.5|real|2024-05-17|9001|0.25|-3|1|shikaku");
+}
+
+TEST_F(Access, ReadsWhatAnotherProgramWrote) {
+    BoutTable t;
+    ASSERT_TRUE(t.open());
+    Outside other;
+    other.run("INSERT INTO Bout (ID, Event, Name, Score, \"When\", Clock, Code) VALUES (7, 3, 'ao', '99.99', '2000-02-29', 1, 'X')");
+    t.record().set_integer(ID, 7);
+    ASSERT_TRUE(t.get_by_key(KEY_ID));
+    EXPECT_EQ(t.record().get_text(NAME), "ao        ");
+    EXPECT_EQ(t.record().get_text(SCORE), "99.99");
+    EXPECT_EQ(t.record().get_date(WHEN), date_serial(2000, 2, 29));
+    EXPECT_EQ(t.record().get_time(CLOCK), 1);
+    EXPECT_EQ(t.record().get_text(QUEUE), "    ");  // a column it left out: its default
+    EXPECT_TRUE(t.unfit_values().empty());
+}
+
+TEST_F(Access, AValueThatDoesNotFitIsNeverReadAsAnotherValue) {
+    struct Case {
+        const char* column;
+        const char* value;  // SQL literal written by another program
+        int field;
+    } cases[] = {
+        {"Name", "'Shotokan Kai'", NAME},   {"Name", "'空手'", NAME},           {"Name", "x'00ff'", NAME},
+        {"Score", "1000", SCORE},           {"Score", "'12,5'", SCORE},         {"Score", "-1000.5", SCORE},
+        {"Event", "2147483648", EVENT},     {"Event", "2.5", EVENT},           {"Event", "'many'", EVENT},
+        {"Flag", "256", FLAG},              {"Flag", "-1", FLAG},               {"When", "'2023-02-29'", WHEN},
+        {"When", "'17/05/2024'", WHEN},     {"When", "45000", WHEN},            {"Clock", "8640001", CLOCK},
+        {"Clock", "-5", CLOCK},             {"Ratio", "'half'", RATIO},         {"Notes", "'nnnnnnnnnnnnnnnnnnnnn'", -1},
+    };
+    BoutTable t;
+    ASSERT_TRUE(t.open());
+    Outside other;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.column) + " = " + c.value);
+        other.run("DELETE FROM Bout");
+        ASSERT_EQ(other.run(std::string("INSERT INTO Bout (ID, Event, Name, Code) VALUES (5, 9, 'kept', 'K')")), "");
+        ASSERT_EQ(other.run(std::string("UPDATE Bout SET \"") + c.column + "\" = " + c.value), "");
+        t.record().clear();
+        t.record().set_integer(ID, 5);
+        ASSERT_TRUE(t.get_by_key(KEY_ID));
+        ASSERT_EQ(t.unfit_values().size(), 1u);
+        if (c.field >= 0) {
+            RecordBuffer cleared(bout_layout());
+            EXPECT_EQ(t.record().get_text(c.field), cleared.get_text(c.field));
+        } else {
+            EXPECT_EQ(t.record().memo(0), "");
+        }
+        if (c.field != NAME) EXPECT_EQ(t.record().get_text(NAME), "kept      ");
+        EXPECT_EQ(app_error_reporter().status().save_error, static_cast<int>(StoreError::ValueDoesNotFit));
+    }
+}
+
+TEST_F(Access, RefusesToStoreBytesThatHoldNoValue) {
+    BoutTable t;
+    ASSERT_TRUE(t.prepare_new_record());
+    t.record().bytes()[19] = 0xAB;  // BT:Score: a half-byte that is not a digit
+    EXPECT_FALSE(t.insert());
+    EXPECT_EQ(t.error(), StoreError::ValueDoesNotFit);
+    EXPECT_EQ(raised(), std::vector<int>{4});
+    Outside other;
+    EXPECT_EQ(other.run("SELECT Score FROM Bout"), "0");  // the reserved record as numbered
+}
+
+TEST_F(Access, GetByKeyTakesTheFirstMatchInKeyOrderIgnoringCase) {
+    BoutTable t;
+    add(t, "aka", 2);
+    add(t, "AKA", 1);
+    add(t, "ao", 1);
+    t.record().clear();
+    t.record().set_text(NAME, "Aka");
+    ASSERT_TRUE(t.get_by_key(KEY_NAME));
+    EXPECT_EQ(t.record().get_integer(ID), 1);  // equal keys: first added first
+    t.record().set_integer(EVENT, 1);
+    t.record().set_text(NAME, "AO");
+    ASSERT_TRUE(t.get_by_key(KEY_EVENT_NAME));
+    EXPECT_EQ(t.record().get_integer(ID), 3);
+
+    t.record().set_text(NAME, "nobody");
+    EXPECT_FALSE(t.get_by_key(KEY_NAME));
+    EXPECT_EQ(t.error(), StoreError::NotFound);
+    EXPECT_EQ(t.record().get_text(NAME), "nobody    ");  // kept
+    EXPECT_FALSE(t.fetch_or_clear(KEY_NAME));
+    EXPECT_EQ(t.record().get_text(NAME), std::string(10, ' '));
+    EXPECT_TRUE(raised().empty());
+}
+
+TEST_F(Access, NumberingGivesTheHighestPlusOneAndAddsTheRecordAtOnce) {
+    BoutTable t;
+    ASSERT_TRUE(t.prepare_new_record());
+    EXPECT_EQ(t.record().get_integer(ID), 1);
+    EXPECT_EQ(t.record().get_text(QUEUE), "1   ");  // the defaults
+    Outside other;
+    EXPECT_EQ(other.run("SELECT count(*) FROM Bout"), "1");  // reserved
+    ASSERT_TRUE(t.undo_autonumber());
+    EXPECT_EQ(other.run("SELECT count(*) FROM Bout"), "0");
+
+    other.run("INSERT INTO Bout (ID, Code) VALUES (41, 'a'), (7, 'b')");
+    t.record().set_integer(EVENT, 77);
+    const int keep[] = {EVENT};
+    ASSERT_TRUE(t.prepare_new_record(keep));
+    EXPECT_EQ(t.record().get_integer(ID), 42);
+    EXPECT_EQ(t.record().get_integer(EVENT), 77);  // a range limit value survives the clear
+    t.record().set_text(NAME, "new");
+    ASSERT_TRUE(t.insert());
+    EXPECT_EQ(other.run("SELECT count(*) FROM Bout"), "3");  // completed in place, not added twice
+    EXPECT_EQ(other.run("SELECT Name || Event FROM Bout WHERE ID = 42"), "new77");
+}
+
+TEST_F(Access, NumberingThatKeepsFailingAsksWhetherToTryAgain) {
+    BoutTable t;
+    ASSERT_TRUE(t.open());
+    Outside other;
+    other.run("BEGIN IMMEDIATE");  // another program holds the write lock
+    static int asked;
+    asked = 0;
+    app_error_reporter().set_message_box_handler([](const MessageDefinition& m, const std::string&, const std::string&) {
+        ++asked;
+        return asked < 2 ? ButtonYes : ButtonNo;
+    });
+    EXPECT_FALSE(t.prepare_new_record());
+    EXPECT_EQ(t.error(), StoreError::NumberingFailed);
+    EXPECT_EQ(raised(), (std::vector<int>{38, 38}));
+    other.run("ROLLBACK");
+    EXPECT_TRUE(t.prepare_new_record());
+}
+
+TEST_F(Access, UpdateRefusesToOverwriteAnotherProgramsChange) {
+    BoutTable t;
+    add(t, "mine");
+    Outside other;
+    t.record().set_integer(ID, 1);
+    ASSERT_TRUE(t.get_by_key(KEY_ID));
+    other.run("UPDATE Bout SET Score = 8 WHERE ID = 1");
+    t.record().set_text(NAME, "changed");
+    EXPECT_FALSE(t.update());
+    EXPECT_EQ(t.error(), StoreError::ChangedElsewhere);
+    EXPECT_EQ(raised(), std::vector<int>{7});
+    EXPECT_EQ(t.record().get_text(SCORE), "8.00");  // read again
+    EXPECT_EQ(t.record().get_text(NAME), "mine      ");
+    EXPECT_EQ(other.run("SELECT Name || ' ' || Score FROM Bout"), "mine 8");
+
+    t.record().set_text(NAME, "changed");
+    ASSERT_TRUE(t.update());  // now against what it read again
+    EXPECT_EQ(other.run("SELECT Name || ' ' || Score FROM Bout"), "changed 8");
+
+    other.run("DELETE FROM Bout");
+    EXPECT_FALSE(t.update());
+    EXPECT_EQ(t.error(), StoreError::DeletedElsewhere);
+    EXPECT_EQ(raised(), (std::vector<int>{7, 8}));
+}
+
+TEST_F(Access, UpdateWithoutATransactionInTimeIsCancelled) {
+    BoutTable t;
+    add(t, "mine");
+    Outside other;
+    other.run("BEGIN IMMEDIATE");
+    t.record().set_text(NAME, "late");
+    EXPECT_FALSE(t.update());
+    EXPECT_EQ(t.error(), StoreError::Busy);
+    EXPECT_EQ(raised(), std::vector<int>{27});
+    other.run("ROLLBACK");
+    EXPECT_EQ(other.run("SELECT Name FROM Bout"), "mine");
+}
+
+TEST_F(Access, AFailingCheckStopsTheWriteWhateverTheAnswer) {
+    for (Button answer : {ButtonOk, ButtonYes, ButtonIgnore}) {
+        static Button given;
+        given = answer;
+        app_error_reporter().clear_history();
+        app_error_reporter().set_message_box_handler([](const MessageDefinition&, const std::string&, const std::string&) { return given; });
+        BoutTable t;
+        add(t, "first");
+        Outside other;
+        t.record().set_text(QUEUE, "1[]2");  // not a value of the list, though its text is in it
+        t.record().set_integer(FLAG, 6);     // fails too, and comes first in the record
+        EXPECT_FALSE(t.update());
+        EXPECT_FALSE(t.insert());
+        EXPECT_EQ(t.error(), StoreError::CheckFailed);
+        EXPECT_EQ(raised(), (std::vector<int>{20, 20}));  // only the first failure, once per write
+        EXPECT_EQ(t.record().get_text(QUEUE), "1[]2");     // the buffer keeps what was entered
+        t.record().set_integer(FLAG, 5);
+        EXPECT_FALSE(t.update());
+        EXPECT_EQ(raised().back(), 19);
+        EXPECT_EQ(other.run("SELECT Queue || count(*) FROM Bout"), "11");
+        other.run("DELETE FROM Bout");
+    }
+}
+
+TEST_F(Access, AKeyTakenTwiceIsRefusedNamingTheKey) {
+    BoutTable t;
+    add(t, "one");
+    std::string code = t.record().get_text(CODE);
+    code.erase(code.find_last_not_of(' ') + 1);
+    ASSERT_TRUE(t.prepare_new_record());
+    t.record().set_text(CODE, code);
+    EXPECT_FALSE(t.insert());
+    EXPECT_EQ(t.error(), StoreError::DuplicateKey);
+    EXPECT_EQ(raised(), std::vector<int>{15});
+    EXPECT_EQ(app_error_reporter().history().back().text, "Adding this record to Bouts creates a duplicate entry for the key: KeyCode");
+    Outside other;
+    EXPECT_EQ(other.run("SELECT count(*) FROM Bout WHERE Code = '" + code + "'"), "1");
+}
+
+}  // namespace
+}  // namespace zrv::store::testing
