@@ -385,6 +385,24 @@ bool TableFile::rebuild_keys() {
             }
         }
         if (!ok) ok = exec("REINDEX " + quote_identifier(table_name_)) && keys_intact();
+        if (!ok && (sqlite3_errcode(db_) & 0xFF) == SQLITE_CORRUPT) {
+            // The pages of a key are beyond reading: forget the keys (the records stay as they
+            // are), build them anew and let VACUUM drop the pages that nothing uses any more.
+            std::string names;
+            for (const std::string& n : index_names_) names += (names.empty() ? "'" : ", '") + n + "'";
+            std::string sql = "DELETE FROM sqlite_master WHERE type = 'index' AND name IN (" + names + ")";
+            ok = exec("PRAGMA writable_schema = ON") && exec("BEGIN IMMEDIATE") && exec(sql) && exec("COMMIT");
+            if (!ok) exec("ROLLBACK");
+            exec("PRAGMA writable_schema = RESET");
+            if (ok) {
+                ok = exec("BEGIN IMMEDIATE");
+                for (const std::string& create : create_index_sql()) ok = ok && exec(create);
+                ok = ok && exec("COMMIT");
+                if (!ok) exec("ROLLBACK");
+            }
+            if (ok) exec("VACUUM");
+            ok = ok && keys_intact();
+        }
         if (ok) return true;
     }
     reporter.set_file_error(static_cast<int>(StoreError::KeysDamaged), error, label_);

@@ -1,0 +1,184 @@
+// Every way opening or writing a table file can fail ends in its numbered message, never in a
+// crash, and a file that is not ours is never changed.
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "framework/store/table_access.h"
+#include "tests/framework/store/store_fixture.h"
+
+namespace zrv::store::testing {
+namespace {
+
+using Failures = StoreTest;
+
+std::string file_bytes(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void make_file_with_one_record() {
+    BoutTable t;
+    ASSERT_TRUE(t.prepare_new_record());
+    t.record().set_text(NAME, "kept");
+    ASSERT_TRUE(t.insert());
+}
+
+TEST_F(Failures, AFileThatIsNotOursGivesInvalidFileAndStaysAsItWas) {
+    struct Case {
+        const char* what;
+        void (*make)();
+    } cases[] = {
+        {"garbage", [] { std::ofstream("bout.sqlite", std::ios::binary) << std::string(8192, 'x'); }},
+        {"another database", [] { Outside("bout.sqlite").run("CREATE TABLE results (x); INSERT INTO results VALUES (1)"); }},
+        {"another layout", [] {
+             TableAccess other(other_bout_layout());
+             ASSERT_TRUE(other.open());
+         }},
+        {"a column changed", [] {
+             make_file_with_one_record();
+             Outside("bout.sqlite").run("ALTER TABLE Bout RENAME COLUMN Name TO Nombre");
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove("bout.sqlite");
+        c.make();
+        thread_store().close_all();
+        Outside("bout.sqlite").run("PRAGMA wal_checkpoint(TRUNCATE)");
+        const std::string before = file_bytes("bout.sqlite");
+        app_error_reporter().clear_history();
+        BoutTable t;
+        EXPECT_FALSE(t.open());
+        EXPECT_EQ(t.error(), StoreError::InvalidFile);
+        t.record().set_integer(ID, 1);
+        EXPECT_FALSE(t.get_by_key(KEY_ID));
+        EXPECT_FALSE(t.prepare_new_record());
+        EXPECT_EQ(raised(), (std::vector<int>{26, 26, 26}));  // once per attempt to use it
+        EXPECT_EQ(app_error_reporter().history().front().text,
+                  "The file Bouts does not have the record layout of this program. It has not been changed.");
+        EXPECT_EQ(file_bytes("bout.sqlite"), before);
+    }
+}
+
+TEST_F(Failures, DamagedKeysAreReportedAndRebuilt) {
+    struct Case {
+        const char* what;
+        const char* damage;
+    } cases[] = {
+        {"a key missing", "DROP INDEX \"KeyName\""},
+        {"a key no longer unique", "DROP INDEX \"KeyCode\"; CREATE INDEX \"KeyCode\" ON Bout (Code)"},
+        {"a key in another order", "DROP INDEX \"BT:KeyEventName\"; CREATE INDEX \"BT:KeyEventName\" ON Bout (Event, Name COLLATE NOCASE)"},
+        {"a key's entries out of step", "PRAGMA writable_schema = ON; UPDATE sqlite_master SET sql = replace(sql, '\"Name\" COLLATE NOCASE', '\"Code\"') "
+                                         "WHERE name = 'KeyName'"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove("bout.sqlite");
+        make_file_with_one_record();
+        thread_store().close_all();
+        ASSERT_EQ(Outside("bout.sqlite").run(c.damage), "");
+        app_error_reporter().clear_history();
+        BoutTable t;
+        ASSERT_TRUE(t.open()) << t.error_text();
+        EXPECT_EQ(raised(), std::vector<int>{33});
+        t.record().set_text(NAME, "KEPT");
+        EXPECT_TRUE(t.get_by_key(KEY_NAME));
+        EXPECT_EQ(Outside("bout.sqlite").run("PRAGMA integrity_check"), "ok");
+        EXPECT_EQ(Outside("bout.sqlite").run("SELECT \"unique\" FROM pragma_index_list('Bout') WHERE name = 'KeyCode'"), "1");
+    }
+}
+
+TEST_F(Failures, KeyPagesDamagedOnDiskAreFoundWhenReadAndRebuilt) {
+    make_file_with_one_record();
+    thread_store().close_all();
+    Outside("bout.sqlite").run("PRAGMA wal_checkpoint(TRUNCATE)");
+    const int page_size = std::stoi(Outside("bout.sqlite").run("PRAGMA page_size"));
+    const int root = std::stoi(Outside("bout.sqlite").run("SELECT rootpage FROM sqlite_master WHERE name = 'KeyName'"));
+    {
+        std::fstream f("bout.sqlite", std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp(static_cast<std::streamoff>(root - 1) * page_size);
+        f << std::string(static_cast<std::size_t>(page_size), '\x5A');
+    }
+    BoutTable t;
+    ASSERT_TRUE(t.open());
+    t.record().set_text(NAME, "kept");
+    EXPECT_TRUE(t.get_by_key(KEY_NAME)) << t.error_text();
+    EXPECT_EQ(raised(), std::vector<int>{33});
+    EXPECT_EQ(Outside("bout.sqlite").run("SELECT Name FROM Bout"), "kept");
+    EXPECT_EQ(Outside("bout.sqlite").run("PRAGMA integrity_check"), "ok");
+}
+
+TEST_F(Failures, KeysThatCannotBeBuiltAreReported) {
+    make_file_with_one_record();
+    thread_store().close_all();
+    // Another program broke the unique key and stored the same code twice.
+    Outside("bout.sqlite").run("DROP INDEX \"KeyCode\"; INSERT INTO Bout (ID, Code) SELECT 9, Code FROM Bout");
+    BoutTable t;
+    EXPECT_FALSE(t.open());
+    EXPECT_EQ(t.error(), StoreError::KeysDamaged);
+    EXPECT_EQ(raised(), (std::vector<int>{33, 32}));
+    EXPECT_EQ(Outside("bout.sqlite").run("SELECT count(*) FROM Bout"), "2");  // nothing lost
+    EXPECT_EQ(Outside("bout.sqlite").run("SELECT count(*) FROM pragma_index_list('Bout')"), "3");  // the others kept
+}
+
+TEST_F(Failures, AFileLockedByAnotherProgramGivesAccessDeniedUntilItIsFree) {
+    make_file_with_one_record();
+    thread_store().close_all();
+    {
+        Outside locker("bout.sqlite");
+        locker.run("PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE; UPDATE Bout SET Event = 1");
+        BoutTable t;
+        EXPECT_FALSE(t.open());
+        EXPECT_EQ(raised(), std::vector<int>{2});
+        t.record().set_integer(ID, 1);
+        EXPECT_FALSE(t.get_by_key(KEY_ID));
+        locker.run("ROLLBACK");
+    }
+    app_error_reporter().clear_history();
+    BoutTable t;
+    t.record().set_integer(ID, 1);
+    EXPECT_TRUE(t.get_by_key(KEY_ID));
+    EXPECT_TRUE(raised().empty());
+}
+
+TEST_F(Failures, AFileWeMayNotWriteOpensForReadingOnly) {
+    make_file_with_one_record();
+    thread_store().close_all();
+    Outside keeper("bout.sqlite");  // keeps the journal files in place, as a running writer does
+    keeper.run("SELECT count(*) FROM Bout");
+    ::chmod(folder_.path().c_str(), 0755);
+    for (const char* f : {"bout.sqlite", "bout.sqlite-wal", "bout.sqlite-shm"}) ::chmod(f, 0444);
+
+    // In a child process without the rights to write (root writes anything otherwise).
+    pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(10);
+        app_error_reporter().clear_history();
+        BoutTable t;
+        if (!t.open() || !t.read_only()) _exit(11);
+        if (raised() != std::vector<int>{2}) _exit(12);
+        t.record().set_integer(ID, 1);
+        if (!t.get_by_key(KEY_ID) || t.record().get_text(NAME) != "kept      ") _exit(13);
+        t.record().set_text(NAME, "changed");
+        if (t.update() || raised() != std::vector<int>{2, 31}) _exit(14);
+        TableLayout elsewhere = bout_layout();
+        elsewhere.stored_name = "missing";
+        TableAccess missing(elsewhere);
+        if (missing.open() || missing.error() != StoreError::CreateFailed || raised().back() != 12) _exit(15);
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(keeper.run("SELECT Name FROM Bout"), "kept");
+}
+
+}  // namespace
+}  // namespace zrv::store::testing
