@@ -1,0 +1,256 @@
+// zrv_scoring: stands in for the tournament's scoring software. It works on the table files of
+// the current folder from outside the program, through SQLite alone, one transaction per
+// record change, as any other program may (docs/table-files.md).
+//
+//   zrv_scoring create
+//       creates every table file that is missing (an empty folder becomes a new tournament)
+//   zrv_scoring set <Table> <key value> Field=value ...
+//       writes fields of the record whose first key has that value, adding it when missing
+//   zrv_scoring get <Table> <key value> [Field ...]
+//       prints Field=value lines of that record (every field when none is named)
+//   zrv_scoring invariant-writer <Table> <key value> <F1> <F2> <F3> <total> [--count N]
+//                                [--hold-ms M] [--counter Field]
+//       keeps F1 + F2 + F3 = total while changing them as fast as it can; with --counter it also
+//       counts its commits in that field and prints "committed <n>" after each one
+//
+// Table names are the tables' names or stored names; field names may carry their prefix
+// ("SB:PuntoAka") and are matched without regard to case. Exit status 0 on success.
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "framework/store/store_context.h"
+#include "framework/store/table_access.h"
+
+#if ZRV_SCORING_WITH_DATA
+#include "data/dictionary.h"
+#endif
+
+namespace {
+
+using zrv::store::TableLayout;
+
+std::vector<const TableLayout*> known_layouts() {
+    std::vector<const TableLayout*> layouts;
+#if ZRV_SCORING_WITH_DATA
+    for (zrv::data::TableId id : zrv::data::dictionary_order()) layouts.push_back(&zrv::data::layout(id));
+#endif
+    return layouts;
+}
+
+std::string file_for(const std::string& table) {
+#if ZRV_SCORING_WITH_DATA
+    if (const TableLayout* l = zrv::data::layout(table)) return zrv::store::table_file_name(*l);
+#endif
+    return table + zrv::store::default_store_options().extension;
+}
+
+std::string column_name(const std::string& field) {
+    auto colon = field.find(':');
+    return colon == std::string::npos ? field : field.substr(colon + 1);
+}
+
+std::string quote(const std::string& name) {
+    std::string out = "\"";
+    for (char c : name) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return out + "\"";
+}
+
+int fail(const std::string& text) {
+    std::cerr << "zrv_scoring: " << text << "\n";
+    return 1;
+}
+
+class File {
+public:
+    explicit File(const std::string& table) : name_(file_for(table)) {
+        if (access(name_.c_str(), F_OK) != 0) {
+            error_ = "no table file " + name_;
+            return;
+        }
+        if (sqlite3_open_v2(name_.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+            error_ = sqlite3_errmsg(db_);
+            return;
+        }
+        sqlite3_busy_timeout(db_, 5000);
+        // The file's SQL table and its first key (the first index made, on one column).
+        table_ = scalar("SELECT value FROM zrv_layout WHERE name = 'table'");
+        key_column_ = scalar(
+            "SELECT ii.name FROM sqlite_master m, pragma_index_info(m.name) ii WHERE m.type = 'index' AND m.tbl_name = " +
+            literal(table_) + " ORDER BY m.rowid, ii.seqno LIMIT 1");
+        if (table_.empty() || key_column_.empty()) error_ = name_ + " is not a table file";
+    }
+    ~File() { sqlite3_close_v2(db_); }
+
+    const std::string& error() const { return error_; }
+    sqlite3* db() const { return db_; }
+    const std::string& table() const { return table_; }
+    const std::string& key_column() const { return key_column_; }
+
+    std::string scalar(const std::string& sql) {
+        sqlite3_stmt* s = nullptr;
+        std::string out;
+        if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW && sqlite3_column_text(s, 0))
+            out = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
+        sqlite3_finalize(s);
+        return out;
+    }
+    bool exec(const std::string& sql) {
+        if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK) return true;
+        error_ = sqlite3_errmsg(db_);
+        return false;
+    }
+    // Runs one statement with text parameters.
+    bool run(const std::string& sql, const std::vector<std::string>& values) {
+        sqlite3_stmt* s = nullptr;
+        if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &s, nullptr) != SQLITE_OK) {
+            error_ = sqlite3_errmsg(db_);
+            return false;
+        }
+        for (std::size_t i = 0; i < values.size(); ++i) sqlite3_bind_text(s, static_cast<int>(i) + 1, values[i].c_str(), -1, SQLITE_TRANSIENT);
+        int rc = sqlite3_step(s);
+        if (rc != SQLITE_DONE && rc != SQLITE_ROW) error_ = sqlite3_errmsg(db_);
+        sqlite3_finalize(s);
+        return rc == SQLITE_DONE || rc == SQLITE_ROW;
+    }
+    static std::string literal(const std::string& text) {
+        std::string out = "'";
+        for (char c : text) out += c == '\'' ? std::string("''") : std::string(1, c);
+        return out + "'";
+    }
+
+private:
+    std::string name_, table_, key_column_, error_;
+    sqlite3* db_ = nullptr;
+};
+
+// Fields of one record, written in one transaction; the record is added when missing.
+bool write_fields(File& f, const std::string& key, const std::vector<std::pair<std::string, std::string>>& fields) {
+    if (!f.exec("BEGIN IMMEDIATE")) return false;
+    const std::string where = " WHERE " + quote(f.key_column()) + " = ?1";
+    bool ok = f.scalar("SELECT count(*) FROM " + quote(f.table()) + " WHERE " + quote(f.key_column()) + " = " + File::literal(key)) != "0" ||
+              f.run("INSERT INTO " + quote(f.table()) + " (" + quote(f.key_column()) + ") VALUES (?1)", {key});
+    if (ok && !fields.empty()) {
+        std::string sql = "UPDATE " + quote(f.table()) + " SET ";
+        std::vector<std::string> values{key};
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            sql += (i ? ", " : "") + quote(column_name(fields[i].first)) + " = ?" + std::to_string(i + 2);
+            values.push_back(fields[i].second);
+        }
+        ok = f.run(sql + where, values);
+    }
+    if (ok) ok = f.exec("COMMIT");
+    if (!ok) sqlite3_exec(f.db(), "ROLLBACK", nullptr, nullptr, nullptr);
+    return ok;
+}
+
+int create() {
+    auto layouts = known_layouts();
+    if (layouts.empty()) return fail("this build knows no table layouts");
+    int failed = 0;
+    for (const TableLayout* l : layouts) {
+        zrv::store::TableAccess table(*l);
+        if (!table.open()) {
+            std::cerr << "zrv_scoring: " << zrv::store::table_file_name(*l) << ": " << table.error_text() << "\n";
+            ++failed;
+        }
+    }
+    return failed ? 1 : 0;
+}
+
+int set(int argc, char** argv) {
+    if (argc < 4) return fail("usage: set <Table> <key value> Field=value ...");
+    File f(argv[2]);
+    if (!f.error().empty()) return fail(f.error());
+    std::vector<std::pair<std::string, std::string>> fields;
+    for (int i = 4; i < argc; ++i) {
+        std::string a = argv[i];
+        auto eq = a.find('=');
+        if (eq == std::string::npos) return fail("not Field=value: " + a);
+        fields.emplace_back(a.substr(0, eq), a.substr(eq + 1));
+    }
+    return write_fields(f, argv[3], fields) ? 0 : fail(f.error());
+}
+
+int get(int argc, char** argv) {
+    if (argc < 4) return fail("usage: get <Table> <key value> [Field ...]");
+    File f(argv[2]);
+    if (!f.error().empty()) return fail(f.error());
+    std::string columns;
+    for (int i = 4; i < argc; ++i) columns += (columns.empty() ? "" : ", ") + quote(column_name(argv[i]));
+    std::string sql = "SELECT " + (columns.empty() ? std::string("*") : columns) + " FROM " + quote(f.table()) + " WHERE " + quote(f.key_column()) +
+                      " = ?1 ORDER BY rowid LIMIT 1";
+    sqlite3_stmt* s = nullptr;
+    if (sqlite3_prepare_v2(f.db(), sql.c_str(), -1, &s, nullptr) != SQLITE_OK) return fail(sqlite3_errmsg(f.db()));
+    sqlite3_bind_text(s, 1, argv[3], -1, SQLITE_TRANSIENT);
+    int rc = sqlite3_step(s);
+    if (rc == SQLITE_ROW)
+        for (int c = 0; c < sqlite3_column_count(s); ++c) {
+            const unsigned char* v = sqlite3_column_text(s, c);
+            std::cout << sqlite3_column_name(s, c) << "=" << (v ? reinterpret_cast<const char*>(v) : "") << "\n";
+        }
+    sqlite3_finalize(s);
+    if (rc == SQLITE_DONE) return fail("no record with that key");
+    return rc == SQLITE_ROW ? 0 : fail(sqlite3_errmsg(f.db()));
+}
+
+int invariant_writer(int argc, char** argv) {
+    if (argc < 9) return fail("usage: invariant-writer <Table> <key value> <F1> <F2> <F3> <total> [--count N] [--hold-ms M] [--counter Field]");
+    File f(argv[2]);
+    if (!f.error().empty()) return fail(f.error());
+    const std::string key = argv[3];
+    const std::string f1 = argv[4], f2 = argv[5], f3 = argv[6];
+    const long total = std::strtol(argv[7], nullptr, 10);
+    long count = -1, hold_ms = 0;
+    std::string counter;
+    for (int i = 8; i + 1 < argc; i += 2) {
+        std::string option = argv[i];
+        if (option == "--count") count = std::strtol(argv[i + 1], nullptr, 10);
+        else if (option == "--hold-ms") hold_ms = std::strtol(argv[i + 1], nullptr, 10);
+        else if (option == "--counter") counter = argv[i + 1];
+        else return fail("unknown option " + option);
+    }
+    std::mt19937 random(static_cast<unsigned>(getpid()));
+    for (long n = 1; count < 0 || n <= count; ++n) {
+        long a = static_cast<long>(random() % static_cast<unsigned long>(total + 1));
+        long b = static_cast<long>(random() % static_cast<unsigned long>(total - a + 1));
+        std::vector<std::pair<std::string, std::string>> fields{{f1, std::to_string(a)}, {f2, std::to_string(b)}, {f3, std::to_string(total - a - b)}};
+        if (!counter.empty()) fields.emplace_back(counter, std::to_string(n));
+        // Each field by its own statement, so a reader inside the transaction would see it torn.
+        if (!f.exec("BEGIN IMMEDIATE")) return fail(f.error());
+        bool ok = true;
+        for (const auto& [field, value] : fields)
+            ok = ok && f.run("UPDATE " + quote(f.table()) + " SET " + quote(column_name(field)) + " = ?2 WHERE " + quote(f.key_column()) + " = ?1",
+                             {key, value});
+        if (ok && hold_ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(hold_ms));
+        if (!ok || !f.exec("COMMIT")) {
+            sqlite3_exec(f.db(), "ROLLBACK", nullptr, nullptr, nullptr);
+            return fail(f.error());
+        }
+        if (!counter.empty()) {
+            std::printf("committed %ld\n", n);
+            std::fflush(stdout);
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return fail("usage: zrv_scoring create | set | get | invariant-writer ...");
+    const std::string command = argv[1];
+    if (command == "create") return create();
+    if (command == "set") return set(argc, argv);
+    if (command == "get") return get(argc, argv);
+    if (command == "invariant-writer") return invariant_writer(argc, argv);
+    return fail("unknown command " + command);
+}
