@@ -1,0 +1,201 @@
+// Threads and another process on the same table file: every thread has its own buffers, and a
+// reader never sees a record half written, not even when the writer is killed mid-transaction.
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <set>
+#include <thread>
+
+#include "framework/store/table_access.h"
+#include "tests/framework/store/store_fixture.h"
+
+extern char** environ;
+
+namespace zrv::store::testing {
+namespace {
+
+using Concurrency = StoreTest;
+
+// The scoring software's stand-in, running as a process of its own.
+class Writer {
+public:
+    explicit Writer(std::vector<std::string> args) {
+        int fds[2];
+        EXPECT_EQ(pipe(fds), 0);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addclose(&actions, fds[0]);
+        args.insert(args.begin(), ZRV_SCORING_TOOL);
+        std::vector<char*> argv;
+        for (auto& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        EXPECT_EQ(posix_spawn(&pid_, ZRV_SCORING_TOOL, &actions, nullptr, argv.data(), environ), 0);
+        posix_spawn_file_actions_destroy(&actions);
+        close(fds[1]);
+        out_ = fdopen(fds[0], "r");
+    }
+    ~Writer() {
+        stop(SIGKILL);
+        if (out_) fclose(out_);
+    }
+    // The number of the last "committed <n>" line, reading until at least `at_least`.
+    long read_commits(long at_least) {
+        char line[64];
+        while (last_ < at_least && fgets(line, sizeof line, out_)) std::sscanf(line, "committed %ld", &last_);
+        return last_;
+    }
+    // Kills it; returns the last commit it reported.
+    long stop(int signal) {
+        if (pid_ > 0) {
+            kill(pid_, signal);
+            int status;
+            waitpid(pid_, &status, 0);
+            pid_ = -1;
+            read_commits(std::numeric_limits<long>::max());
+        }
+        return last_;
+    }
+
+private:
+    pid_t pid_ = -1;
+    FILE* out_ = nullptr;
+    long last_ = 0;
+};
+
+// Threads re-reading record 1 every 10 ms, counting reads that break Event + A + B = 100.
+class Readers {
+public:
+    explicit Readers(int threads) {
+        for (int i = 0; i < threads; ++i)
+            threads_.emplace_back([this] {
+                BoutTable t;
+                std::set<std::int64_t> seen;
+                while (!stop_) {
+                    t.record().set_integer(ID, 1);
+                    if (t.get_by_key(KEY_ID)) {
+                        ++reads_;
+                        const RecordBuffer& r = t.record();
+                        if (r.get_integer(EVENT) + r.get_integer(PAIR_A) + r.get_integer(PAIR_B) != 100) ++broken_;
+                        seen.insert(r.get_integer(EVENT));
+                    } else {
+                        ++failed_;
+                    }
+                    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                }
+                distinct_ += static_cast<int>(seen.size());
+            });
+    }
+    void stop() {
+        stop_ = true;
+        for (auto& t : threads_) t.join();
+        threads_.clear();
+    }
+    ~Readers() {
+        if (!threads_.empty()) stop();
+    }
+    std::atomic<int> reads_{0}, broken_{0}, failed_{0}, distinct_{0};
+
+private:
+    std::atomic<bool> stop_{false};
+    std::vector<std::thread> threads_;
+};
+
+void make_record() {
+    BoutTable t;
+    ASSERT_TRUE(t.prepare_new_record());
+    t.record().set_integer(EVENT, 100);
+    ASSERT_TRUE(t.insert());
+    thread_store().close_all();
+}
+
+TEST_F(Concurrency, ThreadsKeepTheirOwnBuffersUntilTheRecordIsWrittenAndReadAgain) {
+    make_record();
+    BoutTable mine;
+    mine.record().set_integer(ID, 1);
+    ASSERT_TRUE(mine.get_by_key(KEY_ID));
+    mine.record().set_text(NAME, "edited");
+    std::string seen_before, seen_after_write, seen_after_reread;
+    std::atomic<int> step{0};
+    std::thread other([&] {
+        BoutTable theirs;
+        theirs.record().set_integer(ID, 1);
+        theirs.get_by_key(KEY_ID);
+        seen_before = theirs.record().get_text(NAME);
+        step = 1;
+        while (step != 2) std::this_thread::yield();
+        seen_after_write = theirs.record().get_text(NAME);
+        theirs.get_by_key(KEY_ID);
+        seen_after_reread = theirs.record().get_text(NAME);
+    });
+    while (step != 1) std::this_thread::yield();
+    ASSERT_TRUE(mine.update());
+    step = 2;
+    other.join();
+    EXPECT_EQ(seen_before, std::string(10, ' '));
+    EXPECT_EQ(seen_after_write, std::string(10, ' '));
+    EXPECT_EQ(seen_after_reread, "edited    ");
+}
+
+TEST_F(Concurrency, ThreadEndClosesTheThreadsFilesAndTheirUsersOpenAgain) {
+    make_record();
+    std::thread worker([] {
+        BoutTable t;
+        t.record().set_integer(ID, 1);
+        EXPECT_TRUE(t.get_by_key(KEY_ID));
+        EXPECT_EQ(thread_store().open_files(), 1u);
+        const std::string order[] = {"Bout"};
+        thread_store().close_all(order);
+        EXPECT_FALSE(t.is_open());
+        EXPECT_EQ(thread_store().open_files(), 0u);
+        EXPECT_TRUE(t.get_by_key(KEY_ID));  // opens again at its next use
+    });
+    worker.join();
+}
+
+TEST_F(Concurrency, ReadersNeverSeeAnotherProcessHalfWayThroughARecord) {
+    make_record();
+    Readers readers(4);
+    Writer writer({"invariant-writer", "bout", "1", "BT:Event", "BT:A", "BT:B", "100", "--counter", "BT:Ratio"});
+    EXPECT_GE(writer.read_commits(500), 500);  // it keeps writing while they read
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    writer.stop(SIGTERM);
+    readers.stop();
+    EXPECT_GT(readers.reads_, 40);
+    EXPECT_EQ(readers.broken_, 0);
+    EXPECT_EQ(readers.failed_, 0);
+    EXPECT_GT(readers.distinct_, 8);  // they did see it change
+}
+
+TEST_F(Concurrency, AWriterKilledMidTransactionLosesNothingItCommitted) {
+    make_record();
+    Readers readers(3);
+    long last = 0;
+    {
+        // It holds every transaction open for 5 ms, so the kill lands inside one.
+        Writer writer({"invariant-writer", "bout", "1", "BT:Event", "BT:A", "BT:B", "100", "--counter", "BT:Ratio", "--hold-ms", "5"});
+        writer.read_commits(40);
+        last = writer.stop(SIGKILL);
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));  // the readers go on
+    readers.stop();
+    EXPECT_EQ(readers.broken_, 0);
+    EXPECT_EQ(readers.failed_, 0);
+
+    BoutTable t;
+    t.record().set_integer(ID, 1);
+    ASSERT_TRUE(t.get_by_key(KEY_ID));
+    const RecordBuffer& r = t.record();
+    EXPECT_GE(last, 40);
+    EXPECT_GE(r.get_integer(RATIO), last);      // every reported commit is there
+    EXPECT_LE(r.get_integer(RATIO), last + 1);  // and at most the one it had no time to report
+    EXPECT_EQ(r.get_integer(EVENT) + r.get_integer(PAIR_A) + r.get_integer(PAIR_B), 100);
+    t.record().set_text(NAME, "after");
+    EXPECT_TRUE(t.update());  // the dead writer's lock is gone
+}
+
+}  // namespace
+}  // namespace zrv::store::testing
