@@ -21,6 +21,8 @@ struct Image {
 // Largest picture a decoder accepts (either side, and in total pixels).
 inline constexpr int kMaxImageSide = 16384;
 inline constexpr std::int64_t kMaxImagePixels = 64LL * 1024 * 1024;
+// Largest image file read from disk.
+inline constexpr std::uint64_t kMaxImageFileBytes = 256ULL * 1024 * 1024;
 
 std::optional<Image> load_image(std::string_view name);
 
