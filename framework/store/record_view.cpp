@@ -81,12 +81,17 @@ std::vector<RecordView::Row> RecordView::read(const Cursor* after, bool forward,
         }
         sqlite3_bind_int(s, 300, batch);
         int seen = 0, rc;
+        bool last_kept = false;
+        std::optional<Row> last_skipped;
         while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
             ++seen;
             Row row{RecordBuffer(table_->layout()), sqlite3_column_int64(s, 0)};
             file.decode_row(s, row.record, unfit);
-            from = Cursor{row.record, row.position};
-            if (filter_ && !filter_(row.record)) continue;
+            last_kept = !filter_ || filter_(row.record);
+            if (!last_kept) {
+                last_skipped = std::move(row);
+                continue;
+            }
             out.push_back(std::move(row));
             if (static_cast<int>(out.size()) == rows) break;
         }
@@ -96,6 +101,9 @@ std::vector<RecordView::Row> RecordView::read(const Cursor* after, bool forward,
             return out;
         }
         if (seen < batch || static_cast<int>(out.size()) == rows) break;
+        // The next batch starts after the last row this one saw.
+        const Row& last = last_kept ? out.back() : *last_skipped;
+        from = Cursor{last.record, last.position};
         inclusive = false;
     }
     table_->set_error(StoreError::None);

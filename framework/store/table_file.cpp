@@ -430,10 +430,12 @@ void TableFile::decode_row(sqlite3_stmt* row, RecordBuffer& record, std::vector<
                 problem = "not a text";
                 break;
             }
-            auto latin = utf8_to_latin1(column_text(row, col));
+            const unsigned char* text = sqlite3_column_text(row, col);
+            std::string_view utf8(reinterpret_cast<const char*>(text), static_cast<std::size_t>(sqlite3_column_bytes(row, col)));
+            auto latin = utf8_to_latin1(utf8);
             if (!latin) problem = "holds characters a text field cannot";
             else if (latin->size() > static_cast<std::size_t>(f.size)) problem = "too long";
-            else record.set_text(c.field, column_text(row, col));
+            else std::copy(latin->begin(), latin->end(), record.bytes().begin() + f.offset);  // the rest is blank already
             break;
         }
         case FieldKind::Long:

@@ -1,6 +1,7 @@
 #include "framework/store/values.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -12,9 +13,13 @@ namespace {
 using i128 = __int128;
 
 i128 pow10(int n) {
-    i128 p = 1;
-    while (n-- > 0) p *= 10;
-    return p;
+    static const auto table = [] {
+        std::array<i128, 39> t{};
+        t[0] = 1;
+        for (std::size_t i = 1; i < t.size(); ++i) t[i] = t[i - 1] * 10;
+        return t;
+    }();
+    return n <= 0 ? 1 : table[static_cast<std::size_t>(std::min(n, 38))];
 }
 
 bool fits_int64(i128 v) {
@@ -149,23 +154,22 @@ bool operator<(const Decimal& a, const Decimal& b) {
 int packed_size(int digits) { return (digits + 1) / 2; }
 
 bool pack_decimal(const Decimal& value, int digits, int places, std::span<std::uint8_t> out) {
-    if (out.empty()) return false;
-    auto scaled = value.rescaled(places);
+    constexpr std::size_t max_bytes = 10;  // 19 digits
+    if (out.empty() || out.size() > max_bytes) return false;
+    auto scaled = value.places() == places ? std::optional<Decimal>(value) : value.rescaled(places);
     if (!scaled) return false;
-    i128 v = scaled->units();
-    bool negative = v < 0;
-    if (negative) v = -v;
+    const bool negative = scaled->units() < 0;
+    std::uint64_t v = negative ? 0 - static_cast<std::uint64_t>(scaled->units()) : static_cast<std::uint64_t>(scaled->units());
     const int nibbles = static_cast<int>(out.size()) * 2 - 1;
-    if (v >= pow10(std::min(digits, nibbles))) return false;
-    std::vector<std::uint8_t> bytes(out.size(), 0);
+    if (static_cast<i128>(v) >= pow10(std::min(digits, nibbles))) return false;
+    std::uint8_t bytes[max_bytes] = {};
     for (int i = nibbles; i >= 1; --i) {  // nibble 0 is the sign
         auto d = static_cast<std::uint8_t>(v % 10);
         v /= 10;
-        std::size_t byte = static_cast<std::size_t>(i / 2);
-        bytes[byte] |= (i % 2 == 0) ? static_cast<std::uint8_t>(d << 4) : d;
+        bytes[i / 2] |= (i % 2 == 0) ? static_cast<std::uint8_t>(d << 4) : d;
     }
-    if (negative && scaled->units() != 0) bytes[0] |= 0xF0;
-    std::copy(bytes.begin(), bytes.end(), out.begin());
+    if (negative) bytes[0] |= 0xF0;
+    std::copy_n(bytes, out.size(), out.begin());
     return true;
 }
 

@@ -86,7 +86,9 @@ TEST_F(Access, AValueThatDoesNotFitIsNeverReadAsAnotherValue) {
         } else {
             EXPECT_EQ(t.record().memo(0), "");
         }
-        if (c.field != NAME) EXPECT_EQ(t.record().get_text(NAME), "kept      ");
+        if (c.field != NAME) {
+            EXPECT_EQ(t.record().get_text(NAME), "kept      ");
+        }
         EXPECT_EQ(app_error_reporter().status().save_error, static_cast<int>(StoreError::ValueDoesNotFit));
     }
 }
