@@ -1,0 +1,166 @@
+#include "framework/core/clock.h"
+
+#include <chrono>
+#include <ctime>
+#include <vector>
+
+namespace zrv {
+namespace {
+
+SystemClock g_system_clock;
+std::atomic<Clock*> g_clock{&g_system_clock};
+
+std::mutex g_activity_mutex;
+std::condition_variable g_activity_cv;
+int g_busy = 0;
+
+constexpr std::int64_t kDayCs = 24LL * 360000;
+
+}  // namespace
+
+// --- SystemClock ---
+
+std::int64_t SystemClock::monotonic_ms() const {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+std::int64_t SystemClock::time_of_day_cs() const {
+    using namespace std::chrono;
+    auto now = system_clock::now();
+    std::time_t t = system_clock::to_time_t(now);
+    std::tm local{};
+    localtime_r(&t, &local);
+    auto cs = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000 / 10;
+    return (local.tm_hour * 3600LL + local.tm_min * 60LL + local.tm_sec) * 100 + cs;
+}
+
+void SystemClock::wait(WaitPoint& point, std::unique_lock<std::mutex>& lock, std::int64_t deadline_ms) {
+    if (deadline_ms < 0) {
+        point.cv_.wait(lock);
+        return;
+    }
+    auto delay = deadline_ms - monotonic_ms();
+    if (delay > 0) point.cv_.wait_for(lock, std::chrono::milliseconds(delay));
+}
+
+// --- VirtualClock ---
+
+VirtualClock::VirtualClock(std::int64_t start_ms, std::int64_t time_of_day_cs) : now_ms_(start_ms), day_offset_cs_(0) {
+    set_time_of_day_cs(time_of_day_cs);
+}
+
+std::int64_t VirtualClock::time_of_day_cs() const {
+    std::int64_t t = (now_ms_.load() / 10 + day_offset_cs_.load()) % kDayCs;
+    return t < 0 ? t + kDayCs : t;
+}
+
+void VirtualClock::set_time_of_day_cs(std::int64_t cs) { day_offset_cs_ = cs - now_ms_.load() / 10; }
+
+void VirtualClock::wait(WaitPoint& point, std::unique_lock<std::mutex>& lock, std::int64_t deadline_ms) {
+    // Lock order everywhere: the clock's mutex, then a point's mutex.
+    lock.unlock();
+    std::unique_lock registry(mutex_);
+    lock.lock();
+    if (!point.idle_ || (deadline_ms >= 0 && deadline_ms <= now_ms_.load())) return;
+    waiting_.insert(&point);
+    registry.unlock();
+    point.cv_.wait(lock, [&] { return !point.idle_; });
+    lock.unlock();
+    registry.lock();
+    waiting_.erase(&point);
+    registry.unlock();
+    lock.lock();
+}
+
+std::int64_t VirtualClock::next_deadline_after_now() {
+    std::lock_guard guard(mutex_);
+    std::int64_t best = -1;
+    for (WaitPoint* p : waiting_) {
+        std::int64_t d = p->deadline_ms_.load();
+        if (d > now_ms_.load() && (best < 0 || d < best)) best = d;
+    }
+    return best;
+}
+
+void VirtualClock::wake_due() {
+    std::lock_guard registry(mutex_);
+    for (WaitPoint* p : waiting_) {
+        if (p->deadline_ms_ < 0 || p->deadline_ms_ > now_ms_.load()) continue;
+        std::lock_guard point_lock(p->mutex_);
+        p->wake_locked();
+    }
+}
+
+void VirtualClock::advance_ms(std::int64_t ms) {
+    const std::int64_t target = now_ms_.load() + ms;
+    Activity::settle();
+    for (;;) {
+        std::int64_t next = next_deadline_after_now();
+        if (next < 0 || next > target) break;
+        now_ms_ = next;
+        wake_due();
+        Activity::settle();
+    }
+    now_ms_ = target;
+    wake_due();
+    Activity::settle();
+}
+
+Clock& clock() { return *g_clock.load(); }
+
+void set_clock(Clock* c) { g_clock = c ? c : &g_system_clock; }
+
+// --- Activity ---
+
+void Activity::begin() {
+    std::lock_guard lock(g_activity_mutex);
+    ++g_busy;
+}
+
+void Activity::end() {
+    std::lock_guard lock(g_activity_mutex);
+    if (--g_busy == 0) g_activity_cv.notify_all();
+}
+
+int Activity::busy() {
+    std::lock_guard lock(g_activity_mutex);
+    return g_busy;
+}
+
+bool Activity::settle(int limit_ms) {
+    std::unique_lock lock(g_activity_mutex);
+    return g_activity_cv.wait_for(lock, std::chrono::milliseconds(limit_ms), [] { return g_busy == 0; });
+}
+
+// --- WaitPoint ---
+
+WaitPoint::WaitPoint() = default;
+WaitPoint::~WaitPoint() = default;
+
+void WaitPoint::wait(std::unique_lock<std::mutex>& lock, std::int64_t deadline_ms) {
+    deadline_ms_ = deadline_ms;
+    idle_ = true;
+    Activity::end();
+    clock().wait(*this, lock, deadline_ms);
+    if (idle_) {  // woken by its own deadline (or spuriously): count itself busy again
+        idle_ = false;
+        Activity::begin();
+    }
+    deadline_ms_ = -1;
+}
+
+void WaitPoint::wake_locked() {
+    if (idle_) {
+        idle_ = false;
+        Activity::begin();
+    }
+    cv_.notify_all();
+}
+
+void WaitPoint::wake() {
+    std::lock_guard lock(mutex_);
+    wake_locked();
+}
+
+}  // namespace zrv

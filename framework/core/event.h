@@ -1,0 +1,43 @@
+#pragma once
+// Events of a window's loop. Field events carry the control they concern; window events do not.
+#include <cstdint>
+#include <functional>
+
+namespace zrv {
+
+class Window;
+
+enum class EventKind : std::uint8_t {
+    // field events
+    Accepted,      // a button pressed, an entry left after a change, a menu item chosen, a box clicked
+    Selected,      // a control got the focus
+    NewSelection,  // a list row, tab or drop-list item chosen
+    AlertKey,      // a key pressed on a control (right mouse = 2, Ctrl+H = 0248h)
+    // window events
+    OpenWindow,
+    Timer,
+    CloseWindow,
+    Completed,
+    Moved,
+    Sized,
+    Maximized,
+    Minimized,
+    Restored,
+};
+
+inline constexpr int kMouseRightKey = 2;
+inline constexpr int kCtrlHKey = 0x0248;
+
+struct Event {
+    EventKind kind = EventKind::Timer;
+    int control = 0;  // field events: the control's number
+    int keycode = 0;
+    int window = 0;   // the target window's id (0: the thread's current window)
+    // The operator's edit that comes with the event (text typed, row chosen, box checked,
+    // window moved). It runs on the window's own thread, just before the event is handled.
+    std::function<void(Window&)> apply;
+
+    bool is_field_event() const { return kind <= EventKind::AlertKey; }
+};
+
+}  // namespace zrv

@@ -1,0 +1,513 @@
+#include "framework/core/window.h"
+
+#include <algorithm>
+#include <cctype>
+#include <utility>
+
+#include "framework/core/engine.h"
+#include "framework/core/thread_context.h"
+
+namespace zrv {
+
+std::atomic<int> Window::next_id_{1};
+
+std::string upper(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return out;
+}
+
+Window::Window(const WindowLayout& layout)
+    : id_(next_id_++),
+      layout_(layout),
+      kind_(layout.kind),
+      title_(layout.title),
+      status_(layout.status),
+      x_(layout.x),
+      y_(layout.y),
+      width_(layout.width),
+      height_(layout.height),
+      timer_cs_(layout.timer) {
+    int next = 1;
+    for (ControlState c : layout.controls) {
+        if (c.number == 0) c.number = next;
+        next = std::max(next, c.number + 1);
+        if (!c.use.empty()) by_use_[upper(c.use)] = c.number;
+        controls_[c.number] = std::move(c);
+    }
+}
+
+Window::~Window() = default;
+
+ControlState* Window::find(int number) {
+    auto it = controls_.find(number);
+    return it == controls_.end() ? nullptr : &it->second;
+}
+
+const ControlState* Window::find(int number) const {
+    auto it = controls_.find(number);
+    return it == controls_.end() ? nullptr : &it->second;
+}
+
+int Window::number_of(std::string_view use) const {
+    std::lock_guard lock(mutex_);
+    auto it = by_use_.find(upper(use));
+    return it == by_use_.end() ? 0 : it->second;
+}
+
+bool Window::has(int number) const {
+    std::lock_guard lock(mutex_);
+    return find(number) != nullptr;
+}
+
+ControlState Window::control(int number) const {
+    std::lock_guard lock(mutex_);
+    const ControlState* c = find(number);
+    return c ? *c : ControlState{};
+}
+
+std::vector<int> Window::numbers() const {
+    std::lock_guard lock(mutex_);
+    std::vector<int> out;
+    for (const auto& [n, c] : controls_) out.push_back(n);
+    return out;
+}
+
+std::vector<ControlState> Window::controls() const {
+    std::lock_guard lock(mutex_);
+    std::vector<ControlState> out;
+    for (const auto& [n, c] : controls_) out.push_back(c);
+    return out;
+}
+
+void Window::read(int number, const std::function<void(const ControlState&)>& reader) const {
+    std::lock_guard lock(mutex_);
+    if (const ControlState* c = find(number)) reader(*c);
+}
+
+void Window::changed(ControlState& state) {
+    state.revision = ++revision_;
+}
+
+void Window::modify(int number, const std::function<void(ControlState&)>& change) {
+    {
+        std::lock_guard lock(mutex_);
+        ControlState* c = find(number);
+        if (!c) return;
+        change(*c);
+        changed(*c);
+    }
+    notify_engine();
+}
+
+std::string Window::text(int number) const {
+    std::lock_guard lock(mutex_);
+    const ControlState* c = find(number);
+    return c ? c->text : std::string();
+}
+
+void Window::set_text(int number, std::string_view text) {
+    {
+        std::lock_guard lock(mutex_);
+        ControlState* c = find(number);
+        if (!c || c->text == text) return;
+        c->text = text;
+        changed(*c);
+    }
+    notify_engine();
+}
+
+// Setters of one property: change and redraw only when the value differs.
+#define ZRV_PROPERTY_SETTER(name, type, member)                 \
+    void Window::name(int number, type value) {                 \
+        {                                                       \
+            std::lock_guard lock(mutex_);                       \
+            ControlState* c = find(number);                     \
+            if (!c || c->member == value) return;               \
+            c->member = value;                                  \
+            changed(*c);                                        \
+        }                                                       \
+        notify_engine();                                        \
+    }
+ZRV_PROPERTY_SETTER(set_hidden, bool, hidden)
+ZRV_PROPERTY_SETTER(set_disabled, bool, disabled)
+ZRV_PROPERTY_SETTER(set_read_only, bool, read_only)
+ZRV_PROPERTY_SETTER(set_font_colour, Colour, font_colour)
+ZRV_PROPERTY_SETTER(set_fill_colour, Colour, fill_colour)
+ZRV_PROPERTY_SETTER(set_border_colour, Colour, border_colour)
+ZRV_PROPERTY_SETTER(set_checked, bool, checked)
+ZRV_PROPERTY_SETTER(set_selected, int, selected)
+#undef ZRV_PROPERTY_SETTER
+
+void Window::set_image(int number, std::string_view image) {
+    modify(number, [&](ControlState& c) { c.image = image; });
+}
+
+bool Window::checked(int number) const {
+    std::lock_guard lock(mutex_);
+    const ControlState* c = find(number);
+    return c && c->checked;
+}
+
+int Window::selected(int number) const {
+    std::lock_guard lock(mutex_);
+    const ControlState* c = find(number);
+    return c ? c->selected : 0;
+}
+
+void Window::set_rows(int number, std::vector<ListRow> rows) {
+    {
+        std::lock_guard lock(mutex_);
+        ControlState* c = find(number);
+        if (!c || c->rows == rows) return;
+        c->rows = std::move(rows);
+        if (c->selected > static_cast<int>(c->rows.size())) c->selected = static_cast<int>(c->rows.size());
+        changed(*c);
+    }
+    notify_engine();
+}
+
+void Window::set_geometry(int number, int x, int y, int width, int height) {
+    modify(number, [&](ControlState& c) {
+        c.x = x;
+        c.y = y;
+        c.width = width;
+        c.height = height;
+    });
+}
+
+int Window::create_control(ControlState state, int number, int parent) {
+    {
+        std::lock_guard lock(mutex_);
+        if (number == 0) number = controls_.empty() ? 1 : controls_.rbegin()->first + 1;
+        state.number = number;
+        state.parent = parent;
+        if (ControlState* old = find(number); old && !old->use.empty()) by_use_.erase(upper(old->use));
+        if (!state.use.empty()) by_use_[upper(state.use)] = number;
+        ControlState& c = controls_[number] = std::move(state);
+        changed(c);
+    }
+    touch();
+    return number;
+}
+
+void Window::destroy_control(int number) {
+    {
+        std::lock_guard lock(mutex_);
+        ControlState* c = find(number);
+        if (!c) return;
+        if (!c->use.empty()) by_use_.erase(upper(c->use));
+        controls_.erase(number);
+        bindings_.erase(number);
+    }
+    touch();
+}
+
+void Window::operator_type(int number, std::string_view text) {
+    modify(number, [&](ControlState& c) {
+        c.text = text;
+        c.changed_by_operator = true;
+    });
+}
+
+void Window::operator_check(int number, bool on) {
+    modify(number, [&](ControlState& c) {
+        c.checked = on;
+        c.changed_by_operator = true;
+    });
+}
+
+void Window::operator_choose(int number, int selected) {
+    modify(number, [&](ControlState& c) {
+        c.selected = selected;
+        c.changed_by_operator = true;
+    });
+}
+
+// --- bound variables ---
+
+void Window::bind(int number, std::shared_ptr<Binding> binding) {
+    std::lock_guard lock(mutex_);
+    bindings_[number] = std::move(binding);
+}
+
+void Window::unbind(int number) {
+    std::lock_guard lock(mutex_);
+    bindings_.erase(number);
+}
+
+namespace {
+
+// The bound value as the control shows it.
+void show_value(ControlState& c, const std::string& value) {
+    switch (c.kind) {
+        case ControlKind::Check:
+            c.checked = value == c.true_value;
+            break;
+        case ControlKind::DropList: {
+            auto it = std::find(c.item_values.begin(), c.item_values.end(), value);
+            c.selected = it == c.item_values.end() ? 0 : static_cast<int>(it - c.item_values.begin()) + 1;
+            break;
+        }
+        default:
+            c.text = value;
+    }
+    c.changed_by_operator = false;
+}
+
+std::string screen_value(const ControlState& c) {
+    switch (c.kind) {
+        case ControlKind::Check:
+            return c.checked ? c.true_value : c.false_value;
+        case ControlKind::DropList:
+            return c.selected > 0 && c.selected <= static_cast<int>(c.item_values.size()) ? c.item_values[c.selected - 1]
+                                                                                          : std::string();
+        default:
+            return c.text;
+    }
+}
+
+}  // namespace
+
+void Window::display(int number) {
+    // Bindings are read outside the lock: they may read other state of the thread.
+    std::vector<std::pair<int, std::shared_ptr<Binding>>> targets;
+    {
+        std::lock_guard lock(mutex_);
+        for (const auto& [n, b] : bindings_)
+            if (number == 0 || n == number) targets.emplace_back(n, b);
+    }
+    bool any = false;
+    for (const auto& [n, b] : targets) {
+        std::string value = b->text();
+        std::lock_guard lock(mutex_);
+        ControlState* c = find(n);
+        if (!c) continue;
+        ControlState before = *c;
+        show_value(*c, value);
+        if (c->text != before.text || c->checked != before.checked || c->selected != before.selected ||
+            c->changed_by_operator != before.changed_by_operator) {
+            changed(*c);
+            any = true;
+        }
+    }
+    if (any) notify_engine();
+}
+
+void Window::update(int number) {
+    std::vector<std::pair<std::shared_ptr<Binding>, std::string>> writes;
+    {
+        std::lock_guard lock(mutex_);
+        for (const auto& [n, b] : bindings_) {
+            if (number != 0 && n != number) continue;
+            const ControlState* c = find(n);
+            if (!c || c->kind == ControlKind::String || c->kind == ControlKind::Prompt) continue;
+            writes.emplace_back(b, screen_value(*c));
+        }
+    }
+    for (auto& [b, value] : writes) b->set_text(value);
+}
+
+bool Window::changed_by_operator(int number) const {
+    std::lock_guard lock(mutex_);
+    const ControlState* c = find(number);
+    return c && c->changed_by_operator;
+}
+
+// --- the window itself ---
+
+std::string Window::title() const {
+    std::lock_guard lock(mutex_);
+    return title_;
+}
+
+void Window::set_title(std::string_view title) {
+    {
+        std::lock_guard lock(mutex_);
+        if (title_ == title) return;
+        title_ = title;
+    }
+    touch();
+}
+
+std::string Window::icon() const { return layout_.icon; }
+std::string Window::wallpaper() const { return layout_.wallpaper; }
+Colour Window::colour() const { return layout_.colour; }
+
+std::vector<StatusZone> Window::status() const {
+    std::lock_guard lock(mutex_);
+    return status_;
+}
+
+void Window::set_status_text(int zone, std::string_view text) {
+    {
+        std::lock_guard lock(mutex_);
+        if (zone < 1) return;
+        if (static_cast<int>(status_.size()) < zone) status_.resize(zone);
+        if (status_[zone - 1].text == text) return;
+        status_[zone - 1].text = text;
+    }
+    touch();
+}
+
+void Window::set_timer(int hundredths) {
+    timer_cs_ = std::max(0, hundredths);
+    touch();
+    if (owner_) owner_->queue().wake();  // the loop picks up the new interval
+}
+
+void Window::add_timer_handler(TimerHandler* handler) {
+    std::lock_guard lock(mutex_);
+    timer_handlers_.push_back(handler);
+}
+
+void Window::remove_timer_handler(TimerHandler* handler) {
+    std::lock_guard lock(mutex_);
+    std::erase(timer_handlers_, handler);
+}
+
+std::vector<TimerHandler*> Window::timer_handlers() const {
+    std::lock_guard lock(mutex_);
+    return timer_handlers_;
+}
+
+void Window::select(int number) {
+    {
+        std::lock_guard lock(mutex_);
+        focus_ = number;
+        select_requested_ = true;
+    }
+    touch();
+}
+
+bool Window::take_select_request() {
+    std::lock_guard lock(mutex_);
+    return std::exchange(select_requested_, false);
+}
+
+void Window::post(EventKind kind, int control) {
+    Event e;
+    e.kind = kind;
+    e.control = control;
+    post(std::move(e));
+}
+
+void Window::post(Event event) {
+    event.window = id_;
+    if (owner_) owner_->queue().post(std::move(event));
+}
+
+// --- placement ---
+
+bool Window::is_maximized() const {
+    std::lock_guard lock(mutex_);
+    return maximized_;
+}
+bool Window::is_minimized() const {
+    std::lock_guard lock(mutex_);
+    return minimized_;
+}
+int Window::x() const {
+    std::lock_guard lock(mutex_);
+    return x_;
+}
+int Window::y() const {
+    std::lock_guard lock(mutex_);
+    return y_;
+}
+int Window::width() const {
+    std::lock_guard lock(mutex_);
+    return width_;
+}
+int Window::height() const {
+    std::lock_guard lock(mutex_);
+    return height_;
+}
+
+void Window::restore_normal() {
+    {
+        std::lock_guard lock(mutex_);
+        maximized_ = minimized_ = false;
+    }
+    touch();
+}
+
+void Window::maximize() {
+    {
+        std::lock_guard lock(mutex_);
+        maximized_ = true;
+        minimized_ = false;
+    }
+    touch();
+}
+
+void Window::minimize() {
+    {
+        std::lock_guard lock(mutex_);
+        minimized_ = true;
+    }
+    touch();
+}
+
+void Window::move_to(int x, int y) {
+    {
+        std::lock_guard lock(mutex_);
+        x_ = x;
+        y_ = y;
+    }
+    touch();
+}
+
+void Window::set_width(int w) {
+    {
+        std::lock_guard lock(mutex_);
+        width_ = resize_ == ResizeStrategy::Scale ? std::max(w, layout_.width) : w;
+    }
+    touch();
+}
+
+void Window::set_height(int h) {
+    {
+        std::lock_guard lock(mutex_);
+        height_ = resize_ == ResizeStrategy::Scale ? std::max(h, layout_.height) : h;
+    }
+    touch();
+}
+
+void Window::operator_placed(int x, int y, int width, int height, bool maximized, bool minimized) {
+    std::lock_guard lock(mutex_);
+    maximized_ = maximized;
+    minimized_ = minimized;
+    if (!maximized && !minimized) {
+        x_ = x;
+        y_ = y;
+        width_ = width;
+        height_ = height;
+    }
+    // No revision bump: the engine already shows it.
+}
+
+void Window::open(ThreadContext& owner) {
+    owner_ = &owner;
+    open_ = true;
+    owner.windows().push_back(this);
+    engine().window_opened(*this);
+}
+
+void Window::close() {
+    if (!open_) return;
+    engine().window_closed(*this);
+    open_ = false;
+    if (owner_) std::erase(owner_->windows(), this);
+}
+
+void Window::touch() {
+    ++revision_;
+    notify_engine();
+}
+
+void Window::notify_engine() {
+    if (open_) engine().window_changed(*this);
+}
+
+}  // namespace zrv
