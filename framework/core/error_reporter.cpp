@@ -13,7 +13,7 @@ thread_local std::vector<std::string> t_procedures;
 std::vector<MessageDefinition> default_messages() {
     using I = MessageIcon;
     return {
-        {2, "Access Denied", "Access to %File was denied; the file is opened for reading only.", I::Exclamation},
+        {2, "Access Denied", "Access to %File was denied: %Message.", I::Exclamation},
         {4, "Record Insert Error", "A record could not be added to %File. Error: %Message.", I::Exclamation},
         {7, "Record Was Not Updated", "Another program changed this record of %File since it was read. The record has been read again.", I::Exclamation},
         {8, "Record Was Not Updated", "Another program deleted this record of %File since it was read.", I::Exclamation},

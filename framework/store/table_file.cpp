@@ -214,8 +214,8 @@ OpenResult TableFile::open() {
                 reporter.raise_with_text(2, r.text);
                 return {StoreError::NotOpen, r.text};
             }
-            reporter.set_file_error(static_cast<int>(StoreError::AccessDenied), "opened for reading only", label_);
-            reporter.raise_with_text(2, "opened for reading only");
+            reporter.set_file_error(static_cast<int>(StoreError::AccessDenied), "the file is opened for reading only", label_);
+            reporter.raise_with_text(2, "the file is opened for reading only");
         }
     }
     r = check_or_create();
@@ -284,8 +284,8 @@ OpenResult TableFile::check_or_create() {
         if (tables >= 0) break;
         int primary = rc & 0xFF;
         if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT) return fail(StoreError::InvalidFile, 26, text);
-        if (primary != SQLITE_BUSY && primary != SQLITE_LOCKED) return fail(StoreError::NotOpen, 2, text);
-        if (attempt == 1) return fail(StoreError::NotOpen, 2, text);
+        if (primary != SQLITE_BUSY && primary != SQLITE_LOCKED) return fail(StoreError::NotOpen, 2, "the file cannot be read (" + text + ")");
+        if (attempt == 1) return fail(StoreError::NotOpen, 2, "another program holds the file locked (" + text + ")");
         std::this_thread::sleep_for(options_.lock_recovery);
     }
 

@@ -162,7 +162,9 @@ TEST_F(Failures, AFileWeMayNotWriteOpensForReadingOnly) {
         app_error_reporter().clear_history();
         BoutTable t;
         if (!t.open() || !t.read_only()) _exit(11);
-        if (raised() != std::vector<int>{2}) _exit(12);
+        if (raised() != std::vector<int>{2} ||
+            app_error_reporter().history()[0].text != "Access to Bouts was denied: the file is opened for reading only.")
+            _exit(12);
         t.record().set_integer(ID, 1);
         if (!t.get_by_key(KEY_ID) || t.record().get_text(NAME) != "kept      ") _exit(13);
         t.record().set_text(NAME, "changed");
