@@ -130,13 +130,15 @@ struct Canvas {
     }
 };
 
-bool decode_rle(Bytes d, std::size_t pos, const std::vector<std::uint32_t>& palette, Canvas& canvas) {
-    const Header& h = canvas.h;
+// Walks the run-length coded bits, painting into canvas when it is given: a first pass without
+// a canvas refuses a cut or damaged stream before the picture is allocated.
+bool decode_rle(Bytes d, std::size_t pos, const Header& h, const std::vector<std::uint32_t>& palette,
+                Canvas* canvas) {
     const bool four = h.compression == kRle4;
     auto colour = [&](unsigned index) { return index < palette.size() ? palette[index] : argb(0, 0, 0); };
     std::int64_t x = 0, y = 0;
     auto put = [&](unsigned index) {
-        if (x < h.width && y < h.height) canvas.row(y)[x] = colour(index);
+        if (canvas && x < h.width && y < h.height) canvas->row(y)[x] = colour(index);
         ++x;
     };
     for (;;) {
@@ -149,7 +151,9 @@ bool decode_rle(Bytes d, std::size_t pos, const std::vector<std::uint32_t>& pale
             x = 0;
             ++y;
         } else if (b == 1) {
-            return true;
+            // The end may leave the rest of the last row unpainted, but not whole rows: a tiny
+            // stream is not taken for a picture of any size its header declares.
+            return y >= h.height - 1;
         } else if (b == 2) {
             if (!fits(d.size(), pos, 2)) return false;
             x += d[pos];
@@ -209,14 +213,15 @@ std::optional<Image> decode_dib(Bytes d, bool icon, std::optional<std::size_t> b
     std::size_t pos = bits_offset.value_or(h.palette_offset + h.palette_entries * h.entry_size);
     if (pos > d.size()) return std::nullopt;
 
+    const bool rle = h.compression == kRle8 || h.compression == kRle4;
+    const std::uint64_t stride = (static_cast<std::uint64_t>(h.width) * h.bpp + 31) / 32 * 4;
+    if (rle ? !decode_rle(d, pos, h, palette, nullptr) : !fits(d.size(), pos, stride * h.height)) return std::nullopt;
+
     Canvas canvas{blank_image(static_cast<int>(h.width), static_cast<int>(h.height)), h};
-    if (h.compression == kRle8 || h.compression == kRle4) {
-        if (!decode_rle(d, pos, palette, canvas)) return std::nullopt;
+    if (rle) {
+        decode_rle(d, pos, h, palette, &canvas);
         return std::move(canvas.image);
     }
-
-    const std::uint64_t stride = (static_cast<std::uint64_t>(h.width) * h.bpp + 31) / 32 * 4;
-    if (!fits(d.size(), pos, stride * h.height)) return std::nullopt;
     decode_rows(d, pos, stride, palette, canvas);
     if (!icon) return std::move(canvas.image);
 
