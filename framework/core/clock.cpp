@@ -36,12 +36,13 @@ std::int64_t SystemClock::time_of_day_cs() const {
 }
 
 void SystemClock::wait(WaitPoint& point, std::unique_lock<std::mutex>& lock, std::int64_t deadline_ms) {
+    point.enter_idle();
     if (deadline_ms < 0) {
         point.cv_.wait(lock);
-        return;
+    } else if (auto delay = deadline_ms - monotonic_ms(); delay > 0) {
+        point.cv_.wait_for(lock, std::chrono::milliseconds(delay));
     }
-    auto delay = deadline_ms - monotonic_ms();
-    if (delay > 0) point.cv_.wait_for(lock, std::chrono::milliseconds(delay));
+    point.leave_idle();
 }
 
 // --- VirtualClock ---
@@ -58,12 +59,15 @@ std::int64_t VirtualClock::time_of_day_cs() const {
 void VirtualClock::set_time_of_day_cs(std::int64_t cs) { day_offset_cs_ = cs - now_ms_.load() / 10; }
 
 void VirtualClock::wait(WaitPoint& point, std::unique_lock<std::mutex>& lock, std::int64_t deadline_ms) {
-    // Lock order everywhere: the clock's mutex, then a point's mutex.
+    // Lock order everywhere: the clock's mutex, then a point's mutex. The point is registered
+    // before its thread counts as idle, so a step of the clock never misses its deadline.
+    const std::uint64_t wakes = point.wakes_;
     lock.unlock();
     std::unique_lock registry(mutex_);
     lock.lock();
-    if (!point.idle_ || (deadline_ms >= 0 && deadline_ms <= now_ms_.load())) return;
+    if (point.wakes_ != wakes || (deadline_ms >= 0 && deadline_ms <= now_ms_.load())) return;
     waiting_.insert(&point);
+    point.enter_idle();
     registry.unlock();
     point.cv_.wait(lock, [&] { return !point.idle_; });
     lock.unlock();
@@ -140,17 +144,24 @@ WaitPoint::~WaitPoint() = default;
 
 void WaitPoint::wait(std::unique_lock<std::mutex>& lock, std::int64_t deadline_ms) {
     deadline_ms_ = deadline_ms;
-    idle_ = true;
-    Activity::end();
     clock().wait(*this, lock, deadline_ms);
-    if (idle_) {  // woken by its own deadline (or spuriously): count itself busy again
-        idle_ = false;
-        Activity::begin();
-    }
     deadline_ms_ = -1;
 }
 
+void WaitPoint::enter_idle() {
+    idle_ = true;
+    Activity::end();
+}
+
+void WaitPoint::leave_idle() {
+    if (idle_) {  // woken by its own deadline (or spuriously): counts itself busy again
+        idle_ = false;
+        Activity::begin();
+    }
+}
+
 void WaitPoint::wake_locked() {
+    ++wakes_;
     if (idle_) {
         idle_ = false;
         Activity::begin();

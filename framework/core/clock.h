@@ -96,9 +96,13 @@ public:
 private:
     friend class VirtualClock;
     friend class SystemClock;
+    void enter_idle();  // mutex() held
+    void leave_idle();  // mutex() held
+
     std::mutex mutex_;
     std::condition_variable cv_;
     bool idle_ = false;
+    std::uint64_t wakes_ = 0;
     std::atomic<std::int64_t> deadline_ms_{-1};
 };
 

@@ -70,6 +70,9 @@ public:
     WindowKind kind() const { return kind_; }
     ThreadContext* owner() const { return owner_; }
     bool is_open() const { return open_; }
+    // The procedure whose window this is (its settings section).
+    const std::string& procedure() const { return procedure_; }
+    void set_procedure(std::string name) { procedure_ = std::move(name); }
 
     // --- controls ---
     int number_of(std::string_view use) const;  // 0 when the window has no such control
@@ -190,7 +193,8 @@ private:
     const WindowLayout layout_;
     const WindowKind kind_;
     ThreadContext* owner_ = nullptr;
-    bool open_ = false;
+    std::atomic<bool> open_{false};
+    std::string procedure_;
 
     mutable std::mutex mutex_;
     std::map<int, ControlState> controls_;

@@ -8,6 +8,7 @@ namespace zrv {
 
 WindowController::WindowController(std::string procedure, const WindowLayout& layout)
     : procedure_(std::move(procedure)), window_(std::make_unique<Window>(layout)) {
+    window_->set_procedure(procedure_);
     for (int n : window_->numbers()) {
         ControlState c = window_->control(n);
         if (c.action == StandardAction::Ok && !ok_control_) ok_control_ = n;

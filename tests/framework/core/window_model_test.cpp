@@ -1,0 +1,85 @@
+// The window model without a loop: controls, bindings, revisions.
+#include <gtest/gtest.h>
+
+#include "framework/core/window.h"
+
+namespace zrv {
+namespace {
+
+class TextVariable : public Binding {
+public:
+    std::string value;
+    std::string text() const override { return value; }
+    void set_text(std::string_view t) override { value = t; }
+};
+
+WindowLayout layout() {
+    WindowLayout l;
+    l.controls = {
+        {.use = "?SB:PuntoAo", .kind = ControlKind::Entry},
+        {.use = "?WIN", .kind = ControlKind::Check},
+        {.use = "?QUEUE", .kind = ControlKind::DropList, .items = {"QueueStart", "QueueStop"}, .item_values = {"1", "2"}},
+        {.number = 10, .use = "?LABEL", .kind = ControlKind::String, .text = "Aka"},
+    };
+    return l;
+}
+
+TEST(WindowModel, ControlsAreFoundByUseNameWithoutRegardToCaseAndNumbered) {
+    Window w(layout());
+    EXPECT_EQ(w.number_of("?SB:PUNTOAO"), 1);
+    EXPECT_EQ(w.number_of("?win"), 2);
+    EXPECT_EQ(w.number_of("?LABEL"), 10);
+    EXPECT_EQ(w.number_of("?NONE"), 0);
+}
+
+TEST(WindowModel, DisplayShowsBoundValuesAndUpdateTakesScreenValues) {
+    Window w(layout());
+    auto points = std::make_shared<TextVariable>();
+    auto win = std::make_shared<TextVariable>();
+    auto queue = std::make_shared<TextVariable>();
+    points->value = "7";
+    win->value = "1";
+    queue->value = "2";
+    w.bind(1, points);
+    w.bind(2, win);
+    w.bind(3, queue);
+    w.display();
+    EXPECT_EQ(w.text(1), "7");
+    EXPECT_TRUE(w.checked(2));
+    EXPECT_EQ(w.selected(3), 2);
+
+    w.operator_type(1, "8");
+    w.operator_check(2, false);
+    w.operator_choose(3, 1);
+    EXPECT_TRUE(w.changed_by_operator(1));
+    w.update();
+    EXPECT_EQ(points->value, "8");
+    EXPECT_EQ(win->value, "0");
+    EXPECT_EQ(queue->value, "1");
+    w.display();
+    EXPECT_FALSE(w.changed_by_operator(1));
+}
+
+TEST(WindowModel, OnlyRealChangesBumpTheRevision) {
+    Window w(layout());
+    w.set_text(10, "Aka");
+    const auto before = w.control(10).revision;
+    w.set_text(10, "Aka");
+    w.set_hidden(10, false);
+    EXPECT_EQ(w.control(10).revision, before);
+    w.set_font_colour(10, 0x0000FF);
+    EXPECT_GT(w.control(10).revision, before);
+}
+
+TEST(WindowModel, ControlsMadeAtRunTimeTakeTheirNumberAndParent) {
+    Window w(layout());
+    ControlState cell{.kind = ControlKind::Image, .image = "~xsmall_1.gif"};
+    EXPECT_EQ(w.create_control(cell, 300, 10), 300);
+    EXPECT_EQ(w.control(300).parent, 10);
+    EXPECT_EQ(w.create_control(ControlState{.kind = ControlKind::Region}), 301);
+    w.destroy_control(300);
+    EXPECT_FALSE(w.has(300));
+}
+
+}  // namespace
+}  // namespace zrv
