@@ -48,6 +48,17 @@ public:
         while (last_ < at_least && fgets(line, sizeof line, out_)) std::sscanf(line, "committed %ld", &last_);
         return last_;
     }
+    // Waits for it to end; returns its exit status and what it printed.
+    int wait(std::string* printed = nullptr) {
+        char buffer[256];
+        std::size_t n;
+        while ((n = fread(buffer, 1, sizeof buffer, out_)) > 0)
+            if (printed) printed->append(buffer, n);
+        int status = -1;
+        waitpid(pid_, &status, 0);
+        pid_ = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
     // Kills it; returns the last commit it reported.
     long stop(int signal) {
         if (pid_ > 0) {
@@ -154,6 +165,26 @@ TEST_F(Concurrency, ThreadEndClosesTheThreadsFilesAndTheirUsersOpenAgain) {
         EXPECT_TRUE(t.get_by_key(KEY_ID));  // opens again at its next use
     });
     worker.join();
+}
+
+TEST_F(Concurrency, TheScoringStandInWritesAndReadsRecordsFromOutside) {
+    make_record();
+    EXPECT_EQ(Writer({"set", "bout", "3", "BT:Name=Peña", "event=4", "Score=85.5"}).wait(), 0);  // added
+    EXPECT_EQ(Writer({"set", "bout", "1", "bt:a=7"}).wait(), 0);                              // changed
+    EXPECT_NE(Writer({"set", "bout", "1", "Nothing=1"}).wait(), 0);
+    std::string printed;
+    EXPECT_EQ(Writer({"get", "bout", "3", "Name", "BT:Score"}).wait(&printed), 0);
+    EXPECT_EQ(printed, "Name=Peña\nScore=85.5\n");
+    BoutTable t;
+    t.record().set_integer(ID, 3);
+    ASSERT_TRUE(t.get_by_key(KEY_ID));
+    EXPECT_EQ(t.record().get_text(NAME), "Peña      ");
+    EXPECT_EQ(t.record().get_integer(EVENT), 4);
+    EXPECT_EQ(t.record().get_text(SCORE), "85.50");
+    t.record().set_integer(ID, 1);
+    ASSERT_TRUE(t.get_by_key(KEY_ID));
+    EXPECT_EQ(t.record().get_integer(PAIR_A), 7);
+    EXPECT_EQ(t.record().get_integer(EVENT), 100);
 }
 
 TEST_F(Concurrency, ReadersNeverSeeAnotherProcessHalfWayThroughARecord) {
