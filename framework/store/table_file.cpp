@@ -223,14 +223,16 @@ OpenResult TableFile::open() {
     return r;
 }
 
+bool TableFile::run_sql(const std::string& sql, std::string& error) {
+    char* message = nullptr;
+    if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &message) == SQLITE_OK) return true;
+    error = message ? message : sqlite3_errmsg(db_);
+    sqlite3_free(message);
+    return false;
+}
+
 bool TableFile::create_schema(std::string& error) {
-    auto exec = [&](const std::string& sql) {
-        char* message = nullptr;
-        if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &message) == SQLITE_OK) return true;
-        error = message ? message : sqlite3_errmsg(db_);
-        sqlite3_free(message);
-        return false;
-    };
+    auto exec = [&](const std::string& sql) { return run_sql(sql, error); };
     exec("PRAGMA journal_mode=WAL");  // best effort: a file system without shared memory keeps its journal
     if (!exec("BEGIN IMMEDIATE")) return false;
     // Another thread or program may have created it meanwhile.
@@ -365,13 +367,7 @@ bool TableFile::rebuild_keys() {
     std::string error = "the file is open for reading only";
     if (!read_only_) {
         finalize_statements();
-        auto exec = [&](const std::string& sql) {
-            char* message = nullptr;
-            if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &message) == SQLITE_OK) return true;
-            error = message ? message : sqlite3_errmsg(db_);
-            sqlite3_free(message);
-            return false;
-        };
+        auto exec = [&](const std::string& sql) { return run_sql(sql, error); };
         bool ok = exec("BEGIN IMMEDIATE");
         if (ok) {
             auto sql = create_index_sql();

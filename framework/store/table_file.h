@@ -81,6 +81,7 @@ private:
     OpenResult open_connection(bool read_only);
     OpenResult check_or_create();
     bool create_schema(std::string& error);
+    bool run_sql(const std::string& sql, std::string& error);  // error: SQLite's text on failure
     bool keys_intact();
     void finalize_statements();
 
