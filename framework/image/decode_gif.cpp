@@ -38,8 +38,10 @@ bool decode_frame(GifFileType* gif, const GraphicsControlBlock& control, std::si
     if (!map || !image_detail::size_allowed(d.Width, d.Height)) return false;
     // One 12-bit code stands for at most 4096 pixels: refuse a frame the data cannot fill.
     if (std::uint64_t(d.Width) * d.Height > file_size * 4096ull) return false;
+    // The frame stands on its logical screen, unless it does not fit there or the screen is far
+    // larger than the data could fill (then the frame alone is the picture).
     std::int64_t left = d.Left, top = d.Top, width = gif->SWidth, height = gif->SHeight;
-    if (left + d.Width > width || top + d.Height > height) {
+    if (left + d.Width > width || top + d.Height > height || std::uint64_t(width * height) > file_size * 4096ull) {
         left = top = 0;
         width = d.Width;
         height = d.Height;

@@ -123,5 +123,17 @@ TEST(ImageDecoders, EnormousDeclaredSizeGivesNoPictureAndNoLargeAllocation) {
         }
 }
 
+TEST(ImageDecoders, GifScreenFarLargerThanItsDataGivesTheFrameAlone) {
+    Bytes b = image_fixture("gif.gif").bytes;
+    put16(b, 6, 8192), put16(b, 8, 8192);
+    largest_allocation = 0;
+    auto image = decode("gif.gif", b);
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->width, 3);
+    EXPECT_EQ(image->height, 2);
+    EXPECT_EQ(image->pixels, image_fixture("gif.gif").pixels);
+    EXPECT_LT(largest_allocation.load(), std::size_t{1} << 20);
+}
+
 }  // namespace
 }  // namespace zrv
