@@ -1,0 +1,30 @@
+#pragma once
+// Manual results: the three lists of the ResultadosManual records (kata, individual and team
+// events) and the audience display each of them runs. The procedures register themselves:
+//   BrowseResultadosManualesKata        -> PantallaResultadosManualKata
+//   BrowseResultadosManualesIndividual  -> PantallaResultadosManualIndividual
+//   BrowseResultadosManualesEquipos     -> PantallaResultadosManualEquipo
+#include <string>
+#include <vector>
+
+#include "framework/core/window.h"
+#include "live/list_screen.h"
+#include "live/live_form.h"
+
+namespace zrv::flow {
+
+// The items of the main frame's "Manual display results" menu and the list each one starts
+// on a thread of its own.
+struct MenuEntry {
+    std::string text;
+    std::string procedure;
+};
+const std::vector<MenuEntry>& manual_results_menu();
+
+// The declarations, for the screens and their tests.
+WindowLayout manual_results_list_layout(const std::string& procedure);
+live::ListScreenDeclaration manual_results_list(const std::string& procedure);
+WindowLayout manual_results_display_layout(const std::string& procedure);
+live::FormDeclaration manual_results_display(const std::string& procedure);
+
+}  // namespace zrv::flow

@@ -1,0 +1,237 @@
+#include "live/browse_list.h"
+
+#include <algorithm>
+#include <climits>
+#include <stdexcept>
+
+#include "data/dictionary.h"
+#include "data/dictionary_table.h"
+#include "framework/core/app_services.h"
+#include "framework/core/window.h"
+#include "live/field_binding.h"
+
+namespace zrv::live {
+
+namespace {
+
+constexpr int kAllRows = INT_MAX / 2;
+
+int field_of(const store::TableLayout& layout, const std::string& name) {
+    const int f = layout.field_index(name);
+    if (f < 0) throw std::invalid_argument("list field " + name + " is not a field of " + layout.name);
+    return f;
+}
+
+}  // namespace
+
+BrowseList::BrowseList(Window& window, ListDeclaration declaration, std::string procedure)
+    : window_(window), decl_(std::move(declaration)), procedure_(std::move(procedure)) {}
+
+BrowseList::~BrowseList() = default;
+
+void BrowseList::setup() {
+    table_ = data::file_manager(decl_.table);
+    if (!table_) throw std::logic_error("no data dictionary on this thread");
+    const store::TableLayout& layout = table_->layout();
+    list_ = window_.number_of(decl_.list);
+    if (!list_) throw std::invalid_argument("no list control " + decl_.list);
+
+    const bool score = decl_.search && decl_.search->score_column;
+    const std::string format = score ? std::string(kScoreColumnFormat) + decl_.format : decl_.format;
+    std::string error;
+    std::optional<std::vector<ListColumn>> columns = parse_list_format(format, &error);
+    if (!columns) throw std::invalid_argument("list format of " + procedure_ + ": " + error);
+    columns_ = std::move(*columns);
+    window_.modify(list_, [&](ControlState& c) { c.format = format; });
+    column_fields_.clear();
+    std::size_t next = 0;
+    for (std::size_t c = 0; c < columns_.size(); ++c) {
+        if (score && c == 0) {
+            column_fields_.push_back(-1);
+            continue;
+        }
+        if (next >= decl_.fields.size()) throw std::invalid_argument("list " + procedure_ + " has more columns than fields");
+        column_fields_.push_back(field_of(layout, decl_.fields[next++]));
+    }
+    for (; next < decl_.fields.size(); ++next) field_of(layout, decl_.fields[next]);  // hidden fields exist
+
+    keys_.clear();
+    for (const SortOrder& o : decl_.orders) {
+        const int k = layout.key_index(o.key);
+        if (k < 0) throw std::invalid_argument("no key " + o.key + " in " + layout.name);
+        keys_.push_back(k);
+        if (!o.locator.empty()) field_of(layout, o.locator);
+    }
+    if (decl_.search) {
+        search_ = std::make_unique<FuzzySearchAll>(procedure_);
+        std::string text = "200-FuzzyMatch(" + decl_.search->query_name + ",";
+        search_fields_.clear();
+        for (std::size_t i = 0; i < decl_.search->fields.size(); ++i) {
+            if (i) text += "&' '&";
+            text += decl_.search->fields[i];
+            search_fields_.push_back(field_of(layout, decl_.search->fields[i]));
+        }
+        search_expression_.emplace(text + ")");
+        keys_.push_back(-1);
+    }
+    own_range_ = std::make_unique<store::RecordBuffer>(table_->record());
+}
+
+int BrowseList::choose_sort_order() {
+    const int tab = decl_.sheet.empty() ? 1 : window_.selected(window_.number_of(decl_.sheet));
+    int by_tab = decl_.tab_order ? decl_.tab_order(tab) : 0;
+    if (by_tab < 0 || by_tab >= static_cast<int>(decl_.orders.size())) by_tab = 0;
+    if (!search_) return by_tab;
+    return search_->choose(search_order(), order_ < 0 ? by_tab : order_, by_tab);
+}
+
+void BrowseList::reset(bool force) {
+    const int chosen = choose_sort_order();
+    const bool changed = chosen != order_;
+    order_ = chosen;
+    if (force || changed) refill_around(selected_position());
+}
+
+void BrowseList::apply_range(const SortOrder& order) {
+    if (order.range_components <= 0) return;
+    store::RecordBuffer& own = table_->record();
+    const store::KeyLayout& key = table_->layout().keys.at(static_cast<std::size_t>(keys_[static_cast<std::size_t>(order_)]));
+    if (order.range_from.empty()) {
+        for (int c = 0; c < order.range_components && c < static_cast<int>(key.components.size()); ++c) {
+            const int f = key.components[static_cast<std::size_t>(c)].field;
+            own.set_text(f, own_range_->get_text(f));
+        }
+        return;
+    }
+    for (const auto& [mine, theirs] : order.range_from) {
+        std::optional<data::FieldRef> other = data::field_by_name(theirs);
+        if (!other) throw std::invalid_argument("no range field " + theirs);
+        own.set_text(field_of(table_->layout(), mine), other->text());
+    }
+}
+
+std::vector<int> BrowseList::prime_range_fields() {
+    std::vector<int> keep;
+    if (order_ < 0 || order_ >= static_cast<int>(decl_.orders.size())) return keep;
+    const SortOrder& o = decl_.orders[static_cast<std::size_t>(order_)];
+    apply_range(o);
+    const store::KeyLayout& key = table_->layout().keys.at(static_cast<std::size_t>(keys_[static_cast<std::size_t>(order_)]));
+    for (int c = 0; c < o.range_components && c < static_cast<int>(key.components.size()); ++c)
+        keep.push_back(key.components[static_cast<std::size_t>(c)].field);
+    return keep;
+}
+
+std::vector<BrowseList::Row> BrowseList::search_rows() {
+    store::RecordView view(*table_, 0);
+    std::vector<Row> rows = view.first_page(kAllRows);
+    std::vector<std::pair<Value, std::size_t>> keyed;
+    keyed.reserve(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        keyed.emplace_back(search_expression_->evaluate(&rows[i].record, decl_.table), i);
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return compare(a.first, b.first) < 0; });
+    std::vector<Row> sorted;
+    sorted.reserve(rows.size());
+    for (auto& [v, i] : keyed) sorted.push_back(std::move(rows[i]));
+    return sorted;
+}
+
+std::vector<BrowseList::Row> BrowseList::read_page(std::int64_t position) {
+    const int rows = std::max(1, decl_.page_rows);
+    int before = 0;
+    for (std::size_t i = 0; i < page_.size(); ++i)
+        if (page_[i].position == position) before = static_cast<int>(i);
+    if (keys_[static_cast<std::size_t>(order_)] < 0) {
+        std::vector<Row> all = search_rows();
+        std::size_t start = 0;
+        for (std::size_t i = 0; i < all.size(); ++i)
+            if (all[i].position == position) start = i >= static_cast<std::size_t>(before) ? i - static_cast<std::size_t>(before) : 0;
+        const std::size_t end = std::min(all.size(), start + static_cast<std::size_t>(rows));
+        return std::vector<Row>(std::make_move_iterator(all.begin() + static_cast<std::ptrdiff_t>(start)),
+                                std::make_move_iterator(all.begin() + static_cast<std::ptrdiff_t>(end)));
+    }
+    const SortOrder& o = decl_.orders[static_cast<std::size_t>(order_)];
+    apply_range(o);
+    store::RecordView view(*table_, keys_[static_cast<std::size_t>(order_)]);
+    view.set_range(o.range_components);
+    std::vector<Row> page;
+    if (position > 0) page = view.page_around(position, rows, before);
+    if (page.empty()) page = view.first_page(rows);
+    return page;
+}
+
+void BrowseList::refill_around(std::int64_t position) {
+    if (order_ < 0) order_ = choose_sort_order();
+    page_ = read_page(position);
+    show(position);
+}
+
+void BrowseList::show(std::int64_t select_position) {
+    std::vector<ListRow> rows(page_.size());
+    int selected = page_.empty() ? 0 : 1;
+    for (std::size_t i = 0; i < page_.size(); ++i) {
+        fill_queue_row(page_[i], rows[i]);
+        if (page_[i].position == select_position) selected = static_cast<int>(i) + 1;
+    }
+    window_.set_rows(list_, std::move(rows));
+    select_row(selected);
+}
+
+void BrowseList::fill_queue_row(const Row& row, ListRow& out) {
+    if (search_ && decl_.search->score_column) {
+        std::string text;
+        for (std::size_t i = 0; i < search_fields_.size(); ++i) {
+            if (i) text += ' ';
+            text += field_value(row.record, search_fields_[i]).text();
+        }
+        search_->score() = app_text_matcher().score(search_->query(), text);
+    }
+    out.cells.resize(columns_.size());
+    for (std::size_t c = 0; c < columns_.size(); ++c) {
+        const int f = column_fields_[c];
+        out.cells[c].text = f < 0 ? columns_[c].picture.format_number(store::Decimal::from_integer(search_->score()))
+                                  : show_field(row.record, f, columns_[c].picture);
+    }
+    if (decl_.colours) decl_.colours(row.record, out);
+}
+
+void BrowseList::select_row(int row) {
+    if (row < 0 || row > static_cast<int>(page_.size())) row = 0;
+    if (window_.selected(list_) != row) window_.set_selected(list_, row);
+    if (row > 0) table_->get_by_position(page_[static_cast<std::size_t>(row - 1)].position);
+}
+
+std::int64_t BrowseList::selected_position() const {
+    const int row = window_.selected(list_);
+    if (row > 0 && row <= static_cast<int>(page_.size())) return page_[static_cast<std::size_t>(row - 1)].position;
+    return 0;
+}
+
+bool BrowseList::locate(std::string_view text) {
+    if (order_ < 0 || keys_[static_cast<std::size_t>(order_)] < 0) return false;
+    const SortOrder& o = decl_.orders[static_cast<std::size_t>(order_)];
+    if (o.locator.empty()) return false;
+    const store::TableLayout& layout = table_->layout();
+    const int field = field_of(layout, o.locator);
+    bool descending = false;
+    for (const store::KeyComponent& k : layout.keys[static_cast<std::size_t>(keys_[static_cast<std::size_t>(order_)])].components)
+        if (k.field == field) descending = k.descending;
+    const bool numeric = layout.fields[static_cast<std::size_t>(field)].kind != store::FieldKind::Text;
+    Value wanted = numeric ? Value(std::string(text)).number()
+                           : Value(std::string(text));
+    apply_range(o);
+    store::RecordView view(*table_, keys_[static_cast<std::size_t>(order_)]);
+    view.set_range(o.range_components);
+    for (const Row& r : view.first_page(kAllRows)) {
+        Value v = field_value(r.record, field);
+        if (!numeric) v = Value(v.text().substr(0, text.size()));
+        const int c = compare(v, wanted);
+        if (descending ? c <= 0 : c >= 0) {
+            page_ = view.page_around(r.position, std::max(1, decl_.page_rows), 0);
+            show(r.position);
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace zrv::live

@@ -1,0 +1,121 @@
+#pragma once
+// BrowseList: a list control over a RecordView of one table, declared as data (columns,
+// hidden fields, colours, sort orders with range limits and locators, the search order, the
+// tabs that choose orders). ListScreen (list_screen.h) is the controller every list runs.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "data/declaration.h"
+#include "framework/core/control.h"
+#include "framework/core/window.h"
+#include "framework/store/record_view.h"
+#include "live/expression.h"
+#include "live/fuzzy_search.h"
+#include "live/list_format.h"
+
+namespace zrv::data {
+class DictionaryTable;
+}
+
+namespace zrv::live {
+
+struct SortOrder {
+    std::string key;  // the key's name; empty for the search order
+    // The key's first components are fixed: to the values the fields of another table's buffer
+    // hold ({own field, other field}), or, with no links, to the list's own buffer as it opened.
+    int range_components = 0;
+    std::vector<std::pair<std::string, std::string>> range_from;
+    std::string locator;     // field a ListLocator and the TypingLocator work on; empty: none
+    std::string expression;  // the search order: its sort value, best (lowest) first
+};
+
+struct SearchBox {
+    std::string query_name;            // "FuzzyQuery9": the query, bound for the expression
+    std::string score_name;            // "FuzzyResult9": the row's score (score lists only)
+    std::vector<std::string> fields;   // joined with "&' '&" into the search expression
+    bool score_column = false;         // rows carry their score in a first column
+    bool query_resets = false;         // accepting the query reads the page again at once
+};
+
+struct ListDeclaration {
+    data::TableId table{};
+    std::string list = "?BROWSE:1";
+    std::string format;                // the list's own columns
+    std::vector<std::string> fields;   // one per column, then the hidden row fields
+    std::vector<SortOrder> orders;     // the search order is added after these
+    int page_rows = 20;
+    // Per-cell colours of a row (the row's record, the row with its texts filled in).
+    std::function<void(const store::RecordBuffer&, ListRow&)> colours;
+    std::string sheet;                 // the sheet whose tabs choose orders; empty: none
+    std::function<int(int tab)> tab_order;  // order for a tab (1-based); unset: order 0
+    std::string typing_locator;        // entry that locates as it is typed into
+    std::optional<SearchBox> search;
+};
+
+class BrowseList {
+public:
+    using Row = store::RecordView::Row;
+
+    BrowseList(Window& window, ListDeclaration declaration, std::string procedure);
+    virtual ~BrowseList();
+
+    // Set-up: columns, fields, orders (the search order compiled against the bind scope, so
+    // its names must be bound first), the range values of the list's own buffer.
+    void setup();
+
+    const ListDeclaration& declaration() const { return decl_; }
+    data::DictionaryTable& table() { return *table_; }
+    FuzzySearchAll* search() { return search_.get(); }
+    int search_order() const { return search_ ? static_cast<int>(decl_.orders.size()) : -1; }
+    int order() const { return order_; }
+    const std::vector<ListColumn>& columns() const { return columns_; }
+    const std::vector<Row>& page() const { return page_; }
+    int list_control() const { return list_; }
+
+    // The order the list asks for (the tabs', or the search box's rule). Overridable.
+    virtual int choose_sort_order();
+    // Fills the row of the list from a record. Overridable; the base scores the row first when
+    // the list has a score column.
+    virtual void fill_queue_row(const Row& row, ListRow& out);
+
+    // Chooses the order; refills the page around the current record when forced or when the
+    // order changed.
+    void reset(bool force);
+    // Reads the page again around a record (its position), or from the top.
+    void refill_around(std::int64_t position);
+    // The selected row (1-based, 0 none) and its record made current in the table's buffer.
+    void select_row(int row);
+    std::int64_t selected_position() const;
+    // Moves to the first row at or after a text in the current order's locator field.
+    bool locate(std::string_view text);
+    // The fields an insert keeps from the current order's range limit, set in the buffer.
+    std::vector<int> prime_range_fields();
+
+protected:
+    std::vector<Row> read_page(std::int64_t position);
+    std::vector<Row> search_rows();
+    void apply_range(const SortOrder& order);
+    void show(std::int64_t select_position);
+
+    Window& window_;
+    ListDeclaration decl_;
+    std::string procedure_;
+    data::DictionaryTable* table_ = nullptr;
+    int list_ = 0;
+    std::vector<ListColumn> columns_;
+    std::vector<int> column_fields_;  // record field per column (-1: the score)
+    std::vector<int> search_fields_;
+    std::vector<int> keys_;           // per order; -1 for the search order
+    std::optional<Expression> search_expression_;
+    std::unique_ptr<FuzzySearchAll> search_;
+    std::unique_ptr<store::RecordBuffer> own_range_;
+    int order_ = -1;
+    std::vector<Row> page_;
+};
+
+}  // namespace zrv::live

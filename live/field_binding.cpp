@@ -1,0 +1,88 @@
+#include "live/field_binding.h"
+
+#include "data/dictionary_table.h"
+#include "framework/store/record_buffer.h"
+#include "live/expression.h"
+
+namespace zrv::live {
+
+std::string show_field(const store::RecordBuffer& record, int field, const Picture& picture) {
+    const store::FieldLayout& f = record.layout().fields.at(static_cast<std::size_t>(field));
+    switch (f.kind) {
+        case store::FieldKind::Text:
+        case store::FieldKind::Group:
+            return picture.format_text(record.get_text(field));
+        case store::FieldKind::Date:
+            if (picture.kind() == Picture::Kind::None) return record.get_text(field);
+            if (picture.kind() == Picture::Kind::Date) return picture.format_date(record.get_date(field));
+            return picture.format_number(store::Decimal::from_integer(record.get_date(field)));
+        case store::FieldKind::Time:
+            return picture.kind() == Picture::Kind::None ? record.get_text(field)
+                                                         : picture.format_number(store::Decimal::from_integer(record.get_time(field)));
+        default:
+            return picture.kind() == Picture::Kind::None ? record.get_text(field) : picture.format_number(record.get_decimal(field));
+    }
+}
+
+bool read_field(store::RecordBuffer& record, int field, const Picture& picture, std::string_view text) {
+    const store::FieldLayout& f = record.layout().fields.at(static_cast<std::size_t>(field));
+    if (picture.kind() == Picture::Kind::None) return record.set_text(field, text);
+    switch (f.kind) {
+        case store::FieldKind::Text:
+        case store::FieldKind::Group:
+            return record.set_text(field, text);
+        case store::FieldKind::Date: {
+            if (picture.kind() != Picture::Kind::Date) break;
+            std::optional<std::int32_t> serial = picture.read_date(text);
+            return serial && record.set_date(field, *serial);
+        }
+        default:
+            break;
+    }
+    std::optional<store::Decimal> v = picture.read_number(text);
+    return v && record.set_decimal(field, *v);
+}
+
+std::string FieldBinding::text() const {
+    if (field_.is_memo()) return field_.text();
+    return show_field(field_.file().record(), field_.field(), picture_);
+}
+
+void FieldBinding::set_text(std::string_view text) {
+    if (field_.is_memo()) {
+        field_.set_text(text);
+        return;
+    }
+    read_field(field_.file().record(), field_.field(), picture_, text);
+}
+
+std::optional<data::FieldRef> field_of_use(std::string_view use) {
+    if (use.empty() || use.front() != '?') return std::nullopt;
+    use.remove_prefix(1);
+    if (auto f = data::field_by_name(use)) return f;
+    const std::size_t colon = use.rfind(':');
+    if (colon == std::string_view::npos || use.find(':') == colon) return std::nullopt;
+    return data::field_by_name(use.substr(0, colon));
+}
+
+int bind_record_controls(Window& window) {
+    int bound = 0;
+    for (const ControlState& c : window.controls()) {
+        if (c.kind != ControlKind::Entry && c.kind != ControlKind::String && c.kind != ControlKind::Check &&
+            c.kind != ControlKind::DropList)
+            continue;
+        std::optional<data::FieldRef> field = field_of_use(c.use);
+        if (!field) continue;
+        Picture picture;
+        if (!c.picture.empty()) {
+            std::optional<Picture> p = Picture::parse(c.picture);
+            if (!p) throw ExpressionError("bad picture " + c.picture + " of " + c.use);
+            picture = *p;
+        }
+        window.bind(c.number, std::make_shared<FieldBinding>(*field, picture));
+        ++bound;
+    }
+    return bound;
+}
+
+}  // namespace zrv::live

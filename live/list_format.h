@@ -1,0 +1,35 @@
+#pragma once
+// The column format of a list control, one column after the other:
+//   <width><align>[(<indent>)][modifiers][~<header>~[<align>[(<indent>)]]][@<picture>@]
+// align is L, R, C or D; modifiers are '|' (right border), 'M' (resizable), '*' (the column
+// has colours), 'Y', 'F', 'Z' (accepted, no effect here).
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "live/picture.h"
+
+namespace zrv::live {
+
+struct ListColumn {
+    int width = 0;
+    char align = 'L';
+    int indent = 0;
+    bool right_border = false;
+    bool resizable = false;
+    bool coloured = false;
+    std::string header;
+    char header_align = 'L';
+    int header_indent = 0;
+    std::string picture_text;
+    Picture picture;
+};
+
+// The score column lists with a search score put before their own columns.
+inline constexpr std::string_view kScoreColumnFormat = "48C(2)|M~Match Result~L(1)@n_3@";
+
+// nullopt when the format cannot be read (error says where).
+std::optional<std::vector<ListColumn>> parse_list_format(std::string_view format, std::string* error = nullptr);
+
+}  // namespace zrv::live

@@ -1,0 +1,220 @@
+#include "live/live_form.h"
+
+#include <map>
+#include <stdexcept>
+
+#include "data/dictionary.h"
+#include "data/dictionary_table.h"
+#include "framework/core/app_services.h"
+#include "framework/core/thread_context.h"
+#include "live/expression.h"
+#include "live/field_binding.h"
+
+namespace zrv::live {
+
+namespace {
+
+std::map<std::string, std::unique_ptr<store::RecordBuffer>>& histories() {
+    thread_local std::map<std::string, std::unique_ptr<store::RecordBuffer>> copies;
+    return copies;
+}
+
+}  // namespace
+
+LiveForm::LiveForm(std::string procedure, const WindowLayout& layout, FormDeclaration declaration)
+    : WindowController(std::move(procedure), layout), decl_(std::move(declaration)) {}
+
+LiveForm::~LiveForm() = default;
+
+const store::RecordBuffer* LiveForm::history_copy(const std::string& procedure) {
+    auto it = histories().find(procedure);
+    return it == histories().end() ? nullptr : it->second.get();
+}
+
+bool LiveForm::initialize() {
+    table_ = data::file_manager(decl_.table);
+    relations_ = data::relation_manager(decl_.table);
+    if (!table_ || !relations_) throw std::logic_error("no data dictionary on this thread");
+    key_ = table_->layout().key_index(decl_.primary_key);
+    if (key_ < 0) throw std::invalid_argument("no key " + decl_.primary_key);
+    relations_->open();
+    const int request = ThreadRequest();
+    if (decl_.request_handling && (request == kRequestInsert || request == kRequestChange)) {
+        // The request is prepared before the window opens: a change reads its record again.
+        if (request == kRequestChange && !table_->get_by_key(key_)) {
+            ThreadRequest() = 0;
+            return false;
+        }
+        open_copy_ = std::make_unique<store::RecordBuffer>(table_->record());
+        prepared_insert_ = request == kRequestInsert;
+    }
+    if (!WindowController::initialize()) return false;
+    bind_record_controls(window());
+    reset(true);
+    return true;
+}
+
+void LiveForm::run_event_loop() {
+    if (decl_.request_handling) {
+        const int r = request();
+        if (r == kRequestDelete) {
+            app_error_reporter().raise(14);
+            set_response(kResponseCancelled);
+            return;
+        }
+        const char* text = r == kRequestView ? kViewRecordText : r == kRequestInsert ? kAddRecordText
+                         : r == kRequestChange ? kChangeRecordText : "";
+        std::string suffix;
+        if (decl_.title_with_key && r == kRequestInsert) suffix = "  (New)";
+        if (decl_.title_with_key && r == kRequestChange) {
+            const int f = table_->layout().field_index(decl_.key_field);
+            if (f >= 0) suffix = "  (" + field_value(table_->record(), f).text() + ")";
+        }
+        switch (decl_.caption) {
+            case CaptionPlace::Title:
+                window().set_title(std::string(text) + suffix);
+                break;
+            case CaptionPlace::StatusZone2:
+                window().set_status_text(2, text);
+                window().set_title(window().title() + suffix);
+                break;
+            case CaptionPlace::Status:
+                window().set_status_text(1, text);
+                window().set_title(window().title() + suffix);
+                break;
+        }
+        if (r == kRequestView)
+            for (const ControlState& c : window().controls())
+                if (c.kind == ControlKind::Entry) window().set_read_only(c.number, true);
+    }
+    WindowController::run_event_loop();
+}
+
+void LiveForm::shutdown() {
+    // A cancelled insert leaves nothing behind, whichever way the form ends.
+    if (prepared_insert_ && table_->has_reserved_record()) table_->undo_autonumber();
+    prepared_insert_ = false;
+    if (relations_) relations_->close();
+    WindowController::shutdown();
+    if (decl_.request_handling && request() == kRequestView) set_response(kResponseCancelled);
+}
+
+Flow LiveForm::on_accepted(int c) {
+    window().update(c);
+    last_selected_ = 0;
+    return WindowController::on_accepted(c);
+}
+
+Flow LiveForm::on_selected(int c) {
+    // The focus coming back to the control that had it (after a message box) is not a new
+    // selection, so a look-up that fails on selection does not ask again and again.
+    if (c == last_selected_) return Flow::Continue;
+    last_selected_ = c;
+    return on_new_focus(c);
+}
+
+Flow LiveForm::on_new_focus(int c) { return WindowController::on_selected(c); }
+
+Flow LiveForm::on_alert_key(int c) {
+    if (decl_.history && window().keycode() == kCtrlHKey) {
+        const store::RecordBuffer* copy = history_copy(procedure());
+        std::optional<data::FieldRef> field = field_of_use(window().control(c).use);
+        if (copy && field && field->table() == decl_.table && !field->is_memo()) {
+            table_->record().set_text(field->field(), copy->get_text(field->field()));
+            window().display(c);
+        }
+    }
+    return WindowController::on_alert_key(c);
+}
+
+Flow LiveForm::on_window_event(const Event& e) {
+    if (decl_.handling == FrameworkHandling::First && framework_event(e) == Flow::Stop) return Flow::Stop;
+    if (e.kind == EventKind::Timer && decl_.live) refresh();
+    if (decl_.handling == FrameworkHandling::Last) return framework_event(e);
+    return Flow::Continue;
+}
+
+void LiveForm::refresh() {
+    table_->get_by_key(key_);  // the same record again; a failed read leaves the buffer as it is
+    if (!reread_) reread_ = std::make_unique<store::RecordBuffer>(table_->record());
+    else *reread_ = table_->record();
+    if (decl_.close != CloseVariant::None && !remote_close_) {
+        const int cerrar = table_->layout().field_index(table_->layout().prefix + ":Cerrar");
+        if (cerrar >= 0 && table_->record().get_integer(cerrar) == 1) {
+            remote_close_ = true;
+            if (decl_.close == CloseVariant::CompletedAndClose) window().post(EventKind::Completed);
+            window().post(EventKind::CloseWindow);
+        }
+    }
+    window().display();
+    reset(true);
+}
+
+void LiveForm::reset(bool force) {
+    if (window().accept_all()) return;
+    for (const RelatedLookup& r : decl_.related) {
+        data::DictionaryTable* other = data::file_manager(r.table);
+        if (!other) continue;
+        for (const auto& [theirs, mine] : r.links) {
+            std::optional<data::FieldRef> to = data::field_by_name(theirs), from = data::field_by_name(mine);
+            if (to && from) to->set_text(from->text());
+        }
+        other->fetch_or_clear(other->layout().key_index(r.key));
+    }
+    WindowController::reset(force);
+}
+
+bool LiveForm::changed_since_open() const { return open_copy_ && !(table_->record() == *open_copy_); }
+
+Flow LiveForm::on_ok() {
+    if (decl_.request_handling && request() == kRequestView) {
+        window().post(EventKind::CloseWindow);
+        return Flow::Continue;
+    }
+    return WindowController::on_ok();
+}
+
+Flow LiveForm::on_completed() {
+    if (!decl_.request_handling) return WindowController::on_completed();
+    switch (request()) {
+        case kRequestView:
+            set_response(kResponseCancelled);
+            return Flow::Stop;
+        case kRequestInsert:
+            if (!relations_->insert()) {
+                remote_close_ = false;
+                return Flow::Continue;
+            }
+            prepared_insert_ = false;
+            break;
+        case kRequestChange:
+            if (changed_since_open()) {
+                // Closed from outside: the record just read is what the table holds, so there is
+                // nothing of the form's own to write and nothing to overwrite.
+                const bool nothing_of_ours = remote_close_ && reread_ && table_->record() == *reread_;
+                if (!nothing_of_ours && !relations_->update()) {
+                    remote_close_ = false;
+                    return Flow::Continue;
+                }
+            }
+            break;
+        default:
+            break;
+    }
+    if (decl_.history) {
+        auto& copy = histories()[procedure()];
+        copy = std::make_unique<store::RecordBuffer>(table_->record());
+    }
+    return WindowController::on_completed();
+}
+
+bool LiveForm::confirm_close() {
+    if (!decl_.request_handling || remote_close_) return true;
+    const int r = request();
+    if ((r == kRequestInsert || r == kRequestChange) && changed_since_open()) {
+        if (app_error_reporter().raise(10) != ButtonYes) return false;
+    }
+    return true;
+}
+
+}  // namespace zrv::live

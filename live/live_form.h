@@ -1,0 +1,95 @@
+#pragma once
+// LiveForm: the controller of every form a list runs, declared as data. It carries the live
+// conventions, each written once here:
+//   RequestCaption     the request's text in the title or the status bar; delete refused (14)
+//   FormActionSetup    the copy taken as the form opens, message 10 on cancel, view mode,
+//                      a cancelled insert removes the record its list added
+//   LiveRecordRefresh  every timer tick: read the record again, close test, redisplay, reset
+//   RelatedRecordLookup  the related records fetched on every reset (inert while "AcceptAll")
+//   history copies     each completion keeps the record; Ctrl+H in an entry restores its field
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "data/declaration.h"
+#include "framework/core/window_controller.h"
+#include "framework/store/record_buffer.h"
+
+namespace zrv::data {
+class DictionaryTable;
+class DictionaryRelations;
+}
+
+namespace zrv::live {
+
+enum class CaptionPlace { Title, StatusZone2, Status };
+enum class CloseVariant { CompletedAndClose, CloseOnly, None };
+enum class FrameworkHandling { First, Last };
+
+struct RelatedLookup {
+    data::TableId table{};
+    std::string key;                                   // the related table's key
+    std::vector<std::pair<std::string, std::string>> links;  // {related field, form field}
+};
+
+struct FormDeclaration {
+    data::TableId table{};
+    std::string primary_key;   // "RM:keyIDResultadosM"
+    std::string key_field;     // shown after the title: "RM:IDResultadosM"
+    bool request_handling = true;
+    CaptionPlace caption = CaptionPlace::StatusZone2;
+    bool title_with_key = true;
+    bool live = true;          // LiveRecordRefresh on the window timer
+    CloseVariant close = CloseVariant::CompletedAndClose;
+    FrameworkHandling handling = FrameworkHandling::Last;
+    std::vector<RelatedLookup> related;
+    bool history = false;
+};
+
+inline constexpr const char* kViewRecordText = "View Record";
+inline constexpr const char* kAddRecordText = "Record Will Be Added";
+inline constexpr const char* kChangeRecordText = "Record Will Be Changed";
+
+class LiveForm : public WindowController {
+public:
+    LiveForm(std::string procedure, const WindowLayout& layout, FormDeclaration declaration);
+    ~LiveForm() override;
+
+    bool initialize() override;
+    void run_event_loop() override;
+    void shutdown() override;
+    Flow on_accepted(int control) override;
+    Flow on_selected(int control) override;
+    Flow on_alert_key(int control) override;
+    Flow on_window_event(const Event& event) override;
+    void reset(bool force) override;
+    Flow on_ok() override;
+    Flow on_completed() override;
+    bool confirm_close() override;
+
+    data::DictionaryTable& table() { return *table_; }
+    // The calling thread's history copy of a procedure's record (nullptr when none yet).
+    static const store::RecordBuffer* history_copy(const std::string& procedure);
+
+protected:
+    // A control that got the focus anew (not its return after a message box).
+    virtual Flow on_new_focus(int control);
+    // One tick of LiveRecordRefresh, and the framework's own handling of a window event.
+    virtual void refresh();
+    virtual Flow framework_event(const Event& event) { return WindowController::on_window_event(event); }
+    bool changed_since_open() const;
+
+    FormDeclaration decl_;
+    data::DictionaryTable* table_ = nullptr;
+    data::DictionaryRelations* relations_ = nullptr;
+    int key_ = -1;
+    std::unique_ptr<store::RecordBuffer> open_copy_;  // as the form opened
+    std::unique_ptr<store::RecordBuffer> reread_;     // as the last tick read it
+    bool remote_close_ = false;  // the record's Cerrar asked the form to close
+    bool prepared_insert_ = false;
+    int last_selected_ = 0;
+};
+
+}  // namespace zrv::live
