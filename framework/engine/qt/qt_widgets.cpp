@@ -1,0 +1,132 @@
+#include "framework/engine/qt/qt_widgets.h"
+
+#include <cctype>
+
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "framework/image/image_loader.h"
+
+namespace zrv::qt {
+
+std::optional<QColor> to_qcolor(Colour c) {
+    if (c < 0) return std::nullopt;
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+QPixmap load_pixmap(const std::string& name) {
+    if (name.empty()) return {};
+    std::optional<Image> image = load_image(name);
+    if (!image || image->width <= 0 || image->height <= 0) return {};
+    // 0xAARRGGBB words are exactly what ARGB32 holds.
+    QImage view(reinterpret_cast<const uchar*>(image->pixels.data()), image->width, image->height,
+                image->width * 4, QImage::Format_ARGB32);
+    return QPixmap::fromImage(view.copy());
+}
+
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QString without_access_keys(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&') {
+            if (i + 1 < text.size() && text[i + 1] == '&') out += '&', ++i;
+            continue;
+        }
+        out += text[i];
+    }
+    return qs(out);
+}
+
+std::vector<ListColumn> parse_list_columns(std::string_view f) {
+    std::vector<ListColumn> columns;
+    std::size_t i = 0;
+    while (i < f.size()) {
+        while (i < f.size() && !std::isdigit(static_cast<unsigned char>(f[i])) && f[i] != '~' && f[i] != '@') ++i;
+        if (i >= f.size()) break;
+        ListColumn column;
+        while (i < f.size() && std::isdigit(static_cast<unsigned char>(f[i]))) column.width = column.width * 10 + (f[i++] - '0');
+        // flags up to the header or the picture
+        while (i < f.size() && f[i] != '~' && f[i] != '@') ++i;
+        if (i < f.size() && f[i] == '~') {
+            const std::size_t end = f.find('~', i + 1);
+            if (end == std::string_view::npos) break;
+            column.header = std::string(f.substr(i + 1, end - i - 1));
+            i = end + 1;
+        }
+        while (i < f.size() && f[i] != '@') ++i;
+        if (i >= f.size()) break;
+        const std::size_t end = f.find('@', i + 1);
+        if (end == std::string_view::npos) break;
+        i = end + 1;
+        columns.push_back(std::move(column));
+    }
+    return columns;
+}
+
+Canvas::Canvas(QWidget* parent) : QWidget(parent) {}
+
+void Canvas::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (on_resize) on_resize();
+}
+
+void Canvas::mousePressEvent(QMouseEvent* event) {
+    if (on_press) on_press(event);
+    QWidget::mousePressEvent(event);
+}
+
+Shape::Shape(ControlKind k, QWidget* parent) : QWidget(parent), kind(k) {}
+
+void Shape::paintEvent(QPaintEvent*) {
+    if (kind == ControlKind::Region) return;
+    QPainter p(this);
+    const QRect r = rect().adjusted(0, 0, -1, -1);
+    const QColor pen = border.value_or(Qt::black);
+    switch (kind) {
+        case ControlKind::Line:
+            p.setPen(pen);
+            if (down_right)
+                p.drawLine(r.topLeft(), r.bottomRight());
+            else
+                p.drawLine(r.bottomLeft(), r.topRight());
+            break;
+        case ControlKind::Ellipse:
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setBrush(fill ? QBrush(*fill) : QBrush(Qt::NoBrush));
+            p.setPen(border ? QPen(*border) : QPen(Qt::NoPen));
+            p.drawEllipse(r);
+            break;
+        case ControlKind::Panel:
+            if (fill) p.fillRect(rect(), *fill);
+            p.setPen(border.value_or(palette().color(QPalette::Mid)));
+            p.drawRect(r);
+            break;
+        default:  // box
+            if (fill) p.fillRect(rect(), *fill);
+            if (border) {
+                p.setPen(*border);
+                p.drawRect(r);
+            }
+            break;
+    }
+}
+
+void Shape::mousePressEvent(QMouseEvent* event) {
+    if (on_press) on_press(event);
+    QWidget::mousePressEvent(event);
+}
+
+void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (!(option->state & QStyle::State_Selected)) return;
+    const QVariant text = index.data(kSelectedTextRole);
+    const QVariant back = index.data(kSelectedBackRole);
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+        if (text.isValid()) option->palette.setColor(g, QPalette::HighlightedText, text.value<QColor>());
+        if (back.isValid()) option->palette.setColor(g, QPalette::Highlight, back.value<QColor>());
+    }
+}
+
+}  // namespace zrv::qt

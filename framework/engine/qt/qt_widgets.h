@@ -1,0 +1,86 @@
+#pragma once
+// The engine's own small widgets and conversions (internal to the Qt engine).
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <QColor>
+#include <QEvent>
+#include <QPixmap>
+#include <QStyledItemDelegate>
+#include <QWidget>
+
+#include "framework/core/control.h"
+
+namespace zrv::qt {
+
+// 00BBGGRR to a colour; nullopt for the default (-1).
+std::optional<QColor> to_qcolor(Colour colour);
+// An image through the program's loader (carried images first); a null pixmap when none.
+QPixmap load_pixmap(const std::string& name);
+QString qs(std::string_view text);
+// A text whose "&" marks an access key, shown without it ("&&" is one "&").
+QString without_access_keys(std::string_view text);
+
+struct ListColumn {
+    int width = 0;  // window units, 0 unknown
+    std::string header;
+};
+// The columns a list's format declares: each column is its width, flags, an optional
+// "~header~" and its "@picture@".
+std::vector<ListColumn> parse_list_columns(std::string_view format);
+
+// The client area of a window: controls are placed on it in pixels.
+class Canvas : public QWidget {
+public:
+    explicit Canvas(QWidget* parent = nullptr);
+    QSize sizeHint() const override { return hint; }
+    QSize hint{300, 240};
+    std::function<void()> on_resize;
+    std::function<void(QMouseEvent*)> on_press;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+// Boxes, ellipses, lines, panels and regions: drawn by hand, clickable.
+class Shape : public QWidget {
+public:
+    Shape(ControlKind kind, QWidget* parent);
+    ControlKind kind;
+    std::optional<QColor> fill, border;
+    bool down_right = true;  // lines: from the top-left corner (else from the bottom-left)
+    std::function<void(QMouseEvent*)> on_press;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+// List cells with their own colours when selected.
+inline constexpr int kSelectedTextRole = Qt::UserRole + 1;
+inline constexpr int kSelectedBackRole = Qt::UserRole + 2;
+
+class CellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+};
+
+// Calls a function for every event of the objects it watches.
+class EventHook : public QObject {
+public:
+    EventHook(QObject* parent, std::function<bool(QObject*, QEvent*)> hook)
+        : QObject(parent), hook_(std::move(hook)) {}
+    bool eventFilter(QObject* watched, QEvent* event) override { return hook_(watched, event); }
+
+private:
+    std::function<bool(QObject*, QEvent*)> hook_;
+};
+
+}  // namespace zrv::qt

@@ -1,0 +1,413 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "tests/engine/qt/qt_fixture.h"
+#include "tests/support/temp_folder.h"
+
+namespace zrv::testing {
+namespace {
+
+constexpr Colour kRed = 0x0000FF, kGreen = 0x00FF00, kBlue = 0xFF0000;
+constexpr int kDoubleClickKey = 0x0105;
+
+ListRow row(std::vector<std::string> texts, Colour back = kDefaultColour) {
+    ListRow r;
+    for (auto& t : texts) r.cells.push_back({t, kDefaultColour, back, kDefaultColour, kDefaultColour});
+    return r;
+}
+
+// A form with one control of each kind the operator works with.
+WindowLayout form_layout(WindowKind kind = WindowKind::Floating) {
+    WindowLayout l;
+    l.title = "Form";
+    l.kind = kind;
+    l.x = 10, l.y = 10, l.width = 200, l.height = 160;
+    ControlState name = control(ControlKind::String, "?NAME", 4, 4, 80, 10, "Kumite");
+    name.font_colour = kRed;
+    name.fill_colour = kBlue;
+    ControlState hidden = control(ControlKind::String, "?HIDDEN", 4, 16, 80, 10, "secret");
+    hidden.hidden = true;
+    ControlState entry = control(ControlKind::Entry, "?ENTRY", 90, 4, 60, 12, "Aka");
+    ControlState check = control(ControlKind::Check, "?CHECK", 90, 20, 60, 12, "Senshu");
+    check.checked = true;
+    ControlState drop = control(ControlKind::DropList, "?DROP", 90, 36, 60, 12);
+    drop.items = {"Kata", "Kumite"};
+    drop.selected = 2;
+    ControlState list = control(ControlKind::List, "?LIST", 4, 60, 150, 60);
+    list.format = "40L(2)|M~Name~@s20@30R(2)|M~Score~@n3@";
+    list.rows = {row({"Ito", "3"}, kGreen), row({"Sato", "5"})};
+    list.selected = 1;
+    ControlState region = control(ControlKind::Region, "?REGION", 160, 60, 30, 30);
+    l.controls = {name, hidden, entry, check, drop, list, region,
+                  control(ControlKind::Button, "?OK", 160, 130, 30, 14, "&OK")};
+    return l;
+}
+
+TEST_F(QtEngineTest, MirrorsTheModelWindow) {
+    Procedure p(form_layout());
+    auto* name = as<QLabel>(p, "?NAME");
+    ASSERT_TRUE(name);
+    EXPECT_EQ(name->text(), "Kumite");
+    EXPECT_EQ(name->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(name->palette().color(QPalette::Window), QColor(0, 0, 255));
+    EXPECT_TRUE(widget(p, "?HIDDEN")->isHidden());
+    EXPECT_FALSE(name->isHidden());
+    EXPECT_EQ(as<QLineEdit>(p, "?ENTRY")->text(), "Aka");
+    EXPECT_TRUE(as<QCheckBox>(p, "?CHECK")->isChecked());
+    EXPECT_EQ(as<QComboBox>(p, "?DROP")->currentText(), "Kumite");
+    EXPECT_EQ(as<QPushButton>(p, "?OK")->text(), "&OK");
+    auto* list = as<QTreeWidget>(p, "?LIST");
+    ASSERT_TRUE(list);
+    ASSERT_EQ(list->topLevelItemCount(), 2);
+    EXPECT_EQ(list->headerItem()->text(1), "Score");
+    EXPECT_EQ(list->topLevelItem(1)->text(0), "Sato");
+    EXPECT_EQ(list->topLevelItem(0)->background(0).color(), QColor(0, 255, 0));
+    EXPECT_EQ(list->currentItem(), list->topLevelItem(0));
+    // Window units to pixels, the window's title and its client size.
+    EXPECT_EQ(name->geometry(), QRect(6, 7, 120, 16));
+    QWidget* top = engine().widget(p.window());
+    EXPECT_EQ(top->windowTitle(), "Form");
+    EXPECT_EQ(top->size(), QSize(300, 260));
+}
+
+TEST_F(QtEngineTest, ChangesOfTheModelReachTheWidgets) {
+    Procedure p(form_layout());
+    auto* name = as<QLabel>(p, "?NAME");
+    p.change([](Window& w) {
+        w.set_text(w.number_of("?NAME"), "Kata");
+        w.set_font_colour(w.number_of("?NAME"), kGreen);
+        w.set_hidden(w.number_of("?HIDDEN"), false);
+        w.set_hidden(w.number_of("?ENTRY"), true);
+        w.set_checked(w.number_of("?CHECK"), false);
+        w.set_rows(w.number_of("?LIST"), {row({"Mori", "1"}), row({"Ito", "3"}), row({"Sato", "5"})});
+        w.set_selected(w.number_of("?LIST"), 3);
+        w.set_geometry(w.number_of("?NAME"), 20, 8, 40, 8);
+        w.set_title("Form 2");
+    });
+    EXPECT_EQ(name->text(), "Kata");
+    EXPECT_EQ(name->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+    EXPECT_EQ(name->geometry(), QRect(30, 13, 60, 13));
+    EXPECT_FALSE(widget(p, "?HIDDEN")->isHidden());
+    EXPECT_TRUE(widget(p, "?ENTRY")->isHidden());
+    EXPECT_FALSE(as<QCheckBox>(p, "?CHECK")->isChecked());
+    auto* list = as<QTreeWidget>(p, "?LIST");
+    ASSERT_EQ(list->topLevelItemCount(), 3);
+    EXPECT_EQ(list->topLevelItem(0)->text(0), "Mori");
+    EXPECT_EQ(list->currentItem(), list->topLevelItem(2));
+    EXPECT_EQ(engine().widget(p.window())->windowTitle(), "Form 2");
+
+    // Controls made and destroyed at run time.
+    int made = 0;
+    const int gone = p.window().number_of("?HIDDEN");
+    p.change([&](Window& w) {
+        made = w.create_control(control(ControlKind::String, "?MADE", 4, 30, 40, 10, "new"), 300);
+        w.destroy_control(gone);
+    });
+    auto* created = qobject_cast<QLabel*>(engine().widget(p.window(), made));
+    ASSERT_TRUE(created);
+    EXPECT_EQ(created->text(), "new");
+    EXPECT_EQ(engine().widget(p.window(), gone), nullptr);
+}
+
+TEST_F(QtEngineTest, TabsShowTheControlsOfTheChosenTabOnly) {
+    WindowLayout l;
+    l.kind = WindowKind::Floating;
+    ControlState sheet = control(ControlKind::Sheet, "?SHEET", 0, 0, 100, 80);
+    sheet.number = 1;
+    ControlState one = control(ControlKind::Tab, "?TAB1", 0, 0, 0, 0, "&One");
+    one.number = 2, one.parent = 1;
+    ControlState two = control(ControlKind::Tab, "?TAB2", 0, 0, 0, 0, "&Two");
+    two.number = 3, two.parent = 1;
+    ControlState a = control(ControlKind::String, "?A", 4, 20, 30, 10, "a");
+    a.number = 4, a.parent = 2;
+    ControlState b = control(ControlKind::String, "?B", 4, 20, 30, 10, "b");
+    b.number = 5, b.parent = 3;
+    l.controls = {sheet, one, two, a, b};
+    Procedure p(l);
+    auto* tabs = as<QTabWidget>(p, "?SHEET");
+    ASSERT_TRUE(tabs);
+    ASSERT_EQ(tabs->count(), 2);
+    EXPECT_EQ(tabs->tabText(1), "&Two");
+    EXPECT_FALSE(widget(p, "?A")->isHidden());
+    EXPECT_TRUE(widget(p, "?B")->isHidden());
+    tabs->setCurrentIndex(1);  // the operator chooses the second tab
+    auto chosen = p.wait_for(EventKind::NewSelection);
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->event.control, 1);
+    EXPECT_TRUE(widget(p, "?A")->isHidden());
+    EXPECT_FALSE(widget(p, "?B")->isHidden());
+    EXPECT_EQ(p.window().selected(1), 2);
+}
+
+// Each operator action becomes one event on the owner thread, with its edit applied there.
+TEST_F(QtEngineTest, OperatorActionsReachTheOwnerThread) {
+    struct Case {
+        const char* use;
+        EventKind kind;
+        int keycode;
+        std::function<void(QWidget*)> act;
+        std::function<bool(Window&, int)> model;  // the edit, as the owner thread sees it
+    };
+    const Case cases[] = {
+        {"?OK", EventKind::Accepted, 0, [](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }, nullptr},
+        {"?CHECK", EventKind::Accepted, 0, [](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 8)); },
+         [](Window& w, int n) { return !w.checked(n); }},
+        {"?ENTRY", EventKind::Accepted, 0,
+         [](QWidget* w) {
+             auto* e = static_cast<QLineEdit*>(w);
+             e->setFocus();
+             e->selectAll();
+             QTest::keyClicks(e, "Ao");
+             QTest::keyClick(e, Qt::Key_Return);
+         },
+         [](Window& w, int n) { return w.text(n) == "Ao" && w.changed_by_operator(n); }},
+        {"?DROP", EventKind::Accepted, 0, [](QWidget* w) { emit static_cast<QComboBox*>(w)->activated(0); },
+         [](Window& w, int n) { return w.selected(n) == 1; }},
+        {"?LIST", EventKind::NewSelection, 0,
+         [](QWidget* w) {
+             auto* l = static_cast<QTreeWidget*>(w);
+             l->setCurrentItem(l->topLevelItem(1));
+         },
+         [](Window& w, int n) { return w.selected(n) == 2; }},
+        {"?LIST", EventKind::Accepted, kDoubleClickKey,
+         [](QWidget* w) {
+             auto* l = static_cast<QTreeWidget*>(w);
+             emit l->itemDoubleClicked(l->topLevelItem(0), 0);
+         },
+         [](Window& w, int n) { return w.selected(n) == 1; }},
+        {"?REGION", EventKind::AlertKey, kMouseRightKey, [](QWidget* w) { QTest::mouseClick(w, Qt::RightButton); },
+         nullptr},
+        {"?REGION", EventKind::Accepted, 0, [](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.use);
+        Procedure p(form_layout());
+        const int n = p.window().number_of(c.use);
+        QWidget* w = widget(p, c.use);
+        ASSERT_TRUE(w);
+        const auto before = std::chrono::steady_clock::now();
+        c.act(w);
+        auto seen = p.wait_for(c.kind);
+        ASSERT_TRUE(seen);
+        EXPECT_EQ(seen->event.control, n);
+        EXPECT_EQ(seen->event.keycode, c.keycode);
+        EXPECT_LT(seen->at - before, std::chrono::milliseconds(100));
+        if (c.model) {
+            bool ok = false;
+            p.change([&](Window& win) { ok = c.model(win, n); });
+            EXPECT_TRUE(ok);
+        }
+    }
+}
+
+TEST_F(QtEngineTest, TheCloseBoxAsksTheModelAndOnlyClosingTheModelRemovesTheWindow) {
+    std::unique_ptr<Procedure> p = std::make_unique<Procedure>(form_layout());
+    QPointer<QWidget> top = engine().widget(p->window());
+    ASSERT_TRUE(top);
+    top->close();
+    EXPECT_TRUE(p->wait_for(EventKind::CloseWindow));
+    EXPECT_TRUE(top->isVisible());
+    p.reset();
+    EXPECT_TRUE(top.isNull());
+}
+
+TEST_F(QtEngineTest, TheOperatorsPlacementReachesTheModelInWindowUnits) {
+    WindowLayout l = form_layout();
+    Procedure p(l);
+    QWidget* top = engine().widget(p.window());
+    top->setGeometry(QRect(30, 65, 450, 325));
+    ASSERT_TRUE(p.wait_for(EventKind::Sized));
+    int x = 0, y = 0, w = 0, h = 0;
+    p.change([&](Window& win) { x = win.x(), y = win.y(), w = win.width(), h = win.height(); });
+    EXPECT_EQ(std::vector<int>({x, y, w, h}), std::vector<int>({20, 40, 300, 200}));
+    // A window that scales its controls: twice the layout's size, twice the geometry and font.
+    auto* name = as<QLabel>(p, "?NAME");
+    top->resize(600, 520);
+    EXPECT_EQ(name->geometry(), QRect(12, 13, 240, 33));
+    EXPECT_DOUBLE_EQ(name->font().pointSizeF(), 2 * QApplication::font().pointSizeF());
+}
+
+TEST_F(QtEngineTest, AMessageBoxIsAnsweredForTheThreadThatAsked) {
+    struct Case {
+        unsigned buttons;
+        QMessageBox::StandardButton click;
+        Button answer;
+    };
+    const Case cases[] = {
+        {ButtonYes | ButtonNo, QMessageBox::No, ButtonNo},
+        {ButtonOk | ButtonCancel, QMessageBox::Ok, ButtonOk},
+        {ButtonAbort | ButtonRetry | ButtonIgnore, QMessageBox::Retry, ButtonRetry},
+    };
+    Procedure p(form_layout());
+    for (const Case& c : cases) {
+        std::atomic<int> answer{0};
+        p.run([&](Window&) {
+            answer = engine().message_box({"Zorvane", "Delete this record?", MessageIcon::Question, c.buttons, ButtonOk});
+        });
+        QMessageBox* box = nullptr;
+        ASSERT_TRUE(pump_until([&] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible()) box = b;
+            return box != nullptr;
+        }));
+        EXPECT_EQ(box->windowTitle(), "Zorvane");
+        EXPECT_EQ(box->text(), "Delete this record?");
+        ASSERT_TRUE(box->button(c.click));
+        box->button(c.click)->click();
+        ASSERT_TRUE(pump_until([&] { return p.done.load(); }));
+        EXPECT_EQ(answer.load(), static_cast<int>(c.answer));
+    }
+}
+
+TEST_F(QtEngineTest, APopupMenuAnswersTheChosenItemNotCountingSeparators) {
+    Procedure p(form_layout());
+    std::atomic<int> answer{-1};
+    p.run([&](Window&) { answer = engine().popup_menu({{"Choose digits...", "-", "24 hours format"}}); });
+    QMenu* menu = nullptr;
+    ASSERT_TRUE(pump_until([&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* m = qobject_cast<QMenu*>(w); m && m->isVisible()) menu = m;
+        return menu != nullptr;
+    }));
+    ASSERT_EQ(menu->actions().size(), 3);
+    EXPECT_TRUE(menu->actions()[1]->isSeparator());
+    menu->actions()[2]->trigger();
+    menu->hide();
+    ASSERT_TRUE(pump_until([&] { return p.done.load(); }));
+    EXPECT_EQ(answer.load(), 2);
+}
+
+TEST_F(QtEngineTest, AGrabShowsTheBoxesInTheirColours) {
+    TempFolder folder;
+    WindowLayout l;
+    l.kind = WindowKind::MdiChild;
+    l.width = 100, l.height = 80;
+    l.colour = 0xFFFFFF;
+    ControlState box = control(ControlKind::Box, "?BOX", 10, 10, 40, 20);
+    box.fill_colour = kRed;
+    ControlState ellipse = control(ControlKind::Ellipse, "?ELLIPSE", 60, 40, 30, 30);
+    ellipse.fill_colour = kGreen;
+    l.controls = {box, ellipse};
+    Procedure p(l);
+    QImage image = engine().grab(p.window());
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.size(), QSize(150, 130));
+    EXPECT_EQ(image.pixelColor(45, 32), QColor(255, 0, 0));     // the box's middle
+    EXPECT_EQ(image.pixelColor(112, 89), QColor(0, 255, 0));    // the ellipse's middle
+    EXPECT_EQ(image.pixelColor(5, 5), QColor(255, 255, 255));   // the window's colour
+    const std::string png = (folder / "window.png").string();
+    ASSERT_TRUE(engine().save_png(p.window(), png));
+    QImage back(QString::fromStdString(png));
+    EXPECT_EQ(back.pixelColor(45, 32), QColor(255, 0, 0));
+}
+
+// The frame: menus from the model, item messages in the first status zone, the Window menu
+// listing the children, tiling across and down.
+TEST_F(QtEngineTest, TheFrameMirrorsMenusStatusZonesAndItsChildren) {
+    WindowLayout f;
+    f.kind = WindowKind::Frame;
+    f.title = "External scoreboard";
+    f.width = 600, f.height = 400;
+    f.status = {{-1, "Ready"}, {80, ""}, {120, ""}, {45, ""}};
+    auto menu = [](int number, std::string text, int parent = 0) {
+        ControlState c = control(ControlKind::Menu, "", 0, 0, 0, 0, std::move(text));
+        c.number = number, c.parent = parent;
+        return c;
+    };
+    auto item = [](int number, std::string use, std::string text, int parent, StandardAction action,
+                   std::string message) {
+        ControlState c = control(ControlKind::Item, std::move(use), 0, 0, 0, 0, std::move(text));
+        c.number = number, c.parent = parent, c.action = action, c.message = std::move(message);
+        return c;
+    };
+    ControlState separator = control(ControlKind::Separator, "?SEPARATOR1", 0, 0, 0, 0);
+    separator.number = 3, separator.parent = 1;
+    f.controls = {menu(1, "&File"),
+                  item(2, "?PRINTSETUP", "&Print Setup ...", 1, StandardAction::PrintSetup, "Setup printer"),
+                  separator,
+                  item(4, "?EXIT", "E&xit", 1, StandardAction::Close, "Exit this application"),
+                  menu(5, "&Window"),
+                  item(6, "?TILE", "T&ile", 5, StandardAction::Tile, "Arrange multiple opened windows")};
+    Procedure frame(f);
+    auto* main = qobject_cast<QMainWindow*>(engine().widget(frame.window()));
+    ASSERT_TRUE(main);
+    EXPECT_EQ(main->windowTitle(), "External scoreboard");
+    const QList<QAction*> menus = main->menuBar()->actions();
+    ASSERT_EQ(menus.size(), 2);
+    EXPECT_EQ(menus[0]->text(), "&File");
+    const QList<QAction*> file = menus[0]->menu()->actions();
+    ASSERT_EQ(file.size(), 3);
+    EXPECT_TRUE(file[1]->isSeparator());
+    EXPECT_EQ(file[2]->text(), "E&xit");
+    QList<QLabel*> zones = main->statusBar()->findChildren<QLabel*>();
+    ASSERT_EQ(zones.size(), 4);
+    EXPECT_EQ(zones[0]->text(), "Ready");
+    EXPECT_EQ(zones[2]->width(), 180);
+    file[2]->hover();
+    EXPECT_EQ(zones[0]->text(), "Exit this application");
+    file[2]->trigger();
+    auto exit = frame.wait_for(EventKind::Accepted);
+    ASSERT_TRUE(exit);
+    EXPECT_EQ(exit->event.control, 4);
+
+    WindowLayout c = form_layout(WindowKind::MdiChild);
+    Procedure one(c), two(c);
+    auto* area = main->findChild<QMdiArea*>();
+    ASSERT_EQ(area->subWindowList().size(), 2);
+    QMenu* window_menu = menus[1]->menu();
+    emit window_menu->aboutToShow();
+    const QList<QAction*> listed = window_menu->actions();
+    ASSERT_EQ(listed.size(), 4);  // "T&ile", a separator, the two children
+    EXPECT_EQ(listed[2]->text(), "&1 Form");
+
+    auto rects = [&] {
+        QApplication::processEvents();
+        std::vector<QRect> r;
+        for (QMdiSubWindow* s : area->subWindowList()) r.push_back(s->geometry());
+        return r;
+    };
+    engine().arrange(frame.window(), Arrangement::TileVertical);
+    const auto vertical = rects();
+    EXPECT_EQ(vertical[0].top(), vertical[1].top());    // side by side
+    engine().arrange(frame.window(), Arrangement::TileHorizontal);
+    const auto horizontal = rects();
+    EXPECT_EQ(horizontal[0].left(), horizontal[1].left());  // one above the other
+    EXPECT_NE(vertical, horizontal);
+}
+
+TEST_F(QtEngineTest, SoundsPlayWithoutAnAudioDeviceAndAMissingFilePlaysNothing) {
+    TempFolder folder;
+    // A short silent WAV: 8 kHz, 8 bits, mono, 800 samples.
+    std::string wav = "RIFF";
+    auto u32 = [&](std::uint32_t v) { for (int i = 0; i < 4; ++i) wav += char((v >> (8 * i)) & 0xFF); };
+    auto u16 = [&](std::uint16_t v) { wav += char(v & 0xFF), wav += char(v >> 8); };
+    u32(36 + 800);
+    wav += "WAVEfmt ";
+    u32(16), u16(1), u16(1), u32(8000), u32(8000), u16(1), u16(8);
+    wav += "data";
+    u32(800);
+    wav += std::string(800, char(0x80));
+    folder.write("TimeUP.wav", wav);
+    engine().play_sound(".\\TimeUP.wav");
+    engine().play_sound(".\\TimeUP.wav");  // cuts the first off
+    engine().play_sound(".\\Missing.wav");
+    pump_until([] { return false; }, 200);
+    SUCCEED();
+}
+
+}  // namespace
+}  // namespace zrv::testing

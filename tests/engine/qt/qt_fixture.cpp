@@ -1,0 +1,126 @@
+#include "tests/engine/qt/qt_fixture.h"
+
+#include <thread>
+
+#include <QThread>
+
+namespace zrv::testing {
+namespace {
+
+constexpr int kEndKeycode = -7;  // the test's own event: the procedure ends
+constexpr int kEditKeycode = -8; // the test's own event: a change of the model
+
+}  // namespace
+
+bool pump_until(const std::function<bool()>& pred, int limit_ms) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(limit_ms);
+    for (;;) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        if (pred()) return true;
+        if (std::chrono::steady_clock::now() > end) return false;
+        QThread::usleep(200);
+    }
+}
+
+ControlState control(ControlKind kind, std::string use, int x, int y, int w, int h, std::string text) {
+    ControlState c;
+    c.kind = kind;
+    c.use = std::move(use);
+    c.x = x, c.y = y, c.width = w, c.height = h;
+    c.text = std::move(text);
+    return c;
+}
+
+void QtEngineTest::SetUpTestSuite() {
+    if (QApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "qt_engine_test";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = new QApplication(argc, argv);
+    app->setQuitOnLastWindowClosed(false);
+}
+
+Procedure::Procedure(WindowLayout layout) {
+    start_thread(
+        [this, layout] {
+            Window w(layout);
+            w.set_procedure("Test");
+            w.open(this_thread());
+            window_ = &w;
+            for (;;) {
+                Event e = this_thread().queue().take(w);
+                if (e.apply) e.apply(w);
+                if (e.keycode == kEndKeycode) break;
+                if (e.keycode == kEditKeycode) continue;
+                e.apply = nullptr;
+                std::lock_guard lock(mutex_);
+                seen_.push_back({std::move(e), std::chrono::steady_clock::now()});
+            }
+            w.close();
+            window_ = nullptr;
+            finished_ = true;
+        },
+        kMinimumThreadStack);
+    EXPECT_TRUE(pump_until([&] { return window_.load() != nullptr; }));
+    flush_gui();
+}
+
+void Procedure::flush_gui() {
+    auto* engine = dynamic_cast<QtEngine*>(&zrv::engine());
+    if (engine) engine->flush();
+}
+
+Procedure::~Procedure() {
+    if (Window* w = window_.load()) {
+        Event e;
+        e.kind = EventKind::Completed;
+        e.keycode = kEndKeycode;
+        w->post(std::move(e));
+    }
+    EXPECT_TRUE(pump_until([&] { return finished_.load(); }, 10000));
+}
+
+void Procedure::change(const std::function<void(Window&)>& edit) {
+    std::atomic<bool> applied{false};
+    Event e;
+    e.kind = EventKind::Completed;
+    e.keycode = kEditKeycode;
+    e.apply = [&](Window& w) {
+        edit(w);
+        applied = true;
+    };
+    window().post(std::move(e));
+    EXPECT_TRUE(pump_until([&] { return applied.load(); }));
+    flush_gui();
+}
+
+void Procedure::run(std::function<void(Window&)> work) {
+    done = false;
+    Event e;
+    e.kind = EventKind::Completed;
+    e.keycode = kEditKeycode;
+    e.apply = [this, work = std::move(work)](Window& w) {
+        work(w);
+        done = true;
+    };
+    window().post(std::move(e));
+}
+
+std::vector<Seen> Procedure::seen() const {
+    std::lock_guard lock(mutex_);
+    return seen_;
+}
+
+std::optional<Seen> Procedure::wait_for(EventKind kind, int limit_ms) {
+    std::optional<Seen> found;
+    pump_until(
+        [&] {
+            for (const Seen& s : seen())
+                if (s.event.kind == kind) return found = s, true;
+            return false;
+        },
+        limit_ms);
+    return found;
+}
+
+}  // namespace zrv::testing

@@ -1,0 +1,82 @@
+#pragma once
+// Qt engine tests: the application on the test's main thread (offscreen), model windows on
+// procedure threads of their own, the test playing the operator on the real widgets.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <mutex>
+#include <vector>
+
+#include <QApplication>
+#include <QWidget>
+
+#include "framework/core/engine.h"
+#include "framework/core/thread_context.h"
+#include "framework/core/window.h"
+#include "framework/engine/qt/qt_engine.h"
+
+namespace zrv::testing {
+
+// Runs the GUI until pred holds or limit_ms passes; returns whether it held.
+bool pump_until(const std::function<bool()>& pred, int limit_ms = 3000);
+
+ControlState control(ControlKind kind, std::string use, int x, int y, int w, int h, std::string text = {});
+
+struct Seen {
+    Event event;  // without its edit
+    std::chrono::steady_clock::time_point at;
+};
+
+// A model window opened on a procedure thread of its own. The thread takes the window's
+// events, applies their edits and records them; the test changes the model on that thread.
+class Procedure {
+public:
+    explicit Procedure(WindowLayout layout);
+    ~Procedure();  // ends the thread, which closes the window
+    Procedure(const Procedure&) = delete;
+    Procedure& operator=(const Procedure&) = delete;
+
+    Window& window() { return *window_; }
+    // Changes the model on the owner thread (and waits until it is done).
+    void change(const std::function<void(Window&)>& edit);
+    // Runs work on the owner thread without waiting; done is set when it returns.
+    void run(std::function<void(Window&)> work);
+    std::vector<Seen> seen() const;
+    // Waits (running the GUI) for an event of that kind; its record, or nothing.
+    std::optional<Seen> wait_for(EventKind kind, int limit_ms = 3000);
+    std::atomic<bool> done{false};
+
+private:
+    static void flush_gui();
+    std::atomic<Window*> window_{nullptr};
+    std::atomic<bool> finished_{false};
+    mutable std::mutex mutex_;
+    std::vector<Seen> seen_;
+};
+
+class QtEngineTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite();
+    void SetUp() override { set_engine(&engine_); }
+    void TearDown() override {
+        EXPECT_TRUE(wait_for_threads(5000));
+        set_engine(nullptr);
+    }
+    QWidget* widget(Procedure& p, std::string_view use) {
+        return engine_.widget(p.window(), p.window().number_of(use));
+    }
+    template <class W>
+    W* as(Procedure& p, std::string_view use) {
+        auto* w = qobject_cast<W*>(widget(p, use));
+        EXPECT_NE(w, nullptr) << use;
+        return w;
+    }
+    QtEngine& engine() { return engine_; }
+
+private:
+    QtEngine engine_;
+};
+
+}  // namespace zrv::testing
