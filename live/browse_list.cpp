@@ -25,7 +25,9 @@ int field_of(const store::TableLayout& layout, const std::string& name) {
 }  // namespace
 
 BrowseList::BrowseList(Window& window, ListDeclaration declaration, std::string procedure)
-    : window_(window), decl_(std::move(declaration)), procedure_(std::move(procedure)) {}
+    : window_(window), decl_(std::move(declaration)), procedure_(std::move(procedure)) {
+    if (decl_.search) search_ = std::make_unique<FuzzySearchAll>(procedure_);
+}
 
 BrowseList::~BrowseList() = default;
 
@@ -63,7 +65,6 @@ void BrowseList::setup() {
         if (!o.locator.empty()) field_of(layout, o.locator);
     }
     if (decl_.search) {
-        search_ = std::make_unique<FuzzySearchAll>(procedure_);
         std::string text = "200-FuzzyMatch(" + decl_.search->query_name + ",";
         search_fields_.clear();
         for (std::size_t i = 0; i < decl_.search->fields.size(); ++i) {
@@ -89,7 +90,10 @@ void BrowseList::reset(bool force) {
     const int chosen = choose_sort_order();
     const bool changed = chosen != order_;
     order_ = chosen;
-    if (force || changed) refill_around(selected_position());
+    // A new order starts at its top (the best matches of a search first); the same order is
+    // read again around the current record.
+    if (changed) refill_around(0);
+    else if (force) refill_around(selected_position());
 }
 
 void BrowseList::apply_range(const SortOrder& order) {

@@ -83,8 +83,8 @@ public:
     // the list has a score column.
     virtual void fill_queue_row(const Row& row, ListRow& out);
 
-    // Chooses the order; refills the page around the current record when forced or when the
-    // order changed.
+    // Chooses the order; a new order is read from its top, the same one (when forced) around
+    // the current record.
     void reset(bool force);
     // Reads the page again around a record (its position), or from the top.
     void refill_around(std::int64_t position);

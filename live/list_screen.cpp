@@ -23,7 +23,6 @@ bool ListScreen::initialize() {
     for (data::TableId id : decl_.also_open)
         if (auto* r = data::relation_manager(id)) r->open();
     binds_.emplace();
-    browse_->setup();
     if (FuzzySearchAll* s = browse_->search()) {
         binds_->bind_text(decl_.list.search->query_name, &s->query());
         if (!decl_.list.search->score_name.empty()) binds_->bind_integer(decl_.list.search->score_name, &s->score());
@@ -32,6 +31,7 @@ bool ListScreen::initialize() {
         clear_ = control("?FUZZYCLEAR");
         if (query_) window().bind(query_, std::make_shared<TextBinding>(&s->query(), 255));
     }
+    browse_->setup();
     if (!decl_.list.typing_locator.empty()) locator_ = control(decl_.list.typing_locator);
     if (!decl_.list.sheet.empty()) sheet_ = control(decl_.list.sheet);
     // Editing goes through the buttons only; Select only when the list was run to select.

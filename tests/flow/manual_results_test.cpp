@@ -1,0 +1,276 @@
+// The manual results lists and displays, end to end on real table files, through the headless
+// driver and the virtual clock, with the scoring software writing from a process of its own.
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include "data/dictionary.h"
+#include "data/dictionary_table.h"
+#include "flow/manual_results.h"
+#include "framework/core/app_services.h"
+#include "framework/core/procedures.h"
+#include "framework/core/thread_context.h"
+#include "framework/engine/headless/test_driver.h"
+#include "live/live_form.h"
+#include "tests/support/temp_folder.h"
+
+extern char** environ;
+
+namespace zrv::flow {
+namespace {
+
+using data::TableId;
+
+int scoring(std::vector<std::string> args) {
+    args.insert(args.begin(), ZRV_SCORING_TOOL);
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    pid_t pid;
+    if (posix_spawn(&pid, ZRV_SCORING_TOOL, nullptr, nullptr, argv.data(), environ) != 0) return -1;
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::atomic<int> g_view_list_response{0};
+void ViewListProcedure() {
+    ThreadRequest() = kRequestView;
+    g_view_list_response = run_procedure("BrowseResultadosManualesKata");
+}
+ProcedureRegistration view_list("ManualResultsListInViewMode", &ViewListProcedure);
+
+class ManualResults : public ::testing::Test {
+protected:
+    void SetUp() override {
+        set_thread_hooks({.start = [] { data::InitDataDictionary(); }, .end = [] { data::KillDataDictionary(); }});
+        app_settings_file().open(".\\Zorvane.INI");
+        app_error_reporter().clear_history();
+        data::InitDataDictionary();
+        const char* names[] = {"Aiko Tanaka", "Bruno Silva", "Carla Mendez"};
+        for (int i = 0; i < 3; ++i) {
+            auto& rm = *data::file_manager(TableId::ResultadosManual);
+            ASSERT_TRUE(rm.prepare_new_record());
+            rm.record().set_text("RM:PrimerLugarNombre", names[i]);
+            rm.record().set_text("RM:CodigoDeEvento", std::string("EV-") + char('C' - i));
+            rm.record().set_integer("RM:NumeroDeCompeticion", 30 - i * 10);
+            ASSERT_TRUE(rm.insert());
+        }
+    }
+    void TearDown() override {
+        data::KillDataDictionary();
+        app_settings_file().close();
+        set_thread_hooks({});
+    }
+    // The stored record with that number, read afresh.
+    std::string stored(int id, const char* field) {
+        auto& rm = *data::file_manager(TableId::ResultadosManual);
+        rm.record().set_integer("RM:IDResultadosM", id);
+        if (!rm.get_by_key(0)) return "<none>";
+        std::string t = rm.record().get_text(field);
+        while (!t.empty() && t.back() == ' ') t.pop_back();
+        return t;
+    }
+    std::int64_t count() { return data::file_manager(TableId::ResultadosManual)->highest_value(0); }
+    std::string cell(Window& w, int row, int column) { return driver.control(w, "?BROWSE:1").rows.at(row - 1).cells.at(column - 1).text; }
+
+    testing::TempFolder folder;
+    TestDriver driver;
+};
+
+TEST_F(ManualResults, ListsShowTheNewestFirstWithTheirColumnsAndTabs) {
+    struct Case {
+        const char* list;
+        const char* title;
+        int event_column;
+        const char* event_header;
+    } cases[] = {
+        {"BrowseResultadosManualesKata", "Manuel results Kata", 4, "Competitor ID"},
+        {"BrowseResultadosManualesEquipos", "Manual results of team competition", 6, "Team ID"},
+        {"BrowseResultadosManualesIndividual", "Result individual competition Manuel Kumite", 5, "ID Kata & Kumite Individual"},
+    };
+    for (const Case& c : cases) {
+        driver.start(c.list);
+        Window& w = driver.expect_window(c.list);
+        EXPECT_EQ(w.title(), c.title);
+        ControlState list = driver.control(w, "?BROWSE:1");
+        ASSERT_EQ(list.rows.size(), 3u) << c.list;
+        EXPECT_EQ(list.rows[0].cells.size(), 12u);
+        EXPECT_EQ(cell(w, 1, 1), "3");  // descending primary key
+        EXPECT_EQ(cell(w, 3, 9), "Aiko Tanaka");
+        EXPECT_NE(list.format.find(std::string("~") + c.event_header + "~"), std::string::npos);
+        driver.close(w);
+    }
+    driver.start("BrowseResultadosManualesKata");
+    Window& w = driver.expect_window("BrowseResultadosManualesKata");
+    EXPECT_EQ(cell(w, 1, 4), "10");
+    driver.choose(w, "?CurrentTab", 2);  // by competition number, ascending
+    EXPECT_EQ(cell(w, 1, 4), "10");
+    EXPECT_EQ(cell(w, 3, 4), "30");
+    driver.choose(w, "?CurrentTab", 1);
+    EXPECT_EQ(cell(w, 1, 1), "3");
+}
+
+TEST_F(ManualResults, RequestsShowTheirCaptionAndViewChangesNothing) {
+    driver.start("BrowseResultadosManualesKata");
+    Window& list = driver.expect_window("BrowseResultadosManualesKata");
+    driver.choose(list, "?BROWSE:1", 2);  // record 2
+    driver.press(list, "?CHANGE:4");
+    Window& change = driver.expect_window("PantallaResultadosManualKata");
+    EXPECT_EQ(change.title(), "Resultados Manual Kata  (2)");
+    EXPECT_EQ(change.status().at(1).text, "Record Will Be Changed");
+    EXPECT_EQ(driver.control(change, "?RM:PrimerLugarNombre").text, "Bruno Silva");
+    EXPECT_EQ(driver.control(change, "?RM:PrimerLugarNombre").message, "Primer Lugar Nombre");
+    driver.press(change, "?CANCEL");
+    EXPECT_EQ(driver.window("PantallaResultadosManualKata"), nullptr);
+
+    driver.press(list, "?VIEW:3");
+    Window& view = driver.expect_window("PantallaResultadosManualKata");
+    EXPECT_EQ(view.title(), "Resultados Manual Kata");
+    EXPECT_EQ(view.status().at(1).text, "View Record");
+    EXPECT_TRUE(driver.control(view, "?RM:PrimerLugarNombre").read_only);
+    driver.press(view, "?OK");
+    EXPECT_EQ(driver.window("PantallaResultadosManualKata"), nullptr);
+    EXPECT_EQ(stored(2, "RM:PrimerLugarNombre"), "Bruno Silva");
+}
+
+TEST_F(ManualResults, DeleteIsRefusedWithMessage14AndNothingIsDeleted) {
+    driver.start("BrowseResultadosManualesEquipos");
+    Window& list = driver.expect_window("BrowseResultadosManualesEquipos");
+    driver.press(list, "?DELETE:4");
+    auto m = driver.pending_message();
+    ASSERT_TRUE(m);
+    EXPECT_EQ(m->title, "Invalid Request");
+    EXPECT_EQ(m->text, "This form cannot be used to delete a record");
+    driver.answer_message(ButtonOk);
+    EXPECT_EQ(driver.window("PantallaResultadosManualEquipo"), nullptr);
+    EXPECT_EQ(count(), 3);
+    EXPECT_EQ(stored(3, "RM:PrimerLugarNombre"), "Carla Mendez");
+}
+
+TEST_F(ManualResults, ACancelledInsertLeavesTheTableAsItWas) {
+    driver.start("BrowseResultadosManualesIndividual");
+    Window& list = driver.expect_window("BrowseResultadosManualesIndividual");
+    driver.press(list, "?INSERT:4");
+    Window& form = driver.expect_window("PantallaResultadosManualIndividual");
+    EXPECT_EQ(form.title(), "Resultados Manual Competicion Individual  (New)");
+    EXPECT_EQ(form.status().at(1).text, "Record Will Be Added");
+    EXPECT_EQ(form.number_of("?RM:PRIMERLUGARPUNTOST"), 0);  // totals only
+    EXPECT_EQ(stored(4, "RM:Cerrar"), "0");                  // added at once with its defaults
+    driver.type(form, "?RM:PrimerLugarNombre", "Dana Ito");
+    driver.press(form, "?CANCEL");
+    ASSERT_TRUE(driver.pending_message());
+    EXPECT_EQ(driver.pending_message()->title, "Changes will be lost!");
+    driver.answer_message(ButtonYes);
+    EXPECT_EQ(driver.window("PantallaResultadosManualIndividual"), nullptr);
+    EXPECT_EQ(stored(4, "RM:IDResultadosM"), "<none>");
+    EXPECT_EQ(driver.control(list, "?BROWSE:1").rows.size(), 3u);
+
+    driver.press(list, "?INSERT:4");
+    Window& again = driver.expect_window("PantallaResultadosManualIndividual");
+    driver.type(again, "?RM:PrimerLugarNombre", "Dana Ito");
+    driver.press(again, "?OK");
+    EXPECT_EQ(stored(4, "RM:PrimerLugarNombre"), "Dana Ito");
+    EXPECT_EQ(driver.control(list, "?BROWSE:1").rows.size(), 4u);
+}
+
+TEST_F(ManualResults, AListInViewModeAnswersCancelledWithoutAddingARecord) {
+    driver.start("ManualResultsListInViewMode");
+    Window& list = driver.expect_window("BrowseResultadosManualesKata");
+    driver.press(list, "?INSERT:4");
+    EXPECT_EQ(driver.window("PantallaResultadosManualKata"), nullptr);
+    EXPECT_EQ(count(), 3);
+    driver.close(list);
+    EXPECT_EQ(g_view_list_response, kResponseCancelled);
+}
+
+TEST_F(ManualResults, TheDisplayFollowsItsRecordAndAsksBeforeLosingAChange) {
+    driver.start("BrowseResultadosManualesKata");
+    Window& list = driver.expect_window("BrowseResultadosManualesKata");
+    driver.double_click(list, "?BROWSE:1", 1);  // record 3, through the change button
+    Window& form = driver.expect_window("PantallaResultadosManualKata");
+    EXPECT_EQ(form.title(), "Resultados Manual Kata  (3)");
+    ASSERT_EQ(scoring({"set", "ResultadosManual", "3", "PrimerLugarNombre=Carla M. Mendez"}), 0);
+    driver.advance_ms(10);
+    EXPECT_EQ(driver.control(form, "?RM:PrimerLugarNombre").text, "Carla M. Mendez");
+    driver.press(form, "?CANCEL");
+    ASSERT_TRUE(driver.pending_message());
+    driver.answer_message(ButtonNo);  // keeps the form
+    EXPECT_NE(driver.window("PantallaResultadosManualKata"), nullptr);
+    driver.press(form, "?CANCEL");
+    driver.answer_message(ButtonYes);
+    EXPECT_EQ(driver.window("PantallaResultadosManualKata"), nullptr);
+    EXPECT_EQ(stored(3, "RM:PrimerLugarNombre"), "Carla M. Mendez");
+}
+
+TEST_F(ManualResults, CerrarFromAnotherProcessClosesTheChangeFormWithoutAMessageOrAWrite) {
+    driver.start("BrowseResultadosManualesEquipos");
+    Window& list = driver.expect_window("BrowseResultadosManualesEquipos");
+    driver.choose(list, "?BROWSE:1", 3);  // record 1
+    driver.press(list, "?CHANGE:4");
+    ASSERT_NE(driver.window("PantallaResultadosManualEquipo"), nullptr);
+    ASSERT_EQ(scoring({"set", "ResultadosManual", "1", "PrimerLugarNombre=Aiko T.", "Cerrar=1"}), 0);
+    driver.advance_ms(10);
+    EXPECT_EQ(driver.window("PantallaResultadosManualEquipo"), nullptr);
+    EXPECT_FALSE(driver.pending_message());
+    for (const auto& m : app_error_reporter().history()) ADD_FAILURE() << "message " << m.number << " " << m.title;
+    EXPECT_EQ(stored(1, "RM:PrimerLugarNombre"), "Aiko T.");
+    EXPECT_EQ(stored(1, "RM:Cerrar"), "1");
+    EXPECT_EQ(cell(list, 3, 9), "Aiko T.");  // the list reads the record again
+    // Opened again with Cerrar still 1, it closes at its first tick.
+    driver.press(list, "?VIEW:3");
+    ASSERT_NE(driver.window("PantallaResultadosManualEquipo"), nullptr);
+    driver.advance_ms(10);
+    EXPECT_EQ(driver.window("PantallaResultadosManualEquipo"), nullptr);
+}
+
+TEST_F(ManualResults, CtrlHPutsBackAFieldFromTheLastCompletedRecord) {
+    driver.start("BrowseResultadosManualesKata");
+    Window& list = driver.expect_window("BrowseResultadosManualesKata");
+    driver.choose(list, "?BROWSE:1", 3);  // record 1
+    driver.press(list, "?CHANGE:4");
+    driver.press(driver.expect_window("PantallaResultadosManualKata"), "?OK");
+    driver.choose(list, "?BROWSE:1", 2);  // record 2
+    driver.press(list, "?CHANGE:4");
+    Window& form = driver.expect_window("PantallaResultadosManualKata");
+    EXPECT_EQ(driver.control(form, "?RM:PrimerLugarNombre").text, "Bruno Silva");
+    driver.key(form, "?RM:PrimerLugarNombre", kCtrlHKey);
+    EXPECT_EQ(driver.control(form, "?RM:PrimerLugarNombre").text, "Aiko Tanaka");
+    EXPECT_EQ(driver.control(form, "?RM:SegundoLugarNombre").text, "");
+}
+
+TEST_F(ManualResults, TwoCopiesShareTheSearchFlagAndALaterCopyFindsItActive) {
+    driver.start("BrowseResultadosManualesKata");
+    Window& a = driver.expect_window("BrowseResultadosManualesKata");
+    driver.start("BrowseResultadosManualesKata");
+    Window& b = driver.expect_window("BrowseResultadosManualesKata");
+    ASSERT_NE(&a, &b);
+    ASSERT_NE(a.owner(), b.owner());
+    driver.press(b, "?FUZZYCLEAR");
+    driver.type(a, "?FUZZYQUERY", "bruno");
+    driver.press(a, "?FUZZYGO");
+    EXPECT_EQ(cell(a, 1, 9), "Bruno Silva");  // best match first
+    driver.choose(b, "?CurrentTab", 2);         // b keeps its order while the search is active
+    EXPECT_EQ(cell(b, 1, 1), "3");
+    driver.choose(a, "?CurrentTab", 2);
+    EXPECT_EQ(cell(a, 1, 9), "Bruno Silva");
+    driver.close(a);
+    driver.close(b);
+    driver.start("BrowseResultadosManualesKata");
+    Window& c = driver.expect_window("BrowseResultadosManualesKata");
+    driver.choose(c, "?CurrentTab", 2);
+    EXPECT_EQ(cell(c, 1, 1), "3");  // does not follow its tabs yet
+    driver.press(c, "?FUZZYCLEAR");
+    EXPECT_EQ(driver.control(c, "?FUZZYQUERY").text, "");
+    EXPECT_EQ(cell(c, 1, 4), "10");  // the tab's order again
+}
+
+TEST(ManualResultsMenu, EveryItemStartsARegisteredList) {
+    ASSERT_EQ(manual_results_menu().size(), 3u);
+    for (const auto& m : manual_results_menu()) EXPECT_TRUE(procedure_exists(m.procedure)) << m.procedure;
+    for (const char* form : {"PantallaResultadosManualKata", "PantallaResultadosManualEquipo", "PantallaResultadosManualIndividual"})
+        EXPECT_TRUE(procedure_exists(form)) << form;
+}
+
+}  // namespace
+}  // namespace zrv::flow

@@ -1,0 +1,223 @@
+// The live conventions on forms and lists declared here over the ResultadosManual table: close
+// variants, the order of the framework's handling, list timer steps, the return of the focus.
+#include <gtest/gtest.h>
+
+#include <mutex>
+
+#include "data/dictionary.h"
+#include "data/dictionary_table.h"
+#include "framework/core/app_services.h"
+#include "framework/core/procedures.h"
+#include "framework/core/thread_context.h"
+#include "framework/engine/headless/test_driver.h"
+#include "live/list_screen.h"
+#include "live/live_form.h"
+#include "tests/support/temp_folder.h"
+
+namespace zrv::live {
+namespace {
+
+using data::TableId;
+
+std::mutex g_mutex;
+std::vector<std::string> g_trace;
+void trace(std::string s) {
+    std::lock_guard lock(g_mutex);
+    g_trace.push_back(std::move(s));
+}
+std::vector<std::string> take_trace() {
+    std::lock_guard lock(g_mutex);
+    return std::exchange(g_trace, {});
+}
+
+CloseVariant g_close = CloseVariant::CompletedAndClose;
+FrameworkHandling g_handling = FrameworkHandling::Last;
+std::vector<TimerStep> g_steps;
+std::atomic<int> g_response{0};
+
+WindowLayout form_layout() {
+    WindowLayout l{.title = "Probe", .timer = 1};
+    l.controls = {{.use = "?RM:PrimerLugarNombre", .kind = ControlKind::Entry, .picture = "@s40"},
+                  {.use = "?OK", .kind = ControlKind::Button, .action = StandardAction::Ok},
+                  {.use = "?CANCEL", .kind = ControlKind::Button, .action = StandardAction::Cancel}};
+    return l;
+}
+
+class ProbeForm : public LiveForm {
+public:
+    ProbeForm()
+        : LiveForm("ProbeForm", form_layout(),
+                   {.table = TableId::ResultadosManual, .primary_key = "RM:keyIDResultadosM", .key_field = "RM:IDResultadosM",
+                    .close = g_close, .handling = g_handling}) {}
+    void refresh() override {
+        trace("refresh");
+        LiveForm::refresh();
+    }
+    Flow framework_event(const Event& e) override {
+        if (e.kind == EventKind::Timer) trace("framework");
+        return LiveForm::framework_event(e);
+    }
+    Flow on_new_focus(int c) override {
+        trace("focus");
+        return LiveForm::on_new_focus(c);
+    }
+};
+
+class ProbeList : public ListScreen {
+public:
+    ProbeList() : ListScreen("ProbeList", list_layout(), declaration()) {}
+    static WindowLayout list_layout() {
+        WindowLayout l{.title = "Probe list"};
+        l.controls = {{.use = "?BROWSE:1", .kind = ControlKind::List},
+                      {.use = "?Change", .kind = ControlKind::Button, .hidden = true}};
+        return l;
+    }
+    static ListScreenDeclaration declaration() {
+        ListScreenDeclaration d;
+        d.list.table = TableId::ResultadosManual;
+        d.list.format = "40R~Id~@n-10@80L~Name~@s40@";
+        d.list.fields = {"RM:IDResultadosM", "RM:PrimerLugarNombre"};
+        d.list.orders = {SortOrder{.key = "RM:keyIDResultadosM", .locator = "RM:IDResultadosM"}};
+        d.form = "ProbeForm";
+        d.timer = g_steps.empty() ? 0 : 50;
+        d.timer_steps = g_steps;
+        return d;
+    }
+    Flow framework_event(const Event& e) override {
+        if (e.kind == EventKind::Timer) trace("framework");
+        return ListScreen::framework_event(e);
+    }
+    void timer_display() override {
+        trace("display");
+        ListScreen::timer_display();
+    }
+    void reset(bool force) override {
+        if (force) trace("reset");
+        ListScreen::reset(force);
+    }
+    int run_child(int n, int request) override {
+        g_response = ListScreen::run_child(n, request);
+        return g_response;
+    }
+};
+
+void ProbeFormProcedure() { ProbeForm().run(); }
+void ProbeListProcedure() { ProbeList().run(); }
+ProcedureRegistration r1("ProbeForm", &ProbeFormProcedure);
+ProcedureRegistration r2("ProbeList", &ProbeListProcedure);
+
+class Conventions : public ::testing::Test {
+protected:
+    void SetUp() override {
+        set_thread_hooks({.start = [] { data::InitDataDictionary(); }, .end = [] { data::KillDataDictionary(); }});
+        app_settings_file().open(".\\Zorvane.INI");
+        data::InitDataDictionary();
+        auto& rm = table();
+        ASSERT_TRUE(rm.prepare_new_record());
+        rm.record().set_text("RM:PrimerLugarNombre", "Aiko");
+        ASSERT_TRUE(rm.insert());
+        take_trace();
+    }
+    void TearDown() override {
+        data::KillDataDictionary();
+        app_settings_file().close();
+        set_thread_hooks({});
+        g_steps.clear();
+    }
+    data::DictionaryTable& table() { return *data::file_manager(TableId::ResultadosManual); }
+    void store(const char* field, const char* value) {
+        table().record().set_integer("RM:IDResultadosM", 1);
+        ASSERT_TRUE(table().get_by_key(0));
+        table().record().set_text(field, value);
+        ASSERT_TRUE(table().update());
+    }
+    Window& open_form() {
+        driver.start("ProbeList");
+        driver.double_click(driver.expect_window("ProbeList"), "?BROWSE:1", 1);  // the hidden change button
+        return driver.expect_window("ProbeForm");
+    }
+    testing::TempFolder folder;
+    TestDriver driver;
+};
+
+TEST_F(Conventions, CloseVariantsOnCerrar) {
+    struct Case {
+        CloseVariant variant;
+        bool closes;
+        int response;
+    } cases[] = {
+        {CloseVariant::CompletedAndClose, true, kResponseCompleted},
+        {CloseVariant::CloseOnly, true, kResponseCancelled},
+        {CloseVariant::None, false, 0},
+    };
+    for (const Case& c : cases) {
+        g_close = c.variant;
+        g_response = 0;
+        store("RM:Cerrar", "0");
+        Window& form = open_form();
+        driver.type(form, "?RM:PrimerLugarNombre", "typed, not stored");
+        store("RM:Cerrar", "1");
+        driver.advance_ms(10);
+        EXPECT_EQ(driver.window("ProbeForm") == nullptr, c.closes);
+        EXPECT_FALSE(driver.pending_message());  // a remote close never asks
+        if (c.closes) EXPECT_EQ(g_response, c.response);
+        else driver.close(form);
+        table().record().set_integer("RM:IDResultadosM", 1);
+        table().get_by_key(0);
+        EXPECT_EQ(table().record().get_text("RM:PrimerLugarNombre").substr(0, 4), "Aiko");
+        driver.close(driver.expect_window("ProbeList"));
+    }
+}
+
+TEST_F(Conventions, TheFrameworksHandlingRunsFirstOrLast) {
+    for (auto [handling, expected] : {std::pair{FrameworkHandling::First, std::vector<std::string>{"framework", "refresh"}},
+                                      std::pair{FrameworkHandling::Last, std::vector<std::string>{"refresh", "framework"}}}) {
+        g_handling = handling;
+        open_form();
+        take_trace();
+        driver.advance_ms(10);
+        EXPECT_EQ(take_trace(), expected);
+        driver.close(driver.expect_window("ProbeForm"));
+        driver.close(driver.expect_window("ProbeList"));
+    }
+    g_handling = FrameworkHandling::Last;
+}
+
+TEST_F(Conventions, ListTimerStepsRunInTheirOrder) {
+    using S = TimerStep;
+    const std::vector<std::vector<S>> cases = {{S::Display, S::Reset, S::Framework}, {S::Framework, S::Reset, S::Display},
+                                               {S::Framework, S::Display, S::Reset}, {S::Framework, S::Display}};
+    for (const auto& steps : cases) {
+        g_steps = steps;
+        driver.start("ProbeList");
+        Window& list = driver.expect_window("ProbeList");
+        store("RM:PrimerLugarNombre", "Aiko Tanaka");
+        take_trace();
+        driver.advance_ms(500);
+        std::vector<std::string> expected;
+        for (S s : steps) expected.push_back(s == S::Display ? "display" : s == S::Reset ? "reset" : "framework");
+        EXPECT_EQ(take_trace(), expected);
+        const bool reads = std::find(steps.begin(), steps.end(), S::Reset) != steps.end();
+        EXPECT_EQ(driver.control(list, "?BROWSE:1").rows.at(0).cells.at(1).text, reads ? "Aiko Tanaka" : "Aiko");
+        driver.close(list);
+        store("RM:PrimerLugarNombre", "Aiko");
+    }
+}
+
+TEST_F(Conventions, TheFocusComingBackIsNotANewSelection) {
+    Window& form = open_form();
+    const int entry = form.number_of("?RM:PrimerLugarNombre");
+    take_trace();
+    for (int i = 0; i < 3; ++i) {
+        form.post(EventKind::Selected, entry);
+        driver.settle();
+    }
+    EXPECT_EQ(take_trace(), std::vector<std::string>{"focus"});
+    form.post(EventKind::Selected, form.number_of("?OK"));
+    form.post(EventKind::Selected, entry);
+    driver.settle();
+    EXPECT_EQ(take_trace().size(), 2u);
+}
+
+}  // namespace
+}  // namespace zrv::live
