@@ -3,6 +3,7 @@
 #include "clock/digital_clock.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 
@@ -280,9 +281,13 @@ void DigitalClock::layout() {
     state.kind = ControlKind::Image;
     state.image = images_[1];
     state.hidden = true;
+    // The picture's own size, in the engine's window units.
     const std::optional<Image> picture = load_image(images_[1]);
-    state.width = picture ? picture->width : 0;
-    state.height = picture ? picture->height : 0;
+    const auto units = [](int pixels, double per_unit) {
+        return per_unit > 0 ? int(std::lround(pixels / per_unit)) : pixels;
+    };
+    state.width = picture ? units(picture->width, engine().pixels_per_unit_x()) : 0;
+    state.height = picture ? units(picture->height, engine().pixels_per_unit_y()) : 0;
     w.create_control(state, probe, parent);
     width_ = state.width;
     height_ = state.height;

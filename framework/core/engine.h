@@ -55,6 +55,10 @@ public:
     // file plays nothing.
     virtual void play_sound(const std::string& file) = 0;
     virtual void arrange(Window& frame, Arrangement arrangement) = 0;
+    // How many pixels one window unit takes across and down, so that a control can be given
+    // the size of a picture (the headless and null engines: one pixel a unit).
+    virtual double pixels_per_unit_x() const { return 1; }
+    virtual double pixels_per_unit_y() const { return 1; }
 };
 
 // The engine in use. Before one is installed, a null engine draws nothing and answers every
