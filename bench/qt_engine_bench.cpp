@@ -51,7 +51,7 @@ void start(Procedure& p, zrv::WindowLayout layout) {
 }
 
 void run_gui_for(int ms) {
-    QTimer::singleShot(ms, [] { QCoreApplication::exit(0); });
+    QTimer::singleShot(ms, Qt::PreciseTimer, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
 }
 

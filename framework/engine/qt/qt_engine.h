@@ -41,6 +41,9 @@ public:
     bool print_setup() override;
     void play_sound(const std::string& file) override;
     void arrange(Window& frame, Arrangement arrangement) override;
+    // The fixed scale of window units (before a scaled window grows).
+    double pixels_per_unit_x() const { return kPixelsPerUnitX; }
+    double pixels_per_unit_y() const { return kPixelsPerUnitY; }
 
     // --- GUI thread only ---
     // Applies every change still waiting to be mirrored.

@@ -4,6 +4,9 @@
 
 #include <QThread>
 
+// The system's font library keeps a small cache for the life of the process.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }
+
 namespace zrv::testing {
 namespace {
 
