@@ -1,4 +1,7 @@
 // The clock drawn by the Qt engine on the offscreen platform: a grab shows the digits.
+#include <algorithm>
+#include <cstdlib>
+
 #include <QImage>
 
 #include "clock/digital_clock.h"
@@ -45,15 +48,15 @@ TEST_F(ClockRendering, AGrabShowsTheCountdownsDigitsOnTheWhitePanel) {
 
     int ink[8];
     for (int i = 0; i < 8; ++i) ink[i] = ink_in(image, p.window().control(clock.cell(i)));
+    // Equal pictures give the same ink, give or take an edge column where cells meet.
+    const auto near = [](int a, int b) { return std::abs(a - b) * 20 <= std::max(a, b); };
     EXPECT_GT(ink[0], 300) << "a zero is drawn";
-    EXPECT_EQ(ink[0], ink[1]);   // 0 and 0
-    EXPECT_EQ(ink[0], ink[3]);   // 0
-    EXPECT_EQ(ink[2], ink[5]);   // the separators
+    for (int same : {1, 3, 7}) EXPECT_TRUE(near(ink[0], ink[same])) << ink[0] << " " << ink[same];
+    EXPECT_TRUE(near(ink[2], ink[5])) << "the separators";
     EXPECT_GT(ink[2], 0);
-    EXPECT_LT(ink[2], ink[4]);   // a separator is lighter than a 1
-    EXPECT_LT(ink[4], ink[6]);   // 1 has fewer segments than 3
-    EXPECT_LT(ink[6], ink[0]);   // and 3 fewer than 0
-    EXPECT_EQ(ink[7], ink[0]);   // 0
+    EXPECT_LT(ink[2], ink[4]);  // a separator is lighter than a 1,
+    EXPECT_LT(ink[4], ink[6]);  // 1 has fewer segments than 3,
+    EXPECT_LT(ink[6], ink[0]);  // and 3 fewer than 0
     // The panel is white between the digits' ink and the window grey around it.
     const ControlState panel = p.window().control(p.window().number_of("?PANEL"));
     EXPECT_EQ(QColor(image.pixel(int(panel.x * kPixelsPerUnitX) + 2, int(panel.y * kPixelsPerUnitY) + 2)),
