@@ -12,11 +12,12 @@ build=${ZRV_FUZZ_BUILD:-$top/build-fuzz}
 targets="png_fuzz jpeg_fuzz gif_fuzz bmp_fuzz ico_fuzz pcx_fuzz"
 [ -f "$top/fuzz/ini_fuzz.cpp" ] && targets="$targets ini_fuzz"
 
+mkdir -p "$build"
 CC=clang CXX=clang++ cmake -S "$top" -B "$build" -DZRV_FUZZ=ON -DZRV_WITH_QT=OFF \
   -DZRV_SANITIZE=address,undefined -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   "-DCMAKE_C_FLAGS=-fsanitize=fuzzer-no-link -DFUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION" \
-  "-DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link -DFUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION" >"$build.configure.log" 2>&1 ||
-  { cat "$build.configure.log"; exit 1; }
+  "-DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link -DFUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION" >"$build/configure.log" 2>&1 ||
+  { cat "$build/configure.log"; exit 1; }
 # shellcheck disable=SC2086
 cmake --build "$build" -j"$(nproc)" --target $targets image_fuzz_seeds
 
