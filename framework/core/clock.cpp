@@ -10,9 +10,17 @@ namespace {
 SystemClock g_system_clock;
 std::atomic<Clock*> g_clock{&g_system_clock};
 
-std::mutex g_activity_mutex;
-std::condition_variable g_activity_cv;
-int g_busy = 0;
+// Never destroyed: a detached procedure thread may still count itself idle while the
+// process exits.
+struct ActivityState {
+    std::mutex mutex;
+    std::condition_variable cv;
+    int busy = 0;
+};
+ActivityState& activity() {
+    static ActivityState* state = new ActivityState;
+    return *state;
+}
 
 constexpr std::int64_t kDayCs = 24LL * 360000;
 
@@ -118,23 +126,27 @@ void set_clock(Clock* c) { g_clock = c ? c : &g_system_clock; }
 // --- Activity ---
 
 void Activity::begin() {
-    std::lock_guard lock(g_activity_mutex);
-    ++g_busy;
+    ActivityState& a = activity();
+    std::lock_guard lock(a.mutex);
+    ++a.busy;
 }
 
 void Activity::end() {
-    std::lock_guard lock(g_activity_mutex);
-    if (--g_busy == 0) g_activity_cv.notify_all();
+    ActivityState& a = activity();
+    std::lock_guard lock(a.mutex);
+    if (--a.busy == 0) a.cv.notify_all();
 }
 
 int Activity::busy() {
-    std::lock_guard lock(g_activity_mutex);
-    return g_busy;
+    ActivityState& a = activity();
+    std::lock_guard lock(a.mutex);
+    return a.busy;
 }
 
 bool Activity::settle(int limit_ms) {
-    std::unique_lock lock(g_activity_mutex);
-    return g_activity_cv.wait_for(lock, std::chrono::milliseconds(limit_ms), [] { return g_busy == 0; });
+    ActivityState& a = activity();
+    std::unique_lock lock(a.mutex);
+    return a.cv.wait_for(lock, std::chrono::milliseconds(limit_ms), [&] { return a.busy == 0; });
 }
 
 // --- WaitPoint ---

@@ -19,8 +19,9 @@ thread_local ThreadContext* t_context = nullptr;
 std::mutex g_hooks_mutex;
 ThreadHooks g_hooks;
 
-std::mutex g_threads_mutex;
-std::condition_variable g_threads_cv;
+// The registry is never destroyed: detached threads may still leave it while the process exits.
+std::mutex& g_threads_mutex = *new std::mutex;
+std::condition_variable& g_threads_cv = *new std::condition_variable;
 std::set<ThreadContext*> g_threads;  // procedure threads now running, thread 1 excluded
 int g_pending_starts = 0;            // asked for, not yet registered
 int g_refusals = 0;

@@ -31,8 +31,22 @@ TestDriver::~TestDriver() {
         clock_.advance_ms(10);
     }
     wait_for_threads(5000);
+    join_thread_1();
     set_engine(nullptr);
     set_clock(nullptr);
+}
+
+void TestDriver::start_thread_1(std::function<void()> body) {
+    Activity::begin();  // busy from the moment it is asked for
+    thread_1_ = std::thread([body = std::move(body)] {
+        run_as_main_thread(body);
+        Activity::end();
+    });
+    settle();
+}
+
+void TestDriver::join_thread_1() {
+    if (thread_1_.joinable()) thread_1_.join();
 }
 
 int TestDriver::start(std::string_view procedure, std::size_t stack) {

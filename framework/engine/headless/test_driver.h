@@ -3,10 +3,12 @@
 // their windows, presses, types, chooses and clicks, answers message boxes, file dialogs,
 // popup menus and print setup, reads every property, and steps the virtual clock, letting
 // every procedure thread run until it has nothing left to do after each step.
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 
 #include "framework/core/clock.h"
 #include "framework/core/window.h"
@@ -28,6 +30,11 @@ public:
 
     // Starts a procedure on a new thread as the frame's menu does; returns the thread number.
     int start(std::string_view procedure, std::size_t stack = 25000);
+
+    // Runs body as thread 1 on a new thread of its own (the program body, as the program
+    // does); returns at once. join_thread_1() waits for it.
+    void start_thread_1(std::function<void()> body);
+    void join_thread_1();
 
     // Lets every thread run until idle; fails the test when they do not settle.
     void settle();
@@ -68,6 +75,7 @@ private:
 
     HeadlessEngine engine_;
     VirtualClock clock_;
+    std::thread thread_1_;
 };
 
 }  // namespace zrv

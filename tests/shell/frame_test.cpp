@@ -1,0 +1,149 @@
+// The program body, the frame and its menus, and the About window, driven headless.
+#include <gtest/gtest.h>
+
+
+#include "framework/core/app_services.h"
+#include "framework/core/procedures.h"
+#include "framework/core/thread_context.h"
+#include "framework/engine/headless/test_driver.h"
+#include "shell/main_frame.h"
+#include "shell/program_body.h"
+#include "tests/support/temp_folder.h"
+
+namespace zrv {
+namespace {
+
+class Frame : public ::testing::Test {
+protected:
+    void SetUp() override {
+        install_thread_hooks();
+        driver.start_thread_1(&RunProgram);
+        frame = &driver.expect_window("Main");
+    }
+    void TearDown() override {
+        if (driver.window("Main")) driver.close(*driver.window("Main"));
+        driver.join_thread_1();
+    }
+    // The settings file as the program left it, read afresh.
+    std::optional<std::string> setting(const char* section, const char* entry) {
+        SettingsFile f;
+        f.open(".\\Zorvane.INI");
+        return f.get(section, entry);
+    }
+    void close_frame() {
+        driver.close(*frame);
+        driver.join_thread_1();
+    }
+
+    testing::TempFolder folder;
+    TestDriver driver;
+    Window* frame = nullptr;
+};
+
+TEST_F(Frame, OpensWithItsTitleStatusZonesAndMenus) {
+    EXPECT_EQ(frame->title(), kFrameTitle);
+    EXPECT_EQ(frame->icon(), "zrvICON.ico");
+    EXPECT_EQ(frame->wallpaper(), "zrv1024.bmp");
+    auto zones = frame->status();
+    ASSERT_EQ(zones.size(), 4u);
+    EXPECT_EQ(zones[0].width, -1);
+    EXPECT_EQ(zones[1].width, 80);
+    EXPECT_EQ(zones[2].width, 120);
+    EXPECT_EQ(zones[3].width, 45);
+
+    std::vector<std::string> menus;
+    for (const ControlState& c : frame->controls())
+        if (c.kind == ControlKind::Menu) menus.push_back(c.text);
+    EXPECT_EQ(menus, (std::vector<std::string>{"&File", "&Display Katas", "&Traditional & Weapons ",
+                                               "&Display Kumite Individual", "&Display Kumite Team",
+                                               "Manual display results", "Queue", "&Window", "About Us"}));
+    ControlState exit = driver.control(*frame, "?EXIT");
+    EXPECT_EQ(exit.text, "E&xit");
+    EXPECT_EQ(exit.message, "Exit this application");
+    EXPECT_EQ(driver.control(*frame, "?ITEM23").parent, frame->number_of("?KUMITEINDIVIDUAL"));
+}
+
+TEST_F(Frame, AMenuItemWhoseScreenIsNotBuiltAnswersMessage30OnItsOwnThread) {
+    // Find an item whose procedure this build does not have.
+    for (const MenuRow& row : main_menu()) {
+        if (row.procedure.empty() || procedure_exists(row.procedure)) continue;
+        driver.press(*frame, row.use);
+        auto message = driver.pending_message();
+        ASSERT_TRUE(message) << row.procedure;
+        EXPECT_EQ(message->title, "Procedure not defined");
+        EXPECT_EQ(message->text, "The Procedure " + std::string(row.procedure) + " has not been defined.");
+        EXPECT_EQ(running_threads(), 1);
+        driver.answer_message(ButtonOk);
+        EXPECT_EQ(running_threads(), 0);
+        return;
+    }
+    GTEST_SKIP() << "every screen is built";
+}
+
+TEST_F(Frame, OnlyTheFloatingKumiteReadUpAsksForTheLargerStack) {
+    for (const MenuRow& row : main_menu()) {
+        if (row.procedure.empty()) continue;
+        EXPECT_EQ(row.stack, row.use == "?ITEM23" ? 50000u : 25000u) << row.use;
+    }
+}
+
+TEST_F(Frame, TheWindowMenuArrangesTheChildren) {
+    for (const char* item : {"?TILE", "?ITEM27", "?ITEM26", "?CASCADE", "?ARRANGE"}) driver.press(*frame, item);
+    EXPECT_EQ(driver.engine().arrangements(),
+              (std::vector<Arrangement>{Arrangement::TileVertical, Arrangement::TileVertical,
+                                        Arrangement::TileHorizontal, Arrangement::Cascade,
+                                        Arrangement::ArrangeIcons}));
+}
+
+TEST_F(Frame, PrintSetupOpensTheDialog) {
+    driver.press(*frame, "?PRINTSETUP");
+    ASSERT_TRUE(driver.pending(HeadlessEngine::RequestKind::PrintSetup));
+    driver.answer_print_setup(true);
+}
+
+TEST_F(Frame, TheAboutWindowClosesByCancelOrCloseBoxAndReopensWhereItWasClosed) {
+    driver.press(*frame, "?ITEM28");
+    Window& about = driver.expect_window("AboutUs");
+    EXPECT_EQ(about.title(), "About us");
+    EXPECT_EQ(about.kind(), WindowKind::MdiChild);
+    EXPECT_EQ(driver.control(about, "?LOGO").image, "zrv.png");
+    ControlState cancel = driver.control(about, "?CANCEL");
+    EXPECT_EQ(cancel.text, "&Cancel");
+    EXPECT_EQ(cancel.image, "WACANCEL.ICO");
+    EXPECT_EQ(cancel.tip, "Cancel operation");
+    driver.place(about, 70, 45, 320, 200);
+    driver.press(about, "?CANCEL");
+    EXPECT_EQ(driver.window("AboutUs"), nullptr);
+
+    driver.press(*frame, "?ITEM28");
+    Window& again = driver.expect_window("AboutUs");
+    EXPECT_EQ(again.x(), 70);
+    EXPECT_EQ(again.y(), 45);
+    EXPECT_EQ(again.width(), 320);
+    driver.close(again);
+    EXPECT_EQ(driver.window("AboutUs"), nullptr);
+    EXPECT_EQ(running_threads(), 0);
+}
+
+TEST_F(Frame, ClosingTheFrameClosesEveryScreenFirstAndWritesTheSettings) {
+    driver.press(*frame, "?ITEM28");
+    driver.press(*frame, "?ITEM28");
+    EXPECT_EQ(running_threads(), 2);
+    driver.place(*driver.window("AboutUs"), 0, 0, 0, 0, true);
+    close_frame();
+    EXPECT_EQ(running_threads(), 0);
+    EXPECT_EQ(setting("__Dont_Touch_Me__", "Sectors"), "0");
+    EXPECT_EQ(setting("Main", "Maximize"), "No");
+    EXPECT_TRUE(setting("Main", "XPos"));
+    EXPECT_TRUE(setting("AboutUs", "Maximize"));
+}
+
+TEST_F(Frame, ExitClosesTheFrame) {
+    driver.press(*frame, "?EXIT");
+    driver.join_thread_1();
+    EXPECT_EQ(driver.window("Main"), nullptr);
+    EXPECT_EQ(setting("__Dont_Touch_Me__", "Sectors"), "0");
+}
+
+}  // namespace
+}  // namespace zrv
