@@ -1,0 +1,60 @@
+// The program's frame drawn by the Qt engine on the offscreen platform: title, menus, status
+// bar and wallpaper, grabbed to a PNG; closing it ends the program and writes the settings.
+#include <QMainWindow>
+#include <QSet>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <thread>
+
+#include "shell/main_frame.h"
+#include "shell/program_body.h"
+#include "tests/engine/qt/qt_fixture.h"
+#include "tests/support/temp_folder.h"
+
+namespace zrv::testing {
+namespace {
+
+class FrameRender : public QtEngineTest {};
+
+QMainWindow* find_frame() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* main = qobject_cast<QMainWindow*>(w); main && main->isVisible()) return main;
+    return nullptr;
+}
+
+TEST_F(FrameRender, TheFrameShowsItsTitleMenusStatusBarAndWallpaper) {
+    TempFolder folder;
+    std::thread program([] {
+        install_thread_hooks();
+        run_as_main_thread(&RunProgram);
+    });
+    QMainWindow* frame = nullptr;
+    ASSERT_TRUE(pump_until([&] { return (frame = find_frame()) != nullptr; }));
+    frame->resize(1024, 700);
+    pump_until([] { return false; }, 200);
+
+    EXPECT_EQ(frame->windowTitle().toStdString(), kFrameTitle);
+    QStringList menus;
+    for (QAction* a : frame->menuBar()->actions()) menus << a->text();
+    EXPECT_EQ(menus.first(), "&File");
+    EXPECT_EQ(menus.last(), "About Us");
+    EXPECT_EQ(menus.size(), 9);
+    EXPECT_NE(frame->statusBar(), nullptr);
+
+    QImage shot = frame->grab().toImage();
+    ASSERT_FALSE(shot.isNull());
+    shot.save(QString(ZRV_ARTIFACT_DIR) + "/frame.png");
+    // The wallpaper fills the client area: many colours, not one plain background.
+    QSet<QRgb> colours;
+    for (int y = 40; y < shot.height() - 40; y += 7)
+        for (int x = 0; x < shot.width(); x += 7) colours.insert(shot.pixel(x, y));
+    EXPECT_GT(colours.size(), 20);
+
+    frame->close();  // the close box: the frame closes, the program ends
+    ASSERT_TRUE(pump_until([&] { return find_frame() == nullptr; }));
+    program.join();
+    EXPECT_NE(folder.read("Zorvane.INI").find("Sectors=0"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace zrv::testing
