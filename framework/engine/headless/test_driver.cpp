@@ -22,7 +22,8 @@ TestDriver::~TestDriver() {
     for (int round = 0; round < 50 && running_threads() > 0; ++round) {
         for (auto& p : engine_.pending())
             engine_.answer(p, [](HeadlessEngine::Pending& r) {
-                r.button = r.message.default_button;
+                // Closing down: "Yes, cancel" where asked, else the message's own default.
+                r.button = (r.message.buttons & ButtonYes) ? ButtonYes : r.message.default_button;
                 r.path.reset();
                 r.item = 0;
             });
