@@ -26,6 +26,7 @@ std::set<ThreadContext*> g_threads;  // procedure threads now running, thread 1 
 int g_pending_starts = 0;            // asked for, not yet registered
 int g_refusals = 0;
 std::atomic<int> g_next_number{2};
+ThreadContext* g_thread_1 = nullptr;  // under g_threads_mutex
 
 ThreadHooks hooks() {
     std::lock_guard lock(g_hooks_mutex);
@@ -165,7 +166,15 @@ int start_thread(std::function<void()> body, std::size_t requested_stack) {
 void run_as_main_thread(const std::function<void()>& body) {
     ThreadContext context(1);
     ThreadContext* previous = t_context;
+    {
+        std::lock_guard lock(g_threads_mutex);
+        g_thread_1 = &context;
+    }
     run_thread(context, body);
+    {
+        std::lock_guard lock(g_threads_mutex);
+        g_thread_1 = nullptr;
+    }
     t_context = previous;
 }
 
@@ -186,6 +195,12 @@ bool close_other_threads(int limit_ms) {
     const bool ended = g_threads_cv.wait_for(lock, std::chrono::milliseconds(limit_ms),
                                              [&] { return others() == 0 || g_refusals != refusals; });
     return ended && others() == 0;
+}
+
+void request_close_everywhere() {
+    std::lock_guard lock(g_threads_mutex);
+    for (ThreadContext* t : g_threads) t->request_close();
+    if (g_thread_1) g_thread_1->request_close();
 }
 
 bool wait_for_threads(int limit_ms) {

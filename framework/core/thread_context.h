@@ -89,6 +89,8 @@ int running_threads();
 // all ended. Returns false when one of them refused (a window that would not close) or the
 // time limit passed; the threads that refused keep running.
 bool close_other_threads(int limit_ms = 30000);
+// Asks every procedure thread, thread 1 included, to close its windows; does not wait.
+void request_close_everywhere();
 // Waits until every procedure thread has ended (tests, program end).
 bool wait_for_threads(int limit_ms = 30000);
 // A thread whose window refused to close while closing down reports it here.

@@ -19,7 +19,7 @@ TestDriver::TestDriver() {
 
 TestDriver::~TestDriver() {
     // Answer whatever still waits, close every window, let the threads end.
-    for (int round = 0; round < 50 && running_threads() > 0; ++round) {
+    for (int round = 0; round < 50 && (running_threads() > 0 || !engine_.windows().empty()); ++round) {
         for (auto& p : engine_.pending())
             engine_.answer(p, [](HeadlessEngine::Pending& r) {
                 // Closing down: "Yes, cancel" where asked, else the message's own default.
@@ -27,7 +27,7 @@ TestDriver::~TestDriver() {
                 r.path.reset();
                 r.item = 0;
             });
-        for (Window* w : engine_.windows()) w->post(EventKind::CloseWindow);
+        request_close_everywhere();
         Activity::settle(2000);
         clock_.advance_ms(10);
     }
