@@ -1,12 +1,15 @@
 #include "framework/engine/qt/qt_widgets.h"
 
 #include <cctype>
+#include <filesystem>
+#include <unordered_map>
 
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "framework/image/image_loader.h"
+#include "framework/services/paths.h"
 
 namespace zrv::qt {
 
@@ -15,14 +18,40 @@ std::optional<QColor> to_qcolor(Colour c) {
     return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
 }
 
-QPixmap load_pixmap(const std::string& name) {
-    if (name.empty()) return {};
+namespace {
+
+QPixmap decode_pixmap(const std::string& name) {
     std::optional<Image> image = load_image(name);
     if (!image || image->width <= 0 || image->height <= 0) return {};
     // 0xAARRGGBB words are exactly what ARGB32 holds.
     QImage view(reinterpret_cast<const uchar*>(image->pixels.data()), image->width, image->height,
                 image->width * 4, QImage::Format_ARGB32);
     return QPixmap::fromImage(view.copy());
+}
+
+// The stamp of an image's file: a picture decoded once is used again until its file changes
+// (a clock's digits change many times a second). Carried images never change.
+std::string file_stamp(const std::string& name) {
+    std::error_code ec;
+    auto when = std::filesystem::last_write_time(native_path(name), ec);
+    return ec ? std::string() : std::to_string(when.time_since_epoch().count());
+}
+
+}  // namespace
+
+QPixmap load_pixmap(const std::string& name) {
+    if (name.empty()) return {};
+    struct Cached {
+        std::string stamp;
+        QPixmap pixmap;
+    };
+    static std::unordered_map<std::string, Cached> cache;  // GUI thread only
+    const std::string stamp = file_stamp(name);
+    auto it = cache.find(name);
+    if (it != cache.end() && it->second.stamp == stamp) return it->second.pixmap;
+    QPixmap pixmap = decode_pixmap(name);
+    cache[name] = {stamp, pixmap};
+    return pixmap;
 }
 
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
