@@ -83,9 +83,12 @@ void LiveForm::run_event_loop() {
                 window().set_title(window().title() + suffix);
                 break;
         }
-        if (r == kRequestView)
+        if (r == kRequestView && decl_.view_read_only.empty())
             for (const ControlState& c : window().controls())
                 if (c.kind == ControlKind::Entry) window().set_read_only(c.number, true);
+        if (r == kRequestView)
+            for (const std::string& use : decl_.view_read_only)
+                if (const int c = control(use)) window().set_read_only(c, true);
     }
     WindowController::run_event_loop();
 }

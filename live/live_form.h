@@ -46,6 +46,8 @@ struct FormDeclaration {
     FrameworkHandling handling = FrameworkHandling::Last;
     std::vector<RelatedLookup> related;
     bool history = false;
+    // The entries view mode makes read-only (use names); empty: every entry of the form.
+    std::vector<std::string> view_read_only;
 };
 
 inline constexpr const char* kViewRecordText = "View Record";

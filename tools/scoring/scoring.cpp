@@ -12,12 +12,26 @@
 //                                [--hold-ms M] [--counter Field]
 //       keeps F1 + F2 + F3 = total while changing them as fast as it can; with --counter it also
 //       counts its commits in that field and prints "committed <n>" after each one
+//   zrv_scoring bout <bout number> <action> ...
+//       drives one ScoreBoard bout as the scoring software does, one transaction per action:
+//         point ao|aka <n>                 adds n (may be negative) to the side's points
+//         penalty ao|aka <lamp> [on|off]   lamp C1 K1 H1C H1 (category 1), C2 K2 HC2 H2 (category 2)
+//         senshu ao|aka [on|off]           the side's first-point advantage
+//         start | stop                     runs or stops the clock (SB:StopStart 0 / 1)
+//         timeup                           the bout time is over (SB:SBStop 1)
+//         close                            closes every screen showing the bout (SB:Cerrar 1)
+//   zrv_scoring bout-writer <bout number> [--count N] [--every-ms M]
+//       changes the bout's SB:PuntoAka to 1, 2, 3 ... every M milliseconds (20 by default) and
+//       prints "committed <n> <monotonic nanoseconds>" after each commit (for the benchmarks)
 //
 // Table names are the tables' names or stored names; field names may carry their prefix
 // ("SB:PuntoAka") and are matched without regard to case. Exit status 0 on success.
 #include <sqlite3.h>
+#include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -243,14 +257,115 @@ int invariant_writer(int argc, char** argv) {
     return 0;
 }
 
+// ---- driving a bout ---------------------------------------------------------------------------
+
+bool side_of(const std::string& text, std::string& side) {
+    if (text == "ao" || text == "Ao" || text == "AO") side = "Ao";
+    else if (text == "aka" || text == "Aka" || text == "AKA") side = "Aka";
+    else return false;
+    return true;
+}
+
+bool switch_of(int argc, char** argv, int at, std::string& value) {
+    const std::string v = at < argc ? argv[at] : "on";
+    if (v == "on" || v == "1") value = "1";
+    else if (v == "off" || v == "0") value = "0";
+    else return false;
+    return true;
+}
+
+// One statement on the bout, in a transaction of its own; false when the bout is missing.
+bool change_bout(File& f, const std::string& key, const std::string& assignments, const std::vector<std::string>& values) {
+    if (!f.exec("BEGIN IMMEDIATE")) return false;
+    std::vector<std::string> all{key};
+    all.insert(all.end(), values.begin(), values.end());
+    bool ok = f.run("UPDATE " + quote(f.table()) + " SET " + assignments + " WHERE " + quote(f.key_column()) + " = ?1", all);
+    const bool found = ok && sqlite3_changes(f.db()) > 0;
+    if (ok && found) ok = f.exec("COMMIT");
+    if (!ok || !found) sqlite3_exec(f.db(), "ROLLBACK", nullptr, nullptr, nullptr);
+    return ok && found;
+}
+
+int bout(int argc, char** argv) {
+    const char* usage =
+        "usage: bout <bout number> point ao|aka <n> | penalty ao|aka <C1|K1|H1C|H1|C2|K2|HC2|H2> [on|off] | "
+        "senshu ao|aka [on|off] | start | stop | timeup | close";
+    if (argc < 4) return fail(usage);
+    File f("ScoreBoard");
+    if (!f.error().empty()) return fail(f.error());
+    const std::string key = argv[2], action = argv[3];
+    std::string side, value, assignments;
+    std::vector<std::string> values;
+    if (action == "start" || action == "stop") {
+        assignments = "\"StopStart\" = ?2";
+        values = {action == "start" ? "0" : "1"};
+    } else if (action == "timeup") {
+        assignments = "\"SBStop\" = 1";
+    } else if (action == "close") {
+        assignments = "\"Cerrar\" = 1";
+    } else if (action == "point" && argc == 6 && side_of(argv[4], side)) {
+        char* end = nullptr;
+        const long n = std::strtol(argv[5], &end, 10);
+        if (!end || *end) return fail("not a whole number: " + std::string(argv[5]));
+        const std::string column = quote("Punto" + side);
+        assignments = column + " = " + column + " + ?2";
+        values = {std::to_string(n)};
+    } else if (action == "penalty" && argc >= 6 && side_of(argv[4], side) && switch_of(argc, argv, 6, value)) {
+        static const char* lamps[] = {"C1", "K1", "H1C", "H1", "C2", "K2", "HC2", "H2"};
+        std::string lamp = argv[5];
+        for (char& c : lamp) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        if (std::find(std::begin(lamps), std::end(lamps), lamp) == std::end(lamps)) return fail("no penalty lamp " + lamp);
+        assignments = quote(lamp + side) + " = ?2";
+        values = {value};
+    } else if (action == "senshu" && argc >= 5 && side_of(argv[4], side) && switch_of(argc, argv, 5, value)) {
+        assignments = quote("Senshu" + side) + " = ?2";
+        values = {value};
+    } else {
+        return fail(usage);
+    }
+    if (change_bout(f, key, assignments, values)) return 0;
+    return fail(f.error().empty() ? "no bout " + key : f.error());
+}
+
+std::int64_t monotonic_ns() {
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return std::int64_t(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
+
+int bout_writer(int argc, char** argv) {
+    if (argc < 3) return fail("usage: bout-writer <bout number> [--count N] [--every-ms M]");
+    File f("ScoreBoard");
+    if (!f.error().empty()) return fail(f.error());
+    long count = -1, every_ms = 20;
+    for (int i = 3; i + 1 < argc; i += 2) {
+        const std::string option = argv[i];
+        if (option == "--count") count = std::strtol(argv[i + 1], nullptr, 10);
+        else if (option == "--every-ms") every_ms = std::strtol(argv[i + 1], nullptr, 10);
+        else return fail("unknown option " + option);
+    }
+    auto next = std::chrono::steady_clock::now();
+    for (long n = 1; count < 0 || n <= count; ++n) {
+        if (!change_bout(f, argv[2], "\"PuntoAka\" = ?2", {std::to_string(n)}))
+            return fail(f.error().empty() ? "no bout " + std::string(argv[2]) : f.error());
+        std::printf("committed %ld %lld\n", n, static_cast<long long>(monotonic_ns()));
+        std::fflush(stdout);
+        next += std::chrono::milliseconds(every_ms);
+        std::this_thread::sleep_until(next);
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) return fail("usage: zrv_scoring create | set | get | invariant-writer ...");
+    if (argc < 2) return fail("usage: zrv_scoring create | set | get | invariant-writer | bout | bout-writer ...");
     const std::string command = argv[1];
     if (command == "create") return create();
     if (command == "set") return set(argc, argv);
     if (command == "get") return get(argc, argv);
     if (command == "invariant-writer") return invariant_writer(argc, argv);
+    if (command == "bout") return bout(argc, argv);
+    if (command == "bout-writer") return bout_writer(argc, argv);
     return fail("unknown command " + command);
 }
