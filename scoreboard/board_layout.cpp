@@ -60,7 +60,7 @@ struct Side {
 // The penalty lamps of one side: "C", "K", "HC", "H" over two rows, "Category 1" and "2".
 void add_lamps(WindowLayout& l, const Side& s) {
     static const char* letters[4] = {"C", "K", "HC", "H"};
-    constexpr int label_w = 74, lamp_w = 30, lamp_h = 24, pitch = 40, row_pitch = 32;
+    constexpr int label_w = 64, lamp_w = 30, lamp_h = 24, pitch = 40, row_pitch = 32;
     const std::string side = s.ao ? "Ao" : "Aka";
     const Colour lamp_fill = s.ao ? kRed : kBlue;
     const int first_x = s.lamps_x + label_w;
@@ -158,8 +158,8 @@ WindowLayout stacked_board(const BoardKind& k) {
     l.controls.push_back(label("?Timer1Prompt", ControlKind::Prompt, "Timer 1 Start Time:", {8, strip + 8, 90, 12}, 8, kWhite, 0));
     l.controls.push_back(entry("?SB:TIMER1STARTTIME", "@n-14", {100, strip + 7, 34, 13}, 8, kWhite, kBlack, 0));
     add_bout(l, k, 8, strip + 56, kBlack);
-    l.controls.push_back(button(k.start_button, "Start", {580, strip + 20, 50, 20}));
-    l.controls.push_back(button(k.stop_button, "Stop", {636, strip + 20, 50, 20}));
+    l.controls.push_back(button(k.start_button, "Start", {640, strip + 20, 50, 20}));
+    l.controls.push_back(button(k.stop_button, "Stop", {696, strip + 20, 50, 20}));
     add_ok_cancel(l, k.width - 52, k.height - 24);
     return l;
 }
@@ -176,17 +176,18 @@ WindowLayout halves_board(const BoardKind& k) {
         Side s{.ao = ao, .colour = ao ? kBlue : kRed, .background = ao ? kBlue : kRed, .points_colour = kWhite,
                .name = {12, 22, half - 24, 44}, .dojo = {12, 68, half - 24, 20}, .country = {12, 90, half - 24, 20},
                .points = {60, 112, 250, 156}, .senshu = {330, 170, 56, 50},
-               .lamps_x = 16, .lamps_y = 300 + extra, .boxes_x = 24, .boxes_y = 274};
+               .lamps_x = 12, .lamps_y = 300 + extra, .boxes_x = 24, .boxes_y = 274};
         if (!ao) {
             for (Rect* r : {&s.name, &s.dojo, &s.country, &s.points, &s.senshu}) *r = mirror(*r);
-            s.lamps_x = k.width - 16 - 234;
+            s.lamps_x = k.width - 12 - 224;
             s.boxes_x = k.width - 24 - 170;
         }
         add_side(l, k, s);
     }
-    const Rect box{half - 130, 290 + extra, 260, 118};
+    // Wide enough for the eight cells of the clock's digits at their own size.
+    const Rect box{half - 165, 290 + extra, 330, 118};
     l.controls.push_back(shape("?ClockBox", ControlKind::Box, box, kDarkGrey, kWhite));
-    add_clock(l, {box.x + 10, box.y + 6, box.w - 20, 30}, {box.x + 20, box.y + 38, box.w - 40, 48});
+    add_clock(l, {box.x + 10, box.y + 6, box.w - 20, 30}, {box.x + 10, box.y + 38, box.w - 20, 50});
     add_bout(l, k, 8, 4, kBlue);
     if (k.start_button) {
         l.controls.push_back(button(k.start_button, "Start", {box.x + 20, box.y + 92, 50, 18}));
