@@ -1,0 +1,172 @@
+// The bracket and team lists on real table files: their columns, the tabs' orders, the search
+// box, the timers and the selected row's record shown beside the list.
+#include <gtest/gtest.h>
+
+#include "kumite/lists.h"
+#include "tests/kumite/kumite_fixture.h"
+
+namespace zrv::kumite {
+namespace {
+
+using data::TableId;
+
+bool individual(const std::string& list) { return list.rfind("BrowseKumite", 0) == 0; }
+
+class Lists : public KumiteFixture {
+protected:
+    void SetUp() override {
+        KumiteFixture::SetUp();
+        // Three events of each table: codes, dates, modalities and divisions in different orders.
+        const struct {
+            const char *code, *date, *modality, *division, *name, *queue;
+        } rows[] = {{"C", "80000", "Kata", "Zeta", "Aiko Tanaka", "1"},
+                    {"A", "80002", "Kumite", "Alfa", "Bruno Silva", "2"},
+                    {"B", "80001", "Mixed", "Beta", "Carla Mendez", "3"}};
+        for (const auto& r : rows) {
+            add(TableId::KumiteIndividual, {{"KE24:CodigoDeEvento", r.code}, {"KE24:FechaEvento", r.date}, {"KE24:Modalidad", r.modality},
+                                            {"KE24:Divicion", r.division}, {"KE24:NombreDelEvento", r.name}, {"KE24:Queue", r.queue}});
+            add(TableId::KumiteEquipo5, {{"KE212:CodigoDeEvento", r.code}, {"KE212:FechaEvento", r.date}, {"KE212:Modalidad", r.modality},
+                                         {"KE212:Divicion", r.division}, {"KE212:NombreDeEquipoE1R1A", r.name}, {"KE212:Queue", r.queue}});
+        }
+    }
+    std::vector<std::string> codes(Window& w) {
+        std::vector<std::string> out;
+        for (const ListRow& r : driver.control(w, "?BROWSE:1").rows) {
+            std::string c = r.cells.at(3).text;
+            while (!c.empty() && c.back() == ' ') c.pop_back();
+            out.push_back(c);
+        }
+        return out;
+    }
+    using Codes = std::vector<std::string>;
+};
+
+TEST_F(Lists, EachListHasItsTitleTimerAndScoreColumnFirst) {
+    struct Case {
+        const char* list;
+        const char* title;
+        int timer;
+        std::size_t columns;
+    } cases[] = {
+        {"BrowseKumiteIndividual4", "4 Individual competitors Kumite ", 50, 8},
+        {"BrowseKumiteIndividual", "8 individual Kumite Competition", 200, 9},
+        {"BrowseKumiteIndividual41", "16 Individual Competition Kumite ", 200, 8},
+        {"BrowseEquipo5", " 4 Team event Kumite ", 200, 11},
+        {"BrowseEquipo3", "3  teens event Kumite ", 200, 9},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.list);
+        driver.start(c.list);
+        Window& w = driver.expect_window(c.list);
+        EXPECT_EQ(w.title(), c.title);
+        EXPECT_EQ(w.timer(), c.timer);
+        ControlState list = driver.control(w, "?BROWSE:1");
+        EXPECT_EQ(list.format.rfind("48C(2)|M~Match Result~L(1)@n_3@", 0), 0u);
+        ASSERT_EQ(list.rows.size(), 3u);
+        EXPECT_EQ(list.rows[0].cells.size(), c.columns);
+        EXPECT_EQ(codes(w), (Codes{"B", "A", "C"}));  // by event number, newest first
+        driver.close(w);
+    }
+}
+
+TEST_F(Lists, TabsChooseTheirOrdersWithEachListsOwnMapping) {
+    struct Case {
+        const char* list;
+        int tab;
+        std::vector<std::string> codes;
+    } cases[] = {
+        {"BrowseKumiteIndividual", 2, {"C", "B", "A"}},    // "Event code" orders by date
+        {"BrowseKumiteIndividual", 3, {"A", "B", "C"}},    // "Date" by code
+        {"BrowseKumiteIndividual4", 2, {"A", "B", "C"}},
+        {"BrowseKumiteIndividual41", 3, {"C", "B", "A"}},
+        {"BrowseKumiteIndividual4", 8, {"C", "A", "B"}},   // by queue
+        {"BrowseEquipo5", 5, {"C", "A", "B"}},             // modality
+        {"BrowseEquipo5", 6, {"A", "B", "C"}},             // division
+        {"BrowseEquipo3", 5, {"A", "B", "C"}},             // division
+        {"BrowseEquipo3", 6, {"C", "A", "B"}},             // modality
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.list) + " tab " + std::to_string(c.tab));
+        driver.start(c.list);
+        Window& w = driver.expect_window(c.list);
+        driver.choose(w, "?CurrentTab", c.tab);
+        EXPECT_EQ(codes(w), c.codes);
+        driver.close(w);
+    }
+}
+
+TEST_F(Lists, TheLastTabOfTheThreeTeamListShowsOnlyTheSelectedEvent) {
+    driver.start("BrowseEquipo3");
+    Window& w = driver.expect_window("BrowseEquipo3");
+    driver.choose(w, "?BROWSE:1", 2);
+    driver.choose(w, "?CurrentTab", 7);
+    EXPECT_EQ(codes(w), (Codes{"A"}));
+    driver.choose(w, "?CurrentTab", 1);
+    EXPECT_EQ(codes(w).size(), 3u);
+}
+
+TEST_F(Lists, SearchOrdersByScoreSharedByCopiesUntilClear) {
+    driver.start("BrowseKumiteIndividual");
+    Window& one = driver.expect_window("BrowseKumiteIndividual");
+    driver.press(one, "?FUZZYGO");  // a blank query starts nothing
+    EXPECT_EQ(codes(one), (Codes{"B", "A", "C"}));
+    driver.type(one, "?FUZZYQUERY", "Aiko Tanaka");
+    driver.press(one, "?FUZZYGO");
+    EXPECT_EQ(codes(one).at(0), "C");
+    driver.start("BrowseKumiteIndividual");
+    Window& two = *driver.windows().back();
+    ASSERT_NE(&two, &one);
+    driver.choose(two, "?CurrentTab", 3);  // the search is active in every copy: it keeps its order
+    EXPECT_EQ(codes(two), (Codes{"B", "A", "C"}));
+    driver.press(two, "?FUZZYCLEAR");
+    EXPECT_EQ(codes(two), (Codes{"A", "B", "C"}));
+    EXPECT_EQ(driver.control(two, "?FUZZYQUERY").text, "");
+    driver.choose(one, "?CurrentTab", 1);
+    EXPECT_EQ(codes(one), (Codes{"B", "A", "C"}));
+}
+
+TEST_F(Lists, TimersReadThePageAgainExceptOnTheThreeTeamList) {
+    struct Case {
+        const char* list;
+        int ms;
+        bool shown;
+    } cases[] = {
+        {"BrowseKumiteIndividual4", 500, true},
+        {"BrowseKumiteIndividual", 2000, true},
+        {"BrowseEquipo5", 2000, true},
+        {"BrowseEquipo3", 2000, false},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.list);
+        driver.start(c.list);
+        Window& w = driver.expect_window(c.list);
+        const std::string code = "N" + std::to_string(++n);
+        change(individual(c.list) ? TableId::KumiteIndividual : TableId::KumiteEquipo5, 1,
+               {{individual(c.list) ? "KE24:CodigoDeEvento" : "KE212:CodigoDeEvento", code}});
+        driver.advance_ms(c.ms);
+        const Codes before = codes(w);
+        EXPECT_EQ(std::find(before.begin(), before.end(), code) != before.end(), c.shown);
+        driver.choose(w, "?CurrentTab", 1);
+        driver.choose(w, "?CurrentTab", 3);
+        const Codes after = codes(w);
+        EXPECT_NE(std::find(after.begin(), after.end(), code), after.end());  // any reset shows it
+        driver.close(w);
+    }
+}
+
+TEST_F(Lists, TheSelectedRowsQueueAndTeamNamesAreShown) {
+    driver.start("BrowseEquipo5");
+    Window& w = driver.expect_window("BrowseEquipo5");
+    driver.choose(w, "?BROWSE:1", 1);  // the newest event
+    EXPECT_EQ(driver.control(w, "?KE212:Queue").selected, 3);
+    EXPECT_EQ(driver.control(w, "?KE212:NombreDeEquipoE1R1A").text, "Carla Mendez");
+    driver.close(w);
+    driver.start("BrowseKumiteIndividual41");
+    Window& b = driver.expect_window("BrowseKumiteIndividual41");
+    driver.choose(b, "?BROWSE:1", 3);
+    EXPECT_EQ(driver.control(b, "?KE24:Queue").selected, 1);
+}
+
+}  // namespace
+}  // namespace zrv::kumite
