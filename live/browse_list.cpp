@@ -149,6 +149,8 @@ std::vector<BrowseList::Row> BrowseList::read_page(std::int64_t position) {
         std::size_t start = 0;
         for (std::size_t i = 0; i < all.size(); ++i)
             if (all[i].position == position) start = i >= static_cast<std::size_t>(before) ? i - static_cast<std::size_t>(before) : 0;
+        // A page near the end is filled from before it: the list stays full.
+        start = std::min(start, all.size() > static_cast<std::size_t>(rows) ? all.size() - static_cast<std::size_t>(rows) : 0);
         const std::size_t end = std::min(all.size(), start + static_cast<std::size_t>(rows));
         return std::vector<Row>(std::make_move_iterator(all.begin() + static_cast<std::ptrdiff_t>(start)),
                                 std::make_move_iterator(all.begin() + static_cast<std::ptrdiff_t>(end)));
@@ -159,6 +161,8 @@ std::vector<BrowseList::Row> BrowseList::read_page(std::int64_t position) {
     view.set_range(o.range_components);
     std::vector<Row> page;
     if (position > 0) page = view.page_around(position, rows, before);
+    // A page near the end is filled from before it: the list stays full.
+    if (!page.empty() && static_cast<int>(page.size()) < rows) page = view.last_page(rows);
     if (page.empty()) page = view.first_page(rows);
     return page;
 }

@@ -1,0 +1,73 @@
+#include "flow/list_parts.h"
+
+#include <algorithm>
+
+namespace zrv::flow {
+
+std::string column_format(const std::vector<ColumnSpec>& columns) {
+    std::string format;
+    for (const ColumnSpec& c : columns)
+        format += std::to_string(c.width) + c.align + "(2)|M" + (c.coloured ? "*" : "") + "~" + c.header + "~@" +
+                  c.picture + "@";
+    return format;
+}
+
+const std::vector<QueueItem>& queue_items() {
+    static const std::vector<QueueItem> items = {
+        {"QueueStart", "1"}, {"QueueStop", "2"}, {"QueueDone", "3"}, {"QueueAssigned", "4"}};
+    return items;
+}
+
+void add_tab_sheet(WindowLayout& l, const std::vector<std::string>& tabs, int x, int y, int width, int height) {
+    const int sheet = 1000;
+    l.controls.push_back({.number = sheet, .use = "?CURRENTTAB", .kind = ControlKind::Sheet, .x = x, .y = y, .width = width,
+                          .height = height, .selected = 1});
+    for (std::size_t t = 0; t < tabs.size(); ++t)
+        l.controls.push_back({.use = "?TAB" + std::to_string(t + 1), .kind = ControlKind::Tab, .parent = sheet, .text = tabs[t]});
+}
+
+void add_search_box(WindowLayout& l, int x, int y, int width) {
+    l.controls.push_back({.use = "?FUZZYGROUP", .kind = ControlKind::Group, .text = "Search All", .x = x, .y = y, .width = width, .height = 34});
+    l.controls.push_back({.use = "?FUZZYQUERY", .kind = ControlKind::Entry, .x = x + 6, .y = y + 14, .width = width - 132, .height = 14});
+    l.controls.push_back({.use = "?FUZZYGO", .kind = ControlKind::Button, .text = "&Search", .x = x + width - 120, .y = y + 14,
+                          .width = 54, .height = 14});
+    l.controls.push_back({.use = "?FUZZYCLEAR", .kind = ControlKind::Button, .text = "&Clear", .x = x + width - 60, .y = y + 14,
+                          .width = 54, .height = 14});
+}
+
+void add_queue_status(WindowLayout& l, const std::string& use, int x, int y) {
+    l.controls.push_back({.use = use + ":PROMPT", .kind = ControlKind::Prompt, .text = "Queue:", .x = x, .y = y, .width = 40, .height = 10});
+    ControlState drop{.use = use, .kind = ControlKind::DropList, .disabled = true, .x = x + 44, .y = y, .width = 80, .height = 12};
+    for (const QueueItem& i : queue_items()) {
+        drop.items.push_back(i.text);
+        drop.item_values.push_back(i.value);
+    }
+    l.controls.push_back(drop);
+}
+
+void add_button_bar(WindowLayout& l, const std::vector<std::string>& shown, int x, int y) {
+    static const struct {
+        const char* use;
+        const char* tip;
+        bool editing;
+    } bar[] = {
+        {"?BROWSE:TOP", "Go to the First Page", false},   {"?BROWSE:PAGEUP", "Go to the Prior Page", false},
+        {"?BROWSE:UP", "Go to the Prior Record", false},  {"?BROWSE:DOWN", "Go to the Next Record", false},
+        {"?BROWSE:PAGEDOWN", "Go to the Next Page", false}, {"?BROWSE:BOTTOM", "Go to the Last Page", false},
+        {"?BROWSE:LOCATE", "", true},  {"?BROWSE:SELECT", "", true}, {"?BROWSE:INSERT", "", true},
+        {"?BROWSE:CHANGE", "", true},  {"?BROWSE:DELETE", "", true}, {"?BROWSE:HISTORY", "", true},
+        {"?BROWSE:HELP", "", false},
+    };
+    int at = x;
+    for (const auto& b : bar) {
+        const bool show = std::find(shown.begin(), shown.end(), b.use) != shown.end();
+        ControlState c{.use = b.use, .kind = ControlKind::Button, .disabled = b.editing, .x = show ? at : -1000, .y = show ? y : -1000,
+                       .width = 14, .height = 14, .tip = b.tip};
+        if (show) at += 16;
+        l.controls.push_back(c);
+    }
+}
+
+live::SortOrder by_key(const char* key, const char* locator) { return live::SortOrder{.key = key, .locator = locator}; }
+
+}  // namespace zrv::flow
