@@ -40,6 +40,8 @@ struct SearchBox {
     std::vector<std::string> fields;   // joined with "&' '&" into the search expression
     bool score_column = false;         // rows carry their score in a first column
     bool query_resets = false;         // accepting the query reads the page again at once
+    // The box's controls in the window's layout.
+    std::string query_control = "?FUZZYQUERY", go_control = "?FUZZYGO", clear_control = "?FUZZYCLEAR";
 };
 
 struct ListDeclaration {

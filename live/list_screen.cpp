@@ -26,9 +26,9 @@ bool ListScreen::initialize() {
     if (FuzzySearchAll* s = browse_->search()) {
         binds_->bind_text(decl_.list.search->query_name, &s->query());
         if (!decl_.list.search->score_name.empty()) binds_->bind_integer(decl_.list.search->score_name, &s->score());
-        query_ = control("?FUZZYQUERY");
-        go_ = control("?FUZZYGO");
-        clear_ = control("?FUZZYCLEAR");
+        query_ = control(decl_.list.search->query_control);
+        go_ = control(decl_.list.search->go_control);
+        clear_ = control(decl_.list.search->clear_control);
         if (query_) window().bind(query_, std::make_shared<TextBinding>(&s->query(), 255));
     }
     browse_->setup();

@@ -1,0 +1,448 @@
+// The kata event lists, result screens, console and competitor screens, end to end on real
+// table files through the headless driver and the virtual clock, with the scoring software
+// writing from a process of its own.
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include "data/dictionary.h"
+#include "data/dictionary_table.h"
+#include "framework/core/app_services.h"
+#include "framework/core/procedures.h"
+#include "framework/core/thread_context.h"
+#include "framework/engine/headless/test_driver.h"
+#include "kata/kata.h"
+#include "tests/support/temp_folder.h"
+
+extern char** environ;
+
+namespace zrv::kata {
+namespace {
+
+using data::TableId;
+
+int scoring(std::vector<std::string> args) {
+    args.insert(args.begin(), ZRV_SCORING_TOOL);
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    pid_t pid;
+    if (posix_spawn(&pid, ZRV_SCORING_TOOL, nullptr, nullptr, argv.data(), environ) != 0) return -1;
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Runs a form on a thread of its own with a request, as a list would, event 2 in the buffer.
+std::atomic<int> g_request{0};
+std::string g_form;
+void RunFormWithRequest() {
+    auto& ke = *data::file_manager(TableId::KataEvent);
+    ke.record().set_integer("KE:NumeroDeCompeticion", 2);
+    ke.get_by_key(0);
+    ThreadRequest() = static_cast<std::uint8_t>(g_request.load());
+    run_procedure(g_form);
+}
+ProcedureRegistration run_form("KataFormWithRequest", &RunFormWithRequest);
+
+// Five events, numbered 1 to 5, with 3, 5, 7, 4 and 0 judges.
+struct Event {
+    int judges;
+    const char* name;
+    const char* result;
+    const char* queue;
+    const char* category;
+};
+const Event kEvents[] = {
+    {3, "Aiko", "7.50", "1", "CAT-E"},
+    {5, "Bruno", "8.25", "2", "CAT-D"},
+    {7, "Carla", "6.00", "3", "CAT-C"},
+    {4, "Dana", "9.10", "4", "CAT-B"},
+    {0, "Emil", "5.75", "2", "CAT-A"},
+};
+
+class Kata : public ::testing::Test {
+protected:
+    void SetUp() override {
+        set_thread_hooks({.start = [] { data::InitDataDictionary(); }, .end = [] { data::KillDataDictionary(); }});
+        app_settings_file().open(".\\Zorvane.INI");
+        app_error_reporter().clear_history();
+        data::InitDataDictionary();
+        for (const Event& e : kEvents) {
+            auto& ke = *data::file_manager(TableId::KataEvent);
+            ASSERT_TRUE(ke.prepare_new_record());
+            store::RecordBuffer& r = ke.record();
+            r.set_integer("KE:KeyDe357", e.judges);
+            r.set_text("KE:NombreCompetidor1", e.name);
+            r.set_text("KE:NombreCompetidor2", std::string(e.name) + " II");
+            r.set_text("KE:AppelidoCompetidor2", "Second");
+            r.set_text("KE:ResultadoC1", e.result);
+            r.set_text("KE:ResultadoC2", "4.40");
+            r.set_text("KE:ResultadoTC2", "2.20");
+            r.set_text("KE:ResultadoAC2", "2.10");
+            r.set_text("KE:Queue", e.queue);
+            r.set_text("KE:CategoriaCode", e.category);
+            r.set_text("KE:CodigoEvento", std::string("EV-") + e.name);
+            r.set_text("KE:NombreDeEvento", "Open Cup");
+            r.set_text("KE:RegistracionCompetidor1", std::string("Reg ") + e.name);
+            r.set_text("KE:PrimerLugarNombre", e.name);
+            r.set_text("KE:SegundoLugarPuntos", "1.11");
+            r.set_text("KE:SEGUNDOLUGARPUNTOS1", "2.22");
+            ASSERT_TRUE(ke.insert());
+        }
+    }
+    void TearDown() override {
+        data::KillDataDictionary();
+        app_settings_file().close();
+        set_thread_hooks({});
+    }
+    std::string stored(int id, const char* field) {
+        auto& ke = *data::file_manager(TableId::KataEvent);
+        ke.record().set_integer("KE:NumeroDeCompeticion", id);
+        if (!ke.get_by_key(0)) return "<none>";
+        std::string t = ke.record().get_text(field);
+        while (!t.empty() && t.back() == ' ') t.pop_back();
+        return t;
+    }
+    const ListCell& cell(Window& w, int row, int column) {
+        rows_ = driver.control(w, "?BROWSE:1").rows;
+        return rows_.at(row - 1).cells.at(column - 1);
+    }
+    // The list's row of an event, 0 when it is not on the page.
+    int row_of(Window& w, int event, int number_column) {
+        const auto rows = driver.control(w, "?BROWSE:1").rows;
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            if (rows[i].cells.at(number_column - 1).text == std::to_string(event)) return static_cast<int>(i) + 1;
+        return 0;
+    }
+    std::string text(Window& w, const char* use) { return driver.control(w, use).text; }
+
+    testing::TempFolder folder;
+    TestDriver driver;
+    std::vector<ListRow> rows_;
+};
+
+TEST_F(Kata, ListsShowTheNewestFirstWithTheirColumnsButtonsAndTabs) {
+    struct Case {
+        const char* list;
+        const char* title;
+        std::size_t cells;
+        int number_column;
+        const char* header;
+        std::vector<const char*> shown, hidden;
+        const char* tab1;
+    } cases[] = {
+        {"BrowseKataEvents", "Katas Competition results", 19, 2, "~Competitor ID~", {"?VIEW:3", "?CHANGE:4"}, {}, "&1)Competition number"},
+        {"BrowseKataEventResultados", " Katas Competition results", 19, 3, "~Predator ID~", {"?VIEW:3"},
+         {"?SELECT:2", "?CHANGE:4"}, "&1)Competition number"},
+        {"BrowseKataEvent", "Kata Event", 23, 3, "~TID~", {"?VIEW:2"}, {"?INSERT:3", "?CHANGE:3", "?DELETE:3"},
+         "&1) Kata event with 8 competitors and 5 judges"},
+        {"BrowseKataEvent1", "Katas Event", 23, 3, "~Competitor ID~", {"?VIEW:2"}, {"?INSERT:3", "?CHANGE:3", "?DELETE:3"},
+         "&1) Kata 8 Competitors 5 Judges"},
+        {"BrowseKataEvent11", "Katas Event", 23, 3, "~Competitor ID~", {"?VIEW:2"}, {"?INSERT:3", "?CHANGE:3", "?DELETE:3"},
+         "&1) Kata 8 Competitors 5 Judges"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.list);
+        driver.start(c.list);
+        Window& w = driver.expect_window(c.list);
+        EXPECT_EQ(w.title(), c.title);
+        const ControlState list = driver.control(w, "?BROWSE:1");
+        ASSERT_EQ(list.rows.size(), 5u);
+        EXPECT_EQ(list.rows[0].cells.size(), c.cells);
+        EXPECT_EQ(cell(w, 1, c.number_column).text, "5");  // highest number first
+        EXPECT_EQ(cell(w, 5, c.number_column).text, "1");
+        EXPECT_NE(list.format.find(c.header), std::string::npos);
+        EXPECT_EQ(cell(w, 5, static_cast<int>(c.cells) - 15).text, "Aiko");
+        EXPECT_EQ(cell(w, 5, static_cast<int>(c.cells) - 14).text, "7.50");
+        for (const char* b : c.shown) EXPECT_FALSE(driver.control(w, b).hidden) << b;
+        for (const char* b : c.hidden) EXPECT_TRUE(driver.control(w, b).hidden) << b;
+        EXPECT_EQ(driver.control(w, "?Tab:1").text, c.tab1);
+        driver.close(w);
+    }
+}
+
+TEST_F(Kata, JudgeCountListsColourSixCellsByTheNumberOfJudgesAndScoreEveryRow) {
+    driver.start("BrowseKataEvent1");
+    Window& w = driver.expect_window("BrowseKataEvent1");
+    const struct {
+        int event;
+        Colour back;
+    } cases[] = {{1, 0xC0E0FF}, {2, 0xC0FFC0}, {3, 0xC0C0FF}, {4, kDefaultColour}, {5, kDefaultColour}};
+    for (const auto& c : cases) {
+        const int row = row_of(w, c.event, 3);
+        ASSERT_GT(row, 0);
+        for (int column = 1; column <= 23; ++column) {
+            const ListCell& cl = cell(w, row, column);
+            const bool coloured = column >= 2 && column <= 7;
+            EXPECT_EQ(cl.back_colour, coloured ? c.back : kDefaultColour) << c.event << " column " << column;
+            EXPECT_EQ(cl.text_colour, kDefaultColour);
+            EXPECT_EQ(cl.selected_text_colour, kDefaultColour);
+            EXPECT_EQ(cl.selected_back_colour, kDefaultColour);
+        }
+        EXPECT_EQ(cell(w, row, 1).text, "100");  // a blank query matches everything
+    }
+}
+
+TEST_F(Kata, TabsChooseTheirOrderAndTheTypingLocatorFindsAnEvent) {
+    driver.start("BrowseKataEvent");
+    Window& w = driver.expect_window("BrowseKataEvent");
+    driver.choose(w, "?CurrentTab", 3);  // by category
+    EXPECT_EQ(cell(w, 1, 5).text, "CAT-A");
+    EXPECT_EQ(cell(w, 5, 5).text, "CAT-E");
+    driver.choose(w, "?CurrentTab", 1);
+    EXPECT_EQ(cell(w, 1, 3).text, "5");
+    driver.type(w, "?KE:NUMERODECOMPETICION", "2");
+    EXPECT_EQ(cell(w, driver.control(w, "?BROWSE:1").selected, 3).text, "2");
+}
+
+TEST_F(Kata, AJudgeCountSearchFollowsANewQueryAsSoonAsItIsAccepted) {
+    driver.start("BrowseKataEvent11");
+    Window& w = driver.expect_window("BrowseKataEvent11");
+    driver.press(w, "?FUZZYCLEAR:2");
+    driver.type(w, "?FUZZYQUERY:2", "carla");
+    driver.press(w, "?FUZZYGO:2");
+    EXPECT_EQ(cell(w, 1, 3).text, "3");
+    EXPECT_EQ(cell(w, 1, 1).text, "100");
+    EXPECT_LT(std::stoi(cell(w, 2, 1).text), 100);
+    driver.type(w, "?FUZZYQUERY:2", "dana");  // no "&Search"
+    EXPECT_EQ(cell(w, 1, 3).text, "4");
+    driver.press(w, "?FUZZYCLEAR:2");
+    EXPECT_EQ(cell(w, 1, 3).text, "5");
+    EXPECT_EQ(cell(w, 1, 1).text, "100");
+}
+
+TEST_F(Kata, AResultListFollowsANewQueryAtItsNextRefresh) {
+    driver.start("BrowseKataEvents");
+    Window& w = driver.expect_window("BrowseKataEvents");
+    driver.press(w, "?FUZZYCLEAR");
+    driver.type(w, "?FUZZYQUERY", "bruno");
+    driver.press(w, "?FUZZYGO");
+    EXPECT_EQ(cell(w, 1, 2).text, "2");
+    driver.type(w, "?FUZZYQUERY", "emil");
+    EXPECT_EQ(cell(w, 1, 2).text, "2");
+    driver.advance_ms(2000);
+    EXPECT_EQ(cell(w, 1, 2).text, "5");
+    driver.press(w, "?FUZZYCLEAR");
+}
+
+TEST_F(Kata, TheQueueDropListFollowsTheSelectedRowAndTheTimer) {
+    driver.start("BrowseKataEventResultados");
+    Window& w = driver.expect_window("BrowseKataEventResultados");
+    EXPECT_TRUE(driver.control(w, "?KE:QUEUE").disabled);
+    EXPECT_EQ(driver.control(w, "?KE:QUEUE").selected, 2);  // event 5: QueueStop
+    driver.choose(w, "?BROWSE:1", row_of(w, 4, 3));
+    EXPECT_EQ(driver.control(w, "?KE:QUEUE").selected, 4);
+    ASSERT_EQ(scoring({"set", "KataEvent", "4", "Queue=1", "NombreCompetidor1=Dana K."}), 0);
+    driver.advance_ms(1000);
+    EXPECT_EQ(driver.control(w, "?KE:QUEUE").selected, 4);
+    driver.advance_ms(1000);
+    EXPECT_EQ(driver.control(w, "?KE:QUEUE").selected, 1);
+    EXPECT_EQ(cell(w, row_of(w, 4, 3), 4).text, "Dana K.");
+}
+
+TEST_F(Kata, ScoringScreenShowsItsRequestAndStoresTheRecordAsReadWhenClosedFromOutside) {
+    driver.start("BrowseKataEvents");
+    Window& list = driver.expect_window("BrowseKataEvents");
+    driver.choose(list, "?BROWSE:1", row_of(list, 2, 2));
+    driver.press(list, "?VIEW:3");
+    Window& view = driver.expect_window("PantallaKataEvent");
+    EXPECT_EQ(view.title(), "View Record");
+    EXPECT_TRUE(driver.control(view, "?KE:PRIMERLUGARNOMBRE").read_only);
+    EXPECT_EQ(text(view, "?KE:SEGUNDOLUGARPUNTOS1"), "2.22");
+    EXPECT_EQ(text(view, "?KE:NOMBRECOMPETIDOR2"), "Bruno II");
+    for (const ControlState& c : view.controls())
+        if (c.kind == ControlKind::Button) EXPECT_TRUE(c.hidden) << c.use;
+    driver.close(view);
+    EXPECT_EQ(driver.window("PantallaKataEvent"), nullptr);
+
+    driver.press(list, "?CHANGE:4");  // "View Scord Bord"
+    Window& change = driver.expect_window("PantallaKataEvent");
+    EXPECT_EQ(change.title(), "Record Will Be Changed  (2)");
+    EXPECT_FALSE(driver.control(change, "?KE:PRIMERLUGARNOMBRE").read_only);
+    ASSERT_EQ(scoring({"set", "KataEvent", "2", "PrimerLugarNombre=Bruno B.", "Cerrar=1"}), 0);
+    driver.advance_ms(10);
+    EXPECT_EQ(driver.window("PantallaKataEvent"), nullptr);
+    EXPECT_FALSE(driver.pending_message());
+    EXPECT_EQ(stored(2, "KE:PrimerLugarNombre"), "Bruno B.");
+    EXPECT_EQ(stored(2, "KE:Cerrar"), "1");
+}
+
+TEST_F(Kata, FinalResultScreensShowTheEventAndNeverStore) {
+    const struct {
+        const char* list;
+        const char* screen;
+        const char* title;
+        bool places, athletic;
+    } cases[] = {
+        {"BrowseKataEvent", "PantallaJueces5Update", "Final Results", true, false},
+        {"BrowseKataEvent1", "PantallaJueces5Update1", "Final Results", false, false},
+        {"BrowseKataEvent11", "PantallaJueces5Update11", "Results Final", false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.screen);
+        driver.start(c.list);
+        Window& list = driver.expect_window(c.list);
+        driver.press(list, "?VIEW:2");
+        Window& view = driver.expect_window(c.screen);
+        EXPECT_EQ(view.title(), c.title);
+        EXPECT_EQ(text(view, "?KE:REGISTRACIONCOMPETIDOR1"), "Reg Emil");
+        EXPECT_TRUE(driver.control(view, "?KE:RESULTADOC1").read_only);
+        EXPECT_EQ(view.number_of("?KE:PRIMERLUGARNOMBRE") != 0, c.places);
+        EXPECT_EQ(view.number_of("?KE:RESULTADOAC1") != 0, c.athletic);
+        driver.close(view);
+
+        driver.double_click(list, "?BROWSE:1", row_of(list, 3, 3));  // change, through the hidden button
+        Window& change = driver.expect_window(c.screen);
+        EXPECT_EQ(change.title(), c.title);
+        EXPECT_FALSE(driver.control(change, "?KE:RESULTADOC1").read_only);
+        driver.type(change, "?KE:REGISTRACIONCOMPETIDOR1", "Typed");
+        driver.advance_ms(10);
+        EXPECT_EQ(text(change, "?KE:REGISTRACIONCOMPETIDOR1"), "Reg Carla");  // replaced by the record
+        ASSERT_EQ(scoring({"set", "KataEvent", "3", "Cerrar=1"}), 0);
+        driver.advance_ms(10);
+        EXPECT_EQ(driver.window(c.screen), nullptr);
+        EXPECT_FALSE(driver.pending_message());
+        EXPECT_EQ(stored(3, "KE:RegistracionCompetidor1"), "Reg Carla");
+        ASSERT_EQ(scoring({"set", "KataEvent", "3", "Cerrar=0"}), 0);
+        driver.close(list);
+    }
+    auto labels = [&](const char* screen, const char* use) {
+        for (const ControlState& c : result_screen_layout(screen).controls)
+            if (c.use == use) return c.text;
+        return std::string("<none>");
+    };
+    EXPECT_EQ(labels("PantallaJueces5Update", "?PromptCompetitor2"), "Competitor  2:");
+    EXPECT_EQ(labels("PantallaJueces5Update1", "?PromptCompetitor2"), "Competitor 2:");
+    EXPECT_EQ(labels("PantallaJueces5Update", "?PromptPlace4"), "Third Place Name:");
+    EXPECT_EQ(labels("PantallaKataEvent", "?PromptPlace4"), "&BRONCE");
+    EXPECT_EQ(labels("PantallaKataEvent", "?PromptPlace3"), "&BRONCE S+");
+}
+
+TEST_F(Kata, TheConsoleRunsItsDisplaysOnItsThreadAndStoresWhatTheyLastRead) {
+    driver.start("BrowseKataEventResultados");
+    Window& list = driver.expect_window("BrowseKataEventResultados");
+    driver.double_click(list, "?BROWSE:1", row_of(list, 2, 3));  // change, though "&Change" is hidden
+    Window& console = driver.expect_window("Consola");
+    EXPECT_EQ(console.title(), "Display for Cansol scoreboard points");
+    EXPECT_EQ(console.status().at(0).text, "Record Will Be Changed");
+    EXPECT_EQ(text(console, "?KE:NUMERODECOMPETICION"), "2");
+    driver.type(console, "?KE:CODIGOEVENTO", "TYPED");
+    ASSERT_EQ(scoring({"set", "KataEvent", "2", "NombreCompetidor2=Bruno Jr", "ResultadoC2=9.99"}), 0);
+
+    driver.press(console, "?BUTTON2");
+    Window& screen = driver.expect_window("Competidor2");
+    EXPECT_EQ(screen.title(), "View Record");
+    driver.advance_ms(10);
+    EXPECT_EQ(text(screen, "?KE:NOMBRECOMPETIDOR2"), "Bruno Jr");
+    EXPECT_EQ(text(screen, "?KE:RESULTADOC2"), "9.99");
+    EXPECT_EQ(text(screen, "?KE:RESULTADOTC2"), "2.20");
+    EXPECT_TRUE(driver.control(screen, "?KE:RESULTADOC2").read_only);
+    driver.press(screen, "?OK");
+    EXPECT_EQ(driver.window("Competidor2"), nullptr);
+    EXPECT_EQ(text(console, "?KE:CODIGOEVENTO"), "EV-Bruno");  // as the display last read it
+
+    ASSERT_EQ(scoring({"set", "KataEvent", "2", "Cerrar=1"}), 0);
+    driver.press(console, "?BUTTON9:3");
+    ASSERT_NE(driver.window("PantallaKataEvent1"), nullptr);
+    driver.advance_ms(10);  // closes at its first tick; the console has no timer and stays
+    EXPECT_EQ(driver.window("PantallaKataEvent1"), nullptr);
+    ASSERT_EQ(driver.window("Consola"), &console);
+    driver.press(console, "?OK");
+    if (auto m = driver.pending_message()) ADD_FAILURE() << m->title << ": " << m->text;
+    for (const auto& m : app_error_reporter().history()) ADD_FAILURE() << "message " << m.number << " " << m.title;
+    EXPECT_EQ(driver.window("Consola"), nullptr);
+    EXPECT_EQ(stored(2, "KE:CodigoEvento"), "EV-Bruno");
+    EXPECT_EQ(stored(2, "KE:NombreCompetidor2"), "Bruno Jr");
+}
+
+TEST_F(Kata, TheConsoleInViewModeOffersNoDisplay) {
+    driver.start("BrowseKataEventResultados");
+    Window& list = driver.expect_window("BrowseKataEventResultados");
+    driver.press(list, "?VIEW:3");
+    Window& console = driver.expect_window("Consola");
+    EXPECT_EQ(console.status().at(0).text, "View Record");
+    for (const DisplayButton& b : console_buttons()) EXPECT_TRUE(driver.control(console, b.use).disabled) << b.use;
+    for (const char* e : {"?KE:NOMBREDEEVENTO", "?KE:FECHADEEVENTO", "?KE:CODIGOEVENTO"})
+        EXPECT_TRUE(driver.control(console, e).read_only) << e;
+    driver.press(console, "?OK");
+    EXPECT_EQ(driver.window("Consola"), nullptr);
+    EXPECT_FALSE(driver.pending_message());
+}
+
+TEST_F(Kata, ADeleteRequestIsRefusedWithMessage14) {
+    for (const char* form : {"Consola", "Competidor1", "PantallaKataEvent"}) {
+        SCOPED_TRACE(form);
+        g_form = form;
+        g_request = kRequestDelete;
+        driver.start("KataFormWithRequest");
+        auto m = driver.pending_message();
+        ASSERT_TRUE(m);
+        EXPECT_EQ(m->title, "Invalid Request");
+        driver.answer_message(ButtonOk);
+        EXPECT_EQ(driver.window(form), nullptr);
+        EXPECT_EQ(stored(2, "KE:NombreCompetidor1"), "Bruno");
+    }
+}
+
+TEST(KataScreens, CompetitorScreensDifferOnlyByTheirTable) {
+    auto find = [](const WindowLayout& l, const std::string& use) {
+        for (const ControlState& c : l.controls)
+            if (upper(c.use) == upper(use)) return c;
+        return ControlState{.use = "<none>"};
+    };
+    const struct {
+        int n;
+        const char* caption;
+        const char* athletic;
+        const char* modality;
+    } cases[] = {
+        {1, "Competitor results 1:", "Athletic results :", "@s45"}, {3, "Competitor results 3:", "Atlantic results :", "@s20"},
+        {5, "Competitor results 5", "Athletic results :", "@s20"},  {6, "Resultado Competidor 6:", "Athletic results :", "@s20"},
+        {7, "Competitor results 7:", "Atlantic results :", "@s20"}, {8, "Competitor results 8:", "Atlantic results :", "@s20"},
+    };
+    for (const auto& c : cases) {
+        const WindowLayout l = competitor_layout(c.n);
+        const std::string k = std::to_string(c.n);
+        EXPECT_EQ(l.title, "Competitor results " + k);
+        EXPECT_EQ(find(l, "?PromptResult").text, c.caption);
+        EXPECT_EQ(find(l, "?PromptResultadoAC").text, c.athletic);
+        EXPECT_EQ(find(l, "?KE:MODALIDAD").picture, c.modality);
+        EXPECT_EQ(find(l, "?KE:RESULTADOC" + k).font_size, 200);
+        EXPECT_EQ(find(l, "?KE:RESULTADOTC" + k).tip, c.n == 6 ? "ResultadoTC6" : "");
+    }
+    EXPECT_THROW(competitor_layout(9), std::invalid_argument);
+}
+
+TEST(KataScreens, EveryRelatedLookUpNamesARealKeyAndFields) {
+    testing::TempFolder folder;
+    data::InitDataDictionary();
+    for (const char* screen : {"PantallaKataEvent", "PantallaKataEvent1"}) {
+        const live::FormDeclaration d = result_screen(screen);
+        ASSERT_EQ(d.related.size(), 18u) << screen;
+        for (const live::RelatedLookup& r : d.related) {
+            EXPECT_GE(data::file_manager(r.table)->layout().key_index(r.key), 0) << r.key;
+            for (const auto& [theirs, mine] : r.links) {
+                EXPECT_TRUE(data::field_by_name(theirs)) << theirs;
+                EXPECT_TRUE(data::field_by_name(mine)) << mine;
+            }
+        }
+        const auto katas = std::find_if(d.related.begin(), d.related.end(), [](auto& r) { return r.table == TableId::Katas; });
+        EXPECT_EQ(katas - d.related.begin(), std::string(screen) == "PantallaKataEvent" ? 5 : 12) << screen;
+    }
+    data::KillDataDictionary();
+}
+
+TEST(KataScreens, MenusStartRegisteredProceduresAndTheColoursAreThoseOfTheJudges) {
+    for (const char* p : {"BrowseKataEvents", "BrowseKataEventResultados", "BrowseKataEvent", "BrowseKataEvent1", "BrowseKataEvent11",
+                          "PantallaKataEvent", "PantallaKataEvent1", "PantallaJueces5Update", "PantallaJueces5Update1",
+                          "PantallaJueces5Update11", "Consola"})
+        EXPECT_TRUE(procedure_exists(p)) << p;
+    for (const DisplayButton& b : console_buttons()) EXPECT_TRUE(procedure_exists(b.procedure)) << b.procedure;
+    EXPECT_EQ(console_buttons().size(), 11u);
+    EXPECT_EQ(judge_count_colour(3), 0xC0E0FF);
+    EXPECT_EQ(judge_count_colour(-3), kDefaultColour);
+}
+
+}  // namespace
+}  // namespace zrv::kata
