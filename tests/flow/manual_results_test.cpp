@@ -1,8 +1,6 @@
 // The manual results lists and displays, end to end on real table files, through the headless
 // driver and the virtual clock, with the scoring software writing from a process of its own.
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include "data/dictionary.h"
 #include "data/dictionary_table.h"
@@ -12,26 +10,15 @@
 #include "framework/core/thread_context.h"
 #include "framework/engine/headless/test_driver.h"
 #include "live/live_form.h"
+#include "tests/support/scoring_tool.h"
 #include "tests/support/temp_folder.h"
-
-extern char** environ;
 
 namespace zrv::flow {
 namespace {
 
 using data::TableId;
 
-int scoring(std::vector<std::string> args) {
-    args.insert(args.begin(), ZRV_SCORING_TOOL);
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    pid_t pid;
-    if (posix_spawn(&pid, ZRV_SCORING_TOOL, nullptr, nullptr, argv.data(), environ) != 0) return -1;
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
+int scoring(std::vector<std::string> args) { return zrv::testing::run_scoring_tool(std::move(args)); }
 
 std::atomic<int> g_view_list_response{0};
 void ViewListProcedure() {

@@ -2,8 +2,6 @@
 // half-second re-read that shows what the scoring software writes, tabs, the shared search flag
 // and the detail controls that never store anything.
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include "data/dictionary.h"
 #include "data/dictionary_table.h"
@@ -13,26 +11,15 @@
 #include "framework/core/thread_context.h"
 #include "framework/engine/headless/test_driver.h"
 #include "live/fuzzy_search.h"
+#include "tests/support/scoring_tool.h"
 #include "tests/support/temp_folder.h"
-
-extern char** environ;
 
 namespace zrv::flow {
 namespace {
 
 using data::TableId;
 
-int scoring(std::vector<std::string> args) {
-    args.insert(args.begin(), ZRV_SCORING_TOOL);
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    pid_t pid;
-    if (posix_spawn(&pid, ZRV_SCORING_TOOL, nullptr, nullptr, argv.data(), environ) != 0) return -1;
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
+int scoring(std::vector<std::string> args) { return zrv::testing::run_scoring_tool(std::move(args)); }
 
 const char* const kLists[] = {"BrouseQueueKata", "BrouseQueueKata1", "BrowseQueueKKIndividual", "BrowseQueueKKIndividual1",
                               "BrowseQueueEquipos", "BrowseQueueEquipos1"};

@@ -1,8 +1,6 @@
 // The scoreboards and their lists on real table files, through the headless driver and the
 // virtual clock; the scoring software drives the bouts from a process of its own.
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include "data/dictionary.h"
 #include "data/dictionary_table.h"
@@ -11,26 +9,15 @@
 #include "framework/core/thread_context.h"
 #include "framework/engine/headless/test_driver.h"
 #include "scoreboard/scoreboard.h"
+#include "tests/support/scoring_tool.h"
 #include "tests/support/temp_folder.h"
-
-extern char** environ;
 
 namespace zrv::scoreboard {
 namespace {
 
 using data::TableId;
 
-int scoring(std::vector<std::string> args) {
-    args.insert(args.begin(), ZRV_SCORING_TOOL);
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    pid_t pid;
-    if (posix_spawn(&pid, ZRV_SCORING_TOOL, nullptr, nullptr, argv.data(), environ) != 0) return -1;
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
+int scoring(std::vector<std::string> args) { return zrv::testing::run_scoring_tool(std::move(args)); }
 
 struct Board {
     const char* list;

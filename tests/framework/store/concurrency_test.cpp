@@ -11,6 +11,7 @@
 
 #include "framework/store/table_access.h"
 #include "tests/framework/store/store_fixture.h"
+#include "tests/support/scoring_tool.h"
 
 extern char** environ;
 
@@ -29,11 +30,11 @@ public:
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
         posix_spawn_file_actions_addclose(&actions, fds[0]);
-        args.insert(args.begin(), ZRV_SCORING_TOOL);
+        args.insert(args.begin(), std::string(zrv::testing::scoring_tool_path()));
         std::vector<char*> argv;
         for (auto& a : args) argv.push_back(a.data());
         argv.push_back(nullptr);
-        EXPECT_EQ(posix_spawn(&pid_, ZRV_SCORING_TOOL, &actions, nullptr, argv.data(), environ), 0);
+        EXPECT_EQ(posix_spawn(&pid_, zrv::testing::scoring_tool_path(), &actions, nullptr, argv.data(), environ), 0);
         posix_spawn_file_actions_destroy(&actions);
         close(fds[1]);
         out_ = fdopen(fds[0], "r");

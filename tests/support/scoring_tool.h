@@ -1,0 +1,16 @@
+#pragma once
+// The scoring software's stand-in (zrv_scoring), run as a process of its own as the real one
+// runs beside the program.
+#include <string>
+#include <vector>
+
+namespace zrv::testing {
+
+// Runs the tool with these arguments and waits for it; its exit status, -1 when it could not
+// run or did not exit normally.
+int run_scoring_tool(std::vector<std::string> args);
+
+// The tool's path, for tests that talk to it while it runs.
+const char* scoring_tool_path();
+
+}  // namespace zrv::testing
