@@ -1,6 +1,11 @@
 #include "flow/list_parts.h"
 
 #include <algorithm>
+#include <climits>
+
+#include "data/dictionary_table.h"
+#include "framework/core/window.h"
+#include "framework/store/record_view.h"
 
 namespace zrv::flow {
 
@@ -69,5 +74,73 @@ void add_button_bar(WindowLayout& l, const std::vector<std::string>& shown, int 
 }
 
 live::SortOrder by_key(const char* key, const char* locator) { return live::SortOrder{.key = key, .locator = locator}; }
+
+std::optional<Scroll> scroll_of(std::string_view use) {
+    static const struct {
+        const char* use;
+        Scroll move;
+    } buttons[] = {{"?BROWSE:TOP", Scroll::Top},   {"?BROWSE:PAGEUP", Scroll::PageUp},     {"?BROWSE:UP", Scroll::Up},
+                   {"?BROWSE:DOWN", Scroll::Down}, {"?BROWSE:PAGEDOWN", Scroll::PageDown}, {"?BROWSE:BOTTOM", Scroll::Bottom}};
+    for (const auto& b : buttons)
+        if (upper(use) == b.use) return b.move;
+    return std::nullopt;
+}
+
+int FlowBrowse::choose_sort_order() {
+    if (order() < 0 && search() && search()->active()) return search_order();
+    return BrowseList::choose_sort_order();
+}
+
+std::vector<FlowBrowse::Row> FlowBrowse::all_rows() {
+    const int key = keys_[static_cast<std::size_t>(order_)];
+    if (key < 0) return search_rows();
+    const live::SortOrder& o = decl_.orders[static_cast<std::size_t>(order_)];
+    apply_range(o);
+    store::RecordView view(*table_, key);
+    view.set_range(o.range_components);
+    return view.first_page(INT_MAX / 2);
+}
+
+void FlowBrowse::scroll(Scroll move) {
+    if (order_ < 0 || page_.empty()) return;
+    std::vector<Row> all = all_rows();
+    if (all.empty()) return;
+    const int n = static_cast<int>(all.size());
+    const int rows = std::max(1, decl_.page_rows);
+    const auto index_of = [&](std::int64_t position, int otherwise) {
+        for (int i = 0; i < n; ++i)
+            if (all[static_cast<std::size_t>(i)].position == position) return i;
+        return otherwise;
+    };
+    int first = index_of(page_.front().position, 0);
+    int at = index_of(selected_position(), first);
+    switch (move) {
+        case Scroll::Top: first = at = 0; break;
+        case Scroll::Bottom: at = n - 1; first = n - rows; break;
+        case Scroll::Up: at = std::max(0, at - 1); break;
+        case Scroll::Down: at = std::min(n - 1, at + 1); break;
+        case Scroll::PageUp: first -= rows; at -= rows; break;
+        case Scroll::PageDown: first += rows; at += rows; break;
+    }
+    at = std::clamp(at, 0, n - 1);
+    first = std::clamp(std::clamp(first, at - rows + 1, at), 0, std::max(0, n - rows));
+    const auto begin = all.begin() + first;
+    page_.assign(std::make_move_iterator(begin), std::make_move_iterator(begin + std::min(rows, n - first)));
+    show(all[static_cast<std::size_t>(at)].position);
+}
+
+FlowListScreen::FlowListScreen(std::string procedure, const WindowLayout& layout, live::ListScreenDeclaration declaration)
+    : ListScreen(std::move(procedure), layout, std::move(declaration)) {
+    browse_ = std::make_unique<FlowBrowse>(window(), decl_.list, this->procedure());
+}
+
+Flow FlowListScreen::on_accepted(int control) {
+    const Flow flow = ListScreen::on_accepted(control);
+    if (const std::optional<Scroll> move = control ? scroll_of(window().control(control).use) : std::nullopt) {
+        static_cast<FlowBrowse&>(browse()).scroll(*move);
+        window().display();
+    }
+    return flow;
+}
 
 }  // namespace zrv::flow

@@ -2,22 +2,16 @@
 
 #include <stdexcept>
 
+#include "flow/list_parts.h"
 #include "framework/core/procedures.h"
 
 namespace zrv::flow {
 
 namespace {
 
-using live::SortOrder;
-
 // ---- the lists --------------------------------------------------------------------------------
 
-struct Column {
-    const char* header;
-    const char* field;
-    const char* picture;
-    int width;
-};
+using Column = ColumnSpec;
 
 struct ListSpec {
     const char* procedure;
@@ -27,22 +21,28 @@ struct ListSpec {
     std::vector<Column> columns;  // in the list's order
     std::vector<const char*> tabs;
     std::vector<const char*> search;  // the fields of the search expression
-    std::vector<const char*> hidden;
-    bool individual;            // the individual list's own orders and tab mapping
+    const char* event_key;      // the order of tab 2, by the list's event number
 };
 
 constexpr const char* kId = "RM:IDResultadosM";
 
-Column id_column(const char* header) { return {header, kId, "@n-10", 48}; }
-const Column kCode{"Event code", "RM:CodigoDeEvento", "@s20", 60};
-const Column kDate{"Date", "RM:FechaEvento", "@D17", 44};
-const Column kCategory{"Category", "RM:Categorias", "@s45", 80};
-const Column kDivision{"Division", "RM:Divisiones", "@s45", 80};
-const Column kModality{"Modality", "RM:Modalidad", "@s45", 80};
-const Column kTatami{"Tatami Mats No", "RM:TatamiMatsNo", "@s45", 60};
-const Column kFirst{"First place name", "RM:PrimerLugarNombre", "@s40", 80};
-const Column kSecond{"Second place name", "RM:SegundoLugarNombre", "@s40", 80};
-Column third(const char* header, const char* field) { return {header, field, "@s40", 80}; }
+// No column of these lists is coloured; numbers stand at the right.
+Column number_column(const char* header, const char* field, const char* picture, int width) {
+    return {header, field, picture, width, 'R', false};
+}
+Column text_column(const char* header, const char* field, const char* picture, int width) {
+    return {header, field, picture, width, 'L', false};
+}
+const Column kCode = text_column("Event code", "RM:CodigoDeEvento", "s20", 60);
+const Column kDate = text_column("Date", "RM:FechaEvento", "D17", 44);
+const Column kCategory = text_column("Category", "RM:Categorias", "s45", 80);
+const Column kDivision = text_column("Division", "RM:Divisiones", "s45", 80);
+const Column kModality = text_column("Modality", "RM:Modalidad", "s45", 80);
+const Column kTatami = text_column("Tatami Mats No", "RM:TatamiMatsNo", "s45", 60);
+const Column kFirst = text_column("First place name", "RM:PrimerLugarNombre", "s40", 80);
+const Column kSecond = text_column("Second place name", "RM:SegundoLugarNombre", "s40", 80);
+Column id_column(const char* header) { return number_column(header, kId, "n-10", 48); }
+Column third(const char* header, const char* field) { return text_column(header, field, "s40", 80); }
 
 const std::vector<const char*> kLaterTabs = {"&4) Category", "&5) Division", "&6) Modality", "&7) Tatami Mats No"};
 
@@ -55,38 +55,35 @@ std::vector<const char*> tabs(const char* one, const char* two, const char* thre
 const std::vector<ListSpec>& list_specs() {
     static const std::vector<ListSpec> specs = {
         {"BrowseResultadosManualesKata", "Manuel results Kata", "PantallaResultadosManualKata", "FuzzyQuery9",
-         {id_column("Manual results ID"), kCode, kDate, {"Competitor ID", "RM:NumeroDeCompeticion", "@n6", 40}, kCategory,
+         {id_column("Manual results ID"), kCode, kDate, number_column("Competitor ID", "RM:NumeroDeCompeticion", "n6", 40), kCategory,
           kDivision, kModality, kTatami, kFirst, kSecond, third("Third-place name", "RM:STerceroLugarNombre"),
           third("Third-place name", "RM:TerceroLugarNombre")},
          tabs("&1)Manuel results ID", "&2) Competidor number Kata", "&3) Evan code"),
          {kId, "RM:CodigoDeEvento", "RM:FechaEvento", "RM:NumeroDeCompeticion", "RM:Categorias", "RM:Divisiones",
           "RM:Modalidad", "RM:TatamiMatsNo", "RM:PrimerLugarNombre", "RM:SegundoLugarNombre", "RM:STerceroLugarNombre",
           "RM:TerceroLugarNombre"},
-         {},
-         false},
+         "RM:keyNumeroDeCompeticionKata"},
         {"BrowseResultadosManualesEquipos", "Manual results of team competition", "PantallaResultadosManualEquipo",
          "FuzzyQuery9",
-         {id_column("Manual ID results"), kCode, kDate, kCategory, kDivision, {"Team ID", "RM:IDNumeroDeEventoEquipo", "@n-14", 56},
+         {id_column("Manual ID results"), kCode, kDate, kCategory, kDivision, number_column("Team ID", "RM:IDNumeroDeEventoEquipo", "n-14", 56),
           kModality, kTatami, kFirst, kSecond, third("Third-place name", "RM:STerceroLugarNombre"),
           third("Third place name", "RM:TerceroLugarNombre")},
          tabs("&1) Manual ID results", "&2) Competition number", "&3) Event code"),
          {kId, "RM:CodigoDeEvento", "RM:FechaEvento", "RM:Categorias", "RM:Divisiones", "RM:IDNumeroDeEventoEquipo",
           "RM:Modalidad", "RM:TatamiMatsNo", "RM:PrimerLugarNombre", "RM:SegundoLugarNombre", "RM:STerceroLugarNombre",
           "RM:TerceroLugarNombre"},
-         {},
-         false},
+         "RM:keyIDNumeroDeEventoEquipo"},
         {"BrowseResultadosManualesIndividual", "Result individual competition Manuel Kumite",
          "PantallaResultadosManualIndividual", "FuzzyQuery2",
          {id_column("Manual results ID"), kCode, kDate, kCategory,
-          {"ID Kata & Kumite Individual", "RM:IDNumeroDeEventoKIndividual", "@n-14", 56}, kDivision, kModality, kTatami,
+          number_column("ID Kata & Kumite Individual", "RM:IDNumeroDeEventoKIndividual", "n-14", 56), kDivision, kModality, kTatami,
           kFirst, kSecond, third("Third place name", "RM:STerceroLugarNombre"),
           third("Third place name", "RM:TerceroLugarNombre")},
          tabs("&1)Manuel results ID", "&2) Individual competition number", "&3) Event code"),
          {kId, "RM:CodigoDeEvento", "RM:FechaEvento", "RM:Categorias", "RM:IDNumeroDeEventoKIndividual", "RM:Divisiones",
           "RM:Modalidad", "RM:TatamiMatsNo", "RM:PrimerLugarNombre", "RM:SegundoLugarNombre", "RM:STerceroLugarNombre",
           "RM:TerceroLugarNombre", "RM:IDNumeroDeEventoEquipo"},
-         {"RM:IDNumeroDeEventoEquipo"},
-         true},
+         "RM:keyIDNumeroDeEventoKIndividual"},
     };
     return specs;
 }
@@ -97,28 +94,10 @@ const ListSpec& list_spec(const std::string& procedure) {
     throw std::invalid_argument("no manual results list " + procedure);
 }
 
-std::string list_format(const ListSpec& spec) {
-    std::string format;
-    for (const Column& c : spec.columns) {
-        const bool number = c.picture[1] == 'n';
-        format += std::to_string(c.width) + (number ? "R(2)" : "L(2)") + "|M~" + c.header + "~" + (number ? "C(0)" : "") +
-                  c.picture + "@";
-    }
-    return format;
-}
-
-SortOrder by(const char* key, const char* locator = "") { return SortOrder{.key = key, .locator = locator}; }
-
-std::vector<SortOrder> orders(const ListSpec& spec) {
-    if (spec.individual)
-        return {by("RM:keyIDNumeroDeEventoKIndividual"), by("RM:keyIDNumeroDeEventoEquipo", "RM:IDNumeroDeEventoEquipo"),
-                by("RM:keyIDNumeroDeEventoKIndividual"), by("RM:keyCodigoDeEvento"), by("RM:keyCategorias"),
-                by("RM:keyDivisiones"), by("RM:keyModalidad"), by("RM:keyTatamiMatsNo"),
-                by("RM:keyIDResultadosM", kId)};
-    const char* event_key = spec.columns[3].field == std::string("RM:NumeroDeCompeticion") ? "RM:keyNumeroDeCompeticionKata"
-                                                                                           : "RM:keyIDNumeroDeEventoEquipo";
-    return {by("RM:keyIDResultadosM", kId), by(event_key), by("RM:keyCodigoDeEvento"), by("RM:keyCategorias"),
-            by("RM:keyDivisiones"), by("RM:keyModalidad"), by("RM:keyTatamiMatsNo")};
+// Tab n chooses order n: each tab orders by what its label names.
+std::vector<live::SortOrder> orders(const ListSpec& spec) {
+    return {by_key("RM:keyIDResultadosM", kId), by_key(spec.event_key), by_key("RM:keyCodigoDeEvento"), by_key("RM:keyCategorias"),
+            by_key("RM:keyDivisiones"), by_key("RM:keyModalidad"), by_key("RM:keyTatamiMatsNo")};
 }
 
 // ---- the displays -----------------------------------------------------------------------------
@@ -191,11 +170,9 @@ const std::vector<MenuEntry>& manual_results_menu() {
 WindowLayout manual_results_list_layout(const std::string& procedure) {
     const ListSpec& spec = list_spec(procedure);
     WindowLayout l{.title = spec.title, .kind = WindowKind::MdiChild, .width = 640, .height = 300};
-    l.controls.push_back({.number = 1, .use = "?CurrentTab", .kind = ControlKind::Sheet, .x = 4, .y = 4, .width = 632, .height = 240, .selected = 1});
-    for (std::size_t t = 0; t < spec.tabs.size(); ++t)
-        l.controls.push_back({.use = "?Tab:" + std::to_string(t + 1), .kind = ControlKind::Tab, .parent = 1, .text = spec.tabs[t]});
+    add_tab_sheet(l, {spec.tabs.begin(), spec.tabs.end()}, 4, 4, 632, 240);
     l.controls.push_back({.use = "?BROWSE:1", .kind = ControlKind::List, .x = 8, .y = 22, .width = 624, .height = 200,
-                          .format = list_format(spec)});
+                          .format = column_format(spec.columns)});
     const struct {
         const char* use;
         const char* text;
@@ -205,10 +182,7 @@ WindowLayout manual_results_list_layout(const std::string& procedure) {
         l.controls.push_back({.use = b.use, .kind = ControlKind::Button, .text = b.text, .x = b.x, .y = 226, .width = 48, .height = 14});
     l.controls.push_back({.use = "?CLOSE", .kind = ControlKind::Button, .text = "&Close", .x = 584, .y = 226, .width = 48,
                           .height = 14, .action = StandardAction::Close});
-    l.controls.push_back({.use = "?FUZZYGROUP", .kind = ControlKind::Group, .text = "Search All", .x = 4, .y = 248, .width = 632, .height = 40});
-    l.controls.push_back({.use = "?FUZZYQUERY", .kind = ControlKind::Entry, .x = 10, .y = 262, .width = 500, .height = 14});
-    l.controls.push_back({.use = "?FUZZYGO", .kind = ControlKind::Button, .text = "&Search", .x = 516, .y = 262, .width = 52, .height = 14});
-    l.controls.push_back({.use = "?FUZZYCLEAR", .kind = ControlKind::Button, .text = "&Clear", .x = 574, .y = 262, .width = 52, .height = 14});
+    add_search_box(l, 4, 248, 632);
     return l;
 }
 
@@ -216,15 +190,11 @@ live::ListScreenDeclaration manual_results_list(const std::string& procedure) {
     const ListSpec& spec = list_spec(procedure);
     live::ListScreenDeclaration d;
     d.list.table = data::TableId::ResultadosManual;
-    d.list.format = list_format(spec);
+    d.list.format = column_format(spec.columns);
     for (const Column& c : spec.columns) d.list.fields.push_back(c.field);
-    for (const char* h : spec.hidden) d.list.fields.push_back(h);
     d.list.orders = orders(spec);
-    d.list.sheet = "?CurrentTab";
-    if (spec.individual)
-        d.list.tab_order = [](int tab) { return tab >= 2 && tab <= 7 ? tab - 2 : 8; };
-    else
-        d.list.tab_order = [](int tab) { return tab >= 1 && tab <= 7 ? tab - 1 : 0; };
+    d.list.sheet = "?CURRENTTAB";
+    d.list.tab_order = [](int tab) { return tab >= 1 && tab <= 7 ? tab - 1 : 0; };
     d.list.search = live::SearchBox{.query_name = spec.query, .fields = {spec.search.begin(), spec.search.end()}};
     d.form = spec.form;
     d.buttons = {.view = "?VIEW:3", .insert = "?INSERT:4", .change = "?CHANGE:4", .remove = "?DELETE:4", .select = "?SELECT"};
@@ -306,7 +276,7 @@ namespace {
 
 template <const char* Name>
 void list_procedure() {
-    live::ListScreen(Name, manual_results_list_layout(Name), manual_results_list(Name)).run();
+    FlowListScreen(Name, manual_results_list_layout(Name), manual_results_list(Name)).run();
 }
 
 template <const char* Name>

@@ -198,9 +198,10 @@ ListCell queue_status_colours(const std::string& status, bool team) {
         {4, 0xFFFFFF, 0xFF0000, kDefaultColour, 0xFFC0C0},
     };
     ListCell cell;
-    const std::int64_t value = live::Value(status).number().rounded_integer();
+    // Read as a number: "2.5" or a text is none of the four.
+    const store::Decimal value = live::Value(status).number();
     for (const Row& r : rows) {
-        if (r.status != value) continue;
+        if (!(value == store::Decimal::from_integer(r.status))) continue;
         cell.text_colour = r.text;
         cell.back_colour = r.back;
         cell.selected_text_colour = r.selected_text;
@@ -274,19 +275,19 @@ live::ListScreenDeclaration queue_list(const std::string& procedure) {
 namespace {
 
 // A queue list shows the highlighted row's fields in its detail controls.
-class QueueList : public live::ListScreen {
+class QueueList : public FlowListScreen {
 public:
     explicit QueueList(const std::string& procedure)
-        : ListScreen(procedure, queue_list_layout(procedure), queue_list(procedure)) {}
+        : FlowListScreen(procedure, queue_list_layout(procedure), queue_list(procedure)) {}
 
     bool initialize() override {
-        if (!ListScreen::initialize()) return false;
+        if (!FlowListScreen::initialize()) return false;
         live::bind_record_controls(window());
         window().display();
         return true;
     }
     Flow on_new_selection(int control) override {
-        const Flow flow = ListScreen::on_new_selection(control);
+        const Flow flow = FlowListScreen::on_new_selection(control);
         window().display();
         return flow;
     }

@@ -27,6 +27,18 @@ void ViewListProcedure() {
 }
 ProcedureRegistration view_list("ManualResultsListInViewMode", &ViewListProcedure);
 
+// Runs the team display straight away with a request on record 2, as a list would.
+std::atomic<int> g_display_request{0};
+std::atomic<int> g_display_response{0};
+void DisplayWithRequest() {
+    auto& rm = *data::file_manager(TableId::ResultadosManual);
+    rm.record().set_integer("RM:IDResultadosM", 2);
+    rm.get_by_key(0);
+    ThreadRequest() = static_cast<std::uint8_t>(g_display_request.load());
+    g_display_response = run_procedure("PantallaResultadosManualEquipo");
+}
+ProcedureRegistration display_with_request("ManualResultsDisplayWithRequest", &DisplayWithRequest);
+
 class ManualResults : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -250,6 +262,154 @@ TEST_F(ManualResults, TwoCopiesShareTheSearchFlagAndALaterCopyFindsItActive) {
     driver.press(c, "?FUZZYCLEAR");
     EXPECT_EQ(driver.control(c, "?FUZZYQUERY").text, "");
     EXPECT_EQ(cell(c, 1, 4), "10");  // the tab's order again
+}
+
+TEST_F(ManualResults, TabsChooseTheirOrdersAndABlankSearchChangesNothing) {
+    // Records 1 to 3: team events 200, 300, 100; individual events 20, 10, 30; codes A, C, B;
+    // categories A, B, C; divisions C, A, B.
+    const struct {
+        int team, individual;
+        const char *code, *category, *division;
+    } more[] = {{200, 20, "EV-A", "A", "C"}, {300, 10, "EV-C", "B", "A"}, {100, 30, "EV-B", "C", "B"}};
+    auto& rm = *data::file_manager(TableId::ResultadosManual);
+    for (int id = 1; id <= 3; ++id) {
+        rm.record().set_integer("RM:IDResultadosM", id);
+        ASSERT_TRUE(rm.get_by_key(0));
+        rm.record().set_integer("RM:IDNumeroDeEventoEquipo", more[id - 1].team);
+        rm.record().set_integer("RM:IDNumeroDeEventoKIndividual", more[id - 1].individual);
+        rm.record().set_text("RM:CodigoDeEvento", more[id - 1].code);
+        rm.record().set_text("RM:Categorias", more[id - 1].category);
+        rm.record().set_text("RM:Divisiones", more[id - 1].division);
+        ASSERT_TRUE(rm.update());
+    }
+    using Ids = std::vector<std::string>;
+    const Ids newest{"3", "2", "1"}, by_team{"3", "1", "2"}, by_individual{"2", "1", "3"}, by_code{"1", "3", "2"},
+        by_category{"1", "2", "3"}, by_division{"2", "3", "1"};
+    const struct {
+        const char* list;
+        int tab;
+        Ids ids;
+    } cases[] = {
+        {"BrowseResultadosManualesKata", 1, newest},
+        {"BrowseResultadosManualesKata", 4, by_category},
+        {"BrowseResultadosManualesKata", 3, by_code},
+        {"BrowseResultadosManualesKata", 5, by_division},
+        {"BrowseResultadosManualesEquipos", 2, by_team},
+        {"BrowseResultadosManualesEquipos", 5, by_division},
+        // Each tab of the individual list orders by what its label names.
+        {"BrowseResultadosManualesIndividual", 1, newest},
+        {"BrowseResultadosManualesIndividual", 2, by_individual},
+        {"BrowseResultadosManualesIndividual", 3, by_code},
+        {"BrowseResultadosManualesIndividual", 4, by_category},
+        {"BrowseResultadosManualesIndividual", 5, by_division},
+    };
+    for (const auto& c : cases) {
+        driver.start(c.list);
+        Window& w = driver.expect_window(c.list);
+        driver.choose(w, "?CURRENTTAB", c.tab);
+        Ids ids;
+        for (int row = 1; row <= 3; ++row) ids.push_back(cell(w, row, 1));
+        EXPECT_EQ(ids, c.ids) << c.list << " tab " << c.tab;
+        driver.close(w);
+    }
+    driver.start("BrowseResultadosManualesKata");
+    Window& w = driver.expect_window("BrowseResultadosManualesKata");
+    driver.choose(w, "?CURRENTTAB", 5);
+    driver.press(w, "?FUZZYGO");  // blank: the search does not start
+    EXPECT_EQ(cell(w, 1, 1), "2");
+    driver.choose(w, "?CURRENTTAB", 4);
+    EXPECT_EQ(cell(w, 1, 1), "1");
+    EXPECT_EQ(cell(w, 2, 1), "2");
+}
+
+TEST_F(ManualResults, TheDisplaysDifferInTheirTextsSizesAndPoints) {
+    const struct {
+        const char* display;
+        const char* title;
+        const char* points[3];  // captions of the first place's points; nullptr: not shown
+        const char* second_caption;
+        int second_size, name_size;
+        const char* name_picture;
+    } cases[] = {
+        {"PantallaResultadosManualKata", "Resultados Manual Kata", {"Total:", "Tecnico:", "Atletico:"}, "Second place:", 12, 70, "@s45"},
+        {"PantallaResultadosManualEquipo", "Resultados Manual Evento de Equipo", {"Puntos:", "Rondas Ganadas:", "Ganadas:"},
+         "&Second place:", 18, 75, "@s40"},
+        {"PantallaResultadosManualIndividual", "Resultados Manual Competicion Individual", {"Total:", nullptr, nullptr},
+         "Second place:", 12, 75, "@s40"},
+    };
+    const char* const points[3] = {"PUNTOSTOTAL", "PUNTOST", "PUNTOSA"};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.display);
+        const WindowLayout l = manual_results_display_layout(c.display);
+        EXPECT_EQ(l.title, c.title);
+        EXPECT_EQ(l.kind, WindowKind::Floating);
+        EXPECT_EQ(l.timer, 1);
+        const auto find = [&](const std::string& use) -> const ControlState* {
+            for (const ControlState& s : l.controls)
+                if (upper(s.use) == upper(use)) return &s;
+            return nullptr;
+        };
+        for (const char* place : {"PRIMER", "SEGUNDO", "STERCERO", "TERCERO"})
+            for (int k = 0; k < 3; ++k)
+                EXPECT_EQ(find(std::string("?RM:") + place + "LUGAR" + points[k]) != nullptr, c.points[k] != nullptr)
+                    << place << points[k];
+        for (int k = 0; k < 3; ++k) {
+            const ControlState* caption = find("?PointsCaption1" + std::to_string(k + 1));
+            EXPECT_EQ(caption ? caption->text : "-", c.points[k] ? c.points[k] : "-");
+        }
+        const ControlState* second = find("?PlaceCaption2");
+        ASSERT_TRUE(second);
+        EXPECT_EQ(second->text, c.second_caption);
+        EXPECT_EQ(second->font_size, c.second_size);
+        const ControlState* name = find("?RM:SegundoLugarNombre");
+        ASSERT_TRUE(name);
+        EXPECT_EQ(name->font_name, "Arial Black");
+        EXPECT_EQ(name->font_size, c.name_size);
+        EXPECT_EQ(name->picture, c.name_picture);
+        EXPECT_EQ(name->message, "Segundo Lugar Nombre");
+        const ControlState* total = find("?RM:STERCEROLUGARPUNTOSTOTAL");
+        ASSERT_TRUE(total);
+        EXPECT_EQ(total->tip, "S Tercero Lugar Puntos Total");
+    }
+}
+
+TEST_F(ManualResults, TheDisplayAnswersByItsRequest) {
+    enum Action { Ok, Cancel, TypeThenOk, TypeThenCancel };
+    const struct {
+        int request;
+        Action action;
+        bool asks;  // message 10 before it closes
+        int response;
+        const char* stored;
+    } cases[] = {
+        {kRequestView, Ok, false, kResponseCancelled, "Bruno Silva"},
+        {kRequestView, Cancel, false, kResponseCancelled, "Bruno Silva"},
+        {kRequestChange, Ok, false, kResponseCompleted, "Bruno Silva"},
+        {kRequestChange, Cancel, false, kResponseCancelled, "Bruno Silva"},
+        {kRequestChange, TypeThenOk, false, kResponseCompleted, "Bruno S."},
+        {kRequestChange, TypeThenCancel, true, kResponseCancelled, "Bruno Silva"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "request " << c.request << " action " << c.action);
+        auto& rm = *data::file_manager(TableId::ResultadosManual);
+        rm.record().set_integer("RM:IDResultadosM", 2);
+        ASSERT_TRUE(rm.get_by_key(0));
+        rm.record().set_text("RM:PrimerLugarNombre", "Bruno Silva");
+        ASSERT_TRUE(rm.update());
+        g_display_request = c.request;
+        g_display_response = 0;
+        driver.start("ManualResultsDisplayWithRequest");
+        Window& form = driver.expect_window("PantallaResultadosManualEquipo");
+        EXPECT_EQ(driver.control(form, "?RM:PrimerLugarNombre").read_only, c.request == kRequestView);
+        if (c.action == TypeThenOk || c.action == TypeThenCancel) driver.type(form, "?RM:PrimerLugarNombre", "Bruno S.");
+        driver.press(form, c.action == Ok || c.action == TypeThenOk ? "?OK" : "?CANCEL");
+        EXPECT_EQ(driver.pending_message().has_value(), c.asks);
+        if (c.asks) driver.answer_message(ButtonYes);
+        driver.settle();
+        EXPECT_EQ(driver.window("PantallaResultadosManualEquipo"), nullptr);
+        EXPECT_EQ(g_display_response, c.response);
+        EXPECT_EQ(stored(2, "RM:PrimerLugarNombre"), c.stored);
+    }
 }
 
 TEST(ManualResultsMenu, EveryItemStartsARegisteredList) {

@@ -3,6 +3,8 @@
 // and the detail controls that never store anything.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "data/dictionary.h"
 #include "data/dictionary_table.h"
 #include "flow/queue_lists.h"
@@ -147,6 +149,7 @@ TEST(QueueStatusColours, OnlyTheFourStatusesColourTheCell) {
         {"4", false, 0xFFFFFF, 0xFF0000, D, 0xFFC0C0}, {"5", false, D, D, D, D},
         {"", true, D, D, D, D},                      {"QueueStart", false, D, D, D, D},
         {"0", false, D, D, D, D},                    {"-1", false, D, D, D, D},
+        {"2.5", true, D, D, D, D},                   {"3.0", false, D, 0xC0C0C0, D, 0xE0E0E0},
     };
     for (const Case& c : cases) {
         const ListCell cell = queue_status_colours(c.status, c.team);
@@ -255,6 +258,10 @@ TEST_F(QueueLists, DetailControlsFollowTheHighlightedRowAndStoreNothing) {
     driver.advance_ms(500);
     EXPECT_EQ(driver.control(w, "?KE24:Divicion").text, "Senior");
     EXPECT_EQ(stored(TableId::KumiteIndividual, "KE24:IDNumeroDeEventoKIndividual", 4, "KE24:Divicion"), "Senior");
+    // What the scoring software writes into the highlighted event shows at the next tick.
+    ASSERT_EQ(scoring({"set", "KumiteIndividual", "4", "Divicion=Master"}), 0);
+    driver.advance_ms(500);
+    EXPECT_EQ(driver.control(w, "?KE24:Divicion").text, "Master");
     driver.choose(w, "?BROWSE:1", 4);
     EXPECT_EQ(driver.control(w, "?KE24:QUEUE").selected, 4);  // QueueAssigned
 }
@@ -271,6 +278,64 @@ TEST_F(QueueLists, AnEmptyTableShowsAnEmptyListAndTheTimerKeepsRunning) {
     ASSERT_TRUE(ke.insert());
     driver.advance_ms(500);
     EXPECT_EQ(column(w, 1), (std::vector<std::string>{"4"}));
+}
+
+TEST_F(QueueLists, ACopyOpenedDuringASearchStartsInTheSearchOrderUntilItsOwnClear) {
+    seed();
+    driver.start("BrowseQueueEquipos");
+    Window& a = driver.expect_window("BrowseQueueEquipos");
+    driver.type(a, "?FUZZYQUERY", "dragons");
+    driver.press(a, "?FUZZYGO");
+    driver.start("BrowseQueueEquipos");
+    Window& b = driver.expect_window("BrowseQueueEquipos");
+    // Its own query is empty: every row scores the same and keeps the primary key's order.
+    const std::vector<std::string> primary{"4", "3", "2", "1"};
+    EXPECT_EQ(driver.control(b, "?FUZZYQUERY").text, "");
+    EXPECT_EQ(column(b, 2), primary);
+    driver.choose(b, "?CURRENTTAB", 4);
+    driver.advance_ms(500);
+    EXPECT_EQ(column(b, 2), primary);
+    driver.press(b, "?FUZZYCLEAR");
+    EXPECT_EQ(column(b, 4), (std::vector<std::string>{"Adult", "Cadet", "Junior", "Senior"}));
+    driver.choose(a, "?CURRENTTAB", 1);
+    EXPECT_EQ(column(a, 1), (std::vector<std::string>{"1", "2", "3", "4"}));
+}
+
+TEST_F(QueueLists, TheNavigationButtonsScrollThePageAndTheTicksKeepIt) {
+    // 45 individual events, numbered 1 to 45; the second tab shows the newest first.
+    auto& ke = *data::file_manager(TableId::KumiteIndividual);
+    for (int i = 1; i <= 45; ++i) {
+        ASSERT_TRUE(ke.prepare_new_record());
+        ASSERT_TRUE(ke.insert());
+    }
+    driver.start("BrowseQueueKKIndividual1");
+    Window& w = driver.expect_window("BrowseQueueKKIndividual1");
+    driver.choose(w, "?CURRENTTAB", 2);
+    const auto shown = [&] {
+        const std::vector<std::string> ids = column(w, 2);
+        return std::make_tuple(ids.front(), ids.back(), driver.control(w, "?KE24:IDNumeroDeEventoKIndividual").text);
+    };
+    using Shown = std::tuple<std::string, std::string, std::string>;  // top row, bottom row, highlighted
+    const struct {
+        const char* button;
+        Shown after;
+    } steps[] = {
+        {"?BROWSE:UP", {"45", "26", "45"}},       {"?BROWSE:DOWN", {"45", "26", "44"}},
+        {"?BROWSE:PAGEDOWN", {"25", "6", "24"}},  {"?BROWSE:PAGEDOWN", {"20", "1", "4"}},
+        {"?BROWSE:DOWN", {"20", "1", "3"}},       {"?BROWSE:BOTTOM", {"20", "1", "1"}},
+        {"?BROWSE:DOWN", {"20", "1", "1"}},       {"?BROWSE:PAGEUP", {"40", "21", "21"}},
+        {"?BROWSE:UP", {"40", "21", "22"}},       {"?BROWSE:TOP", {"45", "26", "45"}},
+    };
+    ASSERT_EQ(rows(w).size(), 20u);
+    for (const auto& s : steps) {
+        driver.press(w, s.button);
+        EXPECT_EQ(shown(), s.after) << s.button;
+    }
+    driver.press(w, "?BROWSE:PAGEDOWN");
+    driver.press(w, "?BROWSE:DOWN");
+    ASSERT_EQ(shown(), (Shown{"25", "6", "24"}));
+    driver.advance_ms(1000);
+    EXPECT_EQ(shown(), (Shown{"25", "6", "24"}));
 }
 
 TEST(QueueListsMenu, EveryListIsRegistered) {
