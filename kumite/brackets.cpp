@@ -1,5 +1,6 @@
 #include "kumite/brackets.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "data/dictionary_table.h"
@@ -295,15 +296,24 @@ live::RelatedLookup lookup(TableId table) {
 
 // ---- the layout -------------------------------------------------------------------------------
 
-constexpr int kTabTop = 40, kTabHeight = 520, kWidth = 1000, kBlockWidth = 110, kBlockHeight = 44;
+constexpr int kTabTop = 40, kTabHeight = 520, kWidth = 1000, kBlockHeight = 44;
 
+// The chart is read from the back of the hall: the names large and bold, each position as wide
+// as its column leaves room for the line to the next.
 void add_pool(LayoutKit& kit, const Pool& pool, int left, int width) {
     int columns = 0;
     for (const Position& p : pool.positions) columns = std::max(columns, p.column + 1);
     const int column_width = width / std::max(columns, 1);
+    const int block = std::min(200, column_width - 24);
     auto x_of = [&](int column) {
         const int c = pool.mirrored ? columns - 1 - column : column;
         return left + c * column_width;
+    };
+    auto sized = [&](int control, int height, int font, bool bold) {
+        ControlState& c = kit.layout().controls[static_cast<std::size_t>(control - 1)];
+        c.height = height;
+        c.font_size = font;
+        c.bold = bold;
     };
     for (int column = 0; column < columns; ++column) {
         std::vector<const Position*> in;
@@ -314,12 +324,12 @@ void add_pool(LayoutKit& kit, const Pool& pool, int left, int width) {
         for (std::size_t i = 0; i < in.size(); ++i) {
             const Position& p = *in[i];
             const int y = kTabTop + 30 + static_cast<int>(i) * step + (step - kBlockHeight) / 2;
-            kit.prompt(p.prompt, x, y, kBlockWidth);
-            kit.entry("?" + p.name, "@s30", x, y + 10, kBlockWidth);
-            kit.entry("?" + p.dojo, "@S20", x, y + 21, kBlockWidth - 40);
-            kit.entry("?" + p.points, pool.points_picture, x + kBlockWidth - 38, y + 21, 24);
-            kit.check("?" + p.win, x + kBlockWidth - 12, y + 21);
-            if (column + 1 < columns) kit.line(pool.mirrored ? x - (column_width - kBlockWidth) : x + kBlockWidth, y + 16, column_width - kBlockWidth, 0);
+            kit.prompt(p.prompt, x, y, block);
+            sized(kit.entry("?" + p.name, "@s30", x, y + 10, block), 16, 12, true);
+            sized(kit.entry("?" + p.dojo, "@S20", x, y + 28, block - 52), 12, 9, false);
+            sized(kit.entry("?" + p.points, pool.points_picture, x + block - 50, y + 28, 34), 12, 10, true);
+            kit.check("?" + p.win, x + block - 12, y + 29);
+            if (column + 1 < columns) kit.line(pool.mirrored ? x - (column_width - block) : x + block, y + 18, column_width - block, 0);
         }
         for (const Label& l : pool.labels)
             if (l.column == column) kit.text(l.text, x, l.below ? kTabTop + kTabHeight - 24 : kTabTop + 16, column_width - 4);

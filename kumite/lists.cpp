@@ -39,9 +39,9 @@ struct ListSpec {
     std::vector<std::pair<std::string, std::string>> names;  // entries on tab 1: prompt, field
     std::string queue;                                       // the queue drop list's field
     bool close_icon = false;                                 // "&Close" shown as an icon only
+    bool queue_prompt_on_tab = false;                        // the "Queue:" prompt lies on the first tab
     bool updates_out_of_sight = false;                       // Insert, Change, Delete below the window
     int last_tab_order = -1;                                 // order of any tab past the sixth; -1: tab n gives n
-    std::string coach_column;                                // header of the column of the Equipos coach
 };
 
 constexpr const char* kEventId = "KE24:IDNumeroDeEventoKIndividual";
@@ -102,6 +102,7 @@ ListSpec bracket_list(const std::string& procedure) {
     s.typing_locator = "?KE24:IDNUMERODEEVENTOKINDIVIDUAL";
     s.queue = "KE24:Queue";
     s.close_icon = procedure == "BrowseKumiteIndividual41";
+    s.queue_prompt_on_tab = eight;
     return s;
 }
 
@@ -119,10 +120,10 @@ ListSpec team_list(const std::string& procedure) {
     const std::vector<std::string> teams = with_prefix("KE212:", {"NombreDeEquipoE1R1A", "NombreDeEquipo2R1R", "NombreDeEquipoE3R1A",
                                                                  "NombreDeEquipoE4R1R"});
     if (five) {
-        // The coach column shows the thread's Equipos record; its cell is filled from there.
-        s.columns = {id, {"Event date", "KE212:FechaEvento", "@D17", 44}, code, {"Coach name", "KE212:NombreDelOrganizador", "@S20", 80},
+        // The coach column and the coach in the search text show the thread's Equipos record,
+        // the same on every row.
+        s.columns = {id, {"Event date", "KE212:FechaEvento", "@D17", 44}, code, {"Coach name", "Equ:Entrenado", "@S20", 80},
                      category, {"Event director", "KE212:NombreDelOrganizador", "@s50", 120}, name, address, division, modality};
-        s.coach_column = "Coach name";
         s.hidden = teams;
         s.hidden.push_back("KE212:Queue");
         s.tabs = {{"&1) Team competition number", "KE212:KeyIDNumeroDeEventoEquipo", kTeamId},
@@ -132,8 +133,11 @@ ListSpec team_list(const std::string& procedure) {
                   {"&5) Modality", "KE212:KeyModalidad", "KE212:Modalidad"},
                   {"&6) Division", "KE212:KeyDivicion", "KE212:Divicion"},
                   {"&7) Sort by event", "KE212:KeyCategoriaModalidadDiviciones", "KE212:Modalidad"}};
-        s.search = with_prefix("KE212:", {"IDNumeroDeEventoEquipo", "FechaEvento", "CodigoDeEvento", "Categoria", "NombreDelOrganizador",
-                                          "NombreDelEvento", "DirecionDelEvento", "Divicion", "Modalidad"});
+        s.search = with_prefix("KE212:", {"IDNumeroDeEventoEquipo", "FechaEvento", "CodigoDeEvento"});
+        s.search.push_back("Equ:Entrenado");
+        const std::vector<std::string> rest = with_prefix("KE212:", {"Categoria", "NombreDelOrganizador", "NombreDelEvento",
+                                                                     "DirecionDelEvento", "Divicion", "Modalidad"});
+        s.search.insert(s.search.end(), rest.begin(), rest.end());
         s.search.insert(s.search.end(), teams.begin(), teams.end());
         s.search.push_back("KE212:Queue");
         s.also_open = {TableId::Equipos};
@@ -187,32 +191,10 @@ std::string list_format(const ListSpec& s) {
 
 constexpr int kWidth = 700, kHeight = 330;
 
-// A list whose coach column shows the thread's Equipos record, the same on every row.
-class CoachColumnList final : public live::BrowseList {
-public:
-    CoachColumnList(Window& window, live::ListDeclaration declaration, std::string procedure, std::size_t column)
-        : BrowseList(window, std::move(declaration), std::move(procedure)), column_(column) {}
-
-    void fill_queue_row(const Row& row, ListRow& out) override {
-        BrowseList::fill_queue_row(row, out);
-        std::optional<data::FieldRef> coach = data::field_by_name("Equ:Entrenado");
-        if (coach && column_ < out.cells.size()) out.cells[column_].text = columns()[column_].picture.format_text(coach->text());
-    }
-
-private:
-    std::size_t column_;
-};
-
 class KumiteList final : public live::ListScreen {
 public:
     explicit KumiteList(const std::string& procedure)
-        : ListScreen(procedure, kumite_list_layout(procedure), kumite_list(procedure)) {
-        const ListSpec& s = spec(procedure);
-        if (!s.coach_column.empty())
-            for (std::size_t c = 0; c < s.columns.size(); ++c)
-                if (s.columns[c].header == s.coach_column)
-                    browse_ = std::make_unique<CoachColumnList>(window(), decl_.list, procedure, c + 1);
-    }
+        : ListScreen(procedure, kumite_list_layout(procedure), kumite_list(procedure)) {}
 
     bool initialize() override {
         if (!ListScreen::initialize()) return false;
@@ -256,10 +238,12 @@ WindowLayout kumite_list_layout(const std::string& procedure) {
     const ListSpec& s = spec(procedure);
     LayoutKit kit({.title = s.title, .kind = WindowKind::MdiChild, .width = kWidth, .height = kHeight, .timer = s.timer});
     kit.sheet("?CurrentTab", 4, 4, kWidth - 8, 250);
+    int first_tab = 0;
     for (std::size_t t = 0; t < s.tabs.size(); ++t) {
-        kit.tab(s.tabs[t].text);
+        const int tab = kit.tab(s.tabs[t].text);
         if (t != 0) continue;
-        kit.prompt("&Click Tab", 8, 24, 50);
+        first_tab = tab;
+        if (s.table == TableId::KumiteIndividual) kit.prompt("&Click Tab", 8, 24, 50);
         if (!s.typing_locator.empty()) {
             kit.prompt("Event ID:", 64, 24, 40);
             kit.entry(s.typing_locator, "@n-14B", 108, 24, 60);
@@ -277,7 +261,8 @@ WindowLayout kumite_list_layout(const std::string& procedure) {
     const char* navigation[] = {"TOP", "PAGEUP", "UP", "DOWN", "PAGEDOWN", "BOTTOM"};
     const std::string nav_suffix = s.table == TableId::KumiteIndividual ? ":2" : "";
     for (int i = 0; i < 6; ++i) kit.button(std::string("?BROWSE:") + navigation[i] + nav_suffix, "", 8 + i * 16, 234, 14, 12);
-    kit.prompt("Queue:", 120, 236, 30);
+    const int queue_prompt = kit.prompt("Queue:", 120, 236, 30);
+    if (s.queue_prompt_on_tab) kit.layout().controls[static_cast<std::size_t>(queue_prompt - 1)].parent = first_tab;
     ControlState queue{.use = "?" + s.queue, .kind = ControlKind::DropList, .x = 154, .y = 234, .width = 80, .height = 12};
     queue.items = {"QueueStart", "QueueStop", "QueueDone", "QueueAssigned"};
     queue.item_values = {"1", "2", "3", "4"};

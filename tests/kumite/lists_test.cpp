@@ -155,6 +155,17 @@ TEST_F(Lists, TimersReadThePageAgainExceptOnTheThreeTeamList) {
     }
 }
 
+TEST_F(Lists, TheCoachColumnShowsTheThreadsTeamRecordOnEveryRow) {
+    add(TableId::Equipos, {{"Equ:Entrenado", "Sensei Kato"}, {"Equ:TotalIntegrantes", "5"}});  // team 1, the number of event 1
+    driver.start("BrowseEquipo5");
+    Window& w = driver.expect_window("BrowseEquipo5");
+    EXPECT_EQ(driver.control(w, "?BROWSE:1").rows.at(0).cells.at(4).text, "");
+    driver.choose(w, "?BROWSE:1", 3);  // event 1
+    driver.press(w, "?VIEW:3");        // the sheet reads the team record of the event number
+    driver.press(driver.expect_window("UpdateEquipo5"), "?OK");
+    for (const ListRow& r : driver.control(w, "?BROWSE:1").rows) EXPECT_EQ(r.cells.at(4).text, "Sensei Kato");
+}
+
 TEST_F(Lists, TheSelectedRowsQueueAndTeamNamesAreShown) {
     driver.start("BrowseEquipo5");
     Window& w = driver.expect_window("BrowseEquipo5");
