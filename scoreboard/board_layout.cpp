@@ -40,6 +40,14 @@ ControlState check(std::string use, std::string text, Rect r, Colour colour, Col
     return c;
 }
 
+// A box on a field kept with two decimal places, which reads "1.00" when set.
+ControlState check_2_places(std::string use, std::string text, Rect r, Colour colour, Colour fill) {
+    ControlState c = check(std::move(use), std::move(text), r, colour, fill);
+    c.true_value = "1.00";
+    c.false_value = "0.00";
+    return c;
+}
+
 ControlState button(std::string use, std::string text, Rect r) {
     return ControlState{.use = std::move(use), .kind = ControlKind::Button, .text = std::move(text), .x = r.x, .y = r.y,
                         .width = r.w, .height = r.h, .font_name = "Arial", .font_size = 8};
@@ -198,9 +206,9 @@ WindowLayout halves_board(const BoardKind& k) {
         l.controls.push_back(label("?CodePrompt", ControlKind::Prompt, "Event code:", {half + 8, 5, 52, 12}, 8, kWhite, 0));
         l.controls.push_back(entry("?SB:CODIGODEEVENTO", "@s20", {half + 62, 4, 90, 13}, 8, kWhite, kRed, 0));
         l.controls.push_back(check("?SB:AOWIN", "Ao Win:", {24, 294, 80, 14}, kWhite, kBlue));
-        l.controls.push_back(check("?SB:SHIKAKUAOCK", "Shikaku", {114, 294, 80, 14}, kWhite, kBlue));
+        l.controls.push_back(check_2_places("?SB:SHIKAKUAOCK", "Shikaku", {114, 294, 80, 14}, kWhite, kBlue));
         l.controls.push_back(check("?SB:AKAWIN", "Aka Win:", {k.width - 194, 294, 80, 14}, kWhite, kRed));
-        l.controls.push_back(check("?SB:SHIKAKUAKACK", "Shikaku", {k.width - 104, 294, 80, 14}, kWhite, kRed));
+        l.controls.push_back(check_2_places("?SB:SHIKAKUAKACK", "Shikaku", {k.width - 104, 294, 80, 14}, kWhite, kRed));
         l.controls.push_back(check("?SB:STOPSTART", "StopStart", {box.x + box.w - 150, box.y + 94, 76, 14}, kWhite, kDarkGrey));
     }
     return l;

@@ -212,9 +212,12 @@ WindowLayout list_layout(const std::string& procedure) {
                                   .text = procedure == "BrowseScoreBoard" ? "Select KumiteIndividual" : "Select Kumite Individual",
                                   .x = 480, .y = 226, .width = 100, .height = 14});
     }
-    if (!s.form)
+    if (!s.form) {
+        l.controls.push_back({.use = "?EventNumberPrompt", .kind = ControlKind::Prompt, .parent = 100, .text = "Event number:",
+                              .x = 420, .y = 228, .width = 56, .height = 12});
         l.controls.push_back({.use = "?KE24:IDNUMERODEEVENTOKINDIVIDUAL", .kind = ControlKind::Entry, .parent = 100, .x = 480, .y = 226,
                               .width = 60, .height = 14, .picture = "@n-14"});
+    }
     l.controls.push_back({.use = "?BROWSE:1", .kind = ControlKind::List, .x = 8, .y = top + 18, .width = 624,
                           .height = 204 - top, .format = format_of(s)});
     struct B {

@@ -1,7 +1,9 @@
 // Eight boards open at once, each followed by a writer process changing its bout 20 times a
 // second (zrv_scoring bout-writer). Prints the CPU the boards take per board-tick and the
 // latency from each writer's commit to the change showing in its board's points control.
-//   scoreboard_bench <path of zrv_scoring> [seconds]
+// With --qt the boards are real Qt windows (offscreen platform unless QT_QPA_PLATFORM says
+// otherwise) and it also counts how often Qt repaints each board per tick.
+//   scoreboard_bench <path of zrv_scoring> [seconds] [--qt]
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -26,6 +28,12 @@
 #include "framework/core/thread_context.h"
 #include "framework/core/window_controller.h"
 #include "framework/engine/headless/headless_engine.h"
+#if ZRV_BENCH_QT
+#include <QApplication>
+#include <QWidget>
+
+#include "framework/engine/qt/qt_engine.h"
+#endif
 
 extern char** environ;
 using namespace zrv;
@@ -62,6 +70,71 @@ pid_t spawn(const std::vector<std::string>& args, int* out_fd) {
     return pid;
 }
 
+// The engine in use, noting the windows it is given so the boards can be found.
+class Recording final : public Engine {
+public:
+    explicit Recording(Engine& inner) : inner_(inner) {}
+    std::vector<Window*> windows() const {
+        std::lock_guard lock(mutex_);
+        return windows_;
+    }
+    void window_opened(Window& w) override {
+        {
+            std::lock_guard lock(mutex_);
+            windows_.push_back(&w);
+        }
+        inner_.window_opened(w);
+    }
+    void window_changed(Window& w) override { inner_.window_changed(w); }
+    void window_closed(Window& w) override {
+        {
+            std::lock_guard lock(mutex_);
+            std::erase(windows_, &w);
+        }
+        inner_.window_closed(w);
+    }
+    Button message_box(const MessageBoxRequest& r) override { return inner_.message_box(r); }
+    std::optional<std::string> file_dialog(const FileDialogRequest& r) override { return inner_.file_dialog(r); }
+    int popup_menu(const PopupRequest& r) override { return inner_.popup_menu(r); }
+    bool print_setup() override { return inner_.print_setup(); }
+    void play_sound(const std::string& file) override { inner_.play_sound(file); }
+    void arrange(Window& frame, Arrangement a) override { inner_.arrange(frame, a); }
+    double pixels_per_unit_x() const override { return inner_.pixels_per_unit_x(); }
+    double pixels_per_unit_y() const override { return inner_.pixels_per_unit_y(); }
+
+private:
+    Engine& inner_;
+    mutable std::mutex mutex_;
+    std::vector<Window*> windows_;
+};
+
+#if ZRV_BENCH_QT
+// Counts, per board, Qt's repaint passes (the update requests of its top-level window, each
+// one paint of whatever is dirty) and the paint events of its widgets.
+class RepaintCounter final : public QObject {
+public:
+    void watch(QWidget* top, int board) { tops_[top] = board; }
+    std::map<int, long> passes, paints;
+    bool counting = false;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (!counting || (event->type() != QEvent::UpdateRequest && event->type() != QEvent::Paint)) return false;
+        auto* widget = qobject_cast<QWidget*>(object);
+        QWidget* top = widget ? widget->window() : nullptr;
+        const auto it = top ? tops_.find(top) : tops_.end();
+        if (it == tops_.end()) return false;
+        // Qt asks the top-level widget to bring its backing store up to date: one repaint pass.
+        if (event->type() == QEvent::Paint) ++paints[it->second];
+        else if (object == top) ++passes[it->second];
+        return false;
+    }
+
+private:
+    std::map<QWidget*, int> tops_;
+};
+#endif
+
 int run(const std::vector<std::string>& args) {
     const pid_t pid = spawn(args, nullptr);
     int status = 0;
@@ -77,12 +150,44 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string scoring = std::filesystem::absolute(argv[1]).string();
-    const int seconds = argc > 2 ? std::atoi(argv[2]) : 10;
+    int seconds = 10;
+    bool qt = false;
+    for (int a = 2; a < argc; ++a) {
+        if (std::string(argv[a]) == "--qt") qt = true;
+        else seconds = std::atoi(argv[a]);
+    }
+#if ZRV_BENCH_QT
+    if (qt && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QApplication> app;
+    std::unique_ptr<QtEngine> qt_engine;
+    RepaintCounter repaints;
+    if (qt) {
+        app = std::make_unique<QApplication>(argc, argv);
+        app->setQuitOnLastWindowClosed(false);
+        qt_engine = std::make_unique<QtEngine>();
+        app->installEventFilter(&repaints);
+    }
+    // The GUI's own work, on this thread, between two looks at the boards.
+    const auto pump = [&] {
+        if (qt) QCoreApplication::processEvents(QEventLoop::AllEvents);
+    };
+#else
+    if (qt) {
+        std::fprintf(stderr, "scoreboard_bench: built without the Qt engine\n");
+        return 2;
+    }
+    const auto pump = [] {};
+#endif
     const auto folder = std::filesystem::temp_directory_path() / ("zrv_scoreboard_bench_" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
     std::filesystem::current_path(folder);
 
-    HeadlessEngine engine;
+    HeadlessEngine headless;
+    Engine* inner = &headless;
+#if ZRV_BENCH_QT
+    if (qt) inner = qt_engine.get();
+#endif
+    Recording engine(*inner);
     set_engine(&engine);
     set_thread_hooks({.start = [] { data::InitDataDictionary(); }, .end = [] { data::KillDataDictionary(); }});
     app_settings_file().open(".\\Zorvane.INI");
@@ -109,6 +214,7 @@ int main(int argc, char** argv) {
             run_procedure("UpDateScoreBoard2");
         }, 65536);
     while (static_cast<int>(boards.size()) < kBoards) {
+        pump();
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
         boards.clear();
         // Each board by the bout number its entry shows.
@@ -116,7 +222,19 @@ int main(int argc, char** argv) {
             if (const int bout = std::atoi(w->text(w->number_of("?SB:IDCOMBATE")).c_str()); bout >= 1 && bout <= kBoards)
                 boards[bout] = w;
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    for (const auto settle = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
+         std::chrono::steady_clock::now() < settle;) {
+        pump();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+#if ZRV_BENCH_QT
+    if (qt) {
+        qt_engine->flush();
+        for (const auto& [bout, w] : boards)
+            if (QWidget* top = qt_engine->widget(*w)) repaints.watch(top->window(), bout);
+        repaints.counting = true;
+    }
+#endif
 
     // The writers, and one reader per writer of its commit times.
     const long count = seconds * 20L;
@@ -156,25 +274,32 @@ int main(int argc, char** argv) {
             }
             if (v < count) done = false;
         }
+        pump();
         std::this_thread::sleep_for(std::chrono::microseconds(500));
         if (now_ns(CLOCK_MONOTONIC) - wall_start > std::int64_t(seconds + 10) * 1'000'000'000) break;
     }
     const std::int64_t watch_cpu = now_ns(CLOCK_THREAD_CPUTIME_ID) - watch_cpu_start;
     const std::int64_t cpu = now_ns(CLOCK_PROCESS_CPUTIME_ID) - cpu_start - watch_cpu;
     const std::int64_t wall = now_ns(CLOCK_MONOTONIC) - wall_start;
+    const std::int64_t process_cpu = now_ns(CLOCK_PROCESS_CPUTIME_ID) - cpu_start;
+#if ZRV_BENCH_QT
+    repaints.counting = false;
+#endif
     for (pid_t p : writers) waitpid(p, nullptr, 0);
     for (auto& r : readers) r.join();
 
+    // A change counts as visible when the board shows it or a later one: a board ticks ten
+    // times a second, so of two commits within one tick only the second is ever shown.
     std::vector<double> latency_ms;
-    long missed = 0;
+    long overtaken = 0, unseen = 0;
     for (int i = 1; i <= kBoards; ++i)
         for (const auto& [n, at] : committed[i]) {
-            auto it = shown[i].find(n);
+            const auto it = shown[i].lower_bound(n);
             if (it == shown[i].end()) {
-                // Overtaken by the next change before a tick showed it (two commits within a tick).
-                ++missed;
+                ++unseen;
                 continue;
             }
+            if (it->first != n) ++overtaken;
             latency_ms.push_back((it->second - at) / 1e6);
         }
     std::sort(latency_ms.begin(), latency_ms.end());
@@ -182,17 +307,46 @@ int main(int argc, char** argv) {
         return latency_ms.empty() ? 0.0 : latency_ms[std::min(latency_ms.size() - 1, std::size_t(p * latency_ms.size()))];
     };
     const double board_ticks = wall / 1e8 * kBoards;
-    std::printf("boards: %d, writers at 20 changes/s each, %.1f s\n", kBoards, wall / 1e9);
+    std::printf("boards: %d (%s engine), writers at 20 changes/s each, %.1f s\n", kBoards, qt ? "Qt" : "headless",
+                wall / 1e9);
     std::printf("CPU of the boards: %.1f %% of one core, %.1f us per board-tick\n", 100.0 * cpu / wall,
                 cpu / 1e3 / board_ticks);
-    std::printf("latency commit -> control (ms): p50 %.1f  p90 %.1f  p99 %.1f  max %.1f  (%zu changes seen, %ld overtaken)\n",
-                pct(0.5), pct(0.9), pct(0.99), latency_ms.empty() ? 0.0 : latency_ms.back(), latency_ms.size(), missed);
+    if (qt) {
+        std::printf("CPU of the GUI thread (Qt drawing, and this program watching the boards): %.1f %% of one core\n",
+                    100.0 * watch_cpu / wall);
+        std::printf("CPU of the whole process: %.1f %% of one core\n", 100.0 * process_cpu / wall);
+    }
+    std::printf("latency commit -> control (ms): p50 %.1f  p90 %.1f  p99 %.1f  max %.1f\n", pct(0.5), pct(0.9), pct(0.99),
+                latency_ms.empty() ? 0.0 : latency_ms.back());
+    std::printf("  %zu changes visible (%ld of them through a later change within the same tick), %ld never visible\n",
+                latency_ms.size(), overtaken, unseen);
+
+#if ZRV_BENCH_QT
+    if (qt) {
+        long passes = 0, paints = 0, most = 0;
+        for (int i = 1; i <= kBoards; ++i) {
+            passes += repaints.passes[i];
+            paints += repaints.paints[i];
+            most = std::max(most, repaints.passes[i]);
+        }
+        std::printf("Qt repaints per board-tick: %.2f (busiest board %.2f), widget paint events per board-tick: %.1f\n",
+                    passes / board_ticks, most / (wall / 1e8), paints / board_ticks);
+    }
+#endif
 
     for (int i = 1; i <= kBoards; ++i) run({scoring, "bout", std::to_string(i), "close"});
+    for (const std::int64_t end = now_ns(CLOCK_MONOTONIC) + 10'000'000'000; running_threads() > 0 && now_ns(CLOCK_MONOTONIC) < end;) {
+        pump();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
     wait_for_threads(10000);
     data::KillDataDictionary();
     app_settings_file().close();
     set_engine(nullptr);
+#if ZRV_BENCH_QT
+    qt_engine.reset();
+    app.reset();
+#endif
     std::filesystem::current_path(std::filesystem::temp_directory_path());
     std::filesystem::remove_all(folder);
     return 0;

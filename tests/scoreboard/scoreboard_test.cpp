@@ -419,6 +419,24 @@ TEST_F(Scoreboards, ViewModeMakesEachBoardsEntriesReadOnly) {
     }
 }
 
+TEST_F(Scoreboards, TheTeamBoardsBoxesShowTheirFields) {
+    struct Case {
+        const char* field;
+        const char* box;
+    } cases[] = {{"SB:AkaWin", "?SB:AKAWIN"},         {"SB:AoWin", "?SB:AOWIN"},
+                 {"SB:ShikakuAoCK", "?SB:SHIKAKUAOCK"}, {"SB:ShikakuAkaCK", "?SB:SHIKAKUAKACK"},  // two decimal places
+                 {"SB:StopStart", "?SB:STOPSTART"},    {"SB:KikenAo", "?SB:KIKENAO"}};
+    for (const Case& c : cases) {
+        const int id = add_bout({{"SB:StopStart", "0"}});
+        Window& w = open(kTeam, id);
+        EXPECT_FALSE(driver.control(w, c.box).checked) << c.box;
+        ASSERT_EQ(set(id, {std::string(c.field).substr(3) + "=1"}), 0);
+        tick();
+        EXPECT_TRUE(driver.control(w, c.box).checked) << c.box;
+        cancel(w, kTeam);
+    }
+}
+
 TEST_F(Scoreboards, TheChangeRequestShowsItsTextAndTheBout) {
     const int id = add_bout();
     Window& w = open(kBoard2, id);
@@ -483,6 +501,39 @@ TEST_F(Scoreboards, ListsShowTheirColumnsAndSearchWithTheirOwnExpressions) {
     driver.press(classic, "?FUZZYCLEAR");
 }
 
+TEST_F(Scoreboards, EachTabOrdersTheBoutsByItsKey) {
+    // Three bouts whose fields sort as bouts 2, 3, 1.
+    for (const char* v : {"3", "1", "2"})
+        add_bout({{"SB:Queue", v}, {"SB:CodigoDeEvento", std::string("C") + v}, {"SB:TatamiMatsNo", std::string("T") + v},
+                  {"SB:Modalidad", std::string("M") + v}});
+    struct Case {
+        const char* list;
+        const char* sheet;
+        int choice;
+        const char* bouts;
+    } cases[] = {
+        {"BrowseScoreBoard", "?CurrentTab", 1, "321"},  // the newest bout first
+        {"BrowseScoreBoard", "?CurrentTab", 4, "231"},  // event code
+        {"BrowseScoreBoard", "?CurrentTab", 6, "231"},  // tatami
+        {"BrowseScoreBoard", "?CurrentTab", 8, "231"},  // queue
+        {"BrowseScoreBoard", "?CurrentTab", 10, "231"},  // modality
+        {"BrowseScoreBoardView1", "?CurrentTab", 2, "231"},  // queue
+        {"BrowseScoreBoardView1", "?CurrentTab", 5, "231"},  // event code
+        {"BrowseScoreBoardView1", "?CurrentTab", 7, "231"},  // tatami
+        {"BrowseEquipo4ScoreBoard7", "?SORTORDERLIST", 1, "321"},
+    };
+    for (const Case& c : cases) {
+        driver.start(c.list);
+        Window& list = driver.expect_window(c.list);
+        driver.choose(list, c.sheet, c.choice);
+        const std::size_t id_column = std::string(c.list) == kTeam.list ? 0 : 1;
+        std::string bouts;
+        for (const ListRow& r : driver.control(list, "?BROWSE:1").rows) bouts += r.cells.at(id_column).text;
+        EXPECT_EQ(bouts, c.bouts) << c.list << " " << c.choice;
+        driver.close(list);
+    }
+}
+
 TEST_F(Scoreboards, TheEventTabIsLimitedToTheChosenOrLookedUpEvent) {
     const std::string first = std::to_string(add_event()), second = std::to_string(add_event());
     add_bout({{"SB:IDNumeroDeEventoKIndividual", first}});
@@ -544,9 +595,7 @@ TEST_F(Scoreboards, TheTeamListShowsABoutAddedByAnotherProcessWithinItsTick) {
 
 // ---- a whole bout from the scoring software ---------------------------------------------------
 
-TEST_F(Scoreboards, ABoutDrivenFromOutsideShowsOnBoard2StepByStep) {
-    const int id = add_bout({{"SB:Timer1StartTime", "60"}});
-    Window& w = open(kBoard2, id);
+TEST_F(Scoreboards, ABoutDrivenFromOutsideShowsOnTheBoardStepByStep) {
     struct Step {
         std::vector<std::string> action;
         int ticks;
@@ -566,27 +615,38 @@ TEST_F(Scoreboards, ABoutDrivenFromOutsideShowsOnBoard2StepByStep) {
         {{"penalty", "aka", "C1", "off"}, 20, "2", "1", "STOP", "", true, "00:00:59"},
         {{"start"}, 10, "2", "1", "GO", "", true, "00:00:58"},
         {{"point", "ao", "-1"}, 1, "1", "1", "GO", "", true, nullptr},
-        {{"timeup"}, 1, "1", "1", "TIME UP Oss", "", true, nullptr},
+        {{"point", "aka", "7"}, 3, "1", "8", "GO", "", true, nullptr},  // Aka has won: green at the 3rd tick
+        {{"timeup"}, 1, "1", "8", "TIME UP Oss", "", true, nullptr},
     };
-    for (const Step& s : steps) {
-        std::vector<std::string> args = {"bout", std::to_string(id)};
-        args.insert(args.end(), s.action.begin(), s.action.end());
-        ASSERT_EQ(scoring(args), 0) << s.action[0];
-        tick(s.ticks);
-        EXPECT_EQ(text(w, "?SB:PUNTOAO"), s.points_ao) << s.action[0];
-        EXPECT_EQ(text(w, "?SB:PUNTOAKA"), s.points_aka) << s.action[0];
-        EXPECT_EQ(captions(w), s.captions) << s.action[0];
-        for (const Lamp& l : penalty_lamps()) EXPECT_EQ(hidden(w, l.lamp), l.lamp != std::string(s.lit)) << s.action[0];
-        EXPECT_EQ(hidden(w, "?SENSHUAO"), !s.senshu_ao) << s.action[0];
-        if (s.clock) { EXPECT_EQ(clock(w), s.clock) << s.action[0]; }
+    for (const Board& b : {kBoard1, kBoard2}) {
+        const int id = add_bout({{"SB:Timer1StartTime", "60"}});
+        Window& w = open(b, id);
+        // Ao's senshu lamp is the blue one in the Ao row on board 1, the red one on the Ao half on board 2.
+        const char* senshu_ao = b.board == kBoard1.board ? "?SENSHUAKA" : "?SENSHUAO";
+        const Colour aka_saved = driver.control(w, "?SB:PUNTOAKA").font_colour;
+        for (const Step& s : steps) {
+            std::vector<std::string> args = {"bout", std::to_string(id)};
+            args.insert(args.end(), s.action.begin(), s.action.end());
+            ASSERT_EQ(scoring(args), 0) << s.action[0];
+            tick(s.ticks);
+            const std::string at = std::string(b.board) + " " + s.action[0];
+            EXPECT_EQ(text(w, "?SB:PUNTOAO"), s.points_ao) << at;
+            EXPECT_EQ(text(w, "?SB:PUNTOAKA"), s.points_aka) << at;
+            EXPECT_EQ(captions(w), s.captions) << at;
+            for (const Lamp& l : penalty_lamps()) EXPECT_EQ(hidden(w, l.lamp), l.lamp != std::string(s.lit)) << at;
+            EXPECT_EQ(hidden(w, senshu_ao), !s.senshu_ao) << at;
+            if (s.clock) { EXPECT_EQ(clock(w), s.clock) << at; }
+            EXPECT_EQ(driver.control(w, "?SB:PUNTOAKA").font_colour, std::string(s.points_aka) == "8" ? kGreen : aka_saved) << at;
+        }
+        EXPECT_NE(scoring({"bout", "999", "close"}), 0) << "no such bout";
+        EXPECT_NE(scoring({"bout", std::to_string(id), "penalty", "ao", "X9"}), 0);
+        ASSERT_EQ(scoring({"bout", std::to_string(id), "close"}), 0);
+        tick();
+        EXPECT_EQ(driver.window(b.board), nullptr);
+        EXPECT_EQ(stored(id, "SB:StopStart"), "1");
+        EXPECT_EQ(stored(id, "SB:PuntoAka"), "8");
+        driver.close(driver.expect_window(b.list));
     }
-    EXPECT_NE(scoring({"bout", "999", "close"}), 0) << "no such bout";
-    EXPECT_NE(scoring({"bout", std::to_string(id), "penalty", "ao", "X9"}), 0);
-    ASSERT_EQ(scoring({"bout", std::to_string(id), "close"}), 0);
-    tick();
-    EXPECT_EQ(driver.window(kBoard2.board), nullptr);
-    EXPECT_EQ(stored(id, "SB:StopStart"), "1");
-    EXPECT_EQ(stored(id, "SB:PuntoAo"), "1");
 }
 
 TEST(ScoreboardMenu, TheListsAndBoardsAreRegistered) {
