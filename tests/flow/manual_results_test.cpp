@@ -202,7 +202,7 @@ TEST_F(ManualResults, TheDisplayFollowsItsRecordAndAsksBeforeLosingAChange) {
     EXPECT_EQ(stored(3, "RM:PrimerLugarNombre"), "Carla M. Mendez");
 }
 
-TEST_F(ManualResults, CerrarFromAnotherProcessClosesTheChangeFormWithoutAMessageOrAWrite) {
+TEST_F(ManualResults, CerrarFromAnotherProcessClosesTheChangeAndInsertFormsWithoutAMessage) {
     driver.start("BrowseResultadosManualesEquipos");
     Window& list = driver.expect_window("BrowseResultadosManualesEquipos");
     driver.choose(list, "?BROWSE:1", 3);  // record 1
@@ -221,6 +221,17 @@ TEST_F(ManualResults, CerrarFromAnotherProcessClosesTheChangeFormWithoutAMessage
     ASSERT_NE(driver.window("PantallaResultadosManualEquipo"), nullptr);
     driver.advance_ms(10);
     EXPECT_EQ(driver.window("PantallaResultadosManualEquipo"), nullptr);
+
+    // An insert closed from outside keeps the new record as the scoring software left it.
+    driver.press(list, "?INSERT:4");
+    ASSERT_NE(driver.window("PantallaResultadosManualEquipo"), nullptr);
+    ASSERT_EQ(scoring({"set", "ResultadosManual", "4", "PrimerLugarNombre=Dana Ito", "Cerrar=1"}), 0);
+    driver.advance_ms(10);
+    EXPECT_EQ(driver.window("PantallaResultadosManualEquipo"), nullptr);
+    EXPECT_FALSE(driver.pending_message());
+    for (const auto& m : app_error_reporter().history()) ADD_FAILURE() << "message " << m.number << " " << m.title;
+    EXPECT_EQ(stored(4, "RM:PrimerLugarNombre"), "Dana Ito");
+    EXPECT_EQ(driver.control(list, "?BROWSE:1").rows.size(), 4u);
 }
 
 TEST_F(ManualResults, CtrlHPutsBackAFieldFromTheLastCompletedRecord) {
