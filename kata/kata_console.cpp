@@ -76,6 +76,7 @@ const Competitor& competitor(int n) {
 }
 
 void header_style(ControlState& c) {
+    c.font_name = "Arial";
     c.font_size = 15;
     c.font_colour = kYellow;
     c.fill_colour = kBlack;
@@ -193,64 +194,70 @@ live::FormDeclaration console_form() { return kata_event_form(live::CaptionPlace
 WindowLayout competitor_layout(int n) {
     const Competitor& spec = competitor(n);
     const std::string k = std::to_string(n);
-    WindowLayout l{.title = "Competitor results " + k, .kind = WindowKind::Floating, .width = 800, .height = 600, .timer = 1};
-    l.controls.push_back({.use = "?PanelHeader", .kind = ControlKind::Panel, .x = 0, .y = 0, .width = 800, .height = 120,
+    // An audience screen: a black header band over the green results area, the total filling
+    // most of it, every text readable from the back of a hall.
+    constexpr int kWidth = 1100, kHeight = 620, kBand = 134;
+    WindowLayout l{.title = "Competitor results " + k, .kind = WindowKind::Floating, .width = kWidth, .height = kHeight, .timer = 1};
+    l.controls.push_back({.use = "?PanelHeader", .kind = ControlKind::Panel, .x = 0, .y = 0, .width = kWidth, .height = kBand,
                           .fill_colour = kBlack});
-    l.controls.push_back({.use = "?PanelResults", .kind = ControlKind::Panel, .x = 0, .y = 120, .width = 800, .height = 480,
-                          .fill_colour = kGreen});
+    l.controls.push_back({.use = "?PanelResults", .kind = ControlKind::Panel, .x = 0, .y = kBand, .width = kWidth,
+                          .height = kHeight - kBand, .fill_colour = kGreen});
     const struct {
         const char* caption;
         const char* field;
         const char* picture;
-        int x, y, width;
+        int x, y, caption_width, width;
     } header[] = {
-        {"&TID:", "KE:NumeroDeCompeticion", "@n6", 8, 8, 60},
-        {"Date:", "KE:FechaDeEvento", "@D17", 180, 8, 100},
-        {"Event code:", "KE:CodigoEvento", "@s20", 400, 8, 160},
-        {"Modality:", "KE:Modalidad", spec.modality_picture, 8, 34, 360},
-        {"Tournament name:", "KE:NombreDeEvento", "@s50", 400, 34, 390},
+        {"&TID:", "KE:NumeroDeCompeticion", "@n6", 8, 6, 56, 90},
+        {"Date:", "KE:FechaDeEvento", "@D17", 170, 6, 60, 130},
+        {"Event code:", "KE:CodigoEvento", "@s20", 380, 6, 116, 240},
+        {"Modality:", "KE:Modalidad", spec.modality_picture, 8, 38, 100, 620},
+        {"Tournament name:", "KE:NombreDeEvento", "@s50", 8, 70, 170, 700},
     };
     int p = 0;
     for (const auto& h : header) {
-        ControlState caption = text("?PromptHeader" + std::to_string(++p), ControlKind::Prompt, h.caption, h.x, h.y, 90, 20);
+        ControlState caption = text("?PromptHeader" + std::to_string(++p), ControlKind::Prompt, h.caption, h.x, h.y, h.caption_width, 26);
         header_style(caption);
         l.controls.push_back(caption);
-        ControlState value = field(h.field, h.picture, h.x + 94, h.y, h.width, 20);
+        ControlState value = field(h.field, h.picture, h.x + h.caption_width + 4, h.y, h.width, 26);
         header_style(value);
         l.controls.push_back(value);
     }
-    ControlState name = text("?PromptName", ControlKind::Prompt, "Name:", 8, 64, 90, 20);
+    ControlState name = text("?PromptName", ControlKind::Prompt, "Name:", 8, 102, 70, 26);
     header_style(name);
     l.controls.push_back(name);
-    for (const auto& [f, x] : {std::pair{"KE:NombreCompetidor", 102}, std::pair{"KE:AppelidoCompetidor", 330}}) {
-        ControlState c = field(f + k, "@s20", x, 64, 220, 20);
+    for (const auto& [f, x] : {std::pair{"KE:NombreCompetidor", 82}, std::pair{"KE:AppelidoCompetidor", 350}}) {
+        ControlState c = field(f + k, "@s20", x, 102, 260, 26);
         header_style(c);
         l.controls.push_back(c);
     }
 
-    ControlState caption = text("?PromptResult", ControlKind::Prompt, spec.result_caption, 8, 128, 500, 50);
+    ControlState caption = text("?PromptResult", ControlKind::Prompt, spec.result_caption, 8, kBand + 6, kWidth - 16, 60);
     result_style(caption, "Arial Black", spec.caption_size, true);
     l.controls.push_back(caption);
-    ControlState total = field("KE:ResultadoC" + k, "@n-10.2", 8, 180, 560, 380);
+    ControlState total = field("KE:ResultadoC" + k, "@n-10.2", 8, kBand + 72, 780, kHeight - kBand - 100);
     result_style(total, "Arial Black", 200, true);
     l.controls.push_back(total);
     const struct {
         const char* caption;
         const char* stem;
         int y;
-    } parts[] = {{"Technical results:", "KE:ResultadoTC", 200}, {spec.athletic_caption, "KE:ResultadoAC", 380}};
+    } parts[] = {{"Technical results:", "KE:ResultadoTC", kBand + 80}, {spec.athletic_caption, "KE:ResultadoAC", kBand + 250}};
     for (const auto& part : parts) {
-        ControlState c = text(std::string("?Prompt") + (part.stem + 3), ControlKind::Prompt, part.caption, 580, part.y, 210, 30);
-        result_style(c, "", spec.small_caption_size, true);
+        ControlState c = text(std::string("?Prompt") + (part.stem + 3), ControlKind::Prompt, part.caption, 796, part.y, 296, 40);
+        result_style(c, "Arial", spec.small_caption_size, true);
         l.controls.push_back(c);
-        ControlState v = field(part.stem + k, "@n-10.2", 580, part.y + 36, 210, 60);
-        result_style(v, spec.value_font, spec.value_size, spec.value_bold);
+        ControlState v = field(part.stem + k, "@n-10.2", 796, part.y + 46, 296, 70);
+        result_style(v, *spec.value_font ? spec.value_font : "Arial", spec.value_size, spec.value_bold);
         v.align = 2;
         if (part.stem == std::string("KE:ResultadoTC") && *spec.technical_message) v.message = v.tip = spec.technical_message;
         l.controls.push_back(v);
     }
-    l.controls.push_back(ok_button(690, 570));
-    l.controls.push_back(cancel_button("", 742, 570));
+    // The window's own typeface, 8 points, on its two buttons.
+    for (ControlState b : {ok_button(kWidth - 112, kHeight - 22), cancel_button("", kWidth - 58, kHeight - 22)}) {
+        b.font_size = 8;
+        l.controls.push_back(b);
+    }
     return l;
 }
 

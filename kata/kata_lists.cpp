@@ -5,10 +5,13 @@
 //   judge-count lists  BrowseKataEvent, BrowseKataEvent1, BrowseKataEvent11: category, division
 //                      and modality, six cells coloured by the event's number of judges, the
 //                      row's search score in a first column, no timer
+#include <algorithm>
+#include <limits>
 #include <memory>
 #include <stdexcept>
 
 #include "data/dictionary.h"
+#include "data/dictionary_table.h"
 #include "framework/core/procedures.h"
 #include "kata/kata.h"
 #include "live/field_binding.h"
@@ -55,6 +58,22 @@ struct Tab {
     const char* tip;
 };
 
+// The navigation buttons, in their order, and the framework's further browse buttons, which
+// every list has outside its visible area.
+enum class Scroll { Top, PageUp, Up, Down, PageDown, Bottom };
+constexpr const char* kNavigation[] = {"?BROWSE:TOP", "?BROWSE:PAGEUP", "?BROWSE:UP", "?BROWSE:DOWN", "?BROWSE:PAGEDOWN", "?BROWSE:BOTTOM"};
+constexpr const char* kOutOfSight[] = {"?BROWSE:LOCATE", "?BROWSE:SELECT", "?BROWSE:INSERT", "?BROWSE:CHANGE",
+                                       "?BROWSE:DELETE", "?BROWSE:HISTORY", "?BROWSE:HELP"};
+constexpr const char* kNavigationTips[] = {"Go to the First Page", "Go to the Prior Page", "Go to the Prior Record",
+                                           "Go to the Next Record", "Go to the Next Page",  "Go to the Last Page"};
+
+// Where a list's navigation buttons stand.
+struct Navigation {
+    int parent;            // 0: the window; 2: the first tab, shown only while it is selected
+    int x, y;
+    bool ends_only;        // only first page and last page shown
+};
+
 // ---- the result lists -------------------------------------------------------------------------
 
 struct ResultList {
@@ -67,16 +86,17 @@ struct ResultList {
     const char* change_text;
     bool change_hidden;
     bool select_button;
+    Navigation navigation;
 };
 
 const std::vector<ResultList>& result_lists() {
     static const std::vector<ResultList> lists = {
         {"BrowseKataEvents", "Katas Competition results", "PantallaKataEvent", false, "Competitor ID",
          {{"&1)Competition number", ""}, {"&2)Event date", ""}, {"&3)Event code", ""}, {"&4)Division", ""}},
-         "View Scord Bord", false, false},
+         "View Scord Bord", false, false, {0, 618, 276, false}},
         {"BrowseKataEventResultados", " Katas Competition results", "Consola", true, "Predator ID",
          {{"&1)Competition number", ""}, {"&2) Event date", ""}, {"&3) Event code", ""}, {"&4) Division", ""}},
-         "&Change", true, true},
+         "&Change", true, true, {2, 130, 222, false}},
     };
     return lists;
 }
@@ -107,17 +127,18 @@ struct JudgeList {
     const char* tab5;
     bool tab_tips;
     const char* number_prompt;
+    Navigation navigation;
 };
 
 const std::vector<JudgeList>& judge_lists() {
     static const std::vector<JudgeList> lists = {
         {"BrowseKataEvent", "Kata Event", "PantallaJueces5Update", {"Event Date", "TID", "Event Code"},
          {"&1) Kata event with 8 competitors and 5 judges", "Kata 8 Competidores 5 Jueces"}, "&5) Event Code", true,
-         "&Competition Number:"},
+         "&Competition Number:", {2, 220, 22, false}},
         {"BrowseKataEvent1", "Katas Event", "PantallaJueces5Update1", {"Date", "Competitor ID", "Event code"},
-         {"&1) Kata 8 Competitors 5 Judges", ""}, "&5) Event code", false, "Competition number:"},
+         {"&1) Kata 8 Competitors 5 Judges", ""}, "&5) Event code", false, "Competition number:", {0, 80, 244, true}},
         {"BrowseKataEvent11", "Katas Event", "PantallaJueces5Update11", {"Date", "Competitor ID", "Event code"},
-         {"&1) Kata 8 Competitors 5 Judges", ""}, "&5) Event code", false, "Competition number:"},
+         {"&1) Kata 8 Competitors 5 Judges", ""}, "&5) Event code", false, "Competition number:", {0, 80, 244, true}},
     };
     return lists;
 }
@@ -184,15 +205,30 @@ void add_buttons(WindowLayout& l, const std::vector<Button>& buttons) {
                           .height = 14, .action = StandardAction::Close});
 }
 
-void add_search(WindowLayout& l, const char* group, const std::string& suffix) {
-    l.controls.push_back({.use = "?FUZZYGROUP" + suffix, .kind = ControlKind::Group, .text = group, .x = 4, .y = 262, .width = 712,
+void add_search(WindowLayout& l, const char* group, const std::string& suffix, int width = 712) {
+    l.controls.push_back({.use = "?FUZZYGROUP" + suffix, .kind = ControlKind::Group, .text = group, .x = 4, .y = 262, .width = width,
                           .height = 34});
-    l.controls.push_back({.use = "?FUZZYQUERY" + suffix, .kind = ControlKind::Entry, .x = 10, .y = 276, .width = 560,
+    l.controls.push_back({.use = "?FUZZYQUERY" + suffix, .kind = ControlKind::Entry, .x = 10, .y = 276, .width = width - 152,
                           .height = 14, .picture = "@S255"});
-    l.controls.push_back({.use = "?FUZZYGO" + suffix, .kind = ControlKind::Button, .text = "&Search", .x = 576, .y = 276,
+    l.controls.push_back({.use = "?FUZZYGO" + suffix, .kind = ControlKind::Button, .text = "&Search", .x = width - 136, .y = 276,
                           .width = 64, .height = 14});
-    l.controls.push_back({.use = "?FUZZYCLEAR" + suffix, .kind = ControlKind::Button, .text = "&Clear", .x = 646, .y = 276,
+    l.controls.push_back({.use = "?FUZZYCLEAR" + suffix, .kind = ControlKind::Button, .text = "&Clear", .x = width - 66, .y = 276,
                           .width = 64, .height = 14});
+}
+
+void add_navigation(WindowLayout& l, const Navigation& n) {
+    int x = n.x;
+    for (int i = 0; i < 6; ++i) {
+        const bool shown = !n.ends_only || i == 0 || i == 5;
+        l.controls.push_back({.use = kNavigation[i], .kind = ControlKind::Button, .parent = n.parent, .hidden = !shown, .x = x,
+                              .y = n.y, .width = 14, .height = 14, .tip = kNavigationTips[i]});
+        if (shown) x += 16;
+    }
+    int out = l.width + 20;
+    for (const char* use : kOutOfSight) {
+        l.controls.push_back({.use = use, .kind = ControlKind::Button, .x = out, .y = 0, .width = 14, .height = 14});
+        out += 20;
+    }
 }
 
 constexpr const char* kQueueItems[] = {"QueueStart", "QueueStop", "QueueDone", "QueueAssigned"};
@@ -216,7 +252,9 @@ WindowLayout result_list_layout(const ResultList& spec) {
     buttons.push_back({"?VIEW:3", "&View", false});
     buttons.push_back({"?CHANGE:4", spec.change_text, spec.change_hidden});
     add_buttons(l, buttons);
-    add_search(l, "Fu&zzy Search Options", "");
+    // Beside the search box, the navigation buttons of a list without them on its first tab.
+    add_search(l, "Fu&zzy Search Options", "", spec.navigation.parent ? 712 : spec.navigation.x - 10);
+    add_navigation(l, spec.navigation);
     return l;
 }
 
@@ -237,6 +275,7 @@ WindowLayout judge_list_layout(const JudgeList& spec) {
                     {"?CHANGE:3", "&Change", true},
                     {"?DELETE:3", "&Delete", true}});
     add_search(l, "Search All", ":2");
+    add_navigation(l, spec.navigation);
     return l;
 }
 
@@ -298,11 +337,59 @@ live::ListScreenDeclaration judge_list_declaration(const JudgeList& spec) {
     return d;
 }
 
-// A kata list: the list's own controller, with the result lists' queue status following the
-// selected row.
-class KataList : public live::ListScreen {
+// The list's rows, scrolled by its navigation buttons through the whole current order (the
+// key's within its range, or the search's).
+class ScrollingList final : public live::BrowseList {
 public:
-    using ListScreen::ListScreen;
+    using BrowseList::BrowseList;
+
+    void scroll(Scroll how) {
+        if (order_ < 0 || page_.empty()) return;
+        const std::vector<Row> all = ordered_rows();
+        if (all.empty()) return;
+        const auto index_of = [&](std::int64_t position, std::ptrdiff_t otherwise) {
+            for (std::size_t i = 0; i < all.size(); ++i)
+                if (all[i].position == position) return static_cast<std::ptrdiff_t>(i);
+            return otherwise;
+        };
+        const std::ptrdiff_t rows = std::max(1, decl_.page_rows), last = static_cast<std::ptrdiff_t>(all.size()) - 1;
+        std::ptrdiff_t start = index_of(page_.front().position, 0);
+        std::ptrdiff_t at = index_of(selected_position(), start);
+        switch (how) {
+            case Scroll::Top: start = at = 0; break;
+            case Scroll::Bottom: start = at = last; break;
+            case Scroll::PageUp: start -= rows, at -= rows; break;
+            case Scroll::PageDown: start += rows, at += rows; break;
+            case Scroll::Up: --at; break;
+            case Scroll::Down: ++at; break;
+        }
+        at = std::clamp<std::ptrdiff_t>(at, 0, last);
+        start = std::clamp<std::ptrdiff_t>(start, std::max<std::ptrdiff_t>(0, at - rows + 1), at);
+        // A page near the end is filled from before it: the list stays full.
+        start = std::max<std::ptrdiff_t>(0, std::min(start, last + 1 - rows));
+        page_.assign(all.begin() + start, all.begin() + std::min(last + 1, start + rows));
+        show(all[static_cast<std::size_t>(at)].position);
+    }
+
+private:
+    std::vector<Row> ordered_rows() {
+        if (keys_[static_cast<std::size_t>(order_)] < 0) return search_rows();
+        const live::SortOrder& o = decl_.orders[static_cast<std::size_t>(order_)];
+        apply_range(o);
+        store::RecordView view(*table_, keys_[static_cast<std::size_t>(order_)]);
+        view.set_range(o.range_components);
+        return view.first_page(std::numeric_limits<int>::max() / 2);
+    }
+};
+
+// A kata list: the list's own controller, with its navigation buttons, the typing locator of
+// its first tab, and the result lists' queue status following the selected row.
+class KataList final : public live::ListScreen {
+public:
+    KataList(const std::string& procedure, const WindowLayout& layout, live::ListScreenDeclaration declaration)
+        : ListScreen(procedure, layout, std::move(declaration)) {
+        browse_ = std::make_unique<ScrollingList>(window(), decl_.list, procedure);
+    }
 
     bool initialize() override {
         if (!ListScreen::initialize()) return false;
@@ -312,6 +399,31 @@ public:
             window().display(queue_);
         }
         return true;
+    }
+    Flow on_accepted(int c) override {
+        for (int i = 0; i < 6; ++i)
+            if (c && c == control(kNavigation[i])) {
+                static_cast<ScrollingList&>(*browse_).scroll(static_cast<Scroll>(i));
+                return WindowController::on_accepted(c);
+            }
+        if (c && c == control("?CLOSE")) {
+            // "&Close" answers completed, cancelled when the list was run to select.
+            if (request() != kRequestSelect) set_response(kResponseCompleted);
+            window().post(EventKind::CloseWindow);
+            return Flow::Continue;
+        }
+        return ListScreen::on_accepted(c);
+    }
+    Flow on_alert_key(int c) override {
+        // On the first tab's order a key typed into the list starts the competition number in
+        // the typing locator's entry, which locates when it is accepted.
+        const int key = window().keycode();
+        if (locator_ && c == browse_->list_control() && browse_->order() == 0 && key > 0x20 && key < 0x7F) {
+            window().set_text(locator_, std::string(1, static_cast<char>(key)));
+            window().select(locator_);
+            return WindowController::on_alert_key(c);
+        }
+        return ListScreen::on_alert_key(c);
     }
     Flow on_new_selection(int c) override {
         Flow flow = ListScreen::on_new_selection(c);

@@ -59,12 +59,21 @@ const Place kPlaces[4] = {
     {"&BRONCE", "Third Place Name:", "CuartoLugarNombre", "CuartoLugarPuntos"},
 };
 
-ControlState prompt(std::string use, std::string text, int x, int y, int width = 90) {
-    return {.use = std::move(use), .kind = ControlKind::Prompt, .text = std::move(text), .x = x, .y = y, .width = width, .height = 12};
+// The screens face the audience: every text large enough to read from the back of a hall, in a
+// window of 1200 x 660 units that grows with its fonts when the operator enlarges it.
+constexpr int kWidth = 1200, kHeight = 660;
+constexpr int kPromptSize = 14, kValueSize = 22, kTotalSize = 24;
+
+ControlState prompt(std::string use, std::string text, int x, int y, int width, int height, int size = kPromptSize,
+                    bool bold = false) {
+    return {.use = std::move(use), .kind = ControlKind::Prompt, .text = std::move(text), .x = x, .y = y, .width = width,
+            .height = height, .font_name = "Arial", .font_size = size, .bold = bold};
 }
 
-ControlState entry(const std::string& field, const char* picture, int x, int y, int width) {
-    return {.use = "?" + upper(field), .kind = ControlKind::Entry, .x = x, .y = y, .width = width, .height = 12, .picture = picture};
+ControlState entry(const std::string& field, const char* picture, int x, int y, int width, int height, int size = kValueSize,
+                   bool bold = false) {
+    return {.use = "?" + upper(field), .kind = ControlKind::Entry, .x = x, .y = y, .width = width, .height = height,
+            .font_name = "Arial", .font_size = size, .bold = bold, .picture = picture};
 }
 
 ControlState hidden_button(const char* use, const char* text, StandardAction action, bool disabled = false) {
@@ -137,47 +146,56 @@ const ProcedureRegistration registrations[] = {
 
 WindowLayout result_screen_layout(const std::string& procedure) {
     const ResultScreen& s = screen(procedure);
-    WindowLayout l{.title = s.title, .kind = WindowKind::Floating, .width = 800, .height = 600, .timer = 1};
+    WindowLayout l{.title = s.title, .kind = WindowKind::Floating, .width = kWidth, .height = kHeight, .timer = 1};
     l.controls.push_back({.use = s.scoring ? "?STRING3" : "?STRING1", .kind = ControlKind::String,
-                          .text = s.scoring ? "RESULTS" : "Results", .x = 340, .y = 4, .width = 120, .height = 20,
-                          .font_size = 16, .bold = true});
+                          .text = s.scoring ? "RESULTS" : "Results", .x = 8, .y = 4, .width = kWidth - 16, .height = 42,
+                          .font_name = "Arial Black", .font_size = 26, .bold = true, .align = 1});
+    // Eight competitor rows; with the places below them the rows stand closer.
+    const int top = 52, pitch = s.places ? 46 : 70, row_height = 38;
     for (int n = 1; n <= 8; ++n) {
         const std::string k = std::to_string(n);
-        const int y = 30 + (n - 1) * 44;
+        const int y = top + (n - 1) * pitch;
         std::string block = std::string(s.block_prompt) + (!s.scoring && s.places && n == 2 ? "  " : " ") + k + ":";
-        l.controls.push_back(prompt("?PromptCompetitor" + k, block, 8, y));
         if (s.scoring) {
-            l.controls.push_back(prompt("?PromptName" + k, s.name_prompt, 100, y, 40));
-            l.controls.push_back(entry("KE:NombreCompetidor" + k, "@S20", 144, y, 100));
-            l.controls.push_back(entry("KE:AppelidoCompetidor" + k, "@S20", 248, y, 100));
+            l.controls.push_back(prompt("?PromptCompetitor" + k, block, 8, y, 176, row_height, 12));
+            l.controls.push_back(prompt("?PromptName" + k, s.name_prompt, 186, y, 66, row_height));
+            l.controls.push_back(entry("KE:NombreCompetidor" + k, "@S20", 254, y, 222, row_height));
+            l.controls.push_back(entry("KE:AppelidoCompetidor" + k, "@S20", 480, y, 222, row_height));
             const struct {
                 const char* caption;
                 const char* stem;
-            } results[] = {{"RT:", "KE:ResultadoTC"}, {"RA:", "KE:ResultadoAC"}, {"R:", "KE:ResultadoC"}};
-            int x = 356;
+                int width, size;
+                bool bold;
+            } results[] = {{"RT:", "KE:ResultadoTC", 100, kValueSize, false},
+                           {"RA:", "KE:ResultadoAC", 100, kValueSize, false},
+                           {"R:", "KE:ResultadoC", 124, kTotalSize, true}};
+            int x = 708;
             for (const auto& r : results) {
-                l.controls.push_back(prompt(std::string("?Prompt") + (r.stem + 3) + k, r.caption, x, y, 20));
-                l.controls.push_back(entry(r.stem + k, "@n-6.2", x + 22, y, 50));
-                x += 80;
+                l.controls.push_back(prompt(std::string("?Prompt") + (r.stem + 3) + k, r.caption, x, y, 34, row_height));
+                l.controls.push_back(entry(r.stem + k, "@n-6.2", x + 36, y, r.width, row_height, r.size, r.bold));
+                x += 36 + r.width + 8;
             }
         } else {
-            l.controls.push_back(entry("KE:RegistracionCompetidor" + k, "@s20", 100, y, 100));
-            l.controls.push_back(entry("KE:RegistracionCApellido" + k, "@s20", 204, y, 100));
-            l.controls.push_back(prompt("?PromptResult" + k, "R:", 312, y, 20));
-            l.controls.push_back(entry("KE:ResultadoC" + k, "@n-6.2", 334, y, 50));
+            l.controls.push_back(prompt("?PromptCompetitor" + k, block, 8, y, 150, row_height, 16));
+            l.controls.push_back(entry("KE:RegistracionCompetidor" + k, "@s20", 162, y, 260, row_height));
+            l.controls.push_back(entry("KE:RegistracionCApellido" + k, "@s20", 426, y, 260, row_height));
+            l.controls.push_back(prompt("?PromptResult" + k, "R:", 700, y, 30, row_height, 16));
+            l.controls.push_back(entry("KE:ResultadoC" + k, "@n-6.2", 732, y, 150, row_height, kTotalSize, true));
             if (s.athletic) {
-                l.controls.push_back(prompt("?PromptAthletic" + k, "D:", 392, y, 20));
-                l.controls.push_back(entry("KE:ResultadoAC" + k, "@n-6.2", 414, y, 50));
+                l.controls.push_back(prompt("?PromptAthletic" + k, "D:", 900, y, 30, row_height, 16));
+                l.controls.push_back(entry("KE:ResultadoAC" + k, "@n-6.2", 932, y, 150, row_height, kTotalSize, true));
             }
         }
     }
     if (s.places)
         for (int p = 0; p < 4; ++p) {
             const Place& place = kPlaces[p];
-            const int y = 390 + p * 24;
-            l.controls.push_back(prompt("?PromptPlace" + std::to_string(p + 1), s.scoring ? place.scoring_prompt : place.final_prompt, 8, y));
-            l.controls.push_back(entry(std::string("KE:") + place.name, s.scoring ? "@s45" : "@s40", 100, y, 240));
-            l.controls.push_back(entry(std::string("KE:") + place.points, "@n-6.2", 348, y, 50));
+            const int y = top + 8 * pitch + 8 + p * 50;
+            l.controls.push_back(prompt("?PromptPlace" + std::to_string(p + 1), s.scoring ? place.scoring_prompt : place.final_prompt,
+                                        8, y, s.scoring ? 170 : 220, 42, 16, true));
+            const int x = s.scoring ? 182 : 232;
+            l.controls.push_back(entry(std::string("KE:") + place.name, s.scoring ? "@s45" : "@s40", x, y, 640, 42, kTotalSize, true));
+            l.controls.push_back(entry(std::string("KE:") + place.points, "@n-6.2", x + 650, y, 150, 42, kTotalSize, true));
         }
     if (s.scoring) {
         l.controls.push_back(hidden_button("?OK:2", "&OK", StandardAction::Ok));

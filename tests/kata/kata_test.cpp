@@ -21,14 +21,14 @@ using data::TableId;
 int scoring(std::vector<std::string> args) { return zrv::testing::run_scoring_tool(std::move(args)); }
 
 // Runs a form on a thread of its own with a request, as a list would, event 2 in the buffer.
-std::atomic<int> g_request{0};
+std::atomic<int> g_request{0}, g_response{-1};
 std::string g_form;
 void RunFormWithRequest() {
     auto& ke = *data::file_manager(TableId::KataEvent);
     ke.record().set_integer("KE:NumeroDeCompeticion", 2);
     ke.get_by_key(0);
     ThreadRequest() = static_cast<std::uint8_t>(g_request.load());
-    run_procedure(g_form);
+    g_response = run_procedure(g_form);
 }
 ProcedureRegistration run_form("KataFormWithRequest", &RunFormWithRequest);
 
@@ -103,6 +103,15 @@ protected:
         return 0;
     }
     std::string text(Window& w, const char* use) { return driver.control(w, use).text; }
+    // More events after the five, numbered on from 6.
+    void add_events(int count) {
+        auto& ke = *data::file_manager(TableId::KataEvent);
+        for (int i = 0; i < count; ++i) {
+            ASSERT_TRUE(ke.prepare_new_record());
+            ke.record().set_text("KE:NombreCompetidor1", "Extra");
+            ASSERT_TRUE(ke.insert());
+        }
+    }
 
     testing::TempFolder folder;
     TestDriver driver;
@@ -181,6 +190,99 @@ TEST_F(Kata, TabsChooseTheirOrderAndTheTypingLocatorFindsAnEvent) {
     EXPECT_EQ(cell(w, 1, 3).text, "5");
     driver.type(w, "?KE:NUMERODECOMPETICION", "2");
     EXPECT_EQ(cell(w, driver.control(w, "?BROWSE:1").selected, 3).text, "2");
+}
+
+TEST_F(Kata, NavigationButtonsScrollThroughTheWholeOrder) {
+    add_events(20);  // 25 events: a page of 20 and 5 more
+    driver.start("BrowseKataEvent");
+    Window& w = driver.expect_window("BrowseKataEvent");
+    const struct {
+        const char* button;
+        const char* first, *selected;  // competition numbers of the first and the selected row
+    } steps[] = {
+        {"?BROWSE:DOWN", "25", "24"},     {"?BROWSE:PAGEDOWN", "20", "4"}, {"?BROWSE:BOTTOM", "20", "1"},
+        {"?BROWSE:DOWN", "20", "1"},      {"?BROWSE:UP", "20", "2"},       {"?BROWSE:PAGEUP", "25", "22"},
+        {"?BROWSE:TOP", "25", "25"},      {"?BROWSE:UP", "25", "25"},      {"?BROWSE:PAGEUP", "25", "25"},
+    };
+    for (const auto& s : steps) {
+        driver.press(w, s.button);
+        SCOPED_TRACE(s.button);
+        const ControlState list = driver.control(w, "?BROWSE:1");
+        ASSERT_EQ(list.rows.size(), 20u);
+        EXPECT_EQ(list.rows.front().cells.at(2).text, s.first);
+        ASSERT_GT(list.selected, 0);
+        EXPECT_EQ(list.rows.at(static_cast<std::size_t>(list.selected - 1)).cells.at(2).text, s.selected);
+    }
+    // The selected row's record is the one a View shows.
+    driver.press(w, "?BROWSE:BOTTOM");
+    driver.press(w, "?VIEW:2");
+    Window& view = driver.expect_window("PantallaJueces5Update");
+    EXPECT_EQ(text(view, "?KE:REGISTRACIONCOMPETIDOR1"), "Reg Aiko");
+    driver.close(view);
+}
+
+TEST_F(Kata, EachListShowsItsNavigationButtonsWhereItsLayoutPutsThem) {
+    const struct {
+        const char* list;
+        bool on_first_tab;
+        std::vector<const char*> shown;
+    } cases[] = {
+        {"BrowseKataEvents", false, {"TOP", "PAGEUP", "UP", "DOWN", "PAGEDOWN", "BOTTOM"}},
+        {"BrowseKataEventResultados", true, {"TOP", "PAGEUP", "UP", "DOWN", "PAGEDOWN", "BOTTOM"}},
+        {"BrowseKataEvent", true, {"TOP", "PAGEUP", "UP", "DOWN", "PAGEDOWN", "BOTTOM"}},
+        {"BrowseKataEvent1", false, {"TOP", "BOTTOM"}},
+        {"BrowseKataEvent11", false, {"TOP", "BOTTOM"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.list);
+        const WindowLayout l = kata_list_layout(c.list);
+        int first_tab = 0, shown = 0;
+        for (const ControlState& k : l.controls)
+            if (k.use == "?Tab:1") first_tab = k.number;
+        for (const ControlState& k : l.controls) {
+            if (k.use.rfind("?BROWSE:", 0) != 0 || k.use == "?BROWSE:1") continue;
+            const std::string name = k.use.substr(8);
+            const bool navigation = std::string("TOP PAGEUP UP DOWN PAGEDOWN BOTTOM").find(name) != std::string::npos;
+            const bool in_sight = k.x >= 0 && k.x + k.width <= l.width && !k.hidden;
+            if (!navigation) {
+                EXPECT_FALSE(in_sight) << k.use;  // the framework's further browse buttons lie outside
+                continue;
+            }
+            const bool wanted = std::find_if(c.shown.begin(), c.shown.end(), [&](const char* s) { return name == s; }) != c.shown.end();
+            EXPECT_EQ(in_sight, wanted) << k.use;
+            EXPECT_EQ(k.parent, c.on_first_tab ? first_tab : 0) << k.use;
+            shown += in_sight;
+        }
+        EXPECT_EQ(shown, static_cast<int>(c.shown.size()));
+    }
+}
+
+TEST_F(Kata, AKeyTypedIntoAJudgeCountListStartsTheCompetitionNumber) {
+    driver.start("BrowseKataEvent1");
+    Window& w = driver.expect_window("BrowseKataEvent1");
+    driver.key(w, "?BROWSE:1", '3');
+    EXPECT_EQ(w.focus(), w.number_of("?KE:NUMERODECOMPETICION"));
+    EXPECT_EQ(text(w, "?KE:NUMERODECOMPETICION"), "3");
+    EXPECT_EQ(cell(w, driver.control(w, "?BROWSE:1").selected, 3).text, "5");  // nothing located yet
+    driver.type(w, "?KE:NUMERODECOMPETICION", "3");
+    EXPECT_EQ(cell(w, driver.control(w, "?BROWSE:1").selected, 3).text, "3");
+}
+
+TEST_F(Kata, CloseAnswersCompletedAndRightClickOffersNoUpdate) {
+    for (const char* list : {"BrowseKataEvents", "BrowseKataEvent"}) {
+        SCOPED_TRACE(list);
+        g_form = list;
+        g_request = 0;
+        g_response = -1;
+        driver.start("KataFormWithRequest");
+        Window& w = driver.expect_window(list);
+        driver.right_click(w, "?BROWSE:1");
+        EXPECT_FALSE(driver.pending(HeadlessEngine::RequestKind::Popup));
+        EXPECT_EQ(driver.windows().size(), 1u);
+        driver.press(w, "?CLOSE");
+        EXPECT_EQ(driver.window(list), nullptr);
+        EXPECT_EQ(g_response.load(), kResponseCompleted);
+    }
 }
 
 TEST_F(Kata, AJudgeCountSearchFollowsANewQueryAsSoonAsItIsAccepted) {
@@ -343,6 +445,33 @@ TEST_F(Kata, TheConsoleRunsItsDisplaysOnItsThreadAndStoresWhatTheyLastRead) {
     EXPECT_EQ(stored(2, "KE:NombreCompetidor2"), "Bruno Jr");
 }
 
+TEST_F(Kata, EveryConsoleDisplayShowsTheEventReadOnlyAndClosesAtTheFirstTickOfCerrar) {
+    const std::string modality = "Kata Individual Senior Masculino";  // 32 characters
+    ASSERT_EQ(scoring({"set", "KataEvent", "2", "Modalidad=" + modality}), 0);
+    driver.start("BrowseKataEventResultados");
+    Window& list = driver.expect_window("BrowseKataEventResultados");
+    driver.double_click(list, "?BROWSE:1", row_of(list, 2, 3));
+    Window& console = driver.expect_window("Consola");
+    EXPECT_EQ(console.focus(), console.number_of("?BUTTON1"));
+    for (const DisplayButton& b : console_buttons()) {
+        SCOPED_TRACE(b.procedure);
+        driver.press(console, b.use);
+        Window& screen = driver.expect_window(b.procedure);
+        const bool final_results = b.procedure.rfind("PantallaJueces", 0) == 0;
+        EXPECT_EQ(screen.title(), final_results ? "Final Results" : "View Record");
+        for (const ControlState& c : screen.controls())
+            if (c.kind == ControlKind::Entry) EXPECT_TRUE(c.read_only) << c.use;
+        if (b.procedure.rfind("Competidor", 0) == 0)
+            EXPECT_EQ(text(screen, "?KE:MODALIDAD"), b.procedure == "Competidor1" ? modality : modality.substr(0, 20));
+        ASSERT_EQ(scoring({"set", "KataEvent", "2", "Cerrar=1"}), 0);
+        driver.advance_ms(10);
+        EXPECT_EQ(driver.window(b.procedure), nullptr);
+        EXPECT_EQ(driver.window("Consola"), &console);
+        EXPECT_FALSE(driver.pending_message());
+        ASSERT_EQ(scoring({"set", "KataEvent", "2", "Cerrar=0"}), 0);
+    }
+}
+
 TEST_F(Kata, TheConsoleInViewModeOffersNoDisplay) {
     driver.start("BrowseKataEventResultados");
     Window& list = driver.expect_window("BrowseKataEventResultados");
@@ -399,6 +528,45 @@ TEST(KataScreens, CompetitorScreensDifferOnlyByTheirTable) {
         EXPECT_EQ(find(l, "?KE:RESULTADOTC" + k).tip, c.n == 6 ? "ResultadoTC6" : "");
     }
     EXPECT_THROW(competitor_layout(9), std::invalid_argument);
+}
+
+// The audience reads the result and competitor screens from the back of a hall: every text is
+// large, holds its widest value at its typeface's character width, and stays in the window.
+TEST(KataScreens, AudienceScreensAreLargeAndEveryTextFitsItsBox) {
+    constexpr double kPixelsAcross = 1.5, kPixelsDown = 1.625;  // a window unit at 96 dpi
+    // The characters a control must hold: its text, or its picture's widest value (a result
+    // of the table is at most 999.99).
+    auto characters = [](const ControlState& c) -> std::size_t {
+        if (c.kind != ControlKind::Entry) {
+            std::string t = c.text;
+            std::erase(t, '&');
+            return t.size();
+        }
+        const char kind = static_cast<char>(std::tolower(static_cast<unsigned char>(c.picture.at(1))));
+        if (kind == 'd') return 10;
+        const std::size_t digits = static_cast<std::size_t>(std::stoi(c.picture.substr(c.picture.find_first_of("0123456789"))));
+        return kind == 'n' ? std::min<std::size_t>(digits, 6) : digits;
+    };
+    std::vector<std::pair<std::string, WindowLayout>> screens;
+    for (const char* s : {"PantallaKataEvent", "PantallaKataEvent1", "PantallaJueces5Update", "PantallaJueces5Update1",
+                          "PantallaJueces5Update11"})
+        screens.emplace_back(s, result_screen_layout(s));
+    for (int n = 1; n <= 8; ++n) screens.emplace_back("Competidor" + std::to_string(n), competitor_layout(n));
+    for (const auto& [name, l] : screens) {
+        SCOPED_TRACE(name);
+        int values = 0;
+        for (const ControlState& c : l.controls) {
+            if (c.hidden || (c.kind != ControlKind::Prompt && c.kind != ControlKind::String && c.kind != ControlKind::Entry)) continue;
+            EXPECT_GE(c.font_size, c.kind == ControlKind::Entry ? 15 : 12) << c.use;
+            const double em = c.font_size * 96.0 / 72.0;
+            const double per_char = (c.font_name == "Arial Black" ? 0.7 : c.bold ? 0.6 : 0.55) * em;
+            EXPECT_GE(c.width * kPixelsAcross, characters(c) * per_char) << c.use;
+            EXPECT_GE(c.height * kPixelsDown, 1.2 * em) << c.use;
+            EXPECT_TRUE(c.x >= 0 && c.y >= 0 && c.x + c.width <= l.width && c.y + c.height <= l.height) << c.use;
+            values += c.kind == ControlKind::Entry;
+        }
+        EXPECT_GE(values, 10);
+    }
 }
 
 TEST(KataScreens, EveryRelatedLookUpNamesARealKeyAndFields) {
