@@ -107,6 +107,7 @@ struct BracketSpec {
     std::vector<BoxRule> boxes;
     std::vector<std::string> setup_order;
     bool go_button = false;
+    live::CaptionPlace caption = live::CaptionPlace::Status;  // where the request's text goes
 };
 
 BoxRule own_pair(const std::string& box, const std::string& partner, bool clears) {
@@ -217,6 +218,7 @@ const std::vector<BracketSpec>& specs() {
                                     "RFINALB3A", "RGANADOR", "RGANADOR_B", "RREPECA1W", "RREPECA1W_B", "RREPECA1BB", "RREPECA1AA",
                                     "RREPECA1B", "RREPECA1A"});
             b.go_button = true;
+            b.caption = live::CaptionPlace::StatusZone2;
             s.push_back(std::move(b));
         }
         {  // 16 competitors
@@ -346,7 +348,8 @@ const std::vector<std::string>& bracket_forms() {
 WindowLayout bracket_layout(const std::string& procedure) {
     const BracketSpec& s = spec(procedure);
     LayoutKit kit({.title = s.title, .kind = WindowKind::Floating, .width = kWidth, .height = 600, .icon = "zrvICON.ico", .timer = 1,
-                   .status = {{.width = -1}}});
+                   .status = s.caption == live::CaptionPlace::StatusZone2 ? std::vector<StatusZone>{{.width = 200}, {.width = -1}}
+                                                                          : std::vector<StatusZone>{{.width = -1}}});
     kit.sheet("?CurrentTab", 4, 4, kWidth - 8, kTabHeight + 40);
     auto results = [&] {
         kit.tab("&4) Resultados");
@@ -385,7 +388,7 @@ live::FormDeclaration bracket_declaration(const std::string& procedure) {
     live::FormDeclaration d{.table = TableId::KumiteIndividual,
                             .primary_key = "KE24:KeyIDNumeroDeEventoKIndividual",
                             .key_field = "KE24:IDNumeroDeEventoKIndividual",
-                            .caption = live::CaptionPlace::Status,
+                            .caption = s.caption,
                             .title_with_key = false,
                             .close = live::CloseVariant::CompletedAndClose,
                             .handling = live::FrameworkHandling::Last,
