@@ -7,6 +7,7 @@
 #include "framework/core/app_services.h"
 #include "framework/core/procedures.h"
 #include "framework/core/thread_context.h"
+#include "framework/engine/headless/headless_engine.h"
 #include "framework/engine/headless/test_driver.h"
 #include "scoreboard/scoreboard.h"
 #include "tests/support/scoring_tool.h"
@@ -209,6 +210,10 @@ TEST_F(Scoreboards, PointsBlinkFromTheThirdTickOnceASideHasEightWithWinnerByOr) 
     tick();  // the count goes on where it stopped: one step, then the toggle
     EXPECT_EQ(colour(), kGreen);
     tick();
+    EXPECT_EQ(colour(), saved);
+    tick(1000);  // 500 toggles in all: the points stay in their own colour
+    EXPECT_EQ(colour(), saved);
+    tick(5);
     EXPECT_EQ(colour(), saved);
     cancel(w, kBoard2);
 
@@ -449,6 +454,42 @@ TEST_F(Scoreboards, TheChangeRequestShowsItsTextAndTheBout) {
     EXPECT_EQ(text(w, "?SB:FULLNAMEAKA:2"), "Aiko Tanaka");
 }
 
+TEST_F(Scoreboards, InsertOpensTheBoardOnANewBoutWithTheDefaultsAndCancelRemovesIt) {
+    for (const Board& b : {kBoard1, kBoard2}) {
+        driver.start(b.list);
+        Window& w = driver.expect_window(b.list);
+        driver.press(w, "?INSERT:4");
+        Window& board = driver.expect_window(b.board);
+        EXPECT_EQ(board.status().at(1).text, "Record Will Be Added");
+        EXPECT_EQ(board.title(), "  (New)");
+        tick(10);
+        EXPECT_EQ(clock(board), "00:01:30") << "90 s, stopped";
+        EXPECT_EQ(captions(board), "STOP");
+        EXPECT_EQ(stored(1, "SB:IDCombate"), "1") << "the list added it";
+        driver.press(board, "?CANCEL");
+        EXPECT_EQ(driver.window(b.board), nullptr);
+        EXPECT_EQ(stored(1, "SB:IDCombate"), "<none>") << b.board;
+        driver.close(w);
+    }
+}
+
+TEST_F(Scoreboards, ARightClickOnTheClockOffersTheDigitSetsOnly) {
+    for (const Board& b : kBoards) {
+        Window& w = open(b, add_bout());
+        Event e;
+        e.kind = EventKind::AlertKey;
+        e.control = 308;  // the clock's region
+        e.keycode = kMouseRightKey;
+        w.post(std::move(e));
+        driver.settle();
+        const auto popup = driver.pending(HeadlessEngine::RequestKind::Popup);
+        ASSERT_TRUE(popup) << b.board;
+        EXPECT_EQ(popup->popup.items, std::vector<std::string>{"Choose digits..."});
+        driver.answer_popup(0);
+        cancel(w, b);
+    }
+}
+
 // ---- the lists --------------------------------------------------------------------------------
 
 TEST_F(Scoreboards, ListsShowTheirColumnsAndSearchWithTheirOwnExpressions) {
@@ -497,7 +538,9 @@ TEST_F(Scoreboards, ListsShowTheirColumnsAndSearchWithTheirOwnExpressions) {
     Window& classic = driver.expect_window("BrowseScoreBoard");
     driver.type(classic, "?FUZZYQUERY", "EV-A");
     driver.press(classic, "?FUZZYGO");
-    EXPECT_EQ(driver.control(classic, "?BROWSE:1").rows[0].cells[1].text, "1");
+    const ControlState found = driver.control(classic, "?BROWSE:1");
+    EXPECT_EQ(found.rows[0].cells[1].text, "1");
+    EXPECT_GT(std::stoi(found.rows[0].cells[0].text), std::stoi(found.rows[1].cells[0].text)) << "the Match Result";
     driver.press(classic, "?FUZZYCLEAR");
 }
 
