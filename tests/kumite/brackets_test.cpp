@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "kumite/brackets.h"
+#include "kumite/team_sheets.h"
 #include "live/field_binding.h"
 #include "tests/kumite/kumite_fixture.h"
 
@@ -64,6 +65,37 @@ TEST_F(Brackets, EveryControlOfEveryFormIsBoundToAFieldAndEveryLookupKeyExists) 
         for (const live::RelatedLookup& r : bracket_declaration(form).related)
             EXPECT_GE(table(r.table).layout().key_index(r.key), 0) << form << " " << r.key;
     }
+}
+
+// Entries and boxes of one tab never cover each other and stay inside the window; the names of
+// a chart are large enough to read from the back of the hall.
+TEST_F(Brackets, ControlsOfATabDoNotOverlapAndChartNamesAreLarge) {
+    std::vector<std::pair<std::string, WindowLayout>> forms;
+    for (const std::string& f : bracket_forms()) forms.emplace_back(f, bracket_layout(f));
+    for (const std::string& f : team_sheets()) forms.emplace_back(f, team_sheet_layout(f));
+    for (const auto& [form, layout] : forms) {
+        SCOPED_TRACE(form);
+        std::vector<const ControlState*> shown;
+        for (const ControlState& c : layout.controls)
+            if (c.kind == ControlKind::Entry || c.kind == ControlKind::Check || c.kind == ControlKind::Button) shown.push_back(&c);
+        for (const ControlState* a : shown) {
+            if (a->y < layout.height) {
+                EXPECT_LE(a->x + a->width, layout.width) << a->use;
+            }
+            for (const ControlState* b : shown) {
+                if (a >= b || a->parent != b->parent) continue;
+                const bool apart = a->x + a->width <= b->x || b->x + b->width <= a->x || a->y + a->height <= b->y ||
+                                   b->y + b->height <= a->y;
+                EXPECT_TRUE(apart) << a->use << " covers " << b->use;
+            }
+        }
+    }
+    for (const std::string& f : bracket_forms())
+        for (const ControlState& c : bracket_layout(f).controls)
+            if (c.use.find("COMPETIDOR") != std::string::npos && c.kind == ControlKind::Entry && c.use.find("DOJO") == std::string::npos) {
+                EXPECT_GE(c.font_size, 12) << f << " " << c.use;
+                EXPECT_TRUE(c.bold) << f << " " << c.use;
+            }
 }
 
 TEST_F(Brackets, EachFormHasItsTitleTabsAndCountOfBoxes) {

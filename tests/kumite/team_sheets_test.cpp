@@ -355,6 +355,26 @@ TEST_F(TeamSheets, EachUndefinedSelectTellsTheOperatorOnceAndAnswersCancelled) {
         }
 }
 
+TEST_F(TeamSheets, InsertStoresANewEventAndACancelledInsertLeavesNone) {
+    std::size_t events = 1;
+    for (const std::string& sheet : team_sheets()) {
+        for (const char* end : {"?CANCEL", "?OK"}) {
+            SCOPED_TRACE(sheet + " " + end);
+            Window& w = open(sheet, "?INSERT:4");
+            EXPECT_EQ(w.status().at(0).text, "Record Will Be Added");
+            EXPECT_EQ(w.title(), Window(team_sheet_layout(sheet)).title());
+            driver.press(w, end);
+            EXPECT_FALSE(driver.pending_message());
+            EXPECT_EQ(driver.window(sheet), nullptr);
+            Window& list = driver.expect_window(list_of(sheet));
+            driver.choose(list, "?CurrentTab", 1);
+            if (std::string(end) == "?OK") ++events;
+            EXPECT_EQ(driver.control(list, "?BROWSE:1").rows.size(), events);
+            driver.close(list);
+        }
+    }
+}
+
 TEST_F(TeamSheets, DeleteIsRefusedAndLeavesTheRecord) {
     for (const std::string& sheet : team_sheets()) {
         SCOPED_TRACE(sheet);
