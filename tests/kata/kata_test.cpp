@@ -6,6 +6,7 @@
 #include "data/dictionary.h"
 #include "data/dictionary_table.h"
 #include "framework/core/app_services.h"
+#include "framework/core/event.h"
 #include "framework/core/procedures.h"
 #include "framework/core/thread_context.h"
 #include "framework/engine/headless/test_driver.h"
@@ -470,6 +471,70 @@ TEST_F(Kata, EveryConsoleDisplayShowsTheEventReadOnlyAndClosesAtTheFirstTickOfCe
         EXPECT_FALSE(driver.pending_message());
         ASSERT_EQ(scoring({"set", "KataEvent", "2", "Cerrar=0"}), 0);
     }
+}
+
+TEST_F(Kata, TheConsoleAsksBeforeLosingAnEditKeepsAnotherProgramsScoresAndRemembersItsLastRecord) {
+    driver.start("BrowseKataEventResultados");
+    Window& list = driver.expect_window("BrowseKataEventResultados");
+    driver.double_click(list, "?BROWSE:1", row_of(list, 2, 3));
+    Window& console = driver.expect_window("Consola");
+    driver.type(console, "?KE:CODIGOEVENTO", "TYPED");
+    driver.press(console, "?CANCEL");
+    auto asked = driver.pending_message();
+    ASSERT_TRUE(asked);
+    EXPECT_EQ(asked->title, "Changes will be lost!");
+    driver.answer_message(ButtonNo);
+    ASSERT_EQ(driver.window("Consola"), &console);
+
+    // The scoring software writes a score while the console is open: OK stores nothing over it.
+    ASSERT_EQ(scoring({"set", "KataEvent", "2", "ResultadoC2=7.77"}), 0);
+    driver.press(console, "?OK");
+    auto refused = driver.pending_message();
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->title, "Record Was Not Updated");
+    driver.answer_message(ButtonOk);
+    EXPECT_EQ(stored(2, "KE:ResultadoC2"), "7.77");
+    EXPECT_EQ(stored(2, "KE:CodigoEvento"), "EV-Bruno");
+    driver.press(console, "?OK");  // the record as read again, with the edit the entry still shows
+    EXPECT_FALSE(driver.pending_message());
+    EXPECT_EQ(driver.window("Consola"), nullptr);
+    EXPECT_EQ(stored(2, "KE:ResultadoC2"), "7.77");
+    EXPECT_EQ(stored(2, "KE:CodigoEvento"), "TYPED");
+
+    // Ctrl+H in an entry of the next console on this thread brings back the field as last completed.
+    driver.double_click(list, "?BROWSE:1", row_of(list, 3, 3));
+    Window& next = driver.expect_window("Consola");
+    EXPECT_EQ(text(next, "?KE:CODIGOEVENTO"), "EV-Carla");
+    driver.key(next, "?KE:CODIGOEVENTO", kCtrlHKey);
+    EXPECT_EQ(text(next, "?KE:CODIGOEVENTO"), "TYPED");
+    driver.press(next, "?CANCEL");
+    ASSERT_TRUE(driver.pending_message());
+    driver.answer_message(ButtonYes);
+    EXPECT_EQ(driver.window("Consola"), nullptr);
+    EXPECT_EQ(stored(3, "KE:CodigoEvento"), "EV-Carla");
+}
+
+TEST_F(Kata, ClosingAScoringScreenOpenedForChangeAsksOnceItReadAnotherRecord) {
+    driver.start("BrowseKataEvents");
+    Window& list = driver.expect_window("BrowseKataEvents");
+    driver.choose(list, "?BROWSE:1", row_of(list, 2, 2));
+    driver.press(list, "?CHANGE:4");
+    Window& screen = driver.expect_window("PantallaKataEvent");
+    ASSERT_EQ(scoring({"set", "KataEvent", "2", "PrimerLugarNombre=Bruno B."}), 0);
+    driver.advance_ms(10);
+    EXPECT_EQ(text(screen, "?KE:PRIMERLUGARNOMBRE"), "Bruno B.");
+    driver.close(screen);
+    auto asked = driver.pending_message();
+    ASSERT_TRUE(asked);
+    EXPECT_EQ(asked->title, "Changes will be lost!");
+    driver.answer_message(ButtonNo);
+    ASSERT_EQ(driver.window("PantallaKataEvent"), &screen);
+    driver.close(screen);
+    ASSERT_TRUE(driver.pending_message());
+    driver.answer_message(ButtonYes);
+    EXPECT_EQ(driver.window("PantallaKataEvent"), nullptr);
+    EXPECT_FALSE(driver.pending_message());
+    EXPECT_EQ(stored(2, "KE:PrimerLugarNombre"), "Bruno B.");
 }
 
 TEST_F(Kata, TheConsoleInViewModeOffersNoDisplay) {
