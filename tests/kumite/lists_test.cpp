@@ -125,6 +125,31 @@ TEST_F(Lists, SearchOrdersByScoreSharedByCopiesUntilClear) {
     EXPECT_EQ(codes(one), (Codes{"B", "A", "C"}));
 }
 
+// The search text holds a row's date as its serial day number, not as the list shows it.
+TEST_F(Lists, SearchMatchesADateByItsDayNumberNotAsShown) {
+    for (const std::string& list : kumite_lists()) {
+        SCOPED_TRACE(list);
+        driver.start(list);
+        Window& w = driver.expect_window(list);
+        std::string shown;
+        for (const ListRow& r : driver.control(w, "?BROWSE:1").rows)
+            if (r.cells.at(3).text.rfind("B", 0) == 0) shown = r.cells.at(2).text;
+        ASSERT_FALSE(shown.empty());
+        auto best = [&](const std::string& query) {
+            driver.type(w, "?FUZZYQUERY", query);
+            driver.press(w, "?FUZZYGO");
+            const ListRow top = driver.control(w, "?BROWSE:1").rows.at(0);
+            return std::pair{codes(w).at(0), std::stoi(top.cells.at(0).text)};
+        };
+        const auto [by_day, day_score] = best("80001");
+        EXPECT_EQ(by_day, "B");
+        const auto [by_shown, shown_score] = best(shown);
+        EXPECT_LT(shown_score, day_score);
+        driver.press(w, "?FUZZYCLEAR");
+        driver.close(w);
+    }
+}
+
 TEST_F(Lists, TimersReadThePageAgainExceptOnTheThreeTeamList) {
     struct Case {
         const char* list;
