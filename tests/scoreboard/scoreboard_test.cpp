@@ -2,6 +2,8 @@
 // virtual clock; the scoring software drives the bouts from a process of its own.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "data/dictionary.h"
 #include "data/dictionary_table.h"
 #include "framework/core/app_services.h"
@@ -544,10 +546,11 @@ TEST_F(Scoreboards, ListsShowTheirColumnsAndSearchWithTheirOwnExpressions) {
     driver.press(classic, "?FUZZYCLEAR");
 }
 
-TEST_F(Scoreboards, EachTabOrdersTheBoutsByItsKey) {
+TEST_F(Scoreboards, EachTabOrdersTheBoutsByItsKeyAndLocatesOnIt) {
     // Three bouts whose fields sort as bouts 2, 3, 1.
+    const std::map<std::string, std::string> tatami = {{"1", "Alpha"}, {"2", "Bravo"}, {"3", "Charlie"}};
     for (const char* v : {"3", "1", "2"})
-        add_bout({{"SB:Queue", v}, {"SB:CodigoDeEvento", std::string("C") + v}, {"SB:TatamiMatsNo", std::string("T") + v},
+        add_bout({{"SB:Queue", v}, {"SB:CodigoDeEvento", std::string("C") + v}, {"SB:TatamiMatsNo", tatami.at(v)},
                   {"SB:Modalidad", std::string("M") + v}});
     struct Case {
         const char* list;
@@ -575,6 +578,27 @@ TEST_F(Scoreboards, EachTabOrdersTheBoutsByItsKey) {
         EXPECT_EQ(bouts, c.bouts) << c.list << " " << c.choice;
         driver.close(list);
     }
+    // Each order's locator: a key typed into the list goes to the first row from there.
+    for (const char* l : {"BrowseScoreBoard", "BrowseScoreBoardView1"}) {
+        driver.start(l);
+        Window& list = driver.expect_window(l);
+        driver.choose(list, "?CurrentTab", std::string(l) == "BrowseScoreBoard" ? 6 : 7);  // tatami
+        driver.key(list, "?BROWSE:1", 'B');
+        const ControlState rows = driver.control(list, "?BROWSE:1");
+        ASSERT_GT(rows.selected, 0) << l;
+        EXPECT_EQ(rows.rows.at(static_cast<std::size_t>(rows.selected - 1)).cells.at(1).text, "3") << l << ": Bravo";
+        driver.close(list);
+    }
+    // The event list locates as its event number is typed.
+    for (int i = 0; i < 3; ++i) add_event();
+    driver.start("SelectKumiteIndividual1");
+    Window& select = driver.expect_window("SelectKumiteIndividual1");
+    EXPECT_EQ(driver.control(select, "?EventNumberPrompt").text, "Event number:");
+    driver.type(select, "?KE24:IDNUMERODEEVENTOKINDIVIDUAL", "2");
+    const ControlState events = driver.control(select, "?BROWSE:1");
+    ASSERT_GT(events.selected, 0);
+    EXPECT_EQ(events.rows.at(static_cast<std::size_t>(events.selected - 1)).cells.at(0).text, "2");
+    driver.close(select);
 }
 
 TEST_F(Scoreboards, TheEventTabIsLimitedToTheChosenOrLookedUpEvent) {
