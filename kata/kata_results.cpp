@@ -72,8 +72,9 @@ ControlState prompt(std::string use, std::string text, int x, int y, int width, 
 
 ControlState entry(const std::string& field, const char* picture, int x, int y, int width, int height, int size = kValueSize,
                    bool bold = false) {
+    // Results and points stand right-aligned in their column.
     return {.use = "?" + upper(field), .kind = ControlKind::Entry, .x = x, .y = y, .width = width, .height = height,
-            .font_name = "Arial", .font_size = size, .bold = bold, .picture = picture};
+            .font_name = "Arial", .font_size = size, .bold = bold, .align = picture[1] == 'n' ? 2 : 0, .picture = picture};
 }
 
 ControlState hidden_button(const char* use, const char* text, StandardAction action, bool disabled = false) {
