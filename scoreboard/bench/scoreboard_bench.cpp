@@ -28,6 +28,7 @@
 #include "framework/core/thread_context.h"
 #include "framework/core/window_controller.h"
 #include "framework/engine/headless/headless_engine.h"
+#include "tests/scoreboard/recording_engine.h"
 #if ZRV_BENCH_QT
 #include <QApplication>
 #include <QWidget>
@@ -69,44 +70,6 @@ pid_t spawn(const std::vector<std::string>& args, int* out_fd) {
     }
     return pid;
 }
-
-// The engine in use, noting the windows it is given so the boards can be found.
-class Recording final : public Engine {
-public:
-    explicit Recording(Engine& inner) : inner_(inner) {}
-    std::vector<Window*> windows() const {
-        std::lock_guard lock(mutex_);
-        return windows_;
-    }
-    void window_opened(Window& w) override {
-        {
-            std::lock_guard lock(mutex_);
-            windows_.push_back(&w);
-        }
-        inner_.window_opened(w);
-    }
-    void window_changed(Window& w) override { inner_.window_changed(w); }
-    void window_closed(Window& w) override {
-        {
-            std::lock_guard lock(mutex_);
-            std::erase(windows_, &w);
-        }
-        inner_.window_closed(w);
-    }
-    Button message_box(const MessageBoxRequest& r) override { return inner_.message_box(r); }
-    std::optional<std::string> file_dialog(const FileDialogRequest& r) override { return inner_.file_dialog(r); }
-    int popup_menu(const PopupRequest& r) override { return inner_.popup_menu(r); }
-    bool print_setup() override { return inner_.print_setup(); }
-    void play_sound(const std::string& file) override { inner_.play_sound(file); }
-    void arrange(Window& frame, Arrangement a) override { inner_.arrange(frame, a); }
-    double pixels_per_unit_x() const override { return inner_.pixels_per_unit_x(); }
-    double pixels_per_unit_y() const override { return inner_.pixels_per_unit_y(); }
-
-private:
-    Engine& inner_;
-    mutable std::mutex mutex_;
-    std::vector<Window*> windows_;
-};
 
 #if ZRV_BENCH_QT
 // Counts, per board, Qt's repaint passes (the update requests of its top-level window, each
@@ -187,7 +150,7 @@ int main(int argc, char** argv) {
 #if ZRV_BENCH_QT
     if (qt) inner = qt_engine.get();
 #endif
-    Recording engine(*inner);
+    testing::RecordingEngine engine(*inner);  // the boards are found among its windows
     set_engine(&engine);
     set_thread_hooks({.start = [] { data::InitDataDictionary(); }, .end = [] { data::KillDataDictionary(); }});
     app_settings_file().open(".\\Zorvane.INI");

@@ -6,8 +6,14 @@
 #include <QImage>
 
 #include "clock/digital_clock.h"
+#include "data/dictionary.h"
+#include "data/dictionary_table.h"
+#include "framework/core/app_services.h"
+#include "framework/core/procedures.h"
 #include "scoreboard/scoreboard.h"
 #include "tests/engine/qt/qt_fixture.h"
+#include "tests/scoreboard/recording_engine.h"
+#include "tests/support/scoring_tool.h"
 #include "tests/support/temp_folder.h"
 
 namespace zrv::testing {
@@ -87,6 +93,71 @@ TEST_F(BoardRendering, EachBoardShowsABoutReadablyWithItsLampsAndClock) {
         // The clock's digits stand on their white panel.
         EXPECT_GT(count_in(image, at("?XDIGITALCLOCKPANEL"), kQtWhite), 50) << k.procedure;
     }
+}
+
+// The boards themselves, each run on a bout that the scoring software is driving: what the
+// table holds is what the Qt engine draws.
+TEST_F(BoardRendering, EachBoardFollowingABoutDrawsItsRecord) {
+    TempFolder folder;
+    const char* dir = std::getenv("ZRV_RENDER_DIR");
+    set_thread_hooks({.start = [] { data::InitDataDictionary(); }, .end = [] { data::KillDataDictionary(); }});
+    app_settings_file().open(".\\Zorvane.INI");
+    data::InitDataDictionary();
+    RecordingEngine recording(engine());
+    set_engine(&recording);
+    for (const BoardKind& k : scoreboard::board_kinds()) {
+        auto& sb = *data::file_manager(data::TableId::ScoreBoard);
+        ASSERT_TRUE(sb.prepare_new_record());
+        for (const auto& [field, value] : std::vector<std::pair<const char*, const char*>>{
+                 {"SB:FullNameAo", "Bruno Silva"}, {"SB:FullNameAka", "Aiko Tanaka"}, {"SB:PuntoAo", "3"},
+                 {"SB:PuntoAka", "5"}, {"SB:C1Ao", "1"}, {"SB:C1Aka", "1"}, {"SB:SenshuAka", "1"}})
+            sb.record().set_text(field, value);
+        ASSERT_TRUE(sb.insert());
+        const std::string id = sb.record().get_text("SB:IDCombate");
+        start_thread(
+            [id, procedure = std::string(k.procedure)] {
+                auto& table = *data::file_manager(data::TableId::ScoreBoard);
+                table.record().set_text("SB:IDCombate", id);
+                table.get_by_key(0);
+                ThreadRequest() = kRequestView;
+                run_procedure(procedure);
+            },
+            4 * kMinimumThreadStack);
+        ASSERT_TRUE(pump_until([&] { return recording.window(k.procedure) != nullptr; })) << k.procedure;
+        Window& w = *recording.window(k.procedure);
+        ASSERT_EQ(run_scoring_tool({"bout", id, "start"}), 0);
+        const auto shown = [&](const char* use) { return !w.control(w.number_of(use)).hidden; };
+        ASSERT_TRUE(pump_until([&] { return shown("?STRING4") && shown("?CAO1"); })) << k.procedure << ": GO and the lamps";
+        pump_until([] { return false; }, 300);  // a few ticks of the running clock
+        const QImage image = engine().grab(w);
+        ASSERT_FALSE(image.isNull()) << k.procedure;
+        const std::string png = (dir ? std::filesystem::path(dir) : folder.path()) / (std::string(k.procedure) + "-live.png");
+        EXPECT_TRUE(engine().save_png(w, png)) << png;
+
+        const auto at = [&](const char* use) { return w.control(w.number_of(use)); };
+        EXPECT_EQ(pixel_at(image, at("?CAO1")), kQtRed) << k.procedure;
+        EXPECT_EQ(pixel_at(image, at("?CAKA1:3")), kQtBlue) << k.procedure;
+        EXPECT_EQ(pixel_at(image, at("?KAO2")), kQtBlue) << k.procedure << ": an unlit lamp shows its bar";
+        // Aka's senshu lamp in Aka's place: the red lamp of the top row on the black board, the
+        // blue one on the red half on the others.
+        const char* senshu = k.senshu_crossed ? "?SENSHUAO" : "?SENSHUAKA";
+        EXPECT_EQ(pixel_at(image, at(senshu)), k.senshu_crossed ? kQtRed : kQtBlue) << k.procedure;
+        const ControlState aka_points = at("?SB:PUNTOAKA");
+        EXPECT_EQ(aka_points.text, "5");
+        EXPECT_GT(count_in(image, aka_points, k.stacked ? kQtRed : kQtWhite),
+                  aka_points.width * aka_points.height * kPixelsPerUnitX * kPixelsPerUnitY / 20)
+            << k.procedure;
+        EXPECT_GT(count_in(image, at("?STRING4"), QColor(0, 255, 0)), 20) << k.procedure << ": GO in green";
+        EXPECT_GT(count_in(image, at("?XDIGITALCLOCKPANEL"), kQtWhite), 50) << k.procedure;
+
+        ASSERT_EQ(run_scoring_tool({"bout", id, "close"}), 0);
+        EXPECT_TRUE(pump_until([&] { return recording.window(k.procedure) == nullptr; })) << k.procedure << " closes";
+    }
+    set_engine(&engine());
+    EXPECT_TRUE(pump_until([] { return running_threads() == 0; }));
+    data::KillDataDictionary();
+    app_settings_file().close();
+    set_thread_hooks({});
 }
 
 }  // namespace
