@@ -418,7 +418,8 @@ public:
         // On the first tab's order a key typed into the list starts the competition number in
         // the typing locator's entry, which locates when it is accepted.
         const int key = window().keycode();
-        if (locator_ && c == browse_->list_control() && browse_->order() == 0 && key > 0x20 && key < 0x7F) {
+        const bool first_tab = !sheet_ || window().selected(sheet_) == 1;
+        if (locator_ && first_tab && c == browse_->list_control() && browse_->order() == 0 && key > 0x20 && key < 0x7F) {
             window().set_text(locator_, std::string(1, static_cast<char>(key)));
             window().select(locator_);
             return WindowController::on_alert_key(c);

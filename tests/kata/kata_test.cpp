@@ -267,6 +267,10 @@ TEST_F(Kata, AKeyTypedIntoAJudgeCountListStartsTheCompetitionNumber) {
     EXPECT_EQ(cell(w, driver.control(w, "?BROWSE:1").selected, 3).text, "5");  // nothing located yet
     driver.type(w, "?KE:NUMERODECOMPETICION", "3");
     EXPECT_EQ(cell(w, driver.control(w, "?BROWSE:1").selected, 3).text, "3");
+    // On another tab the key is that tab's locator's, not the entry's.
+    driver.choose(w, "?CurrentTab", 3);
+    driver.key(w, "?BROWSE:1", 'c');
+    EXPECT_EQ(text(w, "?KE:NUMERODECOMPETICION"), "3");
 }
 
 TEST_F(Kata, CloseAnswersCompletedAndRightClickOffersNoUpdate) {
@@ -563,6 +567,26 @@ TEST_F(Kata, ADeleteRequestIsRefusedWithMessage14) {
         driver.answer_message(ButtonOk);
         EXPECT_EQ(driver.window(form), nullptr);
         EXPECT_EQ(stored(2, "KE:NombreCompetidor1"), "Bruno");
+    }
+}
+
+TEST_F(Kata, AFinalResultScreenShowsItsEventWhateverTheRequest) {
+    for (const int request : {kRequestDelete, kRequestInsert}) {
+        SCOPED_TRACE(request);
+        g_form = "PantallaJueces5Update1";
+        g_request = request;
+        driver.start("KataFormWithRequest");
+        EXPECT_FALSE(driver.pending_message());
+        Window& screen = driver.expect_window("PantallaJueces5Update1");
+        EXPECT_EQ(screen.title(), "Final Results");
+        driver.advance_ms(10);
+        EXPECT_EQ(text(screen, "?KE:REGISTRACIONCOMPETIDOR1"), "Reg Bruno");
+        EXPECT_FALSE(driver.control(screen, "?KE:RESULTADOC1").read_only);
+        driver.close(screen);
+        EXPECT_EQ(driver.window("PantallaJueces5Update1"), nullptr);
+        EXPECT_EQ(g_response.load(), kResponseCancelled);
+        EXPECT_EQ(stored(2, "KE:RegistracionCompetidor1"), "Reg Bruno");
+        EXPECT_EQ(stored(6, "KE:NumeroDeCompeticion"), "<none>");  // nothing added
     }
 }
 
