@@ -222,6 +222,16 @@ TEST_F(Kata, NavigationButtonsScrollThroughTheWholeOrder) {
     driver.close(view);
 }
 
+TEST_F(Kata, AJudgeCountListChangesOnlyWhenTheOperatorMovesIt) {
+    driver.start("BrowseKataEvent11");
+    Window& w = driver.expect_window("BrowseKataEvent11");
+    ASSERT_EQ(scoring({"set", "KataEvent", "5", "NombreCompetidor1=Emil K."}), 0);
+    driver.advance_ms(5000);
+    EXPECT_EQ(cell(w, 1, 8).text, "Emil");  // no timer
+    driver.press(w, "?BROWSE:TOP");
+    EXPECT_EQ(cell(w, 1, 8).text, "Emil K.");
+}
+
 TEST_F(Kata, EachListShowsItsNavigationButtonsWhereItsLayoutPutsThem) {
     const struct {
         const char* list;
