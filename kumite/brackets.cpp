@@ -1,6 +1,7 @@
 #include "kumite/brackets.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <stdexcept>
 
 #include "data/dictionary_table.h"
@@ -317,6 +318,8 @@ void add_pool(LayoutKit& kit, const Pool& pool, int left, int width) {
         c.font_size = font;
         c.bold = bold;
     };
+    // The centre of each position's name, column by column.
+    std::vector<std::vector<int>> centres(static_cast<std::size_t>(columns));
     for (int column = 0; column < columns; ++column) {
         std::vector<const Position*> in;
         for (const Position& p : pool.positions)
@@ -331,10 +334,26 @@ void add_pool(LayoutKit& kit, const Pool& pool, int left, int width) {
             sized(kit.entry("?" + p.dojo, "@S20", x, y + 28, block - 52), 12, 9, false);
             sized(kit.entry("?" + p.points, pool.points_picture, x + block - 50, y + 28, 34), 12, 10, true);
             kit.check("?" + p.win, x + block - 12, y + 29);
-            if (column + 1 < columns) kit.line(pool.mirrored ? x - (column_width - block) : x + block, y + 18, column_width - block, 0);
+            centres[static_cast<std::size_t>(column)].push_back(y + 18);
         }
         for (const Label& l : pool.labels)
             if (l.column == column) kit.text(l.text, x, l.below ? kTabTop + kTabHeight - 24 : kTabTop + 16, column_width - 4);
+    }
+    // Each bout (positions 2j and 2j + 1 of a column) joined to position j of the next column,
+    // which its winner takes: a fork half-way across the gap.
+    const int gap = column_width - block;
+    for (int column = 0; column + 1 < columns; ++column) {
+        const std::vector<int>& here = centres[static_cast<std::size_t>(column)];
+        const std::vector<int>& next = centres[static_cast<std::size_t>(column + 1)];
+        const int edge = pool.mirrored ? x_of(column) : x_of(column) + block;         // where the lines leave
+        const int fork = pool.mirrored ? edge - gap / 2 : edge + gap / 2;
+        const int target = pool.mirrored ? x_of(column + 1) + block : x_of(column + 1);
+        for (std::size_t j = 0; 2 * j + 1 < here.size() && j < next.size(); ++j) {
+            const int a = here[2 * j], b = here[2 * j + 1], t = next[j];
+            for (int y : {a, b}) kit.hline(std::min(edge, fork), y, gap / 2);
+            kit.vline(fork, std::min({a, b, t}), std::max({a, b, t}) - std::min({a, b, t}));
+            kit.hline(std::min(fork, target), t, std::abs(target - fork));
+        }
     }
 }
 

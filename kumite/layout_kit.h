@@ -53,6 +53,9 @@ public:
     int line(int x, int y, int w, int h) {
         return add({.use = "?Line" + std::to_string(next_), .kind = ControlKind::Line, .x = x, .y = y, .width = w, .height = h});
     }
+    // Lines one unit thick, so that every engine draws them whole.
+    int hline(int x, int y, int w) { return line(x, y, w, 1); }
+    int vline(int x, int y, int h) { return line(x, y, 1, h); }
     int group(std::string use, std::string text, int x, int y, int w, int h) {
         return add({.use = std::move(use), .kind = ControlKind::Group, .text = std::move(text), .x = x, .y = y, .width = w, .height = h});
     }

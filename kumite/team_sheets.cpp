@@ -277,7 +277,7 @@ const HanteiPair* pair_of(const SheetSpec& s, BlockId b, BlockId* partner) {
 
 // ---- the layout -------------------------------------------------------------------------------
 
-constexpr int kWidth = 1000, kHeight = 400, kBlockWidth = 490, kTop = 22, kRow = 13;
+constexpr int kWidth = 1000, kHeight = 400, kBlockWidth = 490, kTop = 22, kRow = 15;
 
 // Use names of the controls: a field shown a second time gets ":2", a third time ":3".
 class Uses {
@@ -325,26 +325,26 @@ void add_block(SheetKit& k, const SheetSpec& s, const BlockView& v, bool left, i
     y += 20;
     const int half = kBlockWidth / 2;
     if (first_round) {
-        k.labelled("Team ID number:", b.team_id, "@n-14", x, y, 64, 60);
-        k.labelled("Team name:", b.team, "@s20", x + half, y, 64, 110);
+        k.labelled("Team ID number:", b.team_id, "@n-14", x, y, 80, 60);
+        k.labelled("Team name:", b.team, "@s20", x + half, y, 80, 110);
     } else {
-        k.labelled("Team name:", b.team, "@s20", x, y, 64, 110);
-        k.labelled(s.colour_prompt, b.colour, "@s6", x + half, y, 64, 40);
+        k.labelled("Team name:", b.team, "@s20", x, y, 80, 110);
+        k.labelled(s.colour_prompt, b.colour, "@s6", x + half, y, 80, 40);
     }
     y += kRow;
-    k.labelled("City representing:", b.city, "@s20", x, y, 64, 110);
-    k.labelled("Coach name:", b.coach, "@s20", x + half, y, 64, 110);
+    k.labelled("City representing:", b.city, "@s20", x, y, 80, 110);
+    k.labelled("Coach name:", b.coach, "@s20", x + half, y, 80, 110);
     y += kRow;
-    k.labelled(left ? "School Name:" : "School name:", b.school, "@s20", x, y, 64, 110);
+    k.labelled(left ? "School Name:" : "School name:", b.school, "@s20", x, y, 80, 110);
     y += kRow + 2;
     // Name, dojo, win box, result, points, kiken box.
-    const int name_x = x + 40, dojo_x = x + 174, win_x = x + 280, result_x = x + 296, points_x = x + 342, kiken_x = x + 390;
+    const int name_x = x + 58, dojo_x = x + 192, win_x = x + 298, result_x = x + 314, points_x = x + 360, kiken_x = x + 408;
     k.kit.text("Results:", result_x, y, 44);
     k.kit.text("Points", points_x, y, 44);
     k.kit.text("Kik,Han", kiken_x - 8, y, 36);
     y += 11;
     auto row = [&](const std::string& prompt, const Competitor& c) {
-        k.kit.prompt(prompt, x, y, 38);
+        k.kit.prompt(prompt, x, y, 56);
         k.entry(c.name, "@s30", name_x, y, 130);
         k.entry(c.dojo, "@s20", dojo_x, y, 102);
         k.check(c.win, win_x, y);
@@ -356,7 +356,7 @@ void add_block(SheetKit& k, const SheetSpec& s, const BlockView& v, bool left, i
     for (int n = 0; n < 5; ++n) row("Name " + std::to_string(n + 1) + ":", b.competitors[static_cast<std::size_t>(n)]);
     row(first_round ? (left ? "Name Empa.:" : "Name Empa:") : "Name Dese:", b.tie_break);
     y += 2;
-    k.kit.prompt("Hantey:", x, y, 38);
+    k.kit.prompt("Hantey:", x, y, 50);
     k.check(b.hantei, name_x, y);
     if (!b.team_win.empty()) k.check(b.team_win, name_x + 60, y, "WIN");
     y += kRow + 4;
@@ -439,18 +439,17 @@ void add_key_chart(SheetKit& k) {
     place("", b[W2].team, c2, 170);
     place("Third-place bronze:", f("SUPERTERCERLUGARBRONCE"), c2, 280);
     place("First place gold:", f("PRIMERLUGARORO"), c3, 120);
-    // Each bout joined to the place its winner takes.
-    for (int y : {70, 170}) {
-        k.kit.line(c1 + 200, y, 40, 0);
-        k.kit.line(c1 + 240, y - 10, 0, 60);
-        k.kit.line(c1 + 240, y + 20, c2 - c1 - 240, 0);
-    }
-    k.kit.line(c1 + 200, 280, 40, 0);
-    k.kit.line(c1 + 240, 280, 0, 40);
-    k.kit.line(c1 + 240, 300, c2 - c1 - 240, 0);
-    k.kit.line(c2 + 200, 88, 40, 0);
-    k.kit.line(c2 + 240, 88, 0, 100);
-    k.kit.line(c2 + 240, 138, c3 - c2 - 240, 0);
+    // Each bout forks to the place its winner takes (the entries' middles are 19 units down).
+    auto fork = [&](int from_x, int a, int b, int to_x, int to) {
+        const int mid = from_x + (to_x - from_x) / 2;
+        for (int y : {a, b}) k.kit.hline(from_x, y + 19, mid - from_x);
+        k.kit.vline(mid, std::min({a, b, to}) + 19, std::max({a, b, to}) - std::min({a, b, to}));
+        k.kit.hline(mid, to + 19, to_x - mid);
+    };
+    fork(c1 + 200, 50, 90, c2, 70);     // team 2 v team 1
+    fork(c1 + 200, 150, 190, c2, 170);  // team 4 v team 3
+    fork(c1 + 200, 260, 300, c2, 280);  // the losers' bout
+    fork(c2 + 200, 70, 170, c3, 120);   // the winners' bout
 }
 
 }  // namespace
