@@ -214,6 +214,16 @@ TEST_F(Kata, NavigationButtonsScrollThroughTheWholeOrder) {
         ASSERT_GT(list.selected, 0);
         EXPECT_EQ(list.rows.at(static_cast<std::size_t>(list.selected - 1)).cells.at(2).text, s.selected);
     }
+    // Under a search the buttons scroll through the rows by score, the best match first.
+    driver.type(w, "?FUZZYQUERY:2", "aiko");
+    driver.press(w, "?FUZZYGO:2");
+    EXPECT_EQ(cell(w, 1, 3).text, "1");
+    driver.press(w, "?BROWSE:BOTTOM");
+    EXPECT_NE(cell(w, 1, 3).text, "1");
+    EXPECT_LT(std::stoi(cell(w, 20, 1).text), 100);
+    driver.press(w, "?BROWSE:TOP");
+    EXPECT_EQ(cell(w, 1, 3).text, "1");
+    driver.press(w, "?FUZZYCLEAR:2");
     // The selected row's record is the one a View shows.
     driver.press(w, "?BROWSE:BOTTOM");
     driver.press(w, "?VIEW:2");
