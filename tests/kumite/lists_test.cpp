@@ -61,6 +61,7 @@ TEST_F(Lists, EachListHasItsTitleTimerAndScoreColumnFirst) {
         EXPECT_EQ(w.title(), c.title);
         EXPECT_EQ(w.timer(), c.timer);
         ControlState list = driver.control(w, "?BROWSE:1");
+        EXPECT_EQ(list.message, individual(c.list) ? "Browsing the KumiteIndividual file" : "Browsing the KumiteEquipo5 file");
         EXPECT_EQ(list.format.rfind("48C(2)|M~Match Result~L(1)@n_3@", 0), 0u);
         ASSERT_EQ(list.rows.size(), 3u);
         EXPECT_EQ(list.rows[0].cells.size(), c.columns);
