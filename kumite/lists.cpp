@@ -263,7 +263,8 @@ WindowLayout kumite_list_layout(const std::string& procedure) {
     for (int i = 0; i < 6; ++i) kit.button(std::string("?BROWSE:") + navigation[i] + nav_suffix, "", 8 + i * 16, 234, 14, 12);
     const int queue_prompt = kit.prompt("Queue:", 120, 236, 30);
     if (s.queue_prompt_on_tab) kit.layout().controls[static_cast<std::size_t>(queue_prompt - 1)].parent = first_tab;
-    ControlState queue{.use = "?" + s.queue, .kind = ControlKind::DropList, .x = 154, .y = 234, .width = 80, .height = 12};
+    // Shows the selected row's status; the list stores nothing, so the operator cannot change it.
+    ControlState queue{.use = "?" + s.queue, .kind = ControlKind::DropList, .disabled = true, .x = 154, .y = 234, .width = 80, .height = 12};
     queue.items = {"QueueStart", "QueueStop", "QueueDone", "QueueAssigned"};
     queue.item_values = {"1", "2", "3", "4"};
     kit.add(queue);

@@ -197,6 +197,7 @@ TEST_F(Lists, TheSelectedRowsQueueAndTeamNamesAreShown) {
     Window& w = driver.expect_window("BrowseEquipo5");
     driver.choose(w, "?BROWSE:1", 1);  // the newest event
     EXPECT_EQ(driver.control(w, "?KE212:Queue").selected, 3);
+    EXPECT_TRUE(driver.control(w, "?KE212:Queue").disabled);
     EXPECT_EQ(driver.control(w, "?KE212:NombreDeEquipoE1R1A").text, "Carla Mendez");
     driver.close(w);
     driver.start("BrowseKumiteIndividual41");
