@@ -274,11 +274,13 @@ int main(int argc, char** argv) {
                 wall / 1e9);
     std::printf("CPU of the boards: %.1f %% of one core, %.1f us per board-tick\n", 100.0 * cpu / wall,
                 cpu / 1e3 / board_ticks);
-    if (qt) {
+    if (qt)
         std::printf("CPU of the GUI thread (Qt drawing, and this program watching the boards): %.1f %% of one core\n",
                     100.0 * watch_cpu / wall);
-        std::printf("CPU of the whole process: %.1f %% of one core\n", 100.0 * process_cpu / wall);
-    }
+    else
+        std::printf("CPU of this program watching the boards (not the boards'): %.1f %% of one core\n",
+                    100.0 * watch_cpu / wall);
+    std::printf("CPU of the whole process: %.1f %% of one core\n", 100.0 * process_cpu / wall);
     std::printf("latency commit -> control (ms): p50 %.1f  p90 %.1f  p99 %.1f  max %.1f\n", pct(0.5), pct(0.9), pct(0.99),
                 latency_ms.empty() ? 0.0 : latency_ms.back());
     std::printf("  %zu changes visible (%ld of them through a later change within the same tick), %ld never visible\n",
