@@ -22,6 +22,17 @@ int field_of(const store::TableLayout& layout, const std::string& name) {
     return f;
 }
 
+// A field of the list's own table (its index, no other), or of another table of the thread
+// (-1 and that field).
+std::pair<int, std::optional<data::FieldRef>> source_of(const store::TableLayout& layout, const std::string& name) {
+    const int f = layout.field_index(name);
+    if (f >= 0) return {f, std::nullopt};
+    std::optional<data::FieldRef> other = data::field_by_name(name);
+    if (!other || other->is_memo()) throw std::invalid_argument("list field " + name + " is not a field of " + layout.name +
+                                                                " nor of another table");
+    return {-1, other};
+}
+
 }  // namespace
 
 BrowseList::BrowseList(Window& window, ListDeclaration declaration, std::string procedure)
@@ -46,14 +57,18 @@ void BrowseList::setup() {
     columns_ = std::move(*columns);
     window_.modify(list_, [&](ControlState& c) { c.format = format; });
     column_fields_.clear();
+    column_others_.clear();
     std::size_t next = 0;
     for (std::size_t c = 0; c < columns_.size(); ++c) {
         if (score && c == 0) {
             column_fields_.push_back(-1);
+            column_others_.emplace_back();
             continue;
         }
         if (next >= decl_.fields.size()) throw std::invalid_argument("list " + procedure_ + " has more columns than fields");
-        column_fields_.push_back(field_of(layout, decl_.fields[next++]));
+        auto [field, other] = source_of(layout, decl_.fields[next++]);
+        column_fields_.push_back(field);
+        column_others_.push_back(other);
     }
     for (; next < decl_.fields.size(); ++next) field_of(layout, decl_.fields[next]);  // hidden fields exist
 
@@ -67,10 +82,13 @@ void BrowseList::setup() {
     if (decl_.search) {
         std::string text = "200-FuzzyMatch(" + decl_.search->query_name + ",";
         search_fields_.clear();
+        search_others_.clear();
         for (std::size_t i = 0; i < decl_.search->fields.size(); ++i) {
             if (i) text += "&' '&";
             text += decl_.search->fields[i];
-            search_fields_.push_back(field_of(layout, decl_.search->fields[i]));
+            auto [field, other] = source_of(layout, decl_.search->fields[i]);
+            search_fields_.push_back(field);
+            search_others_.push_back(other);
         }
         search_expression_.emplace(text + ")");
         keys_.push_back(-1);
@@ -189,15 +207,19 @@ void BrowseList::fill_queue_row(const Row& row, ListRow& out) {
         std::string text;
         for (std::size_t i = 0; i < search_fields_.size(); ++i) {
             if (i) text += ' ';
-            text += field_value(row.record, search_fields_[i]).text();
+            const std::optional<data::FieldRef>& other = search_others_[i];
+            text += (other ? field_value(other->file().record(), other->field()) : field_value(row.record, search_fields_[i])).text();
         }
         search_->score() = app_text_matcher().score(search_->query(), text);
     }
     out.cells.resize(columns_.size());
     for (std::size_t c = 0; c < columns_.size(); ++c) {
         const int f = column_fields_[c];
-        out.cells[c].text = f < 0 ? columns_[c].picture.format_number(store::Decimal::from_integer(search_->score()))
-                                  : show_field(row.record, f, columns_[c].picture);
+        if (const std::optional<data::FieldRef>& other = column_others_[c])
+            out.cells[c].text = show_field(other->file().record(), other->field(), columns_[c].picture);
+        else
+            out.cells[c].text = f < 0 ? columns_[c].picture.format_number(store::Decimal::from_integer(search_->score()))
+                                      : show_field(row.record, f, columns_[c].picture);
     }
     if (decl_.colours) decl_.colours(row.record, out);
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "data/declaration.h"
+#include "data/dictionary.h"
 #include "framework/core/control.h"
 #include "framework/core/window.h"
 #include "framework/store/record_view.h"
@@ -37,7 +38,9 @@ struct SortOrder {
 struct SearchBox {
     std::string query_name;            // "FuzzyQuery9": the query, bound for the expression
     std::string score_name;            // "FuzzyResult9": the row's score (score lists only)
-    std::vector<std::string> fields;   // joined with "&' '&" into the search expression
+    // Joined with "&' '&" into the search expression; a field of another table takes part
+    // with what the thread's buffer of that table holds.
+    std::vector<std::string> fields;
     bool score_column = false;         // rows carry their score in a first column
     bool query_resets = false;         // accepting the query reads the page again at once
     // The box's controls in the window's layout.
@@ -48,7 +51,9 @@ struct ListDeclaration {
     data::TableId table{};
     std::string list = "?BROWSE:1";
     std::string format;                // the list's own columns
-    std::vector<std::string> fields;   // one per column, then the hidden row fields
+    // One per column, then the hidden row fields. A column may show a field of another table:
+    // what the thread's buffer of that table holds, the same on every row.
+    std::vector<std::string> fields;
     std::vector<SortOrder> orders;     // the search order is added after these
     int page_rows = 20;
     // Per-cell colours of a row (the row's record, the row with its texts filled in).
@@ -110,8 +115,10 @@ protected:
     data::DictionaryTable* table_ = nullptr;
     int list_ = 0;
     std::vector<ListColumn> columns_;
-    std::vector<int> column_fields_;  // record field per column (-1: the score)
+    std::vector<int> column_fields_;  // record field per column (-1: the score, or another table's)
+    std::vector<std::optional<data::FieldRef>> column_others_;  // per column: another table's field
     std::vector<int> search_fields_;
+    std::vector<std::optional<data::FieldRef>> search_others_;
     std::vector<int> keys_;           // per order; -1 for the search order
     std::optional<Expression> search_expression_;
     std::unique_ptr<FuzzySearchAll> search_;

@@ -34,6 +34,7 @@ struct FileDialogRequest {
 
 struct PopupRequest {
     std::vector<std::string> items;  // "|" separators are given as "-"
+    std::vector<bool> disabled;      // parallel to items (missing: enabled); shown, not choosable
 };
 
 enum class Arrangement { Tile, Cascade, ArrangeIcons, TileHorizontal, TileVertical };

@@ -1248,12 +1248,14 @@ int QtEngine::popup_menu(const PopupRequest& r) {
         auto* menu = new QMenu(impl->dialog_parent());
         auto chosen = std::make_shared<int>(0);
         int number = 0;
-        for (const std::string& item : r.items) {
+        for (std::size_t i = 0; i < r.items.size(); ++i) {
+            const std::string& item = r.items[i];
             if (item == "-") {
                 menu->addSeparator();
                 continue;
             }
             QAction* action = menu->addAction(qs(item));
+            action->setEnabled(!(i < r.disabled.size() && r.disabled[i]));
             const int n = ++number;
             QObject::connect(action, &QAction::triggered, menu, [chosen, n] { *chosen = n; });
         }
