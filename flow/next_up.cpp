@@ -189,15 +189,16 @@ void colour_by_size(bool team, const char* size, const store::RecordBuffer& reco
     for (std::size_t c = 1; c < row.cells.size(); ++c) row.cells[c] = ListCell{.text = std::move(row.cells[c].text), .back_colour = back};
 }
 
-// The list's controller: the queue status and the detail entries follow the highlighted row;
-// "?BUTTONNORECORDS" is enabled only while the list has rows, and its popup item with it.
-class NextUpList final : public live::ListScreen {
+// The list's controller: the navigation buttons scroll it, the queue status and the detail
+// entries follow the highlighted row, and "?BUTTONNORECORDS" is enabled only while the list
+// has rows, and its popup item with it.
+class NextUpList final : public FlowListScreen {
 public:
     explicit NextUpList(const std::string& procedure)
-        : ListScreen(procedure, next_up_list_layout(procedure), next_up_list(procedure)) {}
+        : FlowListScreen(procedure, next_up_list_layout(procedure), next_up_list(procedure)) {}
 
     bool initialize() override {
-        if (!ListScreen::initialize()) return false;
+        if (!FlowListScreen::initialize()) return false;
         live::bind_record_controls(window());
         // The locator entry shows what is typed into it, not the row's number.
         if (locator_) window().unbind(locator_);
@@ -208,19 +209,19 @@ public:
     }
 
     Flow take_event(Event& event) override {
-        const Flow flow = ListScreen::take_event(event);
+        const Flow flow = FlowListScreen::take_event(event);
         follow_page();
         return flow;
     }
 
     Flow on_new_selection(int c) override {
-        const Flow flow = ListScreen::on_new_selection(c);
+        const Flow flow = FlowListScreen::on_new_selection(c);
         window().display();
         return flow;
     }
 
     Flow on_accepted(int c) override {
-        const Flow flow = ListScreen::on_accepted(c);
+        const Flow flow = FlowListScreen::on_accepted(c);
         if (c && c == no_records_ && !window().control(c).disabled) {
             browse_->select_row(window().selected(browse_->list_control()));
             reset(true);
@@ -236,7 +237,7 @@ public:
             window().set_keycode(0);
             return Flow::Continue;
         }
-        return ListScreen::on_alert_key(c);
+        return FlowListScreen::on_alert_key(c);
     }
 
 private:
@@ -278,7 +279,10 @@ std::vector<Side> sides() {
 ControlState screen_entry(const std::string& field, int y, int height, int size, bool black, Colour fill) {
     ControlState c{.use = use_of(field), .kind = ControlKind::Entry, .x = 12, .y = y, .width = kScreenWidth - 24, .height = height,
                    .font_colour = kWhite, .fill_colour = fill, .font_size = size};
-    if (black) c.font_name = "Arial Black";
+    if (black) {
+        c.font_name = "Arial Black";
+        c.bold = true;  // heavy also where another typeface stands in for it
+    }
     c.picture = "@s45";
     return c;
 }
@@ -290,7 +294,10 @@ void list_procedure() {
 
 template <const char* Name>
 void screen_procedure() {
-    live::LiveForm(Name, next_up_screen_layout(Name), next_up_screen(Name)).run();
+    live::LiveForm screen(Name, next_up_screen_layout(Name), next_up_screen(Name));
+    // Made larger (a projector's full screen), the texts grow with the window.
+    screen.window().set_resize_strategy(ResizeStrategy::Scale);
+    screen.run();
 }
 
 constexpr char kKumiteList[] = "BrowseReadUpKumiteScreen41";
@@ -396,17 +403,17 @@ WindowLayout next_up_screen_layout(const std::string& procedure) {
     const std::string prefix = std::string(event_of(s.kind).prefix) + ":";
     WindowLayout l{.title = s.title, .kind = s.window, .width = kScreenWidth, .height = kScreenHeight, .timer = 1};
     l.controls.push_back({.use = "?PROMPT1", .kind = ControlKind::Prompt, .text = "Next Competitor Up ", .x = 0, .y = 2,
-                          .width = kScreenWidth, .height = 60, .font_name = "Arial Black", .font_size = 55, .align = 1});
+                          .width = kScreenWidth, .height = 60, .font_name = "Arial Black", .font_size = 55, .bold = true, .align = 1});
     const int half = (kScreenHeight - 68) / 2;
     for (const Side& side : sides()) {
         const int top = side.top;
         l.controls.push_back({.use = side.box, .kind = ControlKind::Box, .x = 0, .y = top, .width = kScreenWidth, .height = half - 2,
                               .fill_colour = side.fill, .border_colour = side.frame});
         l.controls.push_back({.use = side.caption_use, .kind = ControlKind::Prompt, .text = side.caption, .x = 12, .y = top + 6,
-                              .width = 300, .height = 26, .font_colour = kWhite, .font_name = "Arial Black", .font_size = 20});
+                              .width = 300, .height = 26, .font_colour = kWhite, .font_name = "Arial Black", .font_size = 20, .bold = true});
         l.controls.push_back(screen_entry(prefix + side.name, top + 34, 110, 60, true, side.fill));
         l.controls.push_back({.use = side.dojo_prompt, .kind = ControlKind::Prompt, .text = "Competitor Dojo", .x = 12, .y = top + 150,
-                              .width = 300, .height = 26, .font_colour = kYellow, .font_name = "Arial Black", .font_size = 20});
+                              .width = 300, .height = 26, .font_colour = kYellow, .font_name = "Arial Black", .font_size = 20, .bold = true});
         l.controls.push_back(screen_entry(prefix + side.dojo, top + 178, 32, 20, false, side.fill));
     }
     l.controls.push_back({.use = "?OK", .kind = ControlKind::Button, .text = "&OK", .hidden = true, .x = 4, .y = 4, .width = 40,

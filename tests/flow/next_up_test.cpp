@@ -219,6 +219,7 @@ TEST_F(NextUp, TheScreenShowsWhatTheScoringSoftwareWritesAtItsNextTickAndNeverCl
         EXPECT_EQ(screen.title(), "Record Will Be Changed  (" + std::to_string(event) + ")");
         EXPECT_EQ(screen.kind(), k.screen == std::string("ReadUpTEAMScreen4") ? WindowKind::MdiChild : WindowKind::Floating);
         EXPECT_EQ(screen.timer(), 1);
+        EXPECT_EQ(screen.resize_strategy(), ResizeStrategy::Scale);
         EXPECT_EQ(text(screen, k, "READYCOMPETITORAKA"), "Aiko Tanaka");
         EXPECT_EQ(text(screen, k, "READYCOMPETITORDOJOAKA"), "Osaka Dojo");
         const std::string id = std::to_string(event);
@@ -395,16 +396,22 @@ TEST_F(NextUp, AQueryScoresEveryRowAtOnceAndSearchOrdersByTheScore) {
     EXPECT_EQ(column(w, 1), (std::vector<std::string>{"100", "100", "100"}));
 }
 
-TEST_F(NextUp, TheTypingLocatorFindsAnEventByItsNumber) {
+TEST_F(NextUp, TheTypingLocatorAndTheNavigationButtonsMoveTheHighlight) {
     const Kind& k = kKinds[0];
     for (int i = 0; i < 3; ++i) add(k, {});
     driver.start(k.list);
     Window& w = driver.expect_window(k.list);
+    const auto highlighted = [&] {
+        const ControlState list = driver.control(w, "?BROWSE:1");
+        return list.selected > 0 ? list.rows.at(static_cast<std::size_t>(list.selected - 1)).cells.at(1).text : "<none>";
+    };
     driver.type(w, "?KE24:IDNUMERODEEVENTOKINDIVIDUAL", "2");
-    const ControlState list = driver.control(w, "?BROWSE:1");
-    ASSERT_GT(list.selected, 0);
-    EXPECT_EQ(list.rows.at(static_cast<std::size_t>(list.selected - 1)).cells.at(1).text, "2");
+    EXPECT_EQ(highlighted(), "2");
     EXPECT_EQ(driver.control(w, "?KE24:IDNUMERODEEVENTOKINDIVIDUAL").text, "2");  // what was typed stays
+    driver.press(w, "?BROWSE:BOTTOM");
+    EXPECT_EQ(highlighted(), "1");
+    driver.press(w, "?BROWSE:TOP");
+    EXPECT_EQ(highlighted(), "3");
 }
 
 TEST(NextUpMenu, EveryListAndScreenIsRegistered) {
