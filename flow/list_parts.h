@@ -1,7 +1,7 @@
 #pragma once
 // Pieces the lists of the queues, the next-up screens and the manual results share: their column
 // formats, the tab sheet, the search box, the disabled queue-status drop list, the framework's
-// button bar and the list controller that scrolls by it.
+// button bar.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,32 +44,7 @@ void add_button_bar(WindowLayout& layout, const std::vector<std::string>& shown,
 // An ascending order by a key, with the field a typed text locates on.
 live::SortOrder by_key(const char* key, const char* locator = "");
 
-// How the navigation buttons of the bar move a list.
-enum class Scroll { Top, PageUp, Up, Down, PageDown, Bottom };
-// The move a navigation button's use name ("?BROWSE:PAGEUP") stands for; nullopt for any other.
-std::optional<Scroll> scroll_of(std::string_view use);
-
-// The list of the flow screens: the navigation buttons scroll it, and a copy opened while its
-// list's search is active starts in the search order (with its own empty query, so every row
-// scores the same), as every other copy holds its current order.
-class FlowBrowse : public live::BrowseList {
-public:
-    using BrowseList::BrowseList;
-
-    int choose_sort_order() override;
-    // Moves the highlight and the page in the current order; the highlighted row's record
-    // becomes current.
-    void scroll(Scroll move);
-
-private:
-    std::vector<Row> all_rows();
-};
-
-// A list screen over a FlowBrowse; its navigation buttons scroll the list.
-class FlowListScreen : public live::ListScreen {
-public:
-    FlowListScreen(std::string procedure, const WindowLayout& layout, live::ListScreenDeclaration declaration);
-    Flow on_accepted(int control) override;
-};
+// The flow screens' lists are the framework's: the navigation buttons and keys scroll them.
+using FlowListScreen = live::ListScreen;
 
 }  // namespace zrv::flow

@@ -276,7 +276,7 @@ namespace {
 
 template <const char* Name>
 void list_procedure() {
-    FlowListScreen(Name, manual_results_list_layout(Name), manual_results_list(Name)).run();
+    live::ListScreen(Name, manual_results_list_layout(Name), manual_results_list(Name)).run();
 }
 
 template <const char* Name>

@@ -275,19 +275,19 @@ live::ListScreenDeclaration queue_list(const std::string& procedure) {
 namespace {
 
 // A queue list shows the highlighted row's fields in its detail controls.
-class QueueList : public FlowListScreen {
+class QueueList : public live::ListScreen {
 public:
     explicit QueueList(const std::string& procedure)
-        : FlowListScreen(procedure, queue_list_layout(procedure), queue_list(procedure)) {}
+        : live::ListScreen(procedure, queue_list_layout(procedure), queue_list(procedure)) {}
 
     bool initialize() override {
-        if (!FlowListScreen::initialize()) return false;
+        if (!live::ListScreen::initialize()) return false;
         live::bind_record_controls(window());
         window().display();
         return true;
     }
     Flow on_new_selection(int control) override {
-        const Flow flow = FlowListScreen::on_new_selection(control);
+        const Flow flow = live::ListScreen::on_new_selection(control);
         window().display();
         return flow;
     }

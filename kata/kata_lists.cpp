@@ -60,7 +60,6 @@ struct Tab {
 
 // The navigation buttons, in their order, and the framework's further browse buttons, which
 // every list has outside its visible area.
-enum class Scroll { Top, PageUp, Up, Down, PageDown, Bottom };
 constexpr const char* kNavigation[] = {"?BROWSE:TOP", "?BROWSE:PAGEUP", "?BROWSE:UP", "?BROWSE:DOWN", "?BROWSE:PAGEDOWN", "?BROWSE:BOTTOM"};
 constexpr const char* kOutOfSight[] = {"?BROWSE:LOCATE", "?BROWSE:SELECT", "?BROWSE:INSERT", "?BROWSE:CHANGE",
                                        "?BROWSE:DELETE", "?BROWSE:HISTORY", "?BROWSE:HELP"};
@@ -337,59 +336,12 @@ live::ListScreenDeclaration judge_list_declaration(const JudgeList& spec) {
     return d;
 }
 
-// The list's rows, scrolled by its navigation buttons through the whole current order (the
-// key's within its range, or the search's).
-class ScrollingList final : public live::BrowseList {
-public:
-    using BrowseList::BrowseList;
-
-    void scroll(Scroll how) {
-        if (order_ < 0 || page_.empty()) return;
-        const std::vector<Row> all = ordered_rows();
-        if (all.empty()) return;
-        const auto index_of = [&](std::int64_t position, std::ptrdiff_t otherwise) {
-            for (std::size_t i = 0; i < all.size(); ++i)
-                if (all[i].position == position) return static_cast<std::ptrdiff_t>(i);
-            return otherwise;
-        };
-        const std::ptrdiff_t rows = std::max(1, decl_.page_rows), last = static_cast<std::ptrdiff_t>(all.size()) - 1;
-        std::ptrdiff_t start = index_of(page_.front().position, 0);
-        std::ptrdiff_t at = index_of(selected_position(), start);
-        switch (how) {
-            case Scroll::Top: start = at = 0; break;
-            case Scroll::Bottom: start = at = last; break;
-            case Scroll::PageUp: start -= rows, at -= rows; break;
-            case Scroll::PageDown: start += rows, at += rows; break;
-            case Scroll::Up: --at; break;
-            case Scroll::Down: ++at; break;
-        }
-        at = std::clamp<std::ptrdiff_t>(at, 0, last);
-        start = std::clamp<std::ptrdiff_t>(start, std::max<std::ptrdiff_t>(0, at - rows + 1), at);
-        // A page near the end is filled from before it: the list stays full.
-        start = std::max<std::ptrdiff_t>(0, std::min(start, last + 1 - rows));
-        page_.assign(all.begin() + start, all.begin() + std::min(last + 1, start + rows));
-        show(all[static_cast<std::size_t>(at)].position);
-    }
-
-private:
-    std::vector<Row> ordered_rows() {
-        if (keys_[static_cast<std::size_t>(order_)] < 0) return search_rows();
-        const live::SortOrder& o = decl_.orders[static_cast<std::size_t>(order_)];
-        apply_range(o);
-        store::RecordView view(*table_, keys_[static_cast<std::size_t>(order_)]);
-        view.set_range(o.range_components);
-        return view.first_page(std::numeric_limits<int>::max() / 2);
-    }
-};
-
 // A kata list: the list's own controller, with its navigation buttons, the typing locator of
 // its first tab, and the result lists' queue status following the selected row.
 class KataList final : public live::ListScreen {
 public:
     KataList(const std::string& procedure, const WindowLayout& layout, live::ListScreenDeclaration declaration)
-        : ListScreen(procedure, layout, std::move(declaration)) {
-        browse_ = std::make_unique<ScrollingList>(window(), decl_.list, procedure);
-    }
+        : ListScreen(procedure, layout, std::move(declaration)) {}
 
     bool initialize() override {
         if (!ListScreen::initialize()) return false;
@@ -401,11 +353,6 @@ public:
         return true;
     }
     Flow on_accepted(int c) override {
-        for (int i = 0; i < 6; ++i)
-            if (c && c == control(kNavigation[i])) {
-                static_cast<ScrollingList&>(*browse_).scroll(static_cast<Scroll>(i));
-                return WindowController::on_accepted(c);
-            }
         if (c && c == control("?CLOSE")) {
             // "&Close" answers completed, cancelled when the list was run to select.
             if (request() != kRequestSelect) set_response(kResponseCompleted);

@@ -35,6 +35,28 @@ std::pair<int, std::optional<data::FieldRef>> source_of(const store::TableLayout
 
 }  // namespace
 
+std::optional<Scroll> scroll_of_button(std::string_view use) {
+    static constexpr std::pair<std::string_view, Scroll> kButtons[] = {
+        {"?BROWSE:TOP", Scroll::Top},   {"?BROWSE:PAGEUP", Scroll::PageUp},     {"?BROWSE:UP", Scroll::Up},
+        {"?BROWSE:DOWN", Scroll::Down}, {"?BROWSE:PAGEDOWN", Scroll::PageDown}, {"?BROWSE:BOTTOM", Scroll::Bottom}};
+    const std::string name = upper(use.substr(0, use.find(':', sizeof "?BROWSE:" - 1)));
+    for (const auto& [button, move] : kButtons)
+        if (name == button) return move;
+    return std::nullopt;
+}
+
+std::optional<Scroll> scroll_of_key(int keycode) {
+    switch (keycode) {
+        case kHomeKey: return Scroll::Top;
+        case kPageUpKey: return Scroll::PageUp;
+        case kUpKey: return Scroll::Up;
+        case kDownKey: return Scroll::Down;
+        case kPageDownKey: return Scroll::PageDown;
+        case kEndKey: return Scroll::Bottom;
+        default: return std::nullopt;
+    }
+}
+
 BrowseList::BrowseList(Window& window, ListDeclaration declaration, std::string procedure)
     : window_(window), decl_(std::move(declaration)), procedure_(std::move(procedure)) {
     if (decl_.search) search_ = std::make_unique<FuzzySearchAll>(procedure_);
@@ -101,7 +123,9 @@ int BrowseList::choose_sort_order() {
     int by_tab = decl_.tab_order ? decl_.tab_order(tab) : 0;
     if (by_tab < 0 || by_tab >= static_cast<int>(decl_.orders.size())) by_tab = 0;
     if (!search_) return by_tab;
-    return search_->choose(search_order(), order_ < 0 ? by_tab : order_, by_tab);
+    // While a search is active the current order stays; a copy of the list opened meanwhile
+    // starts in its own search order (its empty query scores every row the same).
+    return search_->choose(search_order(), order_ < 0 ? search_order() : order_, by_tab);
 }
 
 void BrowseList::reset(bool force) {
@@ -155,6 +179,46 @@ std::vector<BrowseList::Row> BrowseList::search_rows() {
     sorted.reserve(rows.size());
     for (auto& [v, i] : keyed) sorted.push_back(std::move(rows[i]));
     return sorted;
+}
+
+std::vector<BrowseList::Row> BrowseList::rows_in_order() {
+    const int key = keys_[static_cast<std::size_t>(order_)];
+    if (key < 0) return search_rows();
+    const SortOrder& o = decl_.orders[static_cast<std::size_t>(order_)];
+    apply_range(o);
+    store::RecordView view(*table_, key);
+    view.set_range(o.range_components);
+    return view.first_page(kAllRows);
+}
+
+void BrowseList::scroll(Scroll move) {
+    if (order_ < 0 || page_.empty()) return;
+    std::vector<Row> all = rows_in_order();
+    if (all.empty()) return;
+    const int n = static_cast<int>(all.size());
+    const int rows = std::max(1, decl_.page_rows);
+    const auto index_of = [&](std::int64_t position, int otherwise) {
+        for (int i = 0; i < n; ++i)
+            if (all[static_cast<std::size_t>(i)].position == position) return i;
+        return otherwise;
+    };
+    int first = index_of(page_.front().position, 0);
+    int at = index_of(selected_position(), first);
+    switch (move) {
+        case Scroll::Top: first = at = 0; break;
+        case Scroll::Bottom: at = n - 1; first = n - rows; break;
+        case Scroll::Up: --at; break;
+        case Scroll::Down: ++at; break;
+        case Scroll::PageUp: first -= rows; at -= rows; break;
+        case Scroll::PageDown: first += rows; at += rows; break;
+    }
+    at = std::clamp(at, 0, n - 1);
+    // The highlight stays on the page; a page near the end is filled from before it.
+    first = std::clamp(std::clamp(first, at - rows + 1, at), 0, std::max(0, n - rows));
+    const std::int64_t selected = all[static_cast<std::size_t>(at)].position;
+    const auto begin = all.begin() + first;
+    page_.assign(std::make_move_iterator(begin), std::make_move_iterator(begin + std::min(rows, n - first)));
+    show(selected);
 }
 
 std::vector<BrowseList::Row> BrowseList::read_page(std::int64_t position) {

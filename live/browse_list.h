@@ -64,6 +64,14 @@ struct ListDeclaration {
     std::optional<SearchBox> search;
 };
 
+// How the navigation buttons and keys move a list through its whole current order.
+enum class Scroll { Top, PageUp, Up, Down, PageDown, Bottom };
+// The move of a navigation button ("?BROWSE:PAGEUP", also a copy such as "?BROWSE:PAGEUP:2");
+// nullopt for any other control.
+std::optional<Scroll> scroll_of_button(std::string_view use);
+// The move of a key pressed on the list (arrows, page keys, home and end); nullopt otherwise.
+std::optional<Scroll> scroll_of_key(int keycode);
+
 class BrowseList {
 public:
     using Row = store::RecordView::Row;
@@ -98,6 +106,9 @@ public:
     // The selected row (1-based, 0 none) and its record made current in the table's buffer.
     void select_row(int row);
     std::int64_t selected_position() const;
+    // Moves the highlight and the page in the current order (within its range, or the
+    // search's); the highlighted row's record becomes current.
+    void scroll(Scroll move);
     // Moves to the first row at or after a text in the current order's locator field.
     bool locate(std::string_view text);
     // The fields an insert keeps from the current order's range limit, set in the buffer.
@@ -106,6 +117,7 @@ public:
 protected:
     std::vector<Row> read_page(std::int64_t position);
     std::vector<Row> search_rows();
+    std::vector<Row> rows_in_order();
     void apply_range(const SortOrder& order);
     void show(std::int64_t select_position);
 

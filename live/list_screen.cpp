@@ -88,6 +88,8 @@ Flow ListScreen::on_accepted(int c) {
         return flow;
     }
     if (c && c == locator_) browse_->locate(window().text(locator_));
+    if (c)
+        if (const std::optional<Scroll> move = scroll_of_button(window().control(c).use)) scroll(*move);
     return flow;
 }
 
@@ -99,8 +101,10 @@ Flow ListScreen::on_new_selection(int c) {
 
 Flow ListScreen::on_alert_key(int c) {
     const int key = window().keycode();
-    if (c == browse_->list_control() && key >= 0x20 && key < 0x7F)
-        browse_->locate(std::string(1, static_cast<char>(key)));
+    if (c == browse_->list_control()) {
+        if (const std::optional<Scroll> move = scroll_of_key(key)) scroll(*move);
+        else if (key >= 0x20 && key < 0x7F) browse_->locate(std::string(1, static_cast<char>(key)));
+    }
     return WindowController::on_alert_key(c);
 }
 
@@ -121,6 +125,11 @@ Flow ListScreen::on_window_event(const Event& e) {
         }
     }
     return flow;
+}
+
+void ListScreen::scroll(Scroll move) {
+    browse_->scroll(move);
+    window().display();  // the controls bound to the highlighted record
 }
 
 void ListScreen::reset(bool force) {

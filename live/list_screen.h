@@ -55,6 +55,8 @@ protected:
     // The display step of a timer: every control shown again.
     virtual void timer_display() { window().display(); }
     int request_of(int control) const;
+    // A navigation button or key: the list moves and the window shows the highlighted record.
+    void scroll(Scroll move);
 
     ListScreenDeclaration decl_;
     std::unique_ptr<BrowseList> browse_;

@@ -27,6 +27,14 @@ enum class EventKind : std::uint8_t {
 
 inline constexpr int kMouseRightKey = 2;
 inline constexpr int kCtrlHKey = 0x0248;
+// Keys that move a list: 0100h plus the virtual key codes of the page, end, home and arrow
+// keys, apart from the typed characters 20h to 7Eh that a list locates by.
+inline constexpr int kPageUpKey = 0x0121;
+inline constexpr int kPageDownKey = 0x0122;
+inline constexpr int kEndKey = 0x0123;
+inline constexpr int kHomeKey = 0x0124;
+inline constexpr int kUpKey = 0x0126;
+inline constexpr int kDownKey = 0x0128;
 
 struct Event {
     EventKind kind = EventKind::Timer;

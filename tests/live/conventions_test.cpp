@@ -70,6 +70,8 @@ public:
         WindowLayout l{.title = "Probe list"};
         l.controls = {{.use = "?BROWSE:1", .kind = ControlKind::List},
                       {.use = "?Change", .kind = ControlKind::Button, .hidden = true}};
+        for (const char* b : {"?BROWSE:TOP", "?BROWSE:PAGEUP:2", "?BROWSE:UP", "?BROWSE:DOWN", "?BROWSE:PAGEDOWN", "?BROWSE:BOTTOM"})
+            l.controls.push_back({.use = b, .kind = ControlKind::Button});
         return l;
     }
     static ListScreenDeclaration declaration() {
@@ -217,6 +219,46 @@ TEST_F(Conventions, TheFocusComingBackIsNotANewSelection) {
     form.post(EventKind::Selected, entry);
     driver.settle();
     EXPECT_EQ(take_trace().size(), 2u);
+}
+
+TEST_F(Conventions, NavigationButtonsAndKeysScrollTheWholeOrder) {
+    for (int i = 2; i <= 45; ++i) {
+        ASSERT_TRUE(table().prepare_new_record());
+        ASSERT_TRUE(table().insert());
+    }
+    driver.start("ProbeList");
+    Window& list = driver.expect_window("ProbeList");
+    struct Step {
+        const char* button;  // or a key on the list
+        int key;
+        int first, selected;  // places in the order (newest first) of the page's first row and the highlighted one
+    };
+    const Step steps[] = {
+        {nullptr, kDownKey, 1, 2},
+        {"?BROWSE:PAGEDOWN", 0, 21, 22},
+        {nullptr, kEndKey, 26, 45},
+        {nullptr, kDownKey, 26, 45},  // nothing after the last
+        {nullptr, kUpKey, 26, 44},
+        {"?BROWSE:PAGEUP:2", 0, 6, 24},
+        {"?BROWSE:UP", 0, 6, 23},
+        {nullptr, kHomeKey, 1, 1},
+        {nullptr, kUpKey, 1, 1},  // nothing before the first
+        {"?BROWSE:BOTTOM", 0, 26, 45},
+        {nullptr, kPageUpKey, 6, 25},
+        {"?BROWSE:TOP", 0, 1, 1},
+        {"?BROWSE:DOWN", 0, 1, 2},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.button ? s.button : std::to_string(s.key));
+        if (s.button) driver.press(list, s.button);
+        else driver.key(list, "?BROWSE:1", s.key);
+        const ControlState c = driver.control(list, "?BROWSE:1");
+        ASSERT_EQ(c.rows.size(), 20u);
+        ASSERT_GE(c.selected, 1);
+        const auto place = [](const ListRow& row) { return 46 - std::stoi(row.cells.at(0).text); };
+        EXPECT_EQ(place(c.rows.front()), s.first);
+        EXPECT_EQ(place(c.rows.at(static_cast<std::size_t>(c.selected) - 1)), s.selected);
+    }
 }
 
 }  // namespace

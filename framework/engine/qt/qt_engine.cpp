@@ -27,6 +27,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPrintDialog>
@@ -37,6 +38,7 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QUrl>
+#include <QWheelEvent>
 
 #include "framework/core/window.h"
 #include "framework/engine/qt/qt_widgets.h"
@@ -613,6 +615,41 @@ QWidget* QtEngine::Impl::create_widget(Mirror& m, const ControlState& c) {
                                      kDoubleClickKey);
                              }));
             right_click(list);
+            // The list shows one page of its rows: the keys and the wheel that would move past
+            // it go to the model, which scrolls the whole order; typed characters locate.
+            auto keys = [this, weak, n](QObject*, QEvent* e) {
+                auto mp = weak.lock();
+                if (!mp || !mp->alive) return false;
+                int key = 0;
+                int times = 1;
+                if (e->type() == QEvent::KeyPress) {
+                    auto* k = static_cast<QKeyEvent*>(e);
+                    switch (k->key()) {
+                        case Qt::Key_Up: key = kUpKey; break;
+                        case Qt::Key_Down: key = kDownKey; break;
+                        case Qt::Key_PageUp: key = kPageUpKey; break;
+                        case Qt::Key_PageDown: key = kPageDownKey; break;
+                        case Qt::Key_Home: key = kHomeKey; break;
+                        case Qt::Key_End: key = kEndKey; break;
+                        default: {
+                            const QString text = k->text();
+                            if (text.size() == 1 && text[0].unicode() >= 0x20 && text[0].unicode() < 0x7F &&
+                                !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+                                key = text[0].unicode();
+                        }
+                    }
+                } else if (e->type() == QEvent::Wheel) {
+                    const int steps = static_cast<QWheelEvent*>(e)->angleDelta().y() / 120;
+                    if (steps == 0) return true;
+                    key = steps > 0 ? kUpKey : kDownKey;
+                    times = 3 * std::abs(steps);
+                }
+                if (!key) return false;
+                for (int i = 0; i < times; ++i) post_event(*mp, EventKind::AlertKey, n, {}, key);
+                return true;
+            };
+            list->installEventFilter(new qt::EventHook(list, keys));
+            list->viewport()->installEventFilter(new qt::EventHook(list->viewport(), keys));
             return list;
         }
         case ControlKind::Sheet: {

@@ -13,6 +13,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QWheelEvent>
 #include <QTreeWidget>
 
 #include "tests/engine/qt/qt_fixture.h"
@@ -189,6 +190,18 @@ TEST_F(QtEngineTest, OperatorActionsReachTheOwnerThread) {
              emit l->itemDoubleClicked(l->topLevelItem(0), 0);
          },
          [](Window& w, int n) { return w.selected(n) == 1; }},
+        // The keys and the wheel that move a list past its page, and a typed character, go to
+        // the model as keys.
+        {"?LIST", EventKind::AlertKey, kPageDownKey, [](QWidget* w) { QTest::keyClick(w, Qt::Key_PageDown); }, nullptr},
+        {"?LIST", EventKind::AlertKey, 'b', [](QWidget* w) { QTest::keyClick(w, Qt::Key_B); }, nullptr},
+        {"?LIST", EventKind::AlertKey, kDownKey,
+         [](QWidget* w) {
+             QWidget* port = static_cast<QTreeWidget*>(w)->viewport();
+             QWheelEvent wheel(QPointF(5, 5), port->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                               Qt::NoModifier, Qt::NoScrollPhase, false);
+             QApplication::sendEvent(port, &wheel);
+         },
+         nullptr},
         {"?REGION", EventKind::AlertKey, kMouseRightKey, [](QWidget* w) { QTest::mouseClick(w, Qt::RightButton); },
          nullptr},
         {"?REGION", EventKind::Accepted, 0, [](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }, nullptr},
