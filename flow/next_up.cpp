@@ -417,7 +417,7 @@ WindowLayout next_up_screen_layout(const std::string& procedure) {
         l.controls.push_back(screen_entry(prefix + side.dojo, top + 178, 32, 20, false, side.fill));
     }
     l.controls.push_back({.use = "?OK", .kind = ControlKind::Button, .text = "&OK", .hidden = true, .x = 4, .y = 4, .width = 40,
-                          .height = 14, .tip = "Accept data and close the window", .is_default = true, .action = StandardAction::Ok});
+                          .height = 14, .tip = "Accept data and close the window", .action = StandardAction::Ok});
     l.controls.push_back({.use = "?CANCEL", .kind = ControlKind::Button, .text = "&Cancel", .hidden = true, .x = 48, .y = 4,
                           .width = 40, .height = 14, .tip = "Cancel operation", .action = StandardAction::Cancel});
     return l;
