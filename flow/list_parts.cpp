@@ -6,6 +6,7 @@
 #include "data/dictionary_table.h"
 #include "framework/core/window.h"
 #include "framework/store/record_view.h"
+#include "live/button_bar.h"
 
 namespace zrv::flow {
 
@@ -51,23 +52,11 @@ void add_queue_status(WindowLayout& l, const std::string& use, int x, int y) {
 }
 
 void add_button_bar(WindowLayout& l, const std::vector<std::string>& shown, int x, int y) {
-    static const struct {
-        const char* use;
-        const char* tip;
-        bool editing;
-    } bar[] = {
-        {"?BROWSE:TOP", "Go to the First Page", false},   {"?BROWSE:PAGEUP", "Go to the Prior Page", false},
-        {"?BROWSE:UP", "Go to the Prior Record", false},  {"?BROWSE:DOWN", "Go to the Next Record", false},
-        {"?BROWSE:PAGEDOWN", "Go to the Next Page", false}, {"?BROWSE:BOTTOM", "Go to the Last Page", false},
-        {"?BROWSE:LOCATE", "", true},  {"?BROWSE:SELECT", "", true}, {"?BROWSE:INSERT", "", true},
-        {"?BROWSE:CHANGE", "", true},  {"?BROWSE:DELETE", "", true}, {"?BROWSE:HISTORY", "", true},
-        {"?BROWSE:HELP", "", false},
-    };
     int at = x;
-    for (const auto& b : bar) {
+    for (const live::BarButton& b : live::kButtonBar) {
         const bool show = std::find(shown.begin(), shown.end(), b.use) != shown.end();
         ControlState c{.use = b.use, .kind = ControlKind::Button, .disabled = b.editing, .x = show ? at : -1000, .y = show ? y : -1000,
-                       .width = 14, .height = 14, .tip = b.tip};
+                       .width = 14, .height = 14, .image = b.image, .tip = b.tip};
         if (show) at += 16;
         l.controls.push_back(c);
     }

@@ -224,7 +224,7 @@ WindowLayout queue_list_layout(const std::string& procedure) {
         add_button_bar(l, {"?BROWSE:TOP", "?BROWSE:PAGEUP", "?BROWSE:UP", "?BROWSE:DOWN", "?BROWSE:PAGEDOWN", "?BROWSE:BOTTOM"},
                        8, 196);
     l.controls.push_back({.use = "?CLOSE", .kind = ControlKind::Button, .x = kWidth - 26, .y = 196, .width = 18, .height = 14,
-                          .image = "EXIT.ICO", .tip = "Close Window", .action = StandardAction::Close});
+                          .image = "WACLOSE.ICO", .tip = "Close Window", .action = StandardAction::Close});
     add_search_box(l, 4, 218, kWidth - 8);
     std::string status = std::string("?") + pair.status;
     add_queue_status(l, upper(status), 8, 258);

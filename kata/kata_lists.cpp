@@ -14,6 +14,7 @@
 #include "data/dictionary_table.h"
 #include "framework/core/procedures.h"
 #include "kata/kata.h"
+#include "live/button_bar.h"
 #include "live/field_binding.h"
 
 namespace zrv::kata {
@@ -57,14 +58,6 @@ struct Tab {
     const char* text;
     const char* tip;
 };
-
-// The navigation buttons, in their order, and the framework's further browse buttons, which
-// every list has outside its visible area.
-constexpr const char* kNavigation[] = {"?BROWSE:TOP", "?BROWSE:PAGEUP", "?BROWSE:UP", "?BROWSE:DOWN", "?BROWSE:PAGEDOWN", "?BROWSE:BOTTOM"};
-constexpr const char* kOutOfSight[] = {"?BROWSE:LOCATE", "?BROWSE:SELECT", "?BROWSE:INSERT", "?BROWSE:CHANGE",
-                                       "?BROWSE:DELETE", "?BROWSE:HISTORY", "?BROWSE:HELP"};
-constexpr const char* kNavigationTips[] = {"Go to the First Page", "Go to the Prior Page", "Go to the Prior Record",
-                                           "Go to the Next Record", "Go to the Next Page",  "Go to the Last Page"};
 
 // Where a list's navigation buttons stand.
 struct Navigation {
@@ -216,17 +209,20 @@ void add_search(WindowLayout& l, const char* group, const std::string& suffix, i
 }
 
 void add_navigation(WindowLayout& l, const Navigation& n) {
-    int x = n.x;
-    for (int i = 0; i < 6; ++i) {
-        const bool shown = !n.ends_only || i == 0 || i == 5;
-        l.controls.push_back({.use = kNavigation[i], .kind = ControlKind::Button, .parent = n.parent, .hidden = !shown, .x = x,
-                              .y = n.y, .width = 14, .height = 14, .tip = kNavigationTips[i]});
+    // The navigation buttons where the list shows them; the further browse buttons, which every
+    // list has, outside its visible area.
+    int x = n.x, out = l.width + 20;
+    for (std::size_t i = 0; i < live::kButtonBar.size(); ++i) {
+        const live::BarButton& b = live::kButtonBar[i];
+        if (i >= live::kNavigationButtons) {
+            l.controls.push_back({.use = b.use, .kind = ControlKind::Button, .x = out, .y = 0, .width = 14, .height = 14});
+            out += 20;
+            continue;
+        }
+        const bool shown = !n.ends_only || i == 0 || i == live::kNavigationButtons - 1;
+        l.controls.push_back({.use = b.use, .kind = ControlKind::Button, .parent = n.parent, .hidden = !shown, .x = x, .y = n.y,
+                              .width = 14, .height = 14, .image = b.image, .tip = b.tip});
         if (shown) x += 16;
-    }
-    int out = l.width + 20;
-    for (const char* use : kOutOfSight) {
-        l.controls.push_back({.use = use, .kind = ControlKind::Button, .x = out, .y = 0, .width = 14, .height = 14});
-        out += 20;
     }
 }
 

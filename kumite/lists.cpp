@@ -5,6 +5,7 @@
 #include "data/dictionary.h"
 #include "framework/core/procedures.h"
 #include "kumite/layout_kit.h"
+#include "live/button_bar.h"
 #include "live/field_binding.h"
 
 namespace zrv::kumite {
@@ -258,9 +259,15 @@ WindowLayout kumite_list_layout(const std::string& procedure) {
                       .format = list_format(s)};
     list.message = "Browsing the " + data::table_name(s.table) + " file";
     kit.add(list);
-    const char* navigation[] = {"TOP", "PAGEUP", "UP", "DOWN", "PAGEDOWN", "BOTTOM"};
-    const std::string nav_suffix = s.table == TableId::KumiteIndividual ? ":2" : "";
-    for (int i = 0; i < 6; ++i) kit.button(std::string("?BROWSE:") + navigation[i] + nav_suffix, "", 8 + i * 16, 234, 14, 12);
+    // The button bar: the navigation buttons under the list, the further buttons out of sight.
+    const std::string bar_suffix = s.table == TableId::KumiteIndividual ? ":2" : "";
+    for (std::size_t i = 0; i < live::kButtonBar.size(); ++i) {
+        const live::BarButton& b = live::kButtonBar[i];
+        const bool navigation = i < live::kNavigationButtons;
+        const int x = navigation ? 8 + static_cast<int>(i) * 16 : kWidth + 20 + static_cast<int>(i - live::kNavigationButtons) * 20;
+        ControlState& button = kit.layout().controls[static_cast<std::size_t>(kit.button(b.use + bar_suffix, "", x, navigation ? 234 : 0, 14, 12) - 1)];
+        if (navigation) button.image = b.image, button.tip = b.tip;
+    }
     const int queue_prompt = kit.prompt("Queue:", 120, 236, 30);
     if (s.queue_prompt_on_tab) kit.layout().controls[static_cast<std::size_t>(queue_prompt - 1)].parent = first_tab;
     // Shows the selected row's status; the list stores nothing, so the operator cannot change it.
@@ -283,8 +290,6 @@ WindowLayout kumite_list_layout(const std::string& procedure) {
                        .width = 48, .height = 14, .tip = "Close Window", .action = StandardAction::Close};
     if (s.close_icon) close.image = "WACLOSE.ICO";
     kit.add(close);
-    const char* hidden_buttons[] = {"LOCATE", "SELECT", "INSERT", "CHANGE", "DELETE", "HISTORY", "HELP"};
-    for (int i = 0; i < 7; ++i) kit.button(std::string("?BROWSE:") + hidden_buttons[i] + nav_suffix, "", kWidth + 20 + i * 20, 0, 14, 12);
     kit.group("?FUZZYGROUP", s.group_text, 4, 278, kWidth - 8, 40);
     kit.entry("?FUZZYQUERY", "@S255", 10, 294, kWidth - 140);
     kit.button("?FUZZYGO", "&Search", kWidth - 124, 294, 52);

@@ -257,6 +257,43 @@ Canvas open_folder(int size) {
     return c;
 }
 
+// The list's navigation buttons: one or two arrowheads up or down, with a bar at the end of
+// the list for the first and last page.
+Canvas nav_arrow(int size, bool down, int heads, bool bar) {
+    Canvas c(size, size);
+    const float s = size / 16.f;
+    // Drawn pointing up; a downward arrow is the same mirrored.
+    auto flip = [=](Shape shape) -> Shape {
+        if (!down) return shape;
+        return [=](float x, float y) { return shape(x, size - y); };
+    };
+    Shape all = [](float, float) { return 1e9f; };
+    const float top = bar ? 5.f : (heads == 2 ? 2.5f : 4.5f);
+    for (int i = 0; i < heads; ++i) {
+        const float y0 = (top + i * 5.f) * s;
+        all = unite(all, polygon({{8 * s, y0}, {14 * s, y0 + 6 * s}, {2 * s, y0 + 6 * s}}));
+    }
+    if (bar) all = unite(all, box(2 * s, 1.5f * s, 14 * s, 3.5f * s, 0.5f * s));
+    all = flip(all);
+    c.fill([=](float x, float y) { return all(x, y) - std::max(0.8f, 0.9f * s); }, solid(colour(0x0B2E66)));
+    c.fill(all, vertical(colour(0x5AA0F0), colour(0x1E5BB8), 2 * s, 14 * s));
+    return c;
+}
+
+// Closing a list: an open door with an arrow going out of it.
+Canvas exit_door(int size) {
+    Canvas c(size, size);
+    const float s = size / 16.f;
+    const Shape frame = subtract(box(2 * s, 1.5f * s, 10 * s, 14.5f * s, 0.5f * s), box(3.5f * s, 3 * s, 8.5f * s, 14.5f * s));
+    c.fill([=](float x, float y) { return frame(x, y) - 0.6f; }, solid(colour(0x3A2A18)));
+    c.fill(frame, solid(colour(0x8A6A40)));
+    c.fill(polygon({{3.5f * s, 3 * s}, {7.5f * s, 4.5f * s}, {7.5f * s, 14.5f * s}, {3.5f * s, 14.5f * s}}), solid(colour(0xC89A5A)));
+    const Shape arrow = unite(box(6 * s, 7.2f * s, 11.5f * s, 9.8f * s), polygon({{11 * s, 4.5f * s}, {15.5f * s, 8.5f * s}, {11 * s, 12.5f * s}}));
+    c.fill([=](float x, float y) { return arrow(x, y) - std::max(0.8f, 0.7f * s); }, solid(colour(0x7A1010)));
+    c.fill(arrow, vertical(colour(0xFF6A5E), colour(0xC62828), 4.5f * s, 12.5f * s));
+    return c;
+}
+
 // ---- file formats -------------------------------------------------------------------------
 
 using Bytes = std::vector<unsigned char>;
@@ -517,6 +554,20 @@ int main(int argc, char** argv) {
     write_ico(images / "fileopen.ico", {open_folder(16), open_folder(32)});
     look("fileopen32", open_folder(32));
     look("fileopen16", open_folder(16));
+    const struct {
+        const char* file;
+        bool down;
+        int heads;
+        bool bar;
+    } arrows[] = {{"NAVFIRST.ICO", false, 2, true}, {"NAVPGUP.ICO", false, 2, false}, {"NAVUP.ICO", false, 1, false},
+                  {"NAVDOWN.ICO", true, 1, false},  {"NAVPGDN.ICO", true, 2, false},  {"NAVLAST.ICO", true, 2, true}};
+    for (const auto& a : arrows) {
+        write_ico(images / a.file, {nav_arrow(16, a.down, a.heads, a.bar), nav_arrow(32, a.down, a.heads, a.bar)});
+        look(fs::path(a.file).stem().string() + "32", nav_arrow(32, a.down, a.heads, a.bar));
+    }
+    write_ico(images / "WACLOSE.ICO", {exit_door(16), exit_door(32)});
+    look("WACLOSE32", exit_door(32));
+    look("WACLOSE16", exit_door(16));
     write_png(images / "zrv.png", logo(200));
     write_png(images / "zrvICON2.png", logo(64));
     write_png(images / "zrv1024.png", banner());
