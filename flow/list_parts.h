@@ -44,7 +44,4 @@ void add_button_bar(WindowLayout& layout, const std::vector<std::string>& shown,
 // An ascending order by a key, with the field a typed text locates on.
 live::SortOrder by_key(const char* key, const char* locator = "");
 
-// The flow screens' lists are the framework's: the navigation buttons and keys scroll them.
-using FlowListScreen = live::ListScreen;
-
 }  // namespace zrv::flow

@@ -192,13 +192,13 @@ void colour_by_size(bool team, const char* size, const store::RecordBuffer& reco
 // The list's controller: the navigation buttons scroll it, the queue status and the detail
 // entries follow the highlighted row, and "?BUTTONNORECORDS" is enabled only while the list
 // has rows, and its popup item with it.
-class NextUpList final : public FlowListScreen {
+class NextUpList final : public live::ListScreen {
 public:
     explicit NextUpList(const std::string& procedure)
-        : FlowListScreen(procedure, next_up_list_layout(procedure), next_up_list(procedure)) {}
+        : live::ListScreen(procedure, next_up_list_layout(procedure), next_up_list(procedure)) {}
 
     bool initialize() override {
-        if (!FlowListScreen::initialize()) return false;
+        if (!live::ListScreen::initialize()) return false;
         live::bind_record_controls(window());
         // The locator entry shows what is typed into it, not the row's number.
         if (locator_) window().unbind(locator_);
@@ -209,19 +209,19 @@ public:
     }
 
     Flow take_event(Event& event) override {
-        const Flow flow = FlowListScreen::take_event(event);
+        const Flow flow = live::ListScreen::take_event(event);
         follow_page();
         return flow;
     }
 
     Flow on_new_selection(int c) override {
-        const Flow flow = FlowListScreen::on_new_selection(c);
+        const Flow flow = live::ListScreen::on_new_selection(c);
         window().display();
         return flow;
     }
 
     Flow on_accepted(int c) override {
-        const Flow flow = FlowListScreen::on_accepted(c);
+        const Flow flow = live::ListScreen::on_accepted(c);
         if (c && c == no_records_ && !window().control(c).disabled) {
             browse_->select_row(window().selected(browse_->list_control()));
             reset(true);
@@ -237,7 +237,7 @@ public:
             window().set_keycode(0);
             return Flow::Continue;
         }
-        return FlowListScreen::on_alert_key(c);
+        return live::ListScreen::on_alert_key(c);
     }
 
 private:

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "data/dictionary_table.h"
+#include "framework/core/engine.h"
 #include "framework/core/procedures.h"
 #include "kumite/layout_kit.h"
 
@@ -438,9 +439,10 @@ public:
 
     Flow on_accepted(int c) override {
         if (c && c == go_) {
-            // GO reads the stored record again at once.
+            // GO reads the stored record again at once, and beeps.
             table().get_by_key(key_);
             window().display();
+            engine().beep();
         }
         const Flow flow = LiveForm::on_accepted(c);
         if (boxes_.accepted(window(), c)) reset(false);

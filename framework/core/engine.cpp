@@ -15,6 +15,7 @@ public:
     int popup_menu(const PopupRequest&) override { return 0; }
     bool print_setup() override { return false; }
     void play_sound(const std::string&) override {}
+    void beep() override {}
     void arrange(Window&, Arrangement) override {}
 };
 

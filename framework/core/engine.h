@@ -55,6 +55,7 @@ public:
     // Plays a WAV file without waiting; a new sound cuts off one still playing; a missing
     // file plays nothing.
     virtual void play_sound(const std::string& file) = 0;
+    virtual void beep() = 0;  // the standard system beep
     virtual void arrange(Window& frame, Arrangement arrangement) = 0;
     // How many pixels one window unit takes across and down, so that a control can be given
     // the size of a picture (the headless and null engines: one pixel a unit).

@@ -232,12 +232,14 @@ TEST_F(Brackets, EachTickShowsTheStoredRecordAndCerrarClosesTheForm) {
     EXPECT_EQ(stored(TableId::KumiteIndividual, event_, "KE24:COMPETIDOR1ROJOAZUL"), "Bruno Silva");
 }
 
-TEST_F(Brackets, GoReadsTheStoredRecordAgainAtOnce) {
+TEST_F(Brackets, GoReadsTheStoredRecordAgainAtOnceAndBeeps) {
     Window& form = open("UpdateKumiteIndividual");
     driver.type(form, "?KE24:PRIMERLUGARORO", "typed");
     change(TableId::KumiteIndividual, event_, {{"KE24:PRIMERLUGARORO", "Carla Mendez"}});
+    const int beeps = driver.engine().beeps();
     driver.press(form, "?BUTTON1");
     EXPECT_EQ(box(form, "PRIMERLUGARORO").text, "Carla Mendez");
+    EXPECT_EQ(driver.engine().beeps(), beeps + 1);
 }
 
 TEST_F(Brackets, DeleteIsRefusedAndLeavesTheRecord) {

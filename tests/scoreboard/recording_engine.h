@@ -46,6 +46,7 @@ public:
     int popup_menu(const PopupRequest& r) override { return inner_.popup_menu(r); }
     bool print_setup() override { return inner_.print_setup(); }
     void play_sound(const std::string& file) override { inner_.play_sound(file); }
+    void beep() override { inner_.beep(); }
     void arrange(Window& frame, Arrangement a) override { inner_.arrange(frame, a); }
     double pixels_per_unit_x() const override { return inner_.pixels_per_unit_x(); }
     double pixels_per_unit_y() const override { return inner_.pixels_per_unit_y(); }

@@ -112,6 +112,16 @@ void HeadlessEngine::play_sound(const std::string& file) {
     sounds_.push_back(file);
 }
 
+void HeadlessEngine::beep() {
+    std::lock_guard lock(mutex_);
+    ++beeps_;
+}
+
+int HeadlessEngine::beeps() const {
+    std::lock_guard lock(mutex_);
+    return beeps_;
+}
+
 void HeadlessEngine::arrange(Window&, Arrangement a) {
     std::lock_guard lock(mutex_);
     arrangements_.push_back(a);

@@ -42,6 +42,7 @@ public:
     int popup_menu(const PopupRequest& request) override;
     bool print_setup() override;
     void play_sound(const std::string& file) override;
+    void beep() override;
     void arrange(Window& frame, Arrangement arrangement) override;
 
     // Open windows, oldest first.
@@ -61,6 +62,7 @@ public:
     std::vector<PopupRequest> popups_shown() const;
     std::vector<FileDialogRequest> file_dialogs_shown() const;
     std::vector<std::string> sounds() const;
+    int beeps() const;
     std::vector<Arrangement> arrangements() const;
     int print_setups() const;
 
@@ -77,6 +79,7 @@ private:
     std::vector<PopupRequest> popups_;
     std::vector<FileDialogRequest> files_;
     std::vector<std::string> sounds_;
+    int beeps_ = 0;
     std::vector<Arrangement> arrangements_;
     int print_setups_ = 0;
 };

@@ -1340,6 +1340,13 @@ void QtEngine::play_sound(const std::string& file) {
         impl_->post(play);
 }
 
+void QtEngine::beep() {
+    if (impl_->on_gui())
+        QApplication::beep();
+    else
+        impl_->post([] { QApplication::beep(); });
+}
+
 void QtEngine::arrange(Window& frame, Arrangement how) {
     auto m = impl_->find(frame);
     if (!m) return;

@@ -40,6 +40,7 @@ public:
     int popup_menu(const PopupRequest& request) override;
     bool print_setup() override;
     void play_sound(const std::string& file) override;
+    void beep() override;
     void arrange(Window& frame, Arrangement arrangement) override;
     // The fixed scale of window units (before a scaled window grows).
     double pixels_per_unit_x() const { return kPixelsPerUnitX; }
