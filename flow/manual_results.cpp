@@ -241,7 +241,7 @@ WindowLayout manual_results_display_layout(const std::string& procedure) {
             const int y = top + 48 + k * 24;
             l.controls.push_back({.use = "?PointsCaption" + std::to_string(p + 1) + std::to_string(k + 1), .kind = ControlKind::Prompt,
                                   .text = spec.points_captions[k], .x = 564, .y = y, .width = 80, .height = 12,
-                                  .font_colour = kWhite, .font_name = "Arial", .font_size = 8, .bold = true});
+                                  .font_colour = kWhite, .font_name = "Arial", .font_size = 8, .bold = true, .underline = true});
             ControlState points = entry("?RM:" + stem + point_stems[k], "@n-10",
                                         std::string(place.words) + " Lugar " + point_words[k], 648, y, 76, 12);
             points.font_size = 8;

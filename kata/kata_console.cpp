@@ -51,6 +51,8 @@ struct Competitor {
     const char* result_caption;
     const char* athletic_caption;
     int caption_size;          // the result caption, "Arial Black", bold
+    bool caption_italic;
+    bool caption_underline;
     int value_size;            // the technical and athletic values
     bool value_bold;
     const char* value_font;
@@ -60,14 +62,14 @@ struct Competitor {
 };
 
 const Competitor kCompetitors[8] = {
-    {"Competitor results 1:", "Athletic results :", 40, 30, false, "", 20, "@s45", ""},
-    {"Competitor results 2:", "Athletic results :", 30, 40, true, "", 25, "@s20", ""},
-    {"Competitor results 3:", "Atlantic results :", 30, 35, true, "Arial Black", 25, "@s20", ""},
-    {"Competitor results 4:", "Athletic results :", 25, 40, true, "", 25, "@s20", ""},
-    {"Competitor results 5", "Athletic results :", 30, 40, true, "", 25, "@s20", ""},
-    {"Resultado Competidor 6:", "Athletic results :", 35, 30, true, "", 25, "@s20", "ResultadoTC6"},
-    {"Competitor results 7:", "Atlantic results :", 30, 30, true, "", 25, "@s20", ""},
-    {"Competitor results 8:", "Atlantic results :", 30, 40, true, "", 25, "@s20", ""},
+    {"Competitor results 1:", "Athletic results :", 40, false, true, 30, false, "", 20, "@s45", ""},
+    {"Competitor results 2:", "Athletic results :", 30, true, false, 40, true, "", 25, "@s20", ""},
+    {"Competitor results 3:", "Atlantic results :", 30, true, false, 35, true, "Arial Black", 25, "@s20", ""},
+    {"Competitor results 4:", "Athletic results :", 25, true, false, 40, true, "", 25, "@s20", ""},
+    {"Competitor results 5", "Athletic results :", 30, true, false, 40, true, "", 25, "@s20", ""},
+    {"Resultado Competidor 6:", "Athletic results :", 35, true, false, 30, true, "", 25, "@s20", "ResultadoTC6"},
+    {"Competitor results 7:", "Atlantic results :", 30, true, false, 30, true, "", 25, "@s20", ""},
+    {"Competitor results 8:", "Atlantic results :", 30, true, false, 40, true, "", 25, "@s20", ""},
 };
 
 const Competitor& competitor(int n) {
@@ -218,6 +220,7 @@ WindowLayout competitor_layout(int n) {
     for (const auto& h : header) {
         ControlState caption = text("?PromptHeader" + std::to_string(++p), ControlKind::Prompt, h.caption, h.x, h.y, h.caption_width, 26);
         header_style(caption);
+        caption.underline = true;
         l.controls.push_back(caption);
         ControlState value = field(h.field, h.picture, h.x + h.caption_width + 4, h.y, h.width, 26);
         header_style(value);
@@ -234,6 +237,8 @@ WindowLayout competitor_layout(int n) {
 
     ControlState caption = text("?PromptResult", ControlKind::Prompt, spec.result_caption, 8, kBand + 6, kWidth - 16, 60);
     result_style(caption, "Arial Black", spec.caption_size, true);
+    caption.italic = spec.caption_italic;
+    caption.underline = spec.caption_underline;
     l.controls.push_back(caption);
     ControlState total = field("KE:ResultadoC" + k, "@n-10.2", 8, kBand + 72, 780, kHeight - kBand - 100);
     result_style(total, "Arial Black", 200, true);
@@ -246,6 +251,7 @@ WindowLayout competitor_layout(int n) {
     for (const auto& part : parts) {
         ControlState c = text(std::string("?Prompt") + (part.stem + 3), ControlKind::Prompt, part.caption, 796, part.y, 296, 40);
         result_style(c, "Arial", spec.small_caption_size, true);
+        c.underline = true;
         l.controls.push_back(c);
         ControlState v = field(part.stem + k, "@n-10.2", 796, part.y + 46, 296, 70);
         result_style(v, *spec.value_font ? spec.value_font : "Arial", spec.value_size, spec.value_bold);

@@ -87,6 +87,8 @@ struct ControlState {
     std::string font_name;
     int font_size = 0;                       // points, 0 = default
     bool bold = false;
+    bool italic = false;
+    bool underline = false;
     int align = 0;                           // 0 left, 1 centre, 2 right
     std::string image;                       // image name (carried or file)
     bool centred = false;

@@ -91,6 +91,8 @@ public:
     void set_disabled(int number, bool disabled);
     void set_read_only(int number, bool read_only);
     void set_font_colour(int number, Colour colour);
+    void set_italic(int number, bool italic);
+    void set_underline(int number, bool underline);
     void set_fill_colour(int number, Colour colour);
     void set_border_colour(int number, Colour colour);
     void set_image(int number, std::string_view image);

@@ -367,6 +367,7 @@ TEST_F(ManualResults, TheDisplaysDifferInTheirTextsSizesAndPoints) {
         for (int k = 0; k < 3; ++k) {
             const ControlState* caption = find("?PointsCaption1" + std::to_string(k + 1));
             EXPECT_EQ(caption ? caption->text : "-", c.points[k] ? c.points[k] : "-");
+            if (caption) EXPECT_TRUE(caption->bold && caption->underline) << caption->use;
         }
         const ControlState* second = find("?PlaceCaption2");
         ASSERT_TRUE(second);
@@ -376,6 +377,7 @@ TEST_F(ManualResults, TheDisplaysDifferInTheirTextsSizesAndPoints) {
         ASSERT_TRUE(name);
         EXPECT_EQ(name->font_name, "Arial Black");
         EXPECT_EQ(name->font_size, c.name_size);
+        EXPECT_FALSE(name->underline || second->underline);
         EXPECT_EQ(name->picture, c.name_picture);
         EXPECT_EQ(name->message, "Segundo Lugar Nombre");
         const ControlState* total = find("?RM:STERCEROLUGARPUNTOSTOTAL");

@@ -621,16 +621,31 @@ TEST(KataScreens, CompetitorScreensDifferOnlyByTheirTable) {
         const char* caption;
         const char* athletic;
         const char* modality;
+        bool caption_italic, caption_underline;
     } cases[] = {
-        {1, "Competitor results 1:", "Athletic results :", "@s45"}, {3, "Competitor results 3:", "Atlantic results :", "@s20"},
-        {5, "Competitor results 5", "Athletic results :", "@s20"},  {6, "Resultado Competidor 6:", "Athletic results :", "@s20"},
-        {7, "Competitor results 7:", "Atlantic results :", "@s20"}, {8, "Competitor results 8:", "Atlantic results :", "@s20"},
+        {1, "Competitor results 1:", "Athletic results :", "@s45", false, true},
+        {2, "Competitor results 2:", "Athletic results :", "@s20", true, false},
+        {3, "Competitor results 3:", "Atlantic results :", "@s20", true, false},
+        {5, "Competitor results 5", "Athletic results :", "@s20", true, false},
+        {6, "Resultado Competidor 6:", "Athletic results :", "@s20", true, false},
+        {7, "Competitor results 7:", "Atlantic results :", "@s20", true, false},
+        {8, "Competitor results 8:", "Atlantic results :", "@s20", true, false},
     };
     for (const auto& c : cases) {
         const WindowLayout l = competitor_layout(c.n);
         const std::string k = std::to_string(c.n);
         EXPECT_EQ(l.title, "Competitor results " + k);
-        EXPECT_EQ(find(l, "?PromptResult").text, c.caption);
+        const ControlState caption = find(l, "?PromptResult");
+        EXPECT_EQ(caption.text, c.caption);
+        EXPECT_TRUE(caption.bold);
+        EXPECT_EQ(caption.italic, c.caption_italic);
+        EXPECT_EQ(caption.underline, c.caption_underline);
+        // The header's captions and those of the technical and athletic results are underlined,
+        // the values they stand by are not.
+        for (const char* use : {"?PromptHeader1", "?PromptHeader4", "?PromptHeader5", "?PromptResultadoTC", "?PromptResultadoAC"})
+            EXPECT_TRUE(find(l, use).underline) << use;
+        for (const std::string& use : {std::string("?PromptName"), std::string("?KE:MODALIDAD"), "?KE:RESULTADOTC" + k, "?KE:RESULTADOC" + k})
+            EXPECT_FALSE(find(l, use).underline || find(l, use).italic) << use;
         EXPECT_EQ(find(l, "?PromptResultadoAC").text, c.athletic);
         EXPECT_EQ(find(l, "?KE:MODALIDAD").picture, c.modality);
         EXPECT_EQ(find(l, "?KE:RESULTADOC" + k).font_size, 200);

@@ -735,6 +735,8 @@ void QtEngine::Impl::apply_font(Mirror& m, ControlView& v) {
     const double base = c.font_size > 0 ? c.font_size : font.pointSizeF();
     if (base > 0) font.setPointSizeF(std::max(1.0, base * font_scale(m)));
     font.setBold(c.bold);
+    font.setItalic(c.italic);
+    font.setUnderline(c.underline);
     v.widget->setFont(font);
 }
 
@@ -756,7 +758,8 @@ void QtEngine::Impl::apply_control(Mirror& m, ControlView& v, const ControlState
     if (changed(&ControlState::x) || changed(&ControlState::y) || changed(&ControlState::width) ||
         changed(&ControlState::height) || changed(&ControlState::stretched))
         place(m, v);
-    if (changed(&ControlState::font_name) || changed(&ControlState::font_size) || changed(&ControlState::bold))
+    if (changed(&ControlState::font_name) || changed(&ControlState::font_size) || changed(&ControlState::bold) ||
+        changed(&ControlState::italic) || changed(&ControlState::underline))
         apply_font(m, v);
     if (changed(&ControlState::disabled)) w->setEnabled(!c.disabled);
     if (changed(&ControlState::tip)) w->setToolTip(qs(c.tip));

@@ -40,6 +40,8 @@ WindowLayout form_layout(WindowKind kind = WindowKind::Floating) {
     ControlState name = control(ControlKind::String, "?NAME", 4, 4, 80, 10, "Kumite");
     name.font_colour = kRed;
     name.fill_colour = kBlue;
+    name.bold = true;
+    name.italic = true;
     ControlState hidden = control(ControlKind::String, "?HIDDEN", 4, 16, 80, 10, "secret");
     hidden.hidden = true;
     ControlState entry = control(ControlKind::Entry, "?ENTRY", 90, 4, 60, 12, "Aka");
@@ -65,6 +67,9 @@ TEST_F(QtEngineTest, MirrorsTheModelWindow) {
     EXPECT_EQ(name->text(), "Kumite");
     EXPECT_EQ(name->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_EQ(name->palette().color(QPalette::Window), QColor(0, 0, 255));
+    EXPECT_TRUE(name->font().bold());
+    EXPECT_TRUE(name->font().italic());
+    EXPECT_FALSE(name->font().underline());
     EXPECT_TRUE(widget(p, "?HIDDEN")->isHidden());
     EXPECT_FALSE(name->isHidden());
     EXPECT_EQ(as<QLineEdit>(p, "?ENTRY")->text(), "Aka");
@@ -91,6 +96,8 @@ TEST_F(QtEngineTest, ChangesOfTheModelReachTheWidgets) {
     p.change([](Window& w) {
         w.set_text(w.number_of("?NAME"), "Kata");
         w.set_font_colour(w.number_of("?NAME"), kGreen);
+        w.set_italic(w.number_of("?NAME"), false);
+        w.set_underline(w.number_of("?NAME"), true);
         w.set_hidden(w.number_of("?HIDDEN"), false);
         w.set_hidden(w.number_of("?ENTRY"), true);
         w.set_checked(w.number_of("?CHECK"), false);
@@ -101,6 +108,9 @@ TEST_F(QtEngineTest, ChangesOfTheModelReachTheWidgets) {
     });
     EXPECT_EQ(name->text(), "Kata");
     EXPECT_EQ(name->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+    EXPECT_TRUE(name->font().bold());
+    EXPECT_FALSE(name->font().italic());
+    EXPECT_TRUE(name->font().underline());
     EXPECT_EQ(name->geometry(), QRect(30, 13, 60, 13));
     EXPECT_FALSE(widget(p, "?HIDDEN")->isHidden());
     EXPECT_TRUE(widget(p, "?ENTRY")->isHidden());

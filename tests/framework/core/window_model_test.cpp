@@ -69,6 +69,17 @@ TEST(WindowModel, OnlyRealChangesBumpTheRevision) {
     EXPECT_EQ(w.control(10).revision, before);
     w.set_font_colour(10, 0x0000FF);
     EXPECT_GT(w.control(10).revision, before);
+    // The font styles: a change bumps the revision, setting the style it has does not.
+    const auto coloured = w.control(10).revision;
+    w.set_italic(10, false);
+    w.set_underline(10, false);
+    EXPECT_EQ(w.control(10).revision, coloured);
+    w.set_italic(10, true);
+    EXPECT_GT(w.control(10).revision, coloured);
+    const auto italic = w.control(10).revision;
+    w.set_underline(10, true);
+    EXPECT_GT(w.control(10).revision, italic);
+    EXPECT_TRUE(w.control(10).italic && w.control(10).underline);
 }
 
 TEST(WindowModel, ControlsMadeAtRunTimeTakeTheirNumberAndParent) {
