@@ -13,8 +13,8 @@ namespace zrv::flow {
 std::string column_format(const std::vector<ColumnSpec>& columns) {
     std::string format;
     for (const ColumnSpec& c : columns)
-        format += std::to_string(c.width) + c.align + "(2)|M" + (c.coloured ? "*" : "") + "~" + c.header + "~@" +
-                  c.picture + "@";
+        format += std::to_string(c.width) + c.align + "(2)|M" + (c.coloured ? "*" : "") + "~" + c.header + "~" +
+                  (*c.tip ? "{" + std::string(c.tip) + "}" : "") + "@" + c.picture + "@";
     return format;
 }
 

@@ -20,6 +20,7 @@ struct ColumnSpec {
     int width;
     char align = 'L';     // L, R, C or D
     bool coloured = true;
+    const char* tip = "";  // shown over the column's header
 };
 
 std::string column_format(const std::vector<ColumnSpec>& columns);

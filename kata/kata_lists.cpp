@@ -28,26 +28,38 @@ struct Column {
     std::string field;
     std::string picture;
     bool coloured = false;
+    std::string tip;
+    std::string group;  // the group header the column stands under; empty: none
 };
 
-std::vector<Column> competitor_columns() {
+// The eight competitors' names and results, under a group header.
+std::vector<Column> competitor_columns(const char* group) {
     std::vector<Column> columns;
     for (int n = 1; n <= 8; ++n) {
         const std::string k = std::to_string(n);
-        columns.push_back({"Name" + k, "KE:NombreCompetidor" + k, "@S20"});
-        columns.push_back({"RC" + k, "KE:ResultadoC" + k, "@n-6.2"});
+        columns.push_back({.header = "Name" + k, .field = "KE:NombreCompetidor" + k, .picture = "@S20", .group = group});
+        columns.push_back({.header = "RC" + k, .field = "KE:ResultadoC" + k, .picture = "@n-6.2", .group = group});
     }
     return columns;
 }
 
 std::string column_format(const std::vector<Column>& columns) {
     std::string format;
-    for (const Column& c : columns) {
-        const char kind = static_cast<char>(std::tolower(static_cast<unsigned char>(c.picture[1])));
-        const bool number = kind == 'n';
-        const int width = kind == 'd' ? 44 : number ? 40 : 80;
-        format += std::to_string(width) + (number ? "R(2)" : "L(2)") + "|M" + (c.coloured ? "*" : "") + "~" + c.header +
-                  "~" + (number ? "C(0)" : "") + c.picture + "@";
+    for (std::size_t i = 0; i < columns.size();) {
+        // A run of columns under one group header is formatted as one group.
+        std::size_t end = i + 1;
+        while (end < columns.size() && !columns[i].group.empty() && columns[end].group == columns[i].group) ++end;
+        std::string run;
+        for (std::size_t j = i; j < end; ++j) {
+            const Column& c = columns[j];
+            const char kind = static_cast<char>(std::tolower(static_cast<unsigned char>(c.picture[1])));
+            const bool number = kind == 'n';
+            const int width = kind == 'd' ? 44 : number ? 40 : 80;
+            run += std::to_string(width) + (number ? "R(2)" : "L(2)") + "|M" + (c.coloured ? "*" : "") + "~" + c.header + "~" +
+                   (number ? "C(0)" : "") + (c.tip.empty() ? "" : "{" + c.tip + "}") + c.picture + "@";
+        }
+        format += columns[i].group.empty() ? run : live::grouped_format(columns[i].group, run);
+        i = end;
     }
     return format;
 }
@@ -74,6 +86,7 @@ struct ResultList {
     const char* form;
     bool code_second;        // the event code before the competition number
     const char* number_header;
+    const char* group;       // over the names and results
     std::vector<Tab> tabs;
     const char* change_text;
     bool change_hidden;
@@ -83,10 +96,10 @@ struct ResultList {
 
 const std::vector<ResultList>& result_lists() {
     static const std::vector<ResultList> lists = {
-        {"BrowseKataEvents", "Katas Competition results", "PantallaKataEvent", false, "Competitor ID",
+        {"BrowseKataEvents", "Katas Competition results", "PantallaKataEvent", false, "Competitor ID", "Resultados",
          {{"&1)Competition number", ""}, {"&2)Event date", ""}, {"&3)Event code", ""}, {"&4)Division", ""}},
          "View Scord Bord", false, false, {0, 618, 276, false}},
-        {"BrowseKataEventResultados", " Katas Competition results", "Consola", true, "Predator ID",
+        {"BrowseKataEventResultados", " Katas Competition results", "Consola", true, "Predator ID", "Results",
          {{"&1)Competition number", ""}, {"&2) Event date", ""}, {"&3) Event code", ""}, {"&4) Division", ""}},
          "&Change", true, true, {2, 130, 222, false}},
     };
@@ -104,7 +117,7 @@ std::vector<Column> columns_of(const ResultList& l) {
     const Column number{l.number_header, "KE:NumeroDeCompeticion", "@n6"};
     const Column code{"Event code", "KE:CodigoEvento", "@s20"};
     std::vector<Column> columns = l.code_second ? std::vector<Column>{date, code, number} : std::vector<Column>{date, number, code};
-    for (Column& c : competitor_columns()) columns.push_back(std::move(c));
+    for (Column& c : competitor_columns(l.group)) columns.push_back(std::move(c));
     return columns;
 }
 
@@ -117,7 +130,7 @@ struct JudgeList {
     const char* headers[3];  // date, competition number, event code
     Tab tab1;
     const char* tab5;
-    bool tab_tips;
+    bool tips;               // the tips of its tabs and columns
     const char* number_prompt;
     Navigation navigation;
 };
@@ -142,7 +155,7 @@ const JudgeList* judge_list(const std::string& procedure) {
 }
 
 std::vector<Tab> tabs_of(const JudgeList& l) {
-    const bool t = l.tab_tips;
+    const bool t = l.tips;
     return {l.tab1,
             {"&2) Event", t ? "Eventos" : ""},
             {"&3) Category", t ? "Categoría" : ""},
@@ -152,12 +165,16 @@ std::vector<Tab> tabs_of(const JudgeList& l) {
 }
 
 std::vector<Column> columns_of(const JudgeList& l) {
+    const bool t = l.tips;
     std::vector<Column> columns = {
-        {l.headers[0], "KE:FechaDeEvento", "@D17", true},     {l.headers[1], "KE:NumeroDeCompeticion", "@n6", true},
-        {l.headers[2], "KE:CodigoEvento", "@s20", true},      {"Category", "KE:CategoriaCode", "@s20", true},
-        {"Division", "KE:Divicion", "@s20", true},            {"Modality", "KE:Modalidad", "@s20", true},
+        {l.headers[0], "KE:FechaDeEvento", "@D17", true, t ? "Event Date" : ""},
+        {l.headers[1], "KE:NumeroDeCompeticion", "@n6", true},
+        {l.headers[2], "KE:CodigoEvento", "@s20", true, t ? "Codigo de Evento" : ""},
+        {"Category", "KE:CategoriaCode", "@s20", true, t ? "Categoría" : ""},
+        {"Division", "KE:Divicion", "@s20", true, t ? "Divisiones" : ""},
+        {"Modality", "KE:Modalidad", "@s20", true, t ? "Modalidad" : ""},
     };
-    for (Column& c : competitor_columns()) columns.push_back(std::move(c));
+    for (Column& c : competitor_columns("Results")) columns.push_back(std::move(c));
     return columns;
 }
 
@@ -308,7 +325,7 @@ live::ListScreenDeclaration judge_list_declaration(const JudgeList& spec) {
     d.list.format = column_format(columns_of(spec));
     d.list.fields = fields_of(columns_of(spec));
     d.list.orders = {by("KE:KeyNumeroDeCompetencia", "KE:NumeroDeCompeticion"),
-                     by("KE:KeyCategoriaModalidadDiviciones"),
+                     SortOrder{.key = "KE:KeyCategoriaModalidadDiviciones", .then_by = "KE:NumeroDeCompeticion"},
                      by("KE:KeyCategoriaCode", "KE:CategoriaCode"),
                      by("KE:KEYDivicionCode", "KE:CategoriaCode"),
                      by("KE:KeyCodigoDeEvento", "KE:CodigoEvento"),

@@ -33,6 +33,19 @@ std::pair<int, std::optional<data::FieldRef>> source_of(const store::TableLayout
     return {-1, other};
 }
 
+// The page of `rows` rows of a whole order that holds `position` with `before` rows before it;
+// a page near the end is filled from before it, so the list stays full.
+std::vector<store::RecordView::Row> page_of(std::vector<store::RecordView::Row> all, std::int64_t position, int before,
+                                            int rows) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (all[i].position == position) start = i >= static_cast<std::size_t>(before) ? i - static_cast<std::size_t>(before) : 0;
+    start = std::min(start, all.size() > static_cast<std::size_t>(rows) ? all.size() - static_cast<std::size_t>(rows) : 0);
+    const std::size_t end = std::min(all.size(), start + static_cast<std::size_t>(rows));
+    return std::vector<store::RecordView::Row>(std::make_move_iterator(all.begin() + static_cast<std::ptrdiff_t>(start)),
+                                               std::make_move_iterator(all.begin() + static_cast<std::ptrdiff_t>(end)));
+}
+
 }  // namespace
 
 std::optional<Scroll> scroll_of_button(std::string_view use) {
@@ -95,10 +108,12 @@ void BrowseList::setup() {
     for (; next < decl_.fields.size(); ++next) field_of(layout, decl_.fields[next]);  // hidden fields exist
 
     keys_.clear();
+    then_by_.clear();
     for (const SortOrder& o : decl_.orders) {
         const int k = layout.key_index(o.key);
         if (k < 0) throw std::invalid_argument("no key " + o.key + " in " + layout.name);
         keys_.push_back(k);
+        then_by_.push_back(o.then_by.empty() ? -1 : field_of(layout, o.then_by));
         if (!o.locator.empty()) field_of(layout, o.locator);
     }
     if (decl_.search) {
@@ -114,6 +129,7 @@ void BrowseList::setup() {
         }
         search_expression_.emplace(text + ")");
         keys_.push_back(-1);
+        then_by_.push_back(-1);
     }
     own_range_ = std::make_unique<store::RecordBuffer>(table_->record());
 }
@@ -181,6 +197,11 @@ std::vector<BrowseList::Row> BrowseList::search_rows() {
     return sorted;
 }
 
+bool BrowseList::sorted_here() const {
+    const std::size_t o = static_cast<std::size_t>(order_);
+    return order_ >= 0 && (keys_[o] < 0 || then_by_[o] >= 0);
+}
+
 std::vector<BrowseList::Row> BrowseList::rows_in_order() {
     const int key = keys_[static_cast<std::size_t>(order_)];
     if (key < 0) return search_rows();
@@ -188,7 +209,27 @@ std::vector<BrowseList::Row> BrowseList::rows_in_order() {
     apply_range(o);
     store::RecordView view(*table_, key);
     view.set_range(o.range_components);
-    return view.first_page(kAllRows);
+    std::vector<Row> rows = view.first_page(kAllRows);
+    const int further = then_by_[static_cast<std::size_t>(order_)];
+    if (further < 0) return rows;
+    // Records with equal keys stand together in key order: each such run is ordered by the
+    // further field.
+    const std::vector<store::KeyComponent>& components = table_->layout().keys[static_cast<std::size_t>(key)].components;
+    const auto same_key = [&](const Row& a, const Row& b) {
+        for (const store::KeyComponent& k : components)
+            if (compare(field_value(a.record, k.field), field_value(b.record, k.field)) != 0) return false;
+        return true;
+    };
+    const auto by_further = [&](const Row& a, const Row& b) {
+        return compare(field_value(a.record, further), field_value(b.record, further)) < 0;
+    };
+    for (auto run = rows.begin(); run != rows.end();) {
+        auto end = std::next(run);
+        while (end != rows.end() && same_key(*run, *end)) ++end;
+        std::stable_sort(run, end, by_further);
+        run = end;
+    }
+    return rows;
 }
 
 void BrowseList::scroll(Scroll move) {
@@ -226,17 +267,7 @@ std::vector<BrowseList::Row> BrowseList::read_page(std::int64_t position) {
     int before = 0;
     for (std::size_t i = 0; i < page_.size(); ++i)
         if (page_[i].position == position) before = static_cast<int>(i);
-    if (keys_[static_cast<std::size_t>(order_)] < 0) {
-        std::vector<Row> all = search_rows();
-        std::size_t start = 0;
-        for (std::size_t i = 0; i < all.size(); ++i)
-            if (all[i].position == position) start = i >= static_cast<std::size_t>(before) ? i - static_cast<std::size_t>(before) : 0;
-        // A page near the end is filled from before it: the list stays full.
-        start = std::min(start, all.size() > static_cast<std::size_t>(rows) ? all.size() - static_cast<std::size_t>(rows) : 0);
-        const std::size_t end = std::min(all.size(), start + static_cast<std::size_t>(rows));
-        return std::vector<Row>(std::make_move_iterator(all.begin() + static_cast<std::ptrdiff_t>(start)),
-                                std::make_move_iterator(all.begin() + static_cast<std::ptrdiff_t>(end)));
-    }
+    if (sorted_here()) return page_of(rows_in_order(), position, before, rows);
     const SortOrder& o = decl_.orders[static_cast<std::size_t>(order_)];
     apply_range(o);
     store::RecordView view(*table_, keys_[static_cast<std::size_t>(order_)]);
@@ -312,16 +343,22 @@ bool BrowseList::locate(std::string_view text) {
     const bool numeric = layout.fields[static_cast<std::size_t>(field)].kind != store::FieldKind::Text;
     Value wanted = numeric ? Value(std::string(text)).number()
                            : Value(std::string(text));
-    apply_range(o);
-    store::RecordView view(*table_, keys_[static_cast<std::size_t>(order_)]);
-    view.set_range(o.range_components);
-    for (const Row& r : view.first_page(kAllRows)) {
+    std::vector<Row> all = rows_in_order();
+    for (const Row& r : all) {
         Value v = field_value(r.record, field);
         if (!numeric) v = Value(v.text().substr(0, text.size()));
         const int c = compare(v, wanted);
         if (descending ? c <= 0 : c >= 0) {
-            page_ = view.page_around(r.position, std::max(1, decl_.page_rows), 0);
-            show(r.position);
+            const std::int64_t position = r.position;
+            if (sorted_here()) {
+                page_ = page_of(std::move(all), position, 0, std::max(1, decl_.page_rows));
+            } else {
+                apply_range(o);
+                store::RecordView view(*table_, keys_[static_cast<std::size_t>(order_)]);
+                view.set_range(o.range_components);
+                page_ = view.page_around(position, std::max(1, decl_.page_rows), 0);
+            }
+            show(position);
             return true;
         }
     }

@@ -33,6 +33,9 @@ struct SortOrder {
     std::vector<std::pair<std::string, std::string>> range_from;
     std::string locator;     // field a ListLocator and the TypingLocator work on; empty: none
     std::string expression;  // the search order: its sort value, best (lowest) first
+    // A further field, ascending, that orders the records whose keys are equal; empty: those
+    // keep the order they were added in.
+    std::string then_by;
 };
 
 struct SearchBox {
@@ -117,7 +120,10 @@ public:
 protected:
     std::vector<Row> read_page(std::int64_t position);
     std::vector<Row> search_rows();
+    // The rows of the current order: all of them (within its range), sorted here; the search
+    // order and an order with a further field are read this way only.
     std::vector<Row> rows_in_order();
+    bool sorted_here() const;
     void apply_range(const SortOrder& order);
     void show(std::int64_t select_position);
 
@@ -132,6 +138,7 @@ protected:
     std::vector<int> search_fields_;
     std::vector<std::optional<data::FieldRef>> search_others_;
     std::vector<int> keys_;           // per order; -1 for the search order
+    std::vector<int> then_by_;        // per order: the further field, -1 none
     std::optional<Expression> search_expression_;
     std::unique_ptr<FuzzySearchAll> search_;
     std::unique_ptr<store::RecordBuffer> own_range_;

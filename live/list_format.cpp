@@ -37,8 +37,25 @@ std::optional<std::vector<ListColumn>> parse_list_format(std::string_view s, std
         if (error) *error = std::string(what) + " at " + std::to_string(i + 1);
         return std::nullopt;
     };
+    std::optional<std::string> group;  // inside a group: its header
     while (i < s.size()) {
+        if (s[i] == '[') {
+            if (group) return fail("group inside a group");
+            if (i + 1 >= s.size() || s[i + 1] != '~') return fail("group header expected");
+            const std::size_t end = s.find('~', i + 2);
+            if (end == std::string_view::npos) return fail("group header not closed");
+            group = std::string(s.substr(i + 2, end - i - 2));
+            i = end + 1;
+            continue;
+        }
+        if (s[i] == ']') {
+            if (!group) return fail("group not opened");
+            group.reset();
+            ++i;
+            continue;
+        }
         ListColumn c;
+        if (group) c.group = *group;
         if (!number(s, i, c.width)) return fail("column width expected");
         if (!alignment(s, i, c.align, c.indent)) return fail("column alignment expected");
         for (; i < s.size(); ++i) {
@@ -57,6 +74,12 @@ std::optional<std::vector<ListColumn>> parse_list_format(std::string_view s, std
             if (i < s.size() && std::isalpha(static_cast<unsigned char>(s[i])) && !alignment(s, i, c.header_align, c.header_indent))
                 return fail("header alignment expected");
         }
+        if (i < s.size() && s[i] == '{') {
+            const std::size_t end = s.find('}', i + 1);
+            if (end == std::string_view::npos) return fail("tip not closed");
+            c.tip = std::string(s.substr(i + 1, end - i - 1));
+            i = end + 1;
+        }
         if (i < s.size() && s[i] == '@') {
             const std::size_t end = s.find('@', i + 1);
             if (end == std::string_view::npos) return fail("picture not closed");
@@ -68,7 +91,12 @@ std::optional<std::vector<ListColumn>> parse_list_format(std::string_view s, std
         }
         columns.push_back(std::move(c));
     }
+    if (group) return fail("group not closed");
     return columns;
+}
+
+std::string grouped_format(std::string_view group, std::string_view columns) {
+    return "[~" + std::string(group) + "~" + std::string(columns) + "]";
 }
 
 }  // namespace zrv::live

@@ -1,8 +1,9 @@
 #pragma once
 // The column format of a list control, one column after the other:
-//   <width><align>[(<indent>)][modifiers][~<header>~[<align>[(<indent>)]]][@<picture>@]
+//   <width><align>[(<indent>)][modifiers][~<header>~[<align>[(<indent>)]]][{<tip>}][@<picture>@]
 // align is L, R, C or D; modifiers are '|' (right border), 'M' (resizable), '*' (the column
-// has colours), 'Y', 'F', 'Z' (accepted, no effect here).
+// has colours), 'Y', 'F', 'Z' (accepted, no effect here). The tip is shown over the column's
+// header. A run of columns under a group header is written [~<group header>~<columns>].
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,12 +23,17 @@ struct ListColumn {
     std::string header;
     char header_align = 'L';
     int header_indent = 0;
+    std::string tip;
+    std::string group;  // the header of the group the column belongs to; empty: none
     std::string picture_text;
     Picture picture;
 };
 
 // The score column lists with a search score put before their own columns.
 inline constexpr std::string_view kScoreColumnFormat = "48C(2)|M~Match Result~L(1)@n_3@";
+
+// The format text of a run of columns under a group header.
+std::string grouped_format(std::string_view group, std::string_view columns);
 
 // nullopt when the format cannot be read (error says where).
 std::optional<std::vector<ListColumn>> parse_list_format(std::string_view format, std::string* error = nullptr);

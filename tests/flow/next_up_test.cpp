@@ -122,12 +122,12 @@ TEST_F(NextUp, EachListShowsItsEventsWithTheScoreFirstAndItsOwnControls) {
         std::size_t cells;
         std::size_t tabs;
         const char* tab1;
-        const char* header;  // one of its own headers
+        const char* header;  // one of its own headers, with its tip
         bool own_button;     // "?BUTTONNORECORDS" and the fixed prompt
     } cases[] = {
-        {kKinds[0], "Kumite competition of 4 competitors", 8, 8, "&1) Individual Kumite ID", "~Individual Kumite ID~", true},
-        {kKinds[1], "4 Team Kumite Competition", 11, 7, "&1) Team Event ID", "~ Category~", false},
-        {kKinds[2], "4 Team Kumite Competition", 11, 7, "&1) Team Event ID", "~Event Director~", false},
+        {kKinds[0], "Kumite competition of 4 competitors", 8, 8, "&1) Individual Kumite ID", "~Individual Kumite ID~{Individual Kumite ID}", true},
+        {kKinds[1], "4 Team Kumite Competition", 11, 7, "&1) Team Event ID", "~ Category~{Categoría}", false},
+        {kKinds[2], "4 Team Kumite Competition", 11, 7, "&1) Team Event ID", "~Event Director~{Nombre Director Evento}", false},
     };
     for (const Kind* k : {&kKinds[0], &kKinds[1]}) {
         add(*k, {{"Queue", "1"}, {"Categoria", "Tigers"}});

@@ -3,6 +3,8 @@
 // writing from a process of its own.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "data/dictionary.h"
 #include "data/dictionary_table.h"
 #include "framework/core/app_services.h"
@@ -11,6 +13,7 @@
 #include "framework/core/thread_context.h"
 #include "framework/engine/headless/test_driver.h"
 #include "kata/kata.h"
+#include "live/list_format.h"
 #include "tests/support/scoring_tool.h"
 #include "tests/support/temp_folder.h"
 
@@ -191,6 +194,58 @@ TEST_F(Kata, TabsChooseTheirOrderAndTheTypingLocatorFindsAnEvent) {
     EXPECT_EQ(cell(w, 1, 3).text, "5");
     driver.type(w, "?KE:NUMERODECOMPETICION", "2");
     EXPECT_EQ(cell(w, driver.control(w, "?BROWSE:1").selected, 3).text, "2");
+}
+
+TEST_F(Kata, TheEventTabOrdersEventsOfOneCategoryByTheirCompetitionNumber) {
+    // Events 2 and 4 join event 1's category; event 1, renumbered 9, keeps its place in the
+    // table before them.
+    auto& ke = *data::file_manager(TableId::KataEvent);
+    for (int event : {2, 4}) {
+        ke.record().set_integer("KE:NumeroDeCompeticion", event);
+        ASSERT_TRUE(ke.get_by_key(0));
+        ke.record().set_text("KE:CategoriaCode", "CAT-E");
+        ASSERT_TRUE(ke.update());
+    }
+    ke.record().set_integer("KE:NumeroDeCompeticion", 1);
+    ASSERT_TRUE(ke.get_by_key(0));
+    ke.record().set_integer("KE:NumeroDeCompeticion", 9);
+    ASSERT_TRUE(ke.update());
+    driver.start("BrowseKataEvent");
+    Window& w = driver.expect_window("BrowseKataEvent");
+    driver.choose(w, "?CurrentTab", 2);
+    std::vector<std::string> numbers;
+    for (const ListRow& r : driver.control(w, "?BROWSE:1").rows) numbers.push_back(r.cells.at(2).text);
+    EXPECT_EQ(numbers, (std::vector<std::string>{"5", "3", "2", "4", "9"}));
+}
+
+TEST_F(Kata, ColumnTipsAndGroupHeadersReachTheListControl) {
+    struct Case {
+        const char* list;
+        std::vector<std::pair<int, const char*>> tips;  // column, tip; every other column has none
+        const char* group;                              // over the last sixteen columns
+    } cases[] = {
+        {"BrowseKataEvents", {}, "Resultados"},
+        {"BrowseKataEventResultados", {}, "Results"},
+        {"BrowseKataEvent",
+         {{2, "Event Date"}, {4, "Codigo de Evento"}, {5, "Categoría"}, {6, "Divisiones"}, {7, "Modalidad"}},
+         "Results"},
+        {"BrowseKataEvent1", {}, "Results"},
+        {"BrowseKataEvent11", {}, "Results"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.list);
+        driver.start(c.list);
+        Window& w = driver.expect_window(c.list);
+        const auto columns = live::parse_list_format(driver.control(w, "?BROWSE:1").format);
+        ASSERT_TRUE(columns);
+        const std::size_t grouped = columns->size() - 16;
+        for (std::size_t i = 0; i < columns->size(); ++i) {
+            const auto tip = std::find_if(c.tips.begin(), c.tips.end(), [&](const auto& t) { return t.first == static_cast<int>(i) + 1; });
+            EXPECT_EQ((*columns)[i].tip, tip == c.tips.end() ? "" : tip->second) << "column " << i + 1;
+            EXPECT_EQ((*columns)[i].group, i >= grouped ? c.group : "") << "column " << i + 1;
+        }
+        driver.close(w);
+    }
 }
 
 TEST_F(Kata, NavigationButtonsScrollThroughTheWholeOrder) {

@@ -33,6 +33,8 @@ std::vector<std::string> take_trace() {
 CloseVariant g_close = CloseVariant::CompletedAndClose;
 FrameworkHandling g_handling = FrameworkHandling::Last;
 std::vector<TimerStep> g_steps;
+std::optional<SortOrder> g_order;  // the list's one order; unset: by the primary key
+int g_page_rows = 20;
 std::atomic<int> g_response{0};
 
 WindowLayout form_layout() {
@@ -79,7 +81,8 @@ public:
         d.list.table = TableId::ResultadosManual;
         d.list.format = "40R~Id~@n-10@80L~Name~@s40@";
         d.list.fields = {"RM:IDResultadosM", "RM:PrimerLugarNombre"};
-        d.list.orders = {SortOrder{.key = "RM:keyIDResultadosM", .locator = "RM:IDResultadosM"}};
+        d.list.orders = {g_order.value_or(SortOrder{.key = "RM:keyIDResultadosM", .locator = "RM:IDResultadosM"})};
+        d.list.page_rows = g_page_rows;
         d.form = "ProbeForm";
         d.timer = g_steps.empty() ? 0 : 50;
         d.timer_steps = g_steps;
@@ -125,6 +128,8 @@ protected:
         app_settings_file().close();
         set_thread_hooks({});
         g_steps.clear();
+        g_order.reset();
+        g_page_rows = 20;
     }
     data::DictionaryTable& table() { return *data::file_manager(TableId::ResultadosManual); }
     void store(const char* field, const char* value) {
@@ -258,6 +263,42 @@ TEST_F(Conventions, NavigationButtonsAndKeysScrollTheWholeOrder) {
         const auto place = [](const ListRow& row) { return 46 - std::stoi(row.cells.at(0).text); };
         EXPECT_EQ(place(c.rows.front()), s.first);
         EXPECT_EQ(place(c.rows.at(static_cast<std::size_t>(c.selected) - 1)), s.selected);
+    }
+}
+
+TEST_F(Conventions, AFurtherFieldOrdersRecordsWithEqualKeys) {
+    // Records 2 to 6 after the fixture's record 1 (no modality): modality, name. Keys compare
+    // without regard to case, so "a" and "A" are equal.
+    const std::pair<const char*, const char*> added[] = {{"B", "Cho"}, {"a", "Zed"}, {"B", "Abe"}, {"A", "Bea"}, {"b", "Bo"}};
+    for (const auto& [modality, name] : added) {
+        ASSERT_TRUE(table().prepare_new_record());
+        table().record().set_text("RM:Modalidad", modality);
+        table().record().set_text("RM:PrimerLugarNombre", name);
+        ASSERT_TRUE(table().insert());
+    }
+    struct Case {
+        const char* then_by;
+        std::vector<int> first_page, last_page;  // record ids, pages of 4 rows
+    } cases[] = {
+        {"", {1, 3, 5, 2}, {5, 2, 4, 6}},                         // ties in the order they were added
+        {"RM:PrimerLugarNombre", {1, 5, 3, 4}, {3, 4, 6, 2}},     // ties by name
+    };
+    g_page_rows = 4;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.then_by);
+        g_order = SortOrder{.key = "RM:keyModalidad", .then_by = c.then_by};
+        driver.start("ProbeList");
+        Window& list = driver.expect_window("ProbeList");
+        const auto ids = [&] {
+            std::vector<int> shown;
+            for (const ListRow& r : driver.control(list, "?BROWSE:1").rows) shown.push_back(std::stoi(r.cells.at(0).text));
+            return shown;
+        };
+        EXPECT_EQ(ids(), c.first_page);
+        driver.press(list, "?BROWSE:BOTTOM");
+        EXPECT_EQ(ids(), c.last_page);
+        driver.close(list);
+        ASSERT_EQ(driver.window("ProbeList"), nullptr);
     }
 }
 

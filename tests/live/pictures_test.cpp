@@ -84,5 +84,33 @@ TEST(ListFormat, ColumnsWithHeadersPicturesAndTheScoreColumn) {
     }
 }
 
+TEST(ListFormat, TipsAndGroupHeaders) {
+    struct Case {
+        const char* format;
+        std::vector<std::pair<std::string, std::string>> columns;  // tip, group
+    } cases[] = {
+        {"40R(2)|M~Id~C(0){Event number}@n-10@80L~Name~@s20@", {{"Event number", ""}, {"", ""}}},
+        {"40R{No header}@n3@", {{"No header", ""}}},
+        {"44L~Date~@D17@[~Resultados~80L~Name1~{First}@S20@40R~RC1~@n-6.2@]40R~Last~@n3@",
+         {{"", ""}, {"First", "Resultados"}, {"", "Resultados"}, {"", ""}}},
+        {"[~A~40L~a~@s1@][~B~40L~b~@s1@]", {{"", "A"}, {"", "B"}}},
+    };
+    for (const Case& c : cases) {
+        std::optional<std::vector<ListColumn>> columns = parse_list_format(c.format);
+        ASSERT_TRUE(columns) << c.format;
+        ASSERT_EQ(columns->size(), c.columns.size()) << c.format;
+        for (std::size_t i = 0; i < c.columns.size(); ++i) {
+            EXPECT_EQ((*columns)[i].tip, c.columns[i].first) << c.format << " column " << i + 1;
+            EXPECT_EQ((*columns)[i].group, c.columns[i].second) << c.format << " column " << i + 1;
+        }
+    }
+    EXPECT_EQ(grouped_format("Results", "40L~a~@s1@"), "[~Results~40L~a~@s1@]");
+    std::string error;
+    for (const char* bad : {"40L{open@s1@", "[~A~40L@s1@", "[~A~40L@s1@[~B~40L@s1@]]", "40L@s1@]", "[40L@s1@]", "[~A"}) {
+        EXPECT_FALSE(parse_list_format(bad, &error)) << bad;
+        EXPECT_FALSE(error.empty());
+    }
+}
+
 }  // namespace
 }  // namespace zrv::live

@@ -867,14 +867,19 @@ void QtEngine::Impl::apply_list(ControlView& v, const ControlState& c, const Con
         if (columns.size() < cells) columns.resize(cells);
         if (columns.empty()) columns.resize(1);
         list->setColumnCount(static_cast<int>(columns.size()));
+        // The tree's header has one row: a group's header leads the header of its first column.
         QStringList headers;
         bool any_header = false;
-        for (const qt::ListColumn& col : columns) {
-            headers << qs(col.header);
-            any_header = any_header || !col.header.empty();
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            const qt::ListColumn& col = columns[i];
+            const bool leads_group = !col.group.empty() && (i == 0 || columns[i - 1].group != col.group);
+            headers << (leads_group ? qs(col.group + ": " + col.header) : qs(col.header));
+            any_header = any_header || !col.header.empty() || leads_group;
         }
         list->setHeaderLabels(headers);
         list->setHeaderHidden(!any_header);
+        for (int i = 0; i < static_cast<int>(columns.size()); ++i)
+            list->headerItem()->setToolTip(i, qs(columns[i].tip));
         for (int i = 0; i < static_cast<int>(columns.size()); ++i)
             if (columns[i].width > 0) list->setColumnWidth(i, to_px_x(columns[i].width));
         first = true;

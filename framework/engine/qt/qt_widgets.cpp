@@ -70,25 +70,44 @@ QString without_access_keys(std::string_view text) {
 
 std::vector<ListColumn> parse_list_columns(std::string_view f) {
     std::vector<ListColumn> columns;
+    std::string group;
+    // The text between two delimiters from i (at the first), i moved past the second; false
+    // when it is not closed.
+    auto enclosed = [&](std::size_t& i, char close, std::string& out) {
+        const std::size_t end = f.find(close, i + 1);
+        if (end == std::string_view::npos) return false;
+        out = std::string(f.substr(i + 1, end - i - 1));
+        i = end + 1;
+        return true;
+    };
     std::size_t i = 0;
     while (i < f.size()) {
-        while (i < f.size() && !std::isdigit(static_cast<unsigned char>(f[i])) && f[i] != '~' && f[i] != '@') ++i;
+        while (i < f.size() && !std::isdigit(static_cast<unsigned char>(f[i])) && f[i] != '~' && f[i] != '@' && f[i] != '[' &&
+               f[i] != ']')
+            ++i;
         if (i >= f.size()) break;
-        ListColumn column;
-        while (i < f.size() && std::isdigit(static_cast<unsigned char>(f[i]))) column.width = column.width * 10 + (f[i++] - '0');
-        // flags up to the header or the picture
-        while (i < f.size() && f[i] != '~' && f[i] != '@') ++i;
-        if (i < f.size() && f[i] == '~') {
-            const std::size_t end = f.find('~', i + 1);
-            if (end == std::string_view::npos) break;
-            column.header = std::string(f.substr(i + 1, end - i - 1));
-            i = end + 1;
+        if (f[i] == '[') {
+            ++i;
+            if (i < f.size() && f[i] == '~' && !enclosed(i, '~', group)) break;
+            continue;
         }
+        if (f[i] == ']') {
+            group.clear();
+            ++i;
+            continue;
+        }
+        ListColumn column;
+        column.group = group;
+        while (i < f.size() && std::isdigit(static_cast<unsigned char>(f[i]))) column.width = column.width * 10 + (f[i++] - '0');
+        // flags up to the header, the tip or the picture
+        while (i < f.size() && f[i] != '~' && f[i] != '{' && f[i] != '@') ++i;
+        if (i < f.size() && f[i] == '~' && !enclosed(i, '~', column.header)) break;
+        while (i < f.size() && f[i] != '{' && f[i] != '@') ++i;
+        if (i < f.size() && f[i] == '{' && !enclosed(i, '}', column.tip)) break;
         while (i < f.size() && f[i] != '@') ++i;
         if (i >= f.size()) break;
-        const std::size_t end = f.find('@', i + 1);
-        if (end == std::string_view::npos) break;
-        i = end + 1;
+        std::string picture;
+        if (!enclosed(i, '@', picture)) break;
         columns.push_back(std::move(column));
     }
     return columns;

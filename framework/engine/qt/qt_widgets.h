@@ -27,9 +27,12 @@ QString without_access_keys(std::string_view text);
 struct ListColumn {
     int width = 0;  // window units, 0 unknown
     std::string header;
+    std::string tip;    // shown over the header
+    std::string group;  // the header of the group of columns it belongs to
 };
 // The columns a list's format declares: each column is its width, flags, an optional
-// "~header~" and its "@picture@".
+// "~header~", an optional "{tip}" and its "@picture@"; "[~group~" and "]" enclose a run of
+// columns under a group header.
 std::vector<ListColumn> parse_list_columns(std::string_view format);
 
 // The client area of a window: controls are placed on it in pixels.

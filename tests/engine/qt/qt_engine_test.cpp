@@ -134,6 +134,30 @@ TEST_F(QtEngineTest, ChangesOfTheModelReachTheWidgets) {
     EXPECT_EQ(engine().widget(p.window(), gone), nullptr);
 }
 
+TEST_F(QtEngineTest, ListHeadersShowTheirTipsAndGroups) {
+    WindowLayout l = form_layout();
+    for (ControlState& c : l.controls)
+        if (c.use == "?LIST") c.format = "44L~Date~{Event Date}@D17@[~Results~80L~Name1~@S20@40R~RC1~{First result}@n-6.2@]";
+    Procedure p(l);
+    auto* list = as<QTreeWidget>(p, "?LIST");
+    ASSERT_TRUE(list);
+    struct Column {
+        const char* header;
+        const char* tip;
+    };
+    const auto expect_headers = [&](std::vector<Column> columns) {
+        ASSERT_EQ(list->columnCount(), static_cast<int>(columns.size()));
+        for (int i = 0; i < list->columnCount(); ++i) {
+            EXPECT_EQ(list->headerItem()->text(i), columns[i].header) << i;
+            EXPECT_EQ(list->headerItem()->toolTip(i), columns[i].tip) << i;
+        }
+    };
+    expect_headers({{"Date", "Event Date"}, {"Results: Name1", ""}, {"RC1", "First result"}});
+    // A new format from the model brings its own headers and tips.
+    p.change([](Window& w) { w.modify(w.number_of("?LIST"), [](ControlState& c) { c.format = "40L~Name~@s20@[~Score~30R~RC~{Total}@n3@]"; }); });
+    expect_headers({{"Name", ""}, {"Score: RC", "Total"}});
+}
+
 TEST_F(QtEngineTest, TabsShowTheControlsOfTheChosenTabOnly) {
     WindowLayout l;
     l.kind = WindowKind::Floating;
