@@ -11,6 +11,7 @@
 #include "framework/engine/headless/test_driver.h"
 #include "live/live_form.h"
 #include "tests/support/scoring_tool.h"
+#include "tests/support/screen_test.h"
 #include "tests/support/temp_folder.h"
 
 namespace zrv::flow {
@@ -39,13 +40,10 @@ void DisplayWithRequest() {
 }
 ProcedureRegistration display_with_request("ManualResultsDisplayWithRequest", &DisplayWithRequest);
 
-class ManualResults : public ::testing::Test {
+class ManualResults : public testing::ScreenTest {
 protected:
     void SetUp() override {
-        set_thread_hooks({.start = [] { data::InitDataDictionary(); }, .end = [] { data::KillDataDictionary(); }});
-        app_settings_file().open(".\\Zorvane.INI");
-        app_error_reporter().clear_history();
-        data::InitDataDictionary();
+        ScreenTest::SetUp();
         const char* names[] = {"Aiko Tanaka", "Bruno Silva", "Carla Mendez"};
         for (int i = 0; i < 3; ++i) {
             auto& rm = *data::file_manager(TableId::ResultadosManual);
@@ -55,11 +53,6 @@ protected:
             rm.record().set_integer("RM:NumeroDeCompeticion", 30 - i * 10);
             ASSERT_TRUE(rm.insert());
         }
-    }
-    void TearDown() override {
-        data::KillDataDictionary();
-        app_settings_file().close();
-        set_thread_hooks({});
     }
     // The stored record with that number, read afresh.
     std::string stored(int id, const char* field) {

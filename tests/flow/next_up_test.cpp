@@ -14,6 +14,7 @@
 #include "framework/engine/headless/test_driver.h"
 #include "live/fuzzy_search.h"
 #include "tests/support/scoring_tool.h"
+#include "tests/support/screen_test.h"
 #include "tests/support/temp_folder.h"
 
 namespace zrv::flow {
@@ -56,20 +57,12 @@ void ScreenWithRequest() {
 }
 ProcedureRegistration screen_with_request("NextUpScreenWithRequest", &ScreenWithRequest);
 
-class NextUp : public ::testing::Test {
+class NextUp : public testing::ScreenTest {
 protected:
     void SetUp() override {
-        set_thread_hooks({.start = [] { data::InitDataDictionary(); }, .end = [] { data::KillDataDictionary(); }});
-        app_settings_file().open(".\\Zorvane.INI");
-        app_error_reporter().clear_history();
-        data::InitDataDictionary();
+        ScreenTest::SetUp();
         for (const Kind& k : kKinds) live::fuzzy_search_active(k.list) = false;
         g_response = 0;
-    }
-    void TearDown() override {
-        data::KillDataDictionary();
-        app_settings_file().close();
-        set_thread_hooks({});
     }
 
     // Adds an event with these fields ("Field" without its prefix); returns its number.

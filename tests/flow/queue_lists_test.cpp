@@ -14,6 +14,7 @@
 #include "framework/engine/headless/test_driver.h"
 #include "live/fuzzy_search.h"
 #include "tests/support/scoring_tool.h"
+#include "tests/support/screen_test.h"
 #include "tests/support/temp_folder.h"
 
 namespace zrv::flow {
@@ -40,18 +41,11 @@ const Event kEvents[] = {
     {"2", "Senior", "Kata", "Snakes"},
 };
 
-class QueueLists : public ::testing::Test {
+class QueueLists : public testing::ScreenTest {
 protected:
     void SetUp() override {
-        set_thread_hooks({.start = [] { data::InitDataDictionary(); }, .end = [] { data::KillDataDictionary(); }});
-        app_settings_file().open(".\\Zorvane.INI");
-        data::InitDataDictionary();
+        ScreenTest::SetUp();
         for (const char* l : kLists) live::fuzzy_search_active(l) = false;
-    }
-    void TearDown() override {
-        data::KillDataDictionary();
-        app_settings_file().close();
-        set_thread_hooks({});
     }
     void seed() {
         const struct {

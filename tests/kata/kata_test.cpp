@@ -15,6 +15,7 @@
 #include "kata/kata.h"
 #include "live/list_format.h"
 #include "tests/support/scoring_tool.h"
+#include "tests/support/screen_test.h"
 #include "tests/support/temp_folder.h"
 
 namespace zrv::kata {
@@ -52,13 +53,10 @@ const Event kEvents[] = {
     {0, "Emil", "5.75", "2", "CAT-A"},
 };
 
-class Kata : public ::testing::Test {
+class Kata : public testing::ScreenTest {
 protected:
     void SetUp() override {
-        set_thread_hooks({.start = [] { data::InitDataDictionary(); }, .end = [] { data::KillDataDictionary(); }});
-        app_settings_file().open(".\\Zorvane.INI");
-        app_error_reporter().clear_history();
-        data::InitDataDictionary();
+        ScreenTest::SetUp();
         for (const Event& e : kEvents) {
             auto& ke = *data::file_manager(TableId::KataEvent);
             ASSERT_TRUE(ke.prepare_new_record());
@@ -81,11 +79,6 @@ protected:
             r.set_text("KE:SEGUNDOLUGARPUNTOS1", "2.22");
             ASSERT_TRUE(ke.insert());
         }
-    }
-    void TearDown() override {
-        data::KillDataDictionary();
-        app_settings_file().close();
-        set_thread_hooks({});
     }
     std::string stored(int id, const char* field) {
         auto& ke = *data::file_manager(TableId::KataEvent);

@@ -11,24 +11,17 @@
 #include "framework/core/app_services.h"
 #include "framework/core/thread_context.h"
 #include "framework/engine/headless/test_driver.h"
+#include "tests/support/screen_test.h"
 #include "tests/support/temp_folder.h"
 
 namespace zrv::kumite {
 
 using Values = std::map<std::string, std::string>;
 
-class KumiteFixture : public ::testing::Test {
+class KumiteFixture : public testing::ScreenTest {
 protected:
     void SetUp() override {
-        set_thread_hooks({.start = [] { data::InitDataDictionary(); }, .end = [] { data::KillDataDictionary(); }});
-        app_settings_file().open(".\\Zorvane.INI");
-        app_error_reporter().clear_history();
-        data::InitDataDictionary();
-    }
-    void TearDown() override {
-        data::KillDataDictionary();
-        app_settings_file().close();
-        set_thread_hooks({});
+        ScreenTest::SetUp();
     }
 
     static data::DictionaryTable& table(data::TableId id) { return *data::file_manager(id); }

@@ -12,6 +12,7 @@
 #include "framework/engine/headless/test_driver.h"
 #include "live/list_screen.h"
 #include "live/live_form.h"
+#include "tests/support/screen_test.h"
 #include "tests/support/temp_folder.h"
 
 namespace zrv::live {
@@ -111,12 +112,10 @@ void ProbeListProcedure() { ProbeList().run(); }
 ProcedureRegistration r1("ProbeForm", &ProbeFormProcedure);
 ProcedureRegistration r2("ProbeList", &ProbeListProcedure);
 
-class Conventions : public ::testing::Test {
+class Conventions : public testing::ScreenTest {
 protected:
     void SetUp() override {
-        set_thread_hooks({.start = [] { data::InitDataDictionary(); }, .end = [] { data::KillDataDictionary(); }});
-        app_settings_file().open(".\\Zorvane.INI");
-        data::InitDataDictionary();
+        ScreenTest::SetUp();
         auto& rm = table();
         ASSERT_TRUE(rm.prepare_new_record());
         rm.record().set_text("RM:PrimerLugarNombre", "Aiko");
@@ -124,9 +123,7 @@ protected:
         take_trace();
     }
     void TearDown() override {
-        data::KillDataDictionary();
-        app_settings_file().close();
-        set_thread_hooks({});
+        ScreenTest::TearDown();
         g_steps.clear();
         g_order.reset();
         g_page_rows = 20;

@@ -13,6 +13,7 @@
 #include "framework/engine/headless/test_driver.h"
 #include "scoreboard/scoreboard.h"
 #include "tests/support/scoring_tool.h"
+#include "tests/support/screen_test.h"
 #include "tests/support/temp_folder.h"
 
 namespace zrv::scoreboard {
@@ -31,18 +32,10 @@ const Board kBoard2{"BrowseScoreBoard", "UpDateScoreBoard2"};
 const Board kTeam{"BrowseEquipo4ScoreBoard7", "UpDateEquipoScoreBoardPantalla"};
 const Board kBoards[] = {kBoard1, kBoard2, kTeam};
 
-class Scoreboards : public ::testing::Test {
+class Scoreboards : public testing::ScreenTest {
 protected:
     void SetUp() override {
-        set_thread_hooks({.start = [] { data::InitDataDictionary(); }, .end = [] { data::KillDataDictionary(); }});
-        app_settings_file().open(".\\Zorvane.INI");
-        app_error_reporter().clear_history();
-        data::InitDataDictionary();
-    }
-    void TearDown() override {
-        data::KillDataDictionary();
-        app_settings_file().close();
-        set_thread_hooks({});
+        ScreenTest::SetUp();
     }
     // A new bout with the table's defaults (90 s, stopped) and these fields; returns its number.
     int add_bout(std::vector<std::pair<const char*, std::string>> fields = {}) {
