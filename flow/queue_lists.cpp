@@ -1,5 +1,6 @@
 #include "flow/queue_lists.h"
 
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
@@ -33,6 +34,13 @@ struct PairSpec {
     bool button_bar;
     bool team;
     std::vector<TableId> also_open;
+    // The last columns, from `from` (0-based) on, stand one below the other in one column under
+    // the group header.
+    struct Stack {
+        const char* group;
+        std::size_t from;
+    };
+    std::optional<Stack> stack;
 };
 
 // Where a twin differs from its pair.
@@ -84,7 +92,8 @@ const std::vector<PairSpec>& pair_specs() {
           {"Division", "KE:Divicion", "s20"}},
          false,
          false,
-         with(kEventTables, {TableId::Katas, TableId::ResultadosKataJueces5})},
+         with(kEventTables, {TableId::Katas, TableId::ResultadosKataJueces5}),
+         {}},
         {TableId::KumiteIndividual,
          "KE24:Queue",
          {{"Queue", "KE24:Queue", "s20", 45, 'R'},
@@ -112,7 +121,8 @@ const std::vector<PairSpec>& pair_specs() {
           {"Tatami Mats No:", "KE24:TatamiMatsNo", "s30"}},
          true,
          false,
-         kEventTables},
+         kEventTables,
+         {}},
         {TableId::KumiteEquipo5,
          "KE212:Queue",
          {{"Queue", "KE212:Queue", "s20", 40},
@@ -123,8 +133,7 @@ const std::vector<PairSpec>& pair_specs() {
           {"Date", "KE212:FechaEvento", "D17", 45, 'R'},
           {"Tatami Mats No", "KE212:TatamiMatsNo", "s30", 55},
           {"Category", "KE212:Categoria", "s20", 45},
-          // The group "Teams": four cells, one below the other.
-          {"Teams", "KE212:NombreDeEquipo2R1R", "s20", 80},
+          {"", "KE212:NombreDeEquipo2R1R", "s20", 80},
           {"", "KE212:NombreDeEquipoE3R1A", "s20", 80},
           {"", "KE212:NombreDeEquipoE4R1R", "s20", 80},
           {"", "KE212:NombreDeEquipoE1R1A", "s20", 80}},
@@ -146,7 +155,8 @@ const std::vector<PairSpec>& pair_specs() {
           {"Modality:", "KE212:Modalidad", "s20"}},
          true,
          true,
-         with(kEventTables, {TableId::Equipos})},
+         with(kEventTables, {TableId::Equipos}),
+         PairSpec::Stack{"Teams", 8}},
     };
     return specs;
 }
@@ -180,6 +190,15 @@ std::vector<ColumnSpec> columns_of(const TwinSpec& twin) {
     std::vector<ColumnSpec> columns = pair_specs()[static_cast<std::size_t>(twin.pair)].columns;
     for (const auto& [column, header] : twin.headers) columns.at(static_cast<std::size_t>(column - 1)).header = header;
     return columns;
+}
+
+// The twin's column format, its stacked columns under their group header.
+std::string format_of(const TwinSpec& twin) {
+    const std::vector<ColumnSpec> columns = columns_of(twin);
+    const std::optional<PairSpec::Stack>& stack = pair_specs()[static_cast<std::size_t>(twin.pair)].stack;
+    if (!stack) return column_format(columns);
+    const auto from = columns.begin() + static_cast<std::ptrdiff_t>(stack->from);
+    return column_format({columns.begin(), from}) + live::grouped_format(stack->group, column_format({from, columns.end()}), true);
 }
 
 const int kWidth = 640;
@@ -219,7 +238,7 @@ WindowLayout queue_list_layout(const std::string& procedure) {
     for (const auto& [tab, text] : twin.tabs) tabs.at(static_cast<std::size_t>(tab - 1)) = text;
     add_tab_sheet(l, tabs, 4, 4, kWidth - 8, 210);
     l.controls.push_back({.use = "?BROWSE:1", .kind = ControlKind::List, .x = 8, .y = 22, .width = kWidth - 16, .height = 170,
-                          .format = column_format(columns_of(twin))});
+                          .format = format_of(twin)});
     if (pair.button_bar)
         add_button_bar(l, {"?BROWSE:TOP", "?BROWSE:PAGEUP", "?BROWSE:UP", "?BROWSE:DOWN", "?BROWSE:PAGEDOWN", "?BROWSE:BOTTOM"},
                        8, 196);
@@ -249,7 +268,7 @@ live::ListScreenDeclaration queue_list(const std::string& procedure) {
     live::ListScreenDeclaration d;
     d.list.table = pair.table;
     const std::vector<ColumnSpec> columns = columns_of(twin);
-    d.list.format = column_format(columns);
+    d.list.format = format_of(twin);
     for (const ColumnSpec& c : columns) d.list.fields.push_back(c.field);
     d.list.orders = pair.orders;
     d.list.sheet = "?CURRENTTAB";

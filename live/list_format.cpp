@@ -38,6 +38,7 @@ std::optional<std::vector<ListColumn>> parse_list_format(std::string_view s, std
         return std::nullopt;
     };
     std::optional<std::string> group;  // inside a group: its header
+    bool stacked = false;              // inside a group: it is stacked
     while (i < s.size()) {
         if (s[i] == '[') {
             if (group) return fail("group inside a group");
@@ -46,6 +47,8 @@ std::optional<std::vector<ListColumn>> parse_list_format(std::string_view s, std
             if (end == std::string_view::npos) return fail("group header not closed");
             group = std::string(s.substr(i + 2, end - i - 2));
             i = end + 1;
+            stacked = i < s.size() && (s[i] == 'S' || s[i] == 's');
+            if (stacked) ++i;
             continue;
         }
         if (s[i] == ']') {
@@ -55,7 +58,10 @@ std::optional<std::vector<ListColumn>> parse_list_format(std::string_view s, std
             continue;
         }
         ListColumn c;
-        if (group) c.group = *group;
+        if (group) {
+            c.group = *group;
+            c.stacked = stacked;
+        }
         if (!number(s, i, c.width)) return fail("column width expected");
         if (!alignment(s, i, c.align, c.indent)) return fail("column alignment expected");
         for (; i < s.size(); ++i) {
@@ -95,8 +101,8 @@ std::optional<std::vector<ListColumn>> parse_list_format(std::string_view s, std
     return columns;
 }
 
-std::string grouped_format(std::string_view group, std::string_view columns) {
-    return "[~" + std::string(group) + "~" + std::string(columns) + "]";
+std::string grouped_format(std::string_view group, std::string_view columns, bool stacked) {
+    return "[~" + std::string(group) + "~" + (stacked ? "S" : "") + std::string(columns) + "]";
 }
 
 }  // namespace zrv::live

@@ -13,6 +13,7 @@
 #include "framework/core/thread_context.h"
 #include "framework/engine/headless/test_driver.h"
 #include "live/fuzzy_search.h"
+#include "live/list_format.h"
 #include "tests/support/scoring_tool.h"
 #include "tests/support/screen_test.h"
 #include "tests/support/temp_folder.h"
@@ -127,6 +128,41 @@ TEST_F(QueueLists, EachTwinShowsItsTableWithItsOwnTexts) {
         for (const char* editing : {"?BROWSE:INSERT", "?BROWSE:CHANGE", "?BROWSE:DELETE"})
             if (c.button_bar) EXPECT_TRUE(driver.control(w, editing).disabled);
         EXPECT_EQ(w.number_of("?INSERT"), 0);
+        driver.close(w);
+    }
+}
+
+TEST_F(QueueLists, TheTeamListsStackTheFourTeamNamesUnderTeams) {
+    const char* const names[][2] = {{"KE212:NombreDeEquipo2R1R", "Tigers"},
+                                     {"KE212:NombreDeEquipoE3R1A", "Cranes"},
+                                     {"KE212:NombreDeEquipoE4R1R", "Dragons"},
+                                     {"KE212:NombreDeEquipoE1R1A", "Snakes"}};
+    auto& teams = *data::file_manager(TableId::KumiteEquipo5);
+    ASSERT_TRUE(teams.prepare_new_record());
+    teams.record().set_text("KE212:Queue", "2");
+    for (const auto& [field, name] : names) teams.record().set_text(field, name);
+    ASSERT_TRUE(teams.insert());
+    for (const char* list : {"BrowseQueueEquipos", "BrowseQueueEquipos1"}) {
+        SCOPED_TRACE(list);
+        driver.start(list);
+        Window& w = driver.expect_window(list);
+        // One cell per name, top to bottom; only the status cell is coloured.
+        const std::vector<ListRow> r = rows(w);
+        ASSERT_EQ(r.size(), 1u);
+        ASSERT_EQ(r[0].cells.size(), 12u);
+        for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(r[0].cells[8 + i], ListCell{.text = names[i][1]});
+        EXPECT_EQ(r[0].cells[0].back_colour, 0x0000FF);
+        // The four stand one below the other under "Teams"; the columns before them side by side.
+        const auto columns = live::parse_list_format(driver.control(w, "?BROWSE:1").format);
+        ASSERT_TRUE(columns);
+        ASSERT_EQ(columns->size(), 12u);
+        for (std::size_t i = 0; i < columns->size(); ++i) {
+            const live::ListColumn& c = (*columns)[i];
+            EXPECT_EQ(c.stacked, i >= 8) << "column " << i + 1;
+            EXPECT_EQ(c.group, i >= 8 ? "Teams" : "") << "column " << i + 1;
+            if (i >= 8) EXPECT_EQ(std::tie(c.width, c.align, c.header, c.picture_text),
+                                  std::make_tuple(80, 'L', std::string(), std::string("@s20")));
+        }
         driver.close(w);
     }
 }

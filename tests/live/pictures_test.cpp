@@ -112,5 +112,35 @@ TEST(ListFormat, TipsAndGroupHeaders) {
     }
 }
 
+TEST(ListFormat, AStackedGroupKeepsOneColumnPerCell) {
+    struct Case {
+        std::string format;
+        std::vector<std::pair<std::string, bool>> columns;  // group, stacked
+    } cases[] = {
+        {"40L~Queue~@s20@" + grouped_format("Teams", "80L@s20@80L@s20@80L~c~{Third}@s20@", true),
+         {{"", false}, {"Teams", true}, {"Teams", true}, {"Teams", true}}},
+        {"[~A~s40L~a~@s1@][~B~40L~b~@s1@]40R@n3@", {{"A", true}, {"B", false}, {"", false}}},
+        {"[~~S40L@s1@40L@s1@]", {{"", true}, {"", true}}},
+    };
+    for (const Case& c : cases) {
+        std::optional<std::vector<ListColumn>> columns = parse_list_format(c.format);
+        ASSERT_TRUE(columns) << c.format;
+        ASSERT_EQ(columns->size(), c.columns.size()) << c.format;
+        for (std::size_t i = 0; i < c.columns.size(); ++i) {
+            EXPECT_EQ((*columns)[i].group, c.columns[i].first) << c.format << " column " << i + 1;
+            EXPECT_EQ((*columns)[i].stacked, c.columns[i].second) << c.format << " column " << i + 1;
+        }
+    }
+    const ListColumn third = parse_list_format(cases[0].format)->at(3);
+    EXPECT_EQ(third.header, "c");
+    EXPECT_EQ(third.tip, "Third");
+    EXPECT_EQ(third.width, 80);
+    std::string error;
+    for (const char* bad : {"[~A~S@s1@]", "[~A~SS40L@s1@]", "[~A~S40L@s1@", "S40L@s1@"}) {
+        EXPECT_FALSE(parse_list_format(bad, &error)) << bad;
+        EXPECT_FALSE(error.empty());
+    }
+}
+
 }  // namespace
 }  // namespace zrv::live

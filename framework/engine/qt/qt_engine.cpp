@@ -82,6 +82,7 @@ struct ControlView {
     bool applied = false;
     bool dirty = false;  // an entry typed into and not yet left
     std::vector<std::pair<int, std::string>> tabs;  // sheets: the tabs shown (number, text)
+    std::vector<qt::ShownColumn> columns;  // lists: the columns shown
 };
 
 struct Mirror {
@@ -854,34 +855,31 @@ void QtEngine::Impl::apply_control(Mirror& m, ControlView& v, const ControlState
 
 void QtEngine::Impl::apply_list(ControlView& v, const ControlState& c, const ControlState& old, bool first) {
     auto* list = static_cast<QTreeWidget*>(v.widget.data());
-    if (first || c.format != list->property("zrv_format").toString().toStdString() || list->columnCount() == 0 ||
-        [&] {
-            std::size_t cells = 0;
-            for (const ListRow& r : c.rows) cells = std::max(cells, r.cells.size());
-            return static_cast<int>(cells) > list->columnCount();
-        }()) {
+    std::size_t cells = 0;
+    for (const ListRow& r : c.rows) cells = std::max(cells, r.cells.size());
+    const auto covered = [&] {
+        return v.columns.empty() ? std::size_t{0} : static_cast<std::size_t>(v.columns.back().first + v.columns.back().cells);
+    };
+    if (first || c.format != list->property("zrv_format").toString().toStdString() || v.columns.empty() || cells > covered()) {
         list->setProperty("zrv_format", qs(c.format));
         std::vector<qt::ListColumn> columns = qt::parse_list_columns(c.format);
-        std::size_t cells = 0;
-        for (const ListRow& r : c.rows) cells = std::max(cells, r.cells.size());
         if (columns.size() < cells) columns.resize(cells);
         if (columns.empty()) columns.resize(1);
-        list->setColumnCount(static_cast<int>(columns.size()));
-        // The tree's header has one row: a group's header leads the header of its first column.
+        v.columns = qt::shown_columns(columns);
+        list->setColumnCount(static_cast<int>(v.columns.size()));
+        // The tree's header has one row.
         QStringList headers;
         bool any_header = false;
-        for (std::size_t i = 0; i < columns.size(); ++i) {
-            const qt::ListColumn& col = columns[i];
-            const bool leads_group = !col.group.empty() && (i == 0 || columns[i - 1].group != col.group);
-            headers << (leads_group ? qs(col.group + ": " + col.header) : qs(col.header));
-            any_header = any_header || !col.header.empty() || leads_group;
+        for (const qt::ShownColumn& col : v.columns) {
+            headers << qs(col.header);
+            any_header = any_header || !col.header.empty();
         }
         list->setHeaderLabels(headers);
         list->setHeaderHidden(!any_header);
-        for (int i = 0; i < static_cast<int>(columns.size()); ++i)
-            list->headerItem()->setToolTip(i, qs(columns[i].tip));
-        for (int i = 0; i < static_cast<int>(columns.size()); ++i)
-            if (columns[i].width > 0) list->setColumnWidth(i, to_px_x(columns[i].width));
+        for (int i = 0; i < static_cast<int>(v.columns.size()); ++i) {
+            list->headerItem()->setToolTip(i, qs(v.columns[i].tip));
+            if (v.columns[i].width > 0) list->setColumnWidth(i, to_px_x(v.columns[i].width));
+        }
         first = true;
     }
     if (first || c.rows != old.rows || list->topLevelItemCount() != static_cast<int>(c.rows.size())) {
@@ -889,8 +887,24 @@ void QtEngine::Impl::apply_list(ControlView& v, const ControlState& c, const Con
         QList<QTreeWidgetItem*> items;
         for (const ListRow& row : c.rows) {
             auto* item = new QTreeWidgetItem;
-            for (int col = 0; col < static_cast<int>(row.cells.size()); ++col) {
-                const ListCell& cell = row.cells[col];
+            for (int col = 0; col < static_cast<int>(v.columns.size()); ++col) {
+                const qt::ShownColumn& shown = v.columns[static_cast<std::size_t>(col)];
+                if (shown.first >= static_cast<int>(row.cells.size())) break;
+                if (shown.cells > 1) {
+                    // A stacked column: its cells one below the other, each in its own colours.
+                    QStringList texts;
+                    QVariantList stacked;
+                    for (int k = shown.first; k < shown.first + shown.cells; ++k) {
+                        const ListCell blank;
+                        const ListCell& cell = k < static_cast<int>(row.cells.size()) ? row.cells[static_cast<std::size_t>(k)] : blank;
+                        texts << qs(cell.text);
+                        stacked << qt::stacked_cell(cell);
+                    }
+                    item->setText(col, texts.join(QLatin1Char('\n')));
+                    item->setData(col, qt::kStackedRole, stacked);
+                    continue;
+                }
+                const ListCell& cell = row.cells[static_cast<std::size_t>(shown.first)];
                 item->setText(col, qs(cell.text));
                 if (auto t = qt::to_qcolor(cell.text_colour)) item->setForeground(col, *t);
                 if (auto b = qt::to_qcolor(cell.back_colour)) item->setBackground(col, *b);

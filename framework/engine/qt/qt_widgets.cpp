@@ -1,9 +1,11 @@
 #include "framework/engine/qt/qt_widgets.h"
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <unordered_map>
 
+#include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
@@ -71,6 +73,7 @@ QString without_access_keys(std::string_view text) {
 std::vector<ListColumn> parse_list_columns(std::string_view f) {
     std::vector<ListColumn> columns;
     std::string group;
+    int stack = 0, stacks = 0;
     // The text between two delimiters from i (at the first), i moved past the second; false
     // when it is not closed.
     auto enclosed = [&](std::size_t& i, char close, std::string& out) {
@@ -89,15 +92,18 @@ std::vector<ListColumn> parse_list_columns(std::string_view f) {
         if (f[i] == '[') {
             ++i;
             if (i < f.size() && f[i] == '~' && !enclosed(i, '~', group)) break;
+            if (i < f.size() && (f[i] == 'S' || f[i] == 's')) stack = ++stacks, ++i;
             continue;
         }
         if (f[i] == ']') {
             group.clear();
+            stack = 0;
             ++i;
             continue;
         }
         ListColumn column;
         column.group = group;
+        column.stack = stack;
         while (i < f.size() && std::isdigit(static_cast<unsigned char>(f[i]))) column.width = column.width * 10 + (f[i++] - '0');
         // flags up to the header, the tip or the picture
         while (i < f.size() && f[i] != '~' && f[i] != '{' && f[i] != '@') ++i;
@@ -111,6 +117,26 @@ std::vector<ListColumn> parse_list_columns(std::string_view f) {
         columns.push_back(std::move(column));
     }
     return columns;
+}
+
+std::vector<ShownColumn> shown_columns(const std::vector<ListColumn>& columns) {
+    std::vector<ShownColumn> shown;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const ListColumn& c = columns[i];
+        const bool leads_group = !c.group.empty() && (i == 0 || columns[i - 1].group != c.group);
+        if (c.stack && i > 0 && columns[i - 1].stack == c.stack) {
+            ShownColumn& s = shown.back();
+            ++s.cells;
+            s.width = std::max(s.width, c.width);
+            if (s.tip.empty()) s.tip = c.tip;
+            continue;
+        }
+        shown.push_back({.first = static_cast<int>(i),
+                         .width = c.width,
+                         .header = c.stack ? c.group : leads_group ? c.group + ": " + c.header : c.header,
+                         .tip = c.tip});
+    }
+    return shown;
 }
 
 Canvas::Canvas(QWidget* parent) : QWidget(parent) {}
@@ -164,6 +190,60 @@ void Shape::paintEvent(QPaintEvent*) {
 void Shape::mousePressEvent(QMouseEvent* event) {
     if (on_press) on_press(event);
     QWidget::mousePressEvent(event);
+}
+
+QVariant stacked_cell(const ListCell& cell) {
+    QVariantList v{qs(cell.text)};
+    for (Colour c : {cell.text_colour, cell.back_colour, cell.selected_text_colour, cell.selected_back_colour}) {
+        const std::optional<QColor> colour = to_qcolor(c);
+        v << (colour ? QVariant(*colour) : QVariant());
+    }
+    return v;
+}
+
+QStyleOptionViewItem CellDelegate::line_option(const QStyleOptionViewItem& option, const QModelIndex& index, int line) const {
+    const QVariantList lines = index.data(kStackedRole).toList();
+    const QVariantList cell = lines.value(line).toList();
+    QStyleOptionViewItem o = option;
+    initStyleOption(&o, index);
+    o.text = cell.value(0).toString();
+    const QRect r = option.rect;
+    const int n = static_cast<int>(lines.size());
+    const int top = r.top() + r.height() * line / n, bottom = r.top() + r.height() * (line + 1) / n;
+    o.rect = QRect(r.left(), top, r.width(), bottom - top);
+    o.state &= ~QStyle::State_HasFocus;
+    if (const QVariant text = cell.value(1); text.isValid()) o.palette.setColor(QPalette::Text, text.value<QColor>());
+    if (const QVariant back = cell.value(2); back.isValid()) o.backgroundBrush = back.value<QColor>();
+    if (o.state & QStyle::State_Selected)
+        for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+            if (const QVariant text = cell.value(3); text.isValid()) o.palette.setColor(g, QPalette::HighlightedText, text.value<QColor>());
+            if (const QVariant back = cell.value(4); back.isValid()) o.palette.setColor(g, QPalette::Highlight, back.value<QColor>());
+        }
+    return o;
+}
+
+void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    const int lines = static_cast<int>(index.data(kStackedRole).toList().size());
+    if (lines == 0) return QStyledItemDelegate::paint(painter, option, index);
+    for (int line = 0; line < lines; ++line) {
+        const QStyleOptionViewItem o = line_option(option, index, line);
+        QStyle* style = o.widget ? o.widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &o, painter, o.widget);
+    }
+}
+
+QSize CellDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    const int lines = static_cast<int>(index.data(kStackedRole).toList().size());
+    if (lines == 0) return QStyledItemDelegate::sizeHint(option, index);
+    // Every line as high as the highest; an empty one as high as a line of text.
+    QSize line;
+    for (int i = 0; i < lines; ++i) {
+        QStyleOptionViewItem o = line_option(option, index, i);
+        if (o.text.isEmpty()) o.text = QStringLiteral("X");
+        QStyle* style = o.widget ? o.widget->style() : QApplication::style();
+        line = line.expandedTo(style->sizeFromContents(QStyle::CT_ItemViewItem, &o, QSize(), o.widget));
+    }
+    return QSize(line.width(), line.height() * lines);
 }
 
 void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {

@@ -29,11 +29,25 @@ struct ListColumn {
     std::string header;
     std::string tip;    // shown over the header
     std::string group;  // the header of the group of columns it belongs to
+    int stack = 0;      // the stacked group (1, 2, ...) it is a cell of; 0 none
 };
 // The columns a list's format declares: each column is its width, flags, an optional
 // "~header~", an optional "{tip}" and its "@picture@"; "[~group~" and "]" enclose a run of
-// columns under a group header.
+// columns under a group header, "[~group~S" a stacked one.
 std::vector<ListColumn> parse_list_columns(std::string_view format);
+
+// A column of the list widget: one cell of the model's rows, or the cells of a stacked group
+// one below the other.
+struct ShownColumn {
+    int first = 0;  // the row's first cell it shows (0-based)
+    int cells = 1;
+    int width = 0;  // window units, 0 unknown
+    std::string header;
+    std::string tip;
+};
+// The widget's columns for the format's columns; a group's header leads the header of its first
+// column, a stacked group's header stands alone over its column.
+std::vector<ShownColumn> shown_columns(const std::vector<ListColumn>& columns);
 
 // The client area of a window: controls are placed on it in pixels.
 class Canvas : public QWidget {
@@ -66,13 +80,23 @@ protected:
 // List cells with their own colours when selected.
 inline constexpr int kSelectedTextRole = Qt::UserRole + 1;
 inline constexpr int kSelectedBackRole = Qt::UserRole + 2;
+// The cells of a stacked column, top to bottom (stacked_cell each).
+inline constexpr int kStackedRole = Qt::UserRole + 3;
+QVariant stacked_cell(const ListCell& cell);
 
+// Draws a stacked column's cells one below the other, each one line high in its own colours.
 class CellDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+
+private:
+    // The option of line `line` of a stacked cell; its rect is the line's share of option's.
+    QStyleOptionViewItem line_option(const QStyleOptionViewItem& option, const QModelIndex& index, int line) const;
 };
 
 // Calls a function for every event of the objects it watches.

@@ -158,6 +158,46 @@ TEST_F(QtEngineTest, ListHeadersShowTheirTipsAndGroups) {
     expect_headers({{"Name", ""}, {"Score: RC", "Total"}});
 }
 
+TEST_F(QtEngineTest, AStackedGroupShowsItsCellsOneBelowTheOtherInOneColumn) {
+    WindowLayout l = form_layout();
+    for (ControlState& c : l.controls)
+        if (c.use == "?LIST") {
+            c.height = 120;
+            c.format = "40L~Queue~@s20@[~Teams~S80L@s20@80L{Names}@s20@80L@s20@80L@s20@]30R~Id~@n3@";
+            c.rows = {row({"1", "Tigers", "Cranes", "Dragons", "Snakes", "7"}), row({"2", "Bears", "", "Owls", "Wolves", "8"})};
+            c.rows[0].cells[2].back_colour = kRed;  // the second name only
+            c.selected = 0;
+        }
+    Procedure p(l);
+    auto* list = as<QTreeWidget>(p, "?LIST");
+    ASSERT_TRUE(list);
+    ASSERT_EQ(list->columnCount(), 3);
+    EXPECT_EQ(list->headerItem()->text(1), "Teams");
+    EXPECT_EQ(list->headerItem()->toolTip(1), "Names");
+    EXPECT_EQ(list->headerItem()->text(2), "Id");
+    ASSERT_EQ(list->topLevelItemCount(), 2);
+    QTreeWidgetItem* first = list->topLevelItem(0);
+    EXPECT_EQ(first->text(1), "Tigers\nCranes\nDragons\nSnakes");
+    EXPECT_EQ(first->text(2), "7");
+    EXPECT_EQ(list->topLevelItem(1)->text(1), "Bears\n\nOwls\nWolves");
+    // Each row is four lines high, its empty name a line too.
+    const int line = list->fontMetrics().height();
+    for (int r = 0; r < 2; ++r) {
+        const int height = list->visualItemRect(list->topLevelItem(r)).height();
+        EXPECT_GE(height, 4 * line) << r;
+        EXPECT_LT(height, 5 * line + 8) << r;
+    }
+    // The names stand one below the other, each in its own colours: only the second line is red.
+    const QRect cell = list->visualRect(list->indexFromItem(first, 1));
+    const QImage image = list->viewport()->grab().toImage();
+    const auto colour_at = [&](int quarter) {
+        return image.pixelColor(cell.right() - 3, cell.top() + cell.height() * (2 * quarter + 1) / 8);
+    };
+    EXPECT_NE(colour_at(0), QColor(255, 0, 0));
+    EXPECT_EQ(colour_at(1), QColor(255, 0, 0));
+    EXPECT_NE(colour_at(2), QColor(255, 0, 0));
+}
+
 TEST_F(QtEngineTest, TabsShowTheControlsOfTheChosenTabOnly) {
     WindowLayout l;
     l.kind = WindowKind::Floating;
