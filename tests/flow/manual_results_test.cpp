@@ -360,7 +360,9 @@ TEST_F(ManualResults, TheDisplaysDifferInTheirTextsSizesAndPoints) {
         for (int k = 0; k < 3; ++k) {
             const ControlState* caption = find("?PointsCaption1" + std::to_string(k + 1));
             EXPECT_EQ(caption ? caption->text : "-", c.points[k] ? c.points[k] : "-");
-            if (caption) EXPECT_TRUE(caption->bold && caption->underline) << caption->use;
+            if (caption) {
+                EXPECT_TRUE(caption->bold && caption->underline) << caption->use;
+            }
         }
         const ControlState* second = find("?PlaceCaption2");
         ASSERT_TRUE(second);

@@ -363,7 +363,7 @@ TEST_F(QtEngineTest, AMessageBoxIsAnsweredForTheThreadThatAsked) {
 TEST_F(QtEngineTest, APopupMenuAnswersTheChosenItemNotCountingSeparators) {
     Procedure p(form_layout());
     std::atomic<int> answer{-1};
-    p.run([&](Window&) { answer = engine().popup_menu({{"Choose digits...", "-", "24 hours format"}}); });
+    p.run([&](Window&) { answer = engine().popup_menu({.items = {"Choose digits...", "-", "24 hours format"}, .disabled = {}}); });
     QMenu* menu = nullptr;
     ASSERT_TRUE(pump_until([&] {
         for (QWidget* w : QApplication::topLevelWidgets())
