@@ -19,7 +19,7 @@ WindowLayout about_layout() {
         {.use = "?LOGO", .kind = ControlKind::Image, .x = 8, .y = 8, .width = 80, .height = 80, .image = "zrv.png",
          .centred = true},
         {.use = "?TITLE", .kind = ControlKind::String, .text = "Zorvane External Scoreboard", .x = 100, .y = 10,
-         .width = 190, .height = 14, .font_colour = navy, .font_size = 14, .bold = true},
+         .width = 190, .height = 14, .font_colour = navy, .font_size = 12, .bold = true},
         {.use = "?PURPOSE", .kind = ControlKind::String,
          .text = "Audience display of kumite scoreboards, brackets, kata results and queues.", .x = 100, .y = 30,
          .width = 190, .height = 20},

@@ -741,10 +741,20 @@ void QtEngine::Impl::apply_font(Mirror& m, ControlView& v) {
     v.widget->setFont(font);
 }
 
+// A text box at least two lines high wraps a text too long for one line; a one-line box keeps
+// it on its line.
+static void wrap_if_needed(QLabel* label) {
+    const QFontMetrics metrics(label->font());
+    const bool wraps = label->height() >= 2 * metrics.lineSpacing() && metrics.horizontalAdvance(label->text()) > label->width();
+    if (label->wordWrap() != wraps) label->setWordWrap(wraps);
+}
+
 void QtEngine::Impl::relayout(Mirror& m) {
     for (auto& [n, v] : m.views) {
         place(m, v);
         apply_font(m, v);
+        if (v.state.kind == ControlKind::Prompt || v.state.kind == ControlKind::String)
+            if (auto* label = qobject_cast<QLabel*>(v.widget.data())) wrap_if_needed(label);
     }
 }
 
@@ -798,6 +808,7 @@ void QtEngine::Impl::apply_control(Mirror& m, ControlView& v, const ControlState
             if (changed(&ControlState::text))
                 label->setText(c.kind == ControlKind::Prompt ? qt::without_access_keys(c.text) : qs(c.text));
             if (changed(&ControlState::align)) label->setAlignment(align);
+            wrap_if_needed(label);
             break;
         }
         case ControlKind::Image: {

@@ -90,6 +90,21 @@ TEST_F(QtEngineTest, MirrorsTheModelWindow) {
     EXPECT_EQ(top->size(), QSize(300, 260));
 }
 
+TEST_F(QtEngineTest, ATextTooLongForItsBoxWrapsOnlyWhereTheBoxHasRoomForTwoLines) {
+    const std::string text = "Audience display of kumite scoreboards, brackets, kata results and queues.";
+    struct Case {
+        const char* use;
+        int height;
+        bool wraps;
+    } cases[] = {{"?TALL", 30, true}, {"?ONELINE", 10, false}};
+    WindowLayout l = form_layout();
+    for (const Case& c : cases) l.controls.push_back(control(ControlKind::String, c.use, 4, 124, 60, c.height, text));
+    l.controls.push_back(control(ControlKind::String, "?SHORT", 100, 124, 60, 30, "Aka"));
+    Procedure p(l);
+    for (const Case& c : cases) EXPECT_EQ(as<QLabel>(p, c.use)->wordWrap(), c.wraps) << c.use;
+    EXPECT_FALSE(as<QLabel>(p, "?SHORT")->wordWrap());  // fits on one line
+}
+
 TEST_F(QtEngineTest, ChangesOfTheModelReachTheWidgets) {
     Procedure p(form_layout());
     auto* name = as<QLabel>(p, "?NAME");
