@@ -2,6 +2,8 @@
 
 #include <thread>
 
+#include <QApplication>
+#include <QMainWindow>
 #include <QThread>
 
 // The system's font library keeps a small cache for the life of the process.
@@ -23,6 +25,12 @@ bool pump_until(const std::function<bool()>& pred, int limit_ms) {
         if (std::chrono::steady_clock::now() > end) return false;
         QThread::usleep(200);
     }
+}
+
+QMainWindow* find_frame() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* main = qobject_cast<QMainWindow*>(w); main && main->isVisible()) return main;
+    return nullptr;
 }
 
 ControlState control(ControlKind kind, std::string use, int x, int y, int w, int h, std::string text) {

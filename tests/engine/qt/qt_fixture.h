@@ -17,10 +17,15 @@
 #include "framework/core/window.h"
 #include "framework/engine/qt/qt_engine.h"
 
+class QMainWindow;
+
 namespace zrv::testing {
 
 // Runs the GUI until pred holds or limit_ms passes; returns whether it held.
 bool pump_until(const std::function<bool()>& pred, int limit_ms = 3000);
+
+// The program's frame when it shows (a visible main window), else null.
+QMainWindow* find_frame();
 
 ControlState control(ControlKind kind, std::string use, int x, int y, int w, int h, std::string text = {});
 

@@ -16,12 +16,6 @@ namespace {
 
 class FrameRender : public QtEngineTest {};
 
-QMainWindow* find_frame() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* main = qobject_cast<QMainWindow*>(w); main && main->isVisible()) return main;
-    return nullptr;
-}
-
 TEST_F(FrameRender, TheFrameShowsItsTitleMenusStatusBarAndWallpaper) {
     TempFolder folder;
     std::thread program([] {

@@ -19,12 +19,6 @@ namespace {
 
 class ScreensRender : public QtEngineTest {};
 
-QMainWindow* find_frame() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* main = qobject_cast<QMainWindow*>(w); main && main->isVisible()) return main;
-    return nullptr;
-}
-
 QAction* find_item(QMenuBar* bar, const QString& text) {
     for (QAction* menu : bar->actions())
         if (menu->menu())
