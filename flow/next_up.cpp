@@ -199,9 +199,6 @@ public:
 
     bool initialize() override {
         if (!live::ListScreen::initialize()) return false;
-        live::bind_record_controls(window());
-        // The locator entry shows what is typed into it, not the row's number.
-        if (locator_) window().unbind(locator_);
         no_records_ = control("?BUTTONNORECORDS");
         follow_page();
         window().display();
@@ -211,12 +208,6 @@ public:
     Flow take_event(Event& event) override {
         const Flow flow = live::ListScreen::take_event(event);
         follow_page();
-        return flow;
-    }
-
-    Flow on_new_selection(int c) override {
-        const Flow flow = live::ListScreen::on_new_selection(c);
-        window().display();
         return flow;
     }
 
@@ -376,6 +367,8 @@ live::ListScreenDeclaration next_up_list(const std::string& procedure) {
     const ListSpec& spec = find_spec(kLists, procedure);
     const EventSpec& e = event_of(spec.kind);
     live::ListScreenDeclaration d;
+    // The locator entry shows what is typed into it, not the row's number.
+    d.record_controls = live::RecordControls::AllButLocator;
     d.list.table = e.table;
     d.list.format = column_format(e.columns);
     for (const ColumnSpec& c : e.columns) d.list.fields.push_back(c.field);

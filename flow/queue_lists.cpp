@@ -266,6 +266,7 @@ live::ListScreenDeclaration queue_list(const std::string& procedure) {
     const TwinSpec& twin = twin_spec(procedure);
     const PairSpec& pair = pair_specs()[static_cast<std::size_t>(twin.pair)];
     live::ListScreenDeclaration d;
+    d.record_controls = live::RecordControls::All;  // the detail entries show the highlighted row
     d.list.table = pair.table;
     const std::vector<ColumnSpec> columns = columns_of(twin);
     d.list.format = format_of(twin);
@@ -293,28 +294,9 @@ live::ListScreenDeclaration queue_list(const std::string& procedure) {
 
 namespace {
 
-// A queue list shows the highlighted row's fields in its detail controls.
-class QueueList : public live::ListScreen {
-public:
-    explicit QueueList(const std::string& procedure)
-        : live::ListScreen(procedure, queue_list_layout(procedure), queue_list(procedure)) {}
-
-    bool initialize() override {
-        if (!live::ListScreen::initialize()) return false;
-        live::bind_record_controls(window());
-        window().display();
-        return true;
-    }
-    Flow on_new_selection(int control) override {
-        const Flow flow = live::ListScreen::on_new_selection(control);
-        window().display();
-        return flow;
-    }
-};
-
 template <const char* Name>
 void queue_procedure() {
-    QueueList(Name).run();
+    live::ListScreen(Name, queue_list_layout(Name), queue_list(Name)).run();
 }
 
 constexpr char kKata[] = "BrouseQueueKata";

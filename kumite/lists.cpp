@@ -192,29 +192,9 @@ std::string list_format(const ListSpec& s) {
 
 constexpr int kWidth = 700, kHeight = 330;
 
-class KumiteList final : public live::ListScreen {
-public:
-    explicit KumiteList(const std::string& procedure)
-        : ListScreen(procedure, kumite_list_layout(procedure), kumite_list(procedure)) {}
-
-    bool initialize() override {
-        if (!ListScreen::initialize()) return false;
-        // The queue and the team names show the selected row's record.
-        live::bind_record_controls(window());
-        window().display();
-        return true;
-    }
-
-    Flow on_new_selection(int c) override {
-        const Flow flow = ListScreen::on_new_selection(c);
-        if (c == browse_->list_control()) window().display();
-        return flow;
-    }
-};
-
 template <const char* Name>
 void list_procedure() {
-    KumiteList(Name).run();
+    live::ListScreen(Name, kumite_list_layout(Name), kumite_list(Name)).run();
 }
 
 constexpr char kList4[] = "BrowseKumiteIndividual4";
@@ -300,6 +280,7 @@ WindowLayout kumite_list_layout(const std::string& procedure) {
 live::ListScreenDeclaration kumite_list(const std::string& procedure) {
     const ListSpec& s = spec(procedure);
     live::ListScreenDeclaration d;
+    d.record_controls = live::RecordControls::All;  // the queue and the team names
     d.list.table = s.table;
     d.list.format = list_format(s);
     for (const Column& c : s.columns) d.list.fields.push_back(c.field);

@@ -38,6 +38,11 @@ bool ListScreen::initialize() {
     if (int s = control(decl_.buttons.select); s && request() != kRequestSelect) window().set_hidden(s, true);
     window().set_timer(decl_.timer);
     reset(true);
+    if (decl_.record_controls != RecordControls::None) {
+        bind_record_controls(window());
+        if (locator_ && decl_.record_controls == RecordControls::AllButLocator) window().unbind(locator_);
+        window().display();
+    }
     return true;
 }
 
@@ -96,7 +101,9 @@ Flow ListScreen::on_accepted(int c) {
 Flow ListScreen::on_new_selection(int c) {
     if (c == browse_->list_control()) browse_->select_row(window().selected(c));
     else if (c && c == sheet_) reset(false);
-    return WindowController::on_new_selection(c);
+    const Flow flow = WindowController::on_new_selection(c);
+    if (decl_.record_controls != RecordControls::None) window().display();
+    return flow;
 }
 
 Flow ListScreen::on_alert_key(int c) {

@@ -23,6 +23,14 @@ struct ListButtons {
     std::string view = "?View", insert = "?Insert", change = "?Change", remove = "?Delete", select = "?Select";
 };
 
+// Which controls named after the list table's fields ("?KE24:QUEUE") show the highlighted row's
+// record: bound at set-up and shown again on every new selection.
+enum class RecordControls {
+    None,
+    All,
+    AllButLocator,  // the typing locator's entry keeps what is typed into it
+};
+
 struct ListScreenDeclaration {
     ListDeclaration list;
     std::string form;  // the form the buttons run (ListRunsForm); empty: none
@@ -31,6 +39,7 @@ struct ListScreenDeclaration {
     std::vector<TimerStep> timer_steps;
     // The tables the list opens through their relation managers besides its own.
     std::vector<data::TableId> also_open;
+    RecordControls record_controls = RecordControls::None;
 };
 
 class ListScreen : public WindowController {
