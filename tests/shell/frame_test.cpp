@@ -1,10 +1,13 @@
 // The program body, the frame and its menus, and the About window, driven headless.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "framework/core/app_services.h"
 #include "framework/core/procedures.h"
 #include "framework/core/thread_context.h"
 #include "framework/engine/headless/test_driver.h"
+#include "framework/services/carried_files.h"
 #include "shell/main_frame.h"
 #include "shell/program_body.h"
 #include "tests/support/temp_folder.h"
@@ -142,6 +145,21 @@ TEST_F(Frame, ExitClosesTheFrame) {
     driver.join_thread_1();
     EXPECT_EQ(driver.window("Main"), nullptr);
     EXPECT_EQ(setting("__Dont_Touch_Me__", "Sectors"), "0");
+}
+
+// This test links the program's libraries as the program does: every file any library carries
+// (the program's icons and pictures, the clock's built-in digit images) is there.
+TEST(Program, CarriesEveryFileItsLibrariesCarry) {
+    std::vector<std::string> carried = carried_file_names();
+    std::string expected = ZRV_CARRIED_FILE_NAMES;
+    ASSERT_FALSE(expected.empty());
+    for (size_t at = 0; at <= expected.size();) {
+        size_t end = std::min(expected.find(',', at), expected.size());
+        std::string name = expected.substr(at, end - at);
+        EXPECT_NE(std::find(carried.begin(), carried.end(), name), carried.end()) << name;
+        EXPECT_FALSE(carried_file(name).empty()) << name;
+        at = end + 1;
+    }
 }
 
 }  // namespace
