@@ -147,6 +147,29 @@ TEST_F(Frame, ExitClosesTheFrame) {
     EXPECT_EQ(setting("__Dont_Touch_Me__", "Sectors"), "0");
 }
 
+// Every procedure of the program declares its window and opens it (a window declared at fault
+// fails as it is made), each on a thread of its own over empty tables; only the select
+// procedures that are not built say they have not been defined instead.
+TEST_F(Frame, EveryProcedureOpensTheWindowItDeclares) {
+    for (const std::string& name : procedure_names()) {
+        if (name == upper("Main")) continue;
+        SCOPED_TRACE(name);
+        driver.start(name);
+        std::vector<Window*> opened;
+        for (Window* w : driver.windows())
+            if (w != frame) opened.push_back(w);
+        if (std::optional<MessageBoxRequest> message = driver.pending_message()) {
+            EXPECT_NE(message->text.find("has not been defined"), std::string::npos) << message->text;
+            EXPECT_TRUE(opened.empty());
+            driver.answer_message(ButtonOk);
+        } else {
+            ASSERT_EQ(opened.size(), 1u);
+            driver.close(*opened[0]);
+        }
+        EXPECT_EQ(running_threads(), 0);
+    }
+}
+
 // This test links the program's libraries as the program does: every file any library carries
 // (the program's icons and pictures, the clock's built-in digit images) is there.
 TEST(Program, CarriesEveryFileItsLibrariesCarry) {
