@@ -1,6 +1,6 @@
-# zrv_embed(<target> <name>=<file> ...): builds a static library <target> that
-# carries the given files inside the program, reachable through
-# zrv::carried_file(name) (framework/services/carried_files.h).
+# zrv_embed(<target> <name>=<file> ...): builds a library <target> that carries the given files
+# inside whatever links it, reachable through zrv::carried_file(name)
+# (framework/services/carried_files.h).
 function(zrv_embed target)
   set(outputs)
   set(index 0)
