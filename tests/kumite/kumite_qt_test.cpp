@@ -57,13 +57,23 @@ protected:
                 run_procedure(procedure);
             },
             4 * kMinimumThreadStack);
+        return shown(procedure);
+    }
+    // The procedure's window once the engine shows it, or null.
+    Window* shown(const std::string& procedure) {
         Window* w = nullptr;
         EXPECT_TRUE(pump_until([&] { return (w = recording_.window(procedure)) != nullptr; })) << procedure;
+        // The window is noted before the engine is given it: wait for its widgets.
+        EXPECT_TRUE(pump_until([&] { return w && engine().widget(*w) != nullptr; })) << procedure;
         engine().flush();
         return w;
     }
     bool closed(const std::string& procedure) {
         return pump_until([&] { return recording_.window(procedure) == nullptr; });
+    }
+    // Every procedure thread has ended (their last steps may need the GUI, so it runs meanwhile).
+    static bool threads_ended() {
+        return pump_until([] { return running_threads() == 0; }, 10000);
     }
     template <class W>
     W* widget(Window& w, const std::string& use) {
@@ -105,7 +115,10 @@ TEST_F(KumiteOnQt, BothBoxesOfAPairStoredCheckedLeaveOneEnabledAndAClickFreesThe
         QCheckBox* a = box(*w, c.a);
         QCheckBox* b = box(*w, c.b);
         ASSERT_TRUE(a && b);
-        ASSERT_TRUE(a->isEnabled() || b->isEnabled());
+        // The window shows before set-up applies the box rules: wait until they have disabled one.
+        ASSERT_TRUE(pump_until([&] { return !a->isEnabled() || !b->isEnabled(); }));
+        pump_until([] { return false; }, 50);
+        ASSERT_TRUE(a->isEnabled() || b->isEnabled()) << "both boxes of the pair disabled";
         QCheckBox* free = a->isEnabled() ? a : b;
         QCheckBox* other = free == a ? b : a;
         QTest::mouseClick(free, Qt::LeftButton, {}, QPoint(5, 8));
@@ -113,6 +126,7 @@ TEST_F(KumiteOnQt, BothBoxesOfAPairStoredCheckedLeaveOneEnabledAndAClickFreesThe
         EXPECT_TRUE(free->isEnabled());
         ASSERT_EQ(run_scoring_tool({"set", c.table_name, number, c.table == TableId::KumiteIndividual ? "KE24:Cerrar=1" : "KE212:Cerrar=1"}), 0);
         EXPECT_TRUE(closed(c.form));
+        EXPECT_TRUE(threads_ended());
     }
 }
 
@@ -138,9 +152,8 @@ TEST_F(KumiteOnQt, TheTeamListShowsEachRowsOwnCoachAfterASheetWasViewed) {
     rows->scrollToItem(first);
     QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualItemRect(first).center());
     QTest::mouseClick(widget<QPushButton>(*list, "?VIEW:3"), Qt::LeftButton);
-    Window* sheet = nullptr;
-    ASSERT_TRUE(pump_until([&] { return (sheet = recording_.window("UpdateEquipo5")) != nullptr; }));
-    engine().flush();
+    Window* sheet = shown("UpdateEquipo5");
+    ASSERT_TRUE(sheet);
     QTest::mouseClick(widget<QPushButton>(*sheet, "?OK"), Qt::LeftButton);
     ASSERT_TRUE(closed("UpdateEquipo5"));
     const auto coach_of = [&](const char* code) {
@@ -152,6 +165,7 @@ TEST_F(KumiteOnQt, TheTeamListShowsEachRowsOwnCoachAfterASheetWasViewed) {
     })) << coach_of("TEAM-1") << " / " << coach_of("TEAM-2") << " / " << coach_of("TEAM-3");
     QTest::mouseClick(widget<QPushButton>(*list, "?CLOSE"), Qt::LeftButton);
     EXPECT_TRUE(closed("BrowseEquipo5"));
+    EXPECT_TRUE(threads_ended());
 }
 
 }  // namespace
