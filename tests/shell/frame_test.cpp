@@ -1,5 +1,8 @@
 // The program body, the frame and its menus, and the About window, driven headless.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include <algorithm>
 
@@ -35,6 +38,25 @@ protected:
     void close_frame() {
         driver.close(*frame);
         driver.join_thread_1();
+    }
+    // Opens, moves and closes the About window, then closes the frame, answering every message
+    // on the way; the texts of the messages shown.
+    std::vector<std::string> use_and_close() {
+        app_error_reporter().clear_history();
+        const auto answer = [&] {
+            while (driver.pending_message()) driver.answer_message(ButtonOk);
+        };
+        driver.press(*frame, "?ITEM28");
+        Window& about = driver.expect_window("AboutUs");
+        driver.place(about, 70, 45, 320, 200);
+        driver.press(about, "?CANCEL");
+        answer();
+        driver.close(*frame);
+        answer();
+        driver.join_thread_1();
+        std::vector<std::string> texts;
+        for (const ErrorReporter::Raised& r : app_error_reporter().history()) texts.push_back(r.title + ": " + r.text);
+        return texts;
     }
 
     testing::TempFolder folder;
@@ -138,6 +160,38 @@ TEST_F(Frame, ClosingTheFrameClosesEveryScreenFirstAndWritesTheSettings) {
     EXPECT_EQ(setting("Main", "Maximize"), "No");
     EXPECT_TRUE(setting("Main", "XPos"));
     EXPECT_TRUE(setting("AboutUs", "Maximize"));
+}
+
+// Placements that cannot be kept: the settings file is left as it was and the operator is told
+// once, not at every window that closes. A file without write permission bits is read-only
+// even for a program that could write it anyway (root).
+TEST_F(Frame, AReadOnlySettingsFileIsLeftAsItIsAndToldOnce) {
+    namespace fs = std::filesystem;
+    close_frame();
+    fs::permissions("Zorvane.INI", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const std::string before = folder.read("Zorvane.INI");
+    struct stat old {};
+    ASSERT_EQ(::stat("Zorvane.INI", &old), 0);
+    driver.start_thread_1(&RunProgram);
+    frame = &driver.expect_window("Main");
+    EXPECT_EQ(use_and_close(),
+              std::vector<std::string>{"Access Denied: Access to " + fs::canonical("Zorvane.INI").string() +
+                                       " was denied: the file is read-only."});
+    EXPECT_EQ(folder.read("Zorvane.INI"), before);
+    struct stat now {};
+    ASSERT_EQ(::stat("Zorvane.INI", &now), 0);
+    EXPECT_EQ(now.st_ino, old.st_ino) << "not replaced by another file";
+    EXPECT_EQ(now.st_mode, old.st_mode);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 1) << "no file left beside it";
+}
+
+// The working folder taken away while the program runs (a folder nothing can write, not even
+// root): nothing can be kept, and the operator is told once.
+TEST_F(Frame, AWorkingFolderThatCannotBeWrittenIsToldOnce) {
+    const std::string file = (std::filesystem::canonical(folder.path()) / "Zorvane.INI").string();
+    std::filesystem::remove_all(folder.path());
+    EXPECT_EQ(use_and_close(), std::vector<std::string>{"File Creation Error: The file " + file +
+                                                        " could not be created. Error: No such file or directory."});
 }
 
 TEST_F(Frame, ExitClosesTheFrame) {
