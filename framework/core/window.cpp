@@ -240,21 +240,38 @@ void Window::unbind(int number) {
 
 namespace {
 
+// The drop-list item (1-based) whose value is the bound value; 0 when none.
+int item_of(const ControlState& c, const std::string& value) {
+    auto it = std::find(c.item_values.begin(), c.item_values.end(), value);
+    return it == c.item_values.end() ? 0 : static_cast<int>(it - c.item_values.begin()) + 1;
+}
+
 // The bound value as the control shows it.
 void show_value(ControlState& c, const std::string& value) {
     switch (c.kind) {
         case ControlKind::Check:
             c.checked = value == c.true_value;
             break;
-        case ControlKind::DropList: {
-            auto it = std::find(c.item_values.begin(), c.item_values.end(), value);
-            c.selected = it == c.item_values.end() ? 0 : static_cast<int>(it - c.item_values.begin()) + 1;
+        case ControlKind::DropList:
+            c.selected = item_of(c, value);
             break;
-        }
         default:
             c.text = value;
     }
     c.changed_by_operator = false;
+}
+
+// Whether the control already shows the bound value as show_value would show it.
+bool shows_value(const ControlState& c, const std::string& value) {
+    if (c.changed_by_operator) return false;
+    switch (c.kind) {
+        case ControlKind::Check:
+            return c.checked == (value == c.true_value);
+        case ControlKind::DropList:
+            return c.selected == item_of(c, value);
+        default:
+            return c.text == value;
+    }
 }
 
 std::string screen_value(const ControlState& c) {
@@ -284,14 +301,10 @@ void Window::display(int number) {
         std::string value = b->text();
         std::lock_guard lock(mutex_);
         ControlState* c = find(n);
-        if (!c) continue;
-        ControlState before = *c;
+        if (!c || shows_value(*c, value)) continue;
         show_value(*c, value);
-        if (c->text != before.text || c->checked != before.checked || c->selected != before.selected ||
-            c->changed_by_operator != before.changed_by_operator) {
-            changed(*c);
-            any = true;
-        }
+        changed(*c);
+        any = true;
     }
     if (any) notify_engine();
 }
