@@ -6,7 +6,8 @@
 // screen shows apart from those that did not), the screens' and the whole process's CPU as %
 // of one core, the latency from each commit to its value being painted in its Qt widget, and the
 // changes never shown. All CPU figures are CPU time, not wall time; the benchmark's own
-// watching of the widgets is left out of the process's figure.
+// watching of the widgets is left out of the process's figure. For scale it also prints the
+// floor: the CPU a thread takes to wait 10 ms once, on this machine at this moment.
 //   tournament_bench <path of zrv_scoring> [seconds]
 #include <QApplication>
 #include <QEventLoop>
@@ -14,6 +15,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -271,6 +273,21 @@ int main(int argc, char** argv) {
         readers.push_back(bench::read_commits(fd, s.committed, mutex));
     }
 
+    // The floor: what a thread that only waits 10 ms at a time costs per wait on this machine now.
+    std::atomic<bool> measuring{true};
+    std::atomic<std::int64_t> floor_ns{0};
+    std::atomic<long> floor_waits{0};
+    std::thread floor([&] {
+        std::mutex m;
+        std::condition_variable cv;
+        std::unique_lock lock(m);
+        const std::int64_t start = now_ns(CLOCK_THREAD_CPUTIME_ID);
+        long waits = 0;
+        for (; measuring; ++waits) cv.wait_for(lock, std::chrono::milliseconds(10));
+        floor_ns = now_ns(CLOCK_THREAD_CPUTIME_ID) - start;
+        floor_waits = waits;
+    });
+
     // The GUI thread runs its event loop as the program does; ten times a second it looks
     // whether every written value has shown.
     QEventLoop loop;
@@ -286,8 +303,10 @@ int main(int argc, char** argv) {
     check.stop();
     paints.counting = false;
     for (Screen& s : screens) s.meter->counting = false;
+    measuring = false;
+    floor.join();
     const std::int64_t wall = now_ns(CLOCK_MONOTONIC) - wall_start;
-    const std::int64_t process_cpu = now_ns(CLOCK_PROCESS_CPUTIME_ID) - cpu_start - paints.watch_cpu;
+    const std::int64_t process_cpu = now_ns(CLOCK_PROCESS_CPUTIME_ID) - cpu_start - paints.watch_cpu - floor_ns;
     const std::int64_t gui_cpu = now_ns(CLOCK_THREAD_CPUTIME_ID) - gui_start - paints.watch_cpu;
     const std::string load_after = load_average();
     for (pid_t p : writers) waitpid(p, nullptr, 0);
@@ -348,6 +367,8 @@ int main(int argc, char** argv) {
                     f.changed ? f.changed_ns / 1e3 / f.changed : 0.0, f.unchanged, f.unchanged ? f.unchanged_ns / 1e3 / f.unchanged : 0.0,
                     (f.changed_ns + f.unchanged_ns) * cores, ticks ? double(f.paints) / ticks : 0.0);
     }
+    std::printf("floor: a thread that only waits 10 ms at a time takes %.1f us per wait here and now\n",
+                floor_waits ? floor_ns / 1e3 / floor_waits : 0.0);
     std::printf("CPU of the screens' threads (the model): %.2f %% of one core\n", model_ns * cores);
     std::printf("CPU of the GUI thread (Qt), without the watching: %.2f %% of one core\n", gui_cpu * cores);
     std::printf("CPU of the whole process, without the watching: %.2f %% of one core\n", process_cpu * cores);

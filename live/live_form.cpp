@@ -155,14 +155,21 @@ void LiveForm::refresh() {
 
 void LiveForm::reset(bool force) {
     if (window().accept_all()) return;
-    for (const RelatedLookup& r : decl_.related) {
-        data::DictionaryTable* other = data::file_manager(r.table);
-        if (!other) continue;
-        for (const auto& [theirs, mine] : r.links) {
-            std::optional<data::FieldRef> to = data::field_by_name(theirs), from = data::field_by_name(mine);
-            if (to && from) to->set_text(from->text());
+    if (!related_) {  // the tables, keys and fields of the look-ups, found once
+        related_.emplace();
+        for (const RelatedLookup& r : decl_.related) {
+            data::DictionaryTable* other = data::file_manager(r.table);
+            if (!other) continue;
+            Lookup& l = related_->emplace_back(Lookup{other, other->layout().key_index(r.key), {}});
+            for (const auto& [theirs, mine] : r.links) {
+                std::optional<data::FieldRef> to = data::field_by_name(theirs), from = data::field_by_name(mine);
+                if (to && from) l.links.emplace_back(*to, *from);
+            }
         }
-        other->fetch_or_clear(other->layout().key_index(r.key));
+    }
+    for (const Lookup& l : *related_) {
+        for (const auto& [to, from] : l.links) to.set_text(from.text());
+        l.table->fetch_or_clear(l.key);
     }
     WindowController::reset(force);
 }

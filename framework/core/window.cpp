@@ -17,6 +17,12 @@ std::string upper(std::string_view text) {
     return out;
 }
 
+bool Window::NoCaseLess::operator()(std::string_view a, std::string_view b) const {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::toupper(static_cast<unsigned char>(x)) < std::toupper(static_cast<unsigned char>(y));
+    });
+}
+
 Window::Window(const WindowLayout& layout)
     : id_(next_id_++),
       layout_(layout),
@@ -51,7 +57,7 @@ const ControlState* Window::find(int number) const {
 
 int Window::number_of(std::string_view use) const {
     std::lock_guard lock(mutex_);
-    auto it = by_use_.find(upper(use));
+    auto it = by_use_.find(use);
     return it == by_use_.end() ? 0 : it->second;
 }
 

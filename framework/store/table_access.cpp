@@ -183,7 +183,8 @@ void TableAccess::take_row(sqlite3_stmt* row) {
     unfit_.clear();
     file_->decode_row(row, record_, unfit_);
     position_ = sqlite3_column_int64(row, 0);
-    last_read_ = std::make_unique<RecordBuffer>(record_);
+    if (last_read_) *last_read_ = record_;
+    else last_read_ = std::make_unique<RecordBuffer>(record_);
     if (!unfit_.empty()) {
         std::string text;
         for (const std::string& u : unfit_) text += (text.empty() ? "" : "; ") + u;

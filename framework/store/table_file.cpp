@@ -131,11 +131,7 @@ namespace {
 // whenever the log starts over); copies caught while being written give none.
 // The copies are read as SQLite's own readers read them, without a lock, which the thread
 // checker cannot follow.
-__attribute__((no_sanitize("thread"))) bool read_wal_header(sqlite3* db, std::int64_t& version, std::int64_t& generation) {
-    sqlite3_file* file = nullptr;
-    if (sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file || !file->pMethods ||
-        file->pMethods->iVersion < 2 || !file->pMethods->xShmMap)
-        return false;
+__attribute__((no_sanitize("thread"))) bool read_wal_header(sqlite3_file* file, std::int64_t& version, std::int64_t& generation) {
     volatile void* region = nullptr;
     if (file->pMethods->xShmMap(file, 0, 32768, 0, &region) != SQLITE_OK || !region) return false;
     const volatile std::uint32_t* words = static_cast<const volatile std::uint32_t*>(region);
@@ -160,14 +156,20 @@ FileStamp TableFile::stamp() {
     if (connection_ == 0) {
         connection_ = ++connections;
         sqlite3_stmt* s = nullptr;
-        wal_ = sqlite3_prepare_v2(db_, "PRAGMA journal_mode", -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW &&
-               detail::same_name(column_text(s, 0), "wal");
+        const bool wal = sqlite3_prepare_v2(db_, "PRAGMA journal_mode", -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW &&
+                         detail::same_name(column_text(s, 0), "wal");
         sqlite3_finalize(s);
+        wal_file_ = nullptr;
+        if (wal && (sqlite3_file_control(db_, "main", SQLITE_FCNTL_FILE_POINTER, &wal_file_) != SQLITE_OK || !wal_file_ ||
+                    !wal_file_->pMethods || wal_file_->pMethods->iVersion < 2 || !wal_file_->pMethods->xShmMap))
+            wal_file_ = nullptr;
     }
-    FileStamp stamp{.connection = connection_, .own = sqlite3_total_changes64(db_)};
-    if (wal_ && read_wal_header(db_, stamp.version, stamp.generation)) return stamp;
-    // Otherwise SQLite's own count of the commits of other connections; its generation -1
-    // keeps it apart from a header's.
+    // The header moves with this connection's own commits too.
+    FileStamp stamp{.connection = connection_};
+    if (wal_file_ && read_wal_header(wal_file_, stamp.version, stamp.generation)) return stamp;
+    // Otherwise SQLite's own count of the commits of other connections and of this one's
+    // changes; its generation -1 keeps it apart from a header's.
+    stamp.own = sqlite3_total_changes64(db_);
     if (!data_version_ &&
         sqlite3_prepare_v3(db_, "PRAGMA data_version", -1, SQLITE_PREPARE_PERSISTENT, &data_version_, nullptr) != SQLITE_OK) {
         sqlite3_finalize(data_version_);

@@ -99,7 +99,7 @@ private:
     std::unordered_map<std::string, sqlite3_stmt*> statements_;
     sqlite3_stmt* data_version_ = nullptr;
     std::uint64_t connection_ = 0;  // the stamps' connection number, 0 until the first stamp
-    bool wal_ = false;              // the file is in WAL mode (as the first stamp found it)
+    sqlite3_file* wal_file_ = nullptr;  // in WAL mode (as the first stamp found it): the file whose header tells
 };
 
 // Quotes an SQL identifier.
