@@ -128,13 +128,11 @@ namespace {
 // In WAL mode every commit rewrites the wal-index header: two copies of its 48 bytes at the
 // start of the shared-memory file, the second written first. Equal copies give the file's
 // state without a lock or a system call (the committed frame count and the salts that change
-// whenever the log starts over); copies caught while being written give none.
-// The copies are read as SQLite's own readers read them, without a lock, which the thread
-// checker cannot follow.
-__attribute__((no_sanitize("thread"))) bool read_wal_header(sqlite3_file* file, std::int64_t& version, std::int64_t& generation) {
-    volatile void* region = nullptr;
-    if (file->pMethods->xShmMap(file, 0, 32768, 0, &region) != SQLITE_OK || !region) return false;
-    const volatile std::uint32_t* words = static_cast<const volatile std::uint32_t*>(region);
+// whenever the log starts over); copies caught while being written give none. The copies are
+// read as SQLite's own readers read them, without a lock, which the thread checker cannot
+// follow.
+__attribute__((no_sanitize("thread"))) bool read_wal_header(const volatile std::uint32_t* words, std::int64_t& version,
+                                                           std::int64_t& generation) {
     constexpr int kWords = 12;
     std::uint32_t first[kWords], second[kWords];
     for (int i = 0; i < kWords; ++i) first[i] = words[i];
@@ -160,13 +158,20 @@ FileStamp TableFile::stamp() {
                          detail::same_name(column_text(s, 0), "wal");
         sqlite3_finalize(s);
         wal_file_ = nullptr;
+        wal_header_ = nullptr;
         if (wal && (sqlite3_file_control(db_, "main", SQLITE_FCNTL_FILE_POINTER, &wal_file_) != SQLITE_OK || !wal_file_ ||
                     !wal_file_->pMethods || wal_file_->pMethods->iVersion < 2 || !wal_file_->pMethods->xShmMap))
             wal_file_ = nullptr;
     }
+    // The shared memory stays where SQLite mapped it while the connection is open.
+    if (wal_file_ && !wal_header_) {
+        volatile void* region = nullptr;
+        if (wal_file_->pMethods->xShmMap(wal_file_, 0, 32768, 0, &region) == SQLITE_OK && region)
+            wal_header_ = static_cast<const volatile std::uint32_t*>(region);
+    }
     // The header moves with this connection's own commits too.
     FileStamp stamp{.connection = connection_};
-    if (wal_file_ && read_wal_header(wal_file_, stamp.version, stamp.generation)) return stamp;
+    if (wal_header_ && read_wal_header(wal_header_, stamp.version, stamp.generation)) return stamp;
     // Otherwise SQLite's own count of the commits of other connections and of this one's
     // changes; its generation -1 keeps it apart from a header's.
     stamp.own = sqlite3_total_changes64(db_);

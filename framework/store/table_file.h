@@ -100,6 +100,7 @@ private:
     sqlite3_stmt* data_version_ = nullptr;
     std::uint64_t connection_ = 0;  // the stamps' connection number, 0 until the first stamp
     sqlite3_file* wal_file_ = nullptr;  // in WAL mode (as the first stamp found it): the file whose header tells
+    const volatile std::uint32_t* wal_header_ = nullptr;  // that header, once mapped
 };
 
 // Quotes an SQL identifier.
