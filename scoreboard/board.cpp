@@ -60,7 +60,7 @@ public:
 
 private:
     store::RecordBuffer& record() { return table().record(); }
-    // A field of the bout by its name, looked up once; -1 when there is none.
+    // A field of the bout by its name; -1 when there is none.
     int field(std::string_view name) {
         auto [it, added] = fields_.try_emplace(name, -1);
         if (added) it->second = record().field_index(name);
@@ -80,7 +80,9 @@ private:
         if (!run_out()) clock_.resume_countdown();
     }
     void show(const char* use, bool shown) {
-        if (const int c = control(use)) window().set_hidden(c, !shown);
+        auto [it, added] = numbers_.try_emplace(use, 0);
+        if (added) it->second = control(use);
+        if (it->second) window().set_hidden(it->second, !shown);
     }
     void timer_step();
     void time_up_captions();
@@ -95,7 +97,7 @@ private:
     int points_ao_ = 0, points_aka_ = 0;
     std::array<int, 4> boxes_{};  // hantei Aka, hantei Ao, kiken Aka, kiken Ao
     BlinkState blink_ao_, blink_aka_;
-    std::unordered_map<std::string_view, int> fields_;
+    std::unordered_map<std::string_view, int> fields_, numbers_;  // looked up once by name
     std::vector<int> entries_;  // the entries an operator's change is copied back from
 };
 

@@ -18,9 +18,9 @@ std::string upper(std::string_view text) {
 }
 
 bool Window::NoCaseLess::operator()(std::string_view a, std::string_view b) const {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::toupper(static_cast<unsigned char>(x)) < std::toupper(static_cast<unsigned char>(y));
-    });
+    // Use names are ASCII.
+    const auto up = [](char c) { return static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c); };
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return up(x) < up(y); });
 }
 
 Window::Window(const WindowLayout& layout)
@@ -38,7 +38,7 @@ Window::Window(const WindowLayout& layout)
     for (ControlState c : layout.controls) {
         if (c.number == 0) c.number = next;
         next = std::max(next, c.number + 1);
-        if (!c.use.empty()) by_use_[upper(c.use)] = c.number;
+        if (!c.use.empty()) by_use_[c.use] = c.number;
         controls_[c.number] = std::move(c);
     }
 }
@@ -190,8 +190,8 @@ int Window::create_control(ControlState state, int number, int parent) {
         if (number == 0) number = controls_.empty() ? 1 : controls_.rbegin()->first + 1;
         state.number = number;
         state.parent = parent;
-        if (ControlState* old = find(number); old && !old->use.empty()) by_use_.erase(upper(old->use));
-        if (!state.use.empty()) by_use_[upper(state.use)] = number;
+        if (ControlState* old = find(number); old && !old->use.empty()) by_use_.erase(old->use);
+        if (!state.use.empty()) by_use_[state.use] = number;
         ControlState& c = controls_[number] = std::move(state);
         changed(c);
     }
@@ -204,7 +204,7 @@ void Window::destroy_control(int number) {
         std::lock_guard lock(mutex_);
         ControlState* c = find(number);
         if (!c) return;
-        if (!c->use.empty()) by_use_.erase(upper(c->use));
+        if (!c->use.empty()) by_use_.erase(c->use);
         controls_.erase(number);
         bindings_.erase(number);
     }

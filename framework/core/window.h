@@ -205,7 +205,7 @@ private:
         using is_transparent = void;
         bool operator()(std::string_view a, std::string_view b) const;
     };
-    std::map<std::string, int, NoCaseLess> by_use_;  // upper-case use name
+    std::map<std::string, int, NoCaseLess> by_use_;
     std::map<int, std::shared_ptr<Binding>> bindings_;
     std::string title_;
     std::vector<StatusZone> status_;
