@@ -301,10 +301,9 @@ void BrowseList::with_row_related(const store::RecordBuffer& row, const std::fun
     if (decl_.row_related.empty()) return work();
     std::vector<std::pair<data::DictionaryTable*, store::RecordBuffer>> saved;
     saved.emplace_back(table_, table_->record());
-    for (const RelatedLookup& r : decl_.row_related)
-        if (data::DictionaryTable* t = data::file_manager(r.table)) saved.emplace_back(t, t->record());
+    for (data::DictionaryTable* t : row_related_.tables(decl_.row_related)) saved.emplace_back(t, t->record());
     table_->record() = row;
-    fetch_related(decl_.row_related);
+    row_related_.fetch(decl_.row_related);
     work();
     for (auto& [t, buffer] : saved) t->record() = std::move(buffer);
 }

@@ -153,6 +153,7 @@ protected:
     std::unique_ptr<store::RecordBuffer> own_range_;
     int order_ = -1;
     std::vector<Row> page_;
+    RelatedRecords row_related_;      // decl_.row_related, found on the first row
 };
 
 }  // namespace zrv::live

@@ -1,5 +1,7 @@
 #include "live/field_binding.h"
 
+#include <algorithm>
+
 #include "data/dictionary_table.h"
 #include "framework/store/record_buffer.h"
 #include "live/expression.h"
@@ -45,7 +47,14 @@ bool read_field(store::RecordBuffer& record, int field, const Picture& picture, 
 
 std::string FieldBinding::text() const {
     if (field_.is_memo()) return field_.text();
-    return show_field(field_.file().record(), field_.field(), picture_);
+    const store::RecordBuffer& record = field_.file().record();
+    const store::FieldLayout& f = record.layout().fields.at(static_cast<std::size_t>(field_.field()));
+    const auto bytes = record.bytes().subspan(static_cast<std::size_t>(f.offset), static_cast<std::size_t>(f.size));
+    if (!std::equal(bytes.begin(), bytes.end(), shown_bytes_.begin(), shown_bytes_.end()) || shown_bytes_.empty()) {
+        shown_ = show_field(record, field_.field(), picture_);
+        shown_bytes_.assign(bytes.begin(), bytes.end());
+    }
+    return shown_;
 }
 
 void FieldBinding::set_text(std::string_view text) {

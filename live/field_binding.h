@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "data/dictionary.h"
 #include "framework/core/control.h"
@@ -33,6 +34,9 @@ public:
 private:
     data::FieldRef field_;
     Picture picture_;
+    // The text last shown and the field's bytes it was made from: the same bytes show the same.
+    mutable std::vector<std::uint8_t> shown_bytes_;
+    mutable std::string shown_;
 };
 
 // A text variable of the screen (a search query), cut to its size.

@@ -155,7 +155,7 @@ void LiveForm::refresh() {
 
 void LiveForm::reset(bool force) {
     if (window().accept_all()) return;
-    fetch_related(decl_.related);
+    related_.fetch(decl_.related);
     WindowController::reset(force);
 }
 

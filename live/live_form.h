@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "data/declaration.h"
+#include "data/dictionary.h"
 #include "framework/core/window_controller.h"
 #include "framework/store/record_buffer.h"
 #include "live/related_records.h"
@@ -85,6 +86,7 @@ protected:
     std::unique_ptr<store::RecordBuffer> open_copy_;  // as the form opened
     std::unique_ptr<store::RecordBuffer> reread_;     // as the last tick read it
     bool remote_close_ = false;  // the record's Cerrar asked the form to close
+    RelatedRecords related_;  // decl_.related, found on the first reset
     bool prepared_insert_ = false;
     int last_selected_ = 0;
 };

@@ -4,6 +4,9 @@
 // event up; after the framework's handling the points of a side that has won blink.
 #include <array>
 #include <stdexcept>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "clock/digital_clock.h"
 #include "data/dictionary.h"
@@ -57,15 +60,29 @@ public:
 
 private:
     store::RecordBuffer& record() { return table().record(); }
-    std::int64_t value(const char* field) { return record().get_integer(field); }
-    bool is_one(const char* field) { return record().get_decimal(field) == store::Decimal::from_integer(1); }
+    // A field of the bout by its name; -1 when there is none.
+    int field(std::string_view name) {
+        auto [it, added] = fields_.try_emplace(name, -1);
+        if (added) it->second = record().field_index(name);
+        return it->second;
+    }
+    std::int64_t value(const char* name) {
+        const int f = field(name);
+        return f < 0 ? 0 : record().get_integer(f);
+    }
+    bool is_one(const char* name) {
+        const int f = field(name);
+        return f >= 0 && record().get_decimal(f) == store::Decimal::from_integer(1);
+    }
     // A countdown that has run out stays at its end: resuming it would end it again at once.
     bool run_out() const { return clock_.current_time() < 100; }
     void resume() {
         if (!run_out()) clock_.resume_countdown();
     }
     void show(const char* use, bool shown) {
-        if (const int c = control(use)) window().set_hidden(c, !shown);
+        auto [it, added] = numbers_.try_emplace(use, 0);
+        if (added) it->second = control(use);
+        if (it->second) window().set_hidden(it->second, !shown);
     }
     void timer_step();
     void time_up_captions();
@@ -80,6 +97,8 @@ private:
     int points_ao_ = 0, points_aka_ = 0;
     std::array<int, 4> boxes_{};  // hantei Aka, hantei Ao, kiken Aka, kiken Ao
     BlinkState blink_ao_, blink_aka_;
+    std::unordered_map<std::string_view, int> fields_, numbers_;  // looked up once by name
+    std::vector<int> entries_;  // the entries an operator's change is copied back from
 };
 
 bool Scoreboard::initialize() {
@@ -95,6 +114,8 @@ bool Scoreboard::initialize() {
         start_ = control(kind_.start_button);
         stop_ = control(kind_.stop_button);
     }
+    for (const ControlState& c : w.controls())
+        if (c.kind == ControlKind::Entry && c.number != key_control_) entries_.push_back(c.number);
     points_ao_ = control("?SB:PUNTOAO");
     points_aka_ = control("?SB:PUNTOAKA");
     boxes_ = {control("?SB:HANTEYAKA"), control("?SB:HANTEYAO"), control("?SB:KIKENAKA"), control("?SB:KIKENAO")};
@@ -195,8 +216,8 @@ void Scoreboard::lamps() {
 }
 
 void Scoreboard::copy_back() {
-    for (const ControlState& c : window().controls())
-        if (c.kind == ControlKind::Entry && c.changed_by_operator && c.number != key_control_) window().update(c.number);
+    for (int c : entries_)
+        if (window().changed_by_operator(c)) window().update(c);
 }
 
 void Scoreboard::hantei_kiken_rule(int box) {

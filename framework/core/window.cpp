@@ -18,6 +18,12 @@ std::string upper(std::string_view text) {
     return out;
 }
 
+bool Window::NoCaseLess::operator()(std::string_view a, std::string_view b) const {
+    // Use names are ASCII.
+    const auto up = [](char c) { return static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c); };
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return up(x) < up(y); });
+}
+
 Window::Window(const WindowLayout& layout)
     : id_(next_id_++),
       layout_(layout),
@@ -38,7 +44,7 @@ Window::Window(const WindowLayout& layout)
             throw std::invalid_argument("window \"" + layout.title + "\" declares control " + std::to_string(c.number) +
                                         " twice (" + controls_[c.number].use + ", " + c.use + ")");
         next = std::max(next, c.number + 1);
-        if (!c.use.empty()) by_use_[upper(c.use)] = c.number;
+        if (!c.use.empty()) by_use_[c.use] = c.number;
         controls_[c.number] = std::move(c);
     }
 }
@@ -57,7 +63,7 @@ const ControlState* Window::find(int number) const {
 
 int Window::number_of(std::string_view use) const {
     std::lock_guard lock(mutex_);
-    auto it = by_use_.find(upper(use));
+    auto it = by_use_.find(use);
     return it == by_use_.end() ? 0 : it->second;
 }
 
@@ -190,8 +196,8 @@ int Window::create_control(ControlState state, int number, int parent) {
         if (number == 0) number = controls_.empty() ? 1 : controls_.rbegin()->first + 1;
         state.number = number;
         state.parent = parent;
-        if (ControlState* old = find(number); old && !old->use.empty()) by_use_.erase(upper(old->use));
-        if (!state.use.empty()) by_use_[upper(state.use)] = number;
+        if (ControlState* old = find(number); old && !old->use.empty()) by_use_.erase(old->use);
+        if (!state.use.empty()) by_use_[state.use] = number;
         ControlState& c = controls_[number] = std::move(state);
         changed(c);
     }
@@ -204,7 +210,7 @@ void Window::destroy_control(int number) {
         std::lock_guard lock(mutex_);
         ControlState* c = find(number);
         if (!c) return;
-        if (!c->use.empty()) by_use_.erase(upper(c->use));
+        if (!c->use.empty()) by_use_.erase(c->use);
         controls_.erase(number);
         bindings_.erase(number);
     }
@@ -246,21 +252,38 @@ void Window::unbind(int number) {
 
 namespace {
 
+// The drop-list item (1-based) whose value is the bound value; 0 when none.
+int item_of(const ControlState& c, const std::string& value) {
+    auto it = std::find(c.item_values.begin(), c.item_values.end(), value);
+    return it == c.item_values.end() ? 0 : static_cast<int>(it - c.item_values.begin()) + 1;
+}
+
 // The bound value as the control shows it.
 void show_value(ControlState& c, const std::string& value) {
     switch (c.kind) {
         case ControlKind::Check:
             c.checked = value == c.true_value;
             break;
-        case ControlKind::DropList: {
-            auto it = std::find(c.item_values.begin(), c.item_values.end(), value);
-            c.selected = it == c.item_values.end() ? 0 : static_cast<int>(it - c.item_values.begin()) + 1;
+        case ControlKind::DropList:
+            c.selected = item_of(c, value);
             break;
-        }
         default:
             c.text = value;
     }
     c.changed_by_operator = false;
+}
+
+// Whether the control already shows the bound value as show_value would show it.
+bool shows_value(const ControlState& c, const std::string& value) {
+    if (c.changed_by_operator) return false;
+    switch (c.kind) {
+        case ControlKind::Check:
+            return c.checked == (value == c.true_value);
+        case ControlKind::DropList:
+            return c.selected == item_of(c, value);
+        default:
+            return c.text == value;
+    }
 }
 
 std::string screen_value(const ControlState& c) {
@@ -290,14 +313,10 @@ void Window::display(int number) {
         std::string value = b->text();
         std::lock_guard lock(mutex_);
         ControlState* c = find(n);
-        if (!c) continue;
-        ControlState before = *c;
+        if (!c || shows_value(*c, value)) continue;
         show_value(*c, value);
-        if (c->text != before.text || c->checked != before.checked || c->selected != before.selected ||
-            c->changed_by_operator != before.changed_by_operator) {
-            changed(*c);
-            any = true;
-        }
+        changed(*c);
+        any = true;
     }
     if (any) notify_engine();
 }

@@ -200,7 +200,12 @@ private:
 
     mutable std::mutex mutex_;
     std::map<int, ControlState> controls_;
-    std::map<std::string, int> by_use_;  // upper-case use name
+    // Use names compared without regard to case, so that a look-up needs no copy of the name.
+    struct NoCaseLess {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+    std::map<std::string, int, NoCaseLess> by_use_;
     std::map<int, std::shared_ptr<Binding>> bindings_;
     std::string title_;
     std::vector<StatusZone> status_;

@@ -179,10 +179,12 @@ bool TableAccess::repaired(int rc) {
 }
 
 void TableAccess::take_row(sqlite3_stmt* row) {
+    keyed_.key = -1;
     unfit_.clear();
     file_->decode_row(row, record_, unfit_);
     position_ = sqlite3_column_int64(row, 0);
-    last_read_ = std::make_unique<RecordBuffer>(record_);
+    if (last_read_) *last_read_ = record_;
+    else last_read_ = std::make_unique<RecordBuffer>(record_);
     if (!unfit_.empty()) {
         std::string text;
         for (const std::string& u : unfit_) text += (text.empty() ? "" : "; ") + u;
@@ -198,6 +200,13 @@ bool TableAccess::get_by_key(int key) {
         set_error(StoreError::Other, "no such key");
         return false;
     }
+    // Most reads of a screen's tick find the file as the last one did.
+    const FileStamp stamp = file_->stamp();
+    if (reads_the_same(key, stamp)) {
+        if (keyed_.found) set_error(StoreError::None);
+        else set_error(StoreError::NotFound, "no record with that key");
+        return keyed_.found;
+    }
     const KeyLayout& k = layout_->keys[static_cast<std::size_t>(key)];
     const std::string sql = "SELECT " + file_->select_list() + " FROM " + quote_identifier(file_->table_name()) + " WHERE " +
                             key_condition(*file_, k, 1) + " ORDER BY " + file_->order_by(key, true) + " LIMIT 1";
@@ -212,11 +221,18 @@ bool TableAccess::get_by_key(int key) {
         if (rc == SQLITE_ROW) {
             take_row(s);
             sqlite3_reset(s);
+            keyed_.stamp = stamp;
+            keyed_.key = key;
+            keyed_.found = true;
             set_error(StoreError::None);
             return true;
         }
         sqlite3_reset(s);
         if (rc == SQLITE_DONE) {
+            keyed_.stamp = stamp;
+            keyed_.key = key;
+            keyed_.found = false;
+            key_bytes(key, keyed_.searched);
             set_error(StoreError::NotFound, "no record with that key");
             return false;
         }
@@ -225,6 +241,31 @@ bool TableAccess::get_by_key(int key) {
         return false;
     }
     return false;
+}
+
+// Found: the buffer still holds the record as read (so its key fields are the record's), every
+// value fitted. Not found: the buffer's key fields are those searched for.
+bool TableAccess::reads_the_same(int key, const FileStamp& stamp) const {
+    if (keyed_.key != key || stamp.connection == 0 || !(stamp == keyed_.stamp)) return false;
+    if (keyed_.found) return unfit_.empty() && last_read_ && record_ == *last_read_;
+    std::size_t at = 0;
+    for (const KeyComponent& c : layout_->keys[static_cast<std::size_t>(key)].components) {
+        const FieldLayout& f = layout_->fields[static_cast<std::size_t>(c.field)];
+        const auto bytes = record_.bytes().subspan(static_cast<std::size_t>(f.offset), static_cast<std::size_t>(f.size));
+        if (at + bytes.size() > keyed_.searched.size() || !std::equal(bytes.begin(), bytes.end(), keyed_.searched.begin() + at))
+            return false;
+        at += bytes.size();
+    }
+    return at == keyed_.searched.size();
+}
+
+void TableAccess::key_bytes(int key, std::vector<std::uint8_t>& out) const {
+    out.clear();
+    for (const KeyComponent& c : layout_->keys[static_cast<std::size_t>(key)].components) {
+        const FieldLayout& f = layout_->fields[static_cast<std::size_t>(c.field)];
+        const auto bytes = record_.bytes().subspan(static_cast<std::size_t>(f.offset), static_cast<std::size_t>(f.size));
+        out.insert(out.end(), bytes.begin(), bytes.end());
+    }
 }
 
 bool TableAccess::fetch_or_clear(int key) {
@@ -406,6 +447,7 @@ bool TableAccess::prepare_new_record(std::span<const int> keep_fields) {
             if (rc == SQLITE_OK) {
                 reserved_ = position_ = position;
                 last_read_ = std::make_unique<RecordBuffer>(record_);
+                keyed_.key = -1;
                 set_error(StoreError::None);
                 return true;
             }
@@ -437,6 +479,7 @@ bool TableAccess::undo_autonumber() {
     reserved_ = 0;
     position_ = 0;
     last_read_.reset();
+    keyed_.key = -1;
     set_error(StoreError::None);
     return true;
 }
@@ -475,6 +518,7 @@ bool TableAccess::insert() {
     reserved_ = 0;
     position_ = position;
     last_read_ = std::make_unique<RecordBuffer>(record_);
+    keyed_.key = -1;
     set_error(StoreError::None);
     return true;
 }
@@ -523,6 +567,7 @@ bool TableAccess::update() {
     if (!(now == *last_read_)) {
         record_ = now;
         last_read_ = std::make_unique<RecordBuffer>(now);
+        keyed_.key = -1;
         unfit_ = unfit;
         report(StoreError::ChangedElsewhere, 7, "the record was changed by another program");
         return false;
@@ -541,6 +586,7 @@ bool TableAccess::update() {
         return false;
     }
     last_read_ = std::make_unique<RecordBuffer>(record_);
+    keyed_.key = -1;
     set_error(StoreError::None);
     return true;
 }

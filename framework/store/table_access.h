@@ -43,6 +43,18 @@ enum class StoreError : int {
 
 enum class UseMode { Initialize, Use };
 
+// What tells whether a file changed between two looks: a commit by any other connection or
+// process moves `version` or `generation`, this connection's own writes move `own`, and a
+// connection opened anew (or its statements renewed) has a `connection` of its own. Equal
+// stamps: nothing was committed in between.
+struct FileStamp {
+    std::uint64_t connection = 0;  // 0: no stamp
+    std::int64_t version = 0;
+    std::int64_t generation = 0;
+    std::int64_t own = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
 // Names the expressions of the screens can reach (a list's search and colour expressions).
 class FieldBindings {
 public:
@@ -162,6 +174,18 @@ private:
     void report_taken_key(int key);
     void report(StoreError error, int message, const std::string& text);
     int write_row(std::int64_t& position, std::string& problem);
+
+    // The last get_by_key: reading the same again while the file's stamp has not moved finds
+    // what it found then, so it is not read again.
+    struct KeyedRead {
+        FileStamp stamp;
+        int key = -1;  // -1: none to go by
+        bool found = false;
+        std::vector<std::uint8_t> searched;  // not found: the key fields' bytes searched for
+    };
+    KeyedRead keyed_;
+    bool reads_the_same(int key, const FileStamp& stamp) const;
+    void key_bytes(int key, std::vector<std::uint8_t>& out) const;
 
     TableFile* file_ = nullptr;  // owned by the thread's store context
     int opens_ = 0;

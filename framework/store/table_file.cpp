@@ -1,7 +1,9 @@
 #include "framework/store/table_file.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <limits>
 #include <thread>
@@ -91,6 +93,9 @@ TableFile::~TableFile() { close(); }
 void TableFile::finalize_statements() {
     for (auto& [sql, statement] : statements_) sqlite3_finalize(statement);
     statements_.clear();
+    sqlite3_finalize(data_version_);
+    data_version_ = nullptr;
+    connection_ = 0;
 }
 
 void TableFile::close() {
@@ -116,6 +121,72 @@ sqlite3_stmt* TableFile::statement(const std::string& sql) {
     }
     statements_.emplace(sql, s);
     return s;
+}
+
+namespace {
+
+// In WAL mode every commit rewrites the wal-index header: two copies of its 48 bytes at the
+// start of the shared-memory file, the second written first. Equal copies give the file's
+// state without a lock or a system call (the committed frame count and the salts that change
+// whenever the log starts over); copies caught while being written give none. The copies are
+// read as SQLite's own readers read them, without a lock, which the thread checker cannot
+// follow.
+__attribute__((no_sanitize("thread"))) bool read_wal_header(const volatile std::uint32_t* words, std::int64_t& version,
+                                                           std::int64_t& generation) {
+    constexpr int kWords = 12;
+    std::uint32_t first[kWords], second[kWords];
+    for (int i = 0; i < kWords; ++i) first[i] = words[i];
+    std::atomic_thread_fence(std::memory_order_seq_cst);
+    for (int i = 0; i < kWords; ++i) second[i] = words[kWords + i];
+    const bool initialised = (first[3] & 0xFF) == 1 || (first[3] >> 24) == 1;  // isInit, either byte order
+    if (std::memcmp(first, second, sizeof first) != 0 || first[0] != 3007000 || !initialised) return false;
+    // iChange and mxFrame; the two salts.
+    version = std::int64_t((std::uint64_t(first[2]) << 32) | first[4]);
+    generation = std::int64_t((std::uint64_t(first[8]) << 32) | first[9]);
+    return true;
+}
+
+}  // namespace
+
+FileStamp TableFile::stamp() {
+    static std::atomic<std::uint64_t> connections{0};
+    if (!db_) return {};
+    if (connection_ == 0) {
+        connection_ = ++connections;
+        sqlite3_stmt* s = nullptr;
+        const bool wal = sqlite3_prepare_v2(db_, "PRAGMA journal_mode", -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW &&
+                         detail::same_name(column_text(s, 0), "wal");
+        sqlite3_finalize(s);
+        wal_file_ = nullptr;
+        wal_header_ = nullptr;
+        if (wal && (sqlite3_file_control(db_, "main", SQLITE_FCNTL_FILE_POINTER, &wal_file_) != SQLITE_OK || !wal_file_ ||
+                    !wal_file_->pMethods || wal_file_->pMethods->iVersion < 2 || !wal_file_->pMethods->xShmMap))
+            wal_file_ = nullptr;
+    }
+    // The shared memory stays where SQLite mapped it while the connection is open.
+    if (wal_file_ && !wal_header_) {
+        volatile void* region = nullptr;
+        if (wal_file_->pMethods->xShmMap(wal_file_, 0, 32768, 0, &region) == SQLITE_OK && region)
+            wal_header_ = static_cast<const volatile std::uint32_t*>(region);
+    }
+    // The header moves with this connection's own commits too.
+    FileStamp stamp{.connection = connection_};
+    if (wal_header_ && read_wal_header(wal_header_, stamp.version, stamp.generation)) return stamp;
+    // Otherwise SQLite's own count of the commits of other connections and of this one's
+    // changes; its generation -1 keeps it apart from a header's.
+    stamp.own = sqlite3_total_changes64(db_);
+    if (!data_version_ &&
+        sqlite3_prepare_v3(db_, "PRAGMA data_version", -1, SQLITE_PREPARE_PERSISTENT, &data_version_, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(data_version_);
+        data_version_ = nullptr;
+        return {};
+    }
+    const bool read = sqlite3_step(data_version_) == SQLITE_ROW;
+    stamp.version = read ? sqlite3_column_int64(data_version_, 0) : 0;
+    sqlite3_reset(data_version_);
+    if (!read) return {};
+    stamp.generation = -1;
+    return stamp;
 }
 
 std::string TableFile::signature() const {

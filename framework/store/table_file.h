@@ -50,6 +50,8 @@ public:
     // A kept statement for this SQL text, reset and cleared; nullptr on error (see errmsg()).
     sqlite3_stmt* statement(const std::string& sql);
     std::string errmsg() const;
+    // The file's stamp now (no stamp when it cannot be read).
+    FileStamp stamp();
 
     // The SELECT list "rowid, col, col ..." and decoding of one row of it into a buffer.
     const std::string& select_list() const { return select_list_; }
@@ -95,6 +97,10 @@ private:
     std::string table_name_, select_list_;
     std::vector<std::string> index_names_;
     std::unordered_map<std::string, sqlite3_stmt*> statements_;
+    sqlite3_stmt* data_version_ = nullptr;
+    std::uint64_t connection_ = 0;  // the stamps' connection number, 0 until the first stamp
+    sqlite3_file* wal_file_ = nullptr;  // in WAL mode (as the first stamp found it): the file whose header tells
+    const volatile std::uint32_t* wal_header_ = nullptr;  // that header, once mapped
 };
 
 // Quotes an SQL identifier.

@@ -2,6 +2,9 @@
 // driver and the virtual clock, with the scoring software writing from a process of its own.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+
 #include "data/dictionary.h"
 #include "data/dictionary_table.h"
 #include "flow/manual_results.h"
@@ -193,6 +196,36 @@ TEST_F(ManualResults, TheDisplayFollowsItsRecordAndAsksBeforeLosingAChange) {
     driver.answer_message(ButtonYes);
     EXPECT_EQ(driver.window("PantallaResultadosManualKata"), nullptr);
     EXPECT_EQ(stored(3, "RM:PrimerLugarNombre"), "Carla M. Mendez");
+}
+
+// A display reads its record on every tick; ticks that find nothing changed set nothing, and a
+// commit from another process shows at the next tick, in the controls it changed and no other.
+TEST_F(ManualResults, UnchangedTicksSetNothingAndTheNextCommitShowsAtTheNextTick) {
+    driver.start("BrowseResultadosManualesKata");
+    Window& list = driver.expect_window("BrowseResultadosManualesKata");
+    driver.choose(list, "?BROWSE:1", 2);  // record 2
+    driver.press(list, "?VIEW:3");
+    Window& view = driver.expect_window("PantallaResultadosManualKata");
+    const auto revisions = [&] {
+        std::map<int, std::uint64_t> r;
+        for (const ControlState& c : view.controls()) r[c.number] = c.revision;
+        return r;
+    };
+    driver.advance_ms(10);
+    const std::uint64_t settled = view.revision();
+    const auto before = revisions();
+    for (int tick = 0; tick < 20; ++tick) driver.advance_ms(10);
+    EXPECT_EQ(view.revision(), settled);
+
+    ASSERT_EQ(scoring({"set", "ResultadosManual", "2", "PrimerLugarNombre=Dario Rossi", "SegundoLugarNombre=Eva Lind"}), 0);
+    driver.advance_ms(10);
+    EXPECT_EQ(driver.control(view, "?RM:PrimerLugarNombre").text, "Dario Rossi");
+    EXPECT_EQ(driver.control(view, "?RM:SegundoLugarNombre").text, "Eva Lind");
+    std::set<std::string> moved;
+    for (const auto& [number, revision] : revisions())
+        if (before.at(number) != revision) moved.insert(view.control(number).use);
+    EXPECT_EQ(moved, (std::set<std::string>{"?RM:PrimerLugarNombre", "?RM:SegundoLugarNombre"}));
+    driver.press(view, "?OK");
 }
 
 TEST_F(ManualResults, CerrarFromAnotherProcessClosesTheChangeAndInsertFormsWithoutAMessage) {

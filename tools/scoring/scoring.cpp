@@ -23,6 +23,8 @@
 //   zrv_scoring bout-writer <bout number> [--count N] [--every-ms M]
 //       changes the bout's SB:PuntoAka to 1, 2, 3 ... every M milliseconds (20 by default) and
 //       prints "committed <n> <monotonic nanoseconds>" after each commit (for the benchmarks)
+//   zrv_scoring field-writer <Table> <key value> <Field> [--count N] [--every-ms M]
+//       the same for any numeric field of any record
 //
 // Table names are the tables' names or stored names; field names may carry their prefix
 // ("SB:PuntoAka") and are matched without regard to case. Exit status 0 on success.
@@ -274,8 +276,8 @@ bool switch_of(int argc, char** argv, int at, std::string& value) {
     return true;
 }
 
-// One statement on the bout, in a transaction of its own; false when the bout is missing.
-bool change_bout(File& f, const std::string& key, const std::string& assignments, const std::vector<std::string>& values) {
+// One statement on a record, in a transaction of its own; false when the record is missing.
+bool change_record(File& f, const std::string& key, const std::string& assignments, const std::vector<std::string>& values) {
     if (!f.exec("BEGIN IMMEDIATE")) return false;
     std::vector<std::string> all{key};
     all.insert(all.end(), values.begin(), values.end());
@@ -323,7 +325,7 @@ int bout(int argc, char** argv) {
     } else {
         return fail(usage);
     }
-    if (change_bout(f, key, assignments, values)) return 0;
+    if (change_record(f, key, assignments, values)) return 0;
     return fail(f.error().empty() ? "no bout " + key : f.error());
 }
 
@@ -333,21 +335,23 @@ std::int64_t monotonic_ns() {
     return std::int64_t(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
 }
 
-int bout_writer(int argc, char** argv) {
-    if (argc < 3) return fail("usage: bout-writer <bout number> [--count N] [--every-ms M]");
-    File f("ScoreBoard");
+// Sets one field of one record to 1, 2, 3 ... every `every_ms` milliseconds, one transaction
+// each, and prints "committed <n> <monotonic nanoseconds>" after each commit.
+int write_counter(const std::string& table, const std::string& key, const std::string& field, int argc, char** argv, int options) {
+    File f(table);
     if (!f.error().empty()) return fail(f.error());
     long count = -1, every_ms = 20;
-    for (int i = 3; i + 1 < argc; i += 2) {
+    for (int i = options; i + 1 < argc; i += 2) {
         const std::string option = argv[i];
         if (option == "--count") count = std::strtol(argv[i + 1], nullptr, 10);
         else if (option == "--every-ms") every_ms = std::strtol(argv[i + 1], nullptr, 10);
         else return fail("unknown option " + option);
     }
+    const std::string assignment = quote(column_name(field)) + " = ?2";
     auto next = std::chrono::steady_clock::now();
     for (long n = 1; count < 0 || n <= count; ++n) {
-        if (!change_bout(f, argv[2], "\"PuntoAka\" = ?2", {std::to_string(n)}))
-            return fail(f.error().empty() ? "no bout " + std::string(argv[2]) : f.error());
+        if (!change_record(f, key, assignment, {std::to_string(n)}))
+            return fail(f.error().empty() ? "no record " + key + " in " + table : f.error());
         std::printf("committed %ld %lld\n", n, static_cast<long long>(monotonic_ns()));
         std::fflush(stdout);
         next += std::chrono::milliseconds(every_ms);
@@ -356,10 +360,20 @@ int bout_writer(int argc, char** argv) {
     return 0;
 }
 
+int bout_writer(int argc, char** argv) {
+    if (argc < 3) return fail("usage: bout-writer <bout number> [--count N] [--every-ms M]");
+    return write_counter("ScoreBoard", argv[2], "PuntoAka", argc, argv, 3);
+}
+
+int field_writer(int argc, char** argv) {
+    if (argc < 5) return fail("usage: field-writer <Table> <key value> <Field> [--count N] [--every-ms M]");
+    return write_counter(argv[2], argv[3], argv[4], argc, argv, 5);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) return fail("usage: zrv_scoring create | set | get | invariant-writer | bout | bout-writer ...");
+    if (argc < 2) return fail("usage: zrv_scoring create | set | get | invariant-writer | bout | bout-writer | field-writer ...");
     const std::string command = argv[1];
     if (command == "create") return create();
     if (command == "set") return set(argc, argv);
@@ -367,5 +381,6 @@ int main(int argc, char** argv) {
     if (command == "invariant-writer") return invariant_writer(argc, argv);
     if (command == "bout") return bout(argc, argv);
     if (command == "bout-writer") return bout_writer(argc, argv);
+    if (command == "field-writer") return field_writer(argc, argv);
     return fail("unknown command " + command);
 }

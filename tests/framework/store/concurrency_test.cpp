@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <functional>
 #include <set>
 #include <thread>
 
@@ -186,6 +187,68 @@ TEST_F(Concurrency, TheScoringStandInWritesAndReadsRecordsFromOutside) {
     ASSERT_TRUE(t.get_by_key(KEY_ID));
     EXPECT_EQ(t.record().get_integer(PAIR_A), 7);
     EXPECT_EQ(t.record().get_integer(EVENT), 100);
+}
+
+// A re-read that finds the file as the last one did is not done again: whoever commits a
+// change, the next read shows it, however many reads were skipped before.
+TEST_F(Concurrency, EveryCommitShowsAtTheNextReadAfterUnchangedReads) {
+    make_record();
+    const auto set_event = [](BoutTable& t, std::int64_t event) {
+        t.record().set_integer(ID, 1);
+        ASSERT_TRUE(t.get_by_key(KEY_ID));
+        t.record().set_integer(EVENT, event);
+        ASSERT_TRUE(t.update()) << t.error_text();
+    };
+    BoutTable same_thread;
+    const struct {
+        const char* who;
+        std::function<void(std::int64_t event)> write;
+    } writers[] = {
+        {"another process", [](std::int64_t e) { EXPECT_EQ(Writer({"set", "bout", "1", "event=" + std::to_string(e)}).wait(), 0); }},
+        {"another connection of this process",
+         [](std::int64_t e) { EXPECT_EQ(Outside().run("UPDATE Bout SET Event = " + std::to_string(e)), ""); }},
+        {"another thread", [&](std::int64_t e) { std::thread([&] { BoutTable t; set_event(t, e); }).join(); }},
+        {"another file manager of this thread (the same connection)", [&](std::int64_t e) { set_event(same_thread, e); }},
+        {"another process after the log was checkpointed and starts over",
+         [](std::int64_t e) {
+             EXPECT_EQ(Outside().run("PRAGMA wal_checkpoint(TRUNCATE)"), "0");
+             EXPECT_EQ(Writer({"set", "bout", "1", "event=" + std::to_string(e)}).wait(), 0);
+         }},
+    };
+    BoutTable reader;
+    std::int64_t event = 100;
+    for (const auto& w : writers) {
+        SCOPED_TRACE(w.who);
+        for (int i = 0; i < 5; ++i) {  // unchanged: read once, then skipped
+            reader.record().set_integer(ID, 1);
+            ASSERT_TRUE(reader.get_by_key(KEY_ID));
+            EXPECT_EQ(reader.record().get_integer(EVENT), event);
+        }
+        w.write(++event);
+        ASSERT_TRUE(reader.get_by_key(KEY_ID));
+        EXPECT_EQ(reader.record().get_integer(EVENT), event);
+    }
+
+    // A value the reader put into its own buffer is read over, unchanged file or not.
+    reader.record().set_integer(EVENT, 7);
+    ASSERT_TRUE(reader.get_by_key(KEY_ID));
+    EXPECT_EQ(reader.record().get_integer(EVENT), event);
+
+    // A record not found, looked for again and again, shows once another process adds it.
+    reader.record().set_integer(ID, 2);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_FALSE(reader.get_by_key(KEY_ID));
+        EXPECT_EQ(reader.error(), StoreError::NotFound);
+    }
+    EXPECT_EQ(Writer({"set", "bout", "2", "event=55"}).wait(), 0);
+    ASSERT_TRUE(reader.get_by_key(KEY_ID)) << reader.error_text();
+    EXPECT_EQ(reader.record().get_integer(EVENT), 55);
+    // Looking for another key of an unchanged file is a read of its own.
+    reader.record().set_integer(ID, 3);
+    EXPECT_FALSE(reader.get_by_key(KEY_ID));
+    reader.record().set_integer(ID, 1);
+    ASSERT_TRUE(reader.get_by_key(KEY_ID));
+    EXPECT_EQ(reader.record().get_integer(EVENT), event);
 }
 
 TEST_F(Concurrency, ReadersNeverSeeAnotherProcessHalfWayThroughARecord) {

@@ -4,10 +4,6 @@
 // With --qt the boards are real Qt windows (offscreen platform unless QT_QPA_PLATFORM says
 // otherwise) and it also counts how often Qt repaints each board per tick.
 //   scoreboard_bench <path of zrv_scoring> [seconds] [--qt]
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
@@ -20,6 +16,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench/process_support.h"
 #include "data/dictionary.h"
 #include "data/dictionary_table.h"
 #include "framework/core/app_services.h"
@@ -36,40 +33,14 @@
 #include "framework/engine/qt/qt_engine.h"
 #endif
 
-extern char** environ;
 using namespace zrv;
+using bench::now_ns;
+using bench::run;
+using bench::spawn;
 
 namespace {
 
 constexpr int kBoards = 8;
-
-std::int64_t now_ns(clockid_t id) {
-    timespec t{};
-    clock_gettime(id, &t);
-    return std::int64_t(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
-}
-
-pid_t spawn(const std::vector<std::string>& args, int* out_fd) {
-    std::vector<char*> argv;
-    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    int fds[2] = {-1, -1};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    if (out_fd) {
-        if (pipe(fds) != 0) return -1;
-        posix_spawn_file_actions_adddup2(&actions, fds[1], 1);
-        posix_spawn_file_actions_addclose(&actions, fds[0]);
-    }
-    pid_t pid = -1;
-    posix_spawn(&pid, args[0].c_str(), &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (out_fd) {
-        close(fds[1]);
-        *out_fd = fds[0];
-    }
-    return pid;
-}
 
 #if ZRV_BENCH_QT
 // Counts, per board, Qt's repaint passes (the update requests of its top-level window, each
@@ -97,13 +68,6 @@ private:
     std::map<QWidget*, int> tops_;
 };
 #endif
-
-int run(const std::vector<std::string>& args) {
-    const pid_t pid = spawn(args, nullptr);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 }  // namespace
 
@@ -207,18 +171,7 @@ int main(int argc, char** argv) {
     for (int i = 1; i <= kBoards; ++i) {
         int fd = -1;
         writers.push_back(spawn({scoring, "bout-writer", std::to_string(i), "--count", std::to_string(count), "--every-ms", "50"}, &fd));
-        readers.emplace_back([fd, i, &committed, &mutex] {
-            FILE* in = fdopen(fd, "r");
-            char line[128];
-            long n;
-            long long at;
-            while (fgets(line, sizeof line, in))
-                if (std::sscanf(line, "committed %ld %lld", &n, &at) == 2) {
-                    std::lock_guard lock(mutex);
-                    committed[i][n] = at;
-                }
-            fclose(in);
-        });
+        readers.push_back(bench::read_commits(fd, committed[i], mutex));
     }
 
     // Watch every board's Aka points: the first time each value shows.

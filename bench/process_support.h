@@ -1,0 +1,74 @@
+#pragma once
+// What the benchmark programs share: clocks and the writer processes they start.
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <ctime>
+#include <map>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+extern char** environ;
+
+namespace zrv::bench {
+
+inline std::int64_t now_ns(clockid_t id) {
+    timespec t{};
+    clock_gettime(id, &t);
+    return std::int64_t(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
+
+// Starts a program; with out_fd, its standard output is a pipe read from *out_fd.
+inline pid_t spawn(const std::vector<std::string>& args, int* out_fd) {
+    std::vector<char*> argv;
+    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    int fds[2] = {-1, -1};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (out_fd) {
+        if (pipe(fds) != 0) return -1;
+        posix_spawn_file_actions_adddup2(&actions, fds[1], 1);
+        posix_spawn_file_actions_addclose(&actions, fds[0]);
+    }
+    pid_t pid = -1;
+    posix_spawn(&pid, args[0].c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (out_fd) {
+        close(fds[1]);
+        *out_fd = fds[0];
+    }
+    return pid;
+}
+
+// Runs a program to its end; its exit status (-1 when it did not exit).
+inline int run(const std::vector<std::string>& args) {
+    const pid_t pid = spawn(args, nullptr);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Reads a writer's "committed <n> <monotonic nanoseconds>" lines from fd into `committed`
+// (n -> time) under `mutex`, until the writer ends.
+inline std::thread read_commits(int fd, std::map<long, std::int64_t>& committed, std::mutex& mutex) {
+    return std::thread([fd, &committed, &mutex] {
+        FILE* in = fdopen(fd, "r");
+        char line[128];
+        long n;
+        long long at;
+        while (fgets(line, sizeof line, in))
+            if (std::sscanf(line, "committed %ld %lld", &n, &at) == 2) {
+                std::lock_guard lock(mutex);
+                committed[n] = at;
+            }
+        fclose(in);
+    });
+}
+
+}  // namespace zrv::bench
