@@ -219,10 +219,13 @@ bool close_other_threads(int limit_ms) {
             if (others == 0) return true;
             if (g_refusals != refusals) return false;
         }
-        const std::int64_t now = clock().monotonic_ms();
-        if (asking) deadline = now + limit_ms;
-        else if (now >= deadline) return false;
-        g_closing.wait(point, asking ? -1 : deadline);
+        if (asking) {
+            g_closing.wait(point, -1);
+            deadline = clock().monotonic_ms() + limit_ms;  // the limit counts from the answer
+            continue;
+        }
+        if (clock().monotonic_ms() >= deadline) return false;
+        g_closing.wait(point, deadline);
     }
 }
 

@@ -322,6 +322,29 @@ TEST_F(Scoreboards, CerrarClosesEveryBoardOnTheBoutWithinOneTickStoringTheOperat
     EXPECT_EQ(stored(id, "SB:Cerrar"), "1");
 }
 
+TEST_F(Scoreboards, ACloseFromOutsideOnABoutWithBlankCheckedFieldsClosesWithoutABoxAndLogsTheDroppedChange) {
+    // The scoring software writes the bout naming only the columns it knows: Queue, CombateNo,
+    // the rounds and Timer stay blank, which the field checks refuse.
+    ASSERT_EQ(scoring({"create"}), 0);
+    ASSERT_EQ(testing::run_sqlite3("scoreboard.sqlite", "INSERT INTO ScoreBoard (IDCombate, FullNameAo, FullNameAka, PaisAo, "
+                                                        "StopStart) VALUES (7, 'Bruno Silva', 'Aiko Tanaka', 'Japan', 1);"),
+              0);
+    Window& w = open(kBoard2, 7);
+    driver.type(w, "?SB:PAISAO", "Brasil");
+    tick();
+    ASSERT_EQ(testing::run_sqlite3("scoreboard.sqlite", "UPDATE ScoreBoard SET Cerrar = 1 WHERE IDCombate = 7;"), 0);
+    tick();
+    EXPECT_EQ(driver.window(kBoard2.board), nullptr);
+    EXPECT_FALSE(driver.pending_message());
+    for (const auto& m : app_error_reporter().history()) ADD_FAILURE() << "message " << m.number << " " << m.title;
+    EXPECT_EQ(stored(7, "SB:PaisAo"), "Japan");
+    EXPECT_EQ(stored(7, "SB:Cerrar"), "1");
+    const std::string log = folder.read(kErrorLogFile);
+    EXPECT_NE(log.find("UpDateScoreBoard2  Value Error (19)"), std::string::npos) << log;
+    EXPECT_NE(log.find("could not be stored and were dropped"), std::string::npos) << log;
+    driver.close(driver.expect_window(kBoard2.list));
+}
+
 TEST_F(Scoreboards, HanteiAndKikenBoxesDecideTheWinnerFlagsOnBoard2) {
     struct Case {
         std::vector<std::pair<const char*, bool>> clicks;
