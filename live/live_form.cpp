@@ -102,8 +102,11 @@ bool LiveForm::keeps_changes() const {
 }
 
 Flow LiveForm::take_event(Event& e) {
+    // What a field event changed is the operator's; what a tick changed (the timer handlers
+    // run first: the clock's end flag) is the form's own.
+    ticking_ = e.kind == EventKind::Timer;
     const Flow flow = WindowController::take_event(e);
-    // What a field event changed is the operator's; what a tick changed is the form's own.
+    ticking_ = false;
     if (changes_.started() && e.is_field_event()) changes_.take(table_->record());
     if (changes_.started() && e.kind == EventKind::Timer) changes_.settle(table_->record());
     return flow;
@@ -161,7 +164,7 @@ void LiveForm::refresh() {
 }
 
 void LiveForm::reread() {
-    if (changes_.started()) changes_.take(table_->record());
+    if (changes_.started() && !ticking_) changes_.take(table_->record());  // a re-read asked by a button
     table_->get_by_key(key_);  // the same record again; a failed read leaves the buffer as it is
     if (!as_read_) as_read_ = std::make_unique<store::RecordBuffer>(table_->record());
     else *as_read_ = table_->record();
@@ -233,10 +236,7 @@ Flow LiveForm::on_completed() {
         default:
             break;
     }
-    if (decl_.history) {
-        auto& copy = histories()[procedure()];
-        copy = std::make_unique<store::RecordBuffer>(table_->record());
-    }
+    keep_history();
     return WindowController::on_completed();
 }
 
@@ -248,18 +248,26 @@ Flow LiveForm::on_completed() {
 Flow LiveForm::complete_closed_from_outside() {
     prepared_insert_ = false;
     changes_.take(table_->record());
-    set_response(kResponseCompleted);
-    if (changes_.empty()) return Flow::Stop;
     table_->record() = as_read();
     changes_.apply(table_->record());
-    ErrorReporter::Quiet quiet;
-    const bool stored = request() == kRequestInsert ? relations_->insert() : relations_->update();
-    if (!stored) {
-        app_error_reporter().log("Closed by another program: the changes made on this screen to " + table_->file_label() +
-                                 " could not be stored and were dropped.");
-        set_response(kResponseCancelled);
+    if (!changes_.empty()) {
+        ErrorReporter::Quiet quiet;
+        const bool stored = request() == kRequestInsert ? relations_->insert() : relations_->update();
+        if (!stored) {
+            app_error_reporter().log("Closed by another program: the changes made on this screen to " + table_->file_label() +
+                                     " could not be stored and were dropped.");
+            set_response(kResponseCancelled);
+            return Flow::Stop;
+        }
     }
-    return Flow::Stop;
+    keep_history();
+    return WindowController::on_completed();
+}
+
+void LiveForm::keep_history() {
+    if (!decl_.history) return;
+    auto& copy = histories()[procedure()];
+    copy = std::make_unique<store::RecordBuffer>(table_->record());
 }
 
 bool LiveForm::confirm_close() {

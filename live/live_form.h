@@ -112,8 +112,11 @@ private:
     // Change and insert mode: what the operator typed or clicked is kept across re-reads.
     bool keeps_changes() const;
     Flow complete_closed_from_outside();
+    // Each completion keeps the record for Ctrl+H.
+    void keep_history();
 
     OperatorChanges changes_;
+    bool ticking_ = false;  // a timer event is being handled
 };
 
 }  // namespace zrv::live
