@@ -102,13 +102,15 @@ bool LiveForm::keeps_changes() const {
 }
 
 Flow LiveForm::take_event(Event& e) {
-    // What a field event changed is the operator's; what a tick changed (the timer handlers
-    // run first: the clock's end flag) is the form's own.
+    // What the operator's edits, clicks, choices and keys changed is the operator's; what a
+    // tick changed (the timer handlers run first: the clock's end flag) or a focus change (a
+    // look-up as an entry is entered) is the form's own, and the next re-read replaces it.
     ticking_ = e.kind == EventKind::Timer;
     const Flow flow = WindowController::take_event(e);
     ticking_ = false;
-    if (changes_.started() && e.is_field_event()) changes_.take(table_->record());
-    if (changes_.started() && e.kind == EventKind::Timer) changes_.settle(table_->record());
+    if (!changes_.started()) return flow;
+    if (e.is_field_event() && e.kind != EventKind::Selected) changes_.take(table_->record());
+    else if (e.kind == EventKind::Timer || e.kind == EventKind::Selected) changes_.settle(table_->record());
     return flow;
 }
 
