@@ -1,10 +1,10 @@
-# zrv_embed(<target> <name>=<file> ...): builds a static library <target> that
-# carries the given files inside the program, reachable through
-# zrv::carried_file(name) (framework/services/carried_files.h).
+# zrv_embed(<target> <name>=<file> ...): builds a library <target> that carries the given files
+# inside whatever links it, reachable through zrv::carried_file(name)
+# (framework/services/carried_files.h).
 function(zrv_embed target)
   set(outputs)
   set(index 0)
-  set(registrations "")
+  set(names)
   foreach(pair IN LISTS ARGN)
     string(FIND "${pair}" "=" eq)
     string(SUBSTRING "${pair}" 0 ${eq} name)
@@ -16,11 +16,17 @@ function(zrv_embed target)
       COMMAND zrv_embed_tool ${file} ${name} ${out}
       DEPENDS ${file} zrv_embed_tool VERBATIM)
     list(APPEND outputs ${out})
+    list(APPEND names ${name})
     math(EXPR index "${index} + 1")
   endforeach()
-  add_library(${target} STATIC ${outputs})
-  target_link_libraries(${target} PUBLIC zrv_carried)
-  # The registrations are static objects: keep them all in the program.
-  set_target_properties(${target} PROPERTIES POSITION_INDEPENDENT_CODE ON)
-  target_link_options(${target} INTERFACE "LINKER:--whole-archive" $<TARGET_FILE:${target}> "LINKER:--no-whole-archive")
+  # The registrations are static objects nothing refers to: the archive <target>_files is linked
+  # whole into whatever links <target>, however many such libraries a program links (a plain
+  # --whole-archive option pair per library would be merged away with the options of the others).
+  add_library(${target}_files STATIC ${outputs})
+  target_link_libraries(${target}_files PUBLIC zrv_carried)
+  set_target_properties(${target}_files PROPERTIES POSITION_INDEPENDENT_CODE ON)
+  add_library(${target} INTERFACE)
+  target_link_libraries(${target} INTERFACE "$<LINK_LIBRARY:WHOLE_ARCHIVE,${target}_files>")
+  # Every carried name, for the test that the program carries them all.
+  set_property(GLOBAL APPEND PROPERTY ZRV_CARRIED_FILE_NAMES ${names})
 endfunction()

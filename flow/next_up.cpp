@@ -48,6 +48,7 @@ struct EventSpec {
     const char* fixed_prompt;    // nullptr: none
     bool no_records_button;      // "?BUTTONNORECORDS", with its popup item
     std::vector<RelatedLookup> related;
+    std::vector<RelatedLookup> row_related;  // other tables' records of each row, read by the row's fields
 };
 
 enum Kind { Individual, Team };
@@ -97,7 +98,7 @@ const std::vector<EventSpec>& event_specs() {
          {{"Team Event ID", "KE212:IDNumeroDeEventoEquipo", "n-14", 55, 'R', true, "ID Evento Equipo"},
           {"Event Date", "KE212:FechaEvento", "D17", 45, 'R', true, "Fecha Evento"},
           {"Event Code", "KE212:CodigoDeEvento", "s20", 45, 'L', true, "Codigo de Evento"},
-          // The thread's Equipos record, which nothing here reads: always empty.
+          // Each row's own team: the Equipos record whose number is the event's (blank when none).
           {"Coach Name", "Equ:Entrenado", "S20", 80, 'L', true, "Nombre Entrenador"},
           {" Category", "KE212:Categoria", "s10", 44, 'L', true, "Categoría"},
           {"Event Director", "KE212:NombreDelOrganizador", "s50", 80, 'D', true, "Nombre Director Evento"},
@@ -125,7 +126,8 @@ const std::vector<EventSpec>& event_specs() {
          nullptr,
          false,
          // Fetched on every reset and shown nowhere.
-         {{TableId::Competidor, "CM:KeyNumeroRecordID", {{"CM:IDCompetidor", "KE212:IDNumeroDeEventoEquipo"}}}}},
+         {{TableId::Competidor, "CM:KeyNumeroRecordID", {{"CM:IDCompetidor", "KE212:IDNumeroDeEventoEquipo"}}}},
+         {{TableId::Equipos, "Equ:KeyIDNumeroDeEquipo", {{"EQU:IDNUMERODEEQUIPO", "KE212:IDNumeroDeEventoEquipo"}}}}},
     };
     return specs;
 }
@@ -374,6 +376,7 @@ live::ListScreenDeclaration next_up_list(const std::string& procedure) {
     for (const ColumnSpec& c : e.columns) d.list.fields.push_back(c.field);
     for (const Tab& t : e.tabs) d.list.orders.push_back(by_key(t.key, t.locator));
     d.list.sheet = "?CURRENTTAB";
+    d.list.row_related = e.row_related;
     const int tabs = static_cast<int>(e.tabs.size());
     d.list.tab_order = [tabs](int tab) { return tab >= 1 && tab <= tabs ? tab - 1 : 0; };
     const bool team = spec.kind == Team;

@@ -398,8 +398,9 @@ WindowLayout bracket_layout(const std::string& procedure) {
         for (std::size_t p = 0; p < t.pools.size(); ++p) add_pool(kit, t.pools[p], 8 + static_cast<int>(p) * width, width);
     }
     if (s.charts.size() <= 2) results();
-    if (s.go_button) kit.button("?BUTTON1", "GO", kWidth - 140, 570, 40);
+    // GO stands beside OK and Cancel, on the window below the tabs.
     kit.ok_cancel(kWidth - 92, 570, s.cancel_text);
+    if (s.go_button) kit.button("?BUTTON1", "GO", kWidth - 140, 570, 40);
     return kit.take();
 }
 

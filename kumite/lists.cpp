@@ -35,6 +35,7 @@ struct ListSpec {
     std::vector<Tab> tabs;
     std::vector<std::string> search;
     std::vector<TableId> also_open;
+    std::vector<live::RelatedLookup> row_related;  // other tables' records of each row
     std::string group_text;
     std::string typing_locator;                              // entry on tab 1; empty: none
     std::vector<std::pair<std::string, std::string>> names;  // entries on tab 1: prompt, field
@@ -121,8 +122,8 @@ ListSpec team_list(const std::string& procedure) {
     const std::vector<std::string> teams = with_prefix("KE212:", {"NombreDeEquipoE1R1A", "NombreDeEquipo2R1R", "NombreDeEquipoE3R1A",
                                                                  "NombreDeEquipoE4R1R"});
     if (five) {
-        // The coach column and the coach in the search text show the thread's Equipos record,
-        // the same on every row.
+        // The coach column and the coach in the search text show each row's own team: the
+        // Equipos record whose number is the event's, as the sheet reads it (blank when none).
         s.columns = {id, {"Event date", "KE212:FechaEvento", "@D17", 44}, code, {"Coach name", "Equ:Entrenado", "@S20", 80},
                      category, {"Event director", "KE212:NombreDelOrganizador", "@s50", 120}, name, address, division, modality};
         s.hidden = teams;
@@ -142,6 +143,7 @@ ListSpec team_list(const std::string& procedure) {
         s.search.insert(s.search.end(), teams.begin(), teams.end());
         s.search.push_back("KE212:Queue");
         s.also_open = {TableId::Equipos};
+        s.row_related = {{TableId::Equipos, "Equ:KeyIDNumeroDeEquipo", {{"EQU:IDNUMERODEEQUIPO", kTeamId}}}};
         s.group_text = "Fu&zzy Search Options";
         s.names = {{"First team:", teams[0]}, {"Second teen:", teams[1]}, {"Third teen:", teams[2]}, {"Fourth teen:", teams[3]}};
     } else {
@@ -285,6 +287,7 @@ live::ListScreenDeclaration kumite_list(const std::string& procedure) {
     d.list.format = list_format(s);
     for (const Column& c : s.columns) d.list.fields.push_back(c.field);
     d.list.fields.insert(d.list.fields.end(), s.hidden.begin(), s.hidden.end());
+    d.list.row_related = s.row_related;
     for (const Tab& t : s.tabs) {
         live::SortOrder o{.key = t.key, .locator = t.locator};
         if (t.limited) {

@@ -50,11 +50,15 @@ void WinnerBoxes::apply(Window& window, std::size_t i) const {
 void WinnerBoxes::apply_all(Window& window, const std::vector<std::string>& order) const {
     for (const std::string& box : order)
         for (std::size_t i = 0; i < rules_.size(); ++i)
-            if (rules_[i].box == box) apply(window, i);
+            if (rules_[i].box == box) apply_at_setup(window, i);
 }
 
 void WinnerBoxes::apply_all(Window& window) const {
-    for (std::size_t i = 0; i < rules_.size(); ++i) apply(window, i);
+    for (std::size_t i = 0; i < rules_.size(); ++i) apply_at_setup(window, i);
+}
+
+void WinnerBoxes::apply_at_setup(Window& window, std::size_t i) const {
+    if (boxes_[i] && !window.control(boxes_[i]).disabled) apply(window, i);
 }
 
 }  // namespace zrv::kumite

@@ -26,15 +26,19 @@ public:
     // The rule of an accepted control, run from the box's checked state; false when the
     // control is no box of these rules.
     bool accepted(Window& window, int control) const;
-    // Every box's rule once, in the order given (box fields), each from its state as shown.
+    // Set-up: every box's rule once, in the order given (box fields), each from its state as
+    // shown. A box that an earlier box of the pass disabled is left as it is, as a click could
+    // not reach it: when both boxes of a bout are stored checked, the first one keeps its box
+    // enabled and the pair can still be changed.
     void apply_all(Window& window, const std::vector<std::string>& order) const;
-    // Every box's rule once, in the rules' own order.
+    // The same in the rules' own order.
     void apply_all(Window& window) const;
 
     const std::vector<BoxRule>& rules() const { return rules_; }
 
 private:
     void apply(Window& window, std::size_t rule) const;
+    void apply_at_setup(Window& window, std::size_t rule) const;
 
     std::vector<BoxRule> rules_;
     std::vector<int> boxes_, partners_;

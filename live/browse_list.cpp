@@ -189,7 +189,7 @@ std::vector<BrowseList::Row> BrowseList::search_rows() {
     std::vector<std::pair<Value, std::size_t>> keyed;
     keyed.reserve(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i)
-        keyed.emplace_back(search_expression_->evaluate(&rows[i].record, decl_.table), i);
+        with_row_related(rows[i].record, [&] { keyed.emplace_back(search_expression_->evaluate(&rows[i].record, decl_.table), i); });
     std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return compare(a.first, b.first) < 0; });
     std::vector<Row> sorted;
     sorted.reserve(rows.size());
@@ -290,11 +290,23 @@ void BrowseList::show(std::int64_t select_position) {
     std::vector<ListRow> rows(page_.size());
     int selected = page_.empty() ? 0 : 1;
     for (std::size_t i = 0; i < page_.size(); ++i) {
-        fill_queue_row(page_[i], rows[i]);
+        with_row_related(page_[i].record, [&] { fill_queue_row(page_[i], rows[i]); });
         if (page_[i].position == select_position) selected = static_cast<int>(i) + 1;
     }
     window_.set_rows(list_, std::move(rows));
     select_row(selected);
+}
+
+void BrowseList::with_row_related(const store::RecordBuffer& row, const std::function<void()>& work) {
+    if (decl_.row_related.empty()) return work();
+    std::vector<std::pair<data::DictionaryTable*, store::RecordBuffer>> saved;
+    saved.emplace_back(table_, table_->record());
+    for (const RelatedLookup& r : decl_.row_related)
+        if (data::DictionaryTable* t = data::file_manager(r.table)) saved.emplace_back(t, t->record());
+    table_->record() = row;
+    fetch_related(decl_.row_related);
+    work();
+    for (auto& [t, buffer] : saved) t->record() = std::move(buffer);
 }
 
 void BrowseList::fill_queue_row(const Row& row, ListRow& out) {

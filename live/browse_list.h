@@ -18,6 +18,7 @@
 #include "live/expression.h"
 #include "live/fuzzy_search.h"
 #include "live/list_format.h"
+#include "live/related_records.h"
 
 namespace zrv::data {
 class DictionaryTable;
@@ -42,7 +43,7 @@ struct SearchBox {
     std::string query_name;            // "FuzzyQuery9": the query, bound for the expression
     std::string score_name;            // "FuzzyResult9": the row's score (score lists only)
     // Joined with "&' '&" into the search expression; a field of another table takes part
-    // with what the thread's buffer of that table holds.
+    // as a column does (see ListDeclaration::fields).
     std::vector<std::string> fields;
     bool score_column = false;         // rows carry their score in a first column
     bool query_resets = false;         // accepting the query reads the page again at once
@@ -55,8 +56,13 @@ struct ListDeclaration {
     std::string list = "?BROWSE:1";
     std::string format;                // the list's own columns
     // One per column, then the hidden row fields. A column may show a field of another table:
-    // what the thread's buffer of that table holds, the same on every row.
+    // of the row's own record of that table when row_related names the table, else what the
+    // thread's buffer of that table holds, the same on every row.
     std::vector<std::string> fields;
+    // Records of other tables that belong to each row, read by the row's own fields while the
+    // row is filled and scored (blank when the row has none); the thread's buffers are left as
+    // they were.
+    std::vector<RelatedLookup> row_related;
     std::vector<SortOrder> orders;     // the search order is added after these
     int page_rows = 20;
     // Per-cell colours of a row (the row's record, the row with its texts filled in).
@@ -126,6 +132,9 @@ protected:
     bool sorted_here() const;
     void apply_range(const SortOrder& order);
     void show(std::int64_t select_position);
+    // Runs work with the row in the list table's buffer and the row's related records in
+    // theirs (ListDeclaration::row_related); every buffer is as it was afterwards.
+    void with_row_related(const store::RecordBuffer& row, const std::function<void()>& work);
 
     Window& window_;
     ListDeclaration decl_;

@@ -191,15 +191,7 @@ void LiveForm::close_from_outside() {
 
 void LiveForm::reset(bool force) {
     if (window().accept_all()) return;
-    for (const RelatedLookup& r : decl_.related) {
-        data::DictionaryTable* other = data::file_manager(r.table);
-        if (!other) continue;
-        for (const auto& [theirs, mine] : r.links) {
-            std::optional<data::FieldRef> to = data::field_by_name(theirs), from = data::field_by_name(mine);
-            if (to && from) to->set_text(from->text());
-        }
-        other->fetch_or_clear(other->layout().key_index(r.key));
-    }
+    fetch_related(decl_.related);
     WindowController::reset(force);
 }
 

@@ -19,6 +19,7 @@
 #include "framework/core/window_controller.h"
 #include "framework/store/record_buffer.h"
 #include "live/operator_changes.h"
+#include "live/related_records.h"
 
 namespace zrv::data {
 class DictionaryTable;
@@ -30,12 +31,6 @@ namespace zrv::live {
 enum class CaptionPlace { Title, StatusZone2, Status };
 enum class CloseVariant { CompletedAndClose, CloseOnly, None };
 enum class FrameworkHandling { First, Last };
-
-struct RelatedLookup {
-    data::TableId table{};
-    std::string key;                                   // the related table's key
-    std::vector<std::pair<std::string, std::string>> links;  // {related field, form field}
-};
 
 struct FormDeclaration {
     data::TableId table{};

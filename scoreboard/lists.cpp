@@ -192,6 +192,13 @@ WindowLayout list_layout(const std::string& procedure) {
     const ListSpec& s = spec(procedure);
     WindowLayout l{.title = s.title, .kind = WindowKind::MdiChild, .width = 640, .height = 310};
     int top = 4;
+    // The sheet is control 1 and its tabs 100 on; every other control numbers on after them.
+    if (s.drop_list) top = 22;
+    l.controls.push_back({.number = 1, .use = "?CurrentTab", .kind = ControlKind::Sheet, .hidden = s.drop_list, .x = 4,
+                          .y = top, .width = 632, .height = 244 - top, .selected = 1});
+    for (std::size_t t = 0; t < s.tabs.size(); ++t)
+        l.controls.push_back({.number = 100 + static_cast<int>(t), .use = "?Tab:" + std::to_string(t + 1),
+                              .kind = ControlKind::Tab, .parent = 1, .text = s.tabs[t]});
     if (s.drop_list) {
         l.controls.push_back({.use = "?SortPrompt", .kind = ControlKind::Prompt, .text = "&Sort Order:", .x = 8, .y = 6,
                               .width = 50, .height = 12});
@@ -199,19 +206,12 @@ WindowLayout list_layout(const std::string& procedure) {
         for (const char* t : s.tabs) drop.items.push_back(without_ampersand(t));
         drop.selected = 1;
         l.controls.push_back(drop);
-        top = 22;
     }
-    l.controls.push_back({.number = 1, .use = "?CurrentTab", .kind = ControlKind::Sheet, .hidden = s.drop_list, .x = 4,
-                          .y = top, .width = 632, .height = 244 - top, .selected = 1});
-    for (std::size_t t = 0; t < s.tabs.size(); ++t) {
-        const int tab = 100 + static_cast<int>(t);
-        l.controls.push_back({.number = tab, .use = "?Tab:" + std::to_string(t + 1), .kind = ControlKind::Tab, .parent = 1,
-                              .text = s.tabs[t]});
+    for (std::size_t t = 0; t < s.tabs.size(); ++t)
         if (s.select_event && s.tabs[t] == std::string(s.select_event_tab))
-            l.controls.push_back({.use = s.select_event, .kind = ControlKind::Button, .parent = tab,
+            l.controls.push_back({.use = s.select_event, .kind = ControlKind::Button, .parent = 100 + static_cast<int>(t),
                                   .text = procedure == "BrowseScoreBoard" ? "Select KumiteIndividual" : "Select Kumite Individual",
                                   .x = 480, .y = 226, .width = 100, .height = 14});
-    }
     if (!s.form) {
         l.controls.push_back({.use = "?EventNumberPrompt", .kind = ControlKind::Prompt, .parent = 100, .text = "Event number:",
                               .x = 420, .y = 228, .width = 56, .height = 12});

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <stdexcept>
 #include <utility>
 
 #include "framework/core/engine.h"
@@ -28,9 +29,14 @@ Window::Window(const WindowLayout& layout)
       width_(layout.width),
       height_(layout.height),
       timer_cs_(layout.timer) {
+    // A control without a number takes the one after the highest so far; a number declared twice
+    // is a fault of the declaration, never a control replaced.
     int next = 1;
     for (ControlState c : layout.controls) {
         if (c.number == 0) c.number = next;
+        if (controls_.count(c.number))
+            throw std::invalid_argument("window \"" + layout.title + "\" declares control " + std::to_string(c.number) +
+                                        " twice (" + controls_[c.number].use + ", " + c.use + ")");
         next = std::max(next, c.number + 1);
         if (!c.use.empty()) by_use_[upper(c.use)] = c.number;
         controls_[c.number] = std::move(c);

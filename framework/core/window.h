@@ -49,7 +49,7 @@ struct WindowLayout {
     Colour colour = kDefaultColour;  // background
     int timer = 0;                   // hundredths of a second, 0 none
     std::vector<StatusZone> status;
-    std::vector<ControlState> controls;  // number 0 takes the next free number
+    std::vector<ControlState> controls;  // number 0: the one after the highest so far; no number twice
 };
 
 class TimerHandler {

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cctype>
 #include <cerrno>
+#include <cstring>
 #include <charconv>
 #include <filesystem>
 #include <fstream>
@@ -46,6 +47,8 @@ std::string_view trim(std::string_view s) {
     while (!s.empty() && blank(s.back())) s.remove_suffix(1);
     return s;
 }
+
+}  // namespace
 
 // The lines of an INI file, each kept as written, with what a reader makes of it.
 class IniText {
@@ -198,6 +201,8 @@ private:
     std::string ending_;
 };
 
+namespace {
+
 // One lock per file for the whole process. The registry is never destroyed, so objects that
 // outlive the end of main still find their lock.
 std::mutex* lock_for(const std::string& file) {
@@ -217,25 +222,38 @@ std::string read_file(const std::string& file) {
     return s.str();
 }
 
+// A file that is not to be written: no write permission bit set (the user's own way of saying
+// so, which holds even for a process that may write anything), or one this process may not write.
+bool read_only(const std::string& file) {
+    struct stat st {};
+    if (::stat(file.c_str(), &st) != 0) return false;
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(file.c_str(), W_OK) != 0;
+}
+
 // Writes content to a fresh file next to `file` and renames it over `file`, so that the file
-// always holds either its old or its new content. A failure leaves the old file as it was.
-void write_file(const std::string& file, const std::string& content) {
+// always holds either its old or its new content. A read-only file is left as it is, never
+// replaced. A failure leaves the old file as it was and answers why; success answers nothing.
+std::optional<std::string> write_file(const std::string& file, const std::string& content) {
+    if (read_only(file)) return "the file is read-only";
     static std::atomic<unsigned long> counter{0};
     std::string temp = file + ".tmp." + std::to_string(::getpid()) + "." + std::to_string(counter++);
     int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) return;
+    if (fd < 0) return std::strerror(errno);
     struct stat old {};
     if (::stat(file.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
-    bool ok = true;
-    for (std::size_t done = 0; ok && done < content.size();) {
+    int error = 0;
+    for (std::size_t done = 0; !error && done < content.size();) {
         ssize_t n = ::write(fd, content.data() + done, content.size() - done);
         if (n < 0 && errno == EINTR) continue;
-        ok = n > 0;
-        if (ok) done += static_cast<std::size_t>(n);
+        if (n <= 0) error = n < 0 ? errno : EIO;
+        else done += static_cast<std::size_t>(n);
     }
-    ok = ::fsync(fd) == 0 && ok;
-    ok = ::close(fd) == 0 && ok;
-    if (!ok || ::rename(temp.c_str(), file.c_str()) != 0) ::unlink(temp.c_str());
+    if (::fsync(fd) != 0 && !error) error = errno;
+    if (::close(fd) != 0 && !error) error = errno;
+    if (!error && ::rename(temp.c_str(), file.c_str()) != 0) error = errno;
+    if (!error) return std::nullopt;
+    ::unlink(temp.c_str());
+    return std::strerror(error);
 }
 
 bool storable_section(std::string_view name) {
@@ -306,6 +324,7 @@ void SettingsFile::open(std::string_view path, Kind) {
     native_.clear();
     lock_ = nullptr;
     open_ = true;
+    failure_reported_ = false;
     std::string native = native_path(path);
     if (native.empty()) return;  // no file: reads nothing, writes nothing
     std::error_code ec;
@@ -342,19 +361,37 @@ void SettingsFile::open(std::string_view path, Kind) {
 
 void SettingsFile::flush() {}
 
+void SettingsFile::on_write_failure(WriteFailure handler) { failure_handler_ = std::move(handler); }
+
+void SettingsFile::rewrite(const std::function<void(IniText&)>& edit) {
+    if (!lock_) return;
+    std::optional<std::string> why;
+    bool existed = true;
+    {
+        std::lock_guard hold(*lock_);
+        const std::string old = read_file(native_);
+        IniText ini(old);
+        edit(ini);
+        const std::string text = ini.text();
+        if (text == old) return;  // nothing to write
+        std::error_code ec;
+        existed = fs::exists(native_, ec);
+        why = write_file(native_, text);
+    }
+    // Told once per open, outside the lock: a message box must not hold up the other threads.
+    if (why && failure_handler_ && !failure_reported_.exchange(true)) failure_handler_(native_, existed, *why);
+}
+
 void SettingsFile::close() {
     if (!open_) return;
     open_ = false;
-    if (lock_) {
-        std::lock_guard hold(*lock_);
-        IniText ini(read_file(native_));
+    rewrite([&](IniText& ini) {
         ini.set(kBookkeeping, kSectors, std::to_string(sectors_.size()));
         for (std::size_t k = 0; k < sectors_.size(); ++k) {
             const Sector& s = sectors_[k];
             ini.set(kBookkeeping, sector_entry(k + 1), storable_value(s[0] + "," + s[1] + "," + s[2]));
         }
-        write_file(native_, ini.text());
-    }
+    });
     sectors_.clear();
 }
 
@@ -377,25 +414,19 @@ std::string SettingsFile::get_or(std::string_view section, std::string_view entr
 void SettingsFile::put(std::string_view section, std::string_view entry, std::string_view value) {
     section = trim(section);
     entry = trim(entry);
-    if (!lock_ || !storable_section(section) || !storable_entry(entry)) return;
-    std::lock_guard hold(*lock_);
-    IniText ini(read_file(native_));
-    ini.set(section, entry, storable_value(value));
-    write_file(native_, ini.text());
+    if (!storable_section(section) || !storable_entry(entry)) return;
+    rewrite([&](IniText& ini) { ini.set(section, entry, storable_value(value)); });
 }
 
 void SettingsFile::remove(std::string_view section, std::string_view entry) {
-    if (!lock_) return;
     section = trim(section);
     entry = trim(entry);
-    std::lock_guard hold(*lock_);
-    IniText ini(read_file(native_));
-    if (ini.erase(section, entry)) write_file(native_, ini.text());
+    rewrite([&](IniText& ini) { ini.erase(section, entry); });
 }
 
 void SettingsFile::save_window_placement(std::string_view procedure, const PlacementWindow& window) {
     procedure = trim(procedure);
-    if (!lock_ || !storable_section(procedure)) return;
+    if (!storable_section(procedure)) return;
     const bool maximized = window.is_maximized();
     const bool minimized = window.is_minimized();
     std::optional<int> x, y, width, height;
@@ -407,17 +438,16 @@ void SettingsFile::save_window_placement(std::string_view procedure, const Place
             height = window.height();
         }
     }
-    std::lock_guard hold(*lock_);
-    IniText ini(read_file(native_));
-    ini.set(procedure, "Maximize", maximized ? "Yes" : "No");
-    ini.set(procedure, "Minimize", minimized ? "Yes" : "No");
-    const std::pair<const char*, std::optional<int>> values[] = {
-        {"XPos", x}, {"YPos", y}, {"Width", width}, {"Height", height}};
-    for (const auto& [name, value] : values) {
-        if (value) ini.set(procedure, name, std::to_string(*value));
-        else ini.erase(procedure, name);
-    }
-    write_file(native_, ini.text());
+    rewrite([&](IniText& ini) {
+        ini.set(procedure, "Maximize", maximized ? "Yes" : "No");
+        ini.set(procedure, "Minimize", minimized ? "Yes" : "No");
+        const std::pair<const char*, std::optional<int>> values[] = {
+            {"XPos", x}, {"YPos", y}, {"Width", width}, {"Height", height}};
+        for (const auto& [name, value] : values) {
+            if (value) ini.set(procedure, name, std::to_string(*value));
+            else ini.erase(procedure, name);
+        }
+    });
 }
 
 void SettingsFile::restore_window_placement(std::string_view procedure, PlacementWindow& window) {

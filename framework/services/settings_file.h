@@ -8,10 +8,14 @@
 // Reading: a line "[name]" starts a section, a line "name=value" is an entry (name and value
 // without their surrounding blanks; the first of two equal entries counts), lines starting
 // with ";" and every other line are kept but never read. A write replaces the whole file at
-// once (a new file, then renamed over the old one), so a reader never sees half a file.
+// once (a new file, then renamed over the old one), so a reader never sees half a file; a
+// read-only file (no write permission bit, or not writable by this process) is never written,
+// and a write whose text equals the file's is not made.
 // Names that cannot be stored (empty, or holding a line break, "=" in an entry name or "]" in
 // a section name) write nothing; a line break in a value is stored as a blank.
 #include <array>
+#include <atomic>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -37,6 +41,8 @@ public:
     virtual void set_width(int w) = 0;
     virtual void set_height(int h) = 0;
 };
+
+class IniText;  // the lines of a settings file (settings_file.cpp)
 
 class SettingsFile {
 public:
@@ -72,11 +78,22 @@ public:
 
     const std::vector<Sector>& sectors() const { return sectors_; }
 
+    // Told of the first write after open that cannot be made (a read-only file, a folder that
+    // cannot be written, a full disk), on the writing thread: the file's path, whether it
+    // existed, and why. Later failures until the next open are not told again.
+    using WriteFailure = std::function<void(const std::string& path, bool existed, const std::string& why)>;
+    void on_write_failure(WriteFailure handler);
+
 private:
+    // Reads the file under its lock, lets edit change it, writes the result when it differs.
+    void rewrite(const std::function<void(IniText&)>& edit);
+
     std::string native_;
     bool open_ = false;
     std::vector<Sector> sectors_;
     std::mutex* lock_ = nullptr;  // shared by every SettingsFile on the same file
+    WriteFailure failure_handler_;
+    std::atomic<bool> failure_reported_{false};
 };
 
 }  // namespace zrv

@@ -127,6 +127,8 @@ TEST_F(NextUp, EachListShowsItsEventsWithTheScoreFirstAndItsOwnControls) {
         add(*k, {{"Queue", "4"}, {"Categoria", "Cranes"}});
     }
     ASSERT_EQ(scoring({"set", "KumiteEquipo5", "1", "NombreDeEquipoE1R1A=Tigers"}), 0);
+    ASSERT_EQ(scoring({"create"}), 0);
+    ASSERT_EQ(scoring({"set", "Equipos", "2", "Entrenado=Sensei Mori"}), 0);  // event 2's team; event 1 has none
     for (const Case& c : cases) {
         SCOPED_TRACE(c.kind.list);
         const bool team = c.kind.table == TableId::KumiteEquipo5;
@@ -143,7 +145,7 @@ TEST_F(NextUp, EachListShowsItsEventsWithTheScoreFirstAndItsOwnControls) {
         EXPECT_EQ(column(w, 1), (std::vector<std::string>{"100", "100"}));  // no query: every row scores 100
         EXPECT_EQ(column(w, 2), (std::vector<std::string>{"2", "1"}));      // the newest event first
         if (team) {
-            EXPECT_EQ(column(w, 5), (std::vector<std::string>{"", ""}));  // "Coach Name"
+            EXPECT_EQ(column(w, 5), (std::vector<std::string>{"Sensei Mori", ""}));  // "Coach Name": each row's own team
         }
         EXPECT_EQ(driver.control(w, "?TAB1").text, c.tab1);
         EXPECT_NE(w.number_of("?TAB" + std::to_string(c.tabs)), 0);

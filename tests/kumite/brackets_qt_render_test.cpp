@@ -82,5 +82,20 @@ TEST_F(BracketRendering, NamesAndPlacesStandLargeInTheirBoxes) {
     }
 }
 
+TEST_F(BracketRendering, GoStandsBesideOkAndCancelOnEveryTab) {
+    TempFolder folder;
+    Procedure p(kumite::bracket_layout("UpdateKumiteIndividual"));
+    for (int tab = 1; tab <= 3; ++tab) {
+        SCOPED_TRACE(tab);
+        p.change([&](Window& w) { w.set_selected(w.number_of("?CurrentTab"), tab); });
+        engine().flush();
+        for (const char* use : {"?BUTTON1", "?OK", "?CANCEL"}) {
+            QWidget* button = widget(p, use);
+            ASSERT_TRUE(button) << use;
+            EXPECT_TRUE(button->isVisible()) << use;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace zrv::testing

@@ -181,15 +181,30 @@ TEST_F(Lists, TimersReadThePageAgainExceptOnTheThreeTeamList) {
     }
 }
 
-TEST_F(Lists, TheCoachColumnShowsTheThreadsTeamRecordOnEveryRow) {
-    add(TableId::Equipos, {{"Equ:Entrenado", "Sensei Kato"}, {"Equ:TotalIntegrantes", "5"}});  // team 1, the number of event 1
+// Each row shows the coach of its own team (the team record whose number is the event's), also
+// after a sheet has read one team into the thread's buffer, and the search finds a row by it.
+TEST_F(Lists, TheCoachColumnShowsEachRowsOwnTeam) {
+    add(TableId::Equipos, {{"Equ:Entrenado", "Sensei Kato"}, {"Equ:TotalIntegrantes", "5"}});  // team 1: event 1's
+    add(TableId::Equipos, {{"Equ:Entrenado", "Sensei Mori"}, {"Equ:TotalIntegrantes", "5"}});  // team 2; event 3 has none
     driver.start("BrowseEquipo5");
     Window& w = driver.expect_window("BrowseEquipo5");
-    EXPECT_EQ(driver.control(w, "?BROWSE:1").rows.at(0).cells.at(4).text, "");
     driver.choose(w, "?BROWSE:1", 3);  // event 1
-    driver.press(w, "?VIEW:3");        // the sheet reads the team record of the event number
+    driver.press(w, "?VIEW:3");
     driver.press(driver.expect_window("UpdateEquipo5"), "?OK");
-    for (const ListRow& r : driver.control(w, "?BROWSE:1").rows) EXPECT_EQ(r.cells.at(4).text, "Sensei Kato");
+    const auto coaches = [&] {
+        std::vector<std::pair<std::string, std::string>> out;  // event number, coach, as listed
+        for (const ListRow& r : driver.control(w, "?BROWSE:1").rows) {
+            std::string id = r.cells.at(1).text;
+            id.erase(0, id.find_first_not_of(' '));
+            out.emplace_back(id, r.cells.at(4).text);
+        }
+        return out;
+    };
+    using Coaches = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(coaches(), (Coaches{{"3", ""}, {"2", "Sensei Mori"}, {"1", "Sensei Kato"}}));
+    driver.type(w, "?FUZZYQUERY", "Sensei Mori");
+    driver.press(w, "?FUZZYGO");
+    EXPECT_EQ(coaches().at(0), (std::pair<std::string, std::string>{"2", "Sensei Mori"}));
 }
 
 TEST_F(Lists, TheSelectedRowsQueueAndTeamNamesAreShown) {

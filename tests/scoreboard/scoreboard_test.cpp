@@ -644,6 +644,10 @@ TEST_F(Scoreboards, TheEventTabIsLimitedToTheChosenOrLookedUpEvent) {
     Window& list = driver.expect_window("BrowseScoreBoard");
     driver.choose(list, "?CurrentTab", 2);
     EXPECT_EQ(events(list), std::vector<std::string>{"0"}) << "no event chosen yet";
+    const ControlState button = driver.control(list, "?SELECTKUMITEINDIVIDUAL:2");
+    EXPECT_EQ(button.kind, ControlKind::Button);
+    EXPECT_EQ(button.text, "Select KumiteIndividual");
+    EXPECT_EQ(button.parent, list.number_of("?Tab:2"));
     driver.press(list, "?SELECTKUMITEINDIVIDUAL:2");
     Window& select = driver.expect_window("SelectKumiteIndividual1");
     EXPECT_FALSE(driver.control(select, "?SELECT:2").hidden);
@@ -680,6 +684,7 @@ TEST_F(Scoreboards, TheTeamListShowsABoutAddedByAnotherProcessWithinItsTick) {
     add_bout();
     driver.start("BrowseEquipo4ScoreBoard7");
     Window& list = driver.expect_window("BrowseEquipo4ScoreBoard7");
+    EXPECT_EQ(driver.control(list, "?SortPrompt").text, "&Sort Order:");
     ASSERT_EQ(driver.control(list, "?BROWSE:1").rows.size(), 1u);
     ASSERT_EQ(set(2, {"IDNumeroDeEventoEquipo=44", "StopStart=1"}), 0);
     driver.advance_ms(50);

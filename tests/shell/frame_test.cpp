@@ -1,10 +1,16 @@
 // The program body, the frame and its menus, and the About window, driven headless.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include <algorithm>
 
 #include "framework/core/app_services.h"
 #include "framework/core/procedures.h"
 #include "framework/core/thread_context.h"
 #include "framework/engine/headless/test_driver.h"
+#include "framework/services/carried_files.h"
 #include "shell/main_frame.h"
 #include "shell/program_body.h"
 #include "tests/support/scoring_tool.h"
@@ -33,6 +39,25 @@ protected:
     void close_frame() {
         driver.close(*frame);
         driver.join_thread_1();
+    }
+    // Opens, moves and closes the About window, then closes the frame, answering every message
+    // on the way; the texts of the messages shown.
+    std::vector<std::string> use_and_close() {
+        app_error_reporter().clear_history();
+        const auto answer = [&] {
+            while (driver.pending_message()) driver.answer_message(ButtonOk);
+        };
+        driver.press(*frame, "?ITEM28");
+        Window& about = driver.expect_window("AboutUs");
+        driver.place(about, 70, 45, 320, 200);
+        driver.press(about, "?CANCEL");
+        answer();
+        driver.close(*frame);
+        answer();
+        driver.join_thread_1();
+        std::vector<std::string> texts;
+        for (const ErrorReporter::Raised& r : app_error_reporter().history()) texts.push_back(r.title + ": " + r.text);
+        return texts;
     }
 
     testing::TempFolder folder;
@@ -166,11 +191,81 @@ TEST_F(Frame, ClosingTheFrameWaitsForAScreensAnswerAndSaysWhenItStaysOpen) {
     EXPECT_EQ(running_threads(), 0);
 }
 
+// Placements that cannot be kept: the settings file is left as it was and the operator is told
+// once, not at every window that closes. A file without write permission bits is read-only
+// even for a program that could write it anyway (root).
+TEST_F(Frame, AReadOnlySettingsFileIsLeftAsItIsAndToldOnce) {
+    namespace fs = std::filesystem;
+    close_frame();
+    fs::permissions("Zorvane.INI", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const std::string before = folder.read("Zorvane.INI");
+    struct stat old {};
+    ASSERT_EQ(::stat("Zorvane.INI", &old), 0);
+    driver.start_thread_1(&RunProgram);
+    frame = &driver.expect_window("Main");
+    EXPECT_EQ(use_and_close(),
+              std::vector<std::string>{"Access Denied: Access to " + fs::canonical("Zorvane.INI").string() +
+                                       " was denied: the file is read-only."});
+    EXPECT_EQ(folder.read("Zorvane.INI"), before);
+    struct stat now {};
+    ASSERT_EQ(::stat("Zorvane.INI", &now), 0);
+    EXPECT_EQ(now.st_ino, old.st_ino) << "not replaced by another file";
+    EXPECT_EQ(now.st_mode, old.st_mode);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 1) << "no file left beside it";
+}
+
+// The working folder taken away while the program runs (a folder nothing can write, not even
+// root): nothing can be kept, and the operator is told once.
+TEST_F(Frame, AWorkingFolderThatCannotBeWrittenIsToldOnce) {
+    const std::string file = (std::filesystem::canonical(folder.path()) / "Zorvane.INI").string();
+    std::filesystem::remove_all(folder.path());
+    EXPECT_EQ(use_and_close(), std::vector<std::string>{"File Creation Error: The file " + file +
+                                                        " could not be created. Error: No such file or directory."});
+}
+
 TEST_F(Frame, ExitClosesTheFrame) {
     driver.press(*frame, "?EXIT");
     driver.join_thread_1();
     EXPECT_EQ(driver.window("Main"), nullptr);
     EXPECT_EQ(setting("__Dont_Touch_Me__", "Sectors"), "0");
+}
+
+// Every procedure of the program declares its window and opens it (a window declared at fault
+// fails as it is made), each on a thread of its own over empty tables; only the select
+// procedures that are not built say they have not been defined instead.
+TEST_F(Frame, EveryProcedureOpensTheWindowItDeclares) {
+    for (const std::string& name : procedure_names()) {
+        if (name == upper("Main")) continue;
+        SCOPED_TRACE(name);
+        driver.start(name);
+        std::vector<Window*> opened;
+        for (Window* w : driver.windows())
+            if (w != frame) opened.push_back(w);
+        if (std::optional<MessageBoxRequest> message = driver.pending_message()) {
+            EXPECT_NE(message->text.find("has not been defined"), std::string::npos) << message->text;
+            EXPECT_TRUE(opened.empty());
+            driver.answer_message(ButtonOk);
+        } else {
+            ASSERT_EQ(opened.size(), 1u);
+            driver.close(*opened[0]);
+        }
+        EXPECT_EQ(running_threads(), 0);
+    }
+}
+
+// This test links the program's libraries as the program does: every file any library carries
+// (the program's icons and pictures, the clock's built-in digit images) is there.
+TEST(Program, CarriesEveryFileItsLibrariesCarry) {
+    std::vector<std::string> carried = carried_file_names();
+    std::string expected = ZRV_CARRIED_FILE_NAMES;
+    ASSERT_FALSE(expected.empty());
+    for (size_t at = 0; at <= expected.size();) {
+        size_t end = std::min(expected.find(',', at), expected.size());
+        std::string name = expected.substr(at, end - at);
+        EXPECT_NE(std::find(carried.begin(), carried.end(), name), carried.end()) << name;
+        EXPECT_FALSE(carried_file(name).empty()) << name;
+        at = end + 1;
+    }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The window model without a loop: controls, bindings, revisions.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "framework/core/window.h"
 
 namespace zrv {
@@ -30,6 +32,26 @@ TEST(WindowModel, ControlsAreFoundByUseNameWithoutRegardToCaseAndNumbered) {
     EXPECT_EQ(w.number_of("?win"), 2);
     EXPECT_EQ(w.number_of("?LABEL"), 10);
     EXPECT_EQ(w.number_of("?NONE"), 0);
+}
+
+TEST(WindowModel, ADeclarationThatWouldReuseANumberFails) {
+    // A control without a number takes the one after the highest so far, even when a later
+    // control declares that number: the window is never made with one control replacing another.
+    const std::vector<std::vector<ControlState>> faulty = {
+        {{.use = "?A"}, {.number = 1, .use = "?B"}},
+        {{.number = 100, .use = "?TAB1"}, {.use = "?BUTTON"}, {.number = 101, .use = "?TAB2"}},
+        {{.number = 5, .use = "?A"}, {.number = 5, .use = "?B"}},
+    };
+    for (const std::vector<ControlState>& controls : faulty) {
+        WindowLayout l{.title = "Clash"};
+        l.controls = controls;
+        EXPECT_THROW(Window{l}, std::invalid_argument) << controls.back().use;
+    }
+    WindowLayout fine{.title = "Fine"};
+    fine.controls = {{.number = 100, .use = "?TAB1"}, {.number = 101, .use = "?TAB2"}, {.use = "?BUTTON"}, {.number = 3, .use = "?C"}};
+    Window w(fine);
+    EXPECT_EQ(w.number_of("?BUTTON"), 102);
+    EXPECT_EQ(w.numbers(), (std::vector<int>{3, 100, 101, 102}));
 }
 
 TEST(WindowModel, DisplayShowsBoundValuesAndUpdateTakesScreenValues) {

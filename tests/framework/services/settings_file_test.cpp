@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -171,6 +175,63 @@ TEST(SettingsFile, BeforeOpenNothingIsReadOrWritten) {
     ini.close();
     EXPECT_FALSE(ini.is_open());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 0);
+}
+
+// A write that cannot be made leaves the file as it was and is told once per open, however
+// many writes follow. A file without write permission bits is read-only even for a process
+// that could write it anyway (root).
+TEST(SettingsFile, AWriteThatCannotBeMadeLeavesTheFileAndIsToldOnce) {
+    namespace fs = std::filesystem;
+    struct Case {
+        const char* name;
+        std::function<void(const fs::path& folder)> block;
+        bool existed;
+        const char* why;  // empty: any
+    };
+    std::vector<Case> cases = {
+        {"read-only file", [](const fs::path& f) { fs::permissions(f / "Zorvane.INI", fs::perms::owner_read | fs::perms::group_read); },
+         true, "the file is read-only"},
+        {"folder gone", [](const fs::path& f) { fs::remove_all(f); }, false, ""},
+    };
+    if (::geteuid() != 0)
+        cases.push_back({"folder without write permission",
+                         [](const fs::path& f) { fs::permissions(f, fs::perms::owner_read | fs::perms::owner_exec); }, true, ""});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testing::TempFolder folder;
+        const std::string content = "[Main]\nMaximize=No\n; kept as written\n";
+        if (c.existed) folder.write("work/Zorvane.INI", content);
+        else fs::create_directory(folder / "work");
+        SettingsFile ini;
+        std::vector<std::string> told;
+        ini.on_write_failure([&](const std::string& path, bool existed, const std::string& why) {
+            told.push_back(why);
+            EXPECT_EQ(path, (fs::canonical(folder.path()) / "work" / "Zorvane.INI").string());
+            EXPECT_EQ(existed, c.existed);
+        });
+        ini.open(".\\work\\Zorvane.INI");
+        c.block(folder / "work");
+        struct stat before {};
+        ::stat((folder / "work/Zorvane.INI").c_str(), &before);
+        ini.put("Main", "XPos", "5");
+        ini.remove("Main", "Maximize");
+        ini.put("AboutUs", "Maximize", "Yes");
+        ini.close();
+        ASSERT_EQ(told.size(), 1u);
+        if (*c.why) {
+            EXPECT_EQ(told[0], c.why);
+        }
+        if (c.existed) {
+            EXPECT_EQ(folder.read("work/Zorvane.INI"), content);
+            struct stat after {};
+            ::stat((folder / "work/Zorvane.INI").c_str(), &after);
+            EXPECT_EQ(after.st_ino, before.st_ino) << "not replaced by another file";
+            EXPECT_EQ(after.st_mode, before.st_mode);
+            EXPECT_EQ(std::distance(fs::directory_iterator(folder / "work"), {}), 1) << "no file left beside it";
+            EXPECT_EQ(ini.get("Main", "Maximize"), "No");  // still read
+            fs::permissions(folder / "work", fs::perms::owner_all);
+        }
+    }
 }
 
 // ---------------------------------------------------------------- sector list
