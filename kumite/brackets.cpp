@@ -441,7 +441,7 @@ public:
     Flow on_accepted(int c) override {
         if (c && c == go_) {
             // GO reads the stored record again at once, and beeps.
-            table().get_by_key(key_);
+            reread();
             window().display();
             engine().beep();
         }

@@ -90,7 +90,28 @@ void LiveForm::run_event_loop() {
             for (const std::string& use : decl_.view_read_only)
                 if (const int c = control(use)) window().set_read_only(c, true);
     }
+    if (keeps_changes()) {
+        changes_.start(open_copy_ ? *open_copy_ : table_->record());
+        changes_.settle(table_->record());
+    }
     WindowController::run_event_loop();
+}
+
+bool LiveForm::keeps_changes() const {
+    return decl_.request_handling && (request() == kRequestInsert || request() == kRequestChange);
+}
+
+Flow LiveForm::take_event(Event& e) {
+    // What the operator's edits, clicks, choices and keys changed is the operator's; what a
+    // tick changed (the timer handlers run first: the clock's end flag) or a focus change (a
+    // look-up as an entry is entered) is the form's own, and the next re-read replaces it.
+    ticking_ = e.kind == EventKind::Timer;
+    const Flow flow = WindowController::take_event(e);
+    ticking_ = false;
+    if (!changes_.started()) return flow;
+    if (e.is_field_event() && e.kind != EventKind::Selected) changes_.take(table_->record());
+    else if (e.kind == EventKind::Timer || e.kind == EventKind::Selected) changes_.settle(table_->record());
+    return flow;
 }
 
 void LiveForm::shutdown() {
@@ -138,19 +159,34 @@ Flow LiveForm::on_window_event(const Event& e) {
 }
 
 void LiveForm::refresh() {
-    table_->get_by_key(key_);  // the same record again; a failed read leaves the buffer as it is
-    if (!reread_) reread_ = std::make_unique<store::RecordBuffer>(table_->record());
-    else *reread_ = table_->record();
-    if (decl_.close != CloseVariant::None && !remote_close_) {
-        const int cerrar = table_->layout().field_index(table_->layout().prefix + ":Cerrar");
-        if (cerrar >= 0 && table_->record().get_integer(cerrar) == 1) {
-            remote_close_ = true;
-            if (decl_.close == CloseVariant::CompletedAndClose) window().post(EventKind::Completed);
-            window().post(EventKind::CloseWindow);
-        }
-    }
+    reread();
+    if (decl_.close != CloseVariant::None && asked_to_close()) close_from_outside();
     window().display();
     reset(true);
+}
+
+void LiveForm::reread() {
+    if (changes_.started() && !ticking_) changes_.take(table_->record());  // a re-read asked by a button
+    table_->get_by_key(key_);  // the same record again; a failed read leaves the buffer as it is
+    if (!as_read_) as_read_ = std::make_unique<store::RecordBuffer>(table_->record());
+    else *as_read_ = table_->record();
+    if (!changes_.started()) return;
+    changes_.follow(table_->record());
+    table_->set_changes_based_on(changes_.base());
+}
+
+const store::RecordBuffer& LiveForm::as_read() const { return as_read_ ? *as_read_ : table_->record(); }
+
+bool LiveForm::asked_to_close() const {
+    const int cerrar = table_->layout().field_index(table_->layout().prefix + ":Cerrar");
+    return cerrar >= 0 && as_read().get_integer(cerrar) == 1;
+}
+
+void LiveForm::close_from_outside() {
+    if (remote_close_) return;
+    remote_close_ = true;
+    if (decl_.close == CloseVariant::CompletedAndClose) window().post(EventKind::Completed);
+    window().post(EventKind::CloseWindow);
 }
 
 void LiveForm::reset(bool force) {
@@ -171,36 +207,61 @@ Flow LiveForm::on_ok() {
 
 Flow LiveForm::on_completed() {
     if (!decl_.request_handling) return WindowController::on_completed();
+    if (remote_close_ && keeps_changes()) return complete_closed_from_outside();
     switch (request()) {
         case kRequestView:
             set_response(kResponseCancelled);
             return Flow::Stop;
         case kRequestInsert:
-            if (!relations_->insert()) {
-                remote_close_ = false;
-                return Flow::Continue;
-            }
+            if (!relations_->insert()) return Flow::Continue;
             prepared_insert_ = false;
             break;
         case kRequestChange:
-            if (changed_since_open()) {
-                // Closed from outside: the record just read is what the table holds, so there is
-                // nothing of the form's own to write and nothing to overwrite.
-                const bool nothing_of_ours = remote_close_ && reread_ && table_->record() == *reread_;
-                if (!nothing_of_ours && !relations_->update()) {
-                    remote_close_ = false;
-                    return Flow::Continue;
+            if (changed_since_open() && !relations_->update()) {
+                if (table_->error() == store::StoreError::ChangedElsewhere) {
+                    // Read again: what the other program changed shows, the rest stays the operator's.
+                    changes_.follow(table_->record(), true);
+                    table_->set_changes_based_on(changes_.base());
+                    window().display();
                 }
+                return Flow::Continue;
             }
             break;
         default:
             break;
     }
-    if (decl_.history) {
-        auto& copy = histories()[procedure()];
-        copy = std::make_unique<store::RecordBuffer>(table_->record());
-    }
+    keep_history();
     return WindowController::on_completed();
+}
+
+// Closed by another program: no one may be asked anything on an audience screen, and the form
+// closes whatever happens. Only the operator's own changes are written, over the record as
+// the close read it and through the last-read check; when they cannot be stored they are
+// dropped, with the reasons in the error log. An insert's record stays as the other program
+// left it.
+Flow LiveForm::complete_closed_from_outside() {
+    prepared_insert_ = false;
+    changes_.take(table_->record());
+    table_->record() = as_read();
+    changes_.apply(table_->record());
+    if (!changes_.empty()) {
+        ErrorReporter::Quiet quiet;
+        const bool stored = request() == kRequestInsert ? relations_->insert() : relations_->update();
+        if (!stored) {
+            app_error_reporter().log("Closed by another program: the changes made on this screen to " + table_->file_label() +
+                                     " could not be stored and were dropped.");
+            set_response(kResponseCancelled);
+            return Flow::Stop;
+        }
+    }
+    keep_history();
+    return WindowController::on_completed();
+}
+
+void LiveForm::keep_history() {
+    if (!decl_.history) return;
+    auto& copy = histories()[procedure()];
+    copy = std::make_unique<store::RecordBuffer>(table_->record());
 }
 
 bool LiveForm::confirm_close() {

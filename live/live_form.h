@@ -4,7 +4,9 @@
 //   RequestCaption     the request's text in the title or the status bar; delete refused (14)
 //   FormActionSetup    the copy taken as the form opens, message 10 on cancel, view mode,
 //                      a cancelled insert removes the record its list added
-//   LiveRecordRefresh  every timer tick: read the record again, close test, redisplay, reset
+//   LiveRecordRefresh  every timer tick: read the record again, close test, redisplay, reset;
+//                      in change and insert mode the operator's changes outlive the re-reads
+//                      (OperatorChanges) and a close from outside writes only those, quietly
 //   RelatedRecordLookup  the related records fetched on every reset (inert while "AcceptAll")
 //   history copies     each completion keeps the record; Ctrl+H in an entry restores its field
 #include <memory>
@@ -17,6 +19,7 @@
 #include "data/dictionary.h"
 #include "framework/core/window_controller.h"
 #include "framework/store/record_buffer.h"
+#include "live/operator_changes.h"
 #include "live/related_records.h"
 
 namespace zrv::data {
@@ -57,6 +60,7 @@ public:
 
     bool initialize() override;
     void run_event_loop() override;
+    Flow take_event(Event& event) override;
     void shutdown() override;
     Flow on_accepted(int control) override;
     Flow on_selected(int control) override;
@@ -78,17 +82,38 @@ protected:
     virtual void refresh();
     virtual Flow framework_event(const Event& event) { return WindowController::on_window_event(event); }
     bool changed_since_open() const;
+    // Reads the record again by its primary key. In change and insert mode the fields the
+    // operator changed keep the operator's values, and the store is told what those values were
+    // made from, so that storing them over another program's change of the same field gives
+    // message 7 instead of losing that change.
+    void reread();
+    // The record as the last re-read found it in the table.
+    const store::RecordBuffer& as_read() const;
+    // Whether the record as last read asks the form to close (its Cerrar is 1).
+    bool asked_to_close() const;
+    // A close asked from outside: the completed event (CompletedAndClose) and the close.
+    void close_from_outside();
 
     FormDeclaration decl_;
     data::DictionaryTable* table_ = nullptr;
     data::DictionaryRelations* relations_ = nullptr;
     int key_ = -1;
     std::unique_ptr<store::RecordBuffer> open_copy_;  // as the form opened
-    std::unique_ptr<store::RecordBuffer> reread_;     // as the last tick read it
+    std::unique_ptr<store::RecordBuffer> as_read_;    // as the last re-read found it
     bool remote_close_ = false;  // the record's Cerrar asked the form to close
     RelatedRecords related_;  // decl_.related, found on the first reset
     bool prepared_insert_ = false;
     int last_selected_ = 0;
+
+private:
+    // Change and insert mode: what the operator typed or clicked is kept across re-reads.
+    bool keeps_changes() const;
+    Flow complete_closed_from_outside();
+    // Each completion keeps the record for Ctrl+H.
+    void keep_history();
+
+    OperatorChanges changes_;
+    bool ticking_ = false;  // a timer event is being handled
 };
 
 }  // namespace zrv::live

@@ -174,9 +174,7 @@ Flow Scoreboard::on_window_event(const Event& e) {
 }
 
 void Scoreboard::timer_step() {
-    table().get_by_key(key_);  // the same bout again; a failed read leaves the buffer as it is
-    if (!reread_) reread_ = std::make_unique<store::RecordBuffer>(record());
-    else *reread_ = record();
+    reread();  // the same bout again; a failed read leaves the buffer as it is
     if (value("SB:SBStop") == 1) {
         record().set_integer("SB:StopStart", 1);
         clock_.pause_countdown();
@@ -189,11 +187,7 @@ void Scoreboard::timer_step() {
     if (!kind_.time_up_after_lamps) time_up_captions();
     lamps();
     if (kind_.time_up_after_lamps) time_up_captions();
-    if (value("SB:Cerrar") == 1 && !remote_close_) {
-        remote_close_ = true;
-        window().post(EventKind::Completed);
-        window().post(EventKind::CloseWindow);
-    }
+    if (asked_to_close()) close_from_outside();
     if (kind_.copy_back) copy_back();
     window().display();
     reset(true);

@@ -1,5 +1,6 @@
 #include "shell/main_frame.h"
 
+#include "framework/core/app_services.h"
 #include "framework/core/procedures.h"
 #include "framework/core/thread_context.h"
 #include "framework/core/window_controller.h"
@@ -124,9 +125,14 @@ public:
         return WindowController::on_accepted(control);
     }
 
-    // Closing the frame closes every screen first and lets its thread end (placements saved);
-    // a screen that will not close keeps the frame open.
-    bool confirm_close() override { return close_other_threads(); }
+    // Closing the frame closes every screen first and lets its thread end (placements saved),
+    // waiting for the operator's answer where a screen asks one; a screen that will not close
+    // keeps the frame open, and the frame says so.
+    bool confirm_close() override {
+        if (close_other_threads()) return true;
+        app_error_reporter().raise(kNotClosedMessage);
+        return false;
+    }
 };
 
 void Main() {

@@ -2,6 +2,8 @@
 
 #include <atomic>
 
+#include "framework/core/thread_context.h"
+
 namespace zrv {
 namespace {
 
@@ -23,6 +25,7 @@ NullEngine g_null;
 std::atomic<Engine*> g_engine{&g_null};
 
 Button show_message(const MessageDefinition& message, const std::string& title, const std::string& text) {
+    AwaitingAnswer answering;
     return engine().message_box({title, text, message.icon, message.buttons, message.default_button});
 }
 

@@ -1,6 +1,9 @@
 #include "framework/core/error_reporter.h"
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
 #include <utility>
 
 namespace zrv {
@@ -8,6 +11,7 @@ namespace {
 
 thread_local ThreadErrorStatus t_status;
 thread_local std::vector<std::string> t_procedures;
+thread_local int t_quiet = 0;
 
 // The default message table: the framework's own messages and the store's.
 std::vector<MessageDefinition> default_messages() {
@@ -30,6 +34,7 @@ std::vector<MessageDefinition> default_messages() {
         {32, "Key was not built", "The keys of %File could not be built. Error: %Message.", I::Hand},
         {33, "Invalid Key", "The keys of %File are damaged and will be rebuilt.", I::Exclamation},
         {38, "Auto Increment Error", "No new number could be given to a record of %File. Try again?", I::Question, ButtonYes | ButtonNo, ButtonYes},
+        {kNotClosedMessage, "Program Not Closed", "A screen did not close, so the program stays open.", I::Exclamation},
     };
 }
 
@@ -93,20 +98,43 @@ Button ErrorReporter::raise(int number) {
         message = {number, "Error", "Unknown error " + std::to_string(number) + ": %Message"};
     std::string title = format(message.title);
     std::string text = format(message.text);
+    t_status.prev_error_id = t_status.current.number;
+    t_status.current = message;
+    if (t_quiet > 0) {
+        log(title + " (" + std::to_string(number) + "): " + text);
+        if (message.buttons & ButtonNo) return ButtonNo;
+        if (message.buttons & ButtonCancel) return ButtonCancel;
+        return message.default_button;
+    }
     MessageBoxHandler handler;
     {
         std::lock_guard lock(mutex_);
         history_.push_back({number, title, text, current_procedure()});
         handler = handler_;
     }
-    t_status.prev_error_id = t_status.current.number;
-    t_status.current = message;
     return handler ? handler(message, title, text) : message.default_button;
 }
 
 Button ErrorReporter::raise_with_text(int number, std::string_view message_text) {
     t_status.message_text = message_text;
     return raise(number);
+}
+
+ErrorReporter::Quiet::Quiet() { ++t_quiet; }
+ErrorReporter::Quiet::~Quiet() { --t_quiet; }
+
+void ErrorReporter::log(std::string_view text) {
+    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm local{};
+    localtime_r(&now, &local);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H:%M:%S", &local);
+    std::string line = std::string(stamp) + "  " + current_procedure() + "  " + std::string(text) + "\n";
+    std::lock_guard lock(mutex_);
+    if (std::FILE* f = std::fopen(kErrorLogFile, "a")) {
+        std::fputs(line.c_str(), f);
+        std::fclose(f);
+    }
 }
 
 std::vector<ErrorReporter::Raised> ErrorReporter::history() const {

@@ -46,8 +46,27 @@ struct ThreadErrorStatus {
     MessageDefinition current;  // the message being shown
 };
 
+// The error log: a text file in the current folder where messages that must not stop a screen
+// are written instead of being shown, one line each.
+inline constexpr const char* kErrorLogFile = "Zorvane.log";
+
+// Message 40: the frame was asked to close and a screen stayed open.
+inline constexpr int kNotClosedMessage = 40;
+
 class ErrorReporter {
 public:
+    // While one lives on a thread, that thread's messages show no box: each becomes a line of the
+    // error log and is answered as declined (No, else Cancel, where the message offers them;
+    // otherwise its default button). For work no operator is there to answer: a screen closed
+    // by another program.
+    class Quiet {
+    public:
+        Quiet();
+        ~Quiet();
+        Quiet(const Quiet&) = delete;
+        Quiet& operator=(const Quiet&) = delete;
+    };
+
     ErrorReporter();  // holds the default message table from the start
     // Loads the default message table.
     void initialize();
@@ -60,6 +79,9 @@ public:
     // Raise a message for the calling thread; returns the button that answered it.
     Button raise(int number);
     Button raise_with_text(int number, std::string_view message_text);
+    // Appends a line to the error log: the date and time, the calling thread's procedure, the
+    // text. A log that cannot be written is passed over: it never stops a screen.
+    void log(std::string_view text);
     void set_message_field(std::string_view field_name);
     void set_file_name(std::string_view file_name);
     void set_key_name(std::string_view key_name);

@@ -27,6 +27,10 @@ int g_pending_starts = 0;            // asked for, not yet registered
 int g_refusals = 0;
 std::atomic<int> g_next_number{2};
 ThreadContext* g_thread_1 = nullptr;  // under g_threads_mutex
+// Where close_other_threads waits; woken, outside g_threads_mutex, whenever a thread ends,
+// refuses to close or has its message box answered. Lock order: this point, then g_threads_mutex.
+WaitPoint& g_closing = *new WaitPoint;
+std::mutex& g_closer_mutex = *new std::mutex;  // one closer at a time
 
 ThreadHooks hooks() {
     std::lock_guard lock(g_hooks_mutex);
@@ -61,6 +65,7 @@ void* thread_main(void* arg) {
         g_threads.erase(&context);
         g_threads_cv.notify_all();
     }
+    g_closing.wake();
     Activity::end();
     return nullptr;
 }
@@ -183,18 +188,45 @@ int running_threads() {
     return static_cast<int>(g_threads.size()) + g_pending_starts;
 }
 
+AwaitingAnswer::AwaitingAnswer() : previous_(this_thread().awaiting_answer_.exchange(true)) {}
+
+AwaitingAnswer::~AwaitingAnswer() {
+    this_thread().awaiting_answer_ = previous_;
+    g_closing.wake();
+}
+
 bool close_other_threads(int limit_ms) {
-    std::unique_lock lock(g_threads_mutex);
-    const int refusals = g_refusals;
-    for (ThreadContext* t : g_threads)
-        if (t != t_context) t->request_close();
-    auto others = [] {
-        return std::count_if(g_threads.begin(), g_threads.end(), [](ThreadContext* t) { return t != t_context; }) +
-               g_pending_starts;
-    };
-    const bool ended = g_threads_cv.wait_for(lock, std::chrono::milliseconds(limit_ms),
-                                             [&] { return others() == 0 || g_refusals != refusals; });
-    return ended && others() == 0;
+    std::lock_guard closer(g_closer_mutex);
+    int refusals = 0;
+    {
+        std::lock_guard lock(g_threads_mutex);
+        refusals = g_refusals;
+        for (ThreadContext* t : g_threads)
+            if (t != t_context) t->request_close();
+    }
+    std::unique_lock point(g_closing.mutex());
+    std::int64_t deadline = clock().monotonic_ms() + limit_ms;
+    for (;;) {
+        bool asking = false;
+        {
+            std::lock_guard lock(g_threads_mutex);
+            int others = g_pending_starts;
+            for (ThreadContext* t : g_threads) {
+                if (t == t_context) continue;
+                ++others;
+                asking = asking || t->awaiting_answer();
+            }
+            if (others == 0) return true;
+            if (g_refusals != refusals) return false;
+        }
+        if (asking) {
+            g_closing.wait(point, -1);
+            deadline = clock().monotonic_ms() + limit_ms;  // the limit counts from the answer
+            continue;
+        }
+        if (clock().monotonic_ms() >= deadline) return false;
+        g_closing.wait(point, deadline);
+    }
 }
 
 void request_close_everywhere() {
@@ -211,9 +243,12 @@ bool wait_for_threads(int limit_ms) {
 
 void report_close_refused() {
     this_thread().clear_close_request();
-    std::lock_guard lock(g_threads_mutex);
-    ++g_refusals;
-    g_threads_cv.notify_all();
+    {
+        std::lock_guard lock(g_threads_mutex);
+        ++g_refusals;
+        g_threads_cv.notify_all();
+    }
+    g_closing.wake();
 }
 
 }  // namespace zrv

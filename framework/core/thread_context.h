@@ -52,12 +52,29 @@ public:
     void request_close();
     bool close_requested() const { return close_requested_.load(); }
     void clear_close_request() { close_requested_ = false; }
+    // Whether the thread waits for the operator's answer to a message box.
+    bool awaiting_answer() const { return awaiting_answer_.load(); }
 
 private:
     const int number_;
     EventQueue queue_;
     std::vector<Window*> windows_;
     std::atomic<bool> close_requested_{false};
+    std::atomic<bool> awaiting_answer_{false};
+    friend class AwaitingAnswer;
+};
+
+// Marks the calling thread, while it lives, as waiting for the operator's answer (a message
+// box): a thread closing the others waits for that answer instead of giving up at its limit.
+class AwaitingAnswer {
+public:
+    AwaitingAnswer();
+    ~AwaitingAnswer();
+    AwaitingAnswer(const AwaitingAnswer&) = delete;
+    AwaitingAnswer& operator=(const AwaitingAnswer&) = delete;
+
+private:
+    bool previous_;
 };
 
 // The calling thread's context (a thread that is not a procedure thread gets one of number 0).
@@ -86,8 +103,10 @@ void run_as_main_thread(const std::function<void()>& body);
 // The procedure threads now running (thread 1 excluded).
 int running_threads();
 // Asks every procedure thread but the caller to close its windows, then waits until they have
-// all ended. Returns false when one of them refused (a window that would not close) or the
-// time limit passed; the threads that refused keep running.
+// all ended. While one of them waits for the operator's answer to a message box ("Changes will
+// be lost!"), the wait goes on without a limit; the time limit counts from the last answer.
+// Returns false when one of them refused (a window that would not close) or the time limit
+// passed; the threads that refused keep running. The wait is idle on the process clock.
 bool close_other_threads(int limit_ms = 30000);
 // Asks every procedure thread, thread 1 included, to close its windows; does not wait.
 void request_close_everywhere();

@@ -591,4 +591,8 @@ bool TableAccess::update() {
     return true;
 }
 
+void TableAccess::set_changes_based_on(const RecordBuffer& as_read) {
+    last_read_ = std::make_unique<RecordBuffer>(as_read);
+}
+
 }  // namespace zrv::store

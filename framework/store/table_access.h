@@ -149,6 +149,10 @@ public:
     // Writes the changed record back in a transaction, unless another program changed or
     // deleted it since it was read (message 7 / 8; the record is read again).
     bool update();
+    // The record as it was read when the buffer's changes were made, where that is not the record
+    // last read (a form that keeps its operator's changes while it reads the record again):
+    // update then writes only while the file still holds it.
+    void set_changes_based_on(const RecordBuffer& as_read);
 
     // Current highest value of a key's first field (0 when empty); for tools and tests.
     std::int64_t highest_value(int key);

@@ -260,6 +260,59 @@ TEST_F(ManualResults, CerrarFromAnotherProcessClosesTheChangeAndInsertFormsWitho
     EXPECT_EQ(driver.control(list, "?BROWSE:1").rows.size(), 4u);
 }
 
+// The operator's typing against another program writing the same record with plain SQL.
+class TypingAgainstTheScoringSoftware : public ManualResults {
+protected:
+    Window& open_record_1() {
+        driver.start("BrowseResultadosManualesIndividual");
+        Window& list = driver.expect_window("BrowseResultadosManualesIndividual");
+        driver.choose(list, "?BROWSE:1", 3);  // record 1
+        driver.press(list, "?CHANGE:4");
+        return driver.expect_window("PantallaResultadosManualIndividual");
+    }
+    void outside(const std::string& set) {
+        ASSERT_EQ(testing::run_sqlite3("ResultadosManual.sqlite", "UPDATE ResultadosManual SET " + set + " WHERE IDResultadosM = 1;"), 0);
+    }
+    std::string shown(Window& form, const char* use) { return driver.control(form, use).text; }
+};
+
+TEST_F(TypingAgainstTheScoringSoftware, WhatTheOperatorTypedOutlivesTheTicksAndOkStoresIt) {
+    Window& form = open_record_1();
+    driver.type(form, "?RM:PrimerLugarNombre", "Aiko T. Tanaka");
+    outside("SegundoLugarNombre = 'Dana Ito'");
+    driver.advance_ms(50);
+    EXPECT_EQ(shown(form, "?RM:PrimerLugarNombre"), "Aiko T. Tanaka");
+    EXPECT_EQ(shown(form, "?RM:SegundoLugarNombre"), "Dana Ito");  // every other field follows the table
+    driver.press(form, "?OK");
+    EXPECT_EQ(driver.window("PantallaResultadosManualIndividual"), nullptr);
+    EXPECT_FALSE(driver.pending_message());
+    EXPECT_EQ(stored(1, "RM:PrimerLugarNombre"), "Aiko T. Tanaka");
+    EXPECT_EQ(stored(1, "RM:SegundoLugarNombre"), "Dana Ito");
+}
+
+TEST_F(TypingAgainstTheScoringSoftware, AFieldAnotherProgramChangedMeanwhileGivesMessage7AndNothingIsLostSilently) {
+    Window& form = open_record_1();
+    driver.type(form, "?RM:PrimerLugarNombre", "Aiko T. Tanaka");
+    driver.type(form, "?RM:SegundoLugarNombre", "Bruno S.");
+    outside("PrimerLugarNombre = 'Aiko Tanaka-Sato'");
+    driver.advance_ms(20);
+    EXPECT_EQ(shown(form, "?RM:PrimerLugarNombre"), "Aiko T. Tanaka");
+    driver.press(form, "?OK");
+    ASSERT_TRUE(driver.pending_message());
+    EXPECT_EQ(driver.pending_message()->title, "Record Was Not Updated");
+    driver.answer_message(ButtonOk);
+    // The other program's value stands and shows; the operator's other change is still there.
+    ASSERT_NE(driver.window("PantallaResultadosManualIndividual"), nullptr);
+    EXPECT_EQ(stored(1, "RM:PrimerLugarNombre"), "Aiko Tanaka-Sato");
+    EXPECT_EQ(shown(form, "?RM:PrimerLugarNombre"), "Aiko Tanaka-Sato");
+    EXPECT_EQ(shown(form, "?RM:SegundoLugarNombre"), "Bruno S.");
+    driver.advance_ms(20);
+    driver.press(form, "?OK");
+    EXPECT_EQ(driver.window("PantallaResultadosManualIndividual"), nullptr);
+    EXPECT_EQ(stored(1, "RM:PrimerLugarNombre"), "Aiko Tanaka-Sato");
+    EXPECT_EQ(stored(1, "RM:SegundoLugarNombre"), "Bruno S.");
+}
+
 TEST_F(ManualResults, CtrlHPutsBackAFieldFromTheLastCompletedRecord) {
     driver.start("BrowseResultadosManualesKata");
     Window& list = driver.expect_window("BrowseResultadosManualesKata");

@@ -220,25 +220,27 @@ TEST_F(Brackets, EachTickShowsTheStoredRecordAndCerrarClosesTheForm) {
     Window& form = open("UpdateKumiteIndividual4");
     EXPECT_EQ(form.status().at(0).text, "Record Will Be Changed");
     EXPECT_EQ(form.title(), "Kumite Individual 4 Competidores");
-    driver.check(form, "?KE24:RESULTADOC1B", true);  // clicked, not stored
+    driver.check(form, "?KE24:RESULTADOC1B", true);  // clicked, kept until stored
     change(TableId::KumiteIndividual, event_, {{"KE24:COMPETIDOR1ROJOAZUL", "Bruno Silva"}});
     driver.advance_ms(20);
     EXPECT_EQ(box(form, "COMPETIDOR1ROJOAZUL").text, "Bruno Silva");
-    EXPECT_FALSE(box(form, "RESULTADOC1B").checked);
-    EXPECT_TRUE(box(form, "RESULTADOC2B").disabled);  // the tick leaves the enabled states alone
+    EXPECT_TRUE(box(form, "RESULTADOC1B").checked);
+    EXPECT_TRUE(box(form, "RESULTADOC2B").disabled);
     change(TableId::KumiteIndividual, event_, {{"KE24:Cerrar", "1"}});
     driver.advance_ms(20);
     EXPECT_EQ(driver.window("UpdateKumiteIndividual4"), nullptr);
     EXPECT_EQ(stored(TableId::KumiteIndividual, event_, "KE24:COMPETIDOR1ROJOAZUL"), "Bruno Silva");
+    EXPECT_EQ(stored(TableId::KumiteIndividual, event_, "KE24:RESULTADOC1B"), "1");
 }
 
 TEST_F(Brackets, GoReadsTheStoredRecordAgainAtOnceAndBeeps) {
     Window& form = open("UpdateKumiteIndividual");
     driver.type(form, "?KE24:PRIMERLUGARORO", "typed");
-    change(TableId::KumiteIndividual, event_, {{"KE24:PRIMERLUGARORO", "Carla Mendez"}});
+    change(TableId::KumiteIndividual, event_, {{"KE24:SEGUNDOLUGARPLATA", "Carla Mendez"}});
     const int beeps = driver.engine().beeps();
     driver.press(form, "?BUTTON1");
-    EXPECT_EQ(box(form, "PRIMERLUGARORO").text, "Carla Mendez");
+    EXPECT_EQ(box(form, "SEGUNDOLUGARPLATA").text, "Carla Mendez");
+    EXPECT_EQ(box(form, "PRIMERLUGARORO").text, "typed");  // what the operator typed stays
     EXPECT_EQ(driver.engine().beeps(), beeps + 1);
 }
 

@@ -328,18 +328,18 @@ TEST_F(TeamSheets, ViewModeMakesEntriesReadOnlyLeavesBoxesActiveAndStoresNothing
 TEST_F(TeamSheets, EachTickShowsTheStoredRecordAndCerrarFromTheScoringSoftwareStoresAndCloses) {
     Window& w = open("UpdateEquipo5");
     EXPECT_EQ(w.status().at(0).text, "Record Will Be Changed");
-    driver.check(w, "?KE212:HANTEYE3R1A", true);  // clicked, not stored
+    driver.check(w, "?KE212:HANTEYE3R1A", true);  // clicked, kept until stored
     const std::string id = std::to_string(event_);
     ASSERT_EQ(testing::run_scoring_tool({"set", "KumiteEquipo5", id, "NOMBREDEEQUIPOW1R3R=Tora Dojo"}), 0);
     driver.advance_ms(20);
     EXPECT_EQ(shown(w, "NOMBREDEEQUIPOW1R3R"), "Tora Dojo");
-    EXPECT_FALSE(c(w, "HANTEYE3R1A").checked);
-    EXPECT_TRUE(c(w, "HANTEYE4R1R").disabled);  // the tick leaves the enabled states alone
+    EXPECT_TRUE(c(w, "HANTEYE3R1A").checked);
+    EXPECT_TRUE(c(w, "HANTEYE4R1R").disabled);
     ASSERT_EQ(testing::run_scoring_tool({"set", "KumiteEquipo5", id, "PRIMERLUGARORO=Tora Dojo", "Cerrar=1"}), 0);
     driver.advance_ms(20);
     EXPECT_EQ(driver.window("UpdateEquipo5"), nullptr);
     EXPECT_EQ(stored("PRIMERLUGARORO"), "Tora Dojo");
-    EXPECT_EQ(stored("HANTEYE3R1A"), "0.00");
+    EXPECT_EQ(stored("HANTEYE3R1A"), "1.00");
     EXPECT_NE(driver.window("BrowseEquipo5"), nullptr);
 }
 

@@ -179,8 +179,11 @@ TEST_F(Scoreboards, TheEndOfTheCountdownPlaysOnceAndTheCaptionsStillFollowTheRec
         ASSERT_EQ(scoring({"bout", std::to_string(id), "start"}), 0);
         tick(10);
         EXPECT_EQ(driver.engine().sounds().size() - before, c.sounds) << "a run-out clock stays at its end";
-        EXPECT_EQ(stored(id, "SB:Timer1Flag"), "0");  // the flag lives in the buffer only
-        cancel(w, c.board);
+        // The flag lives in the buffer only: it is not the operator's, so not even OK stores it.
+        driver.press(w, "?OK");
+        EXPECT_EQ(driver.window(c.board.board), nullptr);
+        EXPECT_EQ(stored(id, "SB:Timer1Flag"), "0") << c.board.board;
+        driver.close(driver.expect_window(c.board.list));
     }
 }
 
@@ -301,21 +304,48 @@ TEST_F(Scoreboards, EachLampLightsWithItsFieldAndSenshuInItsSidesRow) {
     }
 }
 
-TEST_F(Scoreboards, CerrarClosesEveryBoardOnTheBoutWithinOneTickStoringFirst) {
+TEST_F(Scoreboards, CerrarClosesEveryBoardOnTheBoutWithinOneTickStoringTheOperatorsChangesFirst) {
     const int id = add_bout({{"SB:StopStart", "0"}});
-    open(kBoard1, id);
+    Window& change = open(kBoard1, id);
     open(kBoard2, id, "?VIEW:3");
     open(kTeam, id, "?VIEW:3");
     tick(5);
-    // Closed with the time up: the change board stores the stop it forced.
+    driver.type(change, "?SB:PAISAO", "Brasil");
+    tick();
+    // Closed with the time up: the change board stores what its operator typed, not the stop
+    // it forced itself.
     ASSERT_EQ(set(id, {"SBStop=1", "Cerrar=1"}), 0);
     tick();
     EXPECT_EQ(driver.window(kBoard1.board), nullptr);
     EXPECT_EQ(driver.window(kBoard2.board), nullptr);
     EXPECT_EQ(driver.window(kTeam.board), nullptr);
     EXPECT_FALSE(driver.pending_message());
-    EXPECT_EQ(stored(id, "SB:StopStart"), "1");
+    EXPECT_EQ(stored(id, "SB:PaisAo"), "Brasil");
+    EXPECT_EQ(stored(id, "SB:StopStart"), "0");
     EXPECT_EQ(stored(id, "SB:Cerrar"), "1");
+}
+
+TEST_F(Scoreboards, ACloseFromOutsideOnABoutWithBlankCheckedFieldsClosesWithoutABoxAndLogsTheDroppedChange) {
+    // The scoring software writes the bout naming only the columns it knows: Queue, CombateNo,
+    // the rounds and Timer stay blank, which the field checks refuse.
+    ASSERT_EQ(scoring({"create"}), 0);
+    ASSERT_EQ(testing::run_sqlite3("scoreboard.sqlite", "INSERT INTO ScoreBoard (IDCombate, FullNameAo, FullNameAka, PaisAo, "
+                                                        "StopStart) VALUES (7, 'Bruno Silva', 'Aiko Tanaka', 'Japan', 1);"),
+              0);
+    Window& w = open(kBoard2, 7);
+    driver.type(w, "?SB:PAISAO", "Brasil");
+    tick();
+    ASSERT_EQ(testing::run_sqlite3("scoreboard.sqlite", "UPDATE ScoreBoard SET Cerrar = 1 WHERE IDCombate = 7;"), 0);
+    tick();
+    EXPECT_EQ(driver.window(kBoard2.board), nullptr);
+    EXPECT_FALSE(driver.pending_message());
+    for (const auto& m : app_error_reporter().history()) ADD_FAILURE() << "message " << m.number << " " << m.title;
+    EXPECT_EQ(stored(7, "SB:PaisAo"), "Japan");
+    EXPECT_EQ(stored(7, "SB:Cerrar"), "1");
+    const std::string log = folder.read(kErrorLogFile);
+    EXPECT_NE(log.find("UpDateScoreBoard2  Value Error (19)"), std::string::npos) << log;
+    EXPECT_NE(log.find("could not be stored and were dropped"), std::string::npos) << log;
+    driver.close(driver.expect_window(kBoard2.list));
 }
 
 TEST_F(Scoreboards, HanteiAndKikenBoxesDecideTheWinnerFlagsOnBoard2) {
@@ -344,35 +374,40 @@ TEST_F(Scoreboards, HanteiAndKikenBoxesDecideTheWinnerFlagsOnBoard2) {
         EXPECT_EQ(stored(id, "SB:HanteyAka"), c.hantey_aka) << c.clicks.front().first;
         driver.close(driver.expect_window(kBoard2.list));
     }
-    // At the next tick the box shows the table again while the other stays disabled.
+    // The ticks leave the operator's click as it is until it is stored.
     const int id = add_bout();
     Window& w = open(kBoard2, id);
     driver.check(w, "?SB:HANTEYAKA", true);
-    tick();
-    EXPECT_FALSE(driver.control(w, "?SB:HANTEYAKA").checked);
+    tick(3);
+    EXPECT_TRUE(driver.control(w, "?SB:HANTEYAKA").checked);
     EXPECT_TRUE(driver.control(w, "?SB:HANTEYAO").disabled);
-    cancel(w, kBoard2);
+    driver.press(w, "?OK");
+    EXPECT_EQ(stored(id, "SB:HanteyAka"), "1");
+    EXPECT_EQ(stored(id, "SB:AkaWin"), "1");
+    driver.close(driver.expect_window(kBoard2.list));
     // Opened on a bout whose Ao hantei is stored, the Aka box starts disabled.
     Window& again = open(kBoard2, add_bout({{"SB:HanteyAo", "1"}}));
     EXPECT_TRUE(driver.control(again, "?SB:HANTEYAKA").disabled);
     EXPECT_FALSE(driver.control(again, "?SB:HANTEYAO").disabled);
 }
 
-TEST_F(Scoreboards, TypedTextSurvivesOneTickWhereTheBoardCopiesItBack) {
+TEST_F(Scoreboards, TypedTextStaysInChangeModeAndOneTickInViewModeWhereTheBoardCopiesItBack) {
     struct Case {
         Board board;
+        const char* button;
         const char* after_one;
         const char* after_two;
-    } cases[] = {{kBoard2, "5", "3"}, {kTeam, "5", "3"}, {kBoard1, "3", "3"}};
+    } cases[] = {{kBoard2, "?CHANGE:4", "Brasil", "Brasil"}, {kTeam, "?CHANGE:4", "Brasil", "Brasil"},
+                 {kBoard1, "?CHANGE:4", "Brasil", "Brasil"}, {kBoard2, "?VIEW:3", "Brasil", "Japan"}};
     for (const Case& c : cases) {
-        const int id = add_bout({{"SB:PuntoAo", "3"}});
-        Window& w = open(c.board, id);
+        const int id = add_bout({{"SB:PaisAo", "Japan"}});
+        Window& w = open(c.board, id, c.button);
         tick();
-        driver.type(w, "?SB:PUNTOAO", "5");
+        driver.type(w, "?SB:PAISAO", "Brasil");
         tick();
-        EXPECT_EQ(text(w, "?SB:PUNTOAO"), c.after_one) << c.board.board;
+        EXPECT_EQ(text(w, "?SB:PAISAO"), c.after_one) << c.board.board << c.button;
         tick();
-        EXPECT_EQ(text(w, "?SB:PUNTOAO"), c.after_two) << c.board.board;
+        EXPECT_EQ(text(w, "?SB:PAISAO"), c.after_two) << c.board.board << c.button;
         cancel(w, c.board);
     }
 }
@@ -708,7 +743,7 @@ TEST_F(Scoreboards, ABoutDrivenFromOutsideShowsOnTheBoardStepByStep) {
         ASSERT_EQ(scoring({"bout", std::to_string(id), "close"}), 0);
         tick();
         EXPECT_EQ(driver.window(b.board), nullptr);
-        EXPECT_EQ(stored(id, "SB:StopStart"), "1");
+        EXPECT_EQ(stored(id, "SB:StopStart"), "0");  // the board's own stop is not the operator's change
         EXPECT_EQ(stored(id, "SB:PuntoAka"), "8");
         driver.close(driver.expect_window(b.list));
     }

@@ -13,6 +13,7 @@
 #include "framework/services/carried_files.h"
 #include "shell/main_frame.h"
 #include "shell/program_body.h"
+#include "tests/support/scoring_tool.h"
 #include "tests/support/temp_folder.h"
 
 namespace zrv {
@@ -160,6 +161,34 @@ TEST_F(Frame, ClosingTheFrameClosesEveryScreenFirstAndWritesTheSettings) {
     EXPECT_EQ(setting("Main", "Maximize"), "No");
     EXPECT_TRUE(setting("Main", "XPos"));
     EXPECT_TRUE(setting("AboutUs", "Maximize"));
+}
+
+TEST_F(Frame, ClosingTheFrameWaitsForAScreensAnswerAndSaysWhenItStaysOpen) {
+    ASSERT_EQ(testing::run_scoring_tool({"create"}), 0);
+    ASSERT_EQ(testing::run_scoring_tool({"set", "ResultadosManual", "1", "PrimerLugarNombre=Aiko Tanaka"}), 0);
+    driver.press(*frame, "?ITEM12");
+    driver.double_click(driver.expect_window("BrowseResultadosManualesIndividual"), "?BROWSE:1", 1);
+    Window& form = driver.expect_window("PantallaResultadosManualIndividual");
+    driver.type(form, "?RM:PrimerLugarNombre", "Aiko T. Tanaka");
+    for (Button answer : {ButtonNo, ButtonYes}) {
+        driver.close(*frame);
+        ASSERT_TRUE(driver.pending_message());
+        EXPECT_EQ(driver.pending_message()->title, "Changes will be lost!");
+        driver.advance_ms(120000);  // long past the frame's time limit: the frame waits for the answer
+        EXPECT_EQ(driver.pending_message()->title, "Changes will be lost!");
+        EXPECT_NE(driver.window("Main"), nullptr);
+        driver.answer_message(answer);
+        if (answer == ButtonNo) {
+            ASSERT_TRUE(driver.pending_message());
+            EXPECT_EQ(driver.pending_message()->title, "Program Not Closed");
+            driver.answer_message(ButtonOk);
+            EXPECT_NE(driver.window("Main"), nullptr);
+            EXPECT_NE(driver.window("PantallaResultadosManualIndividual"), nullptr);
+        }
+    }
+    driver.join_thread_1();
+    EXPECT_EQ(driver.window("Main"), nullptr);
+    EXPECT_EQ(running_threads(), 0);
 }
 
 // Placements that cannot be kept: the settings file is left as it was and the operator is told

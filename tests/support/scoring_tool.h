@@ -13,4 +13,8 @@ int run_scoring_tool(std::vector<std::string> args);
 // The tool's path, for tests that talk to it while it runs.
 const char* scoring_tool_path();
 
+// Runs the sqlite3 command-line client on a table file with one SQL text, as another program
+// following docs/table-files.md writes; its exit status, -1 when it could not run.
+int run_sqlite3(const std::string& file, const std::string& sql);
+
 }  // namespace zrv::testing

@@ -1,0 +1,90 @@
+#include "live/operator_changes.h"
+
+#include <algorithm>
+
+namespace zrv::live {
+
+namespace {
+
+// The bytes of a field; a group has none of its own (its fields are compared one by one).
+std::span<const std::uint8_t> bytes_of(const store::RecordBuffer& r, const store::FieldLayout& f) {
+    return r.bytes().subspan(static_cast<std::size_t>(f.offset), static_cast<std::size_t>(f.size));
+}
+
+bool same(const store::RecordBuffer& a, const store::RecordBuffer& b, const store::FieldLayout& f) {
+    const auto x = bytes_of(a, f), y = bytes_of(b, f);
+    return std::equal(x.begin(), x.end(), y.begin(), y.end());
+}
+
+void copy(const store::RecordBuffer& from, store::RecordBuffer& to, const store::FieldLayout& f) {
+    const auto x = bytes_of(from, f);
+    std::copy(x.begin(), x.end(), to.bytes().begin() + f.offset);
+}
+
+}  // namespace
+
+void OperatorChanges::start(const store::RecordBuffer& as_read) {
+    base_ = settled_ = mine_ = as_read;
+    fields_.assign(as_read.layout().fields.size(), false);
+    memos_.assign(as_read.layout().memos.size(), false);
+}
+
+bool OperatorChanges::empty() const {
+    return std::none_of(fields_.begin(), fields_.end(), [](bool b) { return b; }) &&
+           std::none_of(memos_.begin(), memos_.end(), [](bool b) { return b; });
+}
+
+void OperatorChanges::take(const store::RecordBuffer& buffer) {
+    if (!started()) return;
+    const auto& fields = buffer.layout().fields;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (fields[i].kind == store::FieldKind::Group || same(buffer, *settled_, fields[i])) continue;
+        fields_[i] = true;
+        copy(buffer, *mine_, fields[i]);
+    }
+    for (std::size_t m = 0; m < memos_.size(); ++m) {
+        const int memo = static_cast<int>(m);
+        if (buffer.memo(memo) == settled_->memo(memo)) continue;
+        memos_[m] = true;
+        mine_->set_memo(memo, buffer.memo(memo));
+    }
+    settled_ = buffer;
+}
+
+void OperatorChanges::follow(store::RecordBuffer& buffer, bool drop_conflicts) {
+    if (!started()) return;
+    store::RecordBuffer read = buffer;
+    const auto& fields = buffer.layout().fields;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (!fields_[i]) continue;
+        if (drop_conflicts && !same(read, *base_, fields[i])) {
+            fields_[i] = false;
+            continue;
+        }
+        copy(*base_, read, fields[i]);
+        copy(*mine_, buffer, fields[i]);
+    }
+    for (std::size_t m = 0; m < memos_.size(); ++m) {
+        if (!memos_[m]) continue;
+        const int memo = static_cast<int>(m);
+        if (drop_conflicts && read.memo(memo) != base_->memo(memo)) {
+            memos_[m] = false;
+            continue;
+        }
+        read.set_memo(memo, base_->memo(memo));
+        buffer.set_memo(memo, mine_->memo(memo));
+    }
+    base_ = std::move(read);
+    settled_ = buffer;
+}
+
+void OperatorChanges::apply(store::RecordBuffer& record) const {
+    if (!started()) return;
+    const auto& fields = record.layout().fields;
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        if (fields_[i]) copy(*mine_, record, fields[i]);
+    for (std::size_t m = 0; m < memos_.size(); ++m)
+        if (memos_[m]) record.set_memo(static_cast<int>(m), mine_->memo(static_cast<int>(m)));
+}
+
+}  // namespace zrv::live

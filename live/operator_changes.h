@@ -1,0 +1,40 @@
+#pragma once
+// OperatorChanges: what the operator changed in a form's record, kept while the form reads the
+// record again. A field the operator changed keeps the operator's value across re-reads; every
+// other field follows the table. For each kept field it remembers the value the table held when
+// the operator first changed it (the base), so that storing meets another program's change of
+// that field with the store's last-read check instead of overwriting it.
+#include <optional>
+#include <vector>
+
+#include "framework/store/record_buffer.h"
+
+namespace zrv::live {
+
+class OperatorChanges {
+public:
+    // The form opens on this record, as read: nothing is the operator's yet.
+    void start(const store::RecordBuffer& as_read);
+    // The buffer as the form itself leaves it (after its set-up, after each tick): what the
+    // operator changes later is measured from here.
+    void settle(const store::RecordBuffer& buffer) { settled_ = buffer; }
+    // Every field of the buffer that differs from where the form left it is the operator's.
+    void take(const store::RecordBuffer& buffer);
+    // The record was read again into buffer: the kept fields get the operator's values back.
+    // With drop_conflicts (the store refused because another program changed the record), a
+    // kept field that the other program changed takes the other program's value and is no
+    // longer the operator's.
+    void follow(store::RecordBuffer& buffer, bool drop_conflicts = false);
+    // Puts the operator's values into a record (the record as read, for a close from outside).
+    void apply(store::RecordBuffer& record) const;
+    // The record as read, with each kept field as it was read before the operator changed it.
+    const store::RecordBuffer& base() const { return *base_; }
+    bool empty() const;
+    bool started() const { return base_.has_value(); }
+
+private:
+    std::optional<store::RecordBuffer> base_, settled_, mine_;
+    std::vector<bool> fields_, memos_;  // kept, by field and memo index
+};
+
+}  // namespace zrv::live
