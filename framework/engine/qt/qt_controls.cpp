@@ -87,14 +87,9 @@ QWidget* QtEngine::Impl::create_widget(Mirror& m, const ControlState& c) {
             QObject::connect(edit, &QLineEdit::textEdited, edit, with([n](Mirror& mp, const QString&) {
                                  mp.views[n].dirty = true;
                              }));
-            QObject::connect(edit, &QLineEdit::editingFinished, edit, with([this, n, edit](Mirror& mp) {
-                                 ControlView& v = mp.views[n];
-                                 if (!v.dirty) return;
-                                 v.dirty = false;
-                                 std::string text = edit->text().toStdString();
-                                 post_event(mp, EventKind::Accepted, n,
-                                            [n, text](Window& w) { w.operator_type(n, text); });
-                             }));
+            QObject::connect(edit, &QLineEdit::editingFinished, edit,
+                             with([this, n](Mirror& mp) { commit_entry(mp, n); }));
+            watch_control(m, edit, n);
             return edit;
         }
         case ControlKind::Check: {
@@ -103,6 +98,7 @@ QWidget* QtEngine::Impl::create_widget(Mirror& m, const ControlState& c) {
                                  post_event(mp, EventKind::Accepted, n,
                                             [n, on](Window& w) { w.operator_check(n, on); });
                              }));
+            watch_control(m, box, n);
             return box;
         }
         case ControlKind::Button: {
@@ -111,6 +107,7 @@ QWidget* QtEngine::Impl::create_widget(Mirror& m, const ControlState& c) {
             QObject::connect(button, &QPushButton::clicked, button, with([this, n](Mirror& mp, bool) {
                                  post_event(mp, EventKind::Accepted, n);
                              }));
+            watch_control(m, button, n);
             return button;
         }
         case ControlKind::List:
@@ -132,6 +129,7 @@ QWidget* QtEngine::Impl::create_widget(Mirror& m, const ControlState& c) {
                                  post_event(mp, EventKind::Accepted, n,
                                             [n, index](Window& w) { w.operator_choose(n, index + 1); });
                              }));
+            watch_control(m, combo, n);
             return combo;
         }
         case ControlKind::Group: {
@@ -284,7 +282,12 @@ void QtEngine::Impl::apply_control(Mirror& m, ControlView& v, const ControlState
         }
         case ControlKind::Entry: {
             auto* edit = static_cast<QLineEdit*>(w);
-            if (!v.dirty && edit->text() != qs(c.text)) edit->setText(qs(c.text));
+            if (!v.dirty && edit->text() != qs(c.text)) {
+                edit->setText(qs(c.text));
+                // A text the model took from the operator (a key typed into a list that moves to
+                // its locator entry) is the operator's: leaving the entry accepts it.
+                v.dirty = c.changed_by_operator;
+            }
             if (changed(&ControlState::read_only)) edit->setReadOnly(c.read_only);
             if (changed(&ControlState::align)) edit->setAlignment(align);
             break;

@@ -47,6 +47,9 @@ void QtEngine::Impl::build(Mirror& m) {
         else if (auto c = qt::to_qcolor(w.colour()))
             area->setBackground(QBrush(*c));
         main->statusBar();
+        QObject::connect(area, &QMdiArea::subWindowActivated, area, [this, weak = std::weak_ptr<Mirror>(mirror)] {
+            if (auto mp = weak.lock(); mp && mp->alive) refresh_status(*mp);
+        });
         m.main = main;
         m.area = area;
         m.top = main;
@@ -72,7 +75,10 @@ void QtEngine::Impl::build(Mirror& m) {
         }
         canvas->hint = QSize(to_px_x(w.layout_width()), to_px_y(w.layout_height()));
         canvas->on_resize = [this, weak = std::weak_ptr<Mirror>(mirror)] {
-            if (auto mp = weak.lock(); mp && mp->alive && mp->scaled) relayout(*mp);
+            auto mp = weak.lock();
+            if (!mp || !mp->alive) return;
+            if (mp->scaled) relayout(*mp);
+            place_status_bar(*mp);
         };
         canvas->on_press = [this, weak = std::weak_ptr<Mirror>(mirror)](QMouseEvent* e) {
             if (auto mp = weak.lock(); mp && e->button() == Qt::RightButton)
@@ -112,6 +118,7 @@ void QtEngine::Impl::sync(Mirror& m) {
     m.scaled = w.resize_strategy() == ResizeStrategy::Scale || m.kind == WindowKind::Floating;
     apply_window(m, first);
     sync_controls(m, w.controls());
+    place_status_bar(m);
     m.applied_revision = revision;
     if (!m.shown) {
         m.shown = true;
@@ -124,6 +131,10 @@ void QtEngine::Impl::sync(Mirror& m) {
         m.reported = current_placement(m);
         m.placement_known = true;
     }
+    apply_focus(m);
+    // A child without a status bar of its own shows its control's message in the frame's.
+    if (m.kind == WindowKind::MdiChild && m.status.empty())
+        if (Mirror* frame = frame_mirror()) refresh_status(*frame);
 }
 
 void QtEngine::Impl::apply_window(Mirror& m, bool first) {
@@ -133,17 +144,14 @@ void QtEngine::Impl::apply_window(Mirror& m, bool first) {
         m.top->setWindowTitle(qs(title));
         if (m.canvas && m.canvas != m.top) m.canvas->setWindowTitle(qs(title));
     }
-    if (m.main) {
-        std::vector<StatusZone> status = w.status();
-        const bool same_shape =
-            !first && status.size() == m.status.size() &&
-            std::equal(status.begin(), status.end(), m.status.begin(),
-                       [](const StatusZone& a, const StatusZone& b) { return a.width == b.width; });
-        m.status = std::move(status);
-        if (!same_shape) rebuild_status(m);
-        for (std::size_t i = 0; i < m.status.size() && i < m.zones.size(); ++i)
-            if (m.zones[i]) m.zones[i]->setText(qs(m.status[i].text));
-    }
+    std::vector<StatusZone> status = w.status();
+    const bool same_shape =
+        !first && status.size() == m.status.size() &&
+        std::equal(status.begin(), status.end(), m.status.begin(),
+                   [](const StatusZone& a, const StatusZone& b) { return a.width == b.width; });
+    m.status = std::move(status);
+    if (!same_shape) rebuild_status(m);
+    refresh_status(m);
     if (m.canvas) {
         const QSize layout(to_px_x(w.layout_width()), to_px_y(w.layout_height()));
         if (!w.is_resizable())
