@@ -84,8 +84,13 @@ QWidget* QtEngine::Impl::create_widget(Mirror& m, const ControlState& c) {
         }
         case ControlKind::Entry: {
             auto* edit = new QLineEdit(parent);
-            QObject::connect(edit, &QLineEdit::textEdited, edit, with([n](Mirror& mp, const QString&) {
-                                 mp.views[n].dirty = true;
+            QObject::connect(edit, &QLineEdit::textEdited, edit, with([this, n](Mirror& mp, const QString& text) {
+                                 ControlView& v = mp.views[n];
+                                 v.dirty = true;
+                                 // An entry that follows typing (a locator) tells every change.
+                                 if (v.state.immediate)
+                                     post_event(mp, EventKind::NewSelection, n,
+                                                [n, t = text.toStdString()](Window& w) { w.operator_type(n, t); });
                              }));
             QObject::connect(edit, &QLineEdit::editingFinished, edit,
                              with([this, n](Mirror& mp) { commit_entry(mp, n); }));
