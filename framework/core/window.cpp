@@ -388,10 +388,10 @@ void Window::select(int number) {
     touch();
 }
 
-void Window::operator_focus(int number) {
+void Window::operator_focus(int number, std::uint64_t moves) {
     {
         std::lock_guard lock(mutex_);
-        if (focus_ == number) return;
+        if (focus_ == number || focus_moves_ != moves) return;
         focus_ = number;
     }
     touch();

@@ -149,8 +149,10 @@ public:
     bool take_select_request();
     // Counts the model's moves of the focus, so an engine applies each once.
     std::uint64_t focus_moves() const { return focus_moves_.load(); }
-    // The operator entered a control (the engine, before its selected event).
-    void operator_focus(int number);
+    // The operator entered a control (the engine, before its selected event); moves is
+    // focus_moves() as the operator's engine last saw it: when the model has moved the focus
+    // since, the entering is void.
+    void operator_focus(int number, std::uint64_t moves);
     // The status message of the control that has the focus ("" when none).
     std::string focus_message() const;
     // What a status zone shows (1-based): the first zone shows the focused control's status

@@ -17,28 +17,31 @@ using qt::qs;
 // --- requests ---
 
 // A request belongs to the asking thread's windows: they wait for its answer, the others go on.
-std::vector<QPointer<QWidget>> QtEngine::Impl::block_thread(const void* thread) {
-    std::vector<QPointer<QWidget>> blocked;
+std::vector<QtEngine::Impl::Blocked> QtEngine::Impl::block_thread(const void* thread) {
+    std::vector<Blocked> blocked;
     std::lock_guard lock(mutex);
     for (auto& [w, m] : mirrors) {
         if (!m->alive || w->owner() != thread) continue;
         QWidget* target = m->main ? static_cast<QWidget*>(m->main->menuBar()) : m->top.data();
         if (target && target->isEnabled()) {
             target->setEnabled(false);
-            blocked.emplace_back(target);
+            blocked.push_back({target, m});
         }
     }
     return blocked;
 }
 
-namespace {
-
-void release(const std::vector<QPointer<QWidget>>& blocked) {
-    for (const QPointer<QWidget>& w : blocked)
-        if (w) w->setEnabled(true);
+void QtEngine::Impl::release(const std::vector<Blocked>& blocked) {
+    for (const Blocked& b : blocked) {
+        if (!b.target) continue;
+        b.target->setEnabled(true);
+        // A disabled window lost its focus: it goes back where the model has it.
+        auto m = b.mirror.lock();
+        if (!m || !m->alive) continue;
+        auto it = m->views.find(m->window->focus());
+        if (it != m->views.end() && it->second.widget) it->second.widget->setFocus(Qt::OtherFocusReason);
+    }
 }
-
-}  // namespace
 
 Button QtEngine::message_box(const MessageBoxRequest& r) {
     const void* thread = &this_thread();
@@ -66,8 +69,8 @@ Button QtEngine::message_box(const MessageBoxRequest& r) {
         box->setWindowModality(Qt::NonModal);
         for (auto [ours, theirs] : kButtons)
             if (ours == r.default_button && (buttons & theirs)) box->setDefaultButton(theirs);
-        QObject::connect(box, &QMessageBox::finished, box, [box, answer, r, blocked = impl->block_thread(thread)](int) {
-            release(blocked);
+        QObject::connect(box, &QMessageBox::finished, box, [impl, box, answer, r, blocked = impl->block_thread(thread)](int) {
+            impl->release(blocked);
             const QMessageBox::StandardButton clicked = box->standardButton(box->clickedButton());
             for (auto [ours, theirs] : kButtons)
                 if (theirs == clicked) return answer(ours);

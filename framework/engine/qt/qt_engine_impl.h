@@ -277,9 +277,14 @@ struct QtEngine::Impl {
     void refresh_status(Mirror& m);
     void place_status_bar(Mirror& m);
     Mirror* frame_mirror() const;
-    // Disables the windows of a thread while it waits for the operator's answer; the list to
-    // enable again.
-    std::vector<QPointer<QWidget>> block_thread(const void* thread);
+    // Disables the windows of a thread while it waits for the operator's answer; release
+    // enables them again, the focus on the control that has it in the model.
+    struct Blocked {
+        QPointer<QWidget> target;
+        std::weak_ptr<Mirror> mirror;
+    };
+    std::vector<Blocked> block_thread(const void* thread);
+    void release(const std::vector<Blocked>& blocked);
     void post_event(Mirror& m, EventKind kind, int control, std::function<void(Window&)> apply = {},
                     int keycode = 0);
     void arrange(Mirror& frame, Arrangement how);

@@ -79,13 +79,20 @@ bool QtEngine::Impl::control_event(Mirror& m, int n, QEvent* e) {
     if (e->type() == QEvent::FocusIn) {
         // Entering a control is its selected event; the focus coming back to the control that
         // has it in the model (after a message box, a menu or another window) is not.
-        if (m.window->focus() != n) post_event(m, EventKind::Selected, n, [n](Window& w) { w.operator_focus(n); });
+        if (m.window->focus() != n)
+            post_event(m, EventKind::Selected, n,
+                       [n, moves = m.window->focus_moves()](Window& w) { w.operator_focus(n, moves); });
         return false;
     }
     if (e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
         if (k->key() == Qt::Key_H && (k->modifiers() & Qt::ControlModifier)) {
-            it->second.dirty = false;  // the field's history copy replaces what was typed
+            // The field's history copy replaces what was typed.
+            if (auto* edit = qobject_cast<QLineEdit*>(it->second.widget.data()); edit && it->second.dirty) {
+                Applying guard(m);
+                edit->setText(qs(it->second.state.text));
+            }
+            it->second.dirty = false;
             post_event(m, EventKind::AlertKey, n, {}, kCtrlHKey);
             return true;
         }
