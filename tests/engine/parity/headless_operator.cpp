@@ -83,6 +83,18 @@ public:
         settle();
     }
 
+    void double_click_row(Window& w, std::string_view use, int row) override {
+        click_row(w, use, row);
+        const int n = number(w, use);
+        post(
+            w, EventKind::Accepted, n,
+            [n, row](Window& win) {
+                if (win.selected(n) != row) win.operator_choose(n, row);
+            },
+            kMouseLeft2Key);
+        settle();
+    }
+
     void type(std::string_view text) override {
         for (char ch : text) {
             Window* w = active();

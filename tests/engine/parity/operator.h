@@ -41,6 +41,7 @@ public:
     virtual void click(Window& w, std::string_view use) = 0;
     // A left click on a row (1-based) of the page a list shows.
     virtual void click_row(Window& w, std::string_view use, int row) = 0;
+    virtual void double_click_row(Window& w, std::string_view use, int row) = 0;
     // Characters typed one by one to the control that has the focus.
     virtual void type(std::string_view text) = 0;
     // Selects the whole text of the focused entry, so that typing replaces it.

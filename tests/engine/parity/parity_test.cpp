@@ -281,5 +281,25 @@ TEST_P(Parity, AKataListTakesANumberOfSeveralDigitsTypedIntoTheList) {
     EXPECT_NE(highlighted(w, 8).find("|KA-10|"), std::string::npos) << highlighted(w, 8);
 }
 
+// --- the kata console: its focus on opening and Ctrl+H -------------------------------------------
+
+TEST_P(Parity, TheKataConsoleOpensOnItsFirstButtonAndCtrlHRestoresAnEntry) {
+    add(TableId::KataEvent, {{"KE:CodigoEvento", "KA-1"}});
+    op->start("BrowseKataEventResultados");
+    Window& list = expect("BrowseKataEventResultados");
+    op->double_click_row(list, "?BROWSE:1", 1);  // change
+    Window& console = expect("Consola");
+    EXPECT_EQ(op->focused(console), "?BUTTON1");
+    EXPECT_EQ(op->status(console, 1), "Record Will Be Changed");
+    op->fill(console, "?KE:CODIGOEVENTO", "KA-STORED");
+    op->click(console, "?OK");
+    EXPECT_EQ(op->window("Consola"), nullptr);
+    op->double_click_row(list, "?BROWSE:1", 1);
+    Window& again = expect("Consola");
+    op->fill(again, "?KE:CODIGOEVENTO", "KA-TYPED");
+    op->press(Key::CtrlH);
+    EXPECT_EQ(trimmed(op->text(again, "?KE:CODIGOEVENTO")), "KA-STORED");
+}
+
 }  // namespace
 }  // namespace zrv::testing

@@ -115,13 +115,14 @@ public:
         settle();
     }
     void click_row(Window& w, std::string_view use, int row) override {
-        auto* list = qobject_cast<QTreeWidget*>(control(w, use));
-        if (!list || row < 1 || row > list->topLevelItemCount()) throw std::runtime_error("no such row");
-        activate(w);
-        // The row's middle, or the middle of the part of it the list shows.
-        const QRect rect = list->visualItemRect(list->topLevelItem(row - 1));
-        const QPoint at(std::min(rect.center().x(), list->viewport()->width() / 2), rect.center().y());
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTreeWidget* list = row_at(w, use, row);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row_point(list, row));
+        settle();
+    }
+    void double_click_row(Window& w, std::string_view use, int row) override {
+        QTreeWidget* list = row_at(w, use, row);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row_point(list, row));
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row_point(list, row));
         settle();
     }
     void type(std::string_view text) override {
@@ -198,6 +199,17 @@ private:
         QWidget* widget = engine_->widget(w, w.number_of(use));
         if (!widget) throw std::runtime_error("no widget for " + std::string(use));
         return widget;
+    }
+    QTreeWidget* row_at(Window& w, std::string_view use, int row) {
+        auto* list = qobject_cast<QTreeWidget*>(control(w, use));
+        if (!list || row < 1 || row > list->topLevelItemCount()) throw std::runtime_error("no such row");
+        activate(w);
+        return list;
+    }
+    // The row's middle, or the middle of the part of it the list shows.
+    static QPoint row_point(QTreeWidget* list, int row) {
+        const QRect rect = list->visualItemRect(list->topLevelItem(row - 1));
+        return {std::min(rect.center().x(), list->viewport()->width() / 2), rect.center().y()};
     }
     // The operator's input goes to the active window.
     void activate(Window& w) {
