@@ -163,7 +163,8 @@ double QtEngine::Impl::font_scale(const Mirror& m) const {
     if (!m.scaled || !m.canvas) return 1.0;
     const double lw = to_px_x(m.window->layout_width()), lh = to_px_y(m.window->layout_height());
     if (lw <= 0 || lh <= 0) return 1.0;
-    return std::max(0.1, std::min(m.canvas->width() / lw, m.canvas->height() / lh));
+    const QSize client = client_size(m);
+    return std::max(0.1, std::min(client.width() / lw, client.height() / lh));
 }
 
 void QtEngine::Impl::place(Mirror& m, ControlView& v) {
@@ -172,7 +173,8 @@ void QtEngine::Impl::place(Mirror& m, ControlView& v) {
     double sx = 1, sy = 1;
     if (m.scaled && m.canvas) {
         const double lw = to_px_x(m.window->layout_width()), lh = to_px_y(m.window->layout_height());
-        if (lw > 0 && lh > 0) sx = m.canvas->width() / lw, sy = m.canvas->height() / lh;
+        const QSize client = client_size(m);
+        if (lw > 0 && lh > 0) sx = client.width() / lw, sy = client.height() / lh;
     }
     const double x = c.x * kPixelsPerUnitX * sx, y = c.y * kPixelsPerUnitY * sy;
     const double w = c.width * kPixelsPerUnitX * sx, h = c.height * kPixelsPerUnitY * sy;

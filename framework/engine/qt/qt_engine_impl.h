@@ -276,6 +276,10 @@ struct QtEngine::Impl {
     // on the frame also that of an active child without zones of its own).
     void refresh_status(Mirror& m);
     void place_status_bar(Mirror& m);
+    // A window's status bar lies below its controls: the window is that much taller, and the
+    // controls are placed (and scaled) on the client area above it.
+    static int bar_height(const Mirror& m) { return m.status_bar ? m.status_bar->sizeHint().height() : 0; }
+    static QSize client_size(const Mirror& m) { return m.canvas->size() - QSize(0, bar_height(m)); }
     Mirror* frame_mirror() const;
     // Disables the windows of a thread while it waits for the operator's answer; release
     // enables them again, the focus on the control that has it in the model.

@@ -153,11 +153,12 @@ void QtEngine::Impl::apply_window(Mirror& m, bool first) {
     if (!same_shape) rebuild_status(m);
     refresh_status(m);
     if (m.canvas) {
+        const QSize bar(0, bar_height(m));
         const QSize layout(to_px_x(w.layout_width()), to_px_y(w.layout_height()));
         if (!w.is_resizable())
-            m.canvas->setFixedSize(QSize(to_px_x(w.width()), to_px_y(w.height())));
+            m.canvas->setFixedSize(QSize(to_px_x(w.width()), to_px_y(w.height())) + bar);
         else if (w.resize_strategy() == ResizeStrategy::Scale)
-            m.canvas->setMinimumSize(layout);
+            m.canvas->setMinimumSize(layout + bar);
         else
             m.canvas->setMinimumSize(0, 0);
     }
@@ -182,11 +183,11 @@ qt::Placement QtEngine::Impl::current_placement(const Mirror& m) const {
         p.maximized = m.main->isMaximized();
         p.minimized = m.main->isMinimized();
     } else if (m.sub) {
-        r = QRect(m.sub->geometry().topLeft(), m.canvas ? m.canvas->size() : m.sub->size());
+        r = QRect(m.sub->geometry().topLeft(), m.canvas ? client_size(m) : m.sub->size());
         p.maximized = m.sub->isMaximized();
         p.minimized = m.sub->isMinimized();
     } else if (m.canvas) {
-        r = m.canvas->geometry();
+        r = QRect(m.canvas->geometry().topLeft(), client_size(m));
         p.maximized = m.canvas->isMaximized();
         p.minimized = m.canvas->isMinimized();
     }
@@ -210,12 +211,13 @@ void QtEngine::Impl::apply_placement(Mirror& m, const Placement& p) {
         }
     }
     if (!p.maximized && !p.minimized) {
+        const QSize size = r.size() + QSize(0, bar_height(m));
         if (m.sub) {
-            m.canvas->hint = r.size();
-            const QSize frame = m.sub->sizeHint() - r.size();  // title bar and borders
-            m.sub->setGeometry(QRect(r.topLeft(), r.size() + frame));
+            m.canvas->hint = size;
+            const QSize frame = m.sub->sizeHint() - size;  // title bar and borders
+            m.sub->setGeometry(QRect(r.topLeft(), size + frame));
         } else {
-            top->setGeometry(r);
+            top->setGeometry(QRect(r.topLeft(), size));
         }
     }
     m.reported = p;

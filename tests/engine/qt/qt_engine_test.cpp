@@ -495,7 +495,11 @@ TEST_F(QtEngineTest, StatusZonesShowOnEveryWindowWithTheFocusedControlsMessage) 
         for (QLabel* z : top->findChild<QStatusBar*>()->findChildren<QLabel*>()) texts << z->text();
         return texts;
     };
-    ASSERT_TRUE(top->findChild<QStatusBar*>());
+    QStatusBar* bar = top->findChild<QStatusBar*>();
+    ASSERT_TRUE(bar);
+    // The bar lies below the window's client area, which keeps its size: no control under it.
+    EXPECT_EQ(bar->geometry().top(), 260);
+    EXPECT_EQ(top->size(), QSize(300, 260 + bar->height()));
     top->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(top));
     QTest::mouseClick(widget(p, "?CHECK"), Qt::LeftButton, {}, QPoint(5, 8));
