@@ -43,6 +43,16 @@ void QtEngine::Impl::release(const std::vector<Blocked>& blocked) {
     }
 }
 
+void QtEngine::Impl::show_for_thread(QDialog* dialog, const void* thread, std::function<void(int)> finished) {
+    dialog->setWindowModality(Qt::NonModal);
+    QObject::connect(dialog, &QDialog::finished, dialog,
+                     [this, blocked = block_thread(thread), finished = std::move(finished)](int result) {
+                         release(blocked);
+                         finished(result);
+                     });
+    dialog->show();
+}
+
 Button QtEngine::message_box(const MessageBoxRequest& r) {
     const void* thread = &this_thread();
     return impl_->ask<Button>(r.default_button, [impl = impl_.get(), r, thread](std::function<void(Button)> answer) {
@@ -66,24 +76,22 @@ Button QtEngine::message_box(const MessageBoxRequest& r) {
         auto* box = new QMessageBox(icon, qs(r.title), qs(r.text), buttons, impl->dialog_parent());
         box->setTextFormat(Qt::PlainText);
         box->setAttribute(Qt::WA_DeleteOnClose);
-        box->setWindowModality(Qt::NonModal);
         for (auto [ours, theirs] : kButtons)
             if (ours == r.default_button && (buttons & theirs)) box->setDefaultButton(theirs);
-        QObject::connect(box, &QMessageBox::finished, box, [impl, box, answer, r, blocked = impl->block_thread(thread)](int) {
-            impl->release(blocked);
+        impl->show_for_thread(box, thread, [box, answer, r](int) {
             const QMessageBox::StandardButton clicked = box->standardButton(box->clickedButton());
             for (auto [ours, theirs] : kButtons)
                 if (theirs == clicked) return answer(ours);
             // Closed without a button: cancel where there is one, else the default.
             answer((r.buttons & ButtonCancel) ? ButtonCancel : r.default_button);
         });
-        box->show();
     });
 }
 
 std::optional<std::string> QtEngine::file_dialog(const FileDialogRequest& r) {
     using Answer = std::optional<std::string>;
-    return impl_->ask<Answer>(std::nullopt, [impl = impl_.get(), r](std::function<void(Answer)> answer) {
+    const void* thread = &this_thread();
+    return impl_->ask<Answer>(std::nullopt, [impl = impl_.get(), r, thread](std::function<void(Answer)> answer) {
         QStringList filters;
         for (const FileMask& mask : r.masks) {
             QString pattern = qs(mask.pattern);
@@ -95,15 +103,13 @@ std::optional<std::string> QtEngine::file_dialog(const FileDialogRequest& r) {
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->setFileMode(QFileDialog::ExistingFile);
         dialog->setAcceptMode(QFileDialog::AcceptOpen);
-        dialog->setWindowModality(Qt::ApplicationModal);
-        QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, answer](int result) {
+        impl->show_for_thread(dialog, thread, [dialog, answer](int result) {
             const QStringList files = dialog->selectedFiles();
             if (result == QDialog::Accepted && !files.isEmpty())
                 answer(files.first().toStdString());
             else
                 answer(std::nullopt);
         });
-        dialog->show();
     });
 }
 
@@ -138,14 +144,12 @@ int QtEngine::popup_menu(const PopupRequest& r) {
 }
 
 bool QtEngine::print_setup() {
-    return impl_->ask<bool>(false, [impl = impl_.get()](std::function<void(bool)> answer) {
+    const void* thread = &this_thread();
+    return impl_->ask<bool>(false, [impl = impl_.get(), thread](std::function<void(bool)> answer) {
         if (!impl->printer) impl->printer = std::make_unique<QPrinter>();
         auto* dialog = new QPrintDialog(impl->printer.get(), impl->dialog_parent());
         dialog->setAttribute(Qt::WA_DeleteOnClose);
-        dialog->setWindowModality(Qt::ApplicationModal);
-        QObject::connect(dialog, &QDialog::finished, dialog,
-                         [answer](int result) { answer(result == QDialog::Accepted); });
-        dialog->show();
+        impl->show_for_thread(dialog, thread, [answer](int result) { answer(result == QDialog::Accepted); });
     });
 }
 

@@ -15,6 +15,7 @@
 #include <utility>
 
 #include <QApplication>
+#include <QDialog>
 #include <QEventLoop>
 #include <QLabel>
 #include <QMainWindow>
@@ -289,6 +290,8 @@ struct QtEngine::Impl {
     };
     std::vector<Blocked> block_thread(const void* thread);
     void release(const std::vector<Blocked>& blocked);
+    // Shows a request's dialog for the asking thread: its windows wait, the others go on.
+    void show_for_thread(QDialog* dialog, const void* thread, std::function<void(int)> finished);
     void post_event(Mirror& m, EventKind kind, int control, std::function<void(Window&)> apply = {},
                     int keycode = 0);
     void arrange(Mirror& frame, Arrangement how);
