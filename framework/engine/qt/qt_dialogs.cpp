@@ -1,4 +1,6 @@
 // Blocking requests (message boxes, file dialogs, popup menus, print setup) and sounds.
+#include <algorithm>
+
 #include <QCursor>
 #include <QFileDialog>
 #include <QMenuBar>
@@ -18,24 +20,55 @@ using qt::qs;
 
 // A request belongs to the asking thread's windows: they wait for its answer, the others go on.
 std::vector<QtEngine::Impl::Blocked> QtEngine::Impl::block_thread(const void* thread) {
+    if (!input_guard)
+        input_guard = new qt::EventHook(QCoreApplication::instance(), [this](QObject* o, QEvent* e) { return waits(o, e); });
     std::vector<Blocked> blocked;
     std::lock_guard lock(mutex);
     for (auto& [w, m] : mirrors) {
         if (!m->alive || w->owner() != thread) continue;
         QWidget* target = m->main ? static_cast<QWidget*>(m->main->menuBar()) : m->top.data();
-        if (target && target->isEnabled()) {
-            target->setEnabled(false);
-            blocked.push_back({target, m});
-        }
+        if (!target) continue;
+        waiting.emplace_back(target);
+        target->setProperty("zrv_waiting", true);
+        blocked.push_back({target, m});
     }
     return blocked;
 }
 
+// The operator's input to a waiting window is dropped; its close box does nothing.
+bool QtEngine::Impl::waits(QObject* receiver, QEvent* e) const {
+    switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+        case QEvent::Shortcut:
+        case QEvent::Close:
+            break;
+        default:
+            return false;
+    }
+    auto* widget = qobject_cast<QWidget*>(receiver);
+    if (!widget || waiting.empty()) return false;
+    for (const QPointer<QWidget>& target : waiting)
+        if (target && (target == widget || target->isAncestorOf(widget))) {
+            e->ignore();
+            return true;
+        }
+    return false;
+}
+
 void QtEngine::Impl::release(const std::vector<Blocked>& blocked) {
     for (const Blocked& b : blocked) {
-        if (!b.target) continue;
-        b.target->setEnabled(true);
-        // A disabled window lost its focus: it goes back where the model has it.
+        auto once = std::find(waiting.begin(), waiting.end(), b.target);
+        if (!b.target || once == waiting.end()) continue;
+        waiting.erase(once);
+        if (std::find(waiting.begin(), waiting.end(), b.target) != waiting.end()) continue;  // waits for another
+        b.target->setProperty("zrv_waiting", false);
+        // The focus goes back where the model has it (a failed look-up moved it meanwhile).
         auto m = b.mirror.lock();
         if (!m || !m->alive) continue;
         auto it = m->views.find(m->window->focus());

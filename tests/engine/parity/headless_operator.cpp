@@ -150,7 +150,7 @@ public:
     }
     std::string focused(Window& w) override { return w.control(focus_[w.id()].control).use; }
     std::string status(Window& w, int zone) override { return w.shown_status(zone); }
-    bool enabled(Window& w, std::string_view use) override { return !blocked(w) && !w.control(number(w, use)).disabled; }
+    bool enabled(Window& w, std::string_view use) override { return !w.control(number(w, use)).disabled; }
 
     int selected_row(Window& w, std::string_view use) override { return w.selected(number(w, use)); }
     std::string cell(Window& w, std::string_view use, int row, int column) override {

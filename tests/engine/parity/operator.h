@@ -65,7 +65,7 @@ public:
     // The message box showing, if any, and its answer.
     virtual std::optional<ShownMessage> message() = 0;
     virtual void answer(Button button) = 0;
-    // Whether a window waits for a message box: it takes no input meanwhile.
+    // Whether a window waits for a message box: it takes no input meanwhile, but shows as it is.
     virtual bool blocked(Window& w) = 0;
 };
 

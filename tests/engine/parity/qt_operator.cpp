@@ -191,7 +191,7 @@ public:
     }
     bool blocked(Window& w) override {
         QWidget* top = engine_->widget(w);
-        return top && !top->isEnabled();
+        return top && top->property("zrv_waiting").toBool();
     }
 
 private:
