@@ -95,6 +95,14 @@ public:
         settle();
     }
 
+    void click_tab(Window& w, std::string_view sheet, int tab) override {
+        const int n = number(w, sheet);
+        if (blocked(w)) return;
+        if (w.selected(n) != tab)
+            post(w, EventKind::NewSelection, n, [n, tab](Window& win) { win.operator_choose(n, tab); });
+        settle();
+    }
+
     void type(std::string_view text) override {
         for (char ch : text) {
             Window* w = active();
@@ -152,6 +160,18 @@ public:
     std::string status(Window& w, int zone) override { return w.shown_status(zone); }
     bool enabled(Window& w, std::string_view use) override { return !w.control(number(w, use)).disabled; }
 
+    bool visible(Window& w, std::string_view use) override {
+        ControlState c = w.control(number(w, use));
+        for (int depth = 0; depth < 64; ++depth) {
+            if (c.hidden) return false;
+            if (c.parent == 0) return true;
+            const ControlState parent = w.control(c.parent);
+            if (c.kind == ControlKind::Tab && parent.kind == ControlKind::Sheet && tab_index(w, parent.number, c.number) != parent.selected)
+                return false;
+            c = parent;
+        }
+        return true;
+    }
     int selected_row(Window& w, std::string_view use) override { return w.selected(number(w, use)); }
     std::string cell(Window& w, std::string_view use, int row, int column) override {
         const ControlState c = w.control(number(w, use));
@@ -195,6 +215,16 @@ private:
         for (Window* w : driver_.windows())
             if (w->id() == active_) return w;
         return nullptr;
+    }
+    // A tab's place (1-based) among its sheet's tabs.
+    static int tab_index(Window& w, int sheet, int tab) {
+        int index = 0;
+        for (const ControlState& c : w.controls())
+            if (c.kind == ControlKind::Tab && c.parent == sheet) {
+                ++index;
+                if (c.number == tab) return index;
+            }
+        return 0;
     }
     int default_button(Window& w) {
         for (const ControlState& c : w.controls())

@@ -279,6 +279,14 @@ TEST_P(Parity, AKataListTakesANumberOfSeveralDigitsTypedIntoTheList) {
     EXPECT_EQ(op->text(w, "?KE:NUMERODECOMPETICION"), "10");
     op->press(Key::Enter);  // accepting the entry locates
     EXPECT_NE(highlighted(w, 8).find("|KA-10|"), std::string::npos) << highlighted(w, 8);
+    // The entry lies on the first tab: on another, a key typed into the list is that tab's.
+    op->click_tab(w, "?CurrentTab", 3);
+    EXPECT_FALSE(op->visible(w, "?KE:NUMERODECOMPETICION"));
+    EXPECT_TRUE(op->visible(w, "?BROWSE:1"));
+    op->click_row(w, "?BROWSE:1", 1);
+    op->type("7");
+    EXPECT_EQ(op->focused(w), "?BROWSE:1");
+    EXPECT_EQ(op->text(w, "?KE:NUMERODECOMPETICION"), "10");
 }
 
 // --- the kata console: its focus on opening and Ctrl+H -------------------------------------------
