@@ -402,6 +402,17 @@ TEST_F(QtEngineTest, TheModelsFocusReachesTheWidgetAndEnteringAControlIsItsSelec
     int focus = 0;
     p.change([&](Window& w) { focus = w.focus(); });
     EXPECT_EQ(focus, entry);
+    // The model moving the focus away from an entry typed into accepts what was typed.
+    auto* edit = as<QLineEdit>(p, "?ENTRY");
+    edit->selectAll();
+    QTest::keyClicks(edit, "Ao");
+    p.change([&](Window& w) { w.select(check); });
+    auto accepted = p.wait_for(EventKind::Accepted);
+    ASSERT_TRUE(accepted);
+    EXPECT_EQ(accepted->event.control, entry);
+    std::string text;
+    p.change([&](Window& w) { text = w.text(entry); });
+    EXPECT_EQ(text, "Ao");
 }
 
 TEST_F(QtEngineTest, CtrlHReachesTheModelFromEveryControlNotOnlyLists) {
