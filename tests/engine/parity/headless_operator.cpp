@@ -28,6 +28,7 @@ public:
 
     void settle() override {
         driver_.settle();
+        bool left = false;
         for (Window* w : driver_.windows()) {
             // An entry not typed into shows the model's text; a text the model took from the
             // operator is the operator's (leaving the entry accepts it).
@@ -39,14 +40,20 @@ public:
                 s.text = c.text;
                 s.dirty = c.changed_by_operator;
             }
-            // The model moved the focus: the widget takes it, its window becomes the active one.
+            // The model moved the focus: the widget takes it, its window becomes the active one;
+            // an entry typed into and left so is accepted.
             Focus& f = focus_[w->id()];
             if (w->focus_moves() == f.moves) continue;
             f.moves = w->focus_moves();
+            if (f.control != w->focus() && shown_[w->id()][f.control].dirty) {
+                leave(*w);
+                left = true;
+            }
             f.control = w->focus();
             f.replace = false;
             active_ = w->id();
         }
+        if (left) settle();
     }
     void advance_ms(std::int64_t ms) override {
         driver_.advance_ms(ms);
