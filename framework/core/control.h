@@ -105,6 +105,7 @@ struct ControlState {
     std::vector<std::string> item_values;    // drop-list values (bound), parallel to items
     int selected = 0;                        // 1-based row, item or tab; 0 none
     bool is_default = false;                 // the button pressed by Enter
+    bool immediate = false;                  // entries: each change typed is a new selection
     StandardAction action = StandardAction::None;
     bool changed_by_operator = false;        // entries: typed into since the last redisplay
     std::uint64_t revision = 0;              // bumped on every change (engines redraw what changed)

@@ -139,6 +139,14 @@ void TestDriver::key(Window& w, std::string_view use, int keycode) {
     post(w, std::move(e));
 }
 
+void TestDriver::enter(Window& w, std::string_view use) {
+    Event e;
+    e.kind = EventKind::Selected;
+    e.control = number(w, use);
+    e.apply = [n = e.control, moves = w.focus_moves()](Window& win) { win.operator_focus(n, moves); };
+    post(w, std::move(e));
+}
+
 void TestDriver::close(Window& w) {
     Event e;
     e.kind = EventKind::CloseWindow;

@@ -1,0 +1,142 @@
+// The operator's input: events posted to the owner thread, right clicks, list keys.
+#include <cstdlib>
+#include <utility>
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QWheelEvent>
+
+#include "framework/engine/qt/qt_engine_impl.h"
+
+namespace zrv {
+
+using qt::qs;
+
+// ---------------------------------------------------------------------------------------------
+// Events to the owner thread
+
+void QtEngine::Impl::post_event(Mirror& m, EventKind kind, int control, std::function<void(Window&)> apply,
+                                int keycode) {
+    if (!m.alive || m.applying) return;
+    Event e;
+    e.kind = kind;
+    e.control = control;
+    e.keycode = keycode;
+    e.apply = std::move(apply);
+    m.window->post(std::move(e));
+}
+
+void QtEngine::Impl::on_right_click(Mirror& m, QWidget* w, int n) {
+    w->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(w, &QWidget::customContextMenuRequested, w, with_mirror(m, [this, n](Mirror& mp, const QPoint&) {
+                         post_event(mp, EventKind::AlertKey, n, {}, kMouseRightKey);
+                     }));
+}
+
+// The list shows one page of its rows: the keys and the wheel that would move past it go to
+// the model, which scrolls the whole order; typed characters locate.
+bool QtEngine::Impl::list_key(Mirror& m, int n, QEvent* e) {
+    int key = 0;
+    int times = 1;
+    if (e->type() == QEvent::KeyPress) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        switch (k->key()) {
+            case Qt::Key_Up: key = kUpKey; break;
+            case Qt::Key_Down: key = kDownKey; break;
+            case Qt::Key_PageUp: key = kPageUpKey; break;
+            case Qt::Key_PageDown: key = kPageDownKey; break;
+            case Qt::Key_Home: key = kHomeKey; break;
+            case Qt::Key_End: key = kEndKey; break;
+            default: {
+                const QString text = k->text();
+                if (text.size() == 1 && text[0].unicode() >= 0x20 && text[0].unicode() < 0x7F &&
+                    !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+                    key = text[0].unicode();
+            }
+        }
+    } else if (e->type() == QEvent::Wheel) {
+        const int steps = static_cast<QWheelEvent*>(e)->angleDelta().y() / 120;
+        if (steps == 0) return true;
+        key = steps > 0 ? kUpKey : kDownKey;
+        times = 3 * std::abs(steps);
+    }
+    if (!key) return false;
+    for (int i = 0; i < times; ++i) post_event(m, EventKind::AlertKey, n, {}, key);
+    return true;
+}
+
+void QtEngine::Impl::watch_control(Mirror& m, QWidget* w, int n) {
+    auto weak = std::weak_ptr<Mirror>(find(*m.window));
+    w->installEventFilter(new qt::EventHook(w, [this, weak, n](QObject*, QEvent* e) {
+        auto mp = weak.lock();
+        return mp && mp->alive && control_event(*mp, n, e);
+    }));
+}
+
+bool QtEngine::Impl::control_event(Mirror& m, int n, QEvent* e) {
+    auto it = m.views.find(n);
+    if (it == m.views.end()) return false;
+    const ControlKind kind = it->second.state.kind;
+    if (e->type() == QEvent::FocusIn) {
+        // Entering a control is its selected event; the focus coming back to the control that
+        // has it in the model (after a message box, a menu or another window) is not.
+        if (m.window->focus() != n)
+            post_event(m, EventKind::Selected, n,
+                       [n, moves = m.window->focus_moves()](Window& w) { w.operator_focus(n, moves); });
+        return false;
+    }
+    if (e->type() == QEvent::KeyPress) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (k->key() == Qt::Key_H && (k->modifiers() & Qt::ControlModifier)) {
+            // The field's history copy replaces what was typed.
+            if (auto* edit = qobject_cast<QLineEdit*>(it->second.widget.data()); edit && it->second.dirty) {
+                Applying guard(m);
+                edit->setText(qs(it->second.state.text));
+            }
+            it->second.dirty = false;
+            post_event(m, EventKind::AlertKey, n, {}, kCtrlHKey);
+            return true;
+        }
+        const bool enter = k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;
+        if (enter && kind != ControlKind::Button && press_default(m, n)) return true;
+    }
+    return kind == ControlKind::List && list_key(m, n, e);
+}
+
+void QtEngine::Impl::commit_entry(Mirror& m, int n) {
+    auto it = m.views.find(n);
+    if (it == m.views.end() || !it->second.dirty) return;
+    it->second.dirty = false;
+    auto* edit = qobject_cast<QLineEdit*>(it->second.widget.data());
+    if (!edit) return;
+    std::string text = edit->text().toStdString();
+    // What was typed is the operator's, also when the model moves the focus away from it.
+    const int applying = std::exchange(m.applying, 0);
+    post_event(m, EventKind::Accepted, n, [n, text](Window& w) { w.operator_type(n, text); });
+    m.applying = applying;
+}
+
+bool QtEngine::Impl::press_default(Mirror& m, int from) {
+    for (auto& [n, v] : m.views) {
+        if (v.state.kind != ControlKind::Button || !v.state.is_default || !v.widget) continue;
+        if (!v.widget->isVisible() || !v.widget->isEnabled()) return false;
+        // The entry's accept comes first, with nothing between it and the press.
+        commit_entry(m, from);
+        post_event(m, EventKind::Accepted, n);
+        return true;
+    }
+    return false;
+}
+
+void QtEngine::Impl::apply_focus(Mirror& m) {
+    const std::uint64_t moves = m.window->focus_moves();
+    if (moves == m.applied_focus_moves) return;
+    m.applied_focus_moves = moves;
+    auto it = m.views.find(m.window->focus());
+    if (it == m.views.end() || !it->second.widget) return;
+    if (m.sub && m.sub->mdiArea()) m.sub->mdiArea()->setActiveSubWindow(m.sub);
+    else if (m.top && m.top->isWindow()) m.top->activateWindow();
+    it->second.widget->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace zrv
