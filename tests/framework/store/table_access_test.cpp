@@ -1,5 +1,6 @@
-#include "framework/store/table_access.h"
+#include <chrono>
 
+#include "framework/store/table_access.h"
 #include "tests/framework/store/store_fixture.h"
 
 namespace zrv::store::testing {
@@ -151,18 +152,35 @@ TEST_F(Access, NumberingGivesTheHighestPlusOneAndAddsTheRecordAtOnce) {
 
 TEST_F(Access, NumberingThatKeepsFailingAsksWhetherToTryAgain) {
     BoutTable t;
-    ASSERT_TRUE(t.open());
+    add(t, "last");
     Outside other;
-    other.run("BEGIN IMMEDIATE");  // another program holds the write lock
+    other.run("UPDATE Bout SET ID = 9999999");  // the next number does not fit Decimal(7,0)
     static int asked;
     asked = 0;
-    app_error_reporter().set_message_box_handler([](const MessageDefinition& m, const std::string&, const std::string&) {
+    app_error_reporter().set_message_box_handler([](const MessageDefinition&, const std::string&, const std::string&) {
         ++asked;
         return asked < 2 ? ButtonYes : ButtonNo;
     });
     EXPECT_FALSE(t.prepare_new_record());
     EXPECT_EQ(t.error(), StoreError::NumberingFailed);
     EXPECT_EQ(raised(), (std::vector<int>{38, 38}));
+    other.run("UPDATE Bout SET ID = 7");
+    EXPECT_TRUE(t.prepare_new_record());
+    EXPECT_EQ(t.record().get_integer(ID), 8);
+}
+
+TEST_F(Access, ANewRecordInALockedFileGivesTheAccessMessageAtOnce) {
+    BoutTable t;
+    ASSERT_TRUE(t.open());
+    Outside other;
+    other.run("BEGIN IMMEDIATE");  // another program holds the write lock
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(t.prepare_new_record());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));  // one wait, no rounds
+    EXPECT_EQ(t.error(), StoreError::Busy);
+    EXPECT_EQ(raised(), std::vector<int>{2});
+    EXPECT_EQ(app_error_reporter().history().back().text,
+              "Access to Bouts was denied: another program holds the file locked (database is locked).");
     other.run("ROLLBACK");
     EXPECT_TRUE(t.prepare_new_record());
 }
