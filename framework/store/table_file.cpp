@@ -13,20 +13,6 @@
 namespace zrv::store {
 namespace {
 
-const char* kind_name(FieldKind kind) {
-    switch (kind) {
-    case FieldKind::Text: return "Text";
-    case FieldKind::Long: return "Long";
-    case FieldKind::Decimal: return "Decimal";
-    case FieldKind::Real: return "Real";
-    case FieldKind::Date: return "Date";
-    case FieldKind::Time: return "Time";
-    case FieldKind::Byte: return "Byte";
-    case FieldKind::Group: return "Group";
-    }
-    return "?";
-}
-
 const char* column_type(FieldKind kind) {
     switch (kind) {
     case FieldKind::Text: return "TEXT COLLATE NOCASE NOT NULL DEFAULT ''";
@@ -119,16 +105,7 @@ sqlite3_stmt* TableFile::statement(const std::string& sql) {
     return s;
 }
 
-std::string TableFile::signature() const {
-    std::string s = "table " + layout_->name + " record " + std::to_string(layout_->record_size) + "\n";
-    for (const FieldLayout& f : layout_->fields) {
-        s += "field " + f.name + " " + kind_name(f.kind) + " " + std::to_string(f.size);
-        if (f.kind == FieldKind::Decimal) s += " " + std::to_string(f.digits) + "," + std::to_string(f.places);
-        s += " @" + std::to_string(f.offset) + " depth " + std::to_string(f.depth) + "\n";
-    }
-    for (const MemoLayout& m : layout_->memos) s += "memo " + m.name + " " + std::to_string(m.size) + "\n";
-    return s;
-}
+std::string TableFile::signature() const { return layout_signature(*layout_); }
 
 std::string TableFile::index_name(int key) const { return index_names_.at(static_cast<std::size_t>(key)); }
 
