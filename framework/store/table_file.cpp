@@ -324,6 +324,7 @@ bool TableFile::run_sql(const std::string& sql, std::string& error) {
 }
 
 bool TableFile::create_schema(std::string& error) {
+    set_wait(options_.busy_timeout);  // another thread or program may be creating it: let it finish
     auto exec = [&](const std::string& sql) { return run_sql(sql, error); };
     exec("PRAGMA journal_mode=WAL");  // best effort: a file system without shared memory keeps its journal
     if (!exec("BEGIN IMMEDIATE")) return false;
@@ -458,6 +459,7 @@ bool TableFile::rebuild_keys() {
     std::string error = "the file is open for reading only";
     if (!read_only_) {
         finalize_statements();
+        set_wait(options_.busy_timeout);
         auto exec = [&](const std::string& sql) { return run_sql(sql, error); };
         bool ok = exec("BEGIN IMMEDIATE");
         if (ok) {
