@@ -311,21 +311,17 @@ void TableAccess::report_taken_key(int key) {
 }
 
 // A write the file does not allow: opened for reading only, or (by `rc`, the result of starting
-// the transaction) held by another program or not writable. Reported with the file's access
-// message; `otherwise` is the message of the operation when the refusal is of another kind.
-bool TableAccess::refused_write(int otherwise, int rc) {
+// the transaction) not writable or held by another program. Reported with the file's access
+// message; a lock with `locked_message` (an update says its transaction was cancelled).
+bool TableAccess::refused_write(int locked_message, int rc) {
     const int p = primary(rc);
-    if (file_->read_only()) {
-        report(StoreError::AccessDenied, 2, "the file is opened for reading only");
-    } else if (p == SQLITE_BUSY || p == SQLITE_LOCKED) {
-        // An update waits for its transaction, and says so, as a transaction it could not start.
-        if (otherwise == 31) report(StoreError::Busy, 27, sqlite3_errmsg(file_->db()));
-        else report(StoreError::Busy, 2, std::string("another program holds the file locked (") + sqlite3_errmsg(file_->db()) + ")");
-    } else if (p == SQLITE_READONLY || p == SQLITE_CANTOPEN || p == SQLITE_PERM || p == SQLITE_AUTH) {
-        report(StoreError::AccessDenied, 2, std::string("the file cannot be written (") + sqlite3_errmsg(file_->db()) + ")");
-    } else {
-        return false;
-    }
+    const std::string why = file_->db() ? sqlite3_errmsg(file_->db()) : "";
+    if (file_->read_only()) report(StoreError::AccessDenied, 2, "the file is opened for reading only");
+    else if (p == SQLITE_READONLY || p == SQLITE_CANTOPEN || p == SQLITE_PERM || p == SQLITE_AUTH)
+        report(StoreError::AccessDenied, 2, "the file cannot be written (" + why + ")");
+    else if (p == SQLITE_BUSY || p == SQLITE_LOCKED)
+        report(StoreError::Busy, locked_message, locked_message == 2 ? "another program holds the file locked (" + why + ")" : why);
+    else return false;
     return true;
 }
 
@@ -393,7 +389,7 @@ bool TableAccess::prepare_new_record(std::span<const int> keep_fields) {
         set_error(StoreError::None);
         return true;
     }
-    if (refused_write(4)) return false;
+    if (refused_write(2)) return false;
     const int field = layout_->keys[0].components.at(0).field;
     std::string problem;
     for (int round = 0; round < 3; ++round) {  // each round: three attempts, then ask
@@ -401,7 +397,7 @@ bool TableAccess::prepare_new_record(std::span<const int> keep_fields) {
             WriteTransaction transaction(*file_);
             int rc = transaction.begin(file_->options().transaction_wait);
             if (rc != SQLITE_OK) {
-                if (refused_write(4, rc)) return false;
+                if (refused_write(2, rc)) return false;
                 problem = sqlite3_errmsg(file_->db());
                 continue;
             }
@@ -465,11 +461,11 @@ bool TableAccess::undo_autonumber() {
 
 bool TableAccess::insert() {
     if (validate_record() != 0) return false;  // whatever the answer, nothing is written
-    if (!ready() || refused_write(4)) return false;
+    if (!ready() || refused_write(2)) return false;
     WriteTransaction transaction(*file_);
     int rc = transaction.begin(file_->options().transaction_wait);
     if (rc != SQLITE_OK) {
-        if (!refused_write(4, rc)) report(StoreError::Other, 4, sqlite3_errmsg(file_->db()));
+        if (!refused_write(2, rc)) report(StoreError::Other, 4, sqlite3_errmsg(file_->db()));
         return false;
     }
     if (int taken = taken_key(reserved_); taken >= 0) {
@@ -504,11 +500,11 @@ bool TableAccess::update() {
         report(StoreError::NoCurrentRecord, 31, "no record was read");
         return false;
     }
-    if (refused_write(31)) return false;
+    if (refused_write(27)) return false;
     WriteTransaction transaction(*file_);
     int rc = transaction.begin(file_->options().transaction_wait);
     if (rc != SQLITE_OK) {
-        if (!refused_write(31, rc)) report(StoreError::Busy, 27, sqlite3_errmsg(file_->db()));
+        if (!refused_write(27, rc)) report(StoreError::Other, 27, sqlite3_errmsg(file_->db()));
         return false;
     }
     // The record as it is now, against the record as this thread last read it.

@@ -162,7 +162,7 @@ private:
     int taken_key(std::int64_t own_position);
     void report_taken_key(int key);
     void report(StoreError error, int message, const std::string& text);
-    bool refused_write(int otherwise, int rc = 0);
+    bool refused_write(int locked_message, int rc = 0);
     int write_row(std::int64_t& position, std::string& problem);
 
     TableFile* file_ = nullptr;  // owned by the thread's store context

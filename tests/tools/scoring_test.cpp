@@ -94,7 +94,7 @@ TEST_F(Scoring, AFileItCannotRightlyUseIsLeftAloneWithItsReason) {
         }
         std::string said;
         EXPECT_EQ(run_scoring_tool({"set", "KataEvent", "1", "Queue=1"}, &said), 1);
-        EXPECT_EQ(said, std::string("zrv_scoring: ") + c.said + "\n");
+        EXPECT_EQ(said.substr(0, said.find('\n') + 1), std::string("zrv_scoring: ") + c.said + "\n");  // a sanitizer may add its own
         user.reset();
         lock.reset();
         EXPECT_EQ(folder.read("KataEvent.sqlite"), before);
