@@ -26,7 +26,7 @@ bool write_all(int fd, std::string_view text) {
 
 }  // namespace
 
-ExclusiveLock::ExclusiveLock(const std::string& file) {
+ExclusiveLock::ExclusiveLock(const std::string& file, Kind kind) {
     int in[2], out[2];
     if (::pipe(in) != 0) return;
     if (::pipe(out) != 0) {
@@ -54,9 +54,8 @@ ExclusiveLock::ExclusiveLock(const std::string& file) {
     }
     to_client_ = in[1];
     // The lock is taken by the first write; the client says so when it holds it.
-    write_all(to_client_,
-              "PRAGMA locking_mode = EXCLUSIVE;\nBEGIN EXCLUSIVE;\n"
-              "CREATE TABLE zrv_lock_probe (x);\nDROP TABLE zrv_lock_probe;\nSELECT 'locked';\n");
+    write_all(to_client_, kind == Kind::Exclusive ? "PRAGMA locking_mode = EXCLUSIVE;\nBEGIN EXCLUSIVE;\n" : "BEGIN IMMEDIATE;\n");
+    write_all(to_client_, "CREATE TABLE zrv_lock_probe (x);\nDROP TABLE zrv_lock_probe;\nSELECT 'locked';\n");
     std::string said;
     char c;
     while (said.find("locked") == std::string::npos && ::read(out[0], &c, 1) == 1) said.push_back(c);

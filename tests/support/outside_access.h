@@ -8,12 +8,14 @@
 
 namespace zrv::testing {
 
-// The sqlite3 command-line client, run as a process of its own, holding an exclusive lock on a
-// table file (as a program using `PRAGMA locking_mode = EXCLUSIVE` does) until release() or
-// the object's end.
+// The sqlite3 command-line client, run as a process of its own, holding a lock on a table file
+// until release() or the object's end: an exclusive one (as a program using `PRAGMA
+// locking_mode = EXCLUSIVE` does; it cannot be taken while another program has the file open)
+// or the write lock of a transaction left open (readers go on, writers wait).
 class ExclusiveLock {
 public:
-    explicit ExclusiveLock(const std::string& file);
+    enum class Kind { Exclusive, Writing };
+    explicit ExclusiveLock(const std::string& file, Kind kind = Kind::Exclusive);
     ~ExclusiveLock();
     ExclusiveLock(const ExclusiveLock&) = delete;
     ExclusiveLock& operator=(const ExclusiveLock&) = delete;

@@ -13,6 +13,7 @@
 #include "data/dictionary.h"
 #include "data/dictionary_table.h"
 #include "framework/engine/headless/test_driver.h"
+#include "flow/manual_results.h"
 #include "flow/queue_lists.h"
 #include "framework/store/store_context.h"
 #include "tests/support/outside_access.h"
@@ -28,12 +29,14 @@ using testing::run_scoring_tool;
 
 constexpr char kList[] = "BrouseQueueKata1";  // KataEvent, a tick every half second
 constexpr char kFile[] = "KataEvent.sqlite";
+constexpr char kResults[] = "BrowseResultadosManualesIndividual";  // its Insert adds a record at once
 
 class FailingTables : public zrv::testing::ScreenTest {
 protected:
     void SetUp() override {
         ScreenTest::SetUp();
         ASSERT_EQ(flow::queue_list(kList).list.table, TableId::KataEvent);
+        ASSERT_EQ(flow::manual_results_list(kResults).list.table, TableId::ResultadosManual);
     }
     void TearDown() override {
         thread_store().close_all();
@@ -176,6 +179,29 @@ TEST_F(FailingTables, ATickNeverWaitsForAnotherProgramsExclusiveLock) {
     EXPECT_EQ(rows(w), 1u);
     driver.press(w, "?CLOSE");
     EXPECT_EQ(driver.window(kList), nullptr);
+}
+
+TEST_F(FailingTables, InsertWhileAnotherProgramHoldsTheWriteLockGivesTheAccessMessageOnce) {
+    ASSERT_EQ(run_scoring_tool({"create"}), 0);
+    ASSERT_EQ(run_scoring_tool({"set", "ResultadosManual", "1"}), 0);
+    driver.start(kResults);
+    Window& list = driver.expect_window(kResults);
+    ASSERT_EQ(rows(list), 1u);
+    zrv::testing::ExclusiveLock lock("ResultadosManual.sqlite", zrv::testing::ExclusiveLock::Kind::Writing);
+    ASSERT_TRUE(lock.held());
+    const auto start = std::chrono::steady_clock::now();
+    driver.press(list, "?INSERT:4");
+    auto shown = driver.pending_message();
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->title, "Access Denied");
+    EXPECT_EQ(shown->text, "Access to ResultadosManual was denied: another program holds the file locked (database is locked).");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(4));  // one wait for the lock, no rounds
+    driver.answer_message(ButtonOk);
+    EXPECT_FALSE(driver.pending_message());
+    EXPECT_EQ(driver.window("PantallaResultadosManualIndividual"), nullptr);
+    lock.release();
+    driver.press(list, "?INSERT:4");  // free again: the form opens on the new record
+    EXPECT_NE(driver.window("PantallaResultadosManualIndividual"), nullptr);
 }
 
 }  // namespace
