@@ -1,8 +1,9 @@
 // A table file that cannot be used as the program likes (damaged, of another layout, in a
-// folder the program cannot write, locked by another program) on the path the screens take:
-// a queue list re-reading its table every half second. The operator hears of a failing file
-// once, the list goes on and closes by its Close button, a tick never waits for the lock, and
-// a file that becomes good is shown again at the next tick.
+// folder the program cannot write, read-only, locked by another program) on the path the
+// screens take: a queue list re-reading its table every half second, a list's Insert. The
+// operator hears of a failing file once, the list goes on and closes by its Close button, a
+// tick never waits for the lock, a file that becomes good is shown again at the next tick, and
+// a write the file does not allow gives its access message.
 #include <gtest/gtest.h>
 
 #include <algorithm>
