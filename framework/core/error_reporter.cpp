@@ -137,6 +137,28 @@ void ErrorReporter::log(std::string_view text) {
     }
 }
 
+ErrorReporter::Background::Background(bool background) : previous_(t_status.background) { t_status.background = background; }
+ErrorReporter::Background::~Background() { t_status.background = previous_; }
+
+bool ErrorReporter::in_background() const { return t_status.background; }
+
+Button ErrorReporter::raise_about(std::string_view subject, int number, std::string_view message_text) {
+    auto it = t_status.reported.find(subject);
+    if (it == t_status.reported.end()) it = t_status.reported.emplace(std::string(subject), std::vector<std::pair<int, std::string>>{}).first;
+    auto& seen = it->second;
+    const bool repeated = std::find(seen.begin(), seen.end(), std::pair<int, std::string>(number, std::string(message_text))) != seen.end();
+    if (repeated && t_status.background) {
+        const MessageDefinition* d = definition(number);
+        return d ? d->default_button : ButtonOk;
+    }
+    if (!repeated) seen.emplace_back(number, std::string(message_text));
+    return raise_with_text(number, message_text);
+}
+
+void ErrorReporter::subject_works(std::string_view subject) {
+    if (auto it = t_status.reported.find(subject); it != t_status.reported.end()) t_status.reported.erase(it);
+}
+
 std::vector<ErrorReporter::Raised> ErrorReporter::history() const {
     std::lock_guard lock(mutex_);
     return history_;

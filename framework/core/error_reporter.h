@@ -3,6 +3,7 @@
 // "%Field", "%File" and "%Key"/"%KeyName", shown in a message box for the calling thread.
 // One reporter serves the whole process; the context it fills and quotes (field, file, key and
 // message texts, the last file error) and the stack of procedure names are the calling thread's.
+#include <map>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -44,6 +45,10 @@ struct ThreadErrorStatus {
     std::string save_error_file;
     int prev_error_id = 0;
     MessageDefinition current;  // the message being shown
+    bool background = false;    // a window's timer tick is running (see ErrorReporter::Background)
+    // Per subject (a table file's path): the messages reported about it since it last worked,
+    // as number and %Message text.
+    std::map<std::string, std::vector<std::pair<int, std::string>>, std::less<>> reported;
 };
 
 // The error log: a text file in the current folder where messages that must not stop a screen
@@ -87,6 +92,29 @@ public:
     void set_key_name(std::string_view key_name);
     // Records the last file error of the calling thread (the store does this on every failure).
     void set_file_error(int code, std::string_view text, std::string_view file);
+
+    // Background work on the calling thread: a window's timer tick, which re-reads what the
+    // screen shows. While it runs, a failure that was reported already is not reported again
+    // (see raise_about) and the table store waits for no other program. A nested event loop
+    // (a form run from a tick) is foreground again.
+    class Background {
+    public:
+        explicit Background(bool background = true);
+        ~Background();
+        Background(const Background&) = delete;
+        Background& operator=(const Background&) = delete;
+
+    private:
+        bool previous_;
+    };
+    bool in_background() const;
+    // Raises a message about a subject (a table file, by its path) and remembers it. In
+    // background work a message the subject has had since it last worked (same number and
+    // %Message text) is not shown again: it answers with its default button and stays out of
+    // the history. The operator's own actions always show it.
+    Button raise_about(std::string_view subject, int number, std::string_view message_text);
+    // The subject works again: its next failure is reported.
+    void subject_works(std::string_view subject);
 
     ThreadErrorStatus& status();  // the calling thread's context
     const MessageDefinition* definition(int number) const;

@@ -2,6 +2,7 @@
 
 #include "framework/core/app_services.h"
 #include "framework/core/engine.h"
+#include "framework/core/error_reporter.h"
 #include "framework/core/thread_context.h"
 
 namespace zrv {
@@ -43,6 +44,7 @@ bool WindowController::initialize() {
 
 void WindowController::run_event_loop() {
     ThreadContext& thread = this_thread();
+    ErrorReporter::Background foreground(false);  // also when run from a tick
     for (;;) {
         Event event = thread.queue().take(*window_);
         if (take_event(event) == Flow::Stop) break;
@@ -75,9 +77,13 @@ Flow WindowController::take_event(Event& event) {
             return on_new_selection(event.control);
         case EventKind::AlertKey:
             return on_alert_key(event.control);
-        case EventKind::Timer:
+        case EventKind::Timer: {
+            // A tick re-reads what the screen shows: it reports a failing file once and waits
+            // for no other program.
+            ErrorReporter::Background tick;
             for (TimerHandler* h : window_->timer_handlers()) h->on_timer();
-            [[fallthrough]];
+            return on_window_event(event);
+        }
         default:
             return on_window_event(event);
     }

@@ -18,6 +18,7 @@ struct StoreOptions {
     std::chrono::milliseconds busy_timeout{2000};  // waiting for another writer
     std::chrono::milliseconds transaction_wait{2000};  // update: message 27 after this
     std::chrono::milliseconds lock_recovery{100};   // access denied: wait before opening again
+    std::chrono::milliseconds tick_wait{20};        // a timer tick: waiting for another program's lock
 };
 
 class StoreContext {

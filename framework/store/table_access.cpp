@@ -31,9 +31,10 @@ public:
     }
     // BEGIN IMMEDIATE, waiting at most `wait` for another writer.
     int begin(std::chrono::milliseconds wait) {
-        sqlite3_busy_timeout(file_.db(), static_cast<int>(wait.count()));
+        const std::chrono::milliseconds before = file_.wait();
+        file_.set_wait(wait);
         int rc = sqlite3_exec(file_.db(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
-        sqlite3_busy_timeout(file_.db(), static_cast<int>(file_.options().busy_timeout.count()));
+        file_.set_wait(before);
         active_ = rc == SQLITE_OK;
         return rc;
     }
@@ -164,7 +165,7 @@ void TableAccess::close() {
 
 bool TableAccess::ready() {
     use_table(UseMode::Use);
-    if (file_ && file_->db()) return true;
+    if (file_ && file_->prepare()) return true;
     if (error_ == StoreError::None) set_error(StoreError::NotOpen, "the file is not open");
     return false;
 }
@@ -350,6 +351,21 @@ void TableAccess::report_taken_key(int key) {
     reporter.raise(15);
 }
 
+// A write the file does not allow: opened for reading only, or (by `rc`, the result of starting
+// the transaction) not writable or held by another program. Reported with the file's access
+// message; a lock with `locked_message` (an update says its transaction was cancelled).
+bool TableAccess::refused_write(int locked_message, int rc) {
+    const int p = primary(rc);
+    const std::string why = file_->db() ? sqlite3_errmsg(file_->db()) : "";
+    if (file_->read_only()) report(StoreError::AccessDenied, 2, "the file is opened for reading only");
+    else if (p == SQLITE_READONLY || p == SQLITE_CANTOPEN || p == SQLITE_PERM || p == SQLITE_AUTH)
+        report(StoreError::AccessDenied, 2, "the file cannot be written (" + why + ")");
+    else if (p == SQLITE_BUSY || p == SQLITE_LOCKED)
+        report(StoreError::Busy, locked_message, locked_message == 2 ? "another program holds the file locked (" + why + ")" : why);
+    else return false;
+    return true;
+}
+
 void TableAccess::report(StoreError error, int message, const std::string& text) {
     set_error(error, text);
     ErrorReporter& reporter = app_error_reporter();
@@ -414,13 +430,15 @@ bool TableAccess::prepare_new_record(std::span<const int> keep_fields) {
         set_error(StoreError::None);
         return true;
     }
+    if (refused_write(2)) return false;
     const int field = layout_->keys[0].components.at(0).field;
     std::string problem;
     for (int round = 0; round < 3; ++round) {  // each round: three attempts, then ask
         for (int attempt = 0; attempt < 3; ++attempt) {
             WriteTransaction transaction(*file_);
-            int rc = transaction.begin(file_->options().busy_timeout);
+            int rc = transaction.begin(file_->options().transaction_wait);
             if (rc != SQLITE_OK) {
+                if (refused_write(2, rc)) return false;
                 problem = sqlite3_errmsg(file_->db());
                 continue;
             }
@@ -486,15 +504,11 @@ bool TableAccess::undo_autonumber() {
 
 bool TableAccess::insert() {
     if (validate_record() != 0) return false;  // whatever the answer, nothing is written
-    if (!ready()) return false;
-    if (file_->read_only()) {
-        report(StoreError::AccessDenied, 4, "the file is open for reading only");
-        return false;
-    }
+    if (!ready() || refused_write(2)) return false;
     WriteTransaction transaction(*file_);
     int rc = transaction.begin(file_->options().transaction_wait);
     if (rc != SQLITE_OK) {
-        report(StoreError::Busy, 4, sqlite3_errmsg(file_->db()));
+        if (!refused_write(2, rc)) report(StoreError::Other, 4, sqlite3_errmsg(file_->db()));
         return false;
     }
     if (int taken = taken_key(reserved_); taken >= 0) {
@@ -530,14 +544,11 @@ bool TableAccess::update() {
         report(StoreError::NoCurrentRecord, 31, "no record was read");
         return false;
     }
-    if (file_->read_only()) {
-        report(StoreError::AccessDenied, 31, "the file is open for reading only");
-        return false;
-    }
+    if (refused_write(27)) return false;
     WriteTransaction transaction(*file_);
     int rc = transaction.begin(file_->options().transaction_wait);
     if (rc != SQLITE_OK) {
-        report(StoreError::Busy, 27, sqlite3_errmsg(file_->db()));
+        if (!refused_write(27, rc)) report(StoreError::Other, 27, sqlite3_errmsg(file_->db()));
         return false;
     }
     // The record as it is now, against the record as this thread last read it.

@@ -133,8 +133,9 @@ public:
 
     // Clears the buffer (keeping the fields listed, set beforehand from a range limit), applies
     // the defaults, numbers the first key (highest value + 1, 1 in an empty table) and adds the
-    // record at once, all in one write transaction. Three failed attempts ask, with message 38,
-    // whether to try again.
+    // record at once, all in one write transaction. A file opened for reading only, held by
+    // another program or not writable gives its access message (2) at once; three attempts
+    // failed otherwise ask, with message 38, whether to try again.
     bool prepare_new_record(std::span<const int> keep_fields = {});
     // Deletes the record prepare_new_record added (an insert that was cancelled).
     bool undo_autonumber();
@@ -177,6 +178,7 @@ private:
     int taken_key(std::int64_t own_position);
     void report_taken_key(int key);
     void report(StoreError error, int message, const std::string& text);
+    bool refused_write(int locked_message, int rc = 0);
     int write_row(std::int64_t& position, std::string& problem);
 
     // The last get_by_key: reading the same again while the file's stamp has not moved finds

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <limits>
@@ -13,20 +14,6 @@
 
 namespace zrv::store {
 namespace {
-
-const char* kind_name(FieldKind kind) {
-    switch (kind) {
-    case FieldKind::Text: return "Text";
-    case FieldKind::Long: return "Long";
-    case FieldKind::Decimal: return "Decimal";
-    case FieldKind::Real: return "Real";
-    case FieldKind::Date: return "Date";
-    case FieldKind::Time: return "Time";
-    case FieldKind::Byte: return "Byte";
-    case FieldKind::Group: return "Group";
-    }
-    return "?";
-}
 
 const char* column_type(FieldKind kind) {
     switch (kind) {
@@ -189,16 +176,7 @@ FileStamp TableFile::stamp() {
     return stamp;
 }
 
-std::string TableFile::signature() const {
-    std::string s = "table " + layout_->name + " record " + std::to_string(layout_->record_size) + "\n";
-    for (const FieldLayout& f : layout_->fields) {
-        s += "field " + f.name + " " + kind_name(f.kind) + " " + std::to_string(f.size);
-        if (f.kind == FieldKind::Decimal) s += " " + std::to_string(f.digits) + "," + std::to_string(f.places);
-        s += " @" + std::to_string(f.offset) + " depth " + std::to_string(f.depth) + "\n";
-    }
-    for (const MemoLayout& m : layout_->memos) s += "memo " + m.name + " " + std::to_string(m.size) + "\n";
-    return s;
-}
+std::string TableFile::signature() const { return layout_signature(*layout_); }
 
 std::string TableFile::index_name(int key) const { return index_names_.at(static_cast<std::size_t>(key)); }
 
@@ -246,51 +224,165 @@ std::string TableFile::order_by(int key, bool forward) const {
     return sql + (forward ? "rowid" : "rowid DESC");
 }
 
-OpenResult TableFile::open_connection(bool read_only) {
+namespace {
+
+// A file name as an SQLite URI ("file:" and the path, with the characters a URI reserves escaped).
+std::string file_uri(const std::string& path) {
+    std::string uri = "file:";
+    for (char c : path) {
+        if (c == '%' || c == '?' || c == '#') {
+            char hex[4];
+            std::snprintf(hex, sizeof hex, "%%%02X", static_cast<unsigned char>(c));
+            uri += hex;
+        } else {
+            uri += c;
+        }
+    }
+    return uri;
+}
+
+// What identifies a version of the file and its journal: size and time of both.
+std::string file_stamp(const std::string& path) {
+    std::string stamp;
+    for (const std::string& name : {path, path + "-wal"}) {
+        std::error_code ec;
+        auto size = std::filesystem::file_size(name, ec);
+        if (ec) {
+            stamp += "-;";
+            continue;
+        }
+        auto time = std::filesystem::last_write_time(name, ec);
+        stamp += std::to_string(size) + "@" + std::to_string(time.time_since_epoch().count()) + ";";
+    }
+    return stamp;
+}
+
+bool has_journal_content(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::file_size(path + "-wal", ec) > 0 && !ec;
+}
+
+}  // namespace
+
+OpenResult TableFile::open_connection(Access access) {
     close();
-    int flags = (read_only ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) | SQLITE_OPEN_NOMUTEX;
-    int rc = sqlite3_open_v2(path_.c_str(), &db_, flags, nullptr);
+    snapshot_ = access == Access::Snapshot;
+    int flags = (access == Access::Write ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY) | SQLITE_OPEN_NOMUTEX;
+    std::string name = path_;
+    if (access != Access::Write) {
+        // Reading only: the journal files are used when they are there and never made; a
+        // snapshot reads the file as it is without any lock or journal file.
+        flags |= SQLITE_OPEN_URI;
+        name = file_uri(path_) + (snapshot_ ? "?immutable=1" : "?mode=ro");
+    }
+    int rc = sqlite3_open_v2(name.c_str(), &db_, flags, nullptr);
     if (rc != SQLITE_OK) {
         OpenResult r{StoreError::NotOpen, db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc)};
         close();
         return r;
     }
     sqlite3_extended_result_codes(db_, 1);
-    sqlite3_busy_timeout(db_, static_cast<int>(options_.busy_timeout.count()));
-    read_only_ = read_only || sqlite3_db_readonly(db_, "main") == 1;
+    set_wait(app_error_reporter().in_background() ? options_.tick_wait : options_.busy_timeout);
+    read_only_ = access != Access::Write || sqlite3_db_readonly(db_, "main") == 1;
+    if (snapshot_) snapshot_stamp_ = file_stamp(path_);
     return {};
+}
+
+void TableFile::set_wait(std::chrono::milliseconds wait) {
+    if (db_ && wait != wait_) sqlite3_busy_timeout(db_, static_cast<int>(wait.count()));
+    wait_ = wait;
+}
+
+bool TableFile::prepare() {
+    if (snapshot_ && (!db_ || file_stamp(path_) != snapshot_stamp_)) {
+        // Another program wrote the file since this snapshot was taken: read it anew (through
+        // its journal files now, when that program keeps them); tried again while it fails.
+        if (open_for_reading().error != StoreError::None) snapshot_ = true;
+    }
+    if (!db_) return false;
+    set_wait(app_error_reporter().in_background() ? options_.tick_wait : options_.busy_timeout);
+    return true;
+}
+
+// Reads what the file holds: the number of tables, or SQLite's result.
+int TableFile::probe(int& tables, std::string& text) {
+    sqlite3_stmt* s = nullptr;
+    int rc = sqlite3_prepare_v2(db_, "SELECT count(*) FROM sqlite_master WHERE type = 'table'", -1, &s, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_step(s);
+    if (rc == SQLITE_ROW) tables = sqlite3_column_int(s, 0);
+    text = sqlite3_errmsg(db_);
+    sqlite3_finalize(s);
+    return rc == SQLITE_ROW ? SQLITE_OK : rc;
+}
+
+// A connection that only reads: through the journal files when they are there, else (when the
+// folder cannot hold them and nothing waits in the journal) a snapshot of the file itself.
+OpenResult TableFile::open_for_reading() {
+    OpenResult r = open_connection(Access::Read);
+    int tables = 0;
+    std::string text;
+    int rc = r.error == StoreError::None ? probe(tables, text) : SQLITE_CANTOPEN;
+    if (rc == SQLITE_OK) return {};
+    const int primary = rc & 0xFF;
+    if (primary != SQLITE_BUSY && primary != SQLITE_LOCKED && primary != SQLITE_NOTADB && primary != SQLITE_CORRUPT &&
+        !has_journal_content(path_)) {
+        r = open_connection(Access::Snapshot);
+        if (r.error == StoreError::None && (rc = probe(tables, text)) == SQLITE_OK) return {};
+    }
+    if (r.error != StoreError::None) text = r.text;
+    close();
+    if ((rc & 0xFF) == SQLITE_BUSY || (rc & 0xFF) == SQLITE_LOCKED)
+        return {StoreError::NotOpen, "another program holds the file locked (" + text + ")", 2};
+    return {StoreError::NotOpen, "the file cannot be read (" + text + ")", 2};
+}
+
+OpenResult TableFile::report(OpenResult result) {
+    if (result.message == 0) return result;
+    ErrorReporter& reporter = app_error_reporter();
+    reporter.set_file_name(label_);
+    reporter.set_file_error(static_cast<int>(result.error), result.text, label_);
+    reporter.raise_about(path_, result.message, result.text);
+    return result;
 }
 
 OpenResult TableFile::open() {
     ErrorReporter& reporter = app_error_reporter();
     reporter.set_file_name(label_);
+    const bool background = reporter.in_background();
     std::error_code ec;
     const bool existed = std::filesystem::exists(path_, ec) && std::filesystem::file_size(path_, ec) > 0;
 
-    OpenResult r = open_connection(false);
-    if (r.error != StoreError::None && !existed) {
-        reporter.set_file_error(static_cast<int>(StoreError::CreateFailed), r.text, label_);
-        reporter.raise_with_text(12, r.text);
-        return {StoreError::CreateFailed, r.text};
-    }
-    if (r.error != StoreError::None || read_only_) {
-        // Held by someone else, or not ours to write: wait for the lock to clear and try again,
-        // then settle for reading only.
+    OpenResult r = open_connection(Access::Write);
+    if (r.error != StoreError::None && !existed) return report({StoreError::CreateFailed, r.text, 12});
+    if ((r.error != StoreError::None || read_only_) && !background) {
+        // Held by someone else, or not ours to write: wait for the lock to clear and try again.
         std::this_thread::sleep_for(options_.lock_recovery);
-        r = open_connection(false);
-        if (r.error != StoreError::None || read_only_) {
-            r = open_connection(true);
-            if (r.error != StoreError::None) {
-                reporter.set_file_error(static_cast<int>(StoreError::AccessDenied), r.text, label_);
-                reporter.raise_with_text(2, r.text);
-                return {StoreError::NotOpen, r.text};
-            }
-            reporter.set_file_error(static_cast<int>(StoreError::AccessDenied), "the file is opened for reading only", label_);
-            reporter.raise_with_text(2, "the file is opened for reading only");
+        r = open_connection(Access::Write);
+    }
+    if (r.error == StoreError::None && !read_only_) {
+        r = check_or_create();
+        if (r.error == StoreError::None) {
+            reporter.subject_works(path_);
+            return r;
+        }
+        if (!r.unwritable) {
+            close();
+            return report(r);
+        }
+        if (!existed) {
+            close();
+            return report({StoreError::CreateFailed, r.text, 12});
         }
     }
+    // Settle for reading only.
+    r = open_for_reading();
+    if (r.error != StoreError::None) return report(r);
+    report({StoreError::AccessDenied, "the file is opened for reading only", 2});
     r = check_or_create();
-    if (r.error != StoreError::None) close();
+    if (r.error != StoreError::None) {
+        close();
+        return report(r);
+    }
     return r;
 }
 
@@ -303,6 +395,7 @@ bool TableFile::run_sql(const std::string& sql, std::string& error) {
 }
 
 bool TableFile::create_schema(std::string& error) {
+    set_wait(options_.busy_timeout);  // another thread or program may be creating it: let it finish
     auto exec = [&](const std::string& sql) { return run_sql(sql, error); };
     exec("PRAGMA journal_mode=WAL");  // best effort: a file system without shared memory keeps its journal
     if (!exec("BEGIN IMMEDIATE")) return false;
@@ -337,35 +430,34 @@ bool TableFile::create_schema(std::string& error) {
 }
 
 OpenResult TableFile::check_or_create() {
-    ErrorReporter& reporter = app_error_reporter();
-    auto fail = [&](StoreError error, int message, const std::string& text) {
-        reporter.set_file_name(label_);
-        reporter.set_file_error(static_cast<int>(error), text, label_);
-        reporter.raise_with_text(message, text);
-        return OpenResult{error, text};
-    };
+    auto fail = [](StoreError error, int message, const std::string& text) { return OpenResult{error, text, message}; };
 
-    // What the file holds.
+    // What the file holds. A tick does not wait for another program's lock.
     int tables = -1;
-    for (int attempt = 0; attempt < 2 && tables < 0; ++attempt) {
-        sqlite3_stmt* s = nullptr;
-        int rc = sqlite3_prepare_v2(db_, "SELECT count(*) FROM sqlite_master WHERE type = 'table'", -1, &s, nullptr);
-        if (rc == SQLITE_OK) rc = sqlite3_step(s);
-        if (rc == SQLITE_ROW) tables = sqlite3_column_int(s, 0);
-        std::string text = sqlite3_errmsg(db_);
-        sqlite3_finalize(s);
-        if (tables >= 0) break;
-        int primary = rc & 0xFF;
+    const int attempts = app_error_reporter().in_background() ? 1 : 2;
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        std::string text;
+        const int primary = probe(tables, text) & 0xFF;
+        if (primary == SQLITE_OK) break;
         if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT) return fail(StoreError::InvalidFile, 26, text);
-        if (primary != SQLITE_BUSY && primary != SQLITE_LOCKED) return fail(StoreError::NotOpen, 2, "the file cannot be read (" + text + ")");
-        if (attempt == 1) return fail(StoreError::NotOpen, 2, "another program holds the file locked (" + text + ")");
+        if (primary != SQLITE_BUSY && primary != SQLITE_LOCKED) {
+            // The folder cannot hold the journal files, or the file cannot be written.
+            OpenResult r = fail(StoreError::NotOpen, 2, "the file cannot be read (" + text + ")");
+            r.unwritable = !read_only_;
+            return r;
+        }
+        if (attempt == attempts - 1) return fail(StoreError::NotOpen, 2, "another program holds the file locked (" + text + ")");
         std::this_thread::sleep_for(options_.lock_recovery);
     }
 
     if (tables == 0) {
         if (read_only_) return fail(StoreError::CreateFailed, 12, "the file is read-only");
         std::string error;
-        if (!create_schema(error)) return fail(StoreError::CreateFailed, 12, error);
+        if (!create_schema(error)) {
+            OpenResult r = fail(StoreError::CreateFailed, 12, error);
+            r.unwritable = (sqlite3_errcode(db_) & 0xFF) == SQLITE_READONLY || (sqlite3_errcode(db_) & 0xFF) == SQLITE_CANTOPEN;
+            return r;
+        }
     }
 
     // Layout: the signature and the columns, exactly. A file of another layout is never touched.
@@ -387,7 +479,7 @@ OpenResult TableFile::check_or_create() {
         if (!same) return fail(StoreError::InvalidFile, 26, "the columns differ from the record layout");
     }
 
-    if (!keys_intact() && !rebuild_keys()) return {StoreError::KeysDamaged, "the keys could not be built"};
+    if (!keys_intact() && !rebuild_keys()) return {StoreError::KeysDamaged, "the keys could not be built"};  // reported there
 
     if (!read_only_) {
         sqlite3_stmt* s = nullptr;
@@ -434,10 +526,11 @@ bool TableFile::keys_intact() {
 bool TableFile::rebuild_keys() {
     ErrorReporter& reporter = app_error_reporter();
     reporter.set_file_name(label_);
-    reporter.raise(33);
+    reporter.raise_about(path_, 33, "");
     std::string error = "the file is open for reading only";
     if (!read_only_) {
         finalize_statements();
+        set_wait(options_.busy_timeout);
         auto exec = [&](const std::string& sql) { return run_sql(sql, error); };
         bool ok = exec("BEGIN IMMEDIATE");
         if (ok) {
@@ -472,8 +565,7 @@ bool TableFile::rebuild_keys() {
         }
         if (ok) return true;
     }
-    reporter.set_file_error(static_cast<int>(StoreError::KeysDamaged), error, label_);
-    reporter.raise_with_text(32, error);
+    report({StoreError::KeysDamaged, error, 32});
     return false;
 }
 

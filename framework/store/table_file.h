@@ -3,6 +3,7 @@
 // layout and the prepared statements kept for it. Internal to the store.
 #include <sqlite3.h>
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <unordered_map>
@@ -25,6 +26,8 @@ struct Column {
 struct OpenResult {
     StoreError error = StoreError::None;
     std::string text;
+    int message = 0;        // the message that reports it (0: none)
+    bool unwritable = false;  // the file or its folder cannot be written: reading may still work
 };
 
 class TableFile {
@@ -34,9 +37,19 @@ public:
     TableFile(const TableFile&) = delete;
     TableFile& operator=(const TableFile&) = delete;
 
-    // Opens, creating when missing, and checks layout and keys; raises the open messages.
+    // Opens, creating when missing, and checks layout and keys; raises the open messages (a
+    // timer tick only those it has not raised before, see ErrorReporter::raise_about). A file
+    // that this program may not write, or whose folder it may not write, is opened for reading
+    // only, in a way that writes nothing in the folder.
     OpenResult open();
     void close();
+    // Before an operation: sets how long it waits for another program's lock (a timer tick
+    // waits only briefly) and re-opens a connection that reads an unchanging snapshot of the
+    // file once the file has changed. False when the file cannot be read now.
+    bool prepare();
+    // How long the connection waits for a lock now.
+    std::chrono::milliseconds wait() const { return wait_; }
+    void set_wait(std::chrono::milliseconds wait);
 
     const TableLayout& layout() const { return *layout_; }
     const std::string& path() const { return path_; }
@@ -80,8 +93,12 @@ public:
     std::string index_name(int key) const;  // unquoted
 
 private:
-    OpenResult open_connection(bool read_only);
+    enum class Access { Write, Read, Snapshot };
+    OpenResult open_connection(Access access);
+    OpenResult open_for_reading();
+    int probe(int& tables, std::string& text);
     OpenResult check_or_create();
+    OpenResult report(OpenResult result);
     bool create_schema(std::string& error);
     bool run_sql(const std::string& sql, std::string& error);  // error: SQLite's text on failure
     bool keys_intact();
@@ -92,6 +109,9 @@ private:
     StoreOptions options_;
     sqlite3* db_ = nullptr;
     bool read_only_ = false;
+    bool snapshot_ = false;  // read with SQLite's immutable flag: re-opened when the file changes
+    std::string snapshot_stamp_;
+    std::chrono::milliseconds wait_{0};
     std::vector<Column> columns_;
     std::vector<int> column_of_field_;  // field -> column index, -1 for groups
     std::string table_name_, select_list_;

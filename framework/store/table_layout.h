@@ -67,4 +67,9 @@ struct TableLayout {
     int key_index(std::string_view key_name) const;
 };
 
+// The layout signature a table file keeps (zrv_layout.signature): one line per field (name,
+// kind, size, digits and places, offset, depth) and one per memo. A file whose signature is
+// not its layout's is of another layout.
+std::string layout_signature(const TableLayout& layout);
+
 }  // namespace zrv::store

@@ -7,8 +7,8 @@
 namespace zrv::testing {
 
 // Runs the tool with these arguments and waits for it; its exit status, -1 when it could not
-// run or did not exit normally.
-int run_scoring_tool(std::vector<std::string> args);
+// run or did not exit normally. What it says on its error output goes to `said` when given.
+int run_scoring_tool(std::vector<std::string> args, std::string* said = nullptr);
 
 // The tool's path, for tests that talk to it while it runs.
 const char* scoring_tool_path();

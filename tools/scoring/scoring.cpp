@@ -5,7 +5,8 @@
 //   zrv_scoring create
 //       creates every table file that is missing (an empty folder becomes a new tournament)
 //   zrv_scoring set <Table> <key value> Field=value ...
-//       writes fields of the record whose first key has that value, adding it when missing
+//       writes fields of the record whose first key has that value; a missing record is added
+//       with the table's new-record defaults, as the program adds one
 //   zrv_scoring get <Table> <key value> [Field ...]
 //       prints Field=value lines of that record (every field when none is named)
 //   zrv_scoring invariant-writer <Table> <key value> <F1> <F2> <F3> <total> [--count N]
@@ -27,7 +28,9 @@
 //       the same for any numeric field of any record
 //
 // Table names are the tables' names or stored names; field names may carry their prefix
-// ("SB:PuntoAka") and are matched without regard to case. Exit status 0 on success.
+// ("SB:PuntoAka") and are matched without regard to case. A file that is not a table file of
+// the table's layout (its signature differs) is neither read nor written. Exit status 0 on
+// success.
 #include <sqlite3.h>
 #include <time.h>
 #include <unistd.h>
@@ -45,6 +48,7 @@
 
 #include "framework/store/store_context.h"
 #include "framework/store/table_access.h"
+#include "framework/store/table_layout.h"
 
 #if ZRV_SCORING_WITH_DATA
 #include "data/dictionary.h"
@@ -60,6 +64,36 @@ std::vector<const TableLayout*> known_layouts() {
     for (zrv::data::TableId id : zrv::data::dictionary_order()) layouts.push_back(&zrv::data::layout(id));
 #endif
     return layouts;
+}
+
+const TableLayout* layout_for(const std::string& table) {
+#if ZRV_SCORING_WITH_DATA
+    return zrv::data::layout(table);
+#else
+    (void)table;
+    return nullptr;
+#endif
+}
+
+// The columns and values a new record of the table starts with besides its key: the table's
+// new-record defaults, in their order (the program's insert applies the same).
+std::vector<std::pair<std::string, std::string>> new_record_defaults(const std::string& table) {
+    std::vector<std::pair<std::string, std::string>> out;
+#if ZRV_SCORING_WITH_DATA
+    if (auto id = zrv::data::table_by_name(table)) {
+        const zrv::data::TableDefinition& d = zrv::data::definition(*id);
+        for (std::size_t i = 0; i < d.declaration->defaults.size(); ++i) {
+            const int field = d.default_fields[i];
+            if (field < 0) continue;
+            const auto& v = d.declaration->defaults[i].value;
+            // Every column has its type's affinity: a number given as text is stored as a number.
+            out.emplace_back(d.layout.fields[static_cast<std::size_t>(field)].name, v.is_text ? v.text : std::to_string(v.number));
+        }
+    }
+#else
+    (void)table;
+#endif
+    return out;
 }
 
 std::string file_for(const std::string& table) {
@@ -93,16 +127,29 @@ public:
             return;
         }
         if (sqlite3_open_v2(name_.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
-            error_ = sqlite3_errmsg(db_);
+            error_ = "cannot read " + name_ + " (" + sqlite3_errmsg(db_) + ")";
             return;
         }
-        sqlite3_busy_timeout(db_, 5000);
-        // The file's SQL table and its first key (the first index made, on one column).
-        table_ = scalar("SELECT value FROM zrv_layout WHERE name = 'table'");
-        key_column_ = scalar(
-            "SELECT ii.name FROM sqlite_master m, pragma_index_info(m.name) ii WHERE m.type = 'index' AND m.tbl_name = " +
-            literal(table_) + " ORDER BY m.rowid, ii.seqno LIMIT 1");
-        if (table_.empty() || key_column_.empty()) error_ = name_ + " is not a table file";
+        sqlite3_busy_timeout(db_, 2000);
+        // The file's SQL table and the layout it was made for.
+        std::string signature;
+        const int rc = read_layout(signature);
+        if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) {
+            error_ = name_ + " is locked by another program (" + sqlite3_errmsg(db_) + ")";
+        } else if (rc == SQLITE_NOTADB || rc == SQLITE_CORRUPT || rc == SQLITE_ERROR || table_.empty()) {
+            error_ = name_ + " is not a table file";
+        } else if (rc != SQLITE_OK) {
+            error_ = "cannot read " + name_ + " (" + sqlite3_errmsg(db_) + ")";
+        } else if (const TableLayout* layout = layout_for(table)) {
+            if (signature != zrv::store::layout_signature(*layout)) error_ = name_ + " has another record layout; it is left as it is";
+            else key_column_ = column_name(layout->fields[static_cast<std::size_t>(layout->keys.at(0).components.at(0).field)].name);
+        } else {
+            // A table this build does not know: its first key is the first index made, on one column.
+            key_column_ = scalar(
+                "SELECT ii.name FROM sqlite_master m, pragma_index_info(m.name) ii WHERE m.type = 'index' AND m.tbl_name = " +
+                literal(table_) + " ORDER BY m.rowid, ii.seqno LIMIT 1");
+            if (key_column_.empty()) error_ = name_ + " is not a table file";
+        }
     }
     ~File() { sqlite3_close_v2(db_); }
 
@@ -110,6 +157,21 @@ public:
     sqlite3* db() const { return db_; }
     const std::string& table() const { return table_; }
     const std::string& key_column() const { return key_column_; }
+
+    // Reads the table's name and the layout signature from zrv_layout; SQLite's primary result.
+    int read_layout(std::string& signature) {
+        sqlite3_stmt* s = nullptr;
+        int rc = sqlite3_prepare_v2(db_, "SELECT name, value FROM zrv_layout WHERE name IN ('table', 'signature')", -1, &s, nullptr);
+        if (rc == SQLITE_OK) rc = SQLITE_ROW;
+        while (rc == SQLITE_ROW && (rc = sqlite3_step(s)) == SQLITE_ROW) {
+            const std::string name = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
+            const unsigned char* value = sqlite3_column_text(s, 1);
+            (name == "table" ? table_ : signature) = value ? reinterpret_cast<const char*>(value) : "";
+        }
+        sqlite3_finalize(s);
+        rc &= 0xFF;
+        return rc == SQLITE_DONE ? SQLITE_OK : rc;
+    }
 
     std::string scalar(const std::string& sql) {
         sqlite3_stmt* s = nullptr;
@@ -148,12 +210,22 @@ private:
     sqlite3* db_ = nullptr;
 };
 
-// Fields of one record, written in one transaction; the record is added when missing.
-bool write_fields(File& f, const std::string& key, const std::vector<std::pair<std::string, std::string>>& fields) {
+// Fields of one record, written in one transaction; the record is added when missing, with the
+// table's new-record defaults.
+bool write_fields(File& f, const std::string& table, const std::string& key, const std::vector<std::pair<std::string, std::string>>& fields) {
     if (!f.exec("BEGIN IMMEDIATE")) return false;
     const std::string where = " WHERE " + quote(f.key_column()) + " = ?1";
-    bool ok = f.scalar("SELECT count(*) FROM " + quote(f.table()) + " WHERE " + quote(f.key_column()) + " = " + File::literal(key)) != "0" ||
-              f.run("INSERT INTO " + quote(f.table()) + " (" + quote(f.key_column()) + ") VALUES (?1)", {key});
+    bool ok = f.scalar("SELECT count(*) FROM " + quote(f.table()) + " WHERE " + quote(f.key_column()) + " = " + File::literal(key)) != "0";
+    if (!ok) {
+        std::string columns = quote(f.key_column()), parameters = "?1";
+        std::vector<std::string> values{key};
+        for (const auto& [field, value] : new_record_defaults(table)) {
+            columns += ", " + quote(column_name(field));
+            values.push_back(value);
+            parameters += ", ?" + std::to_string(values.size());
+        }
+        ok = f.run("INSERT INTO " + quote(f.table()) + " (" + columns + ") VALUES (" + parameters + ")", values);
+    }
     if (ok && !fields.empty()) {
         std::string sql = "UPDATE " + quote(f.table()) + " SET ";
         std::vector<std::string> values{key};
@@ -193,7 +265,7 @@ int set(int argc, char** argv) {
         if (eq == std::string::npos) return fail("not Field=value: " + a);
         fields.emplace_back(a.substr(0, eq), a.substr(eq + 1));
     }
-    return write_fields(f, argv[3], fields) ? 0 : fail(f.error());
+    return write_fields(f, argv[2], argv[3], fields) ? 0 : fail(f.error());
 }
 
 int get(int argc, char** argv) {

@@ -4,6 +4,10 @@
 
 #include <QApplication>
 #include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QThread>
 
 // The system's font library keeps a small cache for the life of the process.
@@ -30,6 +34,24 @@ bool pump_until(const std::function<bool()>& pred, int limit_ms) {
 QMainWindow* find_frame() {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* main = qobject_cast<QMainWindow*>(w); main && main->isVisible()) return main;
+    return nullptr;
+}
+
+QAction* find_menu_item(QMainWindow* frame, const QString& text) {
+    for (QAction* menu : frame->menuBar()->actions())
+        if (menu->menu())
+            for (QAction* item : menu->menu()->actions())
+                if (item->text() == text) return item;
+    return nullptr;
+}
+
+QWidget* find_screen(QMainWindow* frame) {
+    auto* area = qobject_cast<QMdiArea*>(frame->centralWidget());
+    if (area)
+        for (QMdiSubWindow* sub : area->subWindowList())
+            if (sub->isVisible()) return sub;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != frame && w->isVisible() && w->isWindow() && !qobject_cast<QMenu*>(w)) return w;
     return nullptr;
 }
 

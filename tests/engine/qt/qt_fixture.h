@@ -17,6 +17,7 @@
 #include "framework/core/window.h"
 #include "framework/engine/qt/qt_engine.h"
 
+class QAction;
 class QMainWindow;
 
 namespace zrv::testing {
@@ -26,6 +27,10 @@ bool pump_until(const std::function<bool()>& pred, int limit_ms = 3000);
 
 // The program's frame when it shows (a visible main window), else null.
 QMainWindow* find_frame();
+// An item of the frame's menus by its text, else null.
+QAction* find_menu_item(QMainWindow* frame, const QString& text);
+// A screen the frame shows: its visible MDI child, or a floating window other than the frame.
+QWidget* find_screen(QMainWindow* frame);
 
 ControlState control(ControlKind kind, std::string use, int x, int y, int w, int h, std::string text = {});
 

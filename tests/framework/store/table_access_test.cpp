@@ -1,5 +1,6 @@
-#include "framework/store/table_access.h"
+#include <chrono>
 
+#include "framework/store/table_access.h"
 #include "tests/framework/store/store_fixture.h"
 
 namespace zrv::store::testing {
@@ -55,11 +56,22 @@ TEST_F(Access, ReadsWhatAnotherProgramWrote) {
     EXPECT_TRUE(t.unfit_values().empty());
 }
 
-TEST_F(Access, AValueThatDoesNotFitIsNeverReadAsAnotherValue) {
+// Another program writes one column of record 5 ("kept") as an SQL literal; the store reads
+// the record again.
+void read_as_written(BoutTable& t, Outside& other, const std::string& column, const std::string& value) {
+    other.run("DELETE FROM Bout");
+    ASSERT_EQ(other.run("INSERT INTO Bout (ID, Event, Name, Code) VALUES (5, 9, 'kept', 'K')"), "");
+    ASSERT_EQ(other.run("UPDATE Bout SET \"" + column + "\" = " + value), "");
+    t.record().clear();
+    ASSERT_TRUE(t.get_by_position(std::stoll(other.run("SELECT rowid FROM Bout"))));
+}
+
+TEST_F(Access, AValueThatDoesNotFitIsNeverReadAsAnotherValueAndAFractionIsRoundedToItsPlaces) {
     struct Case {
         const char* column;
         const char* value;  // SQL literal written by another program
         int field;
+        const char* read = nullptr;  // a decimal's value; none: it does not fit
     } cases[] = {
         {"Name", "'Shotokan Kai'", NAME},   {"Name", "'空手'", NAME},           {"Name", "x'00ff'", NAME},
         {"Score", "1000", SCORE},           {"Score", "'12,5'", SCORE},         {"Score", "-1000.5", SCORE},
@@ -67,18 +79,21 @@ TEST_F(Access, AValueThatDoesNotFitIsNeverReadAsAnotherValue) {
         {"Flag", "256", FLAG},              {"Flag", "-1", FLAG},               {"When", "'2023-02-29'", WHEN},
         {"When", "'17/05/2024'", WHEN},     {"When", "45000", WHEN},            {"Clock", "8640001", CLOCK},
         {"Clock", "-5", CLOCK},             {"Ratio", "'half'", RATIO},         {"Notes", "'nnnnnnnnnnnnnnnnnnnnn'", -1},
+        // Decimal fields round half away from zero; Decimal(7,0) holds whole numbers.
+        {"ID", "2.5", ID, "3"},             {"ID", "-2.5", ID, "-3"},           {"ID", "'2.5'", ID, "3"},
+        {"ID", "2.4999", ID, "2"},          {"Score", "1.005", SCORE, "1.01"},  {"Score", "-12.345", SCORE, "-12.35"},
     };
     BoutTable t;
     ASSERT_TRUE(t.open());
     Outside other;
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.column) + " = " + c.value);
-        other.run("DELETE FROM Bout");
-        ASSERT_EQ(other.run(std::string("INSERT INTO Bout (ID, Event, Name, Code) VALUES (5, 9, 'kept', 'K')")), "");
-        ASSERT_EQ(other.run(std::string("UPDATE Bout SET \"") + c.column + "\" = " + c.value), "");
-        t.record().clear();
-        t.record().set_integer(ID, 5);
-        ASSERT_TRUE(t.get_by_key(KEY_ID));
+        ASSERT_NO_FATAL_FAILURE(read_as_written(t, other, c.column, c.value));
+        if (c.read) {
+            EXPECT_TRUE(t.unfit_values().empty());
+            EXPECT_EQ(t.record().get_decimal(c.field).to_string(), c.read);
+            continue;
+        }
         ASSERT_EQ(t.unfit_values().size(), 1u);
         if (c.field >= 0) {
             RecordBuffer cleared(bout_layout());
@@ -91,6 +106,10 @@ TEST_F(Access, AValueThatDoesNotFitIsNeverReadAsAnotherValue) {
         }
         EXPECT_EQ(app_error_reporter().status().save_error, static_cast<int>(StoreError::ValueDoesNotFit));
     }
+    // A key is looked up by the value stored: 2.5 reads as 3 but is not record 3.
+    other.run("UPDATE Bout SET ID = 2.5");
+    t.record().set_integer(ID, 3);
+    EXPECT_FALSE(t.get_by_key(KEY_ID));
 }
 
 TEST_F(Access, RefusesToStoreBytesThatHoldNoValue) {
@@ -151,18 +170,35 @@ TEST_F(Access, NumberingGivesTheHighestPlusOneAndAddsTheRecordAtOnce) {
 
 TEST_F(Access, NumberingThatKeepsFailingAsksWhetherToTryAgain) {
     BoutTable t;
-    ASSERT_TRUE(t.open());
+    add(t, "last");
     Outside other;
-    other.run("BEGIN IMMEDIATE");  // another program holds the write lock
+    other.run("UPDATE Bout SET ID = 9999999");  // the next number does not fit Decimal(7,0)
     static int asked;
     asked = 0;
-    app_error_reporter().set_message_box_handler([](const MessageDefinition& m, const std::string&, const std::string&) {
+    app_error_reporter().set_message_box_handler([](const MessageDefinition&, const std::string&, const std::string&) {
         ++asked;
         return asked < 2 ? ButtonYes : ButtonNo;
     });
     EXPECT_FALSE(t.prepare_new_record());
     EXPECT_EQ(t.error(), StoreError::NumberingFailed);
     EXPECT_EQ(raised(), (std::vector<int>{38, 38}));
+    other.run("UPDATE Bout SET ID = 7");
+    EXPECT_TRUE(t.prepare_new_record());
+    EXPECT_EQ(t.record().get_integer(ID), 8);
+}
+
+TEST_F(Access, ANewRecordInALockedFileGivesTheAccessMessageAtOnce) {
+    BoutTable t;
+    ASSERT_TRUE(t.open());
+    Outside other;
+    other.run("BEGIN IMMEDIATE");  // another program holds the write lock
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(t.prepare_new_record());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));  // one wait, no rounds
+    EXPECT_EQ(t.error(), StoreError::Busy);
+    EXPECT_EQ(raised(), std::vector<int>{2});
+    EXPECT_EQ(app_error_reporter().history().back().text,
+              "Access to Bouts was denied: another program holds the file locked (database is locked).");
     other.run("ROLLBACK");
     EXPECT_TRUE(t.prepare_new_record());
 }

@@ -3,10 +3,6 @@
 // close box. The grabs go to screens/<procedure>.png for a look.
 #include <QDir>
 #include <QMainWindow>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenu>
-#include <QMenuBar>
 #include <thread>
 
 #include "shell/main_frame.h"
@@ -18,25 +14,6 @@ namespace zrv::testing {
 namespace {
 
 class ScreensRender : public QtEngineTest {};
-
-QAction* find_item(QMenuBar* bar, const QString& text) {
-    for (QAction* menu : bar->actions())
-        if (menu->menu())
-            for (QAction* item : menu->menu()->actions())
-                if (item->text() == text) return item;
-    return nullptr;
-}
-
-// The screen's window: the active MDI child, or a floating window other than the frame.
-QWidget* find_screen(QMainWindow* frame) {
-    auto* area = qobject_cast<QMdiArea*>(frame->centralWidget());
-    if (area)
-        for (QMdiSubWindow* sub : area->subWindowList())
-            if (sub->isVisible()) return sub;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w != frame && w->isVisible() && w->isWindow() && !qobject_cast<QMenu*>(w)) return w;
-    return nullptr;
-}
 
 TEST_F(ScreensRender, EveryMenuScreenOpensDrawsAndClosesByItsCloseBox) {
     TempFolder folder;
@@ -53,7 +30,7 @@ TEST_F(ScreensRender, EveryMenuScreenOpensDrawsAndClosesByItsCloseBox) {
     for (const MenuRow& row : main_menu()) {
         if (row.procedure.empty()) continue;
         SCOPED_TRACE(row.procedure);
-        QAction* item = find_item(frame->menuBar(), QString::fromStdString(std::string(row.item)));
+        QAction* item = find_menu_item(frame, QString::fromStdString(std::string(row.item)));
         ASSERT_TRUE(item);
         item->trigger();
         QWidget* screen = nullptr;

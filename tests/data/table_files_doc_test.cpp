@@ -1,0 +1,108 @@
+// docs/table-files.md tells other programs, table by table, the first key, the new-record
+// defaults and the checked fields with their allowed values. The text between its markers is
+// what the declarations give, written out here; when a declaration changes, this test shows
+// the text to put there.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <fstream>
+#include <sstream>
+
+#include "data/dictionary.h"
+#include "framework/store/store_context.h"
+#include "tests/support/temp_folder.h"
+
+namespace zrv::data {
+namespace {
+
+std::string column(const std::string& field) {
+    auto colon = field.find(':');
+    return "`" + (colon == std::string::npos ? field : field.substr(colon + 1)) + "`";
+}
+
+std::string value_text(const decl::Value& v) { return v.is_text ? "`'" + v.text + "'`" : "`" + std::to_string(v.number) + "`"; }
+
+// "OnDeck7" -> ("OnDeck", 7); no number: -1.
+std::pair<std::string, int> numbered(const std::string& name) {
+    std::size_t end = name.size();
+    while (end > 0 && std::isdigit(static_cast<unsigned char>(name[end - 1]))) --end;
+    if (end == name.size()) return {name, -1};
+    return {name.substr(0, end), std::stoi(name.substr(end))};
+}
+
+// Consecutive entries with the same text after the name, written once: "`A`, `B` = 1"; a run of
+// numbered names as a range: "`OnDeck1` to `OnDeck18` = `0`".
+std::string grouped(const std::vector<std::pair<std::string, std::string>>& entries, const char* separator) {
+    std::string out;
+    for (std::size_t i = 0; i < entries.size();) {
+        std::size_t j = i + 1;
+        while (j < entries.size() && entries[j].second == entries[i].second) ++j;
+        out += out.empty() ? "" : separator;
+        for (std::size_t k = i; k < j;) {
+            std::size_t end = k + 1;  // past the run of numbered names starting at k
+            while (end < j && numbered(entries[end].first).second >= 0 &&
+                   numbered(entries[end].first) == std::make_pair(numbered(entries[k].first).first,
+                                                                  numbered(entries[k].first).second + static_cast<int>(end - k)))
+                ++end;
+            if (end - k < 3) end = k + 1;
+            out += (k > i ? ", " : "") + column(entries[k].first) + (end - k > 1 ? " to " + column(entries[end - 1].first) : "");
+            k = end;
+        }
+        out += entries[i].second;
+        i = j;
+    }
+    return out.empty() ? "none" : out;
+}
+
+std::string defaults_text(const decl::Table& t) {
+    std::vector<std::pair<std::string, std::string>> entries;
+    for (const decl::Default& d : t.defaults) entries.emplace_back(d.field, " = " + value_text(d.value));
+    return grouped(entries, ", ");
+}
+
+std::string checks_text(const decl::Table& t) {
+    std::vector<std::pair<std::string, std::string>> entries;
+    for (const decl::Check& c : t.checks) {
+        if (c.type == decl::Check::Type::Range) {
+            entries.emplace_back(c.field, " from " + std::to_string(c.low) + " to " + std::to_string(c.high));
+            continue;
+        }
+        std::string values;
+        for (std::size_t at = c.list.find(']'); at != std::string::npos; at = c.list.find(']', at + 1))
+            values += (values.empty() ? "`'" : ", `'") + c.list.substr(at + 1, c.list.find('[', at) - at - 1) + "'`";
+        entries.emplace_back(c.field, " one of " + values);
+    }
+    return grouped(entries, "; ");
+}
+
+std::string expected_tables() {
+    std::string out =
+        "| Table | File | First key | New-record defaults | Checked fields and their allowed values |\n"
+        "|---|---|---|---|---|\n";
+    for (TableId id : dictionary_order()) {
+        const decl::Table& t = *definition(id).declaration;
+        const store::TableLayout& l = layout(id);
+        const store::KeyLayout& key = l.keys.at(0);
+        out += "| `" + t.name + "` | `" + store::table_file_name(l) + "` | " + column(l.fields[static_cast<std::size_t>(key.components.at(0).field)].name) +
+               (key.unique ? ", unique" : ", duplicates allowed") + " | " + defaults_text(t) + " | " + checks_text(t) + " |\n";
+    }
+    return out;
+}
+
+TEST(TableFilesDocument, SaysWhatTheDeclarationsSayOfEachTable) {
+    std::ifstream in(zrv::testing::source_dir() / "docs" / "table-files.md");
+    ASSERT_TRUE(in) << "docs/table-files.md not found";
+    std::stringstream text;
+    text << in.rdbuf();
+    const std::string doc = text.str();
+    const std::string begin = "<!-- tables: begin -->\n", end = "<!-- tables: end -->";
+    const auto from = doc.find(begin), to = doc.find(end);
+    ASSERT_NE(from, std::string::npos);
+    ASSERT_NE(to, std::string::npos);
+    const std::string expected = expected_tables();
+    if (doc.substr(from + begin.size(), to - from - begin.size()) != expected)
+        ADD_FAILURE() << "the text between the markers should be:\n" << expected;
+}
+
+}  // namespace
+}  // namespace zrv::data

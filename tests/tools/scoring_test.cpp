@@ -1,0 +1,106 @@
+// zrv_scoring, the scoring software's stand-in, as the program meets its records: a record it
+// adds is the program's own new record, and a file it cannot rightly use is left alone with a
+// reason that says what is wrong with it.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+
+#include "data/dictionary.h"
+#include "data/dictionary_table.h"
+#include "framework/core/error_reporter.h"
+#include "framework/store/store_context.h"
+#include "tests/support/outside_access.h"
+#include "tests/support/scoring_tool.h"
+#include "tests/support/temp_folder.h"
+
+namespace zrv::data {
+namespace {
+
+using testing::run_scoring_tool;
+
+class Scoring : public ::testing::Test {
+protected:
+    void SetUp() override {
+        app_error_reporter().set_message_box_handler(nullptr);
+        InitDataDictionary();
+    }
+    void TearDown() override { KillDataDictionary(); }
+    zrv::testing::TempFolder folder;
+};
+
+TEST_F(Scoring, ARecordSetWhenMissingIsTheProgramsNewRecordAndPassesItsChecks) {
+    ASSERT_EQ(run_scoring_tool({"create"}), 0);
+    for (TableId id : dictionary_order()) {
+        SCOPED_TRACE(table_name(id));
+        ASSERT_EQ(run_scoring_tool({"set", table_name(id), "7"}), 0);
+        DictionaryTable& t = *file_manager(id);
+        const int key_field = t.layout().keys.at(0).components.at(0).field;
+        // What the program's own insert starts a record with.
+        t.record().clear();
+        t.prime_new_record();
+        ASSERT_TRUE(t.record().set_text(key_field, "7"));
+        const store::RecordBuffer own = t.record();
+
+        ASSERT_TRUE(t.get_by_key(0)) << t.error_text();
+        EXPECT_TRUE(t.unfit_values().empty());
+        EXPECT_TRUE(t.record() == own);
+        if (id != TableId::Equipos) {  // a new team has no member count yet, whoever adds it
+            EXPECT_EQ(t.validate_record(), 0);
+        }
+    }
+    // The fields named are written over the defaults, in the same transaction.
+    ASSERT_EQ(run_scoring_tool({"set", "ScoreBoard", "8", "Queue=1", "PuntoAka=2"}), 0);
+    DictionaryTable& board = *file_manager(TableId::ScoreBoard);
+    board.record().set_integer("SB:IDCombate", 8);
+    ASSERT_TRUE(board.get_by_key(0));
+    EXPECT_EQ(board.record().get_text("SB:Queue").substr(0, 2), "1 ");
+    EXPECT_EQ(board.record().get_text("SB:Timer").substr(0, 3), "60 ");
+    EXPECT_EQ(board.record().get_integer("SB:PuntoAka"), 2);
+    EXPECT_EQ(board.validate_record(), 0);
+}
+
+TEST_F(Scoring, AFileItCannotRightlyUseIsLeftAloneWithItsReason) {
+    ASSERT_EQ(run_scoring_tool({"create"}), 0);
+    store::thread_store().close_all();
+    struct Case {
+        const char* what;
+        void (*make)();
+        const char* said;
+    } cases[] = {
+        {"another layout", [] { std::filesystem::copy_file("Katas.sqlite", "KataEvent.sqlite", std::filesystem::copy_options::overwrite_existing); },
+         "KataEvent.sqlite has another record layout; it is left as it is"},
+        {"damaged bytes", [] { std::ofstream("KataEvent.sqlite", std::ios::binary) << std::string(8192, 'x'); },
+         "KataEvent.sqlite is not a table file"},
+        {"locked", nullptr, "KataEvent.sqlite is locked by another program (database is locked)"},
+        {"unreadable", [] { ::chmod("KataEvent.sqlite", 0); }, "cannot read KataEvent.sqlite (unable to open database file)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove("KataEvent.sqlite");
+        store::TableAccess(layout(TableId::KataEvent)).open();  // a good file, closed again
+        if (c.make) c.make();
+        const std::string before = folder.read("KataEvent.sqlite");
+        std::optional<zrv::testing::ExclusiveLock> lock;
+        std::optional<zrv::testing::ReadOnlyFolder> user;  // root reads anything
+        if (std::string(c.what) == "locked") {
+            ASSERT_TRUE(lock.emplace("KataEvent.sqlite").held());
+        }
+        if (std::string(c.what) == "unreadable") {
+            ASSERT_TRUE(user.emplace(folder.path()).in_effect());
+        }
+        std::string said;
+        EXPECT_EQ(run_scoring_tool({"set", "KataEvent", "1", "Queue=1"}, &said), 1);
+        EXPECT_EQ(said.substr(0, said.find('\n') + 1), std::string("zrv_scoring: ") + c.said + "\n");  // a sanitizer may add its own
+        user.reset();
+        lock.reset();
+        EXPECT_EQ(folder.read("KataEvent.sqlite"), before);
+        ::chmod("KataEvent.sqlite", 0644);
+    }
+}
+
+}  // namespace
+}  // namespace zrv::data
