@@ -1,0 +1,256 @@
+#pragma once
+// The Qt engine's inside, shared by its files: the mirror of each open window and the
+// engine's state on the GUI thread. Windows and placement, controls, lists, input, menus and
+// status bars, and the blocking requests each have their own file.
+#include <atomic>
+#include <cmath>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPointer>
+#include <QPrinter>
+#include <QSoundEffect>
+
+#include "framework/core/window.h"
+#include "framework/engine/qt/qt_engine.h"
+#include "framework/engine/qt/qt_widgets.h"
+
+namespace zrv {
+
+namespace qt {
+
+inline constexpr int kDoubleClickKey = 0x0105;
+
+inline int to_px_x(double units) { return static_cast<int>(std::lround(units * kPixelsPerUnitX)); }
+inline int to_px_y(double units) { return static_cast<int>(std::lround(units * kPixelsPerUnitY)); }
+inline int to_units_x(int px) { return static_cast<int>(std::lround(px / kPixelsPerUnitX)); }
+inline int to_units_y(int px) { return static_cast<int>(std::lround(px / kPixelsPerUnitY)); }
+
+// A window's place in window units, as the model keeps it.
+struct Placement {
+    int x = 0, y = 0, width = 0, height = 0;
+    bool maximized = false, minimized = false;
+    bool operator==(const Placement& o) const {
+        if (maximized != o.maximized || minimized != o.minimized) return false;
+        if (maximized || minimized) return true;  // the normal rectangle is kept aside then
+        return x == o.x && y == o.y && width == o.width && height == o.height;
+    }
+};
+
+inline Placement model_placement(const Window& w) {
+    return {w.x(), w.y(), w.width(), w.height(), w.is_maximized(), w.is_minimized()};
+}
+
+inline bool is_menu_kind(ControlKind k) {
+    return k == ControlKind::Menu || k == ControlKind::Item || k == ControlKind::Separator;
+}
+
+struct ControlView {
+    QPointer<QWidget> widget;
+    ControlState state;  // as last applied
+    bool applied = false;
+    bool dirty = false;  // an entry typed into and not yet left
+    std::vector<std::pair<int, std::string>> tabs;  // sheets: the tabs shown (number, text)
+    std::vector<qt::ShownColumn> columns;  // lists: the columns shown
+};
+
+struct Mirror {
+    Window* window = nullptr;
+    WindowKind kind = WindowKind::MdiChild;
+    std::atomic<bool> sync_pending{false};
+
+    // --- GUI thread only ---
+    bool alive = true;
+    bool built = false;
+    bool shown = false;
+    int applying = 0;  // mirroring the model: the widgets' signals are not the operator's
+    QPointer<QWidget> top;
+    QPointer<QMainWindow> main;
+    QPointer<QMdiArea> area;
+    QPointer<QMdiSubWindow> sub;
+    QPointer<qt::Canvas> canvas;
+    std::map<int, ControlView> views;
+    std::uint64_t applied_revision = 0;
+    std::string title;
+    std::vector<StatusZone> status;
+    std::vector<QPointer<QLabel>> zones;
+    bool scaled = false;
+    Placement seen;                   // the model's placement at the last sync
+    std::deque<Placement> in_flight;  // placements the operator made, not yet in the model
+    Placement reported;               // the widgets' placement last told or applied
+    bool placement_known = false;
+    QPointer<QMenu> window_menu;
+    std::vector<QPointer<QAction>> window_list;
+};
+
+struct Applying {
+    explicit Applying(Mirror& m) : m_(m) { ++m_.applying; }
+    ~Applying() { --m_.applying; }
+    Mirror& m_;
+};
+
+}  // namespace qt
+
+// The engine's files share these helpers.
+using qt::is_menu_kind;
+using qt::model_placement;
+using qt::to_px_x;
+using qt::to_px_y;
+using qt::to_units_x;
+using qt::to_units_y;
+
+struct QtEngine::Impl {
+    using Placement = qt::Placement;
+    using ControlView = qt::ControlView;
+    using Mirror = qt::Mirror;
+    using Applying = qt::Applying;
+
+    QtEngine* owner = nullptr;
+    std::thread::id gui_thread = std::this_thread::get_id();
+    QObject* gui = nullptr;  // lives on the GUI thread; tasks are queued to it
+
+    mutable std::mutex mutex;
+    std::condition_variable cv;
+    bool stopped = false;
+    std::map<const Window*, std::shared_ptr<Mirror>> mirrors;  // open windows
+
+    // GUI thread only
+    QPointer<QMdiArea> frame_area;  // the MDI area of the open frame
+    QPointer<QSoundEffect> sound;
+    std::unique_ptr<QPrinter> printer;
+
+    bool on_gui() const { return std::this_thread::get_id() == gui_thread; }
+
+    // Queues a task to the GUI thread; false once stopped.
+    bool post(std::function<void()> task) {
+        std::lock_guard lock(mutex);
+        if (stopped || !gui) return false;
+        QMetaObject::invokeMethod(gui, std::move(task), Qt::QueuedConnection);
+        return true;
+    }
+
+    // Runs task on the GUI thread and waits for it (at once when called there).
+    void run_blocking(std::function<void()> task) {
+        if (on_gui()) {
+            task();
+            return;
+        }
+        auto done = std::make_shared<bool>(false);
+        const bool queued = post([this, done, task = std::move(task)] {
+            task();
+            {
+                std::lock_guard lock(mutex);
+                *done = true;
+            }
+            cv.notify_all();
+        });
+        if (!queued) return;
+        std::unique_lock lock(mutex);
+        cv.wait(lock, [&] { return *done || stopped; });
+    }
+
+    // A request the operator answers: start shows it on the GUI thread and calls its answer
+    // once; the asking thread waits for that answer (fallback when the engine stops first).
+    template <class R>
+    R ask(R fallback, std::function<void(std::function<void(R)>)> start) {
+        auto value = std::make_shared<std::optional<R>>();
+        auto answer = [this, value](R v) {
+            {
+                std::lock_guard lock(mutex);
+                if (*value) return;
+                *value = std::move(v);
+            }
+            cv.notify_all();
+        };
+        if (on_gui()) {
+            QEventLoop loop;
+            QPointer<QEventLoop> waiting = &loop;
+            start([answer, waiting](R v) {
+                answer(std::move(v));
+                if (waiting) waiting->quit();
+            });
+            {
+                std::lock_guard lock(mutex);
+                if (*value) return **value;
+            }
+            loop.exec();
+            std::lock_guard lock(mutex);
+            return *value ? **value : fallback;
+        }
+        if (!post([start, answer] { start(answer); })) return fallback;
+        std::unique_lock lock(mutex);
+        cv.wait(lock, [&] { return value->has_value() || stopped; });
+        return *value ? **value : fallback;
+    }
+
+    std::shared_ptr<Mirror> find(const Window& w) const {
+        std::lock_guard lock(mutex);
+        auto it = mirrors.find(&w);
+        return it == mirrors.end() ? nullptr : it->second;
+    }
+
+    void schedule_sync(const std::shared_ptr<Mirror>& m) {
+        if (m->sync_pending.exchange(true)) return;
+        post([this, m] { sync(*m); });
+    }
+
+    QWidget* dialog_parent() const {
+        if (QWidget* w = QApplication::activeWindow()) return w;
+        return frame_area ? frame_area->window() : nullptr;
+    }
+
+    // --- mirroring (GUI thread) ---
+    void build(Mirror& m);
+    void sync(Mirror& m);
+    void destroy(Mirror& m);
+    void apply_window(Mirror& m, bool first);
+    void apply_placement(Mirror& m, const Placement& p);
+    void report_placement(Mirror& m);
+    Placement current_placement(const Mirror& m) const;
+    void sync_controls(Mirror& m, const std::vector<ControlState>& states);
+    QWidget* create_widget(Mirror& m, const ControlState& c);
+    void apply_control(Mirror& m, ControlView& v, const ControlState& c, bool first);
+    void place(Mirror& m, ControlView& v);
+    void relayout(Mirror& m);
+    void apply_font(Mirror& m, ControlView& v);
+    QWidget* create_list(Mirror& m, int n);
+    void apply_list(ControlView& v, const ControlState& c, const ControlState& old, bool first);
+    void apply_tabs(Mirror& m, ControlView& v);
+    void update_visibility(Mirror& m);
+    void rebuild_menus(Mirror& m);
+    void add_menu_items(Mirror& m, QMenu* menu, int parent, int depth);
+    void refresh_window_list(Mirror& m);
+    void rebuild_status(Mirror& m);
+    void show_zone_text(Mirror& m, int zone, const std::string& text);
+    double font_scale(const Mirror& m) const;
+    // Runs an operator's action with the mirror, if it is still there and not being mirrored.
+    template <class F>
+    auto with_mirror(const Mirror& m, F fn) {
+        return [weak = std::weak_ptr<Mirror>(find(*m.window)), fn](auto&&... args) {
+            if (auto mp = weak.lock(); mp && mp->alive && !mp->applying) fn(*mp, args...);
+        };
+    }
+    // A right click on the widget goes to the model as the mouse's alert key on control n.
+    void on_right_click(Mirror& m, QWidget* w, int n);
+    // A key or wheel event on list n that moves past its page or locates; true when it went
+    // to the model.
+    bool list_key(Mirror& m, int n, QEvent* e);
+    void post_event(Mirror& m, EventKind kind, int control, std::function<void(Window&)> apply = {},
+                    int keycode = 0);
+    void arrange(Mirror& frame, Arrangement how);
+};
+
+}  // namespace zrv

@@ -1,0 +1,282 @@
+// Building, syncing and destroying the widgets of a window; its placement; arranging the
+// frame's child windows.
+#include <algorithm>
+
+#include <QMouseEvent>
+
+#include "framework/engine/qt/qt_engine_impl.h"
+
+namespace zrv {
+
+using qt::qs;
+
+// ---------------------------------------------------------------------------------------------
+// Building and destroying the widgets of a window
+
+void QtEngine::Impl::build(Mirror& m) {
+    m.built = true;
+    Window& w = *m.window;
+    auto mirror = find(w);
+    auto watch = [this, weak = std::weak_ptr<Mirror>(mirror)](QObject*, QEvent* e) {
+        auto mp = weak.lock();
+        if (!mp || !mp->alive) return false;
+        switch (e->type()) {
+            case QEvent::Close:
+                e->ignore();  // the model decides; closing the model removes the widget
+                post_event(*mp, EventKind::CloseWindow, 0);
+                return true;
+            case QEvent::Move:
+            case QEvent::Resize:
+            case QEvent::WindowStateChange:
+                report_placement(*mp);
+                return false;
+            default:
+                return false;
+        }
+    };
+    if (m.kind == WindowKind::Frame) {
+        auto* main = new QMainWindow;
+        auto* area = new QMdiArea(main);
+        area->setViewMode(QMdiArea::SubWindowView);  // no tab bar of open child windows
+        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        main->setCentralWidget(area);
+        QPixmap wallpaper = qt::load_pixmap(w.wallpaper());
+        if (!wallpaper.isNull())
+            area->setBackground(QBrush(wallpaper));
+        else if (auto c = qt::to_qcolor(w.colour()))
+            area->setBackground(QBrush(*c));
+        main->statusBar();
+        m.main = main;
+        m.area = area;
+        m.top = main;
+        frame_area = area;
+    } else {
+        auto* canvas = new qt::Canvas;
+        m.canvas = canvas;
+        canvas->hint = QSize(to_px_x(w.layout_width()), to_px_y(w.layout_height()));
+        if (m.kind == WindowKind::MdiChild && frame_area) {
+            QMdiSubWindow* sub = frame_area->addSubWindow(canvas);
+            sub->setAttribute(Qt::WA_DeleteOnClose, false);
+            m.sub = sub;
+            m.top = sub;
+        } else {
+            canvas->setWindowFlag(Qt::Window);
+            m.top = canvas;
+        }
+        if (auto c = qt::to_qcolor(w.colour())) {
+            QPalette pal = canvas->palette();
+            pal.setColor(QPalette::Window, *c);
+            canvas->setPalette(pal);
+            canvas->setAutoFillBackground(true);
+        }
+        canvas->hint = QSize(to_px_x(w.layout_width()), to_px_y(w.layout_height()));
+        canvas->on_resize = [this, weak = std::weak_ptr<Mirror>(mirror)] {
+            if (auto mp = weak.lock(); mp && mp->alive && mp->scaled) relayout(*mp);
+        };
+        canvas->on_press = [this, weak = std::weak_ptr<Mirror>(mirror)](QMouseEvent* e) {
+            if (auto mp = weak.lock(); mp && e->button() == Qt::RightButton)
+                post_event(*mp, EventKind::AlertKey, 0, {}, kMouseRightKey);
+        };
+        if (!w.maximize_box()) m.top->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+        if (canvas != m.top.data()) canvas->installEventFilter(new qt::EventHook(canvas, watch));
+    }
+    m.top->installEventFilter(new qt::EventHook(m.top, watch));
+    QPixmap icon = qt::load_pixmap(w.icon());
+    if (!icon.isNull()) m.top->setWindowIcon(QIcon(icon));
+}
+
+void QtEngine::Impl::destroy(Mirror& m) {
+    m.alive = false;
+    m.views.clear();
+    if (m.top) {
+        if (m.area && frame_area == m.area) frame_area = nullptr;
+        m.top->hide();
+        delete m.top.data();
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Syncing a window with its model
+
+void QtEngine::Impl::sync(Mirror& m) {
+    m.sync_pending = false;  // a change after this point asks for another sync
+    if (!m.alive) return;
+    Applying guard(m);
+    const bool first = !m.built;
+    if (first) build(m);
+    if (!m.top) return;  // its widgets went with the frame
+    Window& w = *m.window;
+    const std::uint64_t revision = w.revision();
+    if (!first && revision == m.applied_revision) return;
+    m.scaled = w.resize_strategy() == ResizeStrategy::Scale || m.kind == WindowKind::Floating;
+    apply_window(m, first);
+    sync_controls(m, w.controls());
+    m.applied_revision = revision;
+    if (!m.shown) {
+        m.shown = true;
+        if (m.seen.minimized)
+            m.top->showMinimized();
+        else if (m.seen.maximized)
+            m.top->showMaximized();
+        else
+            m.top->show();
+        m.reported = current_placement(m);
+        m.placement_known = true;
+    }
+}
+
+void QtEngine::Impl::apply_window(Mirror& m, bool first) {
+    Window& w = *m.window;
+    if (std::string title = w.title(); first || title != m.title) {
+        m.title = title;
+        m.top->setWindowTitle(qs(title));
+        if (m.canvas && m.canvas != m.top) m.canvas->setWindowTitle(qs(title));
+    }
+    if (m.main) {
+        std::vector<StatusZone> status = w.status();
+        const bool same_shape =
+            !first && status.size() == m.status.size() &&
+            std::equal(status.begin(), status.end(), m.status.begin(),
+                       [](const StatusZone& a, const StatusZone& b) { return a.width == b.width; });
+        m.status = std::move(status);
+        if (!same_shape) rebuild_status(m);
+        for (std::size_t i = 0; i < m.status.size() && i < m.zones.size(); ++i)
+            if (m.zones[i]) m.zones[i]->setText(qs(m.status[i].text));
+    }
+    if (m.canvas) {
+        const QSize layout(to_px_x(w.layout_width()), to_px_y(w.layout_height()));
+        if (!w.is_resizable())
+            m.canvas->setFixedSize(QSize(to_px_x(w.width()), to_px_y(w.height())));
+        else if (w.resize_strategy() == ResizeStrategy::Scale)
+            m.canvas->setMinimumSize(layout);
+        else
+            m.canvas->setMinimumSize(0, 0);
+    }
+    const Placement p = model_placement(w);
+    if (first || !(p == m.seen)) {
+        auto it = std::find(m.in_flight.begin(), m.in_flight.end(), p);
+        if (!first && it != m.in_flight.end()) {
+            m.in_flight.erase(m.in_flight.begin(), it + 1);  // the operator's own move arriving
+        } else {
+            m.in_flight.clear();
+            apply_placement(m, p);
+        }
+        m.seen = p;
+    }
+}
+
+qt::Placement QtEngine::Impl::current_placement(const Mirror& m) const {
+    Placement p;
+    QRect r;
+    if (m.main) {
+        r = m.main->geometry();
+        p.maximized = m.main->isMaximized();
+        p.minimized = m.main->isMinimized();
+    } else if (m.sub) {
+        r = QRect(m.sub->geometry().topLeft(), m.canvas ? m.canvas->size() : m.sub->size());
+        p.maximized = m.sub->isMaximized();
+        p.minimized = m.sub->isMinimized();
+    } else if (m.canvas) {
+        r = m.canvas->geometry();
+        p.maximized = m.canvas->isMaximized();
+        p.minimized = m.canvas->isMinimized();
+    }
+    p.x = to_units_x(r.x());
+    p.y = to_units_y(r.y());
+    p.width = to_units_x(r.width());
+    p.height = to_units_y(r.height());
+    return p;
+}
+
+void QtEngine::Impl::apply_placement(Mirror& m, const Placement& p) {
+    QWidget* top = m.top;
+    const QRect r(to_px_x(p.x), to_px_y(p.y), to_px_x(p.width), to_px_y(p.height));
+    if (m.shown) {
+        if (p.minimized) {
+            top->showMinimized();
+        } else if (p.maximized) {
+            top->showMaximized();
+        } else if (top->isMaximized() || top->isMinimized()) {
+            top->showNormal();
+        }
+    }
+    if (!p.maximized && !p.minimized) {
+        if (m.sub) {
+            m.canvas->hint = r.size();
+            const QSize frame = m.sub->sizeHint() - r.size();  // title bar and borders
+            m.sub->setGeometry(QRect(r.topLeft(), r.size() + frame));
+        } else {
+            top->setGeometry(r);
+        }
+    }
+    m.reported = p;
+    m.placement_known = m.shown;
+}
+
+void QtEngine::Impl::report_placement(Mirror& m) {
+    if (!m.alive || m.applying || !m.placement_known) return;
+    const Placement now = current_placement(m);
+    if (now == m.reported) return;
+    const Placement before = m.reported;
+    m.reported = now;
+    m.in_flight.push_back(now);
+    EventKind kind = EventKind::Sized;
+    if (now.maximized && !before.maximized)
+        kind = EventKind::Maximized;
+    else if (now.minimized && !before.minimized)
+        kind = EventKind::Minimized;
+    else if (!now.maximized && !now.minimized && (before.maximized || before.minimized))
+        kind = EventKind::Restored;
+    else if (now.width == before.width && now.height == before.height)
+        kind = EventKind::Moved;
+    post_event(m, kind, 0, [now](Window& w) {
+        w.operator_placed(now.x, now.y, now.width, now.height, now.maximized, now.minimized);
+    });
+}
+
+// ---------------------------------------------------------------------------------------------
+// Arranging the frame's child windows
+
+void QtEngine::Impl::arrange(Mirror& frame, Arrangement how) {
+    QMdiArea* area = frame.area;
+    if (!area) return;
+    if (how == Arrangement::Cascade) {
+        area->cascadeSubWindows();
+        return;
+    }
+    const QRect room = area->viewport()->rect();
+    if (how == Arrangement::ArrangeIcons) {
+        int x = 0, y = room.bottom() + 1;
+        for (QMdiSubWindow* sub : area->subWindowList())
+            if (sub->isVisible() && sub->isMinimized()) {
+                if (x > 0 && x + sub->width() > room.width()) x = 0, y -= sub->height();
+                sub->move(x, y - sub->height());
+                x += sub->width();
+            }
+        return;
+    }
+    std::vector<QMdiSubWindow*> subs;
+    for (QMdiSubWindow* sub : area->subWindowList())
+        if (sub->isVisible() && !sub->isMinimized()) subs.push_back(sub);
+    const int n = static_cast<int>(subs.size());
+    if (n == 0) return;
+    // Vertical: windows side by side in columns; horizontal: windows one above the other.
+    const bool vertical = how != Arrangement::TileHorizontal;
+    const int lines = n <= 3 ? n : static_cast<int>(std::ceil(std::sqrt(static_cast<double>(n))));
+    const int across = vertical ? room.width() : room.height();
+    const int along = vertical ? room.height() : room.width();
+    int k = 0;
+    for (int line = 0; line < lines; ++line) {
+        const int in_line = n / lines + (line >= lines - n % lines ? 1 : 0);
+        const int a0 = across * line / lines, a1 = across * (line + 1) / lines;
+        for (int j = 0; j < in_line && k < n; ++j, ++k) {
+            const int b0 = along * j / in_line, b1 = along * (j + 1) / in_line;
+            QMdiSubWindow* sub = subs[k];
+            if (sub->isMaximized()) sub->showNormal();
+            sub->setGeometry(vertical ? QRect(a0, b0, a1 - a0, b1 - b0) : QRect(b0, a0, b1 - b0, a1 - a0));
+        }
+    }
+}
+
+}  // namespace zrv
