@@ -21,8 +21,8 @@ class NextUpRendering : public QtEngineTest {};
 // White ink inside a control's rectangle.
 int white_in(const QImage& image, const ControlState& c) {
     int n = 0;
-    for (int y = int(c.y * kPixelsPerUnitY); y < std::min(image.height(), int((c.y + c.height) * kPixelsPerUnitY)); ++y)
-        for (int x = int(c.x * kPixelsPerUnitX); x < std::min(image.width(), int((c.x + c.width) * kPixelsPerUnitX)); ++x)
+    for (int y = int(c.y * unit_y()); y < std::min(image.height(), int((c.y + c.height) * unit_y())); ++y)
+        for (int x = int(c.x * unit_x()); x < std::min(image.width(), int((c.x + c.width) * unit_x())); ++x)
             n += QColor(image.pixel(x, y)) == QColor(255, 255, 255);
     return n;
 }
@@ -70,10 +70,10 @@ TEST_F(NextUpRendering, ReadyNamesStandLargeOnTheirSideAndLongTextsFit) {
                       {"?BOX1:2", prefix + "READYCOMPETITORAO", QColor(0, 0, 255)}};
         for (const auto& h : halves) {
             const ControlState box = at(h.box), shown = at(h.name);
-            EXPECT_EQ(QColor(image.pixel(int((box.x + 4) * kPixelsPerUnitX), int((box.y + box.height - 4) * kPixelsPerUnitY))), h.fill) << h.box;
+            EXPECT_EQ(QColor(image.pixel(int((box.x + 4) * unit_x()), int((box.y + box.height - 4) * unit_y()))), h.fill) << h.box;
             // Letters at least 60 pixels high, their white ink a good part of the name's box.
             EXPECT_GE(QFontMetrics(engine().widget(p.window(), shown.number)->font()).ascent(), 60) << h.name;
-            EXPECT_GT(white_in(image, shown), shown.width * shown.height * kPixelsPerUnitX * kPixelsPerUnitY / 12) << h.name;
+            EXPECT_GT(white_in(image, shown), shown.width * shown.height * unit_x() * unit_y() / 12) << h.name;
         }
     }
 }

@@ -61,10 +61,10 @@ TEST_F(KataRendering, AudienceScreensHoldTheirLongestValuesAndShowTheTotalLarge)
             // The total's white ink covers a good part of its box on the green area.
             const ControlState total = p.window().control(p.window().number_of("?KE:RESULTADOC" + name.substr(10)));
             int ink = 0;
-            for (int y = int(total.y * kPixelsPerUnitY); y < int((total.y + total.height) * kPixelsPerUnitY); ++y)
-                for (int x = int(total.x * kPixelsPerUnitX); x < int((total.x + total.width) * kPixelsPerUnitX); ++x)
+            for (int y = int(total.y * unit_y()); y < int((total.y + total.height) * unit_y()); ++y)
+                for (int x = int(total.x * unit_x()); x < int((total.x + total.width) * unit_x()); ++x)
                     ink += QColor(image.pixel(x, y)) == QColor(255, 255, 255);
-            EXPECT_GT(ink, total.width * total.height * kPixelsPerUnitX * kPixelsPerUnitY / 12);
+            EXPECT_GT(ink, total.width * total.height * unit_x() * unit_y() / 12);
             EXPECT_EQ(QColor(image.pixel(4, image.height() - 4)), QColor(0, 0xC0, 0));  // the results area
             EXPECT_EQ(QColor(image.pixel(image.width() - 4, 4)), QColor(0, 0, 0));     // the header band
         }

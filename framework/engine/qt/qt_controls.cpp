@@ -171,8 +171,8 @@ void QtEngine::Impl::place(Mirror& m, ControlView& v) {
         const double lw = to_px_x(m.window->layout_width()), lh = to_px_y(m.window->layout_height());
         if (lw > 0 && lh > 0) sx = m.canvas->width() / lw, sy = m.canvas->height() / lh;
     }
-    const double x = c.x * kPixelsPerUnitX * sx, y = c.y * kPixelsPerUnitY * sy;
-    const double w = c.width * kPixelsPerUnitX * sx, h = c.height * kPixelsPerUnitY * sy;
+    const double x = c.x * unit_x() * sx, y = c.y * unit_y() * sy;
+    const double w = c.width * unit_x() * sx, h = c.height * unit_y() * sy;
     QRect r;
     if (c.kind == ControlKind::Line) {
         r = QRectF(QPointF(x, y), QPointF(x + w, y + h)).normalized().toAlignedRect();
@@ -198,6 +198,7 @@ void QtEngine::Impl::apply_font(Mirror& m, ControlView& v) {
     const double base = c.font_size > 0 ? c.font_size : font.pointSizeF();
     if (base > 0) font.setPointSizeF(std::max(1.0, base * font_scale(m)));
     font.setBold(c.bold);
+    if (qt::is_black_face(c.font_name)) font.setWeight(QFont::Black);
     font.setItalic(c.italic);
     font.setUnderline(c.underline);
     v.widget->setFont(font);

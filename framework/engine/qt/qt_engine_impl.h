@@ -34,10 +34,10 @@ namespace qt {
 
 inline constexpr int kDoubleClickKey = 0x0105;
 
-inline int to_px_x(double units) { return static_cast<int>(std::lround(units * kPixelsPerUnitX)); }
-inline int to_px_y(double units) { return static_cast<int>(std::lround(units * kPixelsPerUnitY)); }
-inline int to_units_x(int px) { return static_cast<int>(std::lround(px / kPixelsPerUnitX)); }
-inline int to_units_y(int px) { return static_cast<int>(std::lround(px / kPixelsPerUnitY)); }
+inline int to_px_x(double units) { return static_cast<int>(std::lround(units * unit_x())); }
+inline int to_px_y(double units) { return static_cast<int>(std::lround(units * unit_y())); }
+inline int to_units_x(int px) { return static_cast<int>(std::lround(px / unit_x())); }
+inline int to_units_y(int px) { return static_cast<int>(std::lround(px / unit_y())); }
 
 // A window's place in window units, as the model keeps it.
 struct Placement {

@@ -58,6 +58,12 @@ QPixmap load_pixmap(const std::string& name) {
 
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
+bool is_black_face(std::string_view family) {
+    std::string name(family);
+    for (char& ch : name) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return name.size() >= 6 && name.compare(name.size() - 6, 6, " black") == 0;
+}
+
 QString without_access_keys(std::string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {

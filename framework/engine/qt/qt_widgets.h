@@ -23,6 +23,8 @@ QPixmap load_pixmap(const std::string& name);
 QString qs(std::string_view text);
 // A text whose "&" marks an access key, shown without it ("&&" is one "&").
 QString without_access_keys(std::string_view text);
+// A face drawn in its heaviest weight, whatever the control's bold says ("Arial Black").
+bool is_black_face(std::string_view family);
 
 struct ListColumn {
     int width = 0;  // window units, 0 unknown
