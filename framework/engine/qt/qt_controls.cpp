@@ -156,6 +156,31 @@ QWidget* QtEngine::Impl::create_widget(Mirror& m, const ControlState& c) {
     }
 }
 
+static Qt::Alignment alignment_of(const ControlState& c) {
+    return (c.align == 1 ? Qt::AlignHCenter : c.align == 2 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+}
+
+// A text box at least two lines high wraps a text too long for one line; a one-line box keeps
+// it on its line, shown from its first character whatever its alignment.
+static void fit_text(QLabel* label, const ControlState& c) {
+    const QFontMetrics metrics(label->font());
+    const bool too_long = metrics.horizontalAdvance(label->text()) > label->width();
+    const bool wraps = too_long && label->height() >= 2 * metrics.lineSpacing();
+    if (label->wordWrap() != wraps) label->setWordWrap(wraps);
+    const Qt::Alignment align = too_long && !wraps ? Qt::AlignLeft | Qt::AlignVCenter : alignment_of(c);
+    if (label->alignment() != align) label->setAlignment(align);
+}
+
+// A picture larger than its box is scaled into it keeping its proportions, unless the control
+// stretches it over the box.
+static void fit_picture(QLabel* label, const QPixmap& picture, bool stretched) {
+    label->setScaledContents(stretched);
+    if (stretched || picture.isNull() || (picture.width() <= label->width() && picture.height() <= label->height()))
+        label->setPixmap(picture);
+    else
+        label->setPixmap(picture.scaled(label->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
 double QtEngine::Impl::font_scale(const Mirror& m) const {
     if (!m.scaled || !m.canvas) return 1.0;
     const double lw = to_px_x(m.window->layout_width()), lh = to_px_y(m.window->layout_height());
@@ -185,9 +210,8 @@ void QtEngine::Impl::place(Mirror& m, ControlView& v) {
         if (r.width() <= 0 || r.height() <= 0) r.setSize(r.size().expandedTo(v.widget->sizeHint()));
     }
     v.widget->setGeometry(r);
-    if (c.kind == ControlKind::Image && c.stretched) {
-        if (auto* label = qobject_cast<QLabel*>(v.widget.data())) label->setScaledContents(true);
-    }
+    if (c.kind == ControlKind::Image)
+        if (auto* label = qobject_cast<QLabel*>(v.widget.data())) fit_picture(label, v.picture, c.stretched);
 }
 
 void QtEngine::Impl::apply_font(Mirror& m, ControlView& v) {
@@ -204,20 +228,12 @@ void QtEngine::Impl::apply_font(Mirror& m, ControlView& v) {
     v.widget->setFont(font);
 }
 
-// A text box at least two lines high wraps a text too long for one line; a one-line box keeps
-// it on its line.
-static void wrap_if_needed(QLabel* label) {
-    const QFontMetrics metrics(label->font());
-    const bool wraps = label->height() >= 2 * metrics.lineSpacing() && metrics.horizontalAdvance(label->text()) > label->width();
-    if (label->wordWrap() != wraps) label->setWordWrap(wraps);
-}
-
 void QtEngine::Impl::relayout(Mirror& m) {
     for (auto& [n, v] : m.views) {
         place(m, v);
         apply_font(m, v);
         if (v.state.kind == ControlKind::Prompt || v.state.kind == ControlKind::String)
-            if (auto* label = qobject_cast<QLabel*>(v.widget.data())) wrap_if_needed(label);
+            if (auto* label = qobject_cast<QLabel*>(v.widget.data())) fit_text(label, v.state);
     }
 }
 
@@ -241,10 +257,15 @@ void QtEngine::Impl::apply_control(Mirror& m, ControlView& v, const ControlState
         QPalette pal = QApplication::palette(w);
         const auto font = qt::to_qcolor(c.font_colour);
         const auto fill = qt::to_qcolor(c.fill_colour);
+        // A check box keeps its own box and mark (base and text): plainly visible on any
+        // background, in any colour of its label.
+        const bool own_box = c.kind == ControlKind::Check;
         if (font)
-            for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) pal.setColor(role, *font);
+            for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+                if (!own_box || role == QPalette::WindowText) pal.setColor(role, *font);
         if (fill)
-            for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) pal.setColor(role, *fill);
+            for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+                if (!own_box || role == QPalette::Window) pal.setColor(role, *fill);
         w->setPalette(pal);
         const bool fills_itself = c.kind == ControlKind::Entry || c.kind == ControlKind::List ||
                                   c.kind == ControlKind::DropList || c.kind == ControlKind::Button;
@@ -261,8 +282,7 @@ void QtEngine::Impl::apply_control(Mirror& m, ControlView& v, const ControlState
             shape->update();
         }
     }
-    const Qt::Alignment align =
-        (c.align == 1 ? Qt::AlignHCenter : c.align == 2 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    const Qt::Alignment align = alignment_of(c);
 
     switch (c.kind) {
         case ControlKind::Prompt:
@@ -270,22 +290,22 @@ void QtEngine::Impl::apply_control(Mirror& m, ControlView& v, const ControlState
             auto* label = static_cast<QLabel*>(w);
             if (changed(&ControlState::text))
                 label->setText(c.kind == ControlKind::Prompt ? qt::without_access_keys(c.text) : qs(c.text));
-            if (changed(&ControlState::align)) label->setAlignment(align);
-            wrap_if_needed(label);
+            fit_text(label, c);
             break;
         }
         case ControlKind::Image: {
             auto* label = static_cast<QLabel*>(w);
-            if (changed(&ControlState::image)) label->setPixmap(qt::load_pixmap(c.image));
-            if (changed(&ControlState::centred) || changed(&ControlState::stretched)) {
-                label->setAlignment(c.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
-                label->setScaledContents(c.stretched);
-            }
+            if (changed(&ControlState::image)) v.picture = qt::load_pixmap(c.image);
+            if (changed(&ControlState::centred)) label->setAlignment(c.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
+            fit_picture(label, v.picture, c.stretched);
             break;
         }
         case ControlKind::Entry: {
             auto* edit = static_cast<QLineEdit*>(w);
-            if (!v.dirty && edit->text() != qs(c.text)) edit->setText(qs(c.text));
+            if (!v.dirty && edit->text() != qs(c.text)) {
+                edit->setText(qs(c.text));
+                edit->setCursorPosition(0);  // a text longer than the box shows its start
+            }
             if (changed(&ControlState::read_only)) edit->setReadOnly(c.read_only);
             if (changed(&ControlState::align)) edit->setAlignment(align);
             break;

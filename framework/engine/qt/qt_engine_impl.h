@@ -65,6 +65,7 @@ struct ControlView {
     bool dirty = false;  // an entry typed into and not yet left
     std::vector<std::pair<int, std::string>> tabs;  // sheets: the tabs shown (number, text)
     std::vector<qt::ShownColumn> columns;  // lists: the columns shown
+    QPixmap picture;                       // images: the picture as loaded, before it is fitted
 };
 
 struct Mirror {
