@@ -18,6 +18,7 @@
 #include <QWheelEvent>
 #include <QTreeWidget>
 
+#include "framework/engine/qt/qt_widgets.h"
 #include "tests/engine/qt/qt_fixture.h"
 #include "tests/support/temp_folder.h"
 
@@ -158,28 +159,36 @@ TEST_F(QtEngineTest, ChangesOfTheModelReachTheWidgets) {
     EXPECT_EQ(engine().widget(p.window(), gone), nullptr);
 }
 
-TEST_F(QtEngineTest, ListHeadersShowTheirTipsAndGroups) {
+TEST_F(QtEngineTest, ListHeadersShowTheirTipsAndGroupsAcrossTheirColumns) {
     WindowLayout l = form_layout();
     for (ControlState& c : l.controls)
         if (c.use == "?LIST") c.format = "44L~Date~{Event Date}@D17@[~Results~80L~Name1~@S20@40R~RC1~{First result}@n-6.2@]";
     Procedure p(l);
-    auto* list = as<QTreeWidget>(p, "?LIST");
+    auto* list = dynamic_cast<qt::PageList*>(widget(p, "?LIST"));
     ASSERT_TRUE(list);
     struct Column {
         const char* header;
         const char* tip;
+        const char* group;
     };
     const auto expect_headers = [&](std::vector<Column> columns) {
         ASSERT_EQ(list->columnCount(), static_cast<int>(columns.size()));
         for (int i = 0; i < list->columnCount(); ++i) {
             EXPECT_EQ(list->headerItem()->text(i), columns[i].header) << i;
             EXPECT_EQ(list->headerItem()->toolTip(i), columns[i].tip) << i;
+            EXPECT_EQ(list->group_header()->groups().at(static_cast<std::size_t>(i)), columns[i].group) << i;
         }
     };
-    expect_headers({{"Date", "Event Date"}, {"Results: Name1", ""}, {"RC1", "First result"}});
-    // A new format from the model brings its own headers and tips.
+    expect_headers({{"Date", "Event Date", ""}, {"Name1", "", "Results"}, {"RC1", "First result", "Results"}});
+    // The group's header is drawn once, across its two columns, above their own headers.
+    qt::GroupHeader* header = list->group_header();
+    const QRect band = header->group_rect("Results");
+    EXPECT_EQ(band.left(), header->sectionViewportPosition(1));
+    EXPECT_EQ(band.right(), header->sectionViewportPosition(2) + header->sectionSize(2) - 1);
+    EXPECT_GT(header->height(), 2 * band.height() - 2);
+    // A new format from the model brings its own headers, tips and groups.
     p.change([](Window& w) { w.modify(w.number_of("?LIST"), [](ControlState& c) { c.format = "40L~Name~@s20@[~Score~30R~RC~{Total}@n3@]"; }); });
-    expect_headers({{"Name", ""}, {"Score: RC", "Total"}});
+    expect_headers({{"Name", "", ""}, {"RC", "Total", "Score"}});
 }
 
 TEST_F(QtEngineTest, AStackedGroupShowsItsCellsOneBelowTheOtherInOneColumn) {
