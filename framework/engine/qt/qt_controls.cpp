@@ -182,7 +182,7 @@ static void fit_picture(QLabel* label, const QPixmap& picture, bool stretched) {
 }
 
 double QtEngine::Impl::font_scale(const Mirror& m) const {
-    if (!m.scaled || !m.canvas) return 1.0;
+    if (!m.scaled || !m.canvas) return m.fit;
     const double lw = to_px_x(m.window->layout_width()), lh = to_px_y(m.window->layout_height());
     if (lw <= 0 || lh <= 0) return 1.0;
     return std::max(0.1, std::min(m.canvas->width() / lw, m.canvas->height() / lh));
@@ -191,7 +191,7 @@ double QtEngine::Impl::font_scale(const Mirror& m) const {
 void QtEngine::Impl::place(Mirror& m, ControlView& v) {
     if (!v.widget) return;
     const ControlState& c = v.state;
-    double sx = 1, sy = 1;
+    double sx = m.fit, sy = m.fit;
     if (m.scaled && m.canvas) {
         const double lw = to_px_x(m.window->layout_width()), lh = to_px_y(m.window->layout_height());
         if (lw > 0 && lh > 0) sx = m.canvas->width() / lw, sy = m.canvas->height() / lh;

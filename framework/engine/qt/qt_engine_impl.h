@@ -89,6 +89,9 @@ struct Mirror {
     std::vector<StatusZone> status;
     std::vector<QPointer<QLabel>> zones;
     bool scaled = false;
+    // What a window too large for the room it opens in is scaled by (1: it fits); a window that
+    // does not scale its controls when resized has them scaled by this much.
+    double fit = 1;
     Placement seen;                   // the model's placement at the last sync
     std::deque<Placement> in_flight;  // placements the operator made, not yet in the model
     Placement reported;               // the widgets' placement last told or applied
@@ -219,6 +222,11 @@ struct QtEngine::Impl {
     void destroy(Mirror& m);
     void apply_window(Mirror& m, bool first);
     void apply_placement(Mirror& m, const Placement& p);
+    // The room a window is placed in: the frame's client area for a child window, else the
+    // screen's available area (pixels, in the coordinates the window is placed in).
+    QRect room_of(const Mirror& m) const;
+    // The scale that fits a placement into the room (1 when it fits or there is no room yet).
+    double fit_of(const Mirror& m, const Placement& p) const;
     void report_placement(Mirror& m);
     Placement current_placement(const Mirror& m) const;
     void sync_controls(Mirror& m, const std::vector<ControlState>& states);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QMouseEvent>
+#include <QScreen>
 
 #include "framework/engine/qt/qt_engine_impl.h"
 
@@ -72,7 +73,7 @@ void QtEngine::Impl::build(Mirror& m) {
         }
         canvas->hint = QSize(to_px_x(w.layout_width()), to_px_y(w.layout_height()));
         canvas->on_resize = [this, weak = std::weak_ptr<Mirror>(mirror)] {
-            if (auto mp = weak.lock(); mp && mp->alive && mp->scaled) relayout(*mp);
+            if (auto mp = weak.lock(); mp && mp->alive && (mp->scaled || mp->fit < 1)) relayout(*mp);
         };
         canvas->on_press = [this, weak = std::weak_ptr<Mirror>(mirror)](QMouseEvent* e) {
             if (auto mp = weak.lock(); mp && e->button() == Qt::RightButton)
@@ -144,17 +145,24 @@ void QtEngine::Impl::apply_window(Mirror& m, bool first) {
         for (std::size_t i = 0; i < m.status.size() && i < m.zones.size(); ++i)
             if (m.zones[i]) m.zones[i]->setText(qs(m.status[i].text));
     }
+    const Placement p = model_placement(w);
+    const bool placed_by_model = first || !(p == m.seen);
+    // A placement from the program (its first, or one restored) fits the room it opens in.
+    if (placed_by_model && std::find(m.in_flight.begin(), m.in_flight.end(), p) == m.in_flight.end()) {
+        const double before = m.fit;
+        m.fit = fit_of(m, p);
+        if (!first && m.fit != before) relayout(m);
+    }
     if (m.canvas) {
-        const QSize layout(to_px_x(w.layout_width()), to_px_y(w.layout_height()));
+        const QSize layout(to_px_x(w.layout_width() * m.fit), to_px_y(w.layout_height() * m.fit));
         if (!w.is_resizable())
-            m.canvas->setFixedSize(QSize(to_px_x(w.width()), to_px_y(w.height())));
+            m.canvas->setFixedSize(QSize(to_px_x(w.width() * m.fit), to_px_y(w.height() * m.fit)));
         else if (w.resize_strategy() == ResizeStrategy::Scale)
             m.canvas->setMinimumSize(layout);
         else
             m.canvas->setMinimumSize(0, 0);
     }
-    const Placement p = model_placement(w);
-    if (first || !(p == m.seen)) {
+    if (placed_by_model) {
         auto it = std::find(m.in_flight.begin(), m.in_flight.end(), p);
         if (!first && it != m.in_flight.end()) {
             m.in_flight.erase(m.in_flight.begin(), it + 1);  // the operator's own move arriving
@@ -189,9 +197,40 @@ qt::Placement QtEngine::Impl::current_placement(const Mirror& m) const {
     return p;
 }
 
+QRect QtEngine::Impl::room_of(const Mirror& m) const {
+    if (m.sub) {
+        QMdiArea* area = m.sub->mdiArea();
+        return area && area->isVisible() ? QRect(QPoint(0, 0), area->viewport()->size()) : QRect();
+    }
+    const QScreen* screen = m.top && m.top->screen() ? m.top->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+// The window's frame (title bar, borders) around its client area, as its kind draws it.
+static QSize frame_of(const qt::Mirror& m) {
+    if (m.sub && m.canvas) return m.sub->sizeHint() - m.canvas->sizeHint();
+    if (m.top && m.top->isWindow() && !m.main) return QSize(16, 40);  // a floating window's title bar and borders
+    return QSize(0, 0);
+}
+
+double QtEngine::Impl::fit_of(const Mirror& m, const Placement& p) const {
+    const QRect room = room_of(m);
+    if (p.maximized || p.minimized || room.width() < 100 || room.height() < 100) return 1;
+    const QSize frame = frame_of(m);
+    const double across = (room.width() - frame.width()) / (p.width * unit_x());
+    const double down = (room.height() - frame.height()) / (p.height * unit_y());
+    return std::clamp(std::min(across, down), 0.1, 1.0);
+}
+
 void QtEngine::Impl::apply_placement(Mirror& m, const Placement& p) {
     QWidget* top = m.top;
-    const QRect r(to_px_x(p.x), to_px_y(p.y), to_px_x(p.width), to_px_y(p.height));
+    QRect r(to_px_x(p.x), to_px_y(p.y), to_px_x(p.width * m.fit), to_px_y(p.height * m.fit));
+    // A window placed outside its room (saved on a larger display) is brought back onto it.
+    if (const QRect room = room_of(m); room.width() >= 100 && room.height() >= 100) {
+        const QSize frame = frame_of(m);
+        r.moveLeft(std::max(room.left(), std::min(r.left(), room.right() + 1 - r.width() - frame.width())));
+        r.moveTop(std::max(room.top(), std::min(r.top(), room.bottom() + 1 - r.height() - frame.height())));
+    }
     if (m.shown) {
         if (p.minimized) {
             top->showMinimized();
@@ -212,6 +251,14 @@ void QtEngine::Impl::apply_placement(Mirror& m, const Placement& p) {
     }
     m.reported = p;
     m.placement_known = m.shown;
+    // Where fitting changed the placement, the model learns the window's place as it shows.
+    if (m.fit < 1 || r.topLeft() != QPoint(to_px_x(p.x), to_px_y(p.y)))
+        post([this, p, weak = std::weak_ptr<Mirror>(find(*m.window))] {
+            if (auto mp = weak.lock(); mp && mp->alive && mp->placement_known) {
+                mp->reported = p;
+                report_placement(*mp);
+            }
+        });
 }
 
 void QtEngine::Impl::report_placement(Mirror& m) {
