@@ -156,6 +156,21 @@ QWidget* QtEngine::Impl::create_widget(Mirror& m, const ControlState& c) {
     }
 }
 
+// A text the program sets that is wider than its one-line box is drawn smaller until it fits:
+// the hall reads a whole name. Not below 6 points; a text still too long shows its start.
+static void shrink_to_fit(QWidget* w, const QString& text, int room) {
+    QFont font = w->font();
+    for (int tries = 0; tries < 8 && font.pointSizeF() > 6; ++tries) {
+        const int wide = QFontMetrics(font).horizontalAdvance(text);
+        if (wide <= room) break;
+        font.setPointSizeF(std::max(6.0, font.pointSizeF() * std::min(0.98, 0.99 * room / wide)));
+    }
+    if (font != w->font()) w->setFont(font);
+}
+
+// The room a line edit leaves its text: its inner margins and the frame's.
+static int text_room(const QLineEdit* edit) { return edit->contentsRect().width() - 8; }
+
 static Qt::Alignment alignment_of(const ControlState& c) {
     return (c.align == 1 ? Qt::AlignHCenter : c.align == 2 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
 }
@@ -164,9 +179,13 @@ static Qt::Alignment alignment_of(const ControlState& c) {
 // it on its line, shown from its first character whatever its alignment.
 static void fit_text(QLabel* label, const ControlState& c) {
     const QFontMetrics metrics(label->font());
-    const bool too_long = metrics.horizontalAdvance(label->text()) > label->width();
+    bool too_long = metrics.horizontalAdvance(label->text()) > label->contentsRect().width();
     const bool wraps = too_long && label->height() >= 2 * metrics.lineSpacing();
     if (label->wordWrap() != wraps) label->setWordWrap(wraps);
+    if (too_long && !wraps) {
+        shrink_to_fit(label, label->text(), label->contentsRect().width());
+        too_long = QFontMetrics(label->font()).horizontalAdvance(label->text()) > label->contentsRect().width();
+    }
     const Qt::Alignment align = too_long && !wraps ? Qt::AlignLeft | Qt::AlignVCenter : alignment_of(c);
     if (label->alignment() != align) label->setAlignment(align);
 }
@@ -234,6 +253,7 @@ void QtEngine::Impl::relayout(Mirror& m) {
         apply_font(m, v);
         if (v.state.kind == ControlKind::Prompt || v.state.kind == ControlKind::String)
             if (auto* label = qobject_cast<QLabel*>(v.widget.data())) fit_text(label, v.state);
+        if (auto* edit = qobject_cast<QLineEdit*>(v.widget.data()); edit && !v.dirty) shrink_to_fit(edit, edit->text(), text_room(edit));
     }
 }
 
@@ -288,8 +308,10 @@ void QtEngine::Impl::apply_control(Mirror& m, ControlView& v, const ControlState
         case ControlKind::Prompt:
         case ControlKind::String: {
             auto* label = static_cast<QLabel*>(w);
-            if (changed(&ControlState::text))
+            if (changed(&ControlState::text)) {
                 label->setText(c.kind == ControlKind::Prompt ? qt::without_access_keys(c.text) : qs(c.text));
+                apply_font(m, v);  // a shorter text may take its own size again
+            }
             fit_text(label, c);
             break;
         }
@@ -304,6 +326,8 @@ void QtEngine::Impl::apply_control(Mirror& m, ControlView& v, const ControlState
             auto* edit = static_cast<QLineEdit*>(w);
             if (!v.dirty && edit->text() != qs(c.text)) {
                 edit->setText(qs(c.text));
+                apply_font(m, v);
+                shrink_to_fit(edit, edit->text(), text_room(edit));
                 edit->setCursorPosition(0);  // a text longer than the box shows its start
             }
             if (changed(&ControlState::read_only)) edit->setReadOnly(c.read_only);

@@ -95,6 +95,16 @@ void QtEngine::Impl::destroy(Mirror& m) {
         m.top->hide();
         delete m.top.data();
     }
+    // The window it was opened from comes to the front, not whichever the frame would choose.
+    if (Window* opener = m.window ? m.window->opener() : nullptr)
+        if (auto o = find(*opener); o && o->alive && o->top) {
+            if (o->sub && o->sub->mdiArea())
+                o->sub->mdiArea()->setActiveSubWindow(o->sub);
+            else {
+                o->top->raise();
+                o->top->activateWindow();
+            }
+        }
 }
 
 // ---------------------------------------------------------------------------------------------
