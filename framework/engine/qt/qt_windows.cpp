@@ -259,16 +259,11 @@ void QtEngine::Impl::apply_placement(Mirror& m, const Placement& p) {
             top->setGeometry(r);
         }
     }
+    // The model keeps the program's placement (saved as it was, fitted again when restored);
+    // only the operator's own moves go back to it.
     m.reported = p;
+    if (!p.maximized && !p.minimized) m.reported = {to_units_x(r.x()), to_units_y(r.y()), to_units_x(r.width()), to_units_y(r.height())};
     m.placement_known = m.shown;
-    // Where fitting changed the placement, the model learns the window's place as it shows.
-    if (m.fit < 1 || r.topLeft() != QPoint(to_px_x(p.x), to_px_y(p.y)))
-        post([this, p, weak = std::weak_ptr<Mirror>(find(*m.window))] {
-            if (auto mp = weak.lock(); mp && mp->alive && mp->placement_known) {
-                mp->reported = p;
-                report_placement(*mp);
-            }
-        });
 }
 
 void QtEngine::Impl::report_placement(Mirror& m) {
