@@ -340,6 +340,7 @@ live::ListScreenDeclaration judge_list_declaration(const JudgeList& spec) {
     d.list.sheet = "?CurrentTab";
     d.list.tab_order = [](int tab) { return tab >= 1 && tab <= 6 ? tab - 1 : 0; };
     d.list.typing_locator = "?KE:NUMERODECOMPETICION";
+    d.list.locate_on_accept = true;
     d.list.search = live::SearchBox{.query_name = "FuzzyQuery8",
                                     .score_name = "FuzzyResult8",
                                     .fields = d.list.fields,
@@ -386,7 +387,9 @@ public:
         const int key = window().keycode();
         const bool first_tab = !sheet_ || window().selected(sheet_) == 1;
         if (locator_ && first_tab && c == browse_->list_control() && browse_->order() == 0 && key > 0x20 && key < 0x7F) {
-            window().set_text(locator_, std::string(1, static_cast<char>(key)));
+            // The keys typed before the focus reaches the entry carry on the number there.
+            const std::string typed = window().focus() == locator_ ? window().text(locator_) : std::string();
+            window().operator_type(locator_, typed + static_cast<char>(key));
             window().select(locator_);
             return WindowController::on_alert_key(c);
         }

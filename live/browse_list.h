@@ -67,6 +67,7 @@ struct ListDeclaration {
     std::string sheet;                 // the sheet whose tabs choose orders; empty: none
     std::function<int(int tab)> tab_order;  // order for a tab (1-based); unset: order 0
     std::string typing_locator;        // entry that locates as it is typed into
+    bool locate_on_accept = false;     // the typing locator locates only when its entry is accepted
     std::optional<SearchBox> search;
 };
 

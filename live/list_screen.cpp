@@ -33,6 +33,7 @@ bool ListScreen::initialize() {
     }
     browse_->setup();
     if (!decl_.list.typing_locator.empty()) locator_ = control(decl_.list.typing_locator);
+    if (locator_ && !decl_.list.locate_on_accept) window().modify(locator_, [](ControlState& c) { c.immediate = true; });
     if (!decl_.list.sheet.empty()) sheet_ = control(decl_.list.sheet);
     // Editing goes through the buttons only; Select only when the list was run to select.
     if (int s = control(decl_.buttons.select); s && request() != kRequestSelect) window().set_hidden(s, true);
@@ -101,6 +102,7 @@ Flow ListScreen::on_accepted(int c) {
 Flow ListScreen::on_new_selection(int c) {
     if (c == browse_->list_control()) browse_->select_row(window().selected(c));
     else if (c && c == sheet_) reset(false);
+    else if (c && c == locator_) browse_->locate(window().text(locator_));
     const Flow flow = WindowController::on_new_selection(c);
     if (decl_.record_controls != RecordControls::None) window().display();
     return flow;

@@ -110,6 +110,7 @@ struct ControlState {
     int scroll_at = 0;
     int scroll_page = 1;
     bool is_default = false;                 // the button pressed by Enter
+    bool immediate = false;                  // entries: each change typed is a new selection
     StandardAction action = StandardAction::None;
     bool changed_by_operator = false;        // entries: typed into since the last redisplay
     std::uint64_t revision = 0;              // bumped on every change (engines redraw what changed)

@@ -390,13 +390,41 @@ std::vector<TimerHandler*> Window::timer_handlers() const {
     return timer_handlers_;
 }
 
+int Window::focus() const {
+    std::lock_guard lock(mutex_);
+    return focus_;
+}
+
 void Window::select(int number) {
     {
         std::lock_guard lock(mutex_);
         focus_ = number;
         select_requested_ = true;
+        ++focus_moves_;
     }
     touch();
+}
+
+void Window::operator_focus(int number, std::uint64_t moves) {
+    {
+        std::lock_guard lock(mutex_);
+        if (focus_ == number || focus_moves_ != moves) return;
+        focus_ = number;
+    }
+    touch();
+}
+
+std::string Window::focus_message() const {
+    std::lock_guard lock(mutex_);
+    const ControlState* c = find(focus_);
+    return c ? c->message : std::string();
+}
+
+std::string Window::shown_status(int zone) const {
+    if (zone == 1)
+        if (std::string message = focus_message(); !message.empty()) return message;
+    std::lock_guard lock(mutex_);
+    return zone >= 1 && zone <= static_cast<int>(status_.size()) ? status_[zone - 1].text : std::string();
 }
 
 bool Window::take_select_request() {

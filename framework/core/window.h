@@ -146,11 +146,23 @@ public:
     void remove_timer_handler(TimerHandler* handler);
     std::vector<TimerHandler*> timer_handlers() const;
 
-    int focus() const { return focus_; }
+    // The control that has the focus (as the model last moved it or the operator entered it).
+    int focus() const;
     // Moves the focus to a control; while the window accepts all its controls this also stops
-    // that pass (a look-up that fails selects its entry).
+    // that pass (a look-up that fails selects its entry). Engines move the focus there.
     void select(int number);
     bool take_select_request();
+    // Counts the model's moves of the focus, so an engine applies each once.
+    std::uint64_t focus_moves() const { return focus_moves_.load(); }
+    // The operator entered a control (the engine, before its selected event); moves is
+    // focus_moves() as the operator's engine last saw it: when the model has moved the focus
+    // since, the entering is void.
+    void operator_focus(int number, std::uint64_t moves);
+    // The status message of the control that has the focus ("" when none).
+    std::string focus_message() const;
+    // What a status zone shows (1-based): the first zone shows the focused control's status
+    // message while it has one, else the zone's own text.
+    std::string shown_status(int zone) const;
 
     // The current event's key code, and a way to clear it.
     int keycode() const { return keycode_; }
@@ -219,6 +231,7 @@ private:
     std::vector<TimerHandler*> timer_handlers_;
     int focus_ = 0;
     bool select_requested_ = false;
+    std::atomic<std::uint64_t> focus_moves_{0};
     int keycode_ = 0;
     std::atomic<std::uint64_t> revision_{1};
 };

@@ -67,6 +67,9 @@ Flow WindowController::take_event(Event& event) {
         case EventKind::Accepted:
             return on_accepted(event.control);
         case EventKind::Selected:
+            // The model moved the focus elsewhere after the operator entered the control (a
+            // failed look-up keeps it on its entry): the control was never entered.
+            if (window_->focus() != event.control) return Flow::Continue;
             return on_selected(event.control);
         case EventKind::NewSelection:
             return on_new_selection(event.control);

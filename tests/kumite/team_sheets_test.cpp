@@ -47,10 +47,7 @@ protected:
         return driver.expect_window(sheet);
     }
     // The operator moves into an entry.
-    void focus(Window& w, const std::string& use) {
-        w.post(EventKind::Selected, w.number_of(use));
-        driver.settle();
-    }
+    void focus(Window& w, const std::string& use) { driver.enter(w, use); }
     ControlState c(Window& w, const std::string& field) { return driver.control(w, "?KE212:" + field); }
     std::string shown(Window& w, const std::string& field) {
         std::string s = c(w, field).text;

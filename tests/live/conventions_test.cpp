@@ -210,16 +210,11 @@ TEST_F(Conventions, ListTimerStepsRunInTheirOrder) {
 
 TEST_F(Conventions, TheFocusComingBackIsNotANewSelection) {
     Window& form = open_form();
-    const int entry = form.number_of("?RM:PrimerLugarNombre");
     take_trace();
-    for (int i = 0; i < 3; ++i) {
-        form.post(EventKind::Selected, entry);
-        driver.settle();
-    }
+    for (int i = 0; i < 3; ++i) driver.enter(form, "?RM:PrimerLugarNombre");
     EXPECT_EQ(take_trace(), std::vector<std::string>{"focus"});
-    form.post(EventKind::Selected, form.number_of("?OK"));
-    form.post(EventKind::Selected, entry);
-    driver.settle();
+    driver.enter(form, "?OK");
+    driver.enter(form, "?RM:PrimerLugarNombre");
     EXPECT_EQ(take_trace().size(), 2u);
 }
 

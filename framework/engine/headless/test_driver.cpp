@@ -147,6 +147,14 @@ void TestDriver::drag_thumb(Window& w, std::string_view use, int step) {
     post(w, std::move(e));
 }
 
+void TestDriver::enter(Window& w, std::string_view use) {
+    Event e;
+    e.kind = EventKind::Selected;
+    e.control = number(w, use);
+    e.apply = [n = e.control, moves = w.focus_moves()](Window& win) { win.operator_focus(n, moves); };
+    post(w, std::move(e));
+}
+
 void TestDriver::close(Window& w) {
     Event e;
     e.kind = EventKind::CloseWindow;

@@ -84,17 +84,17 @@ QWidget* QtEngine::Impl::create_widget(Mirror& m, const ControlState& c) {
         }
         case ControlKind::Entry: {
             auto* edit = new QLineEdit(parent);
-            QObject::connect(edit, &QLineEdit::textEdited, edit, with([n](Mirror& mp, const QString&) {
-                                 mp.views[n].dirty = true;
-                             }));
-            QObject::connect(edit, &QLineEdit::editingFinished, edit, with([this, n, edit](Mirror& mp) {
+            QObject::connect(edit, &QLineEdit::textEdited, edit, with([this, n](Mirror& mp, const QString& text) {
                                  ControlView& v = mp.views[n];
-                                 if (!v.dirty) return;
-                                 v.dirty = false;
-                                 std::string text = edit->text().toStdString();
-                                 post_event(mp, EventKind::Accepted, n,
-                                            [n, text](Window& w) { w.operator_type(n, text); });
+                                 v.dirty = true;
+                                 // An entry that follows typing (a locator) tells every change.
+                                 if (v.state.immediate)
+                                     post_event(mp, EventKind::NewSelection, n,
+                                                [n, t = text.toStdString()](Window& w) { w.operator_type(n, t); });
                              }));
+            QObject::connect(edit, &QLineEdit::editingFinished, edit,
+                             with([this, n](Mirror& mp) { commit_entry(mp, n); }));
+            watch_control(m, edit, n);
             return edit;
         }
         case ControlKind::Check: {
@@ -103,6 +103,7 @@ QWidget* QtEngine::Impl::create_widget(Mirror& m, const ControlState& c) {
                                  post_event(mp, EventKind::Accepted, n,
                                             [n, on](Window& w) { w.operator_check(n, on); });
                              }));
+            watch_control(m, box, n);
             return box;
         }
         case ControlKind::Button: {
@@ -111,6 +112,7 @@ QWidget* QtEngine::Impl::create_widget(Mirror& m, const ControlState& c) {
             QObject::connect(button, &QPushButton::clicked, button, with([this, n](Mirror& mp, bool) {
                                  post_event(mp, EventKind::Accepted, n);
                              }));
+            watch_control(m, button, n);
             return button;
         }
         case ControlKind::List:
@@ -132,6 +134,7 @@ QWidget* QtEngine::Impl::create_widget(Mirror& m, const ControlState& c) {
                                  post_event(mp, EventKind::Accepted, n,
                                             [n, index](Window& w) { w.operator_choose(n, index + 1); });
                              }));
+            watch_control(m, combo, n);
             return combo;
         }
         case ControlKind::Group: {
@@ -204,7 +207,8 @@ double QtEngine::Impl::font_scale(const Mirror& m) const {
     if (!m.scaled || !m.canvas) return m.fit;
     const double lw = to_px_x(m.window->layout_width()), lh = to_px_y(m.window->layout_height());
     if (lw <= 0 || lh <= 0) return 1.0;
-    return std::max(0.1, std::min(m.canvas->width() / lw, m.canvas->height() / lh));
+    const QSize client = client_size(m);
+    return std::max(0.1, std::min(client.width() / lw, client.height() / lh));
 }
 
 void QtEngine::Impl::place(Mirror& m, ControlView& v) {
@@ -213,7 +217,8 @@ void QtEngine::Impl::place(Mirror& m, ControlView& v) {
     double sx = m.fit, sy = m.fit;
     if (m.scaled && m.canvas) {
         const double lw = to_px_x(m.window->layout_width()), lh = to_px_y(m.window->layout_height());
-        if (lw > 0 && lh > 0) sx = m.canvas->width() / lw, sy = m.canvas->height() / lh;
+        const QSize client = client_size(m);
+        if (lw > 0 && lh > 0) sx = client.width() / lw, sy = client.height() / lh;
     }
     const double x = c.x * unit_x() * sx, y = c.y * unit_y() * sy;
     const double w = c.width * unit_x() * sx, h = c.height * unit_y() * sy;
@@ -326,9 +331,15 @@ void QtEngine::Impl::apply_control(Mirror& m, ControlView& v, const ControlState
             auto* edit = static_cast<QLineEdit*>(w);
             if (!v.dirty && edit->text() != qs(c.text)) {
                 edit->setText(qs(c.text));
-                apply_font(m, v);
-                shrink_to_fit(edit, edit->text(), text_room(edit));
-                edit->setCursorPosition(0);  // a text longer than the box shows its start
+                // A text the model took from the operator (a key typed into a list that moves to
+                // its locator entry) is the operator's: leaving the entry accepts it.
+                v.dirty = c.changed_by_operator;
+                if (!v.dirty) {
+                    // The program's text: whole in the box, or from its start.
+                    apply_font(m, v);
+                    shrink_to_fit(edit, edit->text(), text_room(edit));
+                    edit->setCursorPosition(0);
+                }
             }
             if (changed(&ControlState::read_only)) edit->setReadOnly(c.read_only);
             if (changed(&ControlState::align)) edit->setAlignment(align);

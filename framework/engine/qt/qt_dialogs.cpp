@@ -1,10 +1,12 @@
 // Blocking requests (message boxes, file dialogs, popup menus, print setup) and sounds.
 #include <QCursor>
 #include <QFileDialog>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QUrl>
 
+#include "framework/core/thread_context.h"
 #include "framework/engine/qt/qt_engine_impl.h"
 #include "framework/services/paths.h"
 
@@ -14,8 +16,36 @@ using qt::qs;
 
 // --- requests ---
 
+// A request belongs to the asking thread's windows: they wait for its answer, the others go on.
+std::vector<QtEngine::Impl::Blocked> QtEngine::Impl::block_thread(const void* thread) {
+    std::vector<Blocked> blocked;
+    std::lock_guard lock(mutex);
+    for (auto& [w, m] : mirrors) {
+        if (!m->alive || w->owner() != thread) continue;
+        QWidget* target = m->main ? static_cast<QWidget*>(m->main->menuBar()) : m->top.data();
+        if (target && target->isEnabled()) {
+            target->setEnabled(false);
+            blocked.push_back({target, m});
+        }
+    }
+    return blocked;
+}
+
+void QtEngine::Impl::release(const std::vector<Blocked>& blocked) {
+    for (const Blocked& b : blocked) {
+        if (!b.target) continue;
+        b.target->setEnabled(true);
+        // A disabled window lost its focus: it goes back where the model has it.
+        auto m = b.mirror.lock();
+        if (!m || !m->alive) continue;
+        auto it = m->views.find(m->window->focus());
+        if (it != m->views.end() && it->second.widget) it->second.widget->setFocus(Qt::OtherFocusReason);
+    }
+}
+
 Button QtEngine::message_box(const MessageBoxRequest& r) {
-    return impl_->ask<Button>(r.default_button, [impl = impl_.get(), r](std::function<void(Button)> answer) {
+    const void* thread = &this_thread();
+    return impl_->ask<Button>(r.default_button, [impl = impl_.get(), r, thread](std::function<void(Button)> answer) {
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         switch (r.icon) {
             case MessageIcon::Information: icon = QMessageBox::Information; break;
@@ -36,10 +66,11 @@ Button QtEngine::message_box(const MessageBoxRequest& r) {
         auto* box = new QMessageBox(icon, qs(r.title), qs(r.text), buttons, impl->dialog_parent());
         box->setTextFormat(Qt::PlainText);
         box->setAttribute(Qt::WA_DeleteOnClose);
-        box->setWindowModality(Qt::ApplicationModal);
+        box->setWindowModality(Qt::NonModal);
         for (auto [ours, theirs] : kButtons)
             if (ours == r.default_button && (buttons & theirs)) box->setDefaultButton(theirs);
-        QObject::connect(box, &QMessageBox::finished, box, [box, answer, r](int) {
+        QObject::connect(box, &QMessageBox::finished, box, [impl, box, answer, r, blocked = impl->block_thread(thread)](int) {
+            impl->release(blocked);
             const QMessageBox::StandardButton clicked = box->standardButton(box->clickedButton());
             for (auto [ours, theirs] : kButtons)
                 if (theirs == clicked) return answer(ours);

@@ -125,6 +125,16 @@ bool QtEngine::save_png(Window& window, const std::string& path) {
     return !image.isNull() && image.save(qt::qs(path), "PNG");
 }
 
+std::vector<Window*> QtEngine::windows() const {
+    std::vector<Window*> all;
+    {
+        std::lock_guard lock(impl_->mutex);
+        for (auto& [w, m] : impl_->mirrors) all.push_back(m->window);
+    }
+    std::sort(all.begin(), all.end(), [](const Window* a, const Window* b) { return a->id() < b->id(); });
+    return all;
+}
+
 QWidget* QtEngine::widget(const Window& window, int control) const {
     auto m = impl_->find(window);
     if (!m || !m->alive) return nullptr;

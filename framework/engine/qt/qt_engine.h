@@ -10,6 +10,7 @@
 // thread.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <QFont>
 #include <QImage>
@@ -60,6 +61,8 @@ public:
     // The widget of a window (control 0: the window's top widget) or of one of its controls;
     // null when there is none.
     QWidget* widget(const Window& window, int control = 0) const;
+    // The open model windows, oldest first. Any thread.
+    std::vector<Window*> windows() const;
 
     // Releases every thread waiting on the GUI thread; from then on requests get their
     // defaults and window changes are no longer mirrored. Any thread.

@@ -12,10 +12,12 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <utility>
 
 #include <QApplication>
 #include <QEventLoop>
 #include <QLabel>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -23,7 +25,9 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QSoundEffect>
+#include <QStatusBar>
 
+#include "framework/core/clock.h"
 #include "framework/core/window.h"
 #include "framework/engine/qt/qt_engine.h"
 #include "framework/engine/qt/qt_widgets.h"
@@ -88,6 +92,8 @@ struct Mirror {
     std::string title;
     std::vector<StatusZone> status;
     std::vector<QPointer<QLabel>> zones;
+    QPointer<QStatusBar> status_bar;  // windows other than the frame that declare status zones
+    std::uint64_t applied_focus_moves = 0;
     bool scaled = false;
     // What a window too large for the room it opens in is scaled by (1: it fits); a window that
     // does not scale its controls when resized has them scaled by this much.
@@ -170,12 +176,18 @@ struct QtEngine::Impl {
     // once; the asking thread waits for that answer (fallback when the engine stops first).
     template <class R>
     R ask(R fallback, std::function<void(std::function<void(R)>)> start) {
-        auto value = std::make_shared<std::optional<R>>();
-        auto answer = [this, value](R v) {
+        struct Waiting {
+            std::optional<R> value;
+            bool idle = false;  // the asking thread waits, counted idle
+        };
+        auto state = std::make_shared<Waiting>();
+        auto answer = [this, state](R v) {
             {
                 std::lock_guard lock(mutex);
-                if (*value) return;
-                *value = std::move(v);
+                if (state->value) return;
+                state->value = std::move(v);
+                // Busy again from the moment it is answered, so nothing settles before it runs.
+                if (std::exchange(state->idle, false)) Activity::begin();
             }
             cv.notify_all();
         };
@@ -188,16 +200,22 @@ struct QtEngine::Impl {
             });
             {
                 std::lock_guard lock(mutex);
-                if (*value) return **value;
+                if (state->value) return *state->value;
             }
             loop.exec();
             std::lock_guard lock(mutex);
-            return *value ? **value : fallback;
+            return state->value ? *state->value : fallback;
         }
         if (!post([start, answer] { start(answer); })) return fallback;
         std::unique_lock lock(mutex);
-        cv.wait(lock, [&] { return value->has_value() || stopped; });
-        return *value ? **value : fallback;
+        if (!state->value && !stopped) {
+            // The asking thread waits for the operator: it is idle meanwhile.
+            state->idle = true;
+            Activity::end();
+            cv.wait(lock, [&] { return state->value.has_value() || stopped; });
+            if (std::exchange(state->idle, false)) Activity::begin();
+        }
+        return state->value ? *state->value : fallback;
     }
 
     std::shared_ptr<Mirror> find(const Window& w) const {
@@ -211,10 +229,8 @@ struct QtEngine::Impl {
         post([this, m] { sync(*m); });
     }
 
-    QWidget* dialog_parent() const {
-        if (QWidget* w = QApplication::activeWindow()) return w;
-        return frame_area ? frame_area->window() : nullptr;
-    }
+    // The frame: a dialog's parent is never a window its request blocks.
+    QWidget* dialog_parent() const { return frame_area ? frame_area->window() : nullptr; }
 
     // --- mirroring (GUI thread) ---
     void build(Mirror& m);
@@ -257,6 +273,38 @@ struct QtEngine::Impl {
     // A key or wheel event on list n that moves past its page or locates; true when it went
     // to the model.
     bool list_key(Mirror& m, int n, QEvent* e);
+    // The operator's focus and keys on control n's widget: entering it, Ctrl+H, Enter.
+    void watch_control(Mirror& m, QWidget* w, int n);
+    bool control_event(Mirror& m, int n, QEvent* e);
+    // An entry left after a change: its accept goes to the model before anything that follows.
+    void commit_entry(Mirror& m, int n);
+    // Enter: the window's default button, when it shows and is enabled; false when none.
+    bool press_default(Mirror& m, int from);
+    // The model moved the focus: the widget takes it (once per move).
+    void apply_focus(Mirror& m);
+    // Status zones: what each shows (the first: the focused control's message while it has one;
+    // on the frame also that of an active child without zones of its own).
+    void refresh_status(Mirror& m);
+    void place_status_bar(Mirror& m);
+    // A window's status bar lies below its controls: the window is that much taller, and the
+    // controls are placed (and scaled) on the client area above it.
+    static int bar_height(const Mirror& m) {
+        if (!m.status_bar) return 0;
+        // Its height in the font and style it is drawn in, its zones laid out.
+        m.status_bar->ensurePolished();
+        if (QLayout* layout = m.status_bar->layout()) layout->activate();
+        return m.status_bar->sizeHint().height();
+    }
+    static QSize client_size(const Mirror& m) { return m.canvas->size() - QSize(0, bar_height(m)); }
+    Mirror* frame_mirror() const;
+    // Disables the windows of a thread while it waits for the operator's answer; release
+    // enables them again, the focus on the control that has it in the model.
+    struct Blocked {
+        QPointer<QWidget> target;
+        std::weak_ptr<Mirror> mirror;
+    };
+    std::vector<Blocked> block_thread(const void* thread);
+    void release(const std::vector<Blocked>& blocked);
     void post_event(Mirror& m, EventKind kind, int control, std::function<void(Window&)> apply = {},
                     int keycode = 0);
     void arrange(Mirror& frame, Arrangement how);

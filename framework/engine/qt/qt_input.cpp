@@ -2,6 +2,7 @@
 #include <cstdlib>
 
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QWheelEvent>
 
 #include "framework/engine/qt/qt_engine_impl.h"
@@ -61,6 +62,77 @@ bool QtEngine::Impl::list_key(Mirror& m, int n, QEvent* e) {
     if (!key) return false;
     for (int i = 0; i < times; ++i) post_event(m, EventKind::AlertKey, n, {}, key);
     return true;
+}
+
+void QtEngine::Impl::watch_control(Mirror& m, QWidget* w, int n) {
+    auto weak = std::weak_ptr<Mirror>(find(*m.window));
+    w->installEventFilter(new qt::EventHook(w, [this, weak, n](QObject*, QEvent* e) {
+        auto mp = weak.lock();
+        return mp && mp->alive && control_event(*mp, n, e);
+    }));
+}
+
+bool QtEngine::Impl::control_event(Mirror& m, int n, QEvent* e) {
+    auto it = m.views.find(n);
+    if (it == m.views.end()) return false;
+    const ControlKind kind = it->second.state.kind;
+    if (e->type() == QEvent::FocusIn) {
+        // Entering a control is its selected event; the focus coming back to the control that
+        // has it in the model (after a message box, a menu or another window) is not.
+        if (m.window->focus() != n)
+            post_event(m, EventKind::Selected, n,
+                       [n, moves = m.window->focus_moves()](Window& w) { w.operator_focus(n, moves); });
+        return false;
+    }
+    if (e->type() == QEvent::KeyPress) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (k->key() == Qt::Key_H && (k->modifiers() & Qt::ControlModifier)) {
+            // The field's history copy replaces what was typed.
+            if (auto* edit = qobject_cast<QLineEdit*>(it->second.widget.data()); edit && it->second.dirty) {
+                Applying guard(m);
+                edit->setText(qs(it->second.state.text));
+            }
+            it->second.dirty = false;
+            post_event(m, EventKind::AlertKey, n, {}, kCtrlHKey);
+            return true;
+        }
+        const bool enter = k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;
+        if (enter && kind != ControlKind::Button && press_default(m, n)) return true;
+    }
+    return kind == ControlKind::List && list_key(m, n, e);
+}
+
+void QtEngine::Impl::commit_entry(Mirror& m, int n) {
+    auto it = m.views.find(n);
+    if (it == m.views.end() || !it->second.dirty) return;
+    it->second.dirty = false;
+    auto* edit = qobject_cast<QLineEdit*>(it->second.widget.data());
+    if (!edit) return;
+    std::string text = edit->text().toStdString();
+    post_event(m, EventKind::Accepted, n, [n, text](Window& w) { w.operator_type(n, text); });
+}
+
+bool QtEngine::Impl::press_default(Mirror& m, int from) {
+    for (auto& [n, v] : m.views) {
+        if (v.state.kind != ControlKind::Button || !v.state.is_default || !v.widget) continue;
+        if (!v.widget->isVisible() || !v.widget->isEnabled()) return false;
+        // The entry's accept comes first, with nothing between it and the press.
+        commit_entry(m, from);
+        post_event(m, EventKind::Accepted, n);
+        return true;
+    }
+    return false;
+}
+
+void QtEngine::Impl::apply_focus(Mirror& m) {
+    const std::uint64_t moves = m.window->focus_moves();
+    if (moves == m.applied_focus_moves) return;
+    m.applied_focus_moves = moves;
+    auto it = m.views.find(m.window->focus());
+    if (it == m.views.end() || !it->second.widget) return;
+    if (m.sub && m.sub->mdiArea()) m.sub->mdiArea()->setActiveSubWindow(m.sub);
+    else if (m.top && m.top->isWindow()) m.top->activateWindow();
+    it->second.widget->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace zrv

@@ -51,12 +51,11 @@ QWidget* QtEngine::Impl::create_list(Mirror& m, int n) {
         if (action != QAbstractSlider::SliderMove && !bar->isSliderDown()) scrolled();
     });
     on_right_click(m, list, n);
-    auto keys = [this, weak, n](QObject*, QEvent* e) {
+    watch_control(m, list, n);
+    list->viewport()->installEventFilter(new qt::EventHook(list->viewport(), [this, weak, n](QObject*, QEvent* e) {
         auto mp = weak.lock();
-        return mp && mp->alive && list_key(*mp, n, e);
-    };
-    list->installEventFilter(new qt::EventHook(list, keys));
-    list->viewport()->installEventFilter(new qt::EventHook(list->viewport(), keys));
+        return mp && mp->alive && e->type() == QEvent::Wheel && list_key(*mp, n, e);
+    }));
     return list;
 }
 

@@ -39,7 +39,7 @@ void QtEngine::Impl::add_menu_items(Mirror& m, QMenu* menu, int parent, int dept
     if (depth > 8) return;
     auto weak = std::weak_ptr<Mirror>(find(*m.window));
     QObject::connect(menu, &QMenu::aboutToHide, menu, [this, weak] {
-        if (auto mp = weak.lock(); mp && mp->alive && !mp->status.empty()) show_zone_text(*mp, 1, mp->status[0].text);
+        if (auto mp = weak.lock(); mp && mp->alive) refresh_status(*mp);
     });
     for (auto& [n, v] : m.views) {
         const ControlState& c = v.state;
@@ -100,7 +100,13 @@ void QtEngine::Impl::refresh_window_list(Mirror& m) {
 }
 
 void QtEngine::Impl::rebuild_status(Mirror& m) {
-    QStatusBar* bar = m.main->statusBar();
+    if (!m.main && !m.status_bar) {
+        if (m.status.empty() || !m.canvas) return;
+        m.status_bar = new QStatusBar(m.canvas);
+        m.status_bar->setSizeGripEnabled(false);
+        m.status_bar->show();
+    }
+    QStatusBar* bar = m.main ? m.main->statusBar() : m.status_bar.data();
     for (auto& z : m.zones) delete z.data();
     m.zones.clear();
     for (const StatusZone& zone : m.status) {
@@ -117,6 +123,35 @@ void QtEngine::Impl::rebuild_status(Mirror& m) {
         }
         m.zones.push_back(label);
     }
+}
+
+void QtEngine::Impl::refresh_status(Mirror& m) {
+    for (std::size_t i = 0; i < m.zones.size(); ++i) {
+        if (!m.zones[i]) continue;
+        std::string text = m.window->shown_status(static_cast<int>(i) + 1);
+        if (i == 0 && m.area)
+            if (QMdiSubWindow* active = m.area->activeSubWindow()) {
+                std::lock_guard lock(mutex);
+                for (auto& [w, child] : mirrors)
+                    if (child->alive && child->sub == active && child->status.empty())
+                        if (std::string message = w->focus_message(); !message.empty()) text = message;
+            }
+        m.zones[i]->setText(qs(text));
+    }
+}
+
+void QtEngine::Impl::place_status_bar(Mirror& m) {
+    if (!m.status_bar || !m.canvas) return;
+    const int height = m.status_bar->sizeHint().height();
+    m.status_bar->setGeometry(0, m.canvas->height() - height, m.canvas->width(), height);
+    m.status_bar->raise();
+}
+
+qt::Mirror* QtEngine::Impl::frame_mirror() const {
+    std::lock_guard lock(mutex);
+    for (auto& [w, m] : mirrors)
+        if (m->kind == WindowKind::Frame && m->alive && m->main) return m.get();
+    return nullptr;
 }
 
 void QtEngine::Impl::show_zone_text(Mirror& m, int zone, const std::string& text) {

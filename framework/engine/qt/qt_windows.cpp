@@ -48,6 +48,9 @@ void QtEngine::Impl::build(Mirror& m) {
         else if (auto c = qt::to_qcolor(w.colour()))
             area->setBackground(QBrush(*c));
         main->statusBar();
+        QObject::connect(area, &QMdiArea::subWindowActivated, area, [this, weak = std::weak_ptr<Mirror>(mirror)] {
+            if (auto mp = weak.lock(); mp && mp->alive) refresh_status(*mp);
+        });
         m.main = main;
         m.area = area;
         m.top = main;
@@ -73,7 +76,10 @@ void QtEngine::Impl::build(Mirror& m) {
         }
         canvas->hint = QSize(to_px_x(w.layout_width()), to_px_y(w.layout_height()));
         canvas->on_resize = [this, weak = std::weak_ptr<Mirror>(mirror)] {
-            if (auto mp = weak.lock(); mp && mp->alive && (mp->scaled || mp->fit < 1)) relayout(*mp);
+            auto mp = weak.lock();
+            if (!mp || !mp->alive) return;
+            if (mp->scaled || mp->fit < 1) relayout(*mp);
+            place_status_bar(*mp);
         };
         canvas->on_press = [this, weak = std::weak_ptr<Mirror>(mirror)](QMouseEvent* e) {
             if (auto mp = weak.lock(); mp && e->button() == Qt::RightButton)
@@ -123,6 +129,7 @@ void QtEngine::Impl::sync(Mirror& m) {
     m.scaled = w.resize_strategy() == ResizeStrategy::Scale || m.kind == WindowKind::Floating;
     apply_window(m, first);
     sync_controls(m, w.controls());
+    place_status_bar(m);
     m.applied_revision = revision;
     if (!m.shown) {
         m.shown = true;
@@ -135,6 +142,10 @@ void QtEngine::Impl::sync(Mirror& m) {
         m.reported = current_placement(m);
         m.placement_known = true;
     }
+    apply_focus(m);
+    // A child without a status bar of its own shows its control's message in the frame's.
+    if (m.kind == WindowKind::MdiChild && m.status.empty())
+        if (Mirror* frame = frame_mirror()) refresh_status(*frame);
 }
 
 void QtEngine::Impl::apply_window(Mirror& m, bool first) {
@@ -144,17 +155,14 @@ void QtEngine::Impl::apply_window(Mirror& m, bool first) {
         m.top->setWindowTitle(qs(title));
         if (m.canvas && m.canvas != m.top) m.canvas->setWindowTitle(qs(title));
     }
-    if (m.main) {
-        std::vector<StatusZone> status = w.status();
-        const bool same_shape =
-            !first && status.size() == m.status.size() &&
-            std::equal(status.begin(), status.end(), m.status.begin(),
-                       [](const StatusZone& a, const StatusZone& b) { return a.width == b.width; });
-        m.status = std::move(status);
-        if (!same_shape) rebuild_status(m);
-        for (std::size_t i = 0; i < m.status.size() && i < m.zones.size(); ++i)
-            if (m.zones[i]) m.zones[i]->setText(qs(m.status[i].text));
-    }
+    std::vector<StatusZone> status = w.status();
+    const bool same_shape =
+        !first && status.size() == m.status.size() &&
+        std::equal(status.begin(), status.end(), m.status.begin(),
+                   [](const StatusZone& a, const StatusZone& b) { return a.width == b.width; });
+    m.status = std::move(status);
+    if (!same_shape) rebuild_status(m);
+    refresh_status(m);
     const Placement p = model_placement(w);
     const bool placed_by_model = first || !(p == m.seen);
     // A placement from the program (its first, or one restored) fits the room it opens in.
@@ -164,11 +172,12 @@ void QtEngine::Impl::apply_window(Mirror& m, bool first) {
         if (!first && m.fit != before) relayout(m);
     }
     if (m.canvas) {
+        const QSize bar(0, bar_height(m));
         const QSize layout(to_px_x(w.layout_width() * m.fit), to_px_y(w.layout_height() * m.fit));
         if (!w.is_resizable())
-            m.canvas->setFixedSize(QSize(to_px_x(w.width() * m.fit), to_px_y(w.height() * m.fit)));
+            m.canvas->setFixedSize(QSize(to_px_x(w.width() * m.fit), to_px_y(w.height() * m.fit)) + bar);
         else if (w.resize_strategy() == ResizeStrategy::Scale)
-            m.canvas->setMinimumSize(layout);
+            m.canvas->setMinimumSize(layout + bar);
         else
             m.canvas->setMinimumSize(0, 0);
     }
@@ -192,11 +201,11 @@ qt::Placement QtEngine::Impl::current_placement(const Mirror& m) const {
         p.maximized = m.main->isMaximized();
         p.minimized = m.main->isMinimized();
     } else if (m.sub) {
-        r = QRect(m.sub->geometry().topLeft(), m.canvas ? m.canvas->size() : m.sub->size());
+        r = QRect(m.sub->geometry().topLeft(), m.canvas ? client_size(m) : m.sub->size());
         p.maximized = m.sub->isMaximized();
         p.minimized = m.sub->isMinimized();
     } else if (m.canvas) {
-        r = m.canvas->geometry();
+        r = QRect(m.canvas->geometry().topLeft(), client_size(m));
         p.maximized = m.canvas->isMaximized();
         p.minimized = m.canvas->isMinimized();
     }
@@ -226,7 +235,7 @@ static QSize frame_of(const qt::Mirror& m) {
 double QtEngine::Impl::fit_of(const Mirror& m, const Placement& p) const {
     const QRect room = room_of(m);
     if (p.maximized || p.minimized || room.width() < 100 || room.height() < 100) return 1;
-    const QSize frame = frame_of(m);
+    const QSize frame = frame_of(m) + QSize(0, bar_height(m));
     const double across = (room.width() - frame.width()) / (p.width * unit_x());
     const double down = (room.height() - frame.height()) / (p.height * unit_y());
     return std::clamp(std::min(across, down), 0.1, 1.0);
@@ -237,7 +246,7 @@ void QtEngine::Impl::apply_placement(Mirror& m, const Placement& p) {
     QRect r(to_px_x(p.x), to_px_y(p.y), to_px_x(p.width * m.fit), to_px_y(p.height * m.fit));
     // A window placed outside its room (saved on a larger display) is brought back onto it.
     if (const QRect room = room_of(m); room.width() >= 100 && room.height() >= 100) {
-        const QSize frame = frame_of(m);
+        const QSize frame = frame_of(m) + QSize(0, bar_height(m));
         r.moveLeft(std::max(room.left(), std::min(r.left(), room.right() + 1 - r.width() - frame.width())));
         r.moveTop(std::max(room.top(), std::min(r.top(), room.bottom() + 1 - r.height() - frame.height())));
     }
@@ -251,18 +260,20 @@ void QtEngine::Impl::apply_placement(Mirror& m, const Placement& p) {
         }
     }
     if (!p.maximized && !p.minimized) {
+        const QSize size = r.size() + QSize(0, bar_height(m));
         if (m.sub) {
-            m.canvas->hint = r.size();
-            const QSize frame = m.sub->sizeHint() - r.size();  // title bar and borders
-            m.sub->setGeometry(QRect(r.topLeft(), r.size() + frame));
+            m.canvas->hint = size;
+            const QSize frame = m.sub->sizeHint() - size;  // title bar and borders
+            m.sub->setGeometry(QRect(r.topLeft(), size + frame));
         } else {
-            top->setGeometry(r);
+            top->setGeometry(QRect(r.topLeft(), size));
         }
     }
     // The model keeps the program's placement (saved as it was, fitted again when restored);
     // only the operator's own moves go back to it.
     m.reported = p;
-    if (!p.maximized && !p.minimized) m.reported = {to_units_x(r.x()), to_units_y(r.y()), to_units_x(r.width()), to_units_y(r.height())};
+    if (!p.maximized && !p.minimized)
+        m.reported = {to_units_x(r.x()), to_units_y(r.y()), to_units_x(r.width()), to_units_y(r.height())};
     m.placement_known = m.shown;
 }
 

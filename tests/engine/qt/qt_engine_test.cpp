@@ -393,6 +393,162 @@ TEST_F(QtEngineTest, AMessageBoxIsAnsweredForTheThreadThatAsked) {
     }
 }
 
+// The events of a kind the owner thread saw, in order.
+std::vector<Seen> seen_of(Procedure& p, EventKind kind) {
+    std::vector<Seen> out;
+    for (const Seen& s : p.seen())
+        if (s.event.kind == kind) out.push_back(s);
+    return out;
+}
+
+TEST_F(QtEngineTest, TheModelsFocusReachesTheWidgetAndEnteringAControlIsItsSelectedEvent) {
+    Procedure p(form_layout());
+    QWidget* top = engine().widget(p.window());
+    top->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+    const int entry = p.window().number_of("?ENTRY"), check = p.window().number_of("?CHECK");
+    p.change([&](Window& w) { w.select(check); });
+    ASSERT_TRUE(pump_until([&] { return widget(p, "?CHECK")->hasFocus(); }));
+    // The model moved the focus itself: no selected event comes back for it.
+    pump_until([] { return false; }, 50);
+    for (const Seen& s : seen_of(p, EventKind::Selected)) EXPECT_NE(s.event.control, check);
+    // The operator clicks into the entry: its selected event, the model's focus there.
+    const std::size_t before = seen_of(p, EventKind::Selected).size();
+    QTest::mouseClick(widget(p, "?ENTRY"), Qt::LeftButton);
+    ASSERT_TRUE(pump_until([&] { return seen_of(p, EventKind::Selected).size() > before; }));
+    EXPECT_EQ(seen_of(p, EventKind::Selected).back().event.control, entry);
+    int focus = 0;
+    p.change([&](Window& w) { focus = w.focus(); });
+    EXPECT_EQ(focus, entry);
+}
+
+TEST_F(QtEngineTest, CtrlHReachesTheModelFromEveryControlNotOnlyLists) {
+    for (const char* use : {"?ENTRY", "?CHECK", "?DROP", "?LIST"}) {
+        SCOPED_TRACE(use);
+        Procedure p(form_layout());
+        QTest::keyClick(widget(p, use), Qt::Key_H, Qt::ControlModifier);
+        auto key = p.wait_for(EventKind::AlertKey);
+        ASSERT_TRUE(key);
+        EXPECT_EQ(key->event.control, p.window().number_of(use));
+        EXPECT_EQ(key->event.keycode, kCtrlHKey);
+    }
+}
+
+// The default button of a form, an entry typed into, and the window's timer replacing what the
+// model shows on every tick unless the operator changed it.
+class Rereading final : public TimerHandler {
+public:
+    Rereading(Window& w, int entry) : w_(w), entry_(entry) {}
+    void on_timer() override {
+        if (!w_.changed_by_operator(entry_)) w_.set_text(entry_, "Tick " + std::to_string(++ticks));
+    }
+    std::atomic<int> ticks{0};
+
+private:
+    Window& w_;
+    int entry_;
+};
+
+WindowLayout default_button_layout() {
+    WindowLayout l = form_layout();
+    l.timer = 1;
+    for (ControlState& c : l.controls)
+        if (c.use == "?OK") c.is_default = true;
+    return l;
+}
+
+TEST_F(QtEngineTest, TypedTextOutlivesTheTicksAndItsAcceptComesBeforeTheButtonsPress) {
+    struct Case {
+        const char* how;
+        std::function<void(QWidget* entry, QWidget* ok)> leave;
+    };
+    const Case cases[] = {
+        {"Enter presses the default button", [](QWidget* e, QWidget*) { QTest::keyClick(e, Qt::Key_Return); }},
+        {"a mouse click on OK, ticks between press and release",
+         [](QWidget*, QWidget* ok) {
+             QTest::mousePress(ok, Qt::LeftButton);
+             pump_until([] { return false; }, 60);
+             QTest::mouseRelease(ok, Qt::LeftButton);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        Procedure p(default_button_layout());
+        const int entry = p.window().number_of("?ENTRY"), ok = p.window().number_of("?OK");
+        Rereading rereading(p.window(), entry);
+        p.change([&](Window& w) { w.add_timer_handler(&rereading); });
+        auto* edit = as<QLineEdit>(p, "?ENTRY");
+        engine().widget(p.window())->activateWindow();
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, "Kanazawa");
+        const int before = rereading.ticks.load();
+        ASSERT_TRUE(pump_until([&] { return rereading.ticks.load() > before + 2; }));
+        EXPECT_EQ(edit->text(), "Kanazawa");  // the ticks leave the text being typed alone
+        c.leave(edit, widget(p, "?OK"));
+        ASSERT_TRUE(pump_until([&] { return seen_of(p, EventKind::Accepted).size() >= 2; }));
+        const std::vector<Seen> accepted = seen_of(p, EventKind::Accepted);
+        EXPECT_EQ(accepted[0].event.control, entry);
+        EXPECT_EQ(accepted[1].event.control, ok);
+        pump_until([] { return false; }, 30);
+        std::string text;
+        p.change([&](Window& w) {
+            text = w.text(entry);
+            w.remove_timer_handler(&rereading);
+        });
+        EXPECT_EQ(text, "Kanazawa");
+        EXPECT_EQ(edit->text(), "Kanazawa");
+    }
+}
+
+TEST_F(QtEngineTest, StatusZonesShowOnEveryWindowWithTheFocusedControlsMessage) {
+    WindowLayout l = form_layout(WindowKind::Floating);
+    l.status = {{80, "View Record"}, {-1, "Zone two"}};
+    for (ControlState& c : l.controls)
+        if (c.use == "?ENTRY") c.message = "Primer Lugar Nombre";
+    Procedure p(l);
+    QWidget* top = engine().widget(p.window());
+    auto zones = [&] {
+        QStringList texts;
+        for (QLabel* z : top->findChild<QStatusBar*>()->findChildren<QLabel*>()) texts << z->text();
+        return texts;
+    };
+    QStatusBar* bar = top->findChild<QStatusBar*>();
+    ASSERT_TRUE(bar);
+    // The bar lies below the window's client area, which keeps its size: no control under it.
+    EXPECT_EQ(bar->geometry().top(), px_y(160));
+    EXPECT_EQ(top->size(), QSize(px_x(200), px_y(160) + bar->height()));
+    top->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+    QTest::mouseClick(widget(p, "?CHECK"), Qt::LeftButton, {}, QPoint(5, 8));
+    ASSERT_TRUE(pump_until([&] { return zones() == QStringList({"View Record", "Zone two"}); }));
+    QTest::mouseClick(widget(p, "?ENTRY"), Qt::LeftButton);
+    ASSERT_TRUE(pump_until([&] { return zones().value(0) == "Primer Lugar Nombre"; }));
+    QTest::mouseClick(widget(p, "?CHECK"), Qt::LeftButton, {}, QPoint(5, 8));
+    ASSERT_TRUE(pump_until([&] { return zones().value(0) == "View Record"; }));
+    p.change([](Window& w) { w.set_status_text(2, "Record Will Be Changed"); });
+    EXPECT_EQ(zones().value(1), "Record Will Be Changed");
+}
+
+// A message box blocks the windows of the thread that asked, not the others.
+TEST_F(QtEngineTest, AMessageBoxBlocksOnlyItsOwnThreadsWindows) {
+    Procedure asking(form_layout()), other(form_layout());
+    asking.run([&](Window&) { engine().message_box({"Zorvane", "Busy", MessageIcon::Exclamation, ButtonOk, ButtonOk}); });
+    QMessageBox* box = nullptr;
+    ASSERT_TRUE(pump_until([&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible()) box = b;
+        return box != nullptr;
+    }));
+    EXPECT_FALSE(widget(asking, "?OK")->isEnabled());
+    EXPECT_TRUE(widget(other, "?OK")->isEnabled());
+    QTest::mouseClick(widget(other, "?OK"), Qt::LeftButton);
+    EXPECT_TRUE(other.wait_for(EventKind::Accepted));
+    box->button(QMessageBox::Ok)->click();
+    ASSERT_TRUE(pump_until([&] { return asking.done.load(); }));
+    EXPECT_TRUE(widget(asking, "?OK")->isEnabled());
+}
+
 TEST_F(QtEngineTest, APopupMenuAnswersTheChosenItemNotCountingSeparators) {
     Procedure p(form_layout());
     std::atomic<int> answer{-1};
@@ -507,6 +663,28 @@ TEST_F(QtEngineTest, TheFrameMirrorsMenusStatusZonesAndItsChildren) {
     const auto horizontal = rects();
     EXPECT_EQ(horizontal[0].left(), horizontal[1].left());  // one above the other
     EXPECT_NE(vertical, horizontal);
+}
+
+// A child without a status bar of its own shows its focused control's message in the frame's.
+TEST_F(QtEngineTest, AChildWithoutStatusZonesShowsItsMessagesInTheFrames) {
+    WindowLayout f;
+    f.kind = WindowKind::Frame;
+    f.width = 600, f.height = 400;
+    f.status = {{-1, "Ready"}, {80, ""}};
+    Procedure frame(f);
+    auto* main = qobject_cast<QMainWindow*>(engine().widget(frame.window()));
+    ASSERT_TRUE(main);
+    WindowLayout c = form_layout(WindowKind::MdiChild);
+    for (ControlState& k : c.controls)
+        if (k.use == "?CHECK") k.message = "Cancel operation";
+    Procedure child(c);
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    const auto first_zone = [&] { return main->statusBar()->findChildren<QLabel*>().value(0)->text(); };
+    QTest::mouseClick(widget(child, "?CHECK"), Qt::LeftButton, {}, QPoint(5, 8));
+    EXPECT_TRUE(pump_until([&] { return first_zone() == "Cancel operation"; }));
+    QTest::mouseClick(widget(child, "?ENTRY"), Qt::LeftButton);
+    EXPECT_TRUE(pump_until([&] { return first_zone() == "Ready"; }));
 }
 
 TEST_F(QtEngineTest, SoundsPlayWithoutAnAudioDeviceAndAMissingFilePlaysNothing) {

@@ -76,6 +76,8 @@ Procedure::Procedure(WindowLayout layout) {
                 Event e = this_thread().queue().take(w);
                 if (e.apply) e.apply(w);
                 if (e.keycode == kEndKeycode) break;
+                if (e.kind == EventKind::Timer)
+                    for (TimerHandler* h : w.timer_handlers()) h->on_timer();
                 if (e.keycode == kEditKeycode) continue;
                 e.apply = nullptr;
                 std::lock_guard lock(mutex_);

@@ -1,0 +1,305 @@
+// The scenarios that matter, played once on the headless engine and once on the Qt engine with
+// real input: look-ups on entering, the focus after a failed look-up, Ctrl+H, locators, request
+// texts and status messages, insert / change / cancel / OK with timer ticks between the keys,
+// message boxes and the windows they block, a remote close. Real table files, a virtual clock.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "data/dictionary.h"
+#include "data/dictionary_table.h"
+#include "framework/core/app_services.h"
+#include "tests/engine/parity/operator.h"
+#include "tests/support/scoring_tool.h"
+#include "tests/support/screen_test.h"
+#include "tests/support/temp_folder.h"
+
+// The system's font library keeps a small cache for the life of the process.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }
+
+namespace zrv::testing {
+namespace {
+
+using data::TableId;
+using Values = std::map<std::string, std::string>;
+
+std::string trimmed(std::string s) {
+    while (!s.empty() && s.back() == ' ') s.pop_back();
+    return s;
+}
+
+class Parity : public ScreenTest, public ::testing::WithParamInterface<const char*> {
+protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        op = std::string(GetParam()) == "qt" ? make_qt_operator() : make_headless_operator();
+    }
+    void TearDown() override {
+        op.reset();
+        ScreenTest::TearDown();
+    }
+
+    static data::DictionaryTable& table(TableId id) { return *data::file_manager(id); }
+    std::int64_t add(TableId id, const Values& values) {
+        auto& t = table(id);
+        EXPECT_TRUE(t.prepare_new_record());
+        for (const auto& [f, v] : values) EXPECT_TRUE(t.record().set_text(f, v)) << f;
+        EXPECT_TRUE(t.insert());
+        return t.record().get_integer(0);
+    }
+    std::string stored(TableId id, std::int64_t number, const std::string& field) {
+        auto& t = table(id);
+        t.record().set_integer(0, number);
+        return t.get_by_key(0) ? trimmed(t.record().get_text(field)) : "<none>";
+    }
+    Window& expect(std::string_view name) {
+        Window* w = op->window(name);
+        if (!w) throw std::runtime_error("no window " + std::string(name));
+        return *w;
+    }
+    // A list's form for its highlighted row or a new record.
+    Window& open(const char* list, int row, const char* button, const char* form) {
+        op->start(list);
+        Window& l = expect(list);
+        if (row) op->click_row(l, "?BROWSE:1", row);
+        op->click(l, button);
+        return expect(form);
+    }
+    std::string message_text() {
+        auto m = op->message();
+        return m ? m->text : "";
+    }
+    // The cells of a list's highlighted row, joined.
+    std::string highlighted(Window& w, int columns) {
+        std::string all;
+        for (int c = 1; c <= columns; ++c) all += op->cell(w, "?BROWSE:1", op->selected_row(w, "?BROWSE:1"), c) + "|";
+        return all;
+    }
+
+    TempFolder folder;
+    std::unique_ptr<Operator> op;
+};
+
+INSTANTIATE_TEST_SUITE_P(Engines, Parity, ::testing::Values("headless", "qt"),
+                         [](const auto& info) { return std::string(info.param); });
+
+// --- the team sheet: look-ups on entering and on leaving ---------------------------------------
+
+class TeamSheetParity : public Parity {
+protected:
+    void SetUp() override {
+        Parity::SetUp();
+        add(TableId::Competidor, {{"CM:FullNameC", "Aiko Tanaka"}, {"CM:DojoName", "Shotokan Norte"}});
+        event_ = add(TableId::KumiteEquipo5, {{"KE212:CodigoDeEvento", "TEAM-1"},
+                                              {"KE212:NOMBRECOMPETIDOR1E1R1A", "Aiko Tanaka"},
+                                              {"KE212:NOMBRECOMPETIDOR1E2R1R", "Aiko Tanaka"}});
+    }
+    Window& sheet() { return open("BrowseEquipo5", 1, "?CHANGE:4", "UpdateEquipo5"); }
+    std::int64_t event_ = 0;
+};
+
+INSTANTIATE_TEST_SUITE_P(Engines, TeamSheetParity, ::testing::Values("headless", "qt"),
+                         [](const auto& info) { return std::string(info.param); });
+
+TEST_P(TeamSheetParity, EnteringANameNotFoundLooksItUpOnceAndKeepsTheFocus) {
+    Window& w = sheet();
+    op->click(w, "?KE212:NOMBRECOMPETIDOR2E1R1A");  // empty: not found
+    EXPECT_EQ(message_text(), "The Procedure SelectCompetidor2 has not been defined.");
+    EXPECT_TRUE(op->blocked(w));
+    op->answer(ButtonOk);
+    EXPECT_FALSE(op->message());  // the focus coming back is no new entering
+    EXPECT_EQ(op->focused(w), "?KE212:NOMBRECOMPETIDOR2E1R1A");
+    op->click(w, "?KE212:NOMBRECOMPETIDOR1E1R1A");  // found: nothing to say
+    EXPECT_FALSE(op->message());
+}
+
+TEST_P(TeamSheetParity, AFailedLookUpOnLeavingBringsTheFocusBackAndVoidsTheEntering) {
+    Window& w = sheet();
+    op->fill(w, "?KE212:NOMBRECOMPETIDOR1E1R1A", "Nobody Known");
+    EXPECT_FALSE(op->message());
+    op->click(w, "?KE212:NOMBRECOMPETIDOR1E2R1R");  // leaving: the name is looked up
+    EXPECT_EQ(message_text(), "The Procedure SelectCompetidor2 has not been defined.");
+    op->answer(ButtonOk);
+    EXPECT_FALSE(op->message());
+    EXPECT_EQ(op->focused(w), "?KE212:NOMBRECOMPETIDOR1E1R1A");
+    EXPECT_EQ(trimmed(op->text(w, "?KE212:NOMBRECOMPETIDOR1E1R1A")), "Nobody Known");
+    // OK stops at the same look-up; a name found then stores.
+    op->click(w, "?OK");
+    EXPECT_EQ(message_text(), "The Procedure SelectCompetidor2 has not been defined.");
+    op->answer(ButtonOk);
+    EXPECT_NE(op->window("UpdateEquipo5"), nullptr);
+    op->fill(w, "?KE212:NOMBRECOMPETIDOR1E1R1A", "aiko tanaka");
+    op->click(w, "?OK");
+    EXPECT_FALSE(op->message());
+    EXPECT_EQ(op->window("UpdateEquipo5"), nullptr);
+    EXPECT_EQ(stored(TableId::KumiteEquipo5, event_, "KE212:NOMBRECOMPETIDOR1E1R1A"), "aiko tanaka");  // as typed
+}
+
+// --- the manual results: request texts, status messages, typing between ticks, Ctrl+H ---------
+
+class ManualResultsParity : public Parity {
+protected:
+    void SetUp() override {
+        Parity::SetUp();
+        for (const char* name : {"Aiko Tanaka", "Bruno Silva"})
+            ids_.push_back(add(TableId::ResultadosManual, {{"RM:PrimerLugarNombre", name}}));
+    }
+    std::vector<std::int64_t> ids_;
+    static constexpr const char* kList = "BrowseResultadosManualesKata";
+    static constexpr const char* kForm = "PantallaResultadosManualKata";
+    static constexpr const char* kName = "?RM:PrimerLugarNombre";
+};
+
+INSTANTIATE_TEST_SUITE_P(Engines, ManualResultsParity, ::testing::Values("headless", "qt"),
+                         [](const auto& info) { return std::string(info.param); });
+
+TEST_P(ManualResultsParity, TheRequestTextAndTheFocusedEntrysMessageShowInTheStatusBar) {
+    Window& w = open(kList, 1, "?CHANGE:4", kForm);
+    EXPECT_EQ(op->status(w, 2), "Record Will Be Changed");
+    op->click(w, kName);
+    EXPECT_EQ(op->status(w, 1), "Primer Lugar Nombre");
+    op->click(w, "?CANCEL");
+    EXPECT_EQ(op->window(kForm), nullptr);
+    Window& view = open(kList, 0, "?VIEW:3", kForm);
+    EXPECT_EQ(op->status(view, 2), "View Record");
+    op->click(view, "?OK");
+    Window& insert = open(kList, 0, "?INSERT:4", kForm);
+    EXPECT_EQ(op->status(insert, 2), "Record Will Be Added");
+    op->click(insert, "?CANCEL");
+}
+
+// Typed text lives through the ticks until the entry is left, whichever way OK is reached.
+TEST_P(ManualResultsParity, TypingBetweenTicksIsStoredByOkByMouseAndByEnter) {
+    struct Case {
+        const char* how;
+        const char* typed;
+        bool enter;
+    } cases[] = {{"mouse", "Carla Mendez", false}, {"enter", "Dana Ito", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        Window& w = open(kList, 1, "?CHANGE:4", kForm);
+        const std::int64_t id = ids_.back();  // the newest first
+        op->click(w, kName);
+        op->select_all();
+        const std::string typed = c.typed;
+        op->type(typed.substr(0, 4));
+        op->advance_ms(50);  // ticks re-read the record meanwhile
+        op->type(typed.substr(4));
+        op->advance_ms(50);
+        EXPECT_EQ(op->text(w, kName), typed);
+        if (c.enter) op->press(Key::Enter);
+        else op->click(w, "?OK");
+        EXPECT_EQ(op->window(kForm), nullptr);
+        EXPECT_EQ(stored(TableId::ResultadosManual, id, "RM:PrimerLugarNombre"), typed);
+        op->click(expect(kList), "?CLOSE");
+    }
+}
+
+TEST_P(ManualResultsParity, AnInsertKeepsWhatWasTypedAndACancelledChangeAsksFirst) {
+    Window& insert = open(kList, 0, "?INSERT:4", kForm);
+    op->fill(insert, kName, "Emil Novak");
+    op->advance_ms(30);
+    op->click(insert, "?OK");
+    EXPECT_EQ(op->window(kForm), nullptr);
+    const std::int64_t added = table(TableId::ResultadosManual).highest_value(0);
+    EXPECT_EQ(stored(TableId::ResultadosManual, added, "RM:PrimerLugarNombre"), "Emil Novak");
+
+    Window& change = open(kList, 1, "?CHANGE:4", kForm);
+    op->fill(change, kName, "Somebody Else");
+    op->advance_ms(30);
+    op->click(change, "?CANCEL");  // leaving the entry accepts it first: the record differs
+    auto asked = op->message();
+    ASSERT_TRUE(asked);
+    EXPECT_EQ(asked->title, "Changes will be lost!");
+    op->answer(ButtonNo);
+    EXPECT_NE(op->window(kForm), nullptr);
+    op->click(change, "?CANCEL");
+    op->answer(ButtonYes);
+    EXPECT_EQ(op->window(kForm), nullptr);
+}
+
+TEST_P(ManualResultsParity, CtrlHInAnEntryRestoresItsFieldFromTheLastCompletion) {
+    Window& w = open(kList, 1, "?CHANGE:4", kForm);
+    op->fill(w, kName, "Kept Name");
+    op->click(w, "?OK");
+    Window& again = open(kList, 1, "?CHANGE:4", kForm);
+    op->fill(again, kName, "Typed Over");
+    op->press(Key::CtrlH);
+    EXPECT_EQ(trimmed(op->text(again, kName)), "Kept Name");
+    op->click(again, "?CANCEL");
+    if (op->message()) op->answer(ButtonYes);
+}
+
+TEST_P(ManualResultsParity, AMessageBoxBlocksItsOwnScreenOnly) {
+    Window& form = open(kList, 1, "?CHANGE:4", kForm);
+    op->start("BrowseResultadosManualesIndividual");
+    Window& other = expect("BrowseResultadosManualesIndividual");
+    op->fill(form, kName, "Someone New");
+    op->click(form, "?CANCEL");
+    ASSERT_TRUE(op->message());
+    EXPECT_TRUE(op->blocked(form));
+    EXPECT_FALSE(op->blocked(other));
+    op->click_row(other, "?BROWSE:1", 2);
+    EXPECT_EQ(op->selected_row(other, "?BROWSE:1"), 2);
+    op->answer(ButtonYes);
+    EXPECT_FALSE(op->blocked(other));
+}
+
+TEST_P(ManualResultsParity, CerrarWrittenByAnotherProcessClosesTheForm) {
+    Window& w = open(kList, 1, "?CHANGE:4", kForm);
+    (void)w;
+    ASSERT_EQ(run_scoring_tool({"set", "ResultadosManual", std::to_string(ids_.back()), "Cerrar=1"}), 0);
+    op->advance_ms(100);
+    EXPECT_EQ(op->window(kForm), nullptr);
+    EXPECT_FALSE(op->message());
+}
+
+// --- locators -----------------------------------------------------------------------------------
+
+TEST_P(Parity, ABracketListsTypingLocatorLocatesAsEachDigitIsTyped) {
+    for (int i = 1; i <= 12; ++i) add(TableId::KumiteIndividual, {{"KE24:CodigoDeEvento", "EV-" + std::to_string(i)}});
+    op->start("BrowseKumiteIndividual");
+    Window& w = expect("BrowseKumiteIndividual");
+    op->click(w, "?KE24:IDNUMERODEEVENTOKINDIVIDUAL");
+    op->select_all();
+    op->type("1");
+    EXPECT_NE(highlighted(w, 12).find("|EV-1|"), std::string::npos) << highlighted(w, 12);
+    op->type("2");
+    EXPECT_NE(highlighted(w, 12).find("|EV-12|"), std::string::npos) << highlighted(w, 12);
+}
+
+TEST_P(Parity, AKataListTakesANumberOfSeveralDigitsTypedIntoTheList) {
+    for (int i = 1; i <= 12; ++i) add(TableId::KataEvent, {{"KE:CodigoEvento", "KA-" + std::to_string(i)}});
+    op->start("BrowseKataEvent1");
+    Window& w = expect("BrowseKataEvent1");
+    op->click_row(w, "?BROWSE:1", 1);
+    op->type("1");
+    op->type("0");
+    EXPECT_EQ(op->focused(w), "?KE:NUMERODECOMPETICION");
+    EXPECT_EQ(op->text(w, "?KE:NUMERODECOMPETICION"), "10");
+    op->press(Key::Enter);  // accepting the entry locates
+    EXPECT_NE(highlighted(w, 8).find("|KA-10|"), std::string::npos) << highlighted(w, 8);
+}
+
+// --- the kata console: its focus on opening and Ctrl+H -------------------------------------------
+
+TEST_P(Parity, TheKataConsoleOpensOnItsFirstButtonAndCtrlHRestoresAnEntry) {
+    add(TableId::KataEvent, {{"KE:CodigoEvento", "KA-1"}});
+    op->start("BrowseKataEventResultados");
+    Window& list = expect("BrowseKataEventResultados");
+    op->double_click_row(list, "?BROWSE:1", 1);  // change
+    Window& console = expect("Consola");
+    EXPECT_EQ(op->focused(console), "?BUTTON1");
+    EXPECT_EQ(op->status(console, 1), "Record Will Be Changed");
+    op->fill(console, "?KE:CODIGOEVENTO", "KA-STORED");
+    op->click(console, "?OK");
+    EXPECT_EQ(op->window("Consola"), nullptr);
+    op->double_click_row(list, "?BROWSE:1", 1);
+    Window& again = expect("Consola");
+    op->fill(again, "?KE:CODIGOEVENTO", "KA-TYPED");
+    op->press(Key::CtrlH);
+    EXPECT_EQ(trimmed(op->text(again, "?KE:CODIGOEVENTO")), "KA-STORED");
+}
+
+}  // namespace
+}  // namespace zrv::testing

@@ -1,0 +1,244 @@
+// The operator on the Qt engine: QTest mouse and key events to the real widgets, and what the
+// widgets show read back. The test's thread is the GUI thread.
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <stdexcept>
+#include <thread>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTest>
+#include <QThread>
+#include <QTreeWidget>
+
+#include "framework/core/clock.h"
+#include "framework/core/procedures.h"
+#include "framework/core/thread_context.h"
+#include "framework/engine/qt/qt_engine.h"
+#include "tests/engine/parity/operator.h"
+
+namespace zrv::testing {
+namespace {
+
+QApplication& application() {
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) return *app;
+    static int argc = 1;
+    static char name[] = "parity_test";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = new QApplication(argc, argv);
+    app->setQuitOnLastWindowClosed(false);
+    return *app;
+}
+
+const std::pair<Button, QMessageBox::StandardButton> kButtons[] = {
+    {ButtonOk, QMessageBox::Ok},         {ButtonYes, QMessageBox::Yes},     {ButtonNo, QMessageBox::No},
+    {ButtonCancel, QMessageBox::Cancel}, {ButtonRetry, QMessageBox::Retry}, {ButtonAbort, QMessageBox::Abort},
+    {ButtonIgnore, QMessageBox::Ignore},
+};
+
+class QtOperator final : public Operator {
+public:
+    QtOperator() : app_(application()) {
+        set_clock(&clock_);
+        engine_ = std::make_unique<QtEngine>();
+        set_engine(engine_.get());
+    }
+    ~QtOperator() override {
+        // Answer what still waits, close every window, let the threads end.
+        for (int round = 0; round < 50 && (running_threads() > 0 || !engine_->windows().empty()); ++round) {
+            if (QMessageBox* box = shown_box()) {
+                QAbstractButton* b = box->button(QMessageBox::Yes);
+                (b ? b : box->buttons().value(0))->click();
+            }
+            request_close_everywhere();
+            pump(20);
+        }
+        set_engine(nullptr);
+        engine_.reset();
+        set_clock(nullptr);
+    }
+    const char* engine_name() const override { return "qt"; }
+
+    void start(std::string_view procedure) override {
+        start_procedure(procedure, 25000);
+        settle();
+    }
+    Window* window(std::string_view name) override {
+        auto all = engine_->windows();
+        for (auto it = all.rbegin(); it != all.rend(); ++it)
+            if (upper((*it)->procedure()) == upper(name)) return *it;
+        for (auto it = all.rbegin(); it != all.rend(); ++it)
+            if ((*it)->title() == name) return *it;
+        return nullptr;
+    }
+
+    void settle() override {
+        // Idle when no thread is busy and nothing is left to mirror, twice in a row.
+        int quiet = 0;
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (quiet < 3) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+            engine_->flush();
+            quiet = Activity::busy() == 0 ? quiet + 1 : 0;
+            if (std::chrono::steady_clock::now() > end) throw std::runtime_error("threads did not settle");
+            if (!quiet) QThread::usleep(100);
+        }
+    }
+    void advance_ms(std::int64_t ms) override {
+        // The clock settles the threads at every step; a window closing on the way needs the GUI.
+        std::atomic<bool> done{false};
+        std::thread stepping([&] {
+            clock_.advance_ms(ms);
+            done = true;
+        });
+        while (!done) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+            QThread::usleep(100);
+        }
+        stepping.join();
+        settle();
+    }
+
+    void click(Window& w, std::string_view use) override {
+        QWidget* widget = control(w, use);
+        activate(w);
+        const QPoint at = qobject_cast<QCheckBox*>(widget) ? QPoint(6, widget->height() / 2) : widget->rect().center();
+        QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+        settle();
+    }
+    void click_row(Window& w, std::string_view use, int row) override {
+        QTreeWidget* list = row_at(w, use, row);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row_point(list, row));
+        settle();
+    }
+    void double_click_row(Window& w, std::string_view use, int row) override {
+        QTreeWidget* list = row_at(w, use, row);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row_point(list, row));
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row_point(list, row));
+        settle();
+    }
+    void type(std::string_view text) override {
+        for (char ch : text) {
+            if (QWidget* f = QApplication::focusWidget()) QTest::keyClick(f, ch);
+            settle();
+        }
+    }
+    void select_all() override {
+        if (QWidget* f = QApplication::focusWidget()) QTest::keyClick(f, Qt::Key_A, Qt::ControlModifier);
+        settle();
+    }
+    void press(Key key) override {
+        if (QWidget* f = QApplication::focusWidget()) {
+            if (key == Key::Enter) QTest::keyClick(f, Qt::Key_Return);
+            else QTest::keyClick(f, Qt::Key_H, Qt::ControlModifier);
+        }
+        settle();
+    }
+
+    std::string text(Window& w, std::string_view use) override {
+        QWidget* widget = control(w, use);
+        if (auto* e = qobject_cast<QLineEdit*>(widget)) return e->text().toStdString();
+        if (auto* l = qobject_cast<QLabel*>(widget)) return l->text().toStdString();
+        if (auto* b = qobject_cast<QAbstractButton*>(widget)) return b->text().toStdString();
+        if (auto* c = qobject_cast<QComboBox*>(widget)) return c->currentText().toStdString();
+        return {};
+    }
+    std::string focused(Window& w) override {
+        QWidget* top = engine_->widget(w);
+        QWidget* f = top ? top->focusWidget() : nullptr;
+        for (int n : w.numbers())
+            if (f && engine_->widget(w, n) == f) return w.control(n).use;
+        return {};
+    }
+    std::string status(Window& w, int zone) override {
+        QWidget* top = engine_->widget(w);
+        QStatusBar* bar = top ? top->findChild<QStatusBar*>() : nullptr;
+        if (!bar) return {};
+        const QList<QLabel*> zones = bar->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+        return zone >= 1 && zone <= zones.size() ? zones[zone - 1]->text().toStdString() : std::string();
+    }
+    bool enabled(Window& w, std::string_view use) override { return control(w, use)->isEnabled(); }
+
+    int selected_row(Window& w, std::string_view use) override {
+        auto* list = qobject_cast<QTreeWidget*>(control(w, use));
+        return list && list->currentItem() ? list->indexOfTopLevelItem(list->currentItem()) + 1 : 0;
+    }
+    std::string cell(Window& w, std::string_view use, int row, int column) override {
+        auto* list = qobject_cast<QTreeWidget*>(control(w, use));
+        QTreeWidgetItem* item = list ? list->topLevelItem(row - 1) : nullptr;
+        return item ? item->text(column - 1).toStdString() : std::string();
+    }
+
+    std::optional<ShownMessage> message() override {
+        QMessageBox* box = shown_box();
+        if (!box) return std::nullopt;
+        return ShownMessage{box->windowTitle().toStdString(), box->text().toStdString()};
+    }
+    void answer(Button button) override {
+        QMessageBox* box = shown_box();
+        if (!box) throw std::runtime_error("no message box is open");
+        for (auto [ours, theirs] : kButtons)
+            if (ours == button && box->button(theirs)) QTest::mouseClick(box->button(theirs), Qt::LeftButton);
+        settle();
+    }
+    bool blocked(Window& w) override {
+        QWidget* top = engine_->widget(w);
+        return top && !top->isEnabled();
+    }
+
+private:
+    QWidget* control(Window& w, std::string_view use) {
+        QWidget* widget = engine_->widget(w, w.number_of(use));
+        if (!widget) throw std::runtime_error("no widget for " + std::string(use));
+        return widget;
+    }
+    QTreeWidget* row_at(Window& w, std::string_view use, int row) {
+        auto* list = qobject_cast<QTreeWidget*>(control(w, use));
+        if (!list || row < 1 || row > list->topLevelItemCount()) throw std::runtime_error("no such row");
+        activate(w);
+        return list;
+    }
+    // The row's middle, or the middle of the part of it the list shows.
+    static QPoint row_point(QTreeWidget* list, int row) {
+        const QRect rect = list->visualItemRect(list->topLevelItem(row - 1));
+        return {std::min(rect.center().x(), list->viewport()->width() / 2), rect.center().y()};
+    }
+    // The operator's input goes to the active window.
+    void activate(Window& w) {
+        QWidget* top = engine_->widget(w)->window();
+        if (top->isActiveWindow()) return;
+        top->activateWindow();
+        if (!QTest::qWaitForWindowActive(top)) throw std::runtime_error("the window does not become active");
+        settle();
+    }
+    static QMessageBox* shown_box() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) return box;
+        return nullptr;
+    }
+    static void pump(int ms) {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+        while (std::chrono::steady_clock::now() < end) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+            QThread::usleep(200);
+        }
+    }
+
+    QApplication& app_;
+    VirtualClock clock_;
+    std::unique_ptr<QtEngine> engine_;
+};
+
+}  // namespace
+
+std::unique_ptr<Operator> make_qt_operator() { return std::make_unique<QtOperator>(); }
+
+}  // namespace zrv::testing
