@@ -12,6 +12,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTest>
 
 #include "framework/engine/qt/qt_widgets.h"
@@ -41,6 +43,12 @@ WindowLayout large_screen(int x = 0, int y = 0) {
     name.font_size = 36;
     l.controls = {name, control(ControlKind::String, "?LAST", 1100, 630, 90, 20, "R:")};
     return l;
+}
+
+ListRow row_of(const char* text) {
+    ListRow r;
+    r.cells.push_back({text});
+    return r;
 }
 
 void set_placement(Window& w, int x, int y, int width, int height) {
@@ -166,6 +174,49 @@ TEST_F(Hall, ListColumnsAlignAsDeclaredAndShowADateWhole) {
     const QFontMetrics metrics(view->font());
     EXPECT_LE(metrics.horizontalAdvance("14/03/2026") + 8, view->columnWidth(0));
     EXPECT_LE(metrics.horizontalAdvance("Event date") + 8, view->columnWidth(0));
+}
+
+TEST_F(Hall, TheListsScrollBarShowsTheWholeOrderAndItsThumbGoesToTheModel) {
+    WindowLayout l;
+    l.kind = WindowKind::Floating;
+    l.width = 300, l.height = 120;
+    ControlState list = control(ControlKind::List, "?LIST", 4, 4, 290, 110);
+    list.format = "80L~Name~@s20@";
+    list.rows = {row_of("Ito"), row_of("Sato")};
+    list.scroll_steps = 19, list.scroll_at = 3, list.scroll_page = 1;  // a text thumb: 19 prefixes
+    l.controls = {list};
+    Procedure p(l);
+    auto* view = dynamic_cast<qt::PageList*>(widget(p, "?LIST"));
+    ASSERT_TRUE(view);
+    QScrollBar* bar = view->order_bar();
+    ASSERT_TRUE(bar->isVisible());
+    EXPECT_EQ(bar->maximum(), 18);
+    EXPECT_EQ(bar->value(), 3);
+    // Beside the rows, over the list's whole height; the rows keep the rest.
+    EXPECT_GE(bar->geometry().left(), view->viewport()->geometry().right());
+    EXPECT_GT(bar->height(), view->height() * 3 / 4);
+    // The operator drags the thumb to the bottom and lets it go: the model gets the last step.
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Vertical;
+    option.minimum = bar->minimum(), option.maximum = bar->maximum();
+    option.sliderPosition = option.sliderValue = bar->value();
+    option.pageStep = bar->pageStep(), option.singleStep = bar->singleStep();
+    const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+    QTest::mousePress(bar, Qt::LeftButton, {}, thumb.center());
+    QTest::mouseMove(bar, QPoint(thumb.center().x(), bar->height() + 40));
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(thumb.center().x(), bar->height() + 40));
+    const std::optional<Seen> drag = p.wait_for(EventKind::ScrollDrag);
+    ASSERT_TRUE(drag);
+    EXPECT_EQ(drag->event.control, p.window().number_of("?LIST"));
+    int at = -1;
+    p.change([&](Window& w) { at = w.control(w.number_of("?LIST")).scroll_at; });
+    EXPECT_EQ(at, 18);
+    // The model moves the list and the thumb with it; an empty order hides the bar.
+    p.change([](Window& w) { w.set_scroll(w.number_of("?LIST"), 19, 7, 1); });
+    EXPECT_EQ(bar->value(), 7);
+    p.change([](Window& w) { w.set_scroll(w.number_of("?LIST"), 0, 0, 1); });
+    EXPECT_FALSE(bar->isVisible());
 }
 
 TEST_F(Hall, ALongNameIsShownWholeFromItsFirstCharacter) {
