@@ -217,12 +217,17 @@ void GroupHeader::paintEvent(QPaintEvent* event) {
         option.text = groups_[s];
         option.textAlignment = Qt::AlignCenter;
         option.position = QStyleOptionHeader::Middle;
-        style()->drawControl(QStyle::CE_Header, &option, &painter, this);
+        style()->drawControl(QStyle::CE_HeaderSection, &option, &painter, this);
+        // The name centred over the part of the group in sight: a wide group scrolls.
+        option.rect = option.rect.intersected(viewport()->rect());
+        style()->drawControl(QStyle::CE_HeaderLabel, &option, &painter, this);
     }
 }
 
 PageList::PageList(QWidget* parent) : QTreeWidget(parent), bar_(new QScrollBar(Qt::Vertical, this)), header_(new GroupHeader(this)) {
     setHeader(header_);
+    // A group's name stays centred over the part of the group in sight as the columns scroll.
+    QObject::connect(horizontalScrollBar(), &QScrollBar::valueChanged, header_->viewport(), [this] { header_->viewport()->update(); });
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     bar_->hide();
 }

@@ -186,6 +186,11 @@ TEST_F(QtEngineTest, ListHeadersShowTheirTipsAndGroupsAcrossTheirColumns) {
     EXPECT_EQ(band.left(), header->sectionViewportPosition(1));
     EXPECT_EQ(band.right(), header->sectionViewportPosition(2) + header->sectionSize(2) - 1);
     EXPECT_GT(header->height(), 2 * band.height() - 2);
+    const QImage drawn = header->grab().toImage();
+    int ink = 0;
+    for (int y = band.top(); y <= band.bottom(); ++y)
+        for (int x = band.left(); x <= band.right(); ++x) ink += drawn.pixelColor(x, y).lightness() < 80;
+    EXPECT_GT(ink, 20);  // the group's name written in the band
     // A new format from the model brings its own headers, tips and groups.
     p.change([](Window& w) { w.modify(w.number_of("?LIST"), [](ControlState& c) { c.format = "40L~Name~@s20@[~Score~30R~RC~{Total}@n3@]"; }); });
     expect_headers({{"Name", "", ""}, {"RC", "Total", "Score"}});
