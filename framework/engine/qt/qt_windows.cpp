@@ -101,15 +101,22 @@ void QtEngine::Impl::destroy(Mirror& m) {
         m.top->hide();
         delete m.top.data();
     }
-    // The window it was opened from comes to the front, not whichever the frame would choose.
+    // The window it was opened from comes to the front, not whichever the frame would choose:
+    // at once, and again once the frame has done its own choosing.
     if (Window* opener = m.window ? m.window->opener() : nullptr)
-        if (auto o = find(*opener); o && o->alive && o->top) {
-            if (o->sub && o->sub->mdiArea())
-                o->sub->mdiArea()->setActiveSubWindow(o->sub);
-            else {
-                o->top->raise();
-                o->top->activateWindow();
-            }
+        if (auto o = find(*opener)) {
+            const auto to_front = [weak = std::weak_ptr<Mirror>(o)] {
+                auto mp = weak.lock();
+                if (!mp || !mp->alive || !mp->top) return;
+                if (mp->sub && mp->sub->mdiArea()) {
+                    mp->sub->mdiArea()->setActiveSubWindow(mp->sub);
+                } else {
+                    mp->top->raise();
+                    mp->top->activateWindow();
+                }
+            };
+            to_front();
+            post(to_front);
         }
 }
 

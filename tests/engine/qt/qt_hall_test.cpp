@@ -111,23 +111,29 @@ TEST_F(Hall, ListsOpenInsideTheFrameAndTheSheetsListComesToTheFrontWhenItCloses)
         ASSERT_TRUE(sub);
         EXPECT_TRUE(QRect(QPoint(0, 0), area->viewport()->size()).contains(sub->geometry())) << p->window().title();
     }
-    // The first list runs a sheet on its own thread; the second list was opened after it.
+    // The second list runs a sheet on its own thread; the first list was opened before it.
     WindowLayout sheet_layout = list;
     sheet_layout.title = "Sheet";
     sheet_layout.width = 200, sheet_layout.height = 100;
+    sheet_layout.kind = WindowKind::Floating;  // a sheet is a window of its own
     std::unique_ptr<Window> sheet;
-    first.change([&](Window&) {
+    second.change([&](Window&) {
         sheet = std::make_unique<Window>(sheet_layout);
         sheet->open(this_thread());
     });
     engine().flush();
-    ASSERT_TRUE(pump_until([&] { return area->activeSubWindow() && area->activeSubWindow()->windowTitle() == "Sheet"; }));
-    first.change([&](Window&) {
+    QWidget* sheet_top = nullptr;
+    ASSERT_TRUE(pump_until([&] { return (sheet_top = engine().widget(*sheet)) != nullptr; }));
+    sheet_top->activateWindow();
+    QTest::qWaitForWindowActive(sheet_top);
+    second.change([&](Window&) {
         sheet->close();
         sheet.reset();
     });
-    ASSERT_TRUE(pump_until([&] { return area->activeSubWindow() != nullptr; }));
-    EXPECT_EQ(area->activeSubWindow()->windowTitle(), "First list");
+    const auto active = [&] { return area->activeSubWindow() ? area->activeSubWindow()->windowTitle() : QString(); };
+    ASSERT_TRUE(pump_until([&] { return active() == "Second list"; })) << active().toStdString();
+    pump_until([] { return false; }, 100);  // and it stays there
+    EXPECT_EQ(active(), "Second list");
 }
 
 TEST_F(Hall, ListColumnsAlignAsDeclaredAndShowADateWhole) {
