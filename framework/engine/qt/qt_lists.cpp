@@ -86,8 +86,11 @@ void QtEngine::Impl::apply_list(ControlView& v, const ControlState& c, const Con
         for (int i = 0; i < static_cast<int>(v.columns.size()); ++i) {
             const qt::ShownColumn& col = v.columns[static_cast<std::size_t>(i)];
             list->headerItem()->setToolTip(i, qs(col.tip));
-            list->headerItem()->setTextAlignment(i, col.header_align | Qt::AlignVCenter);
             if (col.width > 0) list->setColumnWidth(i, to_px_x(col.width));
+            // A header wider than its column is shown from its first character.
+            const int margins = 2 * list->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, list->header());
+            const bool fits = list->header()->fontMetrics().horizontalAdvance(qs(col.header)) + margins <= list->columnWidth(i);
+            list->headerItem()->setTextAlignment(i, (fits ? col.header_align : Qt::AlignLeft) | Qt::AlignVCenter);
             groups.push_back(qs(col.group));
         }
         list->group_header()->set_groups(std::move(groups));

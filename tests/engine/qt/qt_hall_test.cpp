@@ -142,10 +142,11 @@ TEST_F(Hall, ListColumnsAlignAsDeclaredAndShowADateWhole) {
     l.width = 300, l.height = 120;
     ControlState list = control(ControlKind::List, "?LIST", 4, 4, 290, 110);
     // As the kata lists declare them: a date, a centred queue, a right-aligned number, a
-    // decimal result.
-    list.format = "52L(2)|M~Event date~C(0)@d17@30C|M~Queue~@n3@40R(2)|M~Number~L(1)@n-14@40D(12)|M~Result~C@n-6.2@";
+    // decimal result; a right-aligned header too wide for its column.
+    list.format = "52L(2)|M~Event date~C(0)@d17@30C|M~Queue~@n3@40R(2)|M~Number~L(1)@n-14@40D(12)|M~Result~C@n-6.2@"
+                  "24R|M~Individual Kumite ID~@n-14@";
     ListRow r;
-    for (const char* t : {"14/03/2026", "2", "120", "27.45"}) r.cells.push_back({t});
+    for (const char* t : {"14/03/2026", "2", "120", "27.45", "30"}) r.cells.push_back({t});
     list.rows = {r};
     l.controls = {list};
     Procedure p(l);
@@ -160,7 +161,8 @@ TEST_F(Hall, ListColumnsAlignAsDeclaredAndShowADateWhole) {
     } cases[] = {{0, Qt::AlignLeft, Qt::AlignHCenter},
                  {1, Qt::AlignHCenter, Qt::AlignHCenter},
                  {2, Qt::AlignRight, Qt::AlignLeft},
-                 {3, Qt::AlignRight, Qt::AlignHCenter}};
+                 {3, Qt::AlignRight, Qt::AlignHCenter},
+                 {4, Qt::AlignRight, Qt::AlignLeft}};  // the header from its first character
     for (const auto& c : cases) {
         SCOPED_TRACE(c.column);
         EXPECT_EQ(Qt::Alignment(item->textAlignment(c.column)) & horizontal, c.cell);
