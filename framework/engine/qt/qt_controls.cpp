@@ -287,10 +287,10 @@ void QtEngine::Impl::apply_control(Mirror& m, ControlView& v, const ControlState
         const bool own_box = c.kind == ControlKind::Check;
         if (font)
             for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-                if (!own_box || role == QPalette::WindowText) pal.setColor(role, *font);
+                if (!own_box || role != QPalette::Text) pal.setColor(role, *font);
         if (fill)
             for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-                if (!own_box || role == QPalette::Window) pal.setColor(role, *fill);
+                if (!own_box || role != QPalette::Base) pal.setColor(role, *fill);
         w->setPalette(pal);
         const bool fills_itself = c.kind == ControlKind::Entry || c.kind == ControlKind::List ||
                                   c.kind == ControlKind::DropList || c.kind == ControlKind::Button;

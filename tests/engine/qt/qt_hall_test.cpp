@@ -5,6 +5,7 @@
 // first character.
 #include <cmath>
 
+#include <QCheckBox>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyleOptionButton>
 #include <QStyleOptionSlider>
 #include <QTest>
 
@@ -225,6 +227,45 @@ TEST_F(Hall, TheListsScrollBarShowsTheWholeOrderAndItsThumbGoesToTheModel) {
     EXPECT_EQ(bar->value(), 7);
     p.change([](Window& w) { w.set_scroll(w.number_of("?LIST"), 0, 0, 1); });
     EXPECT_FALSE(bar->isVisible());
+}
+
+TEST_F(Hall, CheckBoxesArePlainlyVisibleOnEveryBackground) {
+    // Hantei and kiken on the black board and on the blue and red halves: white labels.
+    const struct {
+        const char* use;
+        Colour fill;
+        QColor back;
+    } cases[] = {{"?BLACK", 0x000000, Qt::black}, {"?BLUE", 0xFF0000, Qt::blue}, {"?RED", 0x0000FF, Qt::red}};
+    WindowLayout l;
+    l.kind = WindowKind::Floating;
+    l.width = 200, l.height = 80;
+    int y = 4;
+    for (const auto& c : cases) {
+        ControlState box = control(ControlKind::Check, c.use, 4, y, 60, 12, "Hantei");
+        box.font_colour = 0xFFFFFF, box.fill_colour = c.fill, box.bold = true;
+        l.controls.push_back(box);
+        y += 20;
+    }
+    Procedure p(l);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.use);
+        auto* box = as<QCheckBox>(p, c.use);
+        ASSERT_TRUE(box);
+        const QImage image = box->grab().toImage();
+        QStyleOptionButton option;
+        option.initFrom(box);
+        const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+        // The box stands out white against the control's own background, which is the fill.
+        EXPECT_EQ(image.pixelColor(indicator.center()), QColor(Qt::white));
+        EXPECT_EQ(image.pixelColor(image.width() - 2, image.height() / 2), c.back);
+        // Checked, its mark is dark inside the white box.
+        p.change([&](Window& w) { w.set_checked(w.number_of(c.use), true); });
+        const QImage checked = box->grab().toImage();
+        int mark = 0;
+        for (int yy = indicator.top(); yy <= indicator.bottom(); ++yy)
+            for (int x = indicator.left(); x <= indicator.right(); ++x) mark += checked.pixelColor(x, yy).lightness() < 100;
+        EXPECT_GT(mark, indicator.width() / 2);
+    }
 }
 
 TEST_F(Hall, ALongNameIsShownWholeFromItsFirstCharacter) {
