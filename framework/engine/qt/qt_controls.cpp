@@ -92,8 +92,10 @@ QWidget* QtEngine::Impl::create_widget(Mirror& m, const ControlState& c) {
                                      post_event(mp, EventKind::NewSelection, n,
                                                 [n, t = text.toStdString()](Window& w) { w.operator_type(n, t); });
                              }));
-            QObject::connect(edit, &QLineEdit::editingFinished, edit,
-                             with([this, n](Mirror& mp) { commit_entry(mp, n); }));
+            // Left, also when the model moves the focus away: what was typed is accepted.
+            QObject::connect(edit, &QLineEdit::editingFinished, edit, [this, weak, n] {
+                if (auto mp = weak.lock(); mp && mp->alive) commit_entry(*mp, n);
+            });
             watch_control(m, edit, n);
             return edit;
         }

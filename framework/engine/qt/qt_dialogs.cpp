@@ -1,4 +1,6 @@
 // Blocking requests (message boxes, file dialogs, popup menus, print setup) and sounds.
+#include <algorithm>
+
 #include <QCursor>
 #include <QFileDialog>
 #include <QMenuBar>
@@ -18,29 +20,70 @@ using qt::qs;
 
 // A request belongs to the asking thread's windows: they wait for its answer, the others go on.
 std::vector<QtEngine::Impl::Blocked> QtEngine::Impl::block_thread(const void* thread) {
+    if (!input_guard)
+        input_guard = new qt::EventHook(QCoreApplication::instance(), [this](QObject* o, QEvent* e) { return waits(o, e); });
     std::vector<Blocked> blocked;
     std::lock_guard lock(mutex);
     for (auto& [w, m] : mirrors) {
         if (!m->alive || w->owner() != thread) continue;
         QWidget* target = m->main ? static_cast<QWidget*>(m->main->menuBar()) : m->top.data();
-        if (target && target->isEnabled()) {
-            target->setEnabled(false);
-            blocked.push_back({target, m});
-        }
+        if (!target) continue;
+        waiting.emplace_back(target);
+        target->setProperty("zrv_waiting", true);
+        blocked.push_back({target, m});
     }
     return blocked;
 }
 
+// The operator's input to a waiting window is dropped; its close box does nothing.
+bool QtEngine::Impl::waits(QObject* receiver, QEvent* e) const {
+    switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+        case QEvent::Shortcut:
+        case QEvent::Close:
+            break;
+        default:
+            return false;
+    }
+    auto* widget = qobject_cast<QWidget*>(receiver);
+    if (!widget || waiting.empty()) return false;
+    for (const QPointer<QWidget>& target : waiting)
+        if (target && (target == widget || target->isAncestorOf(widget))) {
+            e->ignore();
+            return true;
+        }
+    return false;
+}
+
 void QtEngine::Impl::release(const std::vector<Blocked>& blocked) {
     for (const Blocked& b : blocked) {
-        if (!b.target) continue;
-        b.target->setEnabled(true);
-        // A disabled window lost its focus: it goes back where the model has it.
+        auto once = std::find(waiting.begin(), waiting.end(), b.target);
+        if (!b.target || once == waiting.end()) continue;
+        waiting.erase(once);
+        if (std::find(waiting.begin(), waiting.end(), b.target) != waiting.end()) continue;  // waits for another
+        b.target->setProperty("zrv_waiting", false);
+        // The focus goes back where the model has it (a failed look-up moved it meanwhile).
         auto m = b.mirror.lock();
         if (!m || !m->alive) continue;
         auto it = m->views.find(m->window->focus());
         if (it != m->views.end() && it->second.widget) it->second.widget->setFocus(Qt::OtherFocusReason);
     }
+}
+
+void QtEngine::Impl::show_for_thread(QDialog* dialog, const void* thread, std::function<void(int)> finished) {
+    dialog->setWindowModality(Qt::NonModal);
+    QObject::connect(dialog, &QDialog::finished, dialog,
+                     [this, blocked = block_thread(thread), finished = std::move(finished)](int result) {
+                         release(blocked);
+                         finished(result);
+                     });
+    dialog->show();
 }
 
 Button QtEngine::message_box(const MessageBoxRequest& r) {
@@ -66,24 +109,22 @@ Button QtEngine::message_box(const MessageBoxRequest& r) {
         auto* box = new QMessageBox(icon, qs(r.title), qs(r.text), buttons, impl->dialog_parent());
         box->setTextFormat(Qt::PlainText);
         box->setAttribute(Qt::WA_DeleteOnClose);
-        box->setWindowModality(Qt::NonModal);
         for (auto [ours, theirs] : kButtons)
             if (ours == r.default_button && (buttons & theirs)) box->setDefaultButton(theirs);
-        QObject::connect(box, &QMessageBox::finished, box, [impl, box, answer, r, blocked = impl->block_thread(thread)](int) {
-            impl->release(blocked);
+        impl->show_for_thread(box, thread, [box, answer, r](int) {
             const QMessageBox::StandardButton clicked = box->standardButton(box->clickedButton());
             for (auto [ours, theirs] : kButtons)
                 if (theirs == clicked) return answer(ours);
             // Closed without a button: cancel where there is one, else the default.
             answer((r.buttons & ButtonCancel) ? ButtonCancel : r.default_button);
         });
-        box->show();
     });
 }
 
 std::optional<std::string> QtEngine::file_dialog(const FileDialogRequest& r) {
     using Answer = std::optional<std::string>;
-    return impl_->ask<Answer>(std::nullopt, [impl = impl_.get(), r](std::function<void(Answer)> answer) {
+    const void* thread = &this_thread();
+    return impl_->ask<Answer>(std::nullopt, [impl = impl_.get(), r, thread](std::function<void(Answer)> answer) {
         QStringList filters;
         for (const FileMask& mask : r.masks) {
             QString pattern = qs(mask.pattern);
@@ -95,15 +136,13 @@ std::optional<std::string> QtEngine::file_dialog(const FileDialogRequest& r) {
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->setFileMode(QFileDialog::ExistingFile);
         dialog->setAcceptMode(QFileDialog::AcceptOpen);
-        dialog->setWindowModality(Qt::ApplicationModal);
-        QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, answer](int result) {
+        impl->show_for_thread(dialog, thread, [dialog, answer](int result) {
             const QStringList files = dialog->selectedFiles();
             if (result == QDialog::Accepted && !files.isEmpty())
                 answer(files.first().toStdString());
             else
                 answer(std::nullopt);
         });
-        dialog->show();
     });
 }
 
@@ -138,14 +177,12 @@ int QtEngine::popup_menu(const PopupRequest& r) {
 }
 
 bool QtEngine::print_setup() {
-    return impl_->ask<bool>(false, [impl = impl_.get()](std::function<void(bool)> answer) {
+    const void* thread = &this_thread();
+    return impl_->ask<bool>(false, [impl = impl_.get(), thread](std::function<void(bool)> answer) {
         if (!impl->printer) impl->printer = std::make_unique<QPrinter>();
         auto* dialog = new QPrintDialog(impl->printer.get(), impl->dialog_parent());
         dialog->setAttribute(Qt::WA_DeleteOnClose);
-        dialog->setWindowModality(Qt::ApplicationModal);
-        QObject::connect(dialog, &QDialog::finished, dialog,
-                         [answer](int result) { answer(result == QDialog::Accepted); });
-        dialog->show();
+        impl->show_for_thread(dialog, thread, [answer](int result) { answer(result == QDialog::Accepted); });
     });
 }
 

@@ -58,6 +58,7 @@ QtEngine::~QtEngine() {
     // Children first, the frame last.
     std::stable_partition(left.begin(), left.end(), [](const auto& m) { return m->kind != WindowKind::Frame; });
     for (auto& m : left) impl_->destroy(*m);
+    delete impl_->input_guard.data();
     delete impl_->sound.data();
     delete impl_->gui;
 }

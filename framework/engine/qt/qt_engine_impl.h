@@ -15,6 +15,7 @@
 #include <utility>
 
 #include <QApplication>
+#include <QDialog>
 #include <QEventLoop>
 #include <QLabel>
 #include <QLayout>
@@ -297,14 +298,21 @@ struct QtEngine::Impl {
     }
     static QSize client_size(const Mirror& m) { return m.canvas->size() - QSize(0, bar_height(m)); }
     Mirror* frame_mirror() const;
-    // Disables the windows of a thread while it waits for the operator's answer; release
-    // enables them again, the focus on the control that has it in the model.
+    // The windows of a thread wait while it waits for the operator's answer: they take no input
+    // but look as they are (an audience display does not grey out). release lets them go on,
+    // the focus on the control that has it in the model.
     struct Blocked {
         QPointer<QWidget> target;
         std::weak_ptr<Mirror> mirror;
     };
     std::vector<Blocked> block_thread(const void* thread);
+    bool waits(QObject* receiver, QEvent* e) const;
+    // The windows (the frame: its menu bar) that wait, each once per request it waits for.
+    std::vector<QPointer<QWidget>> waiting;
+    QPointer<QObject> input_guard;
     void release(const std::vector<Blocked>& blocked);
+    // Shows a request's dialog for the asking thread: its windows wait, the others go on.
+    void show_for_thread(QDialog* dialog, const void* thread, std::function<void(int)> finished);
     void post_event(Mirror& m, EventKind kind, int control, std::function<void(Window&)> apply = {},
                     int keycode = 0);
     void arrange(Mirror& frame, Arrangement how);

@@ -1,5 +1,6 @@
 // The operator's input: events posted to the owner thread, right clicks, list keys.
 #include <cstdlib>
+#include <utility>
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -109,7 +110,10 @@ void QtEngine::Impl::commit_entry(Mirror& m, int n) {
     auto* edit = qobject_cast<QLineEdit*>(it->second.widget.data());
     if (!edit) return;
     std::string text = edit->text().toStdString();
+    // What was typed is the operator's, also when the model moves the focus away from it.
+    const int applying = std::exchange(m.applying, 0);
     post_event(m, EventKind::Accepted, n, [n, text](Window& w) { w.operator_type(n, text); });
+    m.applying = applying;
 }
 
 bool QtEngine::Impl::press_default(Mirror& m, int from) {

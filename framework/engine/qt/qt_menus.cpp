@@ -131,10 +131,14 @@ void QtEngine::Impl::refresh_status(Mirror& m) {
         std::string text = m.window->shown_status(static_cast<int>(i) + 1);
         if (i == 0 && m.area)
             if (QMdiSubWindow* active = m.area->activeSubWindow()) {
-                std::lock_guard lock(mutex);
-                for (auto& [w, child] : mirrors)
-                    if (child->alive && child->sub == active && child->status.empty())
-                        if (std::string message = w->focus_message(); !message.empty()) text = message;
+                std::shared_ptr<Mirror> shown;
+                {
+                    std::lock_guard lock(mutex);
+                    for (auto& [w, child] : mirrors)
+                        if (child->alive && child->sub == active && child->status.empty()) shown = child;
+                }
+                if (shown)
+                    if (std::string message = shown->window->focus_message(); !message.empty()) text = message;
             }
         m.zones[i]->setText(qs(text));
     }

@@ -28,6 +28,7 @@ public:
 
     void settle() override {
         driver_.settle();
+        bool left = false;
         for (Window* w : driver_.windows()) {
             // An entry not typed into shows the model's text; a text the model took from the
             // operator is the operator's (leaving the entry accepts it).
@@ -39,14 +40,20 @@ public:
                 s.text = c.text;
                 s.dirty = c.changed_by_operator;
             }
-            // The model moved the focus: the widget takes it, its window becomes the active one.
+            // The model moved the focus: the widget takes it, its window becomes the active one;
+            // an entry typed into and left so is accepted.
             Focus& f = focus_[w->id()];
             if (w->focus_moves() == f.moves) continue;
             f.moves = w->focus_moves();
+            if (f.control != w->focus() && shown_[w->id()][f.control].dirty) {
+                leave(*w);
+                left = true;
+            }
             f.control = w->focus();
             f.replace = false;
             active_ = w->id();
         }
+        if (left) settle();
     }
     void advance_ms(std::int64_t ms) override {
         driver_.advance_ms(ms);
@@ -92,6 +99,14 @@ public:
                 if (win.selected(n) != row) win.operator_choose(n, row);
             },
             kMouseLeft2Key);
+        settle();
+    }
+
+    void click_tab(Window& w, std::string_view sheet, int tab) override {
+        const int n = number(w, sheet);
+        if (blocked(w)) return;
+        if (w.selected(n) != tab)
+            post(w, EventKind::NewSelection, n, [n, tab](Window& win) { win.operator_choose(n, tab); });
         settle();
     }
 
@@ -150,8 +165,20 @@ public:
     }
     std::string focused(Window& w) override { return w.control(focus_[w.id()].control).use; }
     std::string status(Window& w, int zone) override { return w.shown_status(zone); }
-    bool enabled(Window& w, std::string_view use) override { return !blocked(w) && !w.control(number(w, use)).disabled; }
+    bool enabled(Window& w, std::string_view use) override { return !w.control(number(w, use)).disabled; }
 
+    bool visible(Window& w, std::string_view use) override {
+        ControlState c = w.control(number(w, use));
+        for (int depth = 0; depth < 64; ++depth) {
+            if (c.hidden) return false;
+            if (c.parent == 0) return true;
+            const ControlState parent = w.control(c.parent);
+            if (c.kind == ControlKind::Tab && parent.kind == ControlKind::Sheet && tab_index(w, parent.number, c.number) != parent.selected)
+                return false;
+            c = parent;
+        }
+        return true;
+    }
     int selected_row(Window& w, std::string_view use) override { return w.selected(number(w, use)); }
     std::string cell(Window& w, std::string_view use, int row, int column) override {
         const ControlState c = w.control(number(w, use));
@@ -195,6 +222,16 @@ private:
         for (Window* w : driver_.windows())
             if (w->id() == active_) return w;
         return nullptr;
+    }
+    // A tab's place (1-based) among its sheet's tabs.
+    static int tab_index(Window& w, int sheet, int tab) {
+        int index = 0;
+        for (const ControlState& c : w.controls())
+            if (c.kind == ControlKind::Tab && c.parent == sheet) {
+                ++index;
+                if (c.number == tab) return index;
+            }
+        return 0;
     }
     int default_button(Window& w) {
         for (const ControlState& c : w.controls())

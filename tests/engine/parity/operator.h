@@ -42,6 +42,8 @@ public:
     // A left click on a row (1-based) of the page a list shows.
     virtual void click_row(Window& w, std::string_view use, int row) = 0;
     virtual void double_click_row(Window& w, std::string_view use, int row) = 0;
+    // A left click on a tab (1-based) of a sheet.
+    virtual void click_tab(Window& w, std::string_view sheet, int tab) = 0;
     // Characters typed one by one to the control that has the focus.
     virtual void type(std::string_view text) = 0;
     // Selects the whole text of the focused entry, so that typing replaces it.
@@ -59,13 +61,15 @@ public:
     virtual std::string focused(Window& w) = 0;  // the use of the control with the focus, "" none
     virtual std::string status(Window& w, int zone) = 0;             // 1-based
     virtual bool enabled(Window& w, std::string_view use) = 0;
+    // Shown: neither it nor what holds it hidden, and on its sheet's current tab.
+    virtual bool visible(Window& w, std::string_view use) = 0;
     // Lists: the highlighted row of the page (1-based, 0 none) and a cell's text.
     virtual int selected_row(Window& w, std::string_view use) = 0;
     virtual std::string cell(Window& w, std::string_view use, int row, int column) = 0;
     // The message box showing, if any, and its answer.
     virtual std::optional<ShownMessage> message() = 0;
     virtual void answer(Button button) = 0;
-    // Whether a window waits for a message box: it takes no input meanwhile.
+    // Whether a window waits for a message box: it takes no input meanwhile, but shows as it is.
     virtual bool blocked(Window& w) = 0;
 };
 

@@ -15,6 +15,8 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QThread>
 #include <QTreeWidget>
@@ -125,6 +127,14 @@ public:
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row_point(list, row));
         settle();
     }
+    void click_tab(Window& w, std::string_view sheet, int tab) override {
+        auto* tabs = qobject_cast<QTabWidget*>(control(w, sheet));
+        if (!tabs || tab < 1 || tab > tabs->count()) throw std::runtime_error("no such tab");
+        activate(w);
+        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(tab - 1).center());
+        settle();
+    }
+
     void type(std::string_view text) override {
         for (char ch : text) {
             if (QWidget* f = QApplication::focusWidget()) QTest::keyClick(f, ch);
@@ -166,6 +176,7 @@ public:
         return zone >= 1 && zone <= zones.size() ? zones[zone - 1]->text().toStdString() : std::string();
     }
     bool enabled(Window& w, std::string_view use) override { return control(w, use)->isEnabled(); }
+    bool visible(Window& w, std::string_view use) override { return control(w, use)->isVisible(); }
 
     int selected_row(Window& w, std::string_view use) override {
         auto* list = qobject_cast<QTreeWidget*>(control(w, use));
@@ -191,7 +202,7 @@ public:
     }
     bool blocked(Window& w) override {
         QWidget* top = engine_->widget(w);
-        return top && !top->isEnabled();
+        return top && top->property("zrv_waiting").toBool();
     }
 
 private:
