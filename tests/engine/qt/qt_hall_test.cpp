@@ -129,7 +129,7 @@ TEST_F(Hall, ListsOpenInsideTheFrameAndTheSheetsListComesToTheFrontWhenItCloses)
     QWidget* sheet_top = nullptr;
     ASSERT_TRUE(pump_until([&] { return (sheet_top = engine().widget(*sheet)) != nullptr; }));
     sheet_top->activateWindow();
-    QTest::qWaitForWindowActive(sheet_top);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(sheet_top));
     second.change([&](Window&) {
         sheet->close();
         sheet.reset();
@@ -281,7 +281,9 @@ TEST_F(Hall, TheHallIsDrawnInTheFacesItWasLaidOutFor) {
     Procedure p(l);
     // Arial's metric-compatible face stands in for Arial; a bold face as wide for Arial Black.
     const QFontInfo heavy(widget(p, "?TITLE")->font());
-    if (!QFontDatabase::hasFamily("Arial Black")) EXPECT_EQ(heavy.family(), "DejaVu Sans");
+    if (!QFontDatabase::hasFamily("Arial Black")) {
+        EXPECT_EQ(heavy.family(), "DejaVu Sans");
+    }
     EXPECT_GE(heavy.weight(), QFont::Bold);
     const QString face = QFontInfo(widget(p, "?PLAIN")->font()).family();
     EXPECT_TRUE(face == "Liberation Sans" || face == "Arial") << face.toStdString();
