@@ -129,12 +129,14 @@ std::vector<std::pair<int, int>> find_picture(const Image& screen, const Image& 
 class Program : public ::testing::Test {
 protected:
     // Starts an X server on a display of its own; display_ becomes ":N", empty when it failed.
+    // The display of a hall (1920x1080) holds each board at its own size, so its clock's
+    // pictures stand on the screen as they are carried, not scaled.
     std::unique_ptr<Child> start_display() {
         display_.clear();
         int fds[2];
         if (pipe(fds) != 0) return nullptr;
         auto xvfb = std::make_unique<Child>(std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
-                                                                 "1280x800x24", "-nolisten", "tcp"},
+                                                                 "1920x1080x24", "-nolisten", "tcp"},
                                             environment({}), fs::path(ZRV_ARTIFACT_DIR) / "xvfb.log", fds[0]);
         close(fds[1]);
         // Xvfb writes its display number once it accepts clients.
