@@ -107,6 +107,15 @@ void QtEngine::Impl::rebuild_status(Mirror& m) {
         m.status_bar->show();
     }
     QStatusBar* bar = m.main ? m.main->statusBar() : m.status_bar.data();
+    // A status bar is drawn in the system's colours, whatever the window's own: its text on a
+    // black board would not be seen.
+    QPalette system = QApplication::palette();
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto r = static_cast<QPalette::ColorRole>(role);
+        system.setColor(r, system.color(r));  // set, so that it is not taken from the window
+    }
+    bar->setPalette(system);
+    bar->setAutoFillBackground(true);
     for (auto& z : m.zones) delete z.data();
     m.zones.clear();
     for (const StatusZone& zone : m.status) {
