@@ -583,6 +583,30 @@ TEST_F(QtEngineTest, StatusZonesShowOnEveryWindowWithTheFocusedControlsMessage) 
     EXPECT_EQ(zones().value(1), "Record Will Be Changed");
 }
 
+// A window's status bar keeps the system's colours whatever the window's colour: the request
+// text of a black scoreboard is readable.
+TEST_F(QtEngineTest, AStatusZoneOnABlackWindowShowsItsText) {
+    WindowLayout l = form_layout(WindowKind::Floating);
+    l.colour = 0x000000;
+    l.status = {{-1, "Record Will Be Changed"}};
+    Procedure p(l);
+    engine().flush();
+    QWidget* top = engine().widget(p.window());
+    QLabel* zone = top->findChild<QStatusBar*>()->findChildren<QLabel*>().value(0);
+    ASSERT_TRUE(zone);
+    ASSERT_TRUE(pump_until([&] { return zone->text() == "Record Will Be Changed"; }));
+    const QImage image = top->grab().toImage();
+    const QRect inside = QRect(zone->mapTo(top, QPoint(0, 0)), zone->size()).adjusted(3, 3, -3, -3);
+    int darkest = 255, lightest = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const int v = qGray(image.pixel(x, y));
+            darkest = std::min(darkest, v);
+            lightest = std::max(lightest, v);
+        }
+    EXPECT_GT(lightest - darkest, 100) << "the zone's text does not stand out from its background";
+}
+
 // A message box blocks the windows of the thread that asked, not the others.
 TEST_F(QtEngineTest, AMessageBoxBlocksOnlyItsOwnThreadsWindows) {
     Procedure asking(form_layout()), other(form_layout());
