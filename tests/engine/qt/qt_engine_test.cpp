@@ -629,6 +629,36 @@ TEST_F(QtEngineTest, AMessageBoxBlocksOnlyItsOwnThreadsWindows) {
     EXPECT_TRUE(asking.wait_for(EventKind::Accepted));
 }
 
+// A key typed to a waiting window, through the window system as the operator types it, is
+// dropped: Enter never presses the form's default button once the box is answered.
+TEST_F(QtEngineTest, EnterOnAWindowWaitingForAMessageBoxPressesNothingLater) {
+    WindowLayout l = form_layout();
+    for (ControlState& c : l.controls)
+        if (c.use == "?OK") c.is_default = true;
+    Procedure asking(l);
+    QWidget* top = engine().widget(asking.window());
+    top->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+    QTest::mouseClick(widget(asking, "?ENTRY"), Qt::LeftButton);
+    ASSERT_TRUE(pump_until([&] { return widget(asking, "?ENTRY")->hasFocus(); }));
+    asking.run([&](Window&) { engine().message_box({"Zorvane", "Busy", MessageIcon::Exclamation, ButtonOk, ButtonOk}); });
+    QMessageBox* box = nullptr;
+    ASSERT_TRUE(pump_until([&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible()) box = b;
+        return box != nullptr;
+    }));
+    top->activateWindow();  // the operator clicks the waiting window and presses Enter
+    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+    QTest::keyClick(top->windowHandle(), Qt::Key_Return);
+    pump_until([] { return false; }, 100);
+    box->button(QMessageBox::Ok)->click();
+    ASSERT_TRUE(pump_until([&] { return asking.done.load(); }));
+    pump_until([] { return false; }, 200);
+    const int ok = asking.window().number_of("?OK");
+    for (const Seen& s : seen_of(asking, EventKind::Accepted)) EXPECT_NE(s.event.control, ok);
+}
+
 TEST_F(QtEngineTest, APopupMenuAnswersTheChosenItemNotCountingSeparators) {
     Procedure p(form_layout());
     std::atomic<int> answer{-1};
