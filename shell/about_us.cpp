@@ -46,7 +46,10 @@ public:
     bool initialize() override {
         // The controls move and grow with the window, which cannot be made smaller than its layout.
         window().set_resize_strategy(ResizeStrategy::Scale);
-        return WindowController::initialize();
+        if (!WindowController::initialize()) return false;
+        // Cancel, its only control that takes the focus, has it: its message shows at once.
+        window().select(window().number_of("?CANCEL"));
+        return true;
     }
 };
 

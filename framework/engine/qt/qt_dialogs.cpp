@@ -20,8 +20,10 @@ using qt::qs;
 
 // A request belongs to the asking thread's windows: they wait for its answer, the others go on.
 std::vector<QtEngine::Impl::Blocked> QtEngine::Impl::block_thread(const void* thread) {
-    if (!input_guard)
+    if (!input_guard) {
         input_guard = new qt::EventHook(QCoreApplication::instance(), [this](QObject* o, QEvent* e) { return waits(o, e); });
+        QCoreApplication::instance()->installEventFilter(input_guard);
+    }
     std::vector<Blocked> blocked;
     std::lock_guard lock(mutex);
     for (auto& [w, m] : mirrors) {

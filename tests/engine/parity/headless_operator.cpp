@@ -1,6 +1,7 @@
 // The operator on the headless engine: the events the Qt engine sends for the same input, in
 // its order. It keeps what Qt's widgets keep: the control with the focus in each window, and
 // each entry's text as shown, typed into and not yet left (dirty) or as the model last set it.
+#include <cctype>
 #include <map>
 #include <stdexcept>
 
@@ -187,6 +188,17 @@ public:
         return column >= 1 && column <= static_cast<int>(cells.size()) ? cells[column - 1].text : std::string();
     }
 
+    std::string clock(Window& w, int first_cell) override {
+        // The cell's picture name ends in its digit ("~xsmall_7.gif"), the separator's in "d".
+        std::string out;
+        for (int i = 0; i < 8; ++i) {
+            const std::string image = w.control(first_cell + i).image;
+            const std::size_t dot = image.rfind('.');
+            const char k = dot == std::string::npos || dot == 0 ? '?' : image[dot - 1];
+            out += std::isdigit(static_cast<unsigned char>(k)) ? k : k == 'd' ? ':' : '?';
+        }
+        return out;
+    }
     std::optional<ShownMessage> message() override {
         auto m = driver_.pending_message();
         if (!m) return std::nullopt;

@@ -66,6 +66,9 @@ public:
     // Lists: the highlighted row of the page (1-based, 0 none) and a cell's text.
     virtual int selected_row(Window& w, std::string_view use) = 0;
     virtual std::string cell(Window& w, std::string_view use, int row, int column) = 0;
+    // A digital clock's eight cells from control number first_cell on, as "hh:mm:ss" read from
+    // the digit pictures they show ('?' a cell showing no digit picture of the "Paint" set).
+    virtual std::string clock(Window& w, int first_cell) = 0;
     // The message box showing, if any, and its answer.
     virtual std::optional<ShownMessage> message() = 0;
     virtual void answer(Button button) = 0;

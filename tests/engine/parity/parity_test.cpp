@@ -254,6 +254,46 @@ TEST_P(ManualResultsParity, CerrarWrittenByAnotherProcessClosesTheForm) {
     EXPECT_FALSE(op->message());
 }
 
+// --- a running scoreboard beside another screen's message box -----------------------------------
+
+// The black board on a bout the scoring software wrote; its record leaves the clock to the board
+// (SB:StopStart 2), so Start and Stop alone run it. A message box on another screen's thread
+// blocks that screen only: the board keeps counting, and its buttons keep working.
+TEST_P(ManualResultsParity, AScoreboardsStartAndStopWorkWhileAnotherScreenShowsAMessageBox) {
+    constexpr int kClock = 300;  // the board's clock cells
+    ASSERT_EQ(run_scoring_tool({"create"}), 0);
+    ASSERT_EQ(run_scoring_tool({"set", "ScoreBoard", "1", "FullNameAo=Bruno Silva", "FullNameAka=Aiko Tanaka",
+                                "Timer1StartTime=90", "StopStart=2"}),
+              0);
+    Window& board = open("BrowseScoreBoardView1", 1, "?CHANGE:4", "UpdateScoreBoard1");
+    op->advance_ms(1000);
+    EXPECT_EQ(op->clock(board, kClock), "00:01:30");  // it opens paused
+
+    Window& form = open(kList, 1, "?CHANGE:4", kForm);
+    op->fill(form, kName, "Someone New");
+    op->click(form, "?CANCEL");
+    ASSERT_TRUE(op->message());
+    ASSERT_TRUE(op->blocked(form));
+    EXPECT_FALSE(op->blocked(board));
+
+    op->click(board, "?BUTTON2");  // Start
+    op->advance_ms(5000);
+    EXPECT_EQ(op->clock(board, kClock), "00:01:25");
+    op->click(board, "?BUTTON1");  // Stop
+    op->advance_ms(3000);
+    EXPECT_EQ(op->clock(board, kClock), "00:01:25");
+    op->click(board, "?BUTTON2");
+    op->advance_ms(2000);
+    EXPECT_EQ(op->clock(board, kClock), "00:01:23");
+    ASSERT_TRUE(op->message());  // still waiting for its answer
+    EXPECT_EQ(op->window(kForm), &form);
+
+    op->answer(ButtonYes);
+    EXPECT_EQ(op->window(kForm), nullptr);
+    op->advance_ms(1000);
+    EXPECT_EQ(op->clock(board, kClock), "00:01:22");
+}
+
 // --- locators -----------------------------------------------------------------------------------
 
 TEST_P(Parity, ABracketListsTypingLocatorLocatesAsEachDigitIsTyped) {

@@ -25,6 +25,7 @@
 #include "framework/core/procedures.h"
 #include "framework/core/thread_context.h"
 #include "framework/engine/qt/qt_engine.h"
+#include "framework/engine/qt/qt_widgets.h"
 #include "tests/engine/parity/operator.h"
 
 namespace zrv::testing {
@@ -188,6 +189,25 @@ public:
         return item ? item->text(column - 1).toStdString() : std::string();
     }
 
+    std::string clock(Window& w, int first_cell) override {
+        // Each cell's picture compared with the pictures of the carried "Paint" set.
+        static const std::vector<std::pair<char, QImage>> known = [] {
+            std::vector<std::pair<char, QImage>> all;
+            for (char k : std::string("0123456789d"))
+                all.emplace_back(k == 'd' ? ':' : k, qt::load_pixmap(std::string("~xsmall_") + k + ".gif").toImage());
+            return all;
+        }();
+        std::string out;
+        for (int i = 0; i < 8; ++i) {
+            auto* label = qobject_cast<QLabel*>(engine_->widget(w, first_cell + i));
+            const QImage shown = label ? label->pixmap().toImage() : QImage();
+            char k = '?';
+            for (const auto& [digit, image] : known)
+                if (!shown.isNull() && shown == image) k = digit;
+            out += k;
+        }
+        return out;
+    }
     std::optional<ShownMessage> message() override {
         QMessageBox* box = shown_box();
         if (!box) return std::nullopt;

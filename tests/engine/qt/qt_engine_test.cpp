@@ -617,6 +617,30 @@ TEST_F(QtEngineTest, StatusZonesShowOnEveryWindowWithTheFocusedControlsMessage) 
     EXPECT_GT(dark, 20);
 }
 
+// A window's status bar keeps the system's colours whatever the window's colour: the request
+// text of a black scoreboard is readable.
+TEST_F(QtEngineTest, AStatusZoneOnABlackWindowShowsItsText) {
+    WindowLayout l = form_layout(WindowKind::Floating);
+    l.colour = 0x000000;
+    l.status = {{-1, "Record Will Be Changed"}};
+    Procedure p(l);
+    engine().flush();
+    QWidget* top = engine().widget(p.window());
+    QLabel* zone = top->findChild<QStatusBar*>()->findChildren<QLabel*>().value(0);
+    ASSERT_TRUE(zone);
+    ASSERT_TRUE(pump_until([&] { return zone->text() == "Record Will Be Changed"; }));
+    const QImage image = top->grab().toImage();
+    const QRect inside = QRect(zone->mapTo(top, QPoint(0, 0)), zone->size()).adjusted(3, 3, -3, -3);
+    int darkest = 255, lightest = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const int v = qGray(image.pixel(x, y));
+            darkest = std::min(darkest, v);
+            lightest = std::max(lightest, v);
+        }
+    EXPECT_GT(lightest - darkest, 100) << "the zone's text does not stand out from its background";
+}
+
 // A message box blocks the windows of the thread that asked, not the others.
 TEST_F(QtEngineTest, AMessageBoxBlocksOnlyItsOwnThreadsWindows) {
     Procedure asking(form_layout()), other(form_layout());
@@ -637,6 +661,36 @@ TEST_F(QtEngineTest, AMessageBoxBlocksOnlyItsOwnThreadsWindows) {
     ASSERT_TRUE(pump_until([&] { return asking.done.load(); }));
     QTest::mouseClick(widget(asking, "?OK"), Qt::LeftButton);
     EXPECT_TRUE(asking.wait_for(EventKind::Accepted));
+}
+
+// A key typed to a waiting window, through the window system as the operator types it, is
+// dropped: Enter never presses the form's default button once the box is answered.
+TEST_F(QtEngineTest, EnterOnAWindowWaitingForAMessageBoxPressesNothingLater) {
+    WindowLayout l = form_layout();
+    for (ControlState& c : l.controls)
+        if (c.use == "?OK") c.is_default = true;
+    Procedure asking(l);
+    QWidget* top = engine().widget(asking.window());
+    top->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+    QTest::mouseClick(widget(asking, "?ENTRY"), Qt::LeftButton);
+    ASSERT_TRUE(pump_until([&] { return widget(asking, "?ENTRY")->hasFocus(); }));
+    asking.run([&](Window&) { engine().message_box({"Zorvane", "Busy", MessageIcon::Exclamation, ButtonOk, ButtonOk}); });
+    QMessageBox* box = nullptr;
+    ASSERT_TRUE(pump_until([&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible()) box = b;
+        return box != nullptr;
+    }));
+    top->activateWindow();  // the operator clicks the waiting window and presses Enter
+    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+    QTest::keyClick(top->windowHandle(), Qt::Key_Return);
+    pump_until([] { return false; }, 100);
+    box->button(QMessageBox::Ok)->click();
+    ASSERT_TRUE(pump_until([&] { return asking.done.load(); }));
+    pump_until([] { return false; }, 200);
+    const int ok = asking.window().number_of("?OK");
+    for (const Seen& s : seen_of(asking, EventKind::Accepted)) EXPECT_NE(s.event.control, ok);
 }
 
 TEST_F(QtEngineTest, APopupMenuAnswersTheChosenItemNotCountingSeparators) {

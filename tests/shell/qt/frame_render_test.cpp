@@ -1,6 +1,11 @@
 // The program's frame drawn by the Qt engine on the offscreen platform: title, menus, status
-// bar and wallpaper, grabbed to a PNG; closing it ends the program and writes the settings.
+// bar and wallpaper, grabbed to a PNG; About opened from its menu; closing it ends the program
+// and writes the settings.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
 #include <QSet>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -43,6 +48,17 @@ TEST_F(FrameRender, TheFrameShowsItsTitleMenusStatusBarAndWallpaper) {
     for (int y = 40; y < shot.height() - 40; y += 7)
         for (int x = 0; x < shot.width(); x += 7) colours.insert(shot.pixel(x, y));
     EXPECT_GT(colours.size(), 20);
+
+    // About, chosen from its menu, opens on Cancel, whose message the frame's first zone shows.
+    QAction* about = frame->menuBar()->actions().last()->menu()->actions().value(0);
+    ASSERT_TRUE(about);
+    EXPECT_EQ(about->text(), "License agreement and contact information");
+    about->trigger();
+    QLabel* first_zone = frame->statusBar()->findChildren<QLabel*>().value(0);
+    ASSERT_TRUE(first_zone);
+    EXPECT_TRUE(pump_until([&] { return first_zone->text() == "Cancel operation"; })) << first_zone->text().toStdString();
+    auto* cancel = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+    EXPECT_TRUE(cancel && cancel->text() == "&Cancel");
 
     frame->close();  // the close box: the frame closes, the program ends
     ASSERT_TRUE(pump_until([&] { return find_frame() == nullptr; }));
