@@ -105,12 +105,6 @@ void QtEngine::Impl::rebuild_status(Mirror& m) {
         if (m.status.empty() || !m.canvas) return;
         m.status_bar = new QStatusBar(m.canvas);
         m.status_bar->setSizeGripEnabled(false);
-        // The bar has the system's colours, not the window's: on a black board its text stays readable.
-        QPalette system = m.status_bar->palette();
-        for (QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText})
-            system.setColor(role, QApplication::palette().color(role));
-        m.status_bar->setPalette(system);
-        m.status_bar->setAutoFillBackground(true);
         m.status_bar->show();
     }
     QStatusBar* bar = m.main ? m.main->statusBar() : m.status_bar.data();

@@ -13,9 +13,6 @@
 #include "tests/support/screen_test.h"
 #include "tests/support/temp_folder.h"
 
-// The system's font library keeps a small cache for the life of the process.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }
-
 namespace zrv::testing {
 namespace {
 

@@ -27,12 +27,14 @@
 #include "framework/engine/qt/qt_engine.h"
 #include "framework/engine/qt/qt_widgets.h"
 #include "tests/engine/parity/operator.h"
+#include "tests/engine/qt/qt_fixture.h"
 
 namespace zrv::testing {
 namespace {
 
 QApplication& application() {
     if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) return *app;
+    use_offscreen_screen({2560, 1600});  // every window of the program at its own size
     static int argc = 1;
     static char name[] = "parity_test";
     static char* argv[] = {name, nullptr};

@@ -578,7 +578,6 @@ TEST_F(QtEngineTest, TypedTextOutlivesTheTicksAndItsAcceptComesBeforeTheButtonsP
 
 TEST_F(QtEngineTest, StatusZonesShowOnEveryWindowWithTheFocusedControlsMessage) {
     WindowLayout l = form_layout(WindowKind::Floating);
-    l.colour = 0x000000;  // a black board
     l.status = {{80, "View Record"}, {-1, "Zone two"}};
     for (ControlState& c : l.controls)
         if (c.use == "?ENTRY") c.message = "Primer Lugar Nombre";
@@ -604,17 +603,6 @@ TEST_F(QtEngineTest, StatusZonesShowOnEveryWindowWithTheFocusedControlsMessage) 
     ASSERT_TRUE(pump_until([&] { return zones().value(0) == "View Record"; }));
     p.change([](Window& w) { w.set_status_text(2, "Record Will Be Changed"); });
     EXPECT_EQ(zones().value(1), "Record Will Be Changed");
-    // Readable on the black window: the bar keeps the system's colours, dark text on light.
-    const QImage zone = bar->findChildren<QLabel*>().value(1)->grab().toImage();
-    int light = 0, dark = 0;
-    for (int y = 0; y < zone.height(); ++y)
-        for (int x = 0; x < zone.width(); ++x) {
-            const int v = zone.pixelColor(x, y).lightness();
-            light += v > 170;
-            dark += v < 80;
-        }
-    EXPECT_GT(light, zone.width() * zone.height() / 2);
-    EXPECT_GT(dark, 20);
 }
 
 // A window's status bar keeps the system's colours whatever the window's colour: the request

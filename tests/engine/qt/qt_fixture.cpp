@@ -70,16 +70,21 @@ ControlState control(ControlKind kind, std::string use, int x, int y, int w, int
     return c;
 }
 
-void QtEngineTest::SetUpTestSuite() {
+void use_offscreen_screen(QSize size) {
     if (QApplication::instance()) return;
     if (const char* platform = std::getenv("QT_QPA_PLATFORM"); platform && std::string(platform) == "offscreen") {
         const std::string config = (std::filesystem::temp_directory_path() /
-                                    ("zrv_screen_" + std::to_string(getpid()) + "_" + std::to_string(screen_size.width()) + "x" + std::to_string(screen_size.height()) + ".json"))
+                                    ("zrv_screen_" + std::to_string(getpid()) + "_" + std::to_string(size.width()) + "x" + std::to_string(size.height()) + ".json"))
                                        .string();
-        std::ofstream(config) << "{\"screens\": [{\"name\": \"screen\", \"x\": 0, \"y\": 0, \"width\": " << screen_size.width()
-                              << ", \"height\": " << screen_size.height() << ", \"logicalDpi\": 96}]}\n";
+        std::ofstream(config) << "{\"screens\": [{\"name\": \"screen\", \"x\": 0, \"y\": 0, \"width\": " << size.width()
+                              << ", \"height\": " << size.height() << ", \"logicalDpi\": 96}]}\n";
         setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).c_str(), 1);
     }
+}
+
+void QtEngineTest::SetUpTestSuite() {
+    if (QApplication::instance()) return;
+    use_offscreen_screen(screen_size);
     static int argc = 1;
     static char name[] = "qt_engine_test";
     static char* argv[] = {name, nullptr};

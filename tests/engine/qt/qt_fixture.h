@@ -66,6 +66,10 @@ private:
     std::vector<Seen> seen_;
 };
 
+// Before the application starts: the offscreen platform's one screen gets this size (no-op on
+// another platform).
+void use_offscreen_screen(QSize size);
+
 class QtEngineTest : public ::testing::Test {
 protected:
     // The offscreen platform's one screen, set before the application starts (once a process):
