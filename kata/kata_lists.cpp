@@ -64,7 +64,9 @@ std::string column_format(const std::vector<Column>& columns) {
     return format;
 }
 
-SortOrder by(const char* key, const char* locator = "") { return SortOrder{.key = key, .locator = locator}; }
+SortOrder by(const char* key, const char* locator = "", live::Thumb thumb = live::Thumb::Rows) {
+    return SortOrder{.key = key, .locator = locator, .thumb = thumb};
+}
 
 struct Tab {
     const char* text;
@@ -92,16 +94,17 @@ struct ResultList {
     bool change_hidden;
     bool select_button;
     Navigation navigation;
+    live::Thumb division_thumb;  // the thumb of the division order
 };
 
 const std::vector<ResultList>& result_lists() {
     static const std::vector<ResultList> lists = {
         {"BrowseKataEvents", "Katas Competition results", "PantallaKataEvent", false, "Competitor ID", "Resultados",
          {{"&1)Competition number", ""}, {"&2)Event date", ""}, {"&3)Event code", ""}, {"&4)Division", ""}},
-         "View Scord Bord", false, false, {0, 618, 276, false}},
+         "View Scord Bord", false, false, {0, 618, 276, false}, live::Thumb::Text},
         {"BrowseKataEventResultados", " Katas Competition results", "Consola", true, "Predator ID", "Results",
          {{"&1)Competition number", ""}, {"&2) Event date", ""}, {"&3) Event code", ""}, {"&4) Division", ""}},
-         "&Change", true, true, {2, 130, 222, false}},
+         "&Change", true, true, {2, 130, 222, false}, live::Thumb::Rows},
     };
     return lists;
 }
@@ -304,8 +307,10 @@ live::ListScreenDeclaration result_list_declaration(const ResultList& spec) {
     d.list.fields = fields_of(columns_of(spec));
     d.list.fields.push_back("KE:Queue");
     d.list.fields.push_back("KE:CategoriaCode");
-    d.list.orders = {by("KE:KeyNumeroDeCompetencia", "KE:NumeroDeCompeticion"), by("KE:KeyFechaDeEvento", "KE:FechaDeEvento"),
-                     by("KE:KeyCodigoDeEvento", "KE:CodigoEvento"), by("KE:KEYDivicionCode", "KE:CategoriaCode")};
+    d.list.orders = {by("KE:KeyNumeroDeCompetencia", "KE:NumeroDeCompeticion"),
+                     by("KE:KeyFechaDeEvento", "KE:FechaDeEvento", live::Thumb::Date),
+                     by("KE:KeyCodigoDeEvento", "KE:CodigoEvento", live::Thumb::Text),
+                     by("KE:KEYDivicionCode", "KE:CategoriaCode", spec.division_thumb)};
     d.list.sheet = "?CurrentTab";
     d.list.tab_order = [](int tab) { return tab >= 1 && tab <= 4 ? tab - 1 : 0; };
     d.list.search = live::SearchBox{.query_name = "FuzzyQuery8", .fields = d.list.fields};
@@ -325,7 +330,8 @@ live::ListScreenDeclaration judge_list_declaration(const JudgeList& spec) {
     d.list.format = column_format(columns_of(spec));
     d.list.fields = fields_of(columns_of(spec));
     d.list.orders = {by("KE:KeyNumeroDeCompetencia", "KE:NumeroDeCompeticion"),
-                     SortOrder{.key = "KE:KeyCategoriaModalidadDiviciones", .then_by = "KE:NumeroDeCompeticion"},
+                     SortOrder{.key = "KE:KeyCategoriaModalidadDiviciones", .then_by = "KE:NumeroDeCompeticion",
+                               .thumb = live::Thumb::Text},
                      by("KE:KeyCategoriaCode", "KE:CategoriaCode"),
                      by("KE:KEYDivicionCode", "KE:CategoriaCode"),
                      by("KE:KeyCodigoDeEvento", "KE:CodigoEvento"),

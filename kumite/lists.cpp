@@ -22,8 +22,10 @@ struct Column {
 
 struct Tab {
     std::string text, key, locator;
+    live::Thumb thumb = live::Thumb::Rows;
     bool limited = false;  // only the event the buffer holds
 };
+constexpr live::Thumb kText = live::Thumb::Text, kDate = live::Thumb::Date;
 
 struct ListSpec {
     std::string procedure, title, form;
@@ -76,22 +78,22 @@ ListSpec bracket_list(const std::string& procedure) {
     if (!eight) s.hidden.push_back("KE24:TatamiMatsNo");
     if (eight)
         s.tabs = {{"&1) ID Kumite Individual", "KE24:KeyIDNumeroDeEventoKIndividual", kEventId},
-                  {"&2) Event code", "KE24:KeyFechaEvento", "KE24:FechaEvento"},
-                  {"&3) Date", "KE24:KEYCodigoDeEvento", "KE24:CodigoDeEvento"},
-                  {"&4) Category", "KE24:KeyCategoria", "KE24:Categoria"},
-                  {"&5) Division", "KE24:KeyDivicion", "KE24:Divicion"},
-                  {"&6) Modality", "KE24:KeyModalidad", "KE24:Modalidad"},
-                  {"&7) Tournament name", "KE24:KeyNombreDelEvento", "KE24:NombreDelEvento"},
+                  {"&2) Event code", "KE24:KeyFechaEvento", "KE24:FechaEvento", kDate},
+                  {"&3) Date", "KE24:KEYCodigoDeEvento", "KE24:CodigoDeEvento", kText},
+                  {"&4) Category", "KE24:KeyCategoria", "KE24:Categoria", kText},
+                  {"&5) Division", "KE24:KeyDivicion", "KE24:Divicion", kText},
+                  {"&6) Modality", "KE24:KeyModalidad", "KE24:Modalidad", kText},
+                  {"&7) Tournament name", "KE24:KeyNombreDelEvento", "KE24:NombreDelEvento", kText},
                   {"&8) Sort by event", "KE24:KeyCategoriaModalidadDiviciones", "KE24:Modalidad"}};
     else
         s.tabs = {{"&1) Event ID", "KE24:KeyIDNumeroDeEventoKIndividual", kEventId},
-                  {"&2) Event code", "KE24:KEYCodigoDeEvento", ""},
-                  {"&3) Date", "KE24:KeyFechaEvento", "KE24:FechaEvento"},
-                  {"&4) Category", "KE24:KeyCategoria", "KE24:Categoria"},
-                  {"&5) Division", "KE24:KeyDivicion", ""},
-                  {"&6) Modality", "KE24:KeyModalidad", ""},
-                  {"&7) No de Tatami", "KE24:KeyTatamiMatsNo", ""},
-                  {"&8) Sort by event", "KE24:KeyQueue", "KE24:Queue"}};
+                  {"&2) Event code", "KE24:KEYCodigoDeEvento", "", kText},
+                  {"&3) Date", "KE24:KeyFechaEvento", "KE24:FechaEvento", kDate},
+                  {"&4) Category", "KE24:KeyCategoria", "KE24:Categoria", kText},
+                  {"&5) Division", "KE24:KeyDivicion", "", kText},
+                  {"&6) Modality", "KE24:KeyModalidad", "", kText},
+                  {"&7) No de Tatami", "KE24:KeyTatamiMatsNo", "", kText},
+                  {"&8) Sort by event", "KE24:KeyQueue", "KE24:Queue", kText}};
     s.search = with_prefix("KE24:", {"IDNumeroDeEventoKIndividual", "FechaEvento", "CodigoDeEvento", "Categoria", "Divicion", "Modalidad"});
     if (eight) s.search.push_back("KE24:DirecionDelEvento");
     s.search.push_back("KE24:NombreDelEvento");
@@ -155,7 +157,7 @@ ListSpec team_list(const std::string& procedure) {
                   {"&4) Category", "KE212:KeyCategoria", "KE212:Categoria"},
                   {"&5) Division", "KE212:KeyDivicion", "KE212:Divicion"},
                   {"&6) Modality", "KE212:KeyModalidad", "KE212:Modalidad"},
-                  {"&7) Sort by event", "KE212:KeyIDNumeroDeEventoEquipo", "", true}};
+                  {"&7) Sort by event", "KE212:KeyIDNumeroDeEventoEquipo", "", live::Thumb::Rows, true}};
         s.search = with_prefix("KE212:", {"IDNumeroDeEventoEquipo", "FechaEvento", "CodigoDeEvento", "Categoria", "Divicion", "Modalidad",
                                           "NombreDelEvento", "DirecionDelEvento", "Queue"});
         s.search.insert(s.search.end(), teams.begin(), teams.begin() + 3);
@@ -289,7 +291,7 @@ live::ListScreenDeclaration kumite_list(const std::string& procedure) {
     d.list.fields.insert(d.list.fields.end(), s.hidden.begin(), s.hidden.end());
     d.list.row_related = s.row_related;
     for (const Tab& t : s.tabs) {
-        live::SortOrder o{.key = t.key, .locator = t.locator};
+        live::SortOrder o{.key = t.key, .locator = t.locator, .thumb = t.thumb};
         if (t.limited) {
             // The event the record buffer holds as the page is read: the selected row's.
             o.range_components = 1;

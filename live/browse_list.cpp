@@ -33,17 +33,11 @@ std::pair<int, std::optional<data::FieldRef>> source_of(const store::TableLayout
     return {-1, other};
 }
 
-// The page of `rows` rows of a whole order that holds `position` with `before` rows before it;
-// a page near the end is filled from before it, so the list stays full.
-std::vector<store::RecordView::Row> page_of(std::vector<store::RecordView::Row> all, std::int64_t position, int before,
-                                            int rows) {
-    std::size_t start = 0;
+// The index of the row at a position in an order; `otherwise` when it is not there.
+int index_of(const std::vector<store::RecordView::Row>& all, std::int64_t position, int otherwise) {
     for (std::size_t i = 0; i < all.size(); ++i)
-        if (all[i].position == position) start = i >= static_cast<std::size_t>(before) ? i - static_cast<std::size_t>(before) : 0;
-    start = std::min(start, all.size() > static_cast<std::size_t>(rows) ? all.size() - static_cast<std::size_t>(rows) : 0);
-    const std::size_t end = std::min(all.size(), start + static_cast<std::size_t>(rows));
-    return std::vector<store::RecordView::Row>(std::make_move_iterator(all.begin() + static_cast<std::ptrdiff_t>(start)),
-                                               std::make_move_iterator(all.begin() + static_cast<std::ptrdiff_t>(end)));
+        if (all[i].position == position) return static_cast<int>(i);
+    return otherwise;
 }
 
 }  // namespace
@@ -109,10 +103,15 @@ void BrowseList::setup() {
 
     keys_.clear();
     then_by_.clear();
+    thumb_fields_.clear();
     for (const SortOrder& o : decl_.orders) {
         const int k = layout.key_index(o.key);
         if (k < 0) throw std::invalid_argument("no key " + o.key + " in " + layout.name);
         keys_.push_back(k);
+        // A text or date thumb follows the key's first component below its range limit.
+        const std::vector<store::KeyComponent>& components = layout.keys[static_cast<std::size_t>(k)].components;
+        const bool keyed = o.thumb != Thumb::Rows && o.range_components < static_cast<int>(components.size());
+        thumb_fields_.push_back(keyed ? components[static_cast<std::size_t>(o.range_components)].field : -1);
         then_by_.push_back(o.then_by.empty() ? -1 : field_of(layout, o.then_by));
         if (!o.locator.empty()) field_of(layout, o.locator);
     }
@@ -197,11 +196,6 @@ std::vector<BrowseList::Row> BrowseList::search_rows() {
     return sorted;
 }
 
-bool BrowseList::sorted_here() const {
-    const std::size_t o = static_cast<std::size_t>(order_);
-    return order_ >= 0 && (keys_[o] < 0 || then_by_[o] >= 0);
-}
-
 std::vector<BrowseList::Row> BrowseList::rows_in_order() {
     const int key = keys_[static_cast<std::size_t>(order_)];
     if (key < 0) return search_rows();
@@ -237,14 +231,9 @@ void BrowseList::scroll(Scroll move) {
     std::vector<Row> all = rows_in_order();
     if (all.empty()) return;
     const int n = static_cast<int>(all.size());
-    const int rows = std::max(1, decl_.page_rows);
-    const auto index_of = [&](std::int64_t position, int otherwise) {
-        for (int i = 0; i < n; ++i)
-            if (all[static_cast<std::size_t>(i)].position == position) return i;
-        return otherwise;
-    };
-    int first = index_of(page_.front().position, 0);
-    int at = index_of(selected_position(), first);
+    const int rows = page_rows();
+    int first = index_of(all, page_.front().position, 0);
+    int at = index_of(all, selected_position(), first);
     switch (move) {
         case Scroll::Top: first = at = 0; break;
         case Scroll::Bottom: at = n - 1; first = n - rows; break;
@@ -254,46 +243,57 @@ void BrowseList::scroll(Scroll move) {
         case Scroll::PageDown: first += rows; at += rows; break;
     }
     at = std::clamp(at, 0, n - 1);
-    // The highlight stays on the page; a page near the end is filled from before it.
-    first = std::clamp(std::clamp(first, at - rows + 1, at), 0, std::max(0, n - rows));
+    // The highlight stays on the page.
+    first = std::clamp(first, at - rows + 1, at);
     const std::int64_t selected = all[static_cast<std::size_t>(at)].position;
-    const auto begin = all.begin() + first;
-    page_.assign(std::make_move_iterator(begin), std::make_move_iterator(begin + std::min(rows, n - first)));
-    show(selected);
+    show(all, first, selected);
 }
 
-std::vector<BrowseList::Row> BrowseList::read_page(std::int64_t position) {
-    const int rows = std::max(1, decl_.page_rows);
-    int before = 0;
-    for (std::size_t i = 0; i < page_.size(); ++i)
-        if (page_[i].position == position) before = static_cast<int>(i);
-    if (sorted_here()) return page_of(rows_in_order(), position, before, rows);
-    const SortOrder& o = decl_.orders[static_cast<std::size_t>(order_)];
-    apply_range(o);
-    store::RecordView view(*table_, keys_[static_cast<std::size_t>(order_)]);
-    view.set_range(o.range_components);
-    std::vector<Row> page;
-    if (position > 0) page = view.page_around(position, rows, before);
-    // A page near the end is filled from before it: the list stays full.
-    if (!page.empty() && static_cast<int>(page.size()) < rows) page = view.last_page(rows);
-    if (page.empty()) page = view.first_page(rows);
-    return page;
+void BrowseList::drag_thumb(int step) {
+    if (order_ < 0) return;
+    std::vector<Row> all = rows_in_order();
+    if (all.empty()) return;
+    const int first = thumb_scale_of(all).first_row_at(step);
+    const std::int64_t selected = all[static_cast<std::size_t>(first)].position;
+    show(all, first, selected);
 }
 
 void BrowseList::refill_around(std::int64_t position) {
     if (order_ < 0) order_ = choose_sort_order();
-    page_ = read_page(position);
-    show(position);
+    // The record keeps its place on the page; a new record, or one whose page is gone, starts
+    // the page.
+    int before = 0;
+    for (std::size_t i = 0; i < page_.size(); ++i)
+        if (page_[i].position == position) before = static_cast<int>(i);
+    std::vector<Row> all = rows_in_order();
+    const int at = index_of(all, position, -1);
+    show(all, at < 0 ? 0 : at - before, position);
 }
 
-void BrowseList::show(std::int64_t select_position) {
-    std::vector<ListRow> rows(page_.size());
+ThumbScale BrowseList::thumb_scale_of(const std::vector<Row>& all) const {
+    const std::size_t o = static_cast<std::size_t>(order_);
+    const int field = o < thumb_fields_.size() ? thumb_fields_[o] : -1;
+    if (field < 0) return thumb_scale(Thumb::Rows, std::vector<Value>(all.size()), page_rows());
+    std::vector<Value> keys;
+    keys.reserve(all.size());
+    for (const Row& r : all) keys.push_back(field_value(r.record, field));
+    return thumb_scale(decl_.orders[o].thumb, keys, page_rows());
+}
+
+void BrowseList::show(const std::vector<Row>& all, int first, std::int64_t select_position) {
+    const int n = static_cast<int>(all.size()), rows = page_rows();
+    // A page near the end is filled from before it: the list stays full.
+    first = std::clamp(first, 0, std::max(0, n - rows));
+    page_.assign(all.begin() + first, all.begin() + std::min(n, first + rows));
+    std::vector<ListRow> shown(page_.size());
     int selected = page_.empty() ? 0 : 1;
     for (std::size_t i = 0; i < page_.size(); ++i) {
-        with_row_related(page_[i].record, [&] { fill_queue_row(page_[i], rows[i]); });
+        with_row_related(page_[i].record, [&] { fill_queue_row(page_[i], shown[i]); });
         if (page_[i].position == select_position) selected = static_cast<int>(i) + 1;
     }
-    window_.set_rows(list_, std::move(rows));
+    window_.set_rows(list_, std::move(shown));
+    const ThumbScale scale = thumb_scale_of(all);
+    window_.set_scroll(list_, scale.steps, scale.at(first, first + std::max(0, selected - 1)), scale.page);
     select_row(selected);
 }
 
@@ -355,21 +355,12 @@ bool BrowseList::locate(std::string_view text) {
     Value wanted = numeric ? Value(std::string(text)).number()
                            : Value(std::string(text));
     std::vector<Row> all = rows_in_order();
-    for (const Row& r : all) {
-        Value v = field_value(r.record, field);
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        Value v = field_value(all[i].record, field);
         if (!numeric) v = Value(v.text().substr(0, text.size()));
         const int c = compare(v, wanted);
         if (descending ? c <= 0 : c >= 0) {
-            const std::int64_t position = r.position;
-            if (sorted_here()) {
-                page_ = page_of(std::move(all), position, 0, std::max(1, decl_.page_rows));
-            } else {
-                apply_range(o);
-                store::RecordView view(*table_, keys_[static_cast<std::size_t>(order_)]);
-                view.set_range(o.range_components);
-                page_ = view.page_around(position, std::max(1, decl_.page_rows), 0);
-            }
-            show(position);
+            show(all, static_cast<int>(i), all[i].position);
             return true;
         }
     }

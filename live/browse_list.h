@@ -2,6 +2,7 @@
 // BrowseList: a list control over a RecordView of one table, declared as data (columns,
 // hidden fields, colours, sort orders with range limits and locators, the search order, the
 // tabs that choose orders). ListScreen (list_screen.h) is the controller every list runs.
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -18,6 +19,7 @@
 #include "live/expression.h"
 #include "live/fuzzy_search.h"
 #include "live/list_format.h"
+#include "live/list_thumb.h"
 #include "live/related_records.h"
 
 namespace zrv::data {
@@ -37,6 +39,7 @@ struct SortOrder {
     // A further field, ascending, that orders the records whose keys are equal; empty: those
     // keep the order they were added in.
     std::string then_by;
+    Thumb thumb = Thumb::Rows;  // how the scroll bar's thumb maps to the order
 };
 
 struct SearchBox {
@@ -119,23 +122,28 @@ public:
     // Moves the highlight and the page in the current order (within its range, or the
     // search's); the highlighted row's record becomes current.
     void scroll(Scroll move);
-    // Moves to the first row at or after a text in the current order's locator field.
+    // Moves to the first row at or after a text in the current order's locator field; the page
+    // starts with it, or near the end is filled from before it.
     bool locate(std::string_view text);
+    // The scroll bar's thumb let go at a step: the page starts with the first row at or after it.
+    void drag_thumb(int step);
     // The fields an insert keeps from the current order's range limit, set in the buffer.
     std::vector<int> prime_range_fields();
 
 protected:
-    std::vector<Row> read_page(std::int64_t position);
     std::vector<Row> search_rows();
-    // The rows of the current order: all of them (within its range), sorted here; the search
-    // order and an order with a further field are read this way only.
+    // The rows of the current order: all of them (within its range), the search order's and a
+    // further field's sorted here. Every page is cut from them, so the scroll bar covers them.
     std::vector<Row> rows_in_order();
-    bool sorted_here() const;
     void apply_range(const SortOrder& order);
-    void show(std::int64_t select_position);
     // Runs work with the row in the list table's buffer and the row's related records in
     // theirs (ListDeclaration::row_related); every buffer is as it was afterwards.
     void with_row_related(const store::RecordBuffer& row, const std::function<void()>& work);
+    int page_rows() const { return std::max(1, decl_.page_rows); }
+    // Shows the page of the whole order that starts at row `first` (0-based), highlights the
+    // row at a position (the first when it is not on the page) and places the scroll bar.
+    void show(const std::vector<Row>& all, int first, std::int64_t select_position);
+    ThumbScale thumb_scale_of(const std::vector<Row>& all) const;
 
     Window& window_;
     ListDeclaration decl_;
@@ -149,6 +157,7 @@ protected:
     std::vector<std::optional<data::FieldRef>> search_others_;
     std::vector<int> keys_;           // per order; -1 for the search order
     std::vector<int> then_by_;        // per order: the further field, -1 none
+    std::vector<int> thumb_fields_;   // per order: the field a text or date thumb follows, -1 none
     std::optional<Expression> search_expression_;
     std::unique_ptr<FuzzySearchAll> search_;
     std::unique_ptr<store::RecordBuffer> own_range_;

@@ -117,6 +117,14 @@ Flow ListScreen::on_alert_key(int c) {
     return WindowController::on_alert_key(c);
 }
 
+Flow ListScreen::on_scroll_drag(int c) {
+    if (c == browse_->list_control()) {
+        browse_->drag_thumb(window().control(c).scroll_at);
+        window().display();
+    }
+    return WindowController::on_scroll_drag(c);
+}
+
 Flow ListScreen::on_window_event(const Event& e) {
     if (e.kind != EventKind::Timer || decl_.timer_steps.empty()) return framework_event(e);
     Flow flow = Flow::Continue;

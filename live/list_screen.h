@@ -52,6 +52,7 @@ public:
     Flow on_accepted(int control) override;
     Flow on_new_selection(int control) override;
     Flow on_alert_key(int control) override;
+    Flow on_scroll_drag(int control) override;
     Flow on_window_event(const Event& event) override;
     void reset(bool force) override;
     int run_child(int number, int request) override;

@@ -7,7 +7,8 @@ packages="build-essential cmake pkg-config git
   libsqlite3-dev sqlite3 libpng-dev libjpeg62-turbo-dev libgif-dev zlib1g-dev
   googletest libgtest-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick"
+  xvfb xauth xdotool imagemagick
+  fonts-liberation2"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -104,6 +104,11 @@ struct ControlState {
     std::vector<std::string> items;          // drop-list texts
     std::vector<std::string> item_values;    // drop-list values (bound), parallel to items
     int selected = 0;                        // 1-based row, item or tab; 0 none
+    // lists: the scroll bar over the list's whole order (not only the rows shown); its thumb
+    // stands at one of scroll_steps steps, 0-based; a click beside it moves scroll_page steps
+    int scroll_steps = 0;                    // 0: the list has no rows to scroll through
+    int scroll_at = 0;
+    int scroll_page = 1;
     bool is_default = false;                 // the button pressed by Enter
     bool immediate = false;                  // entries: each change typed is a new selection
     StandardAction action = StandardAction::None;

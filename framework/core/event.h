@@ -13,6 +13,7 @@ enum class EventKind : std::uint8_t {
     Selected,      // a control got the focus
     NewSelection,  // a list row, tab or drop-list item chosen
     AlertKey,      // a key pressed on a control (right mouse = 2, Ctrl+H = 0248h)
+    ScrollDrag,    // the thumb of a list's scroll bar let go at a step
     // window events
     OpenWindow,
     Timer,
@@ -45,7 +46,7 @@ struct Event {
     // window moved). It runs on the window's own thread, just before the event is handled.
     std::function<void(Window&)> apply;
 
-    bool is_field_event() const { return kind <= EventKind::AlertKey; }
+    bool is_field_event() const { return kind <= EventKind::ScrollDrag; }
 };
 
 }  // namespace zrv

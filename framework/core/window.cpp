@@ -181,6 +181,19 @@ void Window::set_rows(int number, std::vector<ListRow> rows) {
     notify_engine();
 }
 
+void Window::set_scroll(int number, int steps, int at, int page) {
+    {
+        std::lock_guard lock(mutex_);
+        ControlState* c = find(number);
+        if (!c || (c->scroll_steps == steps && c->scroll_at == at && c->scroll_page == page)) return;
+        c->scroll_steps = steps;
+        c->scroll_at = at;
+        c->scroll_page = page;
+        changed(*c);
+    }
+    notify_engine();
+}
+
 void Window::set_geometry(int number, int x, int y, int width, int height) {
     modify(number, [&](ControlState& c) {
         c.x = x;
@@ -229,6 +242,10 @@ void Window::operator_check(int number, bool on) {
         c.checked = on;
         c.changed_by_operator = true;
     });
+}
+
+void Window::operator_scroll(int number, int at) {
+    modify(number, [&](ControlState& c) { c.scroll_at = at; });
 }
 
 void Window::operator_choose(int number, int selected) {
@@ -544,6 +561,7 @@ void Window::operator_placed(int x, int y, int width, int height, bool maximized
 
 void Window::open(ThreadContext& owner) {
     owner_ = &owner;
+    opener_ = owner.top_window();
     open_ = true;
     owner.windows().push_back(this);
     engine().window_opened(*this);

@@ -70,6 +70,9 @@ public:
     WindowKind kind() const { return kind_; }
     ThreadContext* owner() const { return owner_; }
     bool is_open() const { return open_; }
+    // The window of the same thread that was on top when this one opened (the list a form was
+    // run from); it comes to the front again when this one closes. Null for a thread's first.
+    Window* opener() const { return opener_; }
     // The procedure whose window this is (its settings section).
     const std::string& procedure() const { return procedure_; }
     void set_procedure(std::string name) { procedure_ = std::move(name); }
@@ -101,6 +104,7 @@ public:
     void set_selected(int number, int selected);
     int selected(int number) const;
     void set_rows(int number, std::vector<ListRow> rows);
+    void set_scroll(int number, int steps, int at, int page);
     void set_geometry(int number, int x, int y, int width, int height);
 
     // Controls made at run time: number 0 takes the next free number. Returns the number.
@@ -111,6 +115,7 @@ public:
     void operator_type(int number, std::string_view text);  // marks the entry changed
     void operator_check(int number, bool checked);
     void operator_choose(int number, int selected);
+    void operator_scroll(int number, int at);  // the thumb of a list's scroll bar dragged
 
     // --- bound variables ---
     void bind(int number, std::shared_ptr<Binding> binding);
@@ -207,6 +212,7 @@ private:
     const WindowLayout layout_;
     const WindowKind kind_;
     ThreadContext* owner_ = nullptr;
+    Window* opener_ = nullptr;
     std::atomic<bool> open_{false};
     std::string procedure_;
 

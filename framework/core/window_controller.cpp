@@ -75,6 +75,8 @@ Flow WindowController::take_event(Event& event) {
             return on_new_selection(event.control);
         case EventKind::AlertKey:
             return on_alert_key(event.control);
+        case EventKind::ScrollDrag:
+            return on_scroll_drag(event.control);
         case EventKind::Timer:
             for (TimerHandler* h : window_->timer_handlers()) h->on_timer();
             [[fallthrough]];
@@ -86,6 +88,7 @@ Flow WindowController::take_event(Event& event) {
 Flow WindowController::on_accepted(int control) { return standard_action(control); }
 Flow WindowController::on_selected(int) { return Flow::Continue; }
 Flow WindowController::on_new_selection(int) { return Flow::Continue; }
+Flow WindowController::on_scroll_drag(int) { return Flow::Continue; }
 Flow WindowController::on_alert_key(int) { return Flow::Continue; }
 
 Flow WindowController::standard_action(int number) {

@@ -35,13 +35,14 @@ public:
     virtual void shutdown();
 
     // One event, as the loop takes it: the operator's edit is applied, then field events go to
-    // on_accepted / on_selected / on_new_selection / on_alert_key and window events to the
-    // timer handlers (timer only) and on_window_event.
+    // on_accepted / on_selected / on_new_selection / on_alert_key / on_scroll_drag and window
+    // events to the timer handlers (timer only) and on_window_event.
     virtual Flow take_event(Event& event);
     virtual Flow on_accepted(int control);
     virtual Flow on_selected(int control);
     virtual Flow on_new_selection(int control);
     virtual Flow on_alert_key(int control);
+    virtual Flow on_scroll_drag(int control);
     virtual Flow on_window_event(const Event& event);
 
     // Lists reload their page (always when forced) and controls are redisplayed; nothing while

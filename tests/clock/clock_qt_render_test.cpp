@@ -15,8 +15,8 @@ class ClockRendering : public QtEngineTest {};
 
 // Dark pixels (the Paint digits' ink) inside a control's rectangle on the grab.
 int ink_in(const QImage& image, const ControlState& c) {
-    const int x0 = int(c.x * kPixelsPerUnitX), y0 = int(c.y * kPixelsPerUnitY);
-    const int x1 = int((c.x + c.width) * kPixelsPerUnitX), y1 = int((c.y + c.height) * kPixelsPerUnitY);
+    const int x0 = int(c.x * unit_x()), y0 = int(c.y * unit_y());
+    const int x1 = int((c.x + c.width) * unit_x()), y1 = int((c.y + c.height) * unit_y());
     int n = 0;
     for (int y = std::max(0, y0); y < std::min(image.height(), y1); ++y)
         for (int x = std::max(0, x0); x < std::min(image.width(), x1); ++x) n += qGray(image.pixel(x, y)) < 96;
@@ -59,7 +59,7 @@ TEST_F(ClockRendering, AGrabShowsTheCountdownsDigitsOnTheWhitePanel) {
     EXPECT_LT(ink[6], ink[0]);  // and 3 fewer than 0
     // The panel is white between the digits' ink and the window grey around it.
     const ControlState panel = p.window().control(p.window().number_of("?PANEL"));
-    EXPECT_EQ(QColor(image.pixel(int(panel.x * kPixelsPerUnitX) + 2, int(panel.y * kPixelsPerUnitY) + 2)),
+    EXPECT_EQ(QColor(image.pixel(int(panel.x * unit_x()) + 2, int(panel.y * unit_y()) + 2)),
               QColor(255, 255, 255));
     EXPECT_EQ(QColor(image.pixel(2, 2)), QColor(128, 128, 128));
 }

@@ -18,14 +18,15 @@ namespace {
 
 class KataRendering : public QtEngineTest {};
 
-// A long value of what an entry shows: 20 letters of a name, a six-place result, a date.
+// The longest value an entry shows: as many letters (with accents) as its picture holds, a
+// six-place result, a date.
 std::string long_value(const ControlState& c) {
     const char kind = static_cast<char>(std::tolower(static_cast<unsigned char>(c.picture.at(1))));
     if (kind == 'd') return "12/31/2026";
     if (kind == 'n') return c.picture.find('.') != std::string::npos ? "888.88" : "888888";
     const std::size_t width = static_cast<std::size_t>(std::stoi(c.picture.substr(c.picture.find_first_of("0123456789"))));
-    const std::string sample = "Alejandra Montserrat Kata Individual Femenino Senior Open Cup Tournament";
-    return sample.substr(0, std::min(width, sample.size()));
+    const QString sample = QString::fromUtf8("María Guadalupe Hernández Villanueva Montañas Kata Individual Femenino Senior Open Cup");
+    return sample.left(static_cast<int>(width)).toStdString();
 }
 
 TEST_F(KataRendering, AudienceScreensHoldTheirLongestValuesAndShowTheTotalLarge) {
@@ -61,10 +62,10 @@ TEST_F(KataRendering, AudienceScreensHoldTheirLongestValuesAndShowTheTotalLarge)
             // The total's white ink covers a good part of its box on the green area.
             const ControlState total = p.window().control(p.window().number_of("?KE:RESULTADOC" + name.substr(10)));
             int ink = 0;
-            for (int y = int(total.y * kPixelsPerUnitY); y < int((total.y + total.height) * kPixelsPerUnitY); ++y)
-                for (int x = int(total.x * kPixelsPerUnitX); x < int((total.x + total.width) * kPixelsPerUnitX); ++x)
+            for (int y = int(total.y * unit_y()); y < int((total.y + total.height) * unit_y()); ++y)
+                for (int x = int(total.x * unit_x()); x < int((total.x + total.width) * unit_x()); ++x)
                     ink += QColor(image.pixel(x, y)) == QColor(255, 255, 255);
-            EXPECT_GT(ink, total.width * total.height * kPixelsPerUnitX * kPixelsPerUnitY / 12);
+            EXPECT_GT(ink, total.width * total.height * unit_x() * unit_y() / 12);
             EXPECT_EQ(QColor(image.pixel(4, image.height() - 4)), QColor(0, 0xC0, 0));  // the results area
             EXPECT_EQ(QColor(image.pixel(image.width() - 4, 4)), QColor(0, 0, 0));     // the header band
         }

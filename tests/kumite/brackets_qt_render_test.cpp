@@ -20,8 +20,8 @@ class BracketRendering : public QtEngineTest {};
 // The height in pixels of the dark ink inside a control's rectangle (0 when none).
 int ink_height(const QImage& image, const ControlState& c) {
     int top = -1, bottom = -1;
-    for (int y = int(c.y * kPixelsPerUnitY); y < std::min(image.height(), int((c.y + c.height) * kPixelsPerUnitY)); ++y)
-        for (int x = int(c.x * kPixelsPerUnitX); x < std::min(image.width(), int((c.x + c.width) * kPixelsPerUnitX)); ++x)
+    for (int y = int(c.y * unit_y()); y < std::min(image.height(), int((c.y + c.height) * unit_y())); ++y)
+        for (int x = int(c.x * unit_x()); x < std::min(image.width(), int((c.x + c.width) * unit_x())); ++x)
             if (QColor(image.pixel(x, y)).lightness() < 100) {
                 if (top < 0) top = y;
                 bottom = y;
@@ -64,7 +64,7 @@ TEST_F(BracketRendering, NamesAndPlacesStandLargeInTheirBoxes) {
         for (const std::string& n : k.names) {
             const ControlState c = w.control(w.number_of(n));
             const int ink = ink_height(image, c);
-            EXPECT_GE(ink, int(c.height * kPixelsPerUnitY / 3)) << n;
+            EXPECT_GE(ink, int(c.height * unit_y() / 3)) << n;
             if (!k.dojo.empty()) {
                 EXPECT_GT(ink, ink_height(image, w.control(w.number_of(k.dojo)))) << n;
             }
@@ -76,7 +76,7 @@ TEST_F(BracketRendering, NamesAndPlacesStandLargeInTheirBoxes) {
                 for (const ControlState& l : w.controls())
                     if (l.kind == ControlKind::Line && l.parent == c.number && l.width == 1) {
                         ++uprights;
-                        EXPECT_GE(ink_height(image, l), int(l.height * kPixelsPerUnitY) - 2) << l.use;
+                        EXPECT_GE(ink_height(image, l), int(l.height * unit_y()) - 2) << l.use;
                     }
         EXPECT_EQ(uprights > 0, k.lines);
     }

@@ -221,5 +221,72 @@ TEST_F(Lists, TheSelectedRowsQueueAndTeamNamesAreShown) {
     EXPECT_EQ(driver.control(b, "?KE24:Queue").selected, 1);
 }
 
+// 150 more events: codes K000 to K149, one date every second day after the first three's, and
+// a last code Y. A page holds 20 rows.
+class LongLists : public Lists {
+protected:
+    void SetUp() override {
+        Lists::SetUp();
+        for (int i = 0; i < 150; ++i) {
+            char code[8];
+            std::snprintf(code, sizeof code, "K%03d", i);
+            add(TableId::KumiteIndividual, {{"KE24:CodigoDeEvento", code}, {"KE24:FechaEvento", std::to_string(80100 + 2 * i)}});
+        }
+        add(TableId::KumiteIndividual, {{"KE24:CodigoDeEvento", "Y"}, {"KE24:FechaEvento", "80001"}});
+    }
+};
+
+TEST_F(LongLists, TheScrollBarCoversTheWholeOrderAndItsThumbMapsRowsTextsAndDates) {
+    struct Case {
+        int tab;
+        const char* thumb;
+        int steps;  // rows: a step per page start; text: A B C K00..K14 Y; date: the range in 100
+        int drag_to;
+        const char* first_code;  // the page's first row once the thumb is let go
+        int selected;            // the row highlighted: the first at or after the step
+        int at;                  // where the thumb then stands: the page's first row, or the highlighted row's key
+    } cases[] = {
+        {1, "rows (newest first)", 154 - 20 + 1, 10, "K140", 1, 10},
+        {1, "rows past the last page", 154 - 20 + 1, 200, "K016", 20, 134},
+        {2, "text", 19, 8, "K050", 1, 8},          // K05: the ninth prefix
+        {2, "text, the last step", 19, 18, "K131", 20, 18},  // the last page is full
+        {3, "date", 100, 50, "K050", 1, 50},       // 80000 + 50/99 of 398 days: K050's 80200
+        {3, "date, the first step", 100, 0, "C", 1, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("tab ") + std::to_string(c.tab) + " " + c.thumb);
+        driver.start("BrowseKumiteIndividual4");
+        Window& w = driver.expect_window("BrowseKumiteIndividual4");
+        driver.choose(w, "?CurrentTab", c.tab);
+        ControlState list = driver.control(w, "?BROWSE:1");
+        EXPECT_EQ(list.scroll_steps, c.steps);
+        EXPECT_EQ(list.scroll_at, 0);
+        driver.drag_thumb(w, "?BROWSE:1", c.drag_to);
+        list = driver.control(w, "?BROWSE:1");
+        EXPECT_EQ(codes(w).size(), 20u);
+        EXPECT_EQ(codes(w).front(), c.first_code);
+        EXPECT_EQ(list.scroll_at, c.at);
+        EXPECT_EQ(list.selected, c.selected);
+        driver.close(w);
+    }
+}
+
+TEST_F(LongLists, ALocatedRowNearTheEndEndsAFullPage) {
+    driver.start("BrowseKumiteIndividual");
+    Window& w = driver.expect_window("BrowseKumiteIndividual");
+    driver.choose(w, "?CurrentTab", 3);  // by code, located by it
+    driver.key(w, "?BROWSE:1", 'K');
+    EXPECT_EQ(codes(w).front(), "K000");
+    EXPECT_EQ(driver.control(w, "?BROWSE:1").selected, 1);
+    driver.key(w, "?BROWSE:1", 'y');
+    const Codes page = codes(w);
+    ASSERT_EQ(page.size(), 20u);
+    EXPECT_EQ(page.front(), "K131");
+    EXPECT_EQ(page.back(), "Y");
+    EXPECT_EQ(driver.control(w, "?BROWSE:1").selected, 20);
+    EXPECT_EQ(driver.control(w, "?BROWSE:1").scroll_at, 18);  // its thumb: the last text step
+    driver.close(w);
+}
+
 }  // namespace
 }  // namespace zrv::kumite

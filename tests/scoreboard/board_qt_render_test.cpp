@@ -24,14 +24,14 @@ using scoreboard::BoardKind;
 class BoardRendering : public QtEngineTest {};
 
 QColor pixel_at(const QImage& image, const ControlState& c) {
-    return QColor(image.pixel(int((c.x + c.width / 2.0) * kPixelsPerUnitX), int((c.y + c.height / 2.0) * kPixelsPerUnitY)));
+    return QColor(image.pixel(int((c.x + c.width / 2.0) * unit_x()), int((c.y + c.height / 2.0) * unit_y())));
 }
 
 // Pixels of a colour inside a control's rectangle.
 int count_in(const QImage& image, const ControlState& c, QColor colour) {
     int n = 0;
-    for (int y = int(c.y * kPixelsPerUnitY); y < std::min(image.height(), int((c.y + c.height) * kPixelsPerUnitY)); ++y)
-        for (int x = int(c.x * kPixelsPerUnitX); x < std::min(image.width(), int((c.x + c.width) * kPixelsPerUnitX)); ++x)
+    for (int y = int(c.y * unit_y()); y < std::min(image.height(), int((c.y + c.height) * unit_y())); ++y)
+        for (int x = int(c.x * unit_x()); x < std::min(image.width(), int((c.x + c.width) * unit_x())); ++x)
             n += QColor(image.pixel(x, y)) == colour;
     return n;
 }
@@ -84,7 +84,7 @@ TEST_F(BoardRendering, EachBoardShowsABoutReadablyWithItsLampsAndClock) {
         // The points are large: their ink fills a good part of their box.
         const QColor ink = k.stacked ? kQtRed : kQtWhite;
         const ControlState aka_points = at("?SB:PUNTOAKA");
-        EXPECT_GT(count_in(image, aka_points, ink), aka_points.width * aka_points.height * kPixelsPerUnitX * kPixelsPerUnitY / 20)
+        EXPECT_GT(count_in(image, aka_points, ink), aka_points.width * aka_points.height * unit_x() * unit_y() / 25)
             << k.procedure;
         if (!k.stacked) {
             EXPECT_EQ(QColor(image.pixel(4, image.height() / 2)), kQtBlue) << "the Ao half";
@@ -145,7 +145,7 @@ TEST_F(BoardRendering, EachBoardFollowingABoutDrawsItsRecord) {
         const ControlState aka_points = at("?SB:PUNTOAKA");
         EXPECT_EQ(aka_points.text, "5");
         EXPECT_GT(count_in(image, aka_points, k.stacked ? kQtRed : kQtWhite),
-                  aka_points.width * aka_points.height * kPixelsPerUnitX * kPixelsPerUnitY / 20)
+                  aka_points.width * aka_points.height * unit_x() * unit_y() / 25)
             << k.procedure;
         EXPECT_GT(count_in(image, at("?STRING4"), QColor(0, 255, 0)), 20) << k.procedure << ": GO in green";
         EXPECT_GT(count_in(image, at("?XDIGITALCLOCKPANEL"), kQtWhite), 50) << k.procedure;

@@ -139,6 +139,14 @@ void TestDriver::key(Window& w, std::string_view use, int keycode) {
     post(w, std::move(e));
 }
 
+void TestDriver::drag_thumb(Window& w, std::string_view use, int step) {
+    Event e;
+    e.kind = EventKind::ScrollDrag;
+    e.control = number(w, use);
+    e.apply = [n = e.control, step](Window& win) { win.operator_scroll(n, step); };
+    post(w, std::move(e));
+}
+
 void TestDriver::enter(Window& w, std::string_view use) {
     Event e;
     e.kind = EventKind::Selected;

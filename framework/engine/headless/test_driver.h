@@ -55,6 +55,7 @@ public:
     void double_click(Window& w, std::string_view use, int row);
     void right_click(Window& w, std::string_view use);
     void key(Window& w, std::string_view use, int keycode);
+    void drag_thumb(Window& w, std::string_view use, int step);  // a list's scroll bar
     void enter(Window& w, std::string_view use);  // the operator moves the focus into a control
     void close(Window& w);                                      // the window's close box
     void place(Window& w, int x, int y, int width, int height, bool maximized = false, bool minimized = false);

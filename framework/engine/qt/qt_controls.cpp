@@ -161,8 +161,52 @@ QWidget* QtEngine::Impl::create_widget(Mirror& m, const ControlState& c) {
     }
 }
 
+// A text the program sets that is wider than its one-line box is drawn smaller until it fits:
+// the hall reads a whole name. Not below 6 points; a text still too long shows its start.
+static void shrink_to_fit(QWidget* w, const QString& text, int room) {
+    QFont font = w->font();
+    for (int tries = 0; tries < 8 && font.pointSizeF() > 6; ++tries) {
+        const int wide = QFontMetrics(font).horizontalAdvance(text);
+        if (wide <= room) break;
+        font.setPointSizeF(std::max(6.0, font.pointSizeF() * std::min(0.98, 0.99 * room / wide)));
+    }
+    if (font != w->font()) w->setFont(font);
+}
+
+// The room a line edit leaves its text: its inner margins and the frame's.
+static int text_room(const QLineEdit* edit) { return edit->contentsRect().width() - 8; }
+
+static Qt::Alignment alignment_of(const ControlState& c) {
+    return (c.align == 1 ? Qt::AlignHCenter : c.align == 2 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+}
+
+// A text box at least two lines high wraps a text too long for one line; a one-line box keeps
+// it on its line, shown from its first character whatever its alignment.
+static void fit_text(QLabel* label, const ControlState& c) {
+    const QFontMetrics metrics(label->font());
+    bool too_long = metrics.horizontalAdvance(label->text()) > label->contentsRect().width();
+    const bool wraps = too_long && label->height() >= 2 * metrics.lineSpacing();
+    if (label->wordWrap() != wraps) label->setWordWrap(wraps);
+    if (too_long && !wraps) {
+        shrink_to_fit(label, label->text(), label->contentsRect().width());
+        too_long = QFontMetrics(label->font()).horizontalAdvance(label->text()) > label->contentsRect().width();
+    }
+    const Qt::Alignment align = too_long && !wraps ? Qt::AlignLeft | Qt::AlignVCenter : alignment_of(c);
+    if (label->alignment() != align) label->setAlignment(align);
+}
+
+// A picture larger than its box is scaled into it keeping its proportions, unless the control
+// stretches it over the box.
+static void fit_picture(QLabel* label, const QPixmap& picture, bool stretched) {
+    label->setScaledContents(stretched);
+    if (stretched || picture.isNull() || (picture.width() <= label->width() && picture.height() <= label->height()))
+        label->setPixmap(picture);
+    else
+        label->setPixmap(picture.scaled(label->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
 double QtEngine::Impl::font_scale(const Mirror& m) const {
-    if (!m.scaled || !m.canvas) return 1.0;
+    if (!m.scaled || !m.canvas) return m.fit;
     const double lw = to_px_x(m.window->layout_width()), lh = to_px_y(m.window->layout_height());
     if (lw <= 0 || lh <= 0) return 1.0;
     const QSize client = client_size(m);
@@ -172,14 +216,14 @@ double QtEngine::Impl::font_scale(const Mirror& m) const {
 void QtEngine::Impl::place(Mirror& m, ControlView& v) {
     if (!v.widget) return;
     const ControlState& c = v.state;
-    double sx = 1, sy = 1;
+    double sx = m.fit, sy = m.fit;
     if (m.scaled && m.canvas) {
         const double lw = to_px_x(m.window->layout_width()), lh = to_px_y(m.window->layout_height());
         const QSize client = client_size(m);
         if (lw > 0 && lh > 0) sx = client.width() / lw, sy = client.height() / lh;
     }
-    const double x = c.x * kPixelsPerUnitX * sx, y = c.y * kPixelsPerUnitY * sy;
-    const double w = c.width * kPixelsPerUnitX * sx, h = c.height * kPixelsPerUnitY * sy;
+    const double x = c.x * unit_x() * sx, y = c.y * unit_y() * sy;
+    const double w = c.width * unit_x() * sx, h = c.height * unit_y() * sy;
     QRect r;
     if (c.kind == ControlKind::Line) {
         r = QRectF(QPointF(x, y), QPointF(x + w, y + h)).normalized().toAlignedRect();
@@ -192,9 +236,8 @@ void QtEngine::Impl::place(Mirror& m, ControlView& v) {
         if (r.width() <= 0 || r.height() <= 0) r.setSize(r.size().expandedTo(v.widget->sizeHint()));
     }
     v.widget->setGeometry(r);
-    if (c.kind == ControlKind::Image && c.stretched) {
-        if (auto* label = qobject_cast<QLabel*>(v.widget.data())) label->setScaledContents(true);
-    }
+    if (c.kind == ControlKind::Image)
+        if (auto* label = qobject_cast<QLabel*>(v.widget.data())) fit_picture(label, v.picture, c.stretched);
 }
 
 void QtEngine::Impl::apply_font(Mirror& m, ControlView& v) {
@@ -205,17 +248,10 @@ void QtEngine::Impl::apply_font(Mirror& m, ControlView& v) {
     const double base = c.font_size > 0 ? c.font_size : font.pointSizeF();
     if (base > 0) font.setPointSizeF(std::max(1.0, base * font_scale(m)));
     font.setBold(c.bold);
+    if (qt::is_black_face(c.font_name)) font.setWeight(QFont::Black);
     font.setItalic(c.italic);
     font.setUnderline(c.underline);
     v.widget->setFont(font);
-}
-
-// A text box at least two lines high wraps a text too long for one line; a one-line box keeps
-// it on its line.
-static void wrap_if_needed(QLabel* label) {
-    const QFontMetrics metrics(label->font());
-    const bool wraps = label->height() >= 2 * metrics.lineSpacing() && metrics.horizontalAdvance(label->text()) > label->width();
-    if (label->wordWrap() != wraps) label->setWordWrap(wraps);
 }
 
 void QtEngine::Impl::relayout(Mirror& m) {
@@ -223,7 +259,8 @@ void QtEngine::Impl::relayout(Mirror& m) {
         place(m, v);
         apply_font(m, v);
         if (v.state.kind == ControlKind::Prompt || v.state.kind == ControlKind::String)
-            if (auto* label = qobject_cast<QLabel*>(v.widget.data())) wrap_if_needed(label);
+            if (auto* label = qobject_cast<QLabel*>(v.widget.data())) fit_text(label, v.state);
+        if (auto* edit = qobject_cast<QLineEdit*>(v.widget.data()); edit && !v.dirty) shrink_to_fit(edit, edit->text(), text_room(edit));
     }
 }
 
@@ -247,10 +284,15 @@ void QtEngine::Impl::apply_control(Mirror& m, ControlView& v, const ControlState
         QPalette pal = QApplication::palette(w);
         const auto font = qt::to_qcolor(c.font_colour);
         const auto fill = qt::to_qcolor(c.fill_colour);
+        // A check box keeps its own box and mark (base and text): plainly visible on any
+        // background, in any colour of its label.
+        const bool own_box = c.kind == ControlKind::Check;
         if (font)
-            for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) pal.setColor(role, *font);
+            for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+                if (!own_box || role != QPalette::Text) pal.setColor(role, *font);
         if (fill)
-            for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) pal.setColor(role, *fill);
+            for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+                if (!own_box || role != QPalette::Base) pal.setColor(role, *fill);
         w->setPalette(pal);
         const bool fills_itself = c.kind == ControlKind::Entry || c.kind == ControlKind::List ||
                                   c.kind == ControlKind::DropList || c.kind == ControlKind::Button;
@@ -267,26 +309,24 @@ void QtEngine::Impl::apply_control(Mirror& m, ControlView& v, const ControlState
             shape->update();
         }
     }
-    const Qt::Alignment align =
-        (c.align == 1 ? Qt::AlignHCenter : c.align == 2 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    const Qt::Alignment align = alignment_of(c);
 
     switch (c.kind) {
         case ControlKind::Prompt:
         case ControlKind::String: {
             auto* label = static_cast<QLabel*>(w);
-            if (changed(&ControlState::text))
+            if (changed(&ControlState::text)) {
                 label->setText(c.kind == ControlKind::Prompt ? qt::without_access_keys(c.text) : qs(c.text));
-            if (changed(&ControlState::align)) label->setAlignment(align);
-            wrap_if_needed(label);
+                apply_font(m, v);  // a shorter text may take its own size again
+            }
+            fit_text(label, c);
             break;
         }
         case ControlKind::Image: {
             auto* label = static_cast<QLabel*>(w);
-            if (changed(&ControlState::image)) label->setPixmap(qt::load_pixmap(c.image));
-            if (changed(&ControlState::centred) || changed(&ControlState::stretched)) {
-                label->setAlignment(c.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
-                label->setScaledContents(c.stretched);
-            }
+            if (changed(&ControlState::image)) v.picture = qt::load_pixmap(c.image);
+            if (changed(&ControlState::centred)) label->setAlignment(c.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
+            fit_picture(label, v.picture, c.stretched);
             break;
         }
         case ControlKind::Entry: {
@@ -296,6 +336,12 @@ void QtEngine::Impl::apply_control(Mirror& m, ControlView& v, const ControlState
                 // A text the model took from the operator (a key typed into a list that moves to
                 // its locator entry) is the operator's: leaving the entry accepts it.
                 v.dirty = c.changed_by_operator;
+                if (!v.dirty) {
+                    // The program's text: whole in the box, or from its start.
+                    apply_font(m, v);
+                    shrink_to_fit(edit, edit->text(), text_room(edit));
+                    edit->setCursorPosition(0);
+                }
             }
             if (changed(&ControlState::read_only)) edit->setReadOnly(c.read_only);
             if (changed(&ControlState::align)) edit->setAlignment(align);

@@ -1,6 +1,9 @@
 #include "framework/engine/qt/qt_engine.h"
 
 #include <algorithm>
+#include <cmath>
+
+#include <QFontMetricsF>
 
 #include "framework/engine/qt/qt_engine_impl.h"
 
@@ -12,9 +15,38 @@ using qt::qs;
 // ---------------------------------------------------------------------------------------------
 // The engine
 
+QFont dialog_font() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(8);
+    return font;
+}
+
+namespace {
+
+struct Units {
+    double x, y;
+};
+
+const Units& units() {
+    static const Units u = [] {
+        const QFontMetricsF metrics(dialog_font());
+        const double average = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52;
+        return Units{average / 4, std::ceil(metrics.height()) / 8};
+    }();
+    return u;
+}
+
+}  // namespace
+
+double unit_x() { return units().x; }
+double unit_y() { return units().y; }
+
 QtEngine::QtEngine() : impl_(std::make_unique<Impl>()) {
     impl_->owner = this;
     impl_->gui = new QObject;
+    QApplication::setFont(dialog_font());
+    // "Arial Black" is drawn in the bold of the Arial-compatible face where it is not installed.
+    QFont::insertSubstitution(QStringLiteral("Arial Black"), QStringLiteral("Arial"));
 }
 
 QtEngine::~QtEngine() {

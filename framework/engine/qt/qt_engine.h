@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include <QFont>
 #include <QImage>
 
 #include "framework/core/engine.h"
@@ -20,10 +21,13 @@ class QWidget;
 
 namespace zrv {
 
-// Window units: a quarter of the average character width across, an eighth of the
-// character height down.
-inline constexpr double kPixelsPerUnitX = 1.5;
-inline constexpr double kPixelsPerUnitY = 1.625;
+// The font of every control that names none, and of the window units: Arial 8 points (through
+// its metric-compatible face where Arial itself is not installed).
+QFont dialog_font();
+// Window units: a quarter of the dialog font's average character width across, an eighth of
+// its character height down, as that font is drawn here. The QApplication must exist.
+double unit_x();
+double unit_y();
 
 class QtEngine final : public Engine {
 public:
@@ -43,9 +47,9 @@ public:
     void play_sound(const std::string& file) override;
     void beep() override;
     void arrange(Window& frame, Arrangement arrangement) override;
-    // The fixed scale of window units (before a scaled window grows).
-    double pixels_per_unit_x() const { return kPixelsPerUnitX; }
-    double pixels_per_unit_y() const { return kPixelsPerUnitY; }
+    // The scale of window units (before a scaled window grows or shrinks).
+    double pixels_per_unit_x() const override { return unit_x(); }
+    double pixels_per_unit_y() const override { return unit_y(); }
 
     // --- GUI thread only ---
     // Applies every change still waiting to be mirrored.

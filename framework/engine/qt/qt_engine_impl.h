@@ -18,6 +18,7 @@
 #include <QDialog>
 #include <QEventLoop>
 #include <QLabel>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -38,10 +39,10 @@ namespace qt {
 
 inline constexpr int kDoubleClickKey = 0x0105;
 
-inline int to_px_x(double units) { return static_cast<int>(std::lround(units * kPixelsPerUnitX)); }
-inline int to_px_y(double units) { return static_cast<int>(std::lround(units * kPixelsPerUnitY)); }
-inline int to_units_x(int px) { return static_cast<int>(std::lround(px / kPixelsPerUnitX)); }
-inline int to_units_y(int px) { return static_cast<int>(std::lround(px / kPixelsPerUnitY)); }
+inline int to_px_x(double units) { return static_cast<int>(std::lround(units * unit_x())); }
+inline int to_px_y(double units) { return static_cast<int>(std::lround(units * unit_y())); }
+inline int to_units_x(int px) { return static_cast<int>(std::lround(px / unit_x())); }
+inline int to_units_y(int px) { return static_cast<int>(std::lround(px / unit_y())); }
 
 // A window's place in window units, as the model keeps it.
 struct Placement {
@@ -69,6 +70,7 @@ struct ControlView {
     bool dirty = false;  // an entry typed into and not yet left
     std::vector<std::pair<int, std::string>> tabs;  // sheets: the tabs shown (number, text)
     std::vector<qt::ShownColumn> columns;  // lists: the columns shown
+    QPixmap picture;                       // images: the picture as loaded, before it is fitted
 };
 
 struct Mirror {
@@ -94,6 +96,9 @@ struct Mirror {
     QPointer<QStatusBar> status_bar;  // windows other than the frame that declare status zones
     std::uint64_t applied_focus_moves = 0;
     bool scaled = false;
+    // What a window too large for the room it opens in is scaled by (1: it fits); a window that
+    // does not scale its controls when resized has them scaled by this much.
+    double fit = 1;
     Placement seen;                   // the model's placement at the last sync
     std::deque<Placement> in_flight;  // placements the operator made, not yet in the model
     Placement reported;               // the widgets' placement last told or applied
@@ -234,6 +239,11 @@ struct QtEngine::Impl {
     void destroy(Mirror& m);
     void apply_window(Mirror& m, bool first);
     void apply_placement(Mirror& m, const Placement& p);
+    // The room a window is placed in: the frame's client area for a child window, else the
+    // screen's available area (pixels, in the coordinates the window is placed in).
+    QRect room_of(const Mirror& m) const;
+    // The scale that fits a placement into the room (1 when it fits or there is no room yet).
+    double fit_of(const Mirror& m, const Placement& p) const;
     void report_placement(Mirror& m);
     Placement current_placement(const Mirror& m) const;
     void sync_controls(Mirror& m, const std::vector<ControlState>& states);
@@ -279,7 +289,13 @@ struct QtEngine::Impl {
     void place_status_bar(Mirror& m);
     // A window's status bar lies below its controls: the window is that much taller, and the
     // controls are placed (and scaled) on the client area above it.
-    static int bar_height(const Mirror& m) { return m.status_bar ? m.status_bar->sizeHint().height() : 0; }
+    static int bar_height(const Mirror& m) {
+        if (!m.status_bar) return 0;
+        // Its height in the font and style it is drawn in, its zones laid out.
+        m.status_bar->ensurePolished();
+        if (QLayout* layout = m.status_bar->layout()) layout->activate();
+        return m.status_bar->sizeHint().height();
+    }
     static QSize client_size(const Mirror& m) { return m.canvas->size() - QSize(0, bar_height(m)); }
     Mirror* frame_mirror() const;
     // The windows of a thread wait while it waits for the operator's answer: they take no input

@@ -16,7 +16,7 @@ using qt::qs;
 QWidget* QtEngine::Impl::create_list(Mirror& m, int n) {
     auto weak = std::weak_ptr<Mirror>(find(*m.window));
     auto with = [this, &m](auto fn) { return with_mirror(m, fn); };
-    auto* list = new QTreeWidget(m.canvas);
+    auto* list = new qt::PageList(m.canvas);
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -39,6 +39,17 @@ QWidget* QtEngine::Impl::create_list(Mirror& m, int n) {
                              },
                              qt::kDoubleClickKey);
                      }));
+    // The thumb let go, or a click on the bar's arrows or beside the thumb: the list moves there
+    // in its whole order.
+    QScrollBar* bar = list->order_bar();
+    const auto scrolled = with([this, n, bar](Mirror& mp) {
+        const int step = bar->sliderPosition();
+        post_event(mp, EventKind::ScrollDrag, n, [n, step](Window& w) { w.operator_scroll(n, step); });
+    });
+    QObject::connect(bar, &QScrollBar::sliderReleased, bar, scrolled);
+    QObject::connect(bar, &QScrollBar::actionTriggered, bar, [scrolled, bar](int action) {
+        if (action != QAbstractSlider::SliderMove && !bar->isSliderDown()) scrolled();
+    });
     on_right_click(m, list, n);
     watch_control(m, list, n);
     list->viewport()->installEventFilter(new qt::EventHook(list->viewport(), [this, weak, n](QObject*, QEvent* e) {
@@ -49,7 +60,7 @@ QWidget* QtEngine::Impl::create_list(Mirror& m, int n) {
 }
 
 void QtEngine::Impl::apply_list(ControlView& v, const ControlState& c, const ControlState& old, bool first) {
-    auto* list = static_cast<QTreeWidget*>(v.widget.data());
+    auto* list = static_cast<qt::PageList*>(v.widget.data());
     std::size_t cells = 0;
     for (const ListRow& r : c.rows) cells = std::max(cells, r.cells.size());
     const auto covered = [&] {
@@ -71,10 +82,18 @@ void QtEngine::Impl::apply_list(ControlView& v, const ControlState& c, const Con
         }
         list->setHeaderLabels(headers);
         list->setHeaderHidden(!any_header);
+        std::vector<QString> groups;
         for (int i = 0; i < static_cast<int>(v.columns.size()); ++i) {
-            list->headerItem()->setToolTip(i, qs(v.columns[i].tip));
-            if (v.columns[i].width > 0) list->setColumnWidth(i, to_px_x(v.columns[i].width));
+            const qt::ShownColumn& col = v.columns[static_cast<std::size_t>(i)];
+            list->headerItem()->setToolTip(i, qs(col.tip));
+            if (col.width > 0) list->setColumnWidth(i, to_px_x(col.width));
+            // A header wider than its column is shown from its first character.
+            const int margins = 2 * list->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, list->header());
+            const bool fits = list->header()->fontMetrics().horizontalAdvance(qs(col.header)) + margins <= list->columnWidth(i);
+            list->headerItem()->setTextAlignment(i, (fits ? col.header_align : Qt::AlignLeft) | Qt::AlignVCenter);
+            groups.push_back(qs(col.group));
         }
+        list->group_header()->set_groups(std::move(groups));
         first = true;
     }
     if (first || c.rows != old.rows || list->topLevelItemCount() != static_cast<int>(c.rows.size())) {
@@ -101,6 +120,7 @@ void QtEngine::Impl::apply_list(ControlView& v, const ControlState& c, const Con
                 }
                 const ListCell& cell = row.cells[static_cast<std::size_t>(shown.first)];
                 item->setText(col, qs(cell.text));
+                item->setTextAlignment(col, shown.align | Qt::AlignVCenter);
                 if (auto t = qt::to_qcolor(cell.text_colour)) item->setForeground(col, *t);
                 if (auto b = qt::to_qcolor(cell.back_colour)) item->setBackground(col, *b);
                 if (auto st = qt::to_qcolor(cell.selected_text_colour)) item->setData(col, qt::kSelectedTextRole, *st);
@@ -110,6 +130,8 @@ void QtEngine::Impl::apply_list(ControlView& v, const ControlState& c, const Con
         }
         list->addTopLevelItems(items);
     }
+    if (first || c.scroll_steps != old.scroll_steps || c.scroll_at != old.scroll_at || c.scroll_page != old.scroll_page)
+        list->set_order_scroll(c.scroll_steps, c.scroll_at, c.scroll_page);
     const int row = c.selected;
     QTreeWidgetItem* want = row >= 1 && row <= list->topLevelItemCount() ? list->topLevelItem(row - 1) : nullptr;
     if (list->currentItem() != want || (want && !want->isSelected())) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <filesystem>
 #include <unordered_map>
 
@@ -9,6 +10,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionHeader>
 
 #include "framework/image/image_loader.h"
 #include "framework/services/paths.h"
@@ -58,6 +60,12 @@ QPixmap load_pixmap(const std::string& name) {
 
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
+bool is_black_face(std::string_view family) {
+    std::string name(family);
+    for (char& ch : name) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return name.size() >= 6 && name.compare(name.size() - 6, 6, " black") == 0;
+}
+
 QString without_access_keys(std::string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -105,9 +113,18 @@ std::vector<ListColumn> parse_list_columns(std::string_view f) {
         column.group = group;
         column.stack = stack;
         while (i < f.size() && std::isdigit(static_cast<unsigned char>(f[i]))) column.width = column.width * 10 + (f[i++] - '0');
+        const auto alignment = [&](char& out) {
+            if (i < f.size() && std::strchr("LRCD", std::toupper(static_cast<unsigned char>(f[i]))) && f[i] != '\0')
+                out = static_cast<char>(std::toupper(static_cast<unsigned char>(f[i++])));
+        };
+        alignment(column.align);
+        column.header_align = column.align;
         // flags up to the header, the tip or the picture
         while (i < f.size() && f[i] != '~' && f[i] != '{' && f[i] != '@') ++i;
-        if (i < f.size() && f[i] == '~' && !enclosed(i, '~', column.header)) break;
+        if (i < f.size() && f[i] == '~') {
+            if (!enclosed(i, '~', column.header)) break;
+            alignment(column.header_align);
+        }
         while (i < f.size() && f[i] != '{' && f[i] != '@') ++i;
         if (i < f.size() && f[i] == '{' && !enclosed(i, '}', column.tip)) break;
         while (i < f.size() && f[i] != '@') ++i;
@@ -119,11 +136,22 @@ std::vector<ListColumn> parse_list_columns(std::string_view f) {
     return columns;
 }
 
+static Qt::Alignment alignment_of(char align) {
+    switch (align) {
+        case 'R':
+        case 'D':  // decimal: the points stand one below the other as the pictures give equal places
+            return Qt::AlignRight;
+        case 'C':
+            return Qt::AlignHCenter;
+        default:
+            return Qt::AlignLeft;
+    }
+}
+
 std::vector<ShownColumn> shown_columns(const std::vector<ListColumn>& columns) {
     std::vector<ShownColumn> shown;
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const ListColumn& c = columns[i];
-        const bool leads_group = !c.group.empty() && (i == 0 || columns[i - 1].group != c.group);
         if (c.stack && i > 0 && columns[i - 1].stack == c.stack) {
             ShownColumn& s = shown.back();
             ++s.cells;
@@ -133,10 +161,99 @@ std::vector<ShownColumn> shown_columns(const std::vector<ListColumn>& columns) {
         }
         shown.push_back({.first = static_cast<int>(i),
                          .width = c.width,
-                         .header = c.stack ? c.group : leads_group ? c.group + ": " + c.header : c.header,
-                         .tip = c.tip});
+                         .align = alignment_of(c.align),
+                         .header_align = alignment_of(c.header_align),
+                         .header = c.stack ? c.group : c.header,
+                         .tip = c.tip,
+                         .group = c.stack ? std::string() : c.group});
     }
     return shown;
+}
+
+GroupHeader::GroupHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+
+void GroupHeader::set_groups(std::vector<QString> groups) {
+    if (groups == groups_) return;
+    groups_ = std::move(groups);
+    updateGeometry();
+    viewport()->update();
+}
+
+bool GroupHeader::grouped() const {
+    return std::any_of(groups_.begin(), groups_.end(), [](const QString& g) { return !g.isEmpty(); });
+}
+
+int GroupHeader::band() const { return grouped() ? QHeaderView::sizeHint().height() : 0; }
+
+QSize GroupHeader::sizeHint() const {
+    QSize size = QHeaderView::sizeHint();
+    size.rheight() += band();
+    return size;
+}
+
+QRect GroupHeader::group_rect(const QString& group) const {
+    QRect r;
+    for (int s = 0; s < count() && s < static_cast<int>(groups_.size()); ++s)
+        if (!isSectionHidden(s) && groups_[static_cast<std::size_t>(s)] == group)
+            r |= QRect(sectionViewportPosition(s), 0, sectionSize(s), band());
+    return r;
+}
+
+void GroupHeader::paintSection(QPainter* painter, const QRect& rect, int logical) const {
+    // A grouped column's header stands below its group's band; the others take the whole height.
+    const bool in_group = logical < static_cast<int>(groups_.size()) && !groups_[static_cast<std::size_t>(logical)].isEmpty();
+    QHeaderView::paintSection(painter, in_group ? rect.adjusted(0, band(), 0, 0) : rect, logical);
+}
+
+void GroupHeader::paintEvent(QPaintEvent* event) {
+    QHeaderView::paintEvent(event);
+    if (!grouped()) return;
+    QPainter painter(viewport());
+    for (std::size_t s = 0; s < groups_.size(); ++s) {
+        if (groups_[s].isEmpty() || (s > 0 && groups_[s - 1] == groups_[s])) continue;
+        QStyleOptionHeader option;
+        initStyleOption(&option);
+        option.rect = group_rect(groups_[s]);
+        option.text = groups_[s];
+        option.textAlignment = Qt::AlignCenter;
+        option.position = QStyleOptionHeader::Middle;
+        style()->drawControl(QStyle::CE_HeaderSection, &option, &painter, this);
+        // The name centred over the part of the group in sight: a wide group scrolls.
+        option.rect = option.rect.intersected(viewport()->rect());
+        style()->drawControl(QStyle::CE_HeaderLabel, &option, &painter, this);
+    }
+}
+
+PageList::PageList(QWidget* parent) : QTreeWidget(parent), bar_(new QScrollBar(Qt::Vertical, this)), header_(new GroupHeader(this)) {
+    setHeader(header_);
+    // A group's name stays centred over the part of the group in sight as the columns scroll.
+    QObject::connect(horizontalScrollBar(), &QScrollBar::valueChanged, header_->viewport(), [this] { header_->viewport()->update(); });
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    bar_->hide();
+}
+
+void PageList::set_order_scroll(int steps, int at, int page) {
+    const QSignalBlocker quiet(bar_);
+    bar_->setRange(0, std::max(0, steps - 1));
+    bar_->setPageStep(std::max(1, page));
+    bar_->setValue(at);
+    if (bar_->isHidden() == (steps > 0)) {
+        bar_->setVisible(steps > 0);
+        updateGeometries();
+    }
+}
+
+void PageList::updateGeometries() {
+    QTreeWidget::updateGeometries();
+    if (bar_->isHidden()) return;
+    // The bar takes the right edge from the header's top to the bottom; the rows and the header
+    // keep the rest.
+    const int width = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    const int header_height = header_->isHidden() ? 0 : header_->sizeHint().height();
+    setViewportMargins(0, header_height, width, 0);
+    const QRect port = viewport()->geometry();
+    if (!header_->isHidden()) header_->setGeometry(port.left(), port.top() - header_height, port.width(), header_height);
+    bar_->setGeometry(port.right() + 1, port.top() - header_height, width, port.height() + header_height);
 }
 
 Canvas::Canvas(QWidget* parent) : QWidget(parent) {}

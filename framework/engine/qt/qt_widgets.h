@@ -8,6 +8,9 @@
 
 #include <QColor>
 #include <QEvent>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QTreeWidget>
 #include <QPixmap>
 #include <QStyledItemDelegate>
 #include <QWidget>
@@ -23,17 +26,22 @@ QPixmap load_pixmap(const std::string& name);
 QString qs(std::string_view text);
 // A text whose "&" marks an access key, shown without it ("&&" is one "&").
 QString without_access_keys(std::string_view text);
+// A face drawn in its heaviest weight, whatever the control's bold says ("Arial Black").
+bool is_black_face(std::string_view family);
 
 struct ListColumn {
     int width = 0;  // window units, 0 unknown
+    char align = 'L';         // of the cells: L, R, C or D (decimal)
+    char header_align = 'L';  // of the header
     std::string header;
     std::string tip;    // shown over the header
     std::string group;  // the header of the group of columns it belongs to
     int stack = 0;      // the stacked group (1, 2, ...) it is a cell of; 0 none
 };
-// The columns a list's format declares: each column is its width, flags, an optional
-// "~header~", an optional "{tip}" and its "@picture@"; "[~group~" and "]" enclose a run of
-// columns under a group header, "[~group~S" a stacked one.
+// The columns a list's format declares: each column is its width, its alignment and flags, an
+// optional "~header~" with the header's own alignment after it, an optional "{tip}" and its
+// "@picture@"; "[~group~" and "]" enclose a run of columns under a group header, "[~group~S" a
+// stacked one.
 std::vector<ListColumn> parse_list_columns(std::string_view format);
 
 // A column of the list widget: one cell of the model's rows, or the cells of a stacked group
@@ -42,12 +50,52 @@ struct ShownColumn {
     int first = 0;  // the row's first cell it shows (0-based)
     int cells = 1;
     int width = 0;  // window units, 0 unknown
+    Qt::Alignment align = Qt::AlignLeft, header_align = Qt::AlignLeft;
     std::string header;
     std::string tip;
+    std::string group;  // the header drawn across this column and its neighbours of the same group
 };
-// The widget's columns for the format's columns; a group's header leads the header of its first
-// column, a stacked group's header stands alone over its column.
+// The widget's columns for the format's columns; a stacked group's header stands alone over its
+// column.
 std::vector<ShownColumn> shown_columns(const std::vector<ListColumn>& columns);
+
+// A list's header: the columns' headers, and above them each group's header drawn across its
+// columns.
+class GroupHeader : public QHeaderView {
+public:
+    explicit GroupHeader(QWidget* parent);
+    void set_groups(std::vector<QString> groups);  // per section; empty: none
+    const std::vector<QString>& groups() const { return groups_; }
+    // The rectangle a group's header is drawn in over its sections (empty when no section has it).
+    QRect group_rect(const QString& group) const;
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void paintSection(QPainter* painter, const QRect& rect, int logical) const override;
+
+private:
+    bool grouped() const;
+    int band() const;  // the height of the group band, 0 without groups
+    std::vector<QString> groups_;
+};
+
+// A list control: its rows are a page of its order, and the scroll bar beside them covers the
+// whole order (the engine sets its steps from the model).
+class PageList : public QTreeWidget {
+public:
+    explicit PageList(QWidget* parent);
+    QScrollBar* order_bar() const { return bar_; }
+    GroupHeader* group_header() const { return header_; }
+    void set_order_scroll(int steps, int at, int page);  // no steps: no bar
+
+protected:
+    void updateGeometries() override;
+
+private:
+    QScrollBar* bar_;
+    GroupHeader* header_;
+};
 
 // The client area of a window: controls are placed on it in pixels.
 class Canvas : public QWidget {

@@ -1,3 +1,4 @@
+#include <cmath>
 #include <map>
 
 #include <QCheckBox>
@@ -18,11 +19,19 @@
 #include <QWheelEvent>
 #include <QTreeWidget>
 
+#include "framework/engine/qt/qt_widgets.h"
 #include "tests/engine/qt/qt_fixture.h"
 #include "tests/support/temp_folder.h"
 
 namespace zrv::testing {
 namespace {
+
+// Window units to pixels at the dialog font's scale (times a window's own scale).
+int px_x(double units, double scale = 1) { return static_cast<int>(std::lround(units * unit_x() * scale)); }
+int px_y(double units, double scale = 1) { return static_cast<int>(std::lround(units * unit_y() * scale)); }
+QRect px(double x, double y, double w, double h, double scale = 1) {
+    return QRect(px_x(x, scale), px_y(y, scale), px_x(w, scale), px_y(h, scale));
+}
 
 constexpr Colour kRed = 0x0000FF, kGreen = 0x00FF00, kBlue = 0xFF0000;
 constexpr int kDoubleClickKey = 0x0105;
@@ -86,10 +95,10 @@ TEST_F(QtEngineTest, MirrorsTheModelWindow) {
     EXPECT_EQ(list->topLevelItem(0)->background(0).color(), QColor(0, 255, 0));
     EXPECT_EQ(list->currentItem(), list->topLevelItem(0));
     // Window units to pixels, the window's title and its client size.
-    EXPECT_EQ(name->geometry(), QRect(6, 7, 120, 16));
+    EXPECT_EQ(name->geometry(), px(4, 4, 80, 10));
     QWidget* top = engine().widget(p.window());
     EXPECT_EQ(top->windowTitle(), "Form");
-    EXPECT_EQ(top->size(), QSize(300, 260));
+    EXPECT_EQ(top->size(), QSize(px_x(200), px_y(160)));
 }
 
 TEST_F(QtEngineTest, ATextTooLongForItsBoxWrapsOnlyWhereTheBoxHasRoomForTwoLines) {
@@ -128,7 +137,7 @@ TEST_F(QtEngineTest, ChangesOfTheModelReachTheWidgets) {
     EXPECT_TRUE(name->font().bold());
     EXPECT_FALSE(name->font().italic());
     EXPECT_TRUE(name->font().underline());
-    EXPECT_EQ(name->geometry(), QRect(30, 13, 60, 13));
+    EXPECT_EQ(name->geometry(), px(20, 8, 40, 8));
     EXPECT_FALSE(widget(p, "?HIDDEN")->isHidden());
     EXPECT_TRUE(widget(p, "?ENTRY")->isHidden());
     EXPECT_FALSE(as<QCheckBox>(p, "?CHECK")->isChecked());
@@ -209,28 +218,41 @@ TEST_F(QtEngineTest, ARedisplayWithNothingChangedSetsAndPaintsNothing) {
     EXPECT_EQ(paints.of.count(widget(p, "?CHECK")), 0u);
 }
 
-TEST_F(QtEngineTest, ListHeadersShowTheirTipsAndGroups) {
+TEST_F(QtEngineTest, ListHeadersShowTheirTipsAndGroupsAcrossTheirColumns) {
     WindowLayout l = form_layout();
     for (ControlState& c : l.controls)
         if (c.use == "?LIST") c.format = "44L~Date~{Event Date}@D17@[~Results~80L~Name1~@S20@40R~RC1~{First result}@n-6.2@]";
     Procedure p(l);
-    auto* list = as<QTreeWidget>(p, "?LIST");
+    auto* list = dynamic_cast<qt::PageList*>(widget(p, "?LIST"));
     ASSERT_TRUE(list);
     struct Column {
         const char* header;
         const char* tip;
+        const char* group;
     };
     const auto expect_headers = [&](std::vector<Column> columns) {
         ASSERT_EQ(list->columnCount(), static_cast<int>(columns.size()));
         for (int i = 0; i < list->columnCount(); ++i) {
             EXPECT_EQ(list->headerItem()->text(i), columns[i].header) << i;
             EXPECT_EQ(list->headerItem()->toolTip(i), columns[i].tip) << i;
+            EXPECT_EQ(list->group_header()->groups().at(static_cast<std::size_t>(i)), columns[i].group) << i;
         }
     };
-    expect_headers({{"Date", "Event Date"}, {"Results: Name1", ""}, {"RC1", "First result"}});
-    // A new format from the model brings its own headers and tips.
+    expect_headers({{"Date", "Event Date", ""}, {"Name1", "", "Results"}, {"RC1", "First result", "Results"}});
+    // The group's header is drawn once, across its two columns, above their own headers.
+    qt::GroupHeader* header = list->group_header();
+    const QRect band = header->group_rect("Results");
+    EXPECT_EQ(band.left(), header->sectionViewportPosition(1));
+    EXPECT_EQ(band.right(), header->sectionViewportPosition(2) + header->sectionSize(2) - 1);
+    EXPECT_GT(header->height(), 2 * band.height() - 2);
+    const QImage drawn = header->grab().toImage();
+    int ink = 0;
+    for (int y = band.top(); y <= band.bottom(); ++y)
+        for (int x = band.left(); x <= band.right(); ++x) ink += drawn.pixelColor(x, y).lightness() < 80;
+    EXPECT_GT(ink, 20);  // the group's name written in the band
+    // A new format from the model brings its own headers, tips and groups.
     p.change([](Window& w) { w.modify(w.number_of("?LIST"), [](ControlState& c) { c.format = "40L~Name~@s20@[~Score~30R~RC~{Total}@n3@]"; }); });
-    expect_headers({{"Name", ""}, {"Score: RC", "Total"}});
+    expect_headers({{"Name", "", ""}, {"RC", "Total", "Score"}});
 }
 
 TEST_F(QtEngineTest, AStackedGroupShowsItsCellsOneBelowTheOtherInOneColumn) {
@@ -391,15 +413,15 @@ TEST_F(QtEngineTest, TheOperatorsPlacementReachesTheModelInWindowUnits) {
     WindowLayout l = form_layout();
     Procedure p(l);
     QWidget* top = engine().widget(p.window());
-    top->setGeometry(QRect(30, 65, 450, 325));
+    top->setGeometry(px(20, 40, 300, 200));
     ASSERT_TRUE(p.wait_for(EventKind::Sized));
     int x = 0, y = 0, w = 0, h = 0;
     p.change([&](Window& win) { x = win.x(), y = win.y(), w = win.width(), h = win.height(); });
     EXPECT_EQ(std::vector<int>({x, y, w, h}), std::vector<int>({20, 40, 300, 200}));
     // A window that scales its controls: twice the layout's size, twice the geometry and font.
     auto* name = as<QLabel>(p, "?NAME");
-    top->resize(600, 520);
-    EXPECT_EQ(name->geometry(), QRect(12, 13, 240, 33));
+    top->resize(2 * px_x(200), 2 * px_y(160));
+    EXPECT_EQ(name->geometry(), px(4, 4, 80, 10, 2));
     EXPECT_DOUBLE_EQ(name->font().pointSizeF(), 2 * QApplication::font().pointSizeF());
 }
 
@@ -569,8 +591,8 @@ TEST_F(QtEngineTest, StatusZonesShowOnEveryWindowWithTheFocusedControlsMessage) 
     QStatusBar* bar = top->findChild<QStatusBar*>();
     ASSERT_TRUE(bar);
     // The bar lies below the window's client area, which keeps its size: no control under it.
-    EXPECT_EQ(bar->geometry().top(), 260);
-    EXPECT_EQ(top->size(), QSize(300, 260 + bar->height()));
+    EXPECT_EQ(bar->geometry().top(), px_y(160));
+    EXPECT_EQ(top->size(), QSize(px_x(200), px_y(160) + bar->height()));
     top->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(top));
     QTest::mouseClick(widget(p, "?CHECK"), Qt::LeftButton, {}, QPoint(5, 8));
@@ -637,14 +659,14 @@ TEST_F(QtEngineTest, AGrabShowsTheBoxesInTheirColours) {
     Procedure p(l);
     QImage image = engine().grab(p.window());
     ASSERT_FALSE(image.isNull());
-    EXPECT_EQ(image.size(), QSize(150, 130));
-    EXPECT_EQ(image.pixelColor(45, 32), QColor(255, 0, 0));     // the box's middle
-    EXPECT_EQ(image.pixelColor(112, 89), QColor(0, 255, 0));    // the ellipse's middle
+    EXPECT_EQ(image.size(), QSize(px_x(100), px_y(80)));
+    EXPECT_EQ(image.pixelColor(px_x(30), px_y(20)), QColor(255, 0, 0));     // the box's middle
+    EXPECT_EQ(image.pixelColor(px_x(75), px_y(55)), QColor(0, 255, 0));    // the ellipse's middle
     EXPECT_EQ(image.pixelColor(5, 5), QColor(255, 255, 255));   // the window's colour
     const std::string png = (folder / "window.png").string();
     ASSERT_TRUE(engine().save_png(p.window(), png));
     QImage back(QString::fromStdString(png));
-    EXPECT_EQ(back.pixelColor(45, 32), QColor(255, 0, 0));
+    EXPECT_EQ(back.pixelColor(px_x(30), px_y(20)), QColor(255, 0, 0));
 }
 
 // The frame: menus from the model, item messages in the first status zone, the Window menu
@@ -688,7 +710,7 @@ TEST_F(QtEngineTest, TheFrameMirrorsMenusStatusZonesAndItsChildren) {
     QList<QLabel*> zones = main->statusBar()->findChildren<QLabel*>();
     ASSERT_EQ(zones.size(), 4);
     EXPECT_EQ(zones[0]->text(), "Ready");
-    EXPECT_EQ(zones[2]->width(), 180);
+    EXPECT_EQ(zones[2]->width(), px_x(120));
     file[2]->hover();
     EXPECT_EQ(zones[0]->text(), "Exit this application");
     file[2]->trigger();

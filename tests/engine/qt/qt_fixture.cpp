@@ -1,6 +1,12 @@
 #include "tests/engine/qt/qt_fixture.h"
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
 #include <thread>
+
+#include <unistd.h>
 
 #include <QApplication>
 #include <QMainWindow>
@@ -44,6 +50,14 @@ ControlState control(ControlKind kind, std::string use, int x, int y, int w, int
 
 void QtEngineTest::SetUpTestSuite() {
     if (QApplication::instance()) return;
+    if (const char* platform = std::getenv("QT_QPA_PLATFORM"); platform && std::string(platform) == "offscreen") {
+        const std::string config = (std::filesystem::temp_directory_path() /
+                                    ("zrv_screen_" + std::to_string(getpid()) + "_" + std::to_string(screen_size.width()) + "x" + std::to_string(screen_size.height()) + ".json"))
+                                       .string();
+        std::ofstream(config) << "{\"screens\": [{\"name\": \"screen\", \"x\": 0, \"y\": 0, \"width\": " << screen_size.width()
+                              << ", \"height\": " << screen_size.height() << ", \"logicalDpi\": 96}]}\n";
+        setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).c_str(), 1);
+    }
     static int argc = 1;
     static char name[] = "qt_engine_test";
     static char* argv[] = {name, nullptr};

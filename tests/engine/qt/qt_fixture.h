@@ -63,6 +63,9 @@ private:
 
 class QtEngineTest : public ::testing::Test {
 protected:
+    // The offscreen platform's one screen, set before the application starts (once a process):
+    // large enough by default for every window of the program.
+    inline static QSize screen_size{2560, 1600};
     static void SetUpTestSuite();
     void SetUp() override { set_engine(&engine_); }
     void TearDown() override {

@@ -1,0 +1,300 @@
+// The hall's display on a 1280x800 screen (offscreen): windows fit the screen on their first
+// placement and come back onto it from a placement saved elsewhere; the window a sheet was opened
+// from comes to the front when it closes; lists align their columns as declared and their
+// scroll bar moves them through the whole order; a long name or date is shown whole, from its
+// first character.
+#include <cmath>
+
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QStyleOptionSlider>
+#include <QTest>
+
+#include "framework/engine/qt/qt_widgets.h"
+#include "tests/engine/qt/qt_fixture.h"
+
+namespace zrv::testing {
+namespace {
+
+class Hall : public QtEngineTest {
+protected:
+    static void SetUpTestSuite() {
+        screen_size = QSize(1280, 800);
+        QtEngineTest::SetUpTestSuite();
+    }
+};
+
+const QString kLongestName = QString::fromUtf8("María Guadalupe Hernández Villanueva Montañas");  // 45 characters
+
+// A screen of the size the kata result screens have: 1200 x 660 window units, about 1900 x 1070
+// pixels, with a name across its width.
+WindowLayout large_screen(int x = 0, int y = 0) {
+    WindowLayout l;
+    l.title = "Kata results";
+    l.kind = WindowKind::Floating;
+    l.x = x, l.y = y, l.width = 1200, l.height = 660;
+    ControlState name = control(ControlKind::Entry, "?NAME", 10, 10, 1180, 60);
+    name.font_size = 36;
+    l.controls = {name, control(ControlKind::String, "?LAST", 1100, 630, 90, 20, "R:")};
+    return l;
+}
+
+ListRow row_of(const char* text) {
+    ListRow r;
+    r.cells.push_back({text});
+    return r;
+}
+
+void set_placement(Window& w, int x, int y, int width, int height) {
+    w.move_to(x, y);
+    w.set_width(width);
+    w.set_height(height);
+}
+
+TEST_F(Hall, AWindowLargerThanTheScreenOpensScaledToFitIt) {
+    struct Case {
+        const char* what;
+        ResizeStrategy strategy;
+    } cases[] = {{"scaling its controls", ResizeStrategy::Scale}, {"keeping its controls' places", ResizeStrategy::None}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Procedure p(large_screen());
+        p.change([&](Window& w) { w.set_resize_strategy(c.strategy); });
+        QWidget* top = engine().widget(p.window());
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        EXPECT_TRUE(screen.contains(top->frameGeometry())) << top->frameGeometry().width() << "x" << top->frameGeometry().height();
+        // Scaled as a whole: its proportions kept, its last control inside it, its texts smaller.
+        const double scale = top->width() / (1200 * unit_x());
+        EXPECT_LT(scale, 0.7);
+        EXPECT_NEAR(top->height() / (660 * unit_y()), scale, 0.02);
+        QWidget* last = widget(p, "?LAST");
+        EXPECT_LE(last->geometry().right(), top->width());
+        EXPECT_LE(last->geometry().bottom(), top->height());
+        EXPECT_NEAR(widget(p, "?NAME")->font().pointSizeF(), 36 * scale, 1);
+    }
+}
+
+TEST_F(Hall, APlacementSavedOffTheScreenIsBroughtBackOntoIt) {
+    Procedure p(large_screen());
+    // As restored from a settings file written on a larger display: far to the right and below.
+    p.change([](Window& w) { set_placement(w, 5000, 3000, 300, 200); });
+    QWidget* top = engine().widget(p.window());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(top->geometry())) << top->x() << "," << top->y();
+    EXPECT_EQ(top->size(), QSize(std::lround(300 * unit_x()), std::lround(200 * unit_y())));  // it fits: not scaled
+}
+
+TEST_F(Hall, ListsOpenInsideTheFrameAndTheSheetsListComesToTheFrontWhenItCloses) {
+    WindowLayout f;
+    f.kind = WindowKind::Frame;
+    f.title = "External scoreboard";
+    f.width = 600, f.height = 400;
+    Procedure frame(f);
+    WindowLayout list = large_screen();
+    list.kind = WindowKind::MdiChild;
+    list.width = 720, list.height = 330;  // wider than the frame
+    list.title = "First list";
+    Procedure first(list);
+    list.title = "Second list";
+    Procedure second(list);
+    auto* main = qobject_cast<QMainWindow*>(engine().widget(frame.window()));
+    ASSERT_TRUE(main);
+    QMdiArea* area = main->findChild<QMdiArea*>();
+    for (Procedure* p : {&first, &second}) {
+        auto* sub = qobject_cast<QMdiSubWindow*>(engine().widget(p->window()));
+        ASSERT_TRUE(sub);
+        EXPECT_TRUE(QRect(QPoint(0, 0), area->viewport()->size()).contains(sub->geometry())) << p->window().title();
+    }
+    // The second list runs a sheet on its own thread; the first list was opened before it.
+    WindowLayout sheet_layout = list;
+    sheet_layout.title = "Sheet";
+    sheet_layout.width = 200, sheet_layout.height = 100;
+    sheet_layout.kind = WindowKind::Floating;  // a sheet is a window of its own
+    std::unique_ptr<Window> sheet;
+    second.change([&](Window&) {
+        sheet = std::make_unique<Window>(sheet_layout);
+        sheet->open(this_thread());
+    });
+    engine().flush();
+    QWidget* sheet_top = nullptr;
+    ASSERT_TRUE(pump_until([&] { return (sheet_top = engine().widget(*sheet)) != nullptr; }));
+    sheet_top->activateWindow();
+    QTest::qWaitForWindowActive(sheet_top);
+    second.change([&](Window&) {
+        sheet->close();
+        sheet.reset();
+    });
+    const auto active = [&] { return area->activeSubWindow() ? area->activeSubWindow()->windowTitle() : QString(); };
+    ASSERT_TRUE(pump_until([&] { return active() == "Second list"; })) << active().toStdString();
+    pump_until([] { return false; }, 100);  // and it stays there
+    EXPECT_EQ(active(), "Second list");
+}
+
+TEST_F(Hall, ListColumnsAlignAsDeclaredAndShowADateWhole) {
+    WindowLayout l;
+    l.kind = WindowKind::Floating;
+    l.width = 300, l.height = 120;
+    ControlState list = control(ControlKind::List, "?LIST", 4, 4, 290, 110);
+    // As the kata lists declare them: a date, a centred queue, a right-aligned number, a
+    // decimal result; a right-aligned header too wide for its column.
+    list.format = "52L(2)|M~Event date~C(0)@d17@30C|M~Queue~@n3@40R(2)|M~Number~L(1)@n-14@40D(12)|M~Result~C@n-6.2@"
+                  "24R|M~Individual Kumite ID~@n-14@";
+    ListRow r;
+    for (const char* t : {"14/03/2026", "2", "120", "27.45", "30"}) r.cells.push_back({t});
+    list.rows = {r};
+    l.controls = {list};
+    Procedure p(l);
+    auto* view = dynamic_cast<qt::PageList*>(widget(p, "?LIST"));
+    ASSERT_TRUE(view);
+    QTreeWidgetItem* item = view->topLevelItem(0);
+    ASSERT_TRUE(item);
+    const Qt::Alignment horizontal = Qt::AlignHorizontal_Mask;
+    const struct {
+        int column;
+        Qt::Alignment cell, header;
+    } cases[] = {{0, Qt::AlignLeft, Qt::AlignHCenter},
+                 {1, Qt::AlignHCenter, Qt::AlignHCenter},
+                 {2, Qt::AlignRight, Qt::AlignLeft},
+                 {3, Qt::AlignRight, Qt::AlignHCenter},
+                 {4, Qt::AlignRight, Qt::AlignLeft}};  // the header from its first character
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.column);
+        EXPECT_EQ(Qt::Alignment(item->textAlignment(c.column)) & horizontal, c.cell);
+        EXPECT_EQ(Qt::Alignment(view->headerItem()->textAlignment(c.column)) & horizontal, c.header);
+    }
+    // Drawn as the cells are: the right-aligned number ends at its column's right edge.
+    const QRect number = view->visualItemRect(item).intersected(
+        QRect(view->header()->sectionViewportPosition(2), 0, view->header()->sectionSize(2), view->height()));
+    const QImage image = view->viewport()->grab().toImage();
+    int ink_right = -1, ink_left = image.width();
+    for (int y = number.top(); y <= number.bottom(); ++y)
+        for (int x = number.left(); x <= number.right(); ++x)
+            if (image.pixelColor(x, y).lightness() < 100) ink_right = std::max(ink_right, x), ink_left = std::min(ink_left, x);
+    EXPECT_GT(ink_left, number.left() + number.width() / 3);
+    EXPECT_GT(ink_right, number.right() - 10);
+    // The date column shows the whole date, the header its whole text.
+    const QFontMetrics metrics(view->font());
+    EXPECT_LE(metrics.horizontalAdvance("14/03/2026") + 8, view->columnWidth(0));
+    EXPECT_LE(metrics.horizontalAdvance("Event date") + 8, view->columnWidth(0));
+}
+
+TEST_F(Hall, TheListsScrollBarShowsTheWholeOrderAndItsThumbGoesToTheModel) {
+    WindowLayout l;
+    l.kind = WindowKind::Floating;
+    l.width = 300, l.height = 120;
+    ControlState list = control(ControlKind::List, "?LIST", 4, 4, 290, 110);
+    list.format = "80L~Name~@s20@";
+    list.rows = {row_of("Ito"), row_of("Sato")};
+    list.scroll_steps = 19, list.scroll_at = 3, list.scroll_page = 1;  // a text thumb: 19 prefixes
+    l.controls = {list};
+    Procedure p(l);
+    auto* view = dynamic_cast<qt::PageList*>(widget(p, "?LIST"));
+    ASSERT_TRUE(view);
+    QScrollBar* bar = view->order_bar();
+    ASSERT_TRUE(bar->isVisible());
+    EXPECT_EQ(bar->maximum(), 18);
+    EXPECT_EQ(bar->value(), 3);
+    // Beside the rows, over the list's whole height; the rows keep the rest.
+    EXPECT_GE(bar->geometry().left(), view->viewport()->geometry().right());
+    EXPECT_GT(bar->height(), view->height() * 3 / 4);
+    // The operator drags the thumb to the bottom and lets it go: the model gets the last step.
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Vertical;
+    option.minimum = bar->minimum(), option.maximum = bar->maximum();
+    option.sliderPosition = option.sliderValue = bar->value();
+    option.pageStep = bar->pageStep(), option.singleStep = bar->singleStep();
+    const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+    QTest::mousePress(bar, Qt::LeftButton, {}, thumb.center());
+    QTest::mouseMove(bar, QPoint(thumb.center().x(), bar->height() + 40));
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(thumb.center().x(), bar->height() + 40));
+    const std::optional<Seen> drag = p.wait_for(EventKind::ScrollDrag);
+    ASSERT_TRUE(drag);
+    EXPECT_EQ(drag->event.control, p.window().number_of("?LIST"));
+    int at = -1;
+    p.change([&](Window& w) { at = w.control(w.number_of("?LIST")).scroll_at; });
+    EXPECT_EQ(at, 18);
+    // The model moves the list and the thumb with it; an empty order hides the bar.
+    p.change([](Window& w) { w.set_scroll(w.number_of("?LIST"), 19, 7, 1); });
+    EXPECT_EQ(bar->value(), 7);
+    p.change([](Window& w) { w.set_scroll(w.number_of("?LIST"), 0, 0, 1); });
+    EXPECT_FALSE(bar->isVisible());
+}
+
+TEST_F(Hall, CheckBoxesArePlainlyVisibleOnEveryBackground) {
+    // Hantei and kiken on the black board and on the blue and red halves: white labels.
+    const struct {
+        const char* use;
+        Colour fill;
+        QColor back;
+    } cases[] = {{"?BLACK", 0x000000, Qt::black}, {"?BLUE", 0xFF0000, Qt::blue}, {"?RED", 0x0000FF, Qt::red}};
+    WindowLayout l;
+    l.kind = WindowKind::Floating;
+    l.width = 200, l.height = 80;
+    int y = 4;
+    for (const auto& c : cases) {
+        ControlState box = control(ControlKind::Check, c.use, 4, y, 60, 12, "Hantei");
+        box.font_colour = 0xFFFFFF, box.fill_colour = c.fill, box.bold = true;
+        l.controls.push_back(box);
+        y += 20;
+    }
+    Procedure p(l);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.use);
+        auto* box = as<QCheckBox>(p, c.use);
+        ASSERT_TRUE(box);
+        const QImage image = box->grab().toImage();
+        QStyleOptionButton option;
+        option.initFrom(box);
+        const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+        // The box stands out white against the control's own background, which is the fill.
+        EXPECT_EQ(image.pixelColor(indicator.center()), QColor(Qt::white));
+        EXPECT_EQ(image.pixelColor(image.width() - 2, image.height() / 2), c.back);
+        // Checked, its mark is dark inside the white box.
+        p.change([&](Window& w) { w.set_checked(w.number_of(c.use), true); });
+        const QImage checked = box->grab().toImage();
+        int mark = 0;
+        for (int yy = indicator.top(); yy <= indicator.bottom(); ++yy)
+            for (int x = indicator.left(); x <= indicator.right(); ++x) mark += checked.pixelColor(x, yy).lightness() < 100;
+        EXPECT_GT(mark, indicator.width() / 2);
+    }
+}
+
+TEST_F(Hall, ALongNameIsShownWholeFromItsFirstCharacter) {
+    WindowLayout l;
+    l.kind = WindowKind::Floating;
+    l.width = 300, l.height = 80;
+    // A name entry and a right-aligned name as the brackets and sheets size them.
+    ControlState entry = control(ControlKind::Entry, "?NAME", 4, 4, 160, 12);
+    entry.read_only = true;
+    ControlState label = control(ControlKind::String, "?SHOWN", 4, 24, 160, 10);
+    label.align = 2;
+    l.controls = {entry, label};
+    Procedure p(l);
+    p.change([](Window& w) {
+        w.set_text(w.number_of("?NAME"), kLongestName.toStdString());
+        w.set_text(w.number_of("?SHOWN"), kLongestName.toStdString());
+    });
+    auto* edit = as<QLineEdit>(p, "?NAME");
+    auto* shown = as<QLabel>(p, "?SHOWN");
+    ASSERT_TRUE(edit && shown);
+    EXPECT_EQ(edit->text(), kLongestName);
+    EXPECT_EQ(edit->cursorPosition(), 0);
+    EXPECT_LE(QFontMetrics(edit->font()).horizontalAdvance(kLongestName), edit->contentsRect().width() - 8);
+    EXPECT_LE(QFontMetrics(shown->font()).horizontalAdvance(kLongestName), shown->contentsRect().width());
+    // A short text keeps the box's own size and alignment.
+    p.change([](Window& w) { w.set_text(w.number_of("?SHOWN"), "Aka"); });
+    EXPECT_DOUBLE_EQ(shown->font().pointSizeF(), QApplication::font().pointSizeF());
+    EXPECT_EQ(shown->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+}
+
+}  // namespace
+}  // namespace zrv::testing
