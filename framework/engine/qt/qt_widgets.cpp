@@ -1,6 +1,7 @@
 #include "framework/engine/qt/qt_widgets.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cctype>
 #include <cstring>
 #include <filesystem>
@@ -10,6 +11,10 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmapCache>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleOptionFrame>
 #include <QStyleOptionHeader>
 
 #include "framework/image/image_loader.h"
@@ -372,6 +377,57 @@ void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelInd
         if (text.isValid()) option->palette.setColor(g, QPalette::HighlightedText, text.value<QColor>());
         if (back.isValid()) option->palette.setColor(g, QPalette::Highlight, back.value<QColor>());
     }
+}
+
+namespace {
+
+class EntryStyle final : public QProxyStyle {
+public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+        const QTransform& t = painter->worldTransform();
+        const bool plain = t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) && t.dy() == std::floor(t.dy());
+        if (element != PE_PanelLineEdit || !frame || !plain || frame->rect.isEmpty()) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        const QString key = QStringLiteral("zrv-entry-%1x%2-%3-%4-%5-%6-%7-%8-%9")
+                                .arg(frame->rect.width())
+                                .arg(frame->rect.height())
+                                .arg(static_cast<uint>(frame->state))
+                                .arg(static_cast<int>(frame->direction))
+                                .arg(frame->palette.cacheKey())
+                                .arg(frame->lineWidth)
+                                .arg(frame->midLineWidth)
+                                .arg(static_cast<int>(frame->features))
+                                .arg(ratio);
+        QPixmap panel;
+        if (!QPixmapCache::find(key, &panel)) {
+            panel = QPixmap((QSizeF(frame->rect.size()) * ratio).toSize());
+            panel.setDevicePixelRatio(ratio);
+            panel.fill(Qt::transparent);
+            QStyleOptionFrame at_origin(*frame);
+            at_origin.rect.moveTo(0, 0);
+            QPainter p(&panel);
+            QProxyStyle::drawPrimitive(element, &at_origin, &p, widget);
+            p.end();
+            QPixmapCache::insert(key, panel);
+        }
+        painter->drawPixmap(frame->rect.topLeft(), panel);
+    }
+};
+
+}  // namespace
+
+QStyle* entry_style() {
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new EntryStyle;
+        style->setParent(qApp);  // goes with the application
+    }
+    return style;
 }
 
 }  // namespace zrv::qt
