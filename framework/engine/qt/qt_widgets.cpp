@@ -1,17 +1,19 @@
 #include "framework/engine/qt/qt_widgets.h"
 
 #include <algorithm>
-#include <cmath>
+#include <array>
 #include <cctype>
+#include <cmath>
+#include <compare>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <unordered_map>
 
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPixmapCache>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleOptionFrame>
@@ -388,35 +390,61 @@ public:
         const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
         const QTransform& t = painter->worldTransform();
         const bool plain = t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) && t.dy() == std::floor(t.dy());
-        if (element != PE_PanelLineEdit || !frame || !plain || frame->rect.isEmpty()) {
+        if (element != PE_PanelLineEdit || !frame || !plain || frame->rect.isEmpty() || !solid(frame->palette)) {
             QProxyStyle::drawPrimitive(element, option, painter, widget);
             return;
         }
-        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
-        const QString key = QStringLiteral("zrv-entry-%1x%2-%3-%4-%5-%6-%7-%8-%9")
-                                .arg(frame->rect.width())
-                                .arg(frame->rect.height())
-                                .arg(static_cast<uint>(frame->state))
-                                .arg(static_cast<int>(frame->direction))
-                                .arg(frame->palette.cacheKey())
-                                .arg(frame->lineWidth)
-                                .arg(frame->midLineWidth)
-                                .arg(static_cast<int>(frame->features))
-                                .arg(ratio);
-        QPixmap panel;
-        if (!QPixmapCache::find(key, &panel)) {
-            panel = QPixmap((QSizeF(frame->rect.size()) * ratio).toSize());
-            panel.setDevicePixelRatio(ratio);
+        // The panel is drawn from the option's size, state and the colours of its group only.
+        const QPalette& pal = frame->palette;
+        const Key key{frame->rect.width(),
+                      frame->rect.height(),
+                      static_cast<uint>(frame->state),
+                      static_cast<int>(frame->direction),
+                      frame->lineWidth,
+                      frame->midLineWidth,
+                      static_cast<int>(frame->features),
+                      painter->device() ? painter->device()->devicePixelRatio() : 1.0,
+                      {pal.base().color().rgba(), pal.window().color().rgba(), pal.highlight().color().rgba(),
+                       pal.windowText().color().rgba(), pal.shadow().color().rgba(), pal.light().color().rgba(),
+                       pal.dark().color().rgba(), pal.mid().color().rgba()}};
+        auto it = panels_.find(key);
+        if (it == panels_.end()) {
+            QPixmap panel((QSizeF(frame->rect.size()) * key.ratio).toSize());
+            panel.setDevicePixelRatio(key.ratio);
             panel.fill(Qt::transparent);
             QStyleOptionFrame at_origin(*frame);
             at_origin.rect.moveTo(0, 0);
             QPainter p(&panel);
             QProxyStyle::drawPrimitive(element, &at_origin, &p, widget);
             p.end();
-            QPixmapCache::insert(key, panel);
+            bytes_ += panel.width() * panel.height() * 4;
+            if (bytes_ > kMaxBytes) {  // many sizes and colours: start again
+                panels_.clear();
+                bytes_ = panel.width() * panel.height() * 4;
+            }
+            it = panels_.emplace(key, std::move(panel)).first;
         }
-        painter->drawPixmap(frame->rect.topLeft(), panel);
+        painter->drawPixmap(frame->rect.topLeft(), it->second);
     }
+
+private:
+    struct Key {
+        int width, height;
+        uint state;
+        int direction, line, mid_line, features;
+        qreal ratio;
+        std::array<QRgb, 8> colours;
+        auto operator<=>(const Key&) const = default;
+    };
+    static constexpr qint64 kMaxBytes = 16 << 20;
+    static bool solid(const QPalette& pal) {
+        for (auto role : {QPalette::Base, QPalette::Window, QPalette::Highlight, QPalette::WindowText, QPalette::Shadow,
+                          QPalette::Light, QPalette::Dark, QPalette::Mid})
+            if (pal.brush(role).style() != Qt::SolidPattern) return false;
+        return true;
+    }
+    mutable std::map<Key, QPixmap> panels_;
+    mutable qint64 bytes_ = 0;
 };
 
 }  // namespace
