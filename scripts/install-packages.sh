@@ -8,7 +8,7 @@ packages="build-essential cmake pkg-config git
   googletest libgtest-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick
-  fonts-liberation2"
+  fonts-liberation2 fonts-dejavu-core"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -247,15 +247,10 @@ void QtEngine::Impl::place(Mirror& m, ControlView& v) {
 void QtEngine::Impl::apply_font(Mirror& m, ControlView& v) {
     if (!v.widget) return;
     const ControlState& c = v.state;
-    QFont font = QApplication::font();
-    if (!c.font_name.empty()) font.setFamily(qs(c.font_name));
-    const double base = c.font_size > 0 ? c.font_size : font.pointSizeF();
-    if (base > 0) font.setPointSizeF(std::max(1.0, base * font_scale(m)));
-    font.setBold(c.bold);
-    if (qt::is_black_face(c.font_name)) font.setWeight(QFont::Black);
-    font.setItalic(c.italic);
-    font.setUnderline(c.underline);
-    v.widget->setFont(font);
+    const QFont app = QApplication::font();
+    const double base = c.font_size > 0 ? c.font_size : app.pointSizeF();
+    v.widget->setFont(qt::control_font(app, c.font_name, base > 0 ? std::max(1.0, base * font_scale(m)) : 0, c.bold, c.italic,
+                                       c.underline));
 }
 
 void QtEngine::Impl::relayout(Mirror& m) {

@@ -45,8 +45,6 @@ QtEngine::QtEngine() : impl_(std::make_unique<Impl>()) {
     impl_->owner = this;
     impl_->gui = new QObject;
     QApplication::setFont(dialog_font());
-    // "Arial Black" is drawn in the bold of the Arial-compatible face where it is not installed.
-    QFont::insertSubstitution(QStringLiteral("Arial Black"), QStringLiteral("Arial"));
 }
 
 QtEngine::~QtEngine() {

@@ -11,6 +11,7 @@
 #include <unordered_map>
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
@@ -67,10 +68,18 @@ QPixmap load_pixmap(const std::string& name) {
 
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-bool is_black_face(std::string_view family) {
-    std::string name(family);
-    for (char& ch : name) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-    return name.size() >= 6 && name.compare(name.size() - 6, 6, " black") == 0;
+QFont control_font(const QFont& base, std::string_view family, double points, bool bold, bool italic, bool underline) {
+    QFont font = base;
+    QString face = qs(family);
+    const bool black = face.endsWith(QStringLiteral(" Black"), Qt::CaseInsensitive);
+    if (black && !QFontDatabase::hasFamily(face)) face = QStringLiteral("DejaVu Sans");
+    if (!face.isEmpty()) font.setFamily(face);
+    if (points > 0) font.setPointSizeF(points);
+    font.setBold(bold);
+    if (black) font.setWeight(QFont::Black);
+    font.setItalic(italic);
+    font.setUnderline(underline);
+    return font;
 }
 
 QString without_access_keys(std::string_view text) {

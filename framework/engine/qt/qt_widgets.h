@@ -26,8 +26,10 @@ QPixmap load_pixmap(const std::string& name);
 QString qs(std::string_view text);
 // A text whose "&" marks an access key, shown without it ("&&" is one "&").
 QString without_access_keys(std::string_view text);
-// A face drawn in its heaviest weight, whatever the control's bold says ("Arial Black").
-bool is_black_face(std::string_view family);
+// The font of a control's face, size (points) and style. A black face ("Arial Black") is drawn
+// in its heaviest weight whatever the control's bold says; where it is not installed, in the
+// bold of a face as wide ("DejaVu Sans": a text laid out for Arial Black fits it).
+QFont control_font(const QFont& base, std::string_view family, double points, bool bold, bool italic, bool underline);
 
 struct ListColumn {
     int width = 0;  // window units, 0 unknown

@@ -290,6 +290,11 @@ void QtEngine::Impl::report_placement(Mirror& m) {
     const Placement now = current_placement(m);
     if (now == m.reported) return;
     const Placement before = m.reported;
+    // The placements the model may hold when the report reaches it: the one last mirrored and
+    // the operator's own before this one. A program placement made meanwhile (one restored as
+    // the window opens) is newer than the report, which then gives way.
+    std::vector<Placement> known(m.in_flight.begin(), m.in_flight.end());
+    known.push_back(m.seen);
     m.reported = now;
     m.in_flight.push_back(now);
     EventKind kind = EventKind::Sized;
@@ -301,7 +306,8 @@ void QtEngine::Impl::report_placement(Mirror& m) {
         kind = EventKind::Restored;
     else if (now.width == before.width && now.height == before.height)
         kind = EventKind::Moved;
-    post_event(m, kind, 0, [now](Window& w) {
+    post_event(m, kind, 0, [now, known](Window& w) {
+        if (std::find(known.begin(), known.end(), model_placement(w)) == known.end()) return;
         w.operator_placed(now.x, now.y, now.width, now.height, now.maximized, now.minimized);
     });
 }

@@ -6,6 +6,8 @@
 #include <cmath>
 
 #include <QCheckBox>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -127,7 +129,7 @@ TEST_F(Hall, ListsOpenInsideTheFrameAndTheSheetsListComesToTheFrontWhenItCloses)
     QWidget* sheet_top = nullptr;
     ASSERT_TRUE(pump_until([&] { return (sheet_top = engine().widget(*sheet)) != nullptr; }));
     sheet_top->activateWindow();
-    QTest::qWaitForWindowActive(sheet_top);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(sheet_top));
     second.change([&](Window&) {
         sheet->close();
         sheet.reset();
@@ -266,6 +268,26 @@ TEST_F(Hall, CheckBoxesArePlainlyVisibleOnEveryBackground) {
             for (int x = indicator.left(); x <= indicator.right(); ++x) mark += checked.pixelColor(x, yy).lightness() < 100;
         EXPECT_GT(mark, indicator.width() / 2);
     }
+}
+
+TEST_F(Hall, TheHallIsDrawnInTheFacesItWasLaidOutFor) {
+    WindowLayout l;
+    l.kind = WindowKind::Floating;
+    l.width = 300, l.height = 60;
+    ControlState title = control(ControlKind::String, "?TITLE", 4, 4, 290, 24, "RESULTS");
+    title.font_name = "Arial Black", title.font_size = 20;
+    ControlState plain = control(ControlKind::String, "?PLAIN", 4, 34, 100, 10, "Nombre:");
+    l.controls = {title, plain};
+    Procedure p(l);
+    // Arial's metric-compatible face stands in for Arial; a bold face as wide for Arial Black.
+    const QFontInfo heavy(widget(p, "?TITLE")->font());
+    if (!QFontDatabase::hasFamily("Arial Black")) {
+        EXPECT_EQ(heavy.family(), "DejaVu Sans");
+    }
+    EXPECT_GE(heavy.weight(), QFont::Bold);
+    const QString face = QFontInfo(widget(p, "?PLAIN")->font()).family();
+    EXPECT_TRUE(face == "Liberation Sans" || face == "Arial") << face.toStdString();
+    EXPECT_DOUBLE_EQ(widget(p, "?PLAIN")->font().pointSizeF(), 8);
 }
 
 TEST_F(Hall, ALongNameIsShownWholeFromItsFirstCharacter) {
