@@ -226,7 +226,10 @@ int Window::create_control(ControlState state, int number, int parent) {
         if (!state.use.empty()) by_use_[state.use] = number;
         ControlState& c = controls_[number] = std::move(state);
         changed(c);
-        if (auto it = bindings_.find(number); it != bindings_.end()) it->second.control = &c;
+        if (auto it = bindings_.find(number); it != bindings_.end()) {
+            it->second.control = &c;
+            all_bound_.reset();
+        }
     }
     touch();
     return number;
@@ -240,6 +243,7 @@ void Window::destroy_control(int number) {
         if (!c->use.empty()) by_use_.erase(c->use);
         controls_.erase(number);
         bindings_.erase(number);
+        all_bound_.reset();
         destroyed_revision_ = ++revision_;
     }
     touch();
@@ -275,11 +279,13 @@ void Window::operator_choose(int number, int selected) {
 void Window::bind(int number, std::shared_ptr<Binding> binding) {
     std::lock_guard lock(mutex_);
     bindings_[number] = Bound{std::move(binding), find(number)};
+    all_bound_.reset();
 }
 
 void Window::unbind(int number) {
     std::lock_guard lock(mutex_);
     bindings_.erase(number);
+    all_bound_.reset();
 }
 
 namespace {
@@ -334,17 +340,21 @@ std::string screen_value(const ControlState& c) {
 
 void Window::display(int number) {
     // Bindings are read outside the lock: they may read other state of the thread.
-    std::vector<std::pair<int, Bound>> targets;
+    std::shared_ptr<const BoundList> targets;
     std::uint64_t destroyed = 0;
     {
         std::lock_guard lock(mutex_);
-        targets.reserve(number == 0 ? bindings_.size() : 1);
-        for (const auto& [n, b] : bindings_)
-            if (number == 0 || n == number) targets.emplace_back(n, b);
+        if (number != 0) {
+            auto it = bindings_.find(number);
+            targets = std::make_shared<const BoundList>(it == bindings_.end() ? BoundList{} : BoundList{*it});
+        } else {
+            if (!all_bound_) all_bound_ = std::make_shared<const BoundList>(bindings_.begin(), bindings_.end());
+            targets = all_bound_;
+        }
         destroyed = destroyed_revision_;
     }
     bool any = false;
-    for (const auto& [n, b] : targets) {
+    for (const auto& [n, b] : *targets) {
         std::string value = b.binding->text();
         std::lock_guard lock(mutex_);
         // A binding that destroyed a control leaves the others to be looked up again.

@@ -241,6 +241,9 @@ private:
         ControlState* control = nullptr;
     };
     std::map<int, Bound> bindings_;
+    // The bindings as a redisplay of all of them reads them, made again after any change of them.
+    using BoundList = std::vector<std::pair<int, Bound>>;
+    std::shared_ptr<const BoundList> all_bound_;
     std::string title_;
     std::vector<StatusZone> status_;
     int x_, y_, width_, height_;
