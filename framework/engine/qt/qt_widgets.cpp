@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <mutex>
 #include <unordered_map>
 
 #include <QApplication>
@@ -68,11 +69,22 @@ QPixmap load_pixmap(const std::string& name) {
 
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
+// Whether a face is installed. The font database is slow to ask and the program adds no faces
+// while it runs: each face is asked about once.
+static bool installed(const QString& face) {
+    static std::mutex mutex;
+    static std::map<QString, bool> known;
+    std::lock_guard lock(mutex);
+    auto it = known.find(face);
+    if (it == known.end()) it = known.emplace(face, QFontDatabase::hasFamily(face)).first;
+    return it->second;
+}
+
 QFont control_font(const QFont& base, std::string_view family, double points, bool bold, bool italic, bool underline) {
     QFont font = base;
     QString face = qs(family);
     const bool black = face.endsWith(QStringLiteral(" Black"), Qt::CaseInsensitive);
-    if (black && !QFontDatabase::hasFamily(face)) face = QStringLiteral("DejaVu Sans");
+    if (black && !installed(face)) face = QStringLiteral("DejaVu Sans");
     if (!face.isEmpty()) font.setFamily(face);
     if (points > 0) font.setPointSizeF(points);
     font.setBold(bold);
