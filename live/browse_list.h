@@ -136,14 +136,14 @@ protected:
     // further field's sorted here. Every page is cut from them, so the scroll bar covers them.
     std::vector<Row> rows_in_order();
     void apply_range(const SortOrder& order);
+    // Runs work with the row in the list table's buffer and the row's related records in
+    // theirs (ListDeclaration::row_related); every buffer is as it was afterwards.
+    void with_row_related(const store::RecordBuffer& row, const std::function<void()>& work);
     int page_rows() const { return std::max(1, decl_.page_rows); }
     // Shows the page of the whole order that starts at row `first` (0-based), highlights the
     // row at a position (the first when it is not on the page) and places the scroll bar.
     void show(const std::vector<Row>& all, int first, std::int64_t select_position);
     ThumbScale thumb_scale_of(const std::vector<Row>& all) const;
-    // Runs work with the row in the list table's buffer and the row's related records in
-    // theirs (ListDeclaration::row_related); every buffer is as it was afterwards.
-    void with_row_related(const store::RecordBuffer& row, const std::function<void()>& work);
 
     Window& window_;
     ListDeclaration decl_;

@@ -92,6 +92,19 @@ std::vector<ControlState> Window::controls() const {
     return out;
 }
 
+Window::ControlChanges Window::controls_since(std::uint64_t revision) const {
+    std::lock_guard lock(mutex_);
+    ControlChanges out;
+    for (const auto& [n, c] : controls_)
+        if (revision == 0 || c.revision > revision) out.changed.push_back(c);
+    if (revision == 0 || destroyed_revision_ > revision) {
+        out.numbers.emplace();
+        out.numbers->reserve(controls_.size());
+        for (const auto& [n, c] : controls_) out.numbers->push_back(n);
+    }
+    return out;
+}
+
 void Window::read(int number, const std::function<void(const ControlState&)>& reader) const {
     std::lock_guard lock(mutex_);
     if (const ControlState* c = find(number)) reader(*c);
@@ -213,6 +226,10 @@ int Window::create_control(ControlState state, int number, int parent) {
         if (!state.use.empty()) by_use_[state.use] = number;
         ControlState& c = controls_[number] = std::move(state);
         changed(c);
+        if (auto it = bindings_.find(number); it != bindings_.end()) {
+            it->second.control = &c;
+            all_bound_.reset();
+        }
     }
     touch();
     return number;
@@ -226,6 +243,8 @@ void Window::destroy_control(int number) {
         if (!c->use.empty()) by_use_.erase(c->use);
         controls_.erase(number);
         bindings_.erase(number);
+        all_bound_.reset();
+        destroyed_revision_ = ++revision_;
     }
     touch();
 }
@@ -259,12 +278,14 @@ void Window::operator_choose(int number, int selected) {
 
 void Window::bind(int number, std::shared_ptr<Binding> binding) {
     std::lock_guard lock(mutex_);
-    bindings_[number] = std::move(binding);
+    bindings_[number] = Bound{std::move(binding), find(number)};
+    all_bound_.reset();
 }
 
 void Window::unbind(int number) {
     std::lock_guard lock(mutex_);
     bindings_.erase(number);
+    all_bound_.reset();
 }
 
 namespace {
@@ -319,17 +340,25 @@ std::string screen_value(const ControlState& c) {
 
 void Window::display(int number) {
     // Bindings are read outside the lock: they may read other state of the thread.
-    std::vector<std::pair<int, std::shared_ptr<Binding>>> targets;
+    std::shared_ptr<const BoundList> targets;
+    std::uint64_t destroyed = 0;
     {
         std::lock_guard lock(mutex_);
-        for (const auto& [n, b] : bindings_)
-            if (number == 0 || n == number) targets.emplace_back(n, b);
+        if (number != 0) {
+            auto it = bindings_.find(number);
+            targets = std::make_shared<const BoundList>(it == bindings_.end() ? BoundList{} : BoundList{*it});
+        } else {
+            if (!all_bound_) all_bound_ = std::make_shared<const BoundList>(bindings_.begin(), bindings_.end());
+            targets = all_bound_;
+        }
+        destroyed = destroyed_revision_;
     }
     bool any = false;
-    for (const auto& [n, b] : targets) {
-        std::string value = b->text();
+    for (const auto& [n, b] : *targets) {
+        std::string value = b.binding->text();
         std::lock_guard lock(mutex_);
-        ControlState* c = find(n);
+        // A binding that destroyed a control leaves the others to be looked up again.
+        ControlState* c = b.control && destroyed == destroyed_revision_ ? b.control : find(n);
         if (!c || shows_value(*c, value)) continue;
         show_value(*c, value);
         changed(*c);
@@ -346,7 +375,7 @@ void Window::update(int number) {
             if (number != 0 && n != number) continue;
             const ControlState* c = find(n);
             if (!c || c->kind == ControlKind::String || c->kind == ControlKind::Prompt) continue;
-            writes.emplace_back(b, screen_value(*c));
+            writes.emplace_back(b.binding, screen_value(*c));
         }
     }
     for (auto& [b, value] : writes) b->set_text(value);

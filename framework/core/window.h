@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -83,6 +84,14 @@ public:
     ControlState control(int number) const;     // a copy
     std::vector<int> numbers() const;           // in number order
     std::vector<ControlState> controls() const;
+    // What an engine that showed the window as of a revision must apply: the controls changed
+    // since (all of them from revision 0), in number order, and when a control was destroyed
+    // since, the numbers of all the controls there are.
+    struct ControlChanges {
+        std::vector<ControlState> changed;
+        std::optional<std::vector<int>> numbers;
+    };
+    ControlChanges controls_since(std::uint64_t revision) const;
     // Reads a control under the model's lock without copying it.
     void read(int number, const std::function<void(const ControlState&)>& reader) const;
     // Changes a control; bumps its revision and tells the engine.
@@ -218,13 +227,23 @@ private:
 
     mutable std::mutex mutex_;
     std::map<int, ControlState> controls_;
+    std::uint64_t destroyed_revision_ = 0;  // the revision of the last control destroyed
     // Use names compared without regard to case, so that a look-up needs no copy of the name.
     struct NoCaseLess {
         using is_transparent = void;
         bool operator()(std::string_view a, std::string_view b) const;
     };
     std::map<std::string, int, NoCaseLess> by_use_;
-    std::map<int, std::shared_ptr<Binding>> bindings_;
+    // A bound control keeps where its state lies: a redisplay of many bound controls looks
+    // none of them up (null while the window has no such control).
+    struct Bound {
+        std::shared_ptr<Binding> binding;
+        ControlState* control = nullptr;
+    };
+    std::map<int, Bound> bindings_;
+    // The bindings as a redisplay of all of them reads them, made again after any change of them.
+    using BoundList = std::vector<std::pair<int, Bound>>;
+    std::shared_ptr<const BoundList> all_bound_;
     std::string title_;
     std::vector<StatusZone> status_;
     int x_, y_, width_, height_;

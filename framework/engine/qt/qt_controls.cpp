@@ -19,21 +19,22 @@ using qt::qs;
 // ---------------------------------------------------------------------------------------------
 // Controls
 
-void QtEngine::Impl::sync_controls(Mirror& m, const std::vector<ControlState>& states) {
+void QtEngine::Impl::sync_controls(Mirror& m, const Window::ControlChanges& changes) {
     bool structure = false, menus = false;
-    std::set<int> present;
-    for (const ControlState& c : states) present.insert(c.number);
-    for (auto it = m.views.begin(); it != m.views.end();) {
-        if (present.count(it->first)) {
-            ++it;
-            continue;
+    if (changes.numbers) {  // a control was destroyed: its widget goes
+        const std::set<int> present(changes.numbers->begin(), changes.numbers->end());
+        for (auto it = m.views.begin(); it != m.views.end();) {
+            if (present.count(it->first)) {
+                ++it;
+                continue;
+            }
+            if (is_menu_kind(it->second.state.kind)) menus = true;
+            delete it->second.widget.data();
+            it = m.views.erase(it);
+            structure = true;
         }
-        if (is_menu_kind(it->second.state.kind)) menus = true;
-        delete it->second.widget.data();
-        it = m.views.erase(it);
-        structure = true;
     }
-    for (const ControlState& c : states) {
+    for (const ControlState& c : changes.changed) {
         auto [it, created] = m.views.try_emplace(c.number);
         ControlView& v = it->second;
         if (!created && v.applied && v.state.kind != c.kind) {  // the number now holds another kind
@@ -62,8 +63,10 @@ void QtEngine::Impl::sync_controls(Mirror& m, const std::vector<ControlState>& s
             if (v.state.kind == ControlKind::Sheet) apply_tabs(m, v);
         for (auto& [n, v] : m.views)
             if (v.widget) v.widget->raise();  // later numbers lie on top
+        // Only a control made, destroyed, hidden, shown, moved to another parent or a sheet's
+        // tab changes what shows.
+        update_visibility(m);
     }
-    update_visibility(m);
     if (menus && m.main) rebuild_menus(m);
 }
 
@@ -84,6 +87,7 @@ QWidget* QtEngine::Impl::create_widget(Mirror& m, const ControlState& c) {
         }
         case ControlKind::Entry: {
             auto* edit = new QLineEdit(parent);
+            edit->setStyle(qt::entry_style());
             QObject::connect(edit, &QLineEdit::textEdited, edit, with([this, n](Mirror& mp, const QString& text) {
                                  ControlView& v = mp.views[n];
                                  v.dirty = true;
@@ -295,6 +299,10 @@ void QtEngine::Impl::apply_control(Mirror& m, ControlView& v, const ControlState
         if (auto* shape = dynamic_cast<qt::Shape*>(w)) {
             shape->fill = fill;
             shape->setAutoFillBackground(false);
+            // A box or panel filled with a solid colour covers its whole rectangle: what lies
+            // beneath it is not painted again when it or a control over it changes.
+            const bool covers = fill && fill->alpha() == 255 && (c.kind == ControlKind::Box || c.kind == ControlKind::Panel);
+            shape->setAttribute(Qt::WA_OpaquePaintEvent, covers);
             shape->update();
         }
     }

@@ -246,7 +246,7 @@ struct QtEngine::Impl {
     double fit_of(const Mirror& m, const Placement& p) const;
     void report_placement(Mirror& m);
     Placement current_placement(const Mirror& m) const;
-    void sync_controls(Mirror& m, const std::vector<ControlState>& states);
+    void sync_controls(Mirror& m, const Window::ControlChanges& changes);
     QWidget* create_widget(Mirror& m, const ControlState& c);
     void apply_control(Mirror& m, ControlView& v, const ControlState& c, bool first);
     void place(Mirror& m, ControlView& v);

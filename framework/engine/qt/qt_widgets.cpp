@@ -1,9 +1,14 @@
 #include "framework/engine/qt/qt_widgets.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
+#include <cmath>
+#include <compare>
 #include <cstring>
 #include <filesystem>
+#include <map>
+#include <mutex>
 #include <unordered_map>
 
 #include <QApplication>
@@ -11,6 +16,9 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleOptionFrame>
 #include <QStyleOptionHeader>
 
 #include "framework/image/image_loader.h"
@@ -61,11 +69,22 @@ QPixmap load_pixmap(const std::string& name) {
 
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
+// Whether a face is installed. The font database is slow to ask and the program adds no faces
+// while it runs: each face is asked about once.
+static bool installed(const QString& face) {
+    static std::mutex mutex;
+    static std::map<QString, bool> known;
+    std::lock_guard lock(mutex);
+    auto it = known.find(face);
+    if (it == known.end()) it = known.emplace(face, QFontDatabase::hasFamily(face)).first;
+    return it->second;
+}
+
 QFont control_font(const QFont& base, std::string_view family, double points, bool bold, bool italic, bool underline) {
     QFont font = base;
     QString face = qs(family);
     const bool black = face.endsWith(QStringLiteral(" Black"), Qt::CaseInsensitive);
-    if (black && !QFontDatabase::hasFamily(face)) face = QStringLiteral("DejaVu Sans");
+    if (black && !installed(face)) face = QStringLiteral("DejaVu Sans");
     if (!face.isEmpty()) font.setFamily(face);
     if (points > 0) font.setPointSizeF(points);
     font.setBold(bold);
@@ -381,6 +400,83 @@ void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelInd
         if (text.isValid()) option->palette.setColor(g, QPalette::HighlightedText, text.value<QColor>());
         if (back.isValid()) option->palette.setColor(g, QPalette::Highlight, back.value<QColor>());
     }
+}
+
+namespace {
+
+class EntryStyle final : public QProxyStyle {
+public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+        const QTransform& t = painter->worldTransform();
+        const bool plain = t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) && t.dy() == std::floor(t.dy());
+        if (element != PE_PanelLineEdit || !frame || !plain || frame->rect.isEmpty() || !solid(frame->palette)) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        // The panel is drawn from the option's size, state and the colours of its group only.
+        const QPalette& pal = frame->palette;
+        const Key key{frame->rect.width(),
+                      frame->rect.height(),
+                      static_cast<uint>(frame->state),
+                      static_cast<int>(frame->direction),
+                      frame->lineWidth,
+                      frame->midLineWidth,
+                      static_cast<int>(frame->features),
+                      painter->device() ? painter->device()->devicePixelRatio() : 1.0,
+                      {pal.base().color().rgba(), pal.window().color().rgba(), pal.highlight().color().rgba(),
+                       pal.windowText().color().rgba(), pal.shadow().color().rgba(), pal.light().color().rgba(),
+                       pal.dark().color().rgba(), pal.mid().color().rgba()}};
+        auto it = panels_.find(key);
+        if (it == panels_.end()) {
+            QPixmap panel((QSizeF(frame->rect.size()) * key.ratio).toSize());
+            panel.setDevicePixelRatio(key.ratio);
+            panel.fill(Qt::transparent);
+            QStyleOptionFrame at_origin(*frame);
+            at_origin.rect.moveTo(0, 0);
+            QPainter p(&panel);
+            QProxyStyle::drawPrimitive(element, &at_origin, &p, widget);
+            p.end();
+            bytes_ += panel.width() * panel.height() * 4;
+            if (bytes_ > kMaxBytes) {  // many sizes and colours: start again
+                panels_.clear();
+                bytes_ = panel.width() * panel.height() * 4;
+            }
+            it = panels_.emplace(key, std::move(panel)).first;
+        }
+        painter->drawPixmap(frame->rect.topLeft(), it->second);
+    }
+
+private:
+    struct Key {
+        int width, height;
+        uint state;
+        int direction, line, mid_line, features;
+        qreal ratio;
+        std::array<QRgb, 8> colours;
+        auto operator<=>(const Key&) const = default;
+    };
+    static constexpr qint64 kMaxBytes = 16 << 20;
+    static bool solid(const QPalette& pal) {
+        for (auto role : {QPalette::Base, QPalette::Window, QPalette::Highlight, QPalette::WindowText, QPalette::Shadow,
+                          QPalette::Light, QPalette::Dark, QPalette::Mid})
+            if (pal.brush(role).style() != Qt::SolidPattern) return false;
+        return true;
+    }
+    mutable std::map<Key, QPixmap> panels_;
+    mutable qint64 bytes_ = 0;
+};
+
+}  // namespace
+
+QStyle* entry_style() {
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new EntryStyle;
+        style->setParent(qApp);  // goes with the application
+    }
+    return style;
 }
 
 }  // namespace zrv::qt

@@ -99,6 +99,11 @@ private:
     GroupHeader* header_;
 };
 
+// The style of entries: their panel (background and frame) is drawn from a picture made once
+// per size, colours and state, so a large entry whose text changes often costs a copy of it.
+// One per application, made on first use.
+QStyle* entry_style();
+
 // The client area of a window: controls are placed on it in pixels.
 class Canvas : public QWidget {
 public:

@@ -135,7 +135,8 @@ void QtEngine::Impl::sync(Mirror& m) {
     if (!first && revision == m.applied_revision) return;
     m.scaled = w.resize_strategy() == ResizeStrategy::Scale || m.kind == WindowKind::Floating;
     apply_window(m, first);
-    sync_controls(m, w.controls());
+    // Only the controls changed since the last sync are copied and applied.
+    sync_controls(m, w.controls_since(first ? 0 : m.applied_revision));
     place_status_bar(m);
     m.applied_revision = revision;
     if (!m.shown) {

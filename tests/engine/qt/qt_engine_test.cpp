@@ -218,6 +218,35 @@ TEST_F(QtEngineTest, ARedisplayWithNothingChangedSetsAndPaintsNothing) {
     EXPECT_EQ(paints.of.count(widget(p, "?CHECK")), 0u);
 }
 
+// An entry's panel is drawn once per size, state and colours and then copied: it looks as the
+// style draws it afresh, also when its colour changes and when it comes back to an earlier one.
+TEST_F(QtEngineTest, AnEntryLooksAsItsStyleDrawsItInEachColourItIsGiven) {
+    Procedure p(form_layout());
+    auto* entry = as<QLineEdit>(p, "?ENTRY");
+    ASSERT_TRUE(entry);
+    for (const Colour fill : {kBlue, kGreen, kBlue}) {
+        p.change([&](Window& w) { w.set_fill_colour(w.number_of("?ENTRY"), fill); });
+        engine().flush();
+        const QColor wanted = *qt::to_qcolor(fill);
+        ASSERT_TRUE(pump_until([&] { return entry->palette().color(QPalette::Base) == wanted; }));
+        // The same entry drawn by the application's style itself.
+        const QImage cached = entry->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        entry->setStyle(QApplication::style());
+        const QImage drawn = entry->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        entry->setStyle(qt::entry_style());
+        ASSERT_EQ(cached.size(), drawn.size());
+        int worst = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x) {
+                const QRgb a = cached.pixel(x, y), b = drawn.pixel(x, y);
+                for (const int d : {qRed(a) - qRed(b), qGreen(a) - qGreen(b), qBlue(a) - qBlue(b), qAlpha(a) - qAlpha(b)})
+                    worst = std::max(worst, std::abs(d));
+            }
+        EXPECT_LE(worst, 2) << "fill " << wanted.name().toStdString();
+        EXPECT_EQ(cached.pixelColor(cached.width() / 2, 3), wanted);
+    }
+}
+
 TEST_F(QtEngineTest, ListHeadersShowTheirTipsAndGroupsAcrossTheirColumns) {
     WindowLayout l = form_layout();
     for (ControlState& c : l.controls)

@@ -114,5 +114,59 @@ TEST(WindowModel, ControlsMadeAtRunTimeTakeTheirNumberAndParent) {
     EXPECT_FALSE(w.has(300));
 }
 
+// What an engine that showed an earlier revision applies: the controls changed since, and after
+// a control was destroyed the numbers of those left; a bound control made after its binding, or
+// one destroyed during a redisplay, is shown as any other.
+TEST(WindowModel, ControlsSinceARevisionAreTheChangedOnesAndTheNumbersAfterADestroy) {
+    Window w(layout());
+    const auto numbers_of = [](const Window::ControlChanges& c) {
+        std::vector<int> out;
+        for (const ControlState& s : c.changed) out.push_back(s.number);
+        return out;
+    };
+    const Window::ControlChanges all = w.controls_since(0);
+    EXPECT_EQ(numbers_of(all), (std::vector<int>{1, 2, 3, 10}));
+    EXPECT_EQ(all.numbers, (std::vector<int>{1, 2, 3, 10}));
+
+    const std::uint64_t shown = w.revision();
+    EXPECT_TRUE(w.controls_since(shown).changed.empty());
+    EXPECT_FALSE(w.controls_since(shown).numbers);
+    w.set_text(10, "Ao");
+    w.set_checked(2, true);
+    const Window::ControlChanges changes = w.controls_since(shown);
+    EXPECT_EQ(numbers_of(changes), (std::vector<int>{2, 10}));
+    EXPECT_EQ(changes.changed.back().text, "Ao");
+    EXPECT_FALSE(changes.numbers);
+
+    const std::uint64_t before_destroy = w.revision();
+    w.destroy_control(2);
+    EXPECT_TRUE(w.controls_since(before_destroy).changed.empty());
+    EXPECT_EQ(w.controls_since(before_destroy).numbers, (std::vector<int>{1, 3, 10}));
+
+    // Bound before it exists, then made; a binding that destroys another bound control.
+    auto later = std::make_shared<TextVariable>();
+    later->value = "made later";
+    w.bind(20, later);
+    w.display();
+    w.create_control(ControlState{.use = "?LATER", .kind = ControlKind::String}, 20);
+    w.display();
+    EXPECT_EQ(w.text(20), "made later");
+    struct Destroying : Binding {
+        Window* window = nullptr;
+        std::string text() const override {
+            window->destroy_control(20);
+            return "1";
+        }
+        void set_text(std::string_view) override {}
+    };
+    auto destroying = std::make_shared<Destroying>();
+    destroying->window = &w;
+    w.bind(1, destroying);
+    later->value = "gone";
+    w.display();
+    EXPECT_FALSE(w.has(20));
+    EXPECT_EQ(w.text(1), "1");
+}
+
 }  // namespace
 }  // namespace zrv
