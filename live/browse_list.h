@@ -109,7 +109,8 @@ public:
     // The order the list asks for (the tabs', or the search box's rule). Overridable.
     virtual int choose_sort_order();
     // Fills the row of the list from a record. Overridable; the base scores the row first when
-    // the list has a score column.
+    // the list has a score column. A page is filled again only when what it is read and filled
+    // by changed (rows_in_order), so an override reads nothing else.
     virtual void fill_queue_row(const Row& row, ListRow& out);
 
     // Chooses the order; a new order is read from its top, the same one (when forced) around
