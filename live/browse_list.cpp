@@ -131,6 +131,17 @@ void BrowseList::setup() {
         then_by_.push_back(-1);
     }
     own_range_ = std::make_unique<store::RecordBuffer>(table_->record());
+
+    outside_fields_.clear();
+    const auto add_outside = [&](const std::optional<data::FieldRef>& f) {
+        if (f && &f->file() != table_) outside_fields_.push_back(*f);
+    };
+    for (const auto& other : column_others_) add_outside(other);
+    for (const auto& other : search_others_) add_outside(other);
+    for (const RelatedLookup& r : decl_.row_related)
+        for (const auto& link : r.links) add_outside(data::field_by_name(link.second));
+    order_read_ = {};
+    shown_read_ = 0;
 }
 
 int BrowseList::choose_sort_order() {
@@ -182,9 +193,10 @@ std::vector<int> BrowseList::prime_range_fields() {
     return keep;
 }
 
-std::vector<BrowseList::Row> BrowseList::search_rows() {
+std::vector<BrowseList::Row> BrowseList::search_rows(bool& complete) {
     store::RecordView view(*table_, 0);
     std::vector<Row> rows = view.first_page(kAllRows);
+    complete = table_->error() == store::StoreError::None;
     std::vector<std::pair<Value, std::size_t>> keyed;
     keyed.reserve(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i)
@@ -196,14 +208,54 @@ std::vector<BrowseList::Row> BrowseList::search_rows() {
     return sorted;
 }
 
-std::vector<BrowseList::Row> BrowseList::rows_in_order() {
+const std::vector<BrowseList::Row>& BrowseList::rows_in_order() {
     const int key = keys_[static_cast<std::size_t>(order_)];
-    if (key < 0) return search_rows();
+    if (key >= 0) apply_range(decl_.orders[static_cast<std::size_t>(order_)]);
+    // Most ticks find every file as the last read left it.
+    std::vector<store::FileStamp> stamps{table_->stamp()};
+    for (data::DictionaryTable* t : row_related_.tables(decl_.row_related)) stamps.push_back(t->stamp());
+    std::string inputs = order_inputs();
+    OrderRead& last = order_read_;
+    if (last.reusable && stamps == last.stamps && inputs == last.inputs) return last.rows;
+    bool complete = true;
+    related_failed_ = false;
+    last.rows = read_order(complete);
+    last.reusable = complete && !related_failed_ &&
+                    std::all_of(stamps.begin(), stamps.end(), [](const store::FileStamp& s) { return s.connection != 0; });
+    last.stamps = std::move(stamps);
+    last.inputs = std::move(inputs);
+    last.scale.reset();
+    ++last.number;
+    return last.rows;
+}
+
+std::string BrowseList::order_inputs() const {
+    std::string inputs = std::to_string(order_) + '\n';
+    // The query orders the search order's rows and scores every row of a score column.
+    if (search_) inputs += search_->query() + '\n';
+    if (const int key = keys_[static_cast<std::size_t>(order_)]; key >= 0) {
+        // The range limit as the list table's buffer holds it.
+        const store::TableLayout& layout = table_->layout();
+        const std::vector<store::KeyComponent>& components = layout.keys[static_cast<std::size_t>(key)].components;
+        const int limited = std::min<int>(decl_.orders[static_cast<std::size_t>(order_)].range_components, static_cast<int>(components.size()));
+        const auto bytes = table_->record().bytes();
+        for (int c = 0; c < limited; ++c) {
+            const store::FieldLayout& f = layout.fields[static_cast<std::size_t>(components[static_cast<std::size_t>(c)].field)];
+            inputs.append(reinterpret_cast<const char*>(bytes.data()) + f.offset, static_cast<std::size_t>(f.size));
+        }
+    }
+    for (const data::FieldRef& f : outside_fields_) inputs += '\n' + f.text();
+    return inputs;
+}
+
+std::vector<BrowseList::Row> BrowseList::read_order(bool& complete) {
+    const int key = keys_[static_cast<std::size_t>(order_)];
+    if (key < 0) return search_rows(complete);
     const SortOrder& o = decl_.orders[static_cast<std::size_t>(order_)];
-    apply_range(o);
     store::RecordView view(*table_, key);
     view.set_range(o.range_components);
     std::vector<Row> rows = view.first_page(kAllRows);
+    complete = table_->error() == store::StoreError::None;
     const int further = then_by_[static_cast<std::size_t>(order_)];
     if (further < 0) return rows;
     // Records with equal keys stand together in key order: each such run is ordered by the
@@ -228,7 +280,7 @@ std::vector<BrowseList::Row> BrowseList::rows_in_order() {
 
 void BrowseList::scroll(Scroll move) {
     if (order_ < 0 || page_.empty()) return;
-    std::vector<Row> all = rows_in_order();
+    const std::vector<Row>& all = rows_in_order();
     if (all.empty()) return;
     const int n = static_cast<int>(all.size());
     const int rows = page_rows();
@@ -251,9 +303,9 @@ void BrowseList::scroll(Scroll move) {
 
 void BrowseList::drag_thumb(int step) {
     if (order_ < 0) return;
-    std::vector<Row> all = rows_in_order();
+    const std::vector<Row>& all = rows_in_order();
     if (all.empty()) return;
-    const int first = thumb_scale_of(all).first_row_at(step);
+    const int first = scroll_scale().first_row_at(step);
     const std::int64_t selected = all[static_cast<std::size_t>(first)].position;
     show(all, first, selected);
 }
@@ -265,34 +317,43 @@ void BrowseList::refill_around(std::int64_t position) {
     int before = 0;
     for (std::size_t i = 0; i < page_.size(); ++i)
         if (page_[i].position == position) before = static_cast<int>(i);
-    std::vector<Row> all = rows_in_order();
+    const std::vector<Row>& all = rows_in_order();
     const int at = index_of(all, position, -1);
     show(all, at < 0 ? 0 : at - before, position);
 }
 
-ThumbScale BrowseList::thumb_scale_of(const std::vector<Row>& all) const {
+const ThumbScale& BrowseList::scroll_scale() {
+    std::optional<ThumbScale>& scale = order_read_.scale;
+    if (scale) return *scale;
+    const std::vector<Row>& all = order_read_.rows;
     const std::size_t o = static_cast<std::size_t>(order_);
     const int field = o < thumb_fields_.size() ? thumb_fields_[o] : -1;
-    if (field < 0) return thumb_scale(Thumb::Rows, std::vector<Value>(all.size()), page_rows());
+    if (field < 0) return scale.emplace(thumb_scale(Thumb::Rows, std::vector<Value>(all.size()), page_rows()));
     std::vector<Value> keys;
     keys.reserve(all.size());
     for (const Row& r : all) keys.push_back(field_value(r.record, field));
-    return thumb_scale(decl_.orders[o].thumb, keys, page_rows());
+    return scale.emplace(thumb_scale(decl_.orders[o].thumb, keys, page_rows()));
 }
 
 void BrowseList::show(const std::vector<Row>& all, int first, std::int64_t select_position) {
     const int n = static_cast<int>(all.size()), rows = page_rows();
     // A page near the end is filled from before it: the list stays full.
     first = std::clamp(first, 0, std::max(0, n - rows));
-    page_.assign(all.begin() + first, all.begin() + std::min(n, first + rows));
-    std::vector<ListRow> shown(page_.size());
-    int selected = page_.empty() ? 0 : 1;
-    for (std::size_t i = 0; i < page_.size(); ++i) {
-        with_row_related(page_[i].record, [&] { fill_queue_row(page_[i], shown[i]); });
-        if (page_[i].position == select_position) selected = static_cast<int>(i) + 1;
+    // The same page of the same read shows the same rows: only the highlight may move.
+    const bool same = shown_read_ != 0 && shown_read_ == order_read_.number && shown_first_ == first;
+    if (!same) {
+        page_.assign(all.begin() + first, all.begin() + std::min(n, first + rows));
+        std::vector<ListRow> shown(page_.size());
+        related_failed_ = false;
+        for (std::size_t i = 0; i < page_.size(); ++i) with_row_related(page_[i].record, [&] { fill_queue_row(page_[i], shown[i]); });
+        window_.set_rows(list_, std::move(shown));
+        shown_read_ = order_read_.reusable && !related_failed_ ? order_read_.number : 0;
+        shown_first_ = first;
     }
-    window_.set_rows(list_, std::move(shown));
-    const ThumbScale scale = thumb_scale_of(all);
+    int selected = page_.empty() ? 0 : 1;
+    for (std::size_t i = 0; i < page_.size(); ++i)
+        if (page_[i].position == select_position) selected = static_cast<int>(i) + 1;
+    const ThumbScale& scale = scroll_scale();
     window_.set_scroll(list_, scale.steps, scale.at(first, first + std::max(0, selected - 1)), scale.page);
     select_row(selected);
 }
@@ -304,6 +365,9 @@ void BrowseList::with_row_related(const store::RecordBuffer& row, const std::fun
     for (data::DictionaryTable* t : row_related_.tables(decl_.row_related)) saved.emplace_back(t, t->record());
     table_->record() = row;
     row_related_.fetch(decl_.row_related);
+    for (std::size_t i = 1; i < saved.size(); ++i)
+        if (const store::StoreError e = saved[i].first->error(); e != store::StoreError::None && e != store::StoreError::NotFound)
+            related_failed_ = true;
     work();
     for (auto& [t, buffer] : saved) t->record() = std::move(buffer);
 }
@@ -354,7 +418,7 @@ bool BrowseList::locate(std::string_view text) {
     const bool numeric = layout.fields[static_cast<std::size_t>(field)].kind != store::FieldKind::Text;
     Value wanted = numeric ? Value(std::string(text)).number()
                            : Value(std::string(text));
-    std::vector<Row> all = rows_in_order();
+    const std::vector<Row>& all = rows_in_order();
     for (std::size_t i = 0; i < all.size(); ++i) {
         Value v = field_value(all[i].record, field);
         if (!numeric) v = Value(v.text().substr(0, text.size()));

@@ -16,6 +16,7 @@
 #include "framework/core/control.h"
 #include "framework/core/window.h"
 #include "framework/store/record_view.h"
+#include "framework/store/table_access.h"
 #include "live/expression.h"
 #include "live/fuzzy_search.h"
 #include "live/list_format.h"
@@ -108,7 +109,8 @@ public:
     // The order the list asks for (the tabs', or the search box's rule). Overridable.
     virtual int choose_sort_order();
     // Fills the row of the list from a record. Overridable; the base scores the row first when
-    // the list has a score column.
+    // the list has a score column. A page is filled again only when what it is read and filled
+    // by changed (rows_in_order), so an override reads nothing else.
     virtual void fill_queue_row(const Row& row, ListRow& out);
 
     // Chooses the order; a new order is read from its top, the same one (when forced) around
@@ -131,19 +133,30 @@ public:
     std::vector<int> prime_range_fields();
 
 protected:
-    std::vector<Row> search_rows();
+    std::vector<Row> search_rows(bool& complete);  // complete: false when the read failed
     // The rows of the current order: all of them (within its range), the search order's and a
     // further field's sorted here. Every page is cut from them, so the scroll bar covers them.
-    std::vector<Row> rows_in_order();
+    // They are read again only when a file they come from (the list table's, the related
+    // tables') or what the list reads and fills them by (the order, its range, the query, the
+    // other tables' fields in the thread's buffers) changed since the last read; else the last
+    // read's.
+    const std::vector<Row>& rows_in_order();
+    // The rows of the current order as the files hold them now; `complete` false when a read
+    // failed.
+    std::vector<Row> read_order(bool& complete);
+    // What the rows of the current order are read by, besides the files.
+    std::string order_inputs() const;
     void apply_range(const SortOrder& order);
     // Runs work with the row in the list table's buffer and the row's related records in
     // theirs (ListDeclaration::row_related); every buffer is as it was afterwards.
     void with_row_related(const store::RecordBuffer& row, const std::function<void()>& work);
     int page_rows() const { return std::max(1, decl_.page_rows); }
     // Shows the page of the whole order that starts at row `first` (0-based), highlights the
-    // row at a position (the first when it is not on the page) and places the scroll bar.
+    // row at a position (the first when it is not on the page) and places the scroll bar. The
+    // rows are filled again only when the page or what it was cut from changed.
     void show(const std::vector<Row>& all, int first, std::int64_t select_position);
-    ThumbScale thumb_scale_of(const std::vector<Row>& all) const;
+    // The scroll bar's scale over the current order (rows_in_order's).
+    const ThumbScale& scroll_scale();
 
     Window& window_;
     ListDeclaration decl_;
@@ -164,6 +177,23 @@ protected:
     int order_ = -1;
     std::vector<Row> page_;
     RelatedRecords row_related_;      // decl_.row_related, found on the first row
+    // Fields of other tables' buffers the rows are read and filled by (columns, search fields,
+    // the related records' links).
+    std::vector<data::FieldRef> outside_fields_;
+    // The whole current order as last read, and what it was read from.
+    struct OrderRead {
+        bool reusable = false;
+        std::vector<store::FileStamp> stamps;  // the list table's file, then the related tables'
+        std::string inputs;                    // order_inputs()
+        std::vector<Row> rows;
+        std::optional<ThumbScale> scale;
+        std::uint64_t number = 0;              // counts the reads
+    };
+    OrderRead order_read_;
+    // The page on show: the read it was cut from (0: fill it again) and its first row.
+    std::uint64_t shown_read_ = 0;
+    int shown_first_ = -1;
+    bool related_failed_ = false;  // a related record could not be read since this was cleared
 };
 
 }  // namespace zrv::live

@@ -275,6 +275,11 @@ bool TableAccess::fetch_or_clear(int key) {
     return false;
 }
 
+FileStamp TableAccess::stamp() {
+    if (!file_ || !file_->prepare()) return {};
+    return file_->stamp();
+}
+
 bool TableAccess::get_by_position(std::int64_t position) {
     if (!ready()) return false;
     const std::string sql = "SELECT " + file_->select_list() + " FROM " + quote_identifier(file_->table_name()) + " WHERE rowid = ?1";

@@ -130,6 +130,9 @@ public:
     bool get_by_position(std::int64_t position);
     // The position of the record last read or written (0 when none).
     std::int64_t position() const { return position_; }
+    // The file's stamp as a read now would find the file: equal stamps, nothing committed in
+    // between. A file that is not open, or cannot be read now, has no stamp (never equal).
+    FileStamp stamp();
 
     // Clears the buffer (keeping the fields listed, set beforehand from a range limit), applies
     // the defaults, numbers the first key (highest value + 1, 1 in an empty table) and adds the

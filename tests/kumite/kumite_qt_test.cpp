@@ -168,5 +168,30 @@ TEST_F(KumiteOnQt, TheTeamListShowsEachRowsOwnCoachAfterASheetWasViewed) {
     EXPECT_TRUE(threads_ended());
 }
 
+// The half-second list over 160 events: ticks that find nothing changed leave the rows as they
+// are, and what the scoring software then commits shows in the list's widget at a next tick.
+TEST_F(KumiteOnQt, TheListShowsWhatTheScoringSoftwareCommitsAfterUnchangedTicks) {
+    for (int i = 0; i < 160; ++i) add(TableId::KumiteIndividual, {{"KE24:CodigoDeEvento", "EV-" + std::to_string(i + 1)}});
+    Window* list = start("BrowseKumiteIndividual4", TableId::KumiteIndividual, "", 0);
+    ASSERT_TRUE(list);
+    auto* rows = widget<QTreeWidget>(*list, "?BROWSE:1");
+    ASSERT_TRUE(rows);
+    const int code_column = 3;  // after the score, "ID Evnt." and "Fecha"
+    const auto codes = [&] {
+        std::vector<std::string> out;
+        for (int i = 0; i < rows->topLevelItemCount(); ++i) out.push_back(rows->topLevelItem(i)->text(code_column).trimmed().toStdString());
+        return out;
+    };
+    ASSERT_TRUE(pump_until([&] { return !codes().empty() && codes().front() == "EV-160"; }));  // newest first
+    const std::vector<std::string> before = codes();
+    pump_until([] { return false; }, 1200);  // two ticks or more
+    EXPECT_EQ(codes(), before);
+    ASSERT_EQ(run_scoring_tool({"set", "KumiteIndividual", "159", "CodigoDeEvento=CHANGED"}), 0);
+    EXPECT_TRUE(pump_until([&] { return codes().size() > 1 && codes()[1] == "CHANGED"; }, 1500));
+    QTest::mouseClick(widget<QPushButton>(*list, "?CLOSE"), Qt::LeftButton);
+    EXPECT_TRUE(closed("BrowseKumiteIndividual4"));
+    EXPECT_TRUE(threads_ended());
+}
+
 }  // namespace
 }  // namespace zrv::testing

@@ -2,8 +2,11 @@
 // box, the timers and the selected row's record shown beside the list.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "kumite/lists.h"
 #include "tests/kumite/kumite_fixture.h"
+#include "tests/support/scoring_tool.h"
 
 namespace zrv::kumite {
 namespace {
@@ -207,6 +210,45 @@ TEST_F(Lists, TheCoachColumnShowsEachRowsOwnTeam) {
     EXPECT_EQ(coaches().at(0), (std::pair<std::string, std::string>{"2", "Sensei Mori"}));
 }
 
+// The coach column and the search read each row's team record: what another process commits to
+// the teams' file shows at the next tick, after ticks that found nothing changed set nothing.
+TEST_F(Lists, ACommitToTheRowsTeamsByAnotherProcessShowsAtTheNextTick) {
+    add(TableId::Equipos, {{"Equ:Entrenado", "Sensei Kato"}, {"Equ:TotalIntegrantes", "5"}});
+    add(TableId::Equipos, {{"Equ:Entrenado", "Sensei Mori"}, {"Equ:TotalIntegrantes", "5"}});
+    driver.start("BrowseEquipo5");
+    Window& w = driver.expect_window("BrowseEquipo5");
+    const auto first_row = [&] {
+        const ControlState list = driver.control(w, "?BROWSE:1");
+        const ListRow& r = list.rows.at(0);
+        std::string id = r.cells.at(1).text;
+        id.erase(0, id.find_first_not_of(' '));
+        return id + " " + r.cells.at(4).text;
+    };
+    const auto unchanged_ticks = [&] {
+        driver.advance_ms(2000);
+        const std::uint64_t settled = w.revision();
+        for (int tick = 0; tick < 10; ++tick) driver.advance_ms(2000);
+        EXPECT_EQ(w.revision(), settled);
+    };
+    unchanged_ticks();
+    EXPECT_EQ(first_row(), "3 ");  // the newest event, without a team record
+    ASSERT_EQ(testing::run_sqlite3("Equipos.sqlite", "INSERT INTO Equipos (IDNUMERODEEQUIPO, Entrenado, TotalIntegrantes) "
+                                                     "VALUES (3, 'Sensei Ueda', 5);"), 0);
+    driver.advance_ms(2000);
+    EXPECT_EQ(first_row(), "3 Sensei Ueda");
+
+    driver.type(w, "?FUZZYQUERY", "Sensei Mori");
+    driver.press(w, "?FUZZYGO");
+    EXPECT_EQ(first_row(), "2 Sensei Mori");
+    unchanged_ticks();
+    EXPECT_EQ(first_row(), "2 Sensei Mori");
+    ASSERT_EQ(testing::run_scoring_tool({"set", "Equipos", "2", "Entrenado=Sensei Abe"}), 0);
+    ASSERT_EQ(testing::run_scoring_tool({"set", "Equipos", "1", "Entrenado=Sensei Mori"}), 0);
+    driver.advance_ms(2000);
+    EXPECT_EQ(first_row(), "1 Sensei Mori");
+    driver.press(w, "?FUZZYCLEAR");
+}
+
 TEST_F(Lists, TheSelectedRowsQueueAndTeamNamesAreShown) {
     driver.start("BrowseEquipo5");
     Window& w = driver.expect_window("BrowseEquipo5");
@@ -269,6 +311,61 @@ TEST_F(LongLists, TheScrollBarCoversTheWholeOrderAndItsThumbMapsRowsTextsAndDate
         EXPECT_EQ(list.selected, c.selected);
         driver.close(w);
     }
+}
+
+// However many ticks found nothing changed, a commit by another process (the scoring software,
+// or any program through sqlite3) shows at the very next tick: a changed row, a row that moves
+// onto the page, a row deleted, and a row that now matches the search best.
+TEST_F(LongLists, AfterUnchangedTicksAnotherProcessesCommitShowsAtTheNextTick) {
+    driver.start("BrowseKumiteIndividual4");
+    Window& w = driver.expect_window("BrowseKumiteIndividual4");
+    driver.choose(w, "?CurrentTab", 2);  // by code: A B C K000 K001 ...
+    driver.choose(w, "?BROWSE:1", 5);    // K001, event 5
+    const auto unchanged_ticks = [&] {
+        driver.advance_ms(500);
+        const std::uint64_t settled = w.revision();
+        for (int tick = 0; tick < 40; ++tick) driver.advance_ms(500);
+        EXPECT_EQ(w.revision(), settled);
+    };
+    const auto sql = [](const std::string& text) { return testing::run_sqlite3("KumiteIndividual.sqlite", text); };
+    struct Case {
+        const char* what;
+        std::function<int()> commit;
+        Codes first;
+        const char* highlighted;
+    } cases[] = {
+        {"a row changed", [] { return testing::run_scoring_tool({"set", "KumiteIndividual", "5", "CodigoDeEvento=B1"}); },
+         {"A", "B", "B1", "C", "K000"}, "B1"},
+        {"a row onto the page", [&] { return sql("UPDATE KumiteIndividual SET CodigoDeEvento = 'A0' WHERE IDNumeroDeEventoKIndividual = 154;"); },
+         {"A0", "B", "B1", "C", "K000"}, "B1"},  // the highlighted row keeps its place
+        {"a row deleted", [&] { return sql("DELETE FROM KumiteIndividual WHERE IDNumeroDeEventoKIndividual = 1;"); },
+         {"A0", "B", "B1", "K000", "K002"}, "B1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        unchanged_ticks();
+        ASSERT_EQ(c.commit(), 0);
+        driver.advance_ms(500);
+        Codes first = codes(w);
+        first.resize(c.first.size());
+        EXPECT_EQ(first, c.first);
+        EXPECT_EQ(codes(w).at(static_cast<std::size_t>(driver.control(w, "?BROWSE:1").selected - 1)), c.highlighted);
+    }
+    // In the search order the highlighted best match keeps its place: a better one committed
+    // meanwhile comes before it, at the top of the order.
+    driver.type(w, "?FUZZYQUERY", "QX77");
+    driver.press(w, "?FUZZYGO");
+    EXPECT_EQ(codes(w).front(), "K077");
+    unchanged_ticks();
+    EXPECT_EQ(driver.control(w, "?BROWSE:1").scroll_at, 0);
+    ASSERT_EQ(sql("UPDATE KumiteIndividual SET CodigoDeEvento = 'QX77' WHERE IDNumeroDeEventoKIndividual = 60;"), 0);
+    driver.advance_ms(500);
+    EXPECT_EQ(codes(w).front(), "K077");
+    EXPECT_EQ(driver.control(w, "?BROWSE:1").scroll_at, 1);
+    driver.key(w, "?BROWSE:1", kHomeKey);
+    EXPECT_EQ(codes(w).front(), "QX77");
+    driver.press(w, "?FUZZYCLEAR");
+    driver.close(w);
 }
 
 TEST_F(LongLists, ALocatedRowNearTheEndEndsAFullPage) {

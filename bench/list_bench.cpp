@@ -1,0 +1,67 @@
+// A list's whole timer tick in the running program: the list of team-bout scoreboards (a tick
+// every 1/20 s) over 1,000 bouts, its procedure on its own thread on the headless engine with a
+// virtual clock. Prints the process's CPU microseconds per tick with nothing changed and after
+// each commit by another connection (the bench's own thread, as the scoring software writes).
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "bench/process_support.h"
+#include "data/dictionary.h"
+#include "data/dictionary_table.h"
+#include "framework/core/app_services.h"
+#include "framework/core/thread_context.h"
+#include "framework/engine/headless/test_driver.h"
+
+using namespace zrv;
+
+int main() {
+    const auto folder = std::filesystem::temp_directory_path() / ("zrv_list_bench_" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    std::filesystem::current_path(folder);
+    set_thread_hooks({.start = [] { data::InitDataDictionary(); }, .end = [] { data::KillDataDictionary(); }});
+    app_settings_file().open(".\\Zorvane.INI");
+    data::InitDataDictionary();
+    {
+        auto& sb = *data::file_manager(data::TableId::ScoreBoard);
+        for (int i = 0; i < 1000; ++i) {
+            sb.prepare_new_record();
+            sb.record().set_text("SB:FullNameAo", "Ao " + std::to_string(i + 1));
+            sb.record().set_text("SB:CodigoDeEvento", "EV-" + std::to_string(i * 7919 % 1000));
+            sb.insert();
+        }
+        TestDriver driver;
+        driver.start("BrowseEquipo4ScoreBoard7");
+        if (!driver.window("BrowseEquipo4ScoreBoard7")) {
+            std::fprintf(stderr, "list_bench: the list did not open\n");
+            return 1;
+        }
+        driver.advance_ms(500);
+        std::printf("rows on the page: %zu, scroll bar steps: %d\n", driver.control(*driver.window("BrowseEquipo4ScoreBoard7"), "?BROWSE:1").rows.size(),
+                    driver.control(*driver.window("BrowseEquipo4ScoreBoard7"), "?BROWSE:1").scroll_steps);
+        const auto ticks = [&](const char* what, int count, bool commit) {
+            double spent = 0;
+            for (int i = 0; i < count; ++i) {
+                if (commit) {
+                    sb.record().set_integer("SB:IDCombate", 1000 - i % 20);
+                    sb.get_by_key(0);
+                    sb.record().set_text("SB:CodigoDeEvento", "CHANGED-" + std::to_string(i));
+                    sb.update();
+                }
+                const std::int64_t t = bench::now_ns(CLOCK_PROCESS_CPUTIME_ID);
+                driver.advance_ms(50);
+                spent += static_cast<double>(bench::now_ns(CLOCK_PROCESS_CPUTIME_ID) - t) / 1e3;
+            }
+            std::printf("team-bout list tick (1000 bouts), %s: %.1f us\n", what, spent / count);
+        };
+        ticks("nothing changed", 400, false);
+        ticks("after a commit", 100, true);
+    }
+    data::KillDataDictionary();
+    app_settings_file().close();
+    set_thread_hooks({});
+    std::filesystem::current_path(std::filesystem::temp_directory_path());
+    std::filesystem::remove_all(folder);
+}
