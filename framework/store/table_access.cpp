@@ -209,8 +209,7 @@ bool TableAccess::get_by_key(int key) {
         return keyed_.found;
     }
     const KeyLayout& k = layout_->keys[static_cast<std::size_t>(key)];
-    const std::string sql = "SELECT " + file_->select_list() + " FROM " + quote_identifier(file_->table_name()) + " WHERE " +
-                            key_condition(*file_, k, 1) + " ORDER BY " + file_->order_by(key, true) + " LIMIT 1";
+    const std::string& sql = keyed_select(key);
     for (int attempt = 0; attempt < 2; ++attempt) {
         sqlite3_stmt* s = file_->statement(sql);
         if (!s) {
@@ -242,6 +241,16 @@ bool TableAccess::get_by_key(int key) {
         return false;
     }
     return false;
+}
+
+const std::string& TableAccess::keyed_select(int key) {
+    if (keyed_select_.empty()) keyed_select_.resize(layout_->keys.size());
+    std::string& sql = keyed_select_[static_cast<std::size_t>(key)];
+    if (sql.empty())
+        sql = "SELECT " + file_->select_list() + " FROM " + quote_identifier(file_->table_name()) + " WHERE " +
+              key_condition(*file_, layout_->keys[static_cast<std::size_t>(key)], 1) + " ORDER BY " + file_->order_by(key, true) +
+              " LIMIT 1";
+    return sql;
 }
 
 // Found: the buffer still holds the record as read (so its key fields are the record's), every

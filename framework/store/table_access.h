@@ -195,6 +195,9 @@ private:
     KeyedRead keyed_;
     bool reads_the_same(int key, const FileStamp& stamp) const;
     void key_bytes(int key, std::vector<std::uint8_t>& out) const;
+    // The SELECT of a keyed read, by key; built at its first use (it depends on the layout only).
+    const std::string& keyed_select(int key);
+    std::vector<std::string> keyed_select_;
 
     TableFile* file_ = nullptr;  // owned by the thread's store context
     int opens_ = 0;

@@ -616,6 +616,9 @@ void TableFile::decode_row(sqlite3_stmt* row, RecordBuffer& record, std::vector<
                 problem = "not a number";
                 break;
             }
+            if (type == SQLITE_INTEGER && sqlite3_column_int64(row, col) == 0 && f.size >= 1 && f.size <= 10 && f.places >= 0 &&
+                f.places <= Decimal::max_places)
+                break;  // a packed zero is all zero bytes, as the cleared buffer holds already
             auto d = type == SQLITE_INTEGER ? std::optional<Decimal>(Decimal::from_integer(sqlite3_column_int64(row, col)))
                                             : Decimal::parse(column_text(row, col), Decimal::max_places / 2);
             if (!d) problem = "not a number";
