@@ -471,12 +471,8 @@ TEST_F(QtEngineTest, AMessageBoxIsAnsweredForTheThreadThatAsked) {
         p.run([&](Window&) {
             answer = engine().message_box({"Zorvane", "Delete this record?", MessageIcon::Question, c.buttons, ButtonOk});
         });
-        QMessageBox* box = nullptr;
-        ASSERT_TRUE(pump_until([&] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible()) box = b;
-            return box != nullptr;
-        }));
+        QMessageBox* box = wait_for_message_box();
+        ASSERT_TRUE(box);
         EXPECT_EQ(box->windowTitle(), "Zorvane");
         EXPECT_EQ(box->text(), "Delete this record?");
         ASSERT_TRUE(box->button(c.click));
@@ -662,12 +658,8 @@ TEST_F(QtEngineTest, AStatusZoneOnABlackWindowShowsItsText) {
 TEST_F(QtEngineTest, AMessageBoxBlocksOnlyItsOwnThreadsWindows) {
     Procedure asking(form_layout()), other(form_layout());
     asking.run([&](Window&) { engine().message_box({"Zorvane", "Busy", MessageIcon::Exclamation, ButtonOk, ButtonOk}); });
-    QMessageBox* box = nullptr;
-    ASSERT_TRUE(pump_until([&] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible()) box = b;
-        return box != nullptr;
-    }));
+    QMessageBox* box = wait_for_message_box();
+    ASSERT_TRUE(box);
     // The waiting window takes no input but still looks as it did.
     EXPECT_TRUE(widget(asking, "?OK")->isEnabled());
     QTest::mouseClick(widget(asking, "?OK"), Qt::LeftButton);
@@ -693,12 +685,8 @@ TEST_F(QtEngineTest, EnterOnAWindowWaitingForAMessageBoxPressesNothingLater) {
     QTest::mouseClick(widget(asking, "?ENTRY"), Qt::LeftButton);
     ASSERT_TRUE(pump_until([&] { return widget(asking, "?ENTRY")->hasFocus(); }));
     asking.run([&](Window&) { engine().message_box({"Zorvane", "Busy", MessageIcon::Exclamation, ButtonOk, ButtonOk}); });
-    QMessageBox* box = nullptr;
-    ASSERT_TRUE(pump_until([&] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible()) box = b;
-        return box != nullptr;
-    }));
+    QMessageBox* box = wait_for_message_box();
+    ASSERT_TRUE(box);
     top->activateWindow();  // the operator clicks the waiting window and presses Enter
     ASSERT_TRUE(QTest::qWaitForWindowActive(top));
     QTest::keyClick(top->windowHandle(), Qt::Key_Return);

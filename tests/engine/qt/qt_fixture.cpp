@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -59,6 +60,16 @@ QWidget* find_screen(QMainWindow* frame) {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w != frame && w->isVisible() && w->isWindow() && !qobject_cast<QMenu*>(w)) return w;
     return nullptr;
+}
+
+QMessageBox* wait_for_message_box() {
+    QMessageBox* box = nullptr;
+    pump_until([&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible()) box = b;
+        return box != nullptr;
+    });
+    return box;
 }
 
 ControlState control(ControlKind kind, std::string use, int x, int y, int w, int h, std::string text) {

@@ -20,6 +20,8 @@
 class QAction;
 class QMainWindow;
 
+class QMessageBox;
+
 namespace zrv::testing {
 
 // Runs the GUI until pred holds or limit_ms passes; returns whether it held.
@@ -27,6 +29,8 @@ bool pump_until(const std::function<bool()>& pred, int limit_ms = 3000);
 
 // The program's frame when it shows (a visible main window), else null.
 QMainWindow* find_frame();
+// The message box on screen, waited for while the events are handled; null when none came.
+QMessageBox* wait_for_message_box();
 // An item of the frame's menus by its text, else null.
 QAction* find_menu_item(QMainWindow* frame, const QString& text);
 // A screen the frame shows: its visible MDI child, or a floating window other than the frame.
