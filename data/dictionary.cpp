@@ -177,6 +177,11 @@ bool FieldRef::set_text(std::string_view value) const {
     return table_->record().set_text(address_.field, value);
 }
 
+bool FieldRef::set_from(const FieldRef& from) const {
+    if (is_memo() || from.is_memo()) return set_text(from.text());
+    return table_->record().copy_field(address_.field, from.table_->record(), from.address_.field);
+}
+
 std::int64_t FieldRef::integer() const {
     if (is_memo()) return 0;
     return table_->record().get_integer(address_.field);

@@ -72,6 +72,8 @@ public:
     // As the record buffer writes and reads them (text with its padding, numbers exactly).
     std::string text() const;
     bool set_text(std::string_view value) const;
+    // The value of another field, as set_text(from.text()) would set it.
+    bool set_from(const FieldRef& from) const;
     std::int64_t integer() const;
     bool set_integer(std::int64_t value) const;
     store::Decimal decimal() const;

@@ -161,7 +161,9 @@ Flow LiveForm::on_window_event(const Event& e) {
 void LiveForm::refresh() {
     reread();
     if (decl_.close != CloseVariant::None && asked_to_close()) close_from_outside();
-    window().display();
+    // The reset shows the record with its related records; a window that accepts everything
+    // is not reset, and shows the record here.
+    if (window().accept_all()) window().display();
     reset(true);
 }
 
@@ -178,8 +180,8 @@ void LiveForm::reread() {
 const store::RecordBuffer& LiveForm::as_read() const { return as_read_ ? *as_read_ : table_->record(); }
 
 bool LiveForm::asked_to_close() const {
-    const int cerrar = table_->layout().field_index(table_->layout().prefix + ":Cerrar");
-    return cerrar >= 0 && as_read().get_integer(cerrar) == 1;
+    if (cerrar_ == kUnknownField) cerrar_ = table_->layout().field_index(table_->layout().prefix + ":Cerrar");
+    return cerrar_ >= 0 && as_read().get_integer(cerrar_) == 1;
 }
 
 void LiveForm::close_from_outside() {

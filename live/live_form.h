@@ -114,6 +114,8 @@ private:
 
     OperatorChanges changes_;
     bool ticking_ = false;  // a timer event is being handled
+    static constexpr int kUnknownField = -2;
+    mutable int cerrar_ = kUnknownField;  // the table's close flag (-1: none)
 };
 
 }  // namespace zrv::live

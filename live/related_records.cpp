@@ -22,7 +22,7 @@ const std::vector<RelatedRecords::Lookup>& RelatedRecords::resolved(const std::v
 
 void RelatedRecords::fetch(const std::vector<RelatedLookup>& lookups) {
     for (const Lookup& l : resolved(lookups)) {
-        for (const auto& [to, from] : l.links) to.set_text(from.text());
+        for (const auto& [to, from] : l.links) to.set_from(from);
         l.table->fetch_or_clear(l.key);
     }
 }

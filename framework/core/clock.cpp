@@ -12,10 +12,12 @@ std::atomic<Clock*> g_clock{&g_system_clock};
 
 // Never destroyed: a detached procedure thread may still count itself idle while the
 // process exits.
+// The count is kept apart from the mutex, which only a thread that settles, or the last thread
+// to become idle, takes: every wait of every thread passes here.
 struct ActivityState {
     std::mutex mutex;
     std::condition_variable cv;
-    int busy = 0;
+    std::atomic<int> busy{0};
 };
 ActivityState& activity() {
     static ActivityState* state = new ActivityState;
@@ -125,28 +127,23 @@ void set_clock(Clock* c) { g_clock = c ? c : &g_system_clock; }
 
 // --- Activity ---
 
-void Activity::begin() {
-    ActivityState& a = activity();
-    std::lock_guard lock(a.mutex);
-    ++a.busy;
-}
+void Activity::begin() { ++activity().busy; }
 
 void Activity::end() {
     ActivityState& a = activity();
-    std::lock_guard lock(a.mutex);
-    if (--a.busy == 0) a.cv.notify_all();
+    if (--a.busy == 0) {
+        // Under the mutex: a thread settling either sees the count at zero or is already waiting.
+        std::lock_guard lock(a.mutex);
+        a.cv.notify_all();
+    }
 }
 
-int Activity::busy() {
-    ActivityState& a = activity();
-    std::lock_guard lock(a.mutex);
-    return a.busy;
-}
+int Activity::busy() { return activity().busy.load(); }
 
 bool Activity::settle(int limit_ms) {
     ActivityState& a = activity();
     std::unique_lock lock(a.mutex);
-    return a.cv.wait_for(lock, std::chrono::milliseconds(limit_ms), [&] { return a.busy == 0; });
+    return a.cv.wait_for(lock, std::chrono::milliseconds(limit_ms), [&] { return a.busy.load() == 0; });
 }
 
 // --- WaitPoint ---

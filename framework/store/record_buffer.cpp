@@ -69,7 +69,12 @@ std::size_t utf8_length(std::string_view text) {
 
 RecordBuffer::RecordBuffer(const TableLayout& layout)
     : layout_(&layout), bytes_(static_cast<std::size_t>(layout.record_size), 0), memos_(layout.memos.size()) {
-    clear();
+    for (const FieldLayout& field : layout_->fields)
+        if (field.kind == FieldKind::Text) {
+            auto s = span_of(field);
+            std::fill(s.begin(), s.end(), ' ');
+        }
+    blank_ = std::make_shared<const std::vector<std::uint8_t>>(bytes_);
 }
 
 std::span<std::uint8_t> RecordBuffer::span_of(const FieldLayout& field) {
@@ -91,12 +96,7 @@ std::span<const std::uint8_t> RecordBuffer::span_of(const FieldLayout& field) co
 }
 
 void RecordBuffer::clear() {
-    std::fill(bytes_.begin(), bytes_.end(), 0);
-    for (const FieldLayout& field : layout_->fields)
-        if (field.kind == FieldKind::Text) {
-            auto s = span_of(field);
-            std::fill(s.begin(), s.end(), ' ');
-        }
+    std::copy(blank_->begin(), blank_->end(), bytes_.begin());
     for (std::string& m : memos_) m.clear();
 }
 
@@ -178,6 +178,26 @@ bool RecordBuffer::set_text(int field, std::string_view value) {
     }
     }
     return false;
+}
+
+bool RecordBuffer::copy_field(int field, const RecordBuffer& from, int from_field) {
+    const FieldLayout& to = f(field);
+    const FieldLayout& source = from.f(from_field);
+    if (to.kind == FieldKind::Text && source.kind == FieldKind::Text) {
+        // Text is kept in the same single-byte characters on both sides: cut or blank-padded.
+        auto s = span_of(to);
+        auto value = from.span_of(source);
+        const std::size_t n = std::min(value.size(), s.size());
+        std::copy_n(value.begin(), n, s.begin());
+        std::fill(s.begin() + static_cast<std::ptrdiff_t>(n), s.end(), ' ');
+        return value.size() <= s.size();
+    }
+    if (to.kind == source.kind && to.size == source.size && (to.kind == FieldKind::Long || to.kind == FieldKind::Byte)) {
+        auto value = from.span_of(source);
+        std::copy(value.begin(), value.end(), span_of(to).begin());
+        return true;
+    }
+    return set_text(field, from.get_text(from_field));
 }
 
 std::int64_t RecordBuffer::get_integer(int field) const {

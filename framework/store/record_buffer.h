@@ -9,6 +9,7 @@
 // date); Time hours, minutes, seconds, hundredths with the hundredths byte's high bit set, so
 // that midnight differs from no time (all zero); Byte unsigned.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -47,6 +48,9 @@ public:
     // is zero); false and the field unchanged when it does not parse or does not fit.
     // Group: its bytes from the text's characters, blank-padded.
     bool set_text(int field, std::string_view value);
+    // Another record's field into this one's, exactly as set_text(field, from.get_text(from_field))
+    // would put it; a text or whole number goes across without being converted.
+    bool copy_field(int field, const RecordBuffer& from, int from_field);
 
     // Long, Byte, Decimal (rounded), Real (rounded), Date (serial), Time (standard);
     // Text: the trimmed text as a whole number, 0 when it is not one.
@@ -93,6 +97,7 @@ private:
 
     const TableLayout* layout_;
     std::vector<std::uint8_t> bytes_;
+    std::shared_ptr<const std::vector<std::uint8_t>> blank_;  // the cleared bytes, shared by copies
     std::vector<std::string> memos_;
 };
 

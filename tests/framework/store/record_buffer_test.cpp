@@ -102,5 +102,35 @@ TEST(RecordBuffer, ConvertsBetweenKinds) {
     EXPECT_EQ(r.get_integer(EVENT), 3);
 }
 
+TEST(RecordBuffer, CopiesAFieldExactlyAsItsTextWouldSetIt) {
+    // Every field of one record into every field of another: the bytes and the answer are those
+    // of set_text(get_text()), whether the value goes across as bytes or as text.
+    RecordBuffer from(bout_layout());
+    ASSERT_TRUE(from.set_text(ID, "1234567"));
+    ASSERT_TRUE(from.set_integer(EVENT, -2));
+    ASSERT_TRUE(from.set_text(NAME, "Peña Ñu"));
+    ASSERT_TRUE(from.set_text(SCORE, "-1.5"));
+    ASSERT_TRUE(from.set_date(WHEN, date_serial(2024, 5, 17)));
+    ASSERT_TRUE(from.set_time(CLOCK, standard_time(13, 4, 5, 6)));
+    ASSERT_TRUE(from.set_real(RATIO, 0.1));
+    ASSERT_TRUE(from.set_integer(FLAG, 200));
+    ASSERT_TRUE(from.set_text(QUEUE, "12"));
+    ASSERT_TRUE(from.set_integer(PAIR_A, 7));
+    ASSERT_TRUE(from.set_text(CODE, "ÁB"));
+    for (const bool blank : {false, true}) {
+        RecordBuffer source = from;
+        if (blank) source.clear();
+        for (int to = 0; to < FIELD_COUNT; ++to)
+            for (int field = 0; field < FIELD_COUNT; ++field) {
+                RecordBuffer copied(bout_layout()), as_text(bout_layout());
+                copied.set_text(NAME, "was here");
+                as_text.set_text(NAME, "was here");
+                const bool expected = as_text.set_text(to, source.get_text(field));
+                EXPECT_EQ(copied.copy_field(to, source, field), expected) << field << " -> " << to << (blank ? " blank" : "");
+                EXPECT_TRUE(copied == as_text) << field << " -> " << to << (blank ? " blank" : "");
+            }
+    }
+}
+
 }  // namespace
 }  // namespace zrv::store
