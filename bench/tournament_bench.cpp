@@ -82,6 +82,7 @@ const Kind kKinds[] = {
 
 // The CPU each thread has spent in its waits: going to sleep and being woken.
 thread_local std::int64_t t_wait_cpu_ns = 0;
+thread_local long t_waits = 0;
 
 // The system clock, measuring the CPU of every wait on it.
 class WaitMeasuringClock final : public Clock {
@@ -92,6 +93,7 @@ public:
         const std::int64_t start = now_ns(CLOCK_THREAD_CPUTIME_ID);
         system_.wait(point, lock, deadline_ms);
         t_wait_cpu_ns += now_ns(CLOCK_THREAD_CPUTIME_ID) - start;
+        ++t_waits;
     }
 
 private:
@@ -104,21 +106,25 @@ private:
 struct TickMeter final : TimerHandler {
     explicit TickMeter(Window& w) : window(w) {}
     void on_timer() override {
-        const std::int64_t cpu = now_ns(CLOCK_THREAD_CPUTIME_ID), waits = t_wait_cpu_ns;
+        const std::int64_t cpu = now_ns(CLOCK_THREAD_CPUTIME_ID), wait_cpu = t_wait_cpu_ns;
         const std::uint64_t revision = window.revision();
         if (last_cpu >= 0 && counting.load()) {
             const bool changed = revision != last_revision;
-            const std::int64_t waited = waits - last_waits;
+            const std::int64_t waited = wait_cpu - last_wait_cpu;
             (changed ? changed_ns : unchanged_ns) += cpu - last_cpu - waited;
             wait_ns += waited;
+            waits += t_waits - last_wait_count;
             ++(changed ? changed_ticks : unchanged_ticks);
         }
         last_cpu = cpu;
-        last_waits = waits;
+        last_wait_cpu = wait_cpu;
+        last_wait_count = t_waits;
         last_revision = revision;
     }
     Window& window;
-    std::int64_t last_cpu = -1, last_waits = 0;
+    std::int64_t last_cpu = -1, last_wait_cpu = 0;
+    long last_wait_count = 0;
+    std::atomic<long> waits{0};
     std::uint64_t last_revision = 0;
     std::atomic<bool> counting{false};
     std::atomic<std::int64_t> changed_ns{0}, unchanged_ns{0}, wait_ns{0};
@@ -342,6 +348,7 @@ int main(int argc, char** argv) {
     struct Figures {
         long changed = 0, unchanged = 0, paints = 0;
         std::int64_t changed_ns = 0, unchanged_ns = 0, wait_ns = 0;
+        long waits = 0;
         int screens = 0, timer_ms = 0;
         std::vector<double> latency_ms;
     };
@@ -361,6 +368,7 @@ int main(int argc, char** argv) {
         f.changed_ns += s.meter->changed_ns;
         f.unchanged_ns += s.meter->unchanged_ns;
         f.wait_ns += s.meter->wait_ns;
+        f.waits += s.meter->waits;
         model_ns += s.meter->changed_ns + s.meter->unchanged_ns + s.meter->wait_ns;
         // A change counts as shown when its value or a later one shows: of two commits within
         // one tick only the second is ever shown.
@@ -385,15 +393,16 @@ int main(int argc, char** argv) {
     std::printf("tournament: %zu screens with the Qt engine (%s), %.1f s; load average before %s, after %s\n", screens.size(),
                 qgetenv("QT_QPA_PLATFORM").constData(), wall / 1e9, load_before.c_str(), load_after.c_str());
     std::printf("writers: each board's bout 20 changes/s, each followed kata event 5 changes/s\n");
-    std::printf("CPU per tick in us: the screen's work from waking to waiting again (changed and unchanged ticks apart), and the wait\n");
-    std::printf("%-14s %7s %6s %8s %11s %10s %13s %8s %12s %9s %12s\n", "", "screens", "timer", "changed", "us changed", "unchanged",
-                "us unchanged", "us wait", "us whole (u)", "% core", "paints/tick");
+    std::printf("CPU per tick in us: the screen's work from waking to waiting again (changed and unchanged ticks apart), and its waits\n");
+    std::printf("%-14s %7s %6s %8s %11s %10s %13s %8s %6s %12s %9s %12s\n", "", "screens", "timer", "changed", "us changed", "unchanged",
+                "us unchanged", "us wait", "waits", "us whole (u)", "% core", "paints/tick");
     for (const std::string& name : order) {
         const Figures& f = kinds[name];
         const long ticks = f.changed + f.unchanged;
         const double wait = ticks ? f.wait_ns / 1e3 / ticks : 0.0, unchanged = f.unchanged ? f.unchanged_ns / 1e3 / f.unchanged : 0.0;
-        std::printf("%-14s %7d %4d ms %8ld %11.1f %10ld %13.1f %8.1f %12.1f %9.2f %12.2f\n", name.c_str(), f.screens, f.timer_ms, f.changed,
-                    f.changed ? f.changed_ns / 1e3 / f.changed : 0.0, f.unchanged, unchanged, wait, unchanged + wait,
+        std::printf("%-14s %7d %4d ms %8ld %11.1f %10ld %13.1f %8.1f %6.2f %12.1f %9.2f %12.2f\n", name.c_str(), f.screens, f.timer_ms,
+                    f.changed, f.changed ? f.changed_ns / 1e3 / f.changed : 0.0, f.unchanged, unchanged, wait,
+                    ticks ? double(f.waits) / ticks : 0.0, unchanged + wait,
                     (f.changed_ns + f.unchanged_ns + f.wait_ns) * cores, ticks ? double(f.paints) / ticks : 0.0);
     }
     std::printf("floor: a thread that only waits 10 ms at a time takes %.1f us per wait here and now\n",
