@@ -86,7 +86,7 @@ QWidget* QtEngine::Impl::create_widget(Mirror& m, const ControlState& c) {
             return label;
         }
         case ControlKind::Entry: {
-            auto* edit = new QLineEdit(parent);
+            auto* edit = new qt::Entry(parent);
             edit->setStyle(qt::entry_style());
             QObject::connect(edit, &QLineEdit::textEdited, edit, with([this, n](Mirror& mp, const QString& text) {
                                  ControlView& v = mp.views[n];
