@@ -1,5 +1,7 @@
 // Large entry texts drawn from pictures of their glyphs.
+#include <algorithm>
 #include <cmath>
+#include <list>
 #include <unordered_map>
 #include <vector>
 
@@ -20,6 +22,8 @@ namespace {
 // Qt keeps pictures of glyphs smaller than this (pixels) itself; larger ones it draws by
 // filling their outlines at every paint.
 constexpr qreal kLargestCachedGlyph = 64;
+// How a widget's painter draws text (a painter's hints as it begins).
+constexpr QPainter::RenderHints kWidgetHints = QPainter::TextAntialiasing;
 // A line edit's own margins about its text line (pixels).
 constexpr int kVerticalMargin = 1, kHorizontalMargin = 2;
 
@@ -34,9 +38,24 @@ public:
         return pictures;
     }
 
-    // Draws the runs' glyphs at origin (whole pixels of the painter's device) in colour.
-    void draw(QPainter& p, const QList<QGlyphRun>& runs, QPoint origin, const QColor& colour) {
-        placed_.clear();
+    struct Picture {
+        QImage coverage;  // null: nothing to draw (a space)
+        QPoint offset;    // of its top-left corner from the glyph's whole-pixel place
+        QRect ink;        // the pixels it covers, within it
+        std::vector<std::pair<QRgb, QImage>> colours;
+    };
+    // A glyph placed in a widget: its picture, where the picture's top-left corner goes and the
+    // pixels its ink covers there.
+    struct Placed {
+        const Picture* picture;
+        QPoint at;
+        QRect ink;
+        bool operator==(const Placed& o) const { return picture == o.picture && at == o.at; }
+    };
+
+    // Where the runs' glyphs go with the text's origin at origin (whole pixels).
+    std::vector<Placed> place(const QList<QGlyphRun>& runs, QPoint origin) {
+        std::vector<Placed> placed;
         for (const QGlyphRun& run : runs) {
             const QList<quint32> glyphs = run.glyphIndexes();
             const QList<QPointF> positions = run.positions();
@@ -47,19 +66,27 @@ public:
                 const qint64 whole_x = floor64(x), whole_y = floor64(y);
                 const Key key{glyphs[i], static_cast<int>(x - whole_x * 64), static_cast<int>(y - whole_y * 64)};
                 auto it = face.pictures.find(key);
-                if (it == face.pictures.end()) it = face.pictures.emplace(key, make(face.font, key, p.renderHints())).first;
-                Picture& picture = it->second;
+                if (it == face.pictures.end()) it = face.pictures.emplace(key, make(face.font, key)).first;
+                const Picture& picture = it->second;
                 if (picture.coverage.isNull()) continue;
                 const QPoint at = origin + QPoint(static_cast<int>(whole_x), static_cast<int>(whole_y)) + picture.offset;
-                placed_.push_back({&picture, at, picture.ink.translated(at)});
+                placed.push_back({&picture, at, picture.ink.translated(at)});
             }
         }
-        if (shares_pixels()) {
-            draw_added(p, colour);
+        return placed;
+    }
+
+    // Draws placed glyphs in colour.
+    void draw(QPainter& p, const std::vector<Placed>& placed, const QColor& colour) {
+        if (shares_pixels(placed)) {
+            draw_added(p, placed, colour);
             return;
         }
-        for (const Placed& g : placed_) p.drawImage(g.at, coloured(*g.picture, colour));
+        for (const Placed& g : placed) p.drawImage(g.at, coloured(*g.picture, colour));
     }
+
+    // Counts the times the pictures were all let go: a Placed of an earlier count is stale.
+    std::uint64_t generation() const { return generation_; }
 
 private:
     struct Key {
@@ -70,20 +97,9 @@ private:
     struct KeyHash {
         std::size_t operator()(const Key& k) const { return (std::size_t(k.glyph) * 4099 + std::size_t(k.x) * 67) ^ std::size_t(k.y); }
     };
-    struct Picture {
-        QImage coverage;  // null: nothing to draw (a space)
-        QPoint offset;    // of its top-left corner from the glyph's whole-pixel place
-        QRect ink;        // the pixels it covers, within it
-        std::vector<std::pair<QRgb, QImage>> colours;
-    };
     struct Face {
         QRawFont font;
-        std::unordered_map<Key, Picture, KeyHash> pictures;
-    };
-    struct Placed {
-        const Picture* picture;
-        QPoint at;
-        QRect ink;
+        std::unordered_map<Key, Picture, KeyHash> pictures;  // its nodes stay where they are
     };
     static constexpr qint64 kMaxBytes = 32 << 20;
 
@@ -101,10 +117,11 @@ private:
         if (bytes_ > kMaxBytes) {  // many sizes and colours: start again
             faces_.clear();
             bytes_ = 0;
+            ++generation_;
         }
     }
 
-    Picture make(const QRawFont& font, const Key& key, QPainter::RenderHints hints) {
+    Picture make(const QRawFont& font, const Key& key) {
         const QRectF outline = font.pathForGlyph(key.glyph).controlPointRect();
         if (outline.isEmpty()) return {};
         const qreal fx = key.x / 64.0, fy = key.y / 64.0;
@@ -114,7 +131,7 @@ private:
         picture.coverage.fill(Qt::transparent);
         {
             QPainter painter(&picture.coverage);
-            painter.setRenderHints(hints);
+            painter.setRenderHints(kWidgetHints);
             painter.setPen(Qt::white);
             QGlyphRun one;
             one.setRawFont(font);
@@ -151,30 +168,30 @@ private:
         return colours.back().second;
     }
 
-    bool shares_pixels() const {
-        for (std::size_t i = 0; i < placed_.size(); ++i)
-            for (std::size_t j = i + 1; j < placed_.size(); ++j)
-                if (placed_[i].ink.intersects(placed_[j].ink)) return true;
+    static bool shares_pixels(const std::vector<Placed>& placed) {
+        for (std::size_t i = 0; i < placed.size(); ++i)
+            for (std::size_t j = i + 1; j < placed.size(); ++j)
+                if (placed[i].ink.intersects(placed[j].ink)) return true;
         return false;
     }
 
     // The glyphs' coverages added, then tinted and drawn as one.
-    void draw_added(QPainter& p, const QColor& colour) {
+    static void draw_added(QPainter& p, const std::vector<Placed>& placed, const QColor& colour) {
         QRect all;
-        for (const Placed& g : placed_) all |= g.ink;
+        for (const Placed& g : placed) all |= g.ink;
         QImage sum(all.size(), QImage::Format_ARGB32_Premultiplied);
         sum.fill(Qt::transparent);
         {
             QPainter painter(&sum);
             painter.setCompositionMode(QPainter::CompositionMode_Plus);
-            for (const Placed& g : placed_) painter.drawImage(g.at - all.topLeft(), g.picture->coverage);
+            for (const Placed& g : placed) painter.drawImage(g.at - all.topLeft(), g.picture->coverage);
         }
         p.drawImage(all.topLeft(), tinted(sum, colour));
     }
 
-    std::vector<Face> faces_;
-    std::vector<Placed> placed_;
+    std::list<Face> faces_;  // each stays where it is
     qint64 bytes_ = 0;
+    std::uint64_t generation_ = 0;
 };
 
 // A text laid out by Qt in one direction, without marks that join glyphs across scripts: its
@@ -219,40 +236,80 @@ const Entry::Shaped& Entry::shaped() {
     return shaped_;
 }
 
-bool Entry::paint_pictured() {
+bool Entry::place_text(QStyleOptionFrame& panel, QRect& clip, QPoint& origin) {
     // Qt draws a cursor, a selection or a text it scrolls.
     if (qt_paints_ || dragging_ || hasSelectedText() || (hasFocus() && !isReadOnly()) || echoMode() != Normal || !inputMask().isEmpty() ||
         layoutDirection() != Qt::LeftToRight || !styleSheet().isEmpty())
         return false;
     const Shaped& s = shaped();
     if (!s.pictured) return false;
-
-    QStyleOptionFrame panel;
     initStyleOption(&panel);
-    const QRect r = style()->subElementRect(QStyle::SE_LineEditContents, &panel, this).marginsRemoved(textMargins());
+    clip = style()->subElementRect(QStyle::SE_LineEditContents, &panel, this).marginsRemoved(textMargins());
     const Qt::Alignment align = QStyle::visualAlignment(layoutDirection(), alignment());
     const Qt::Alignment vertical = align & Qt::AlignVertical_Mask, horizontal = align & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute;
-    const int top = vertical == Qt::AlignBottom ? r.y() + r.height() - s.height - kVerticalMargin
-                    : vertical == Qt::AlignTop  ? r.y() + kVerticalMargin
-                                                : r.y() + (r.height() - s.height + 1) / 2;
-    const QRect line(r.x() + kHorizontalMargin, top, r.width() - 2 * kHorizontalMargin, s.height);
+    const int top = vertical == Qt::AlignBottom ? clip.y() + clip.height() - s.height - kVerticalMargin
+                    : vertical == Qt::AlignTop  ? clip.y() + kVerticalMargin
+                                                : clip.y() + (clip.height() - s.height + 1) / 2;
+    const QRect line(clip.x() + kHorizontalMargin, top, clip.width() - 2 * kHorizontalMargin, s.height);
     if (s.width > line.width()) return false;
     // The text's shift within its line: how the line edit aligns a text that fits.
     const int shift = horizontal == Qt::AlignRight     ? s.width - line.width() + 1
                       : horizontal == Qt::AlignHCenter ? (s.width - line.width()) / 2
                                                        : 0;
+    origin = line.topLeft() - QPoint(shift, s.ascent - fontMetrics().ascent());
+    return true;
+}
 
+bool Entry::paint_pictured() {
+    QStyleOptionFrame panel;
+    QRect clip;
+    QPoint origin;
+    if (!place_text(panel, clip, origin)) return false;
     QPainter p(this);
     const QTransform& device = p.deviceTransform();
-    if (device.type() > QTransform::TxTranslate || device.dx() != std::floor(device.dx()) || device.dy() != std::floor(device.dy()))
+    if (p.renderHints() != kWidgetHints || device.type() > QTransform::TxTranslate || device.dx() != std::floor(device.dx()) ||
+        device.dy() != std::floor(device.dy()))
         return false;
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &p, this);
-    p.setClipRect(r);
-    const QPoint origin = line.topLeft() - QPoint(shift, s.ascent - fontMetrics().ascent());
-    const QColor colour = palette().text().color();
-    GlyphPictures::instance().draw(p, s.runs, origin, colour);
+    p.setClipRect(clip);
+    GlyphPictures& pictures = GlyphPictures::instance();
+    pictures.draw(p, pictures.place(shaped().runs, origin), palette().text().color());
     scroll_known_ = false;
     return true;
+}
+
+void Entry::show_program_text(const std::function<void()>& change) {
+    GlyphPictures& pictures = GlyphPictures::instance();
+    QStyleOptionFrame panel;
+    QRect clip;
+    QPoint origin;
+    // What shows now: the glyphs of its last paint, drawn from pictures.
+    if (scroll_known_ || !isVisible() || testAttribute(Qt::WA_UpdatesDisabled) || !place_text(panel, clip, origin)) {
+        change();
+        return;
+    }
+    const std::vector<GlyphPictures::Placed> before = pictures.place(shaped().runs, origin);
+    const std::uint64_t generation = pictures.generation();
+    const QFont font_before = font();
+    setAttribute(Qt::WA_UpdatesDisabled, true);
+    change();
+    setAttribute(Qt::WA_UpdatesDisabled, false);
+    if (font() != font_before || !place_text(panel, clip, origin)) {
+        update();
+        return;
+    }
+    const std::vector<GlyphPictures::Placed> after = pictures.place(shaped().runs, origin);
+    if (pictures.generation() != generation) {
+        update();
+        return;
+    }
+    // The glyphs gone and the glyphs come; those that stay where they were are left as they are.
+    QRect changed;
+    for (const auto& g : before)
+        if (std::find(after.begin(), after.end(), g) == after.end()) changed |= g.ink;
+    for (const auto& g : after)
+        if (std::find(before.begin(), before.end(), g) == before.end()) changed |= g.ink;
+    update(changed & clip);
 }
 
 void Entry::paintEvent(QPaintEvent* event) {

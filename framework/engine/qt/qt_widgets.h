@@ -19,6 +19,8 @@
 
 #include "framework/core/control.h"
 
+class QStyleOptionFrame;
+
 namespace zrv::qt {
 
 // 00BBGGRR to a colour; nullopt for the default (-1).
@@ -116,6 +118,9 @@ public:
     explicit Entry(QWidget* parent);
     // Whether its last paint drew the text from pictures.
     bool pictured() const { return !scroll_known_; }
+    // Runs change, which sets the program's text (and its font). Where the text shows from
+    // pictures before and after, only the pixels of the glyphs gone and come are painted again.
+    void show_program_text(const std::function<void()>& change);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -137,6 +142,9 @@ private:
         bool pictured = false;  // drawn from pictures: large, plain, left-to-right
         bool laid_out = false;
     };
+    // Where the text goes when drawn from pictures: the panel, the text's clip and its origin;
+    // false when Qt draws it.
+    bool place_text(QStyleOptionFrame& panel, QRect& clip, QPoint& origin);
     bool paint_pictured();
     const Shaped& shaped();
     // Qt finds the character under the mouse by where it placed the text when it last painted

@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPaintEvent>
+#include <QScreen>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -190,10 +192,14 @@ public:
     explicit Paints(QWidget* top) : top_(top) { qApp->installEventFilter(this); }
     ~Paints() override { qApp->removeEventFilter(this); }
     std::map<QObject*, int> of;
+    std::map<QObject*, QRegion> region;  // what each painted
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override {
-        if (event->type() == QEvent::Paint && object->isWidgetType() && static_cast<QWidget*>(object)->window() == top_) ++of[object];
+        if (event->type() == QEvent::Paint && object->isWidgetType() && static_cast<QWidget*>(object)->window() == top_) {
+            ++of[object];
+            region[object] += static_cast<QPaintEvent*>(event)->region();
+        }
         return false;
     }
 
@@ -314,6 +320,44 @@ TEST_F(QtEngineTest, ALargeEntryTextFromGlyphPicturesLooksAsALineEditDrawsIt) {
         for (const Case& c : cases) w.set_text(w.number_of(c.use), c.changed);
     });
     for (const Case& c : cases) compare(c, c.changed);
+}
+
+// A new text of the program in such an entry paints again only the glyphs that changed; what
+// shows on the screen is the entry drawn whole.
+TEST_F(QtEngineTest, ANewLargeEntryTextPaintsAgainOnlyTheGlyphsThatChanged) {
+    WindowLayout l = form_layout();
+    l.width = 300, l.height = 200;
+    ControlState box = control(ControlKind::Box, "?HALF", 0, 110, 300, 90);
+    box.fill_colour = kRed;
+    ControlState points = control(ControlKind::Entry, "?POINTS", 20, 120, 160, 70, "12");
+    points.font_name = "Arial Black", points.font_size = 110, points.align = 1, points.read_only = true;
+    points.font_colour = 0xFFFFFF, points.fill_colour = kRed;
+    l.controls.push_back(box);
+    l.controls.push_back(points);
+    Procedure p(l);
+    auto* entry = dynamic_cast<qt::Entry*>(widget(p, "?POINTS"));
+    ASSERT_TRUE(entry);
+    ASSERT_TRUE(pump_until([&] { return entry->pictured(); }));
+    QWidget* top = engine().widget(p.window());
+    const auto on_screen = [&] {
+        const QRect r(entry->mapTo(top->window(), QPoint(0, 0)), entry->size());
+        return top->window()->screen()->grabWindow(top->window()->winId()).toImage().copy(r);
+    };
+    struct Step {
+        const char* text;
+        bool narrower;  // a part of the entry is painted again
+    } steps[] = {{"13", true}, {"13 ", false}, {"7", false}, {"99", false}, {"98", true}};
+    for (const Step& s : steps) {
+        Paints paints(top->window());
+        p.change([&](Window& w) { w.set_text(w.number_of("?POINTS"), s.text); });
+        ASSERT_TRUE(pump_until([&] { return paints.of.count(entry) > 0 || entry->text() == s.text; }));
+        pump_until([] { return false; }, 50);
+        EXPECT_EQ(entry->text(), s.text);
+        const QRect painted = paints.region[entry].boundingRect();
+        EXPECT_FALSE(painted.isEmpty()) << s.text;
+        EXPECT_EQ(painted.width() < entry->width() / 2, s.narrower) << s.text << " painted " << painted.width();
+        EXPECT_EQ(worst_difference(on_screen(), entry->grab().toImage()), 0) << s.text;
+    }
 }
 
 TEST_F(QtEngineTest, ListHeadersShowTheirTipsAndGroupsAcrossTheirColumns) {
