@@ -5,10 +5,12 @@
 #include <unordered_map>
 #include <vector>
 
+#include <QApplication>
 #include <QDragEnterEvent>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
 #include <QRawFont>
 #include <QStyleOptionFrame>
 #include <QTextLayout>
@@ -31,11 +33,16 @@ constexpr int kVerticalMargin = 1, kHorizontalMargin = 2;
 // on a transparent ground; its picture in a colour is that coverage times the colour, which is
 // what filling the outline in that colour puts over what lies beneath. Glyphs whose ink shares
 // pixels (kerned pairs, accents) have their coverages added first, as one outline's would be.
-class GlyphPictures {
+class GlyphPictures final : public QObject {
 public:
+    // One per application, made on first use and gone with the application (with the fonts).
     static GlyphPictures& instance() {
-        static GlyphPictures pictures;  // GUI thread only
-        return pictures;
+        static QPointer<GlyphPictures> pictures;  // GUI thread only
+        if (!pictures) {
+            pictures = new GlyphPictures;
+            pictures->setParent(qApp);
+        }
+        return *pictures;
     }
 
     struct Picture {
