@@ -111,8 +111,9 @@ QStyle* entry_style();
 // An entry. A text in a font too large for Qt's own glyph cache (the points and names of a
 // scoreboard) is drawn from pictures of its glyphs, each made once per font, glyph, colour and
 // place within a pixel: points that change ten times a second cost a few copies, not outlines
-// drawn afresh. The pictures give the pixels Qt's own drawing gives; while the text is edited,
-// selected or wider than its box, or in another script or style, Qt draws it itself.
+// drawn afresh. The pictures give the pixels Qt's own drawing gives (the edges of a glyph at
+// most a few shades apart); while the text is edited, selected or wider than its box, or in
+// another script or style, Qt draws it itself.
 class Entry : public QLineEdit {
 public:
     explicit Entry(QWidget* parent);
