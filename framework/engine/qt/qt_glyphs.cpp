@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDragEnterEvent>
+#include <QFontInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -220,7 +221,9 @@ const Entry::Shaped& Entry::shaped() {
     s.laid_out = true;
     s.text = shown;
     s.font = font();
-    s.pictured = !shown.isEmpty() && plain_script(shown) && !s.font.underline() && !s.font.strikeOut() && !s.font.overline();
+    // A font well within Qt's own glyph cache is not laid out a second time.
+    s.pictured = !shown.isEmpty() && QFontInfo(s.font).pixelSize() + 1 >= kLargestCachedGlyph && plain_script(shown) &&
+                 !s.font.underline() && !s.font.strikeOut() && !s.font.overline();
     if (s.pictured) {
         // Laid out as the line edit lays out its text.
         QTextLayout layout(shown, s.font);
