@@ -15,6 +15,7 @@
 #include <QFontDatabase>
 #include <QImage>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
@@ -298,10 +299,12 @@ void Canvas::mousePressEvent(QMouseEvent* event) {
 
 Shape::Shape(ControlKind k, QWidget* parent) : QWidget(parent), kind(k) {}
 
-void Shape::paintEvent(QPaintEvent*) {
+void Shape::paintEvent(QPaintEvent* event) {
     if (kind == ControlKind::Region) return;
     QPainter p(this);
     const QRect r = rect().adjusted(0, 0, -1, -1);
+    // A part within the border (beneath a control that changed) leaves the border out.
+    const bool edges = !rect().adjusted(1, 1, -1, -1).contains(event->rect());
     const QColor pen = border.value_or(Qt::black);
     switch (kind) {
         case ControlKind::Line:
@@ -319,12 +322,13 @@ void Shape::paintEvent(QPaintEvent*) {
             break;
         case ControlKind::Panel:
             if (fill) p.fillRect(rect(), *fill);
+            if (!edges) break;
             p.setPen(border.value_or(palette().color(QPalette::Mid)));
             p.drawRect(r);
             break;
         default:  // box
             if (fill) p.fillRect(rect(), *fill);
-            if (border) {
+            if (border && edges) {
                 p.setPen(*border);
                 p.drawRect(r);
             }
