@@ -380,6 +380,9 @@ live::ListScreenDeclaration next_up_list(const std::string& procedure) {
     const int tabs = static_cast<int>(e.tabs.size());
     d.list.tab_order = [tabs](int tab) { return tab >= 1 && tab <= tabs ? tab - 1 : 0; };
     const bool team = spec.kind == Team;
+    // The team list's columns are wider than its box: a page of 18 rows stands whole above the
+    // scroll bar they need.
+    if (team) d.list.page_rows = 18;
     const char* size = e.size;
     d.list.colours = [team, size](const store::RecordBuffer& record, ListRow& row) { colour_by_size(team, size, record, row); };
     if (e.details_on_first_tab) d.list.typing_locator = use_of(e.details.front().field);

@@ -285,6 +285,18 @@ void PageList::updateGeometries() {
     bar_->setGeometry(port.right() + 1, port.top() - header_height, width, port.height() + header_height);
 }
 
+int PageList::row_height(int natural) const {
+    const int rows = topLevelItemCount();
+    if (rows == 0) return natural;
+    return std::min(natural, std::max(viewport()->height() / rows, fontMetrics().height()));
+}
+
+bool PageList::viewportEvent(QEvent* event) {
+    // The rows' height follows the box's.
+    if (event->type() == QEvent::Resize) scheduleDelayedItemsLayout();
+    return QTreeWidget::viewportEvent(event);
+}
+
 Canvas::Canvas(QWidget* parent) : QWidget(parent) {}
 
 void Canvas::resizeEvent(QResizeEvent* event) {
@@ -383,7 +395,11 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
 
 QSize CellDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
     const int lines = static_cast<int>(index.data(kStackedRole).toList().size());
-    if (lines == 0) return QStyledItemDelegate::sizeHint(option, index);
+    if (lines == 0) {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        if (const auto* list = dynamic_cast<const PageList*>(parent())) size.setHeight(list->row_height(size.height()));
+        return size;
+    }
     // Every line as high as the highest; an empty one as high as a line of text.
     QSize line;
     for (int i = 0; i < lines; ++i) {

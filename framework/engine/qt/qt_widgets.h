@@ -94,9 +94,13 @@ public:
     QScrollBar* order_bar() const { return bar_; }
     GroupHeader* group_header() const { return header_; }
     void set_order_scroll(int steps, int at, int page);  // no steps: no bar
+    // The height of a row of one line that is `natural` high: less when the page would not stand
+    // whole in the box, but never less than a line of the list's text.
+    int row_height(int natural) const;
 
 protected:
     void updateGeometries() override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     QScrollBar* bar_;

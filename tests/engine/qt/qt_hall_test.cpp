@@ -231,6 +231,44 @@ TEST_F(Hall, TheListsScrollBarShowsTheWholeOrderAndItsThumbGoesToTheModel) {
     EXPECT_FALSE(bar->isVisible());
 }
 
+TEST_F(Hall, AFullPageOfRowsStandsWholeInItsListBox) {
+    // Twenty rows in a roomy box keep their own height; in a box a little short for them they
+    // are drawn lower, down to a line of text, so that the last row is not cut off.
+    WindowLayout l;
+    l.kind = WindowKind::Floating;
+    l.width = 420, l.height = 220;
+    std::vector<ListRow> rows;
+    for (int i = 1; i <= 20; ++i) rows.push_back(row_of(("Row " + std::to_string(i)).c_str()));
+    for (const auto& [use, x] : {std::pair{"?ROOMY", 4}, std::pair{"?TIGHT", 214}}) {
+        ControlState list = control(ControlKind::List, use, x, 4, 200, use == std::string("?ROOMY") ? 200 : 165);
+        list.format = "80L~Name~@s20@";
+        list.rows = rows;
+        l.controls.push_back(list);
+    }
+    Procedure p(l);
+    auto* roomy = dynamic_cast<qt::PageList*>(widget(p, "?ROOMY"));
+    auto* tight = dynamic_cast<qt::PageList*>(widget(p, "?TIGHT"));
+    ASSERT_TRUE(roomy && tight);
+    ASSERT_EQ(tight->topLevelItemCount(), 20);
+    const int natural = roomy->visualItemRect(roomy->topLevelItem(0)).height();
+    const int line = tight->fontMetrics().height();
+    ASSERT_LE(20 * natural, roomy->viewport()->height());
+    ASSERT_GT(20 * natural, tight->viewport()->height());  // the rows' own height would not fit
+    ASSERT_LE(20 * line, tight->viewport()->height());
+    EXPECT_EQ(roomy->visualItemRect(roomy->topLevelItem(19)).height(), natural);
+    const QRect last = tight->visualItemRect(tight->topLevelItem(19));
+    EXPECT_GE(last.height(), line);
+    EXPECT_LE(last.bottom(), tight->viewport()->height() - 1);
+    // The last row's text is drawn whole: ink in its top and its bottom half.
+    const QImage image = tight->viewport()->grab().toImage();
+    int top = image.height(), bottom = -1;
+    for (int y = last.top(); y <= last.bottom(); ++y)
+        for (int x = 0; x < last.width() / 2; ++x)
+            if (image.pixelColor(x, y).lightness() < 100) top = std::min(top, y), bottom = std::max(bottom, y);
+    EXPECT_LT(top, last.center().y());
+    EXPECT_GT(bottom, last.center().y());
+}
+
 TEST_F(Hall, CheckBoxesArePlainlyVisibleOnEveryBackground) {
     // Hantei and kiken on the black board and on the blue and red halves: white labels.
     const struct {
