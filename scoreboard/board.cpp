@@ -60,8 +60,9 @@ public:
 
 private:
     store::RecordBuffer& record() { return table().record(); }
-    // A field of the bout by its name; -1 when there is none.
-    int field(std::string_view name) {
+    // A field of the bout by its name; -1 when there is none. The names are this file's own
+    // literals, so each is looked up once by its address.
+    int field(const char* name) {
         auto [it, added] = fields_.try_emplace(name, -1);
         if (added) it->second = record().field_index(name);
         return it->second;
@@ -79,10 +80,15 @@ private:
     void resume() {
         if (!run_out()) clock_.resume_countdown();
     }
+    // Only this board shows and hides its captions and lamps, so a control is set only when
+    // what it shows changes.
     void show(const char* use, bool shown) {
-        auto [it, added] = numbers_.try_emplace(use, 0);
-        if (added) it->second = control(use);
-        if (it->second) window().set_hidden(it->second, !shown);
+        auto [it, added] = shown_.try_emplace(use);
+        Shown& s = it->second;
+        if (added) s.control = control(use);
+        if (!s.control || s.state == static_cast<int>(shown)) return;
+        s.state = shown;
+        window().set_hidden(s.control, !shown);
     }
     void timer_step();
     void time_up_captions();
@@ -97,7 +103,12 @@ private:
     int points_ao_ = 0, points_aka_ = 0;
     std::array<int, 4> boxes_{};  // hantei Aka, hantei Ao, kiken Aka, kiken Ao
     BlinkState blink_ao_, blink_aka_;
-    std::unordered_map<std::string_view, int> fields_, numbers_;  // looked up once by name
+    std::unordered_map<const char*, int> fields_;  // looked up once by name, kept by the name's address
+    struct Shown {
+        int control = 0;
+        int state = -1;  // shown (1) or hidden (0) as last set; -1: not set yet
+    };
+    std::unordered_map<const char*, Shown> shown_;  // by use, as fields_
     std::vector<int> entries_;  // the entries an operator's change is copied back from
 };
 

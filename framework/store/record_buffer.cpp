@@ -69,7 +69,12 @@ std::size_t utf8_length(std::string_view text) {
 
 RecordBuffer::RecordBuffer(const TableLayout& layout)
     : layout_(&layout), bytes_(static_cast<std::size_t>(layout.record_size), 0), memos_(layout.memos.size()) {
-    clear();
+    for (const FieldLayout& field : layout_->fields)
+        if (field.kind == FieldKind::Text) {
+            auto s = span_of(field);
+            std::fill(s.begin(), s.end(), ' ');
+        }
+    blank_ = std::make_shared<const std::vector<std::uint8_t>>(bytes_);
 }
 
 std::span<std::uint8_t> RecordBuffer::span_of(const FieldLayout& field) {
@@ -91,12 +96,7 @@ std::span<const std::uint8_t> RecordBuffer::span_of(const FieldLayout& field) co
 }
 
 void RecordBuffer::clear() {
-    std::fill(bytes_.begin(), bytes_.end(), 0);
-    for (const FieldLayout& field : layout_->fields)
-        if (field.kind == FieldKind::Text) {
-            auto s = span_of(field);
-            std::fill(s.begin(), s.end(), ' ');
-        }
+    std::copy(blank_->begin(), blank_->end(), bytes_.begin());
     for (std::string& m : memos_) m.clear();
 }
 

@@ -9,6 +9,7 @@
 // date); Time hours, minutes, seconds, hundredths with the hundredths byte's high bit set, so
 // that midnight differs from no time (all zero); Byte unsigned.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -92,6 +93,8 @@ private:
     std::span<const std::uint8_t> span_of(const FieldLayout& field) const;
 
     const TableLayout* layout_;
+    // The cleared record's bytes (blank text, zero elsewhere), shared by the copies of a buffer.
+    std::shared_ptr<const std::vector<std::uint8_t>> blank_;
     std::vector<std::uint8_t> bytes_;
     std::vector<std::string> memos_;
 };

@@ -27,6 +27,14 @@ void raise_open_file_limit() {
     });
 }
 
+// SQLite's memory statistics take a global lock around every allocation, and a changed
+// record's re-read allocates once per text column; nothing here reads those statistics. The
+// setting only takes before SQLite's first use in the process (later it is refused, harmlessly).
+void skip_memory_statistics() {
+    static std::once_flag once;
+    std::call_once(once, [] { sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0); });
+}
+
 }  // namespace
 
 void detach_user(TableAccess& user);  // table_access.cpp
@@ -36,7 +44,10 @@ StoreOptions& default_store_options() {
     return options;
 }
 
-StoreContext::StoreContext() : options_(default_store_options()) { raise_open_file_limit(); }
+StoreContext::StoreContext() : options_(default_store_options()) {
+    raise_open_file_limit();
+    skip_memory_statistics();
+}
 
 StoreContext::~StoreContext() {
     close_all();

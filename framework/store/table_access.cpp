@@ -182,7 +182,8 @@ bool TableAccess::repaired(int rc) {
 void TableAccess::take_row(sqlite3_stmt* row) {
     keyed_.key = -1;
     unfit_.clear();
-    file_->decode_row(row, record_, unfit_);
+    if (!decoder_) decoder_ = std::make_unique<RowDecoder>();
+    decoder_->decode(*file_, row, record_, unfit_);
     position_ = sqlite3_column_int64(row, 0);
     if (last_read_) *last_read_ = record_;
     else last_read_ = std::make_unique<RecordBuffer>(record_);

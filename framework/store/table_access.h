@@ -21,6 +21,7 @@ struct sqlite3_stmt;
 namespace zrv::store {
 
 class TableFile;  // the thread's open file of one table (store_context.h)
+class RowDecoder;
 
 enum class StoreError : int {
     None = 0,
@@ -199,6 +200,7 @@ private:
     const std::string& keyed_select(int key);
     std::vector<std::string> keyed_select_;
 
+    std::unique_ptr<RowDecoder> decoder_;  // the rows this object reads into its buffer
     TableFile* file_ = nullptr;  // owned by the thread's store context
     int opens_ = 0;
     int last_rc_ = 0;

@@ -112,6 +112,45 @@ TEST_F(Access, AValueThatDoesNotFitIsNeverReadAsAnotherValueAndAFractionIsRounde
     EXPECT_FALSE(t.get_by_key(KEY_ID));
 }
 
+// A re-read converts only the columns whose values changed; what it gives must be what a first
+// read of the record gives, column by column: every change shows, a value changed back to a
+// former one shows, unfit values leave their fields cleared (and are reported), and what
+// the buffer held before the read (an operator's typing) never outlives it.
+TEST_F(Access, AReReadShowsExactlyWhatAFirstReadOfTheRecordShows) {
+    BoutTable t;
+    ASSERT_TRUE(t.open());
+    Outside other;
+    ASSERT_EQ(other.run("INSERT INTO Bout (ID, Event, Name, Score, \"When\", Clock, Ratio, Code, Notes) "
+                        "VALUES (4, 1, 'aka', 3, '2024-05-17', 9001, 0.5, 'C', 'note')"),
+              "");
+    const char* changes[] = {
+        "Name = 'ao'",          "Name = 'aka'",  // back to a former value
+        "Score = 12.5",         "Score = '12.50'", "Score = 3",  // the same value stored another way, then back
+        "Name = 'far too long a name'", "Name = 'aka'", "Name = '空手'", "Name = 'aka'",
+        "Event = 2.0",          "Event = 2",     "Event = 'two'",  "Event = 1",
+        "Ratio = 0.25",         "Ratio = 0.5",   "Ratio = 'half'", "Ratio = 1",
+        "\"When\" = '2024-02-30'", "\"When\" = '2024-05-17'", "Clock = 0",  "Clock = 9001",
+        "Notes = ''",           "Notes = 'note'", "Notes = 'nnnnnnnnnnnnnnnnnnnnn'", "Notes = 'note'",
+        "Name = 'ao', Score = 7, Notes = ''",  "Name = x'616f'",  "Name = 'ao'",
+    };
+    for (const char* change : changes) {
+        SCOPED_TRACE(change);
+        ASSERT_EQ(other.run(std::string("UPDATE Bout SET ") + change), "");
+        t.record().set_text(NAME, "typed");  // the buffer as an operator left it
+        t.record().set_text(SCORE, "99");
+        t.record().set_memo(0, "typed");
+        t.record().set_integer(ID, 4);
+        ASSERT_TRUE(t.get_by_key(KEY_ID));
+        BoutTable first;  // reads the record for the first time
+        first.record().set_integer(ID, 4);
+        ASSERT_TRUE(first.get_by_key(KEY_ID));
+        EXPECT_TRUE(t.record() == first.record());
+        EXPECT_EQ(t.unfit_values(), first.unfit_values());
+        for (int f = 0; f < FIELD_COUNT; ++f) EXPECT_EQ(t.record().get_text(f), first.record().get_text(f)) << "field " << f;
+        EXPECT_EQ(t.record().memo(0), first.record().memo(0));
+    }
+}
+
 TEST_F(Access, RefusesToStoreBytesThatHoldNoValue) {
     BoutTable t;
     ASSERT_TRUE(t.prepare_new_record());
