@@ -196,8 +196,22 @@ private:
     KeyedRead keyed_;
     bool reads_the_same(int key, const FileStamp& stamp) const;
     void key_bytes(int key, std::vector<std::uint8_t>& out) const;
-    // The SELECT of a keyed read, by key; built at its first use (it depends on the layout only).
-    const std::string& keyed_select(int key);
+    // Where a unique key's record was last found, and the key it was found by.
+    struct Found {
+        int key = -1;
+        std::int64_t position = 0;
+        std::vector<std::uint8_t> bytes;  // the key fields' bytes as the record read held them
+    };
+    Found found_;
+    void took_keyed_row(sqlite3_stmt* row, int key, const FileStamp& stamp);
+    // A unique key's record stays at its position while its key is unchanged: a read of that
+    // position with the key as condition finds it without a search of the key's index. False
+    // when that does not find it (deleted, its key changed, another key searched): the key is
+    // then searched.
+    bool read_where_found(int key, const FileStamp& stamp);
+    // The SELECT of a keyed read, by key (at a position: the record there when it has the key);
+    // built at its first use (it depends on the layout only).
+    const std::string& keyed_select(int key, bool at_position = false);
     std::vector<std::string> keyed_select_;
 
     std::unique_ptr<RowDecoder> decoder_;  // the rows this object reads into its buffer

@@ -151,6 +151,47 @@ TEST_F(Access, AReReadShowsExactlyWhatAFirstReadOfTheRecordShows) {
     }
 }
 
+// A unique key's record is read again where it was found while it still has that key; once
+// another program moves the key to another record, deletes or adds it, the key finds what a first
+// search finds. Text keys compare without regard to case.
+TEST_F(Access, AReReadByAUniqueKeyFollowsTheKeyNotThePosition) {
+    struct Step {
+        const char* sql;  // another program's change
+        int key;
+        const char* searched;  // the key's value in the buffer
+        const char* name;      // the name read; nullptr: not found
+    } steps[] = {
+        {"INSERT INTO Bout (ID, Name, Code) VALUES (4, 'one', 'ABC'), (6, 'six', 'DEF')", KEY_ID, "4", "one"},
+        {"UPDATE Bout SET Name = 'two' WHERE ID = 4", KEY_ID, "4", "two"},
+        {"UPDATE Bout SET ID = 5 WHERE ID = 4; INSERT INTO Bout (ID, Name, Code) VALUES (4, 'three', 'GHI')", KEY_ID, "4", "three"},
+        {"DELETE FROM Bout WHERE ID = 4", KEY_ID, "4", nullptr},
+        {"INSERT INTO Bout (ID, Name, Code) VALUES (4, 'four', 'JKL')", KEY_ID, "4", "four"},
+        {"UPDATE Bout SET ID = 7 WHERE Name = 'four'; UPDATE Bout SET ID = 4 WHERE ID = 6", KEY_ID, "4", "six"},
+        {"", KEY_CODE, "abc", "two"},
+        {"UPDATE Bout SET Name = 'two again' WHERE Code = 'ABC'", KEY_CODE, "ABC", "two again"},
+        {"UPDATE Bout SET Code = 'ZZZ' WHERE Code = 'ABC'; UPDATE Bout SET Code = 'abc' WHERE ID = 4", KEY_CODE, "ABC", "six"},
+    };
+    BoutTable t;
+    ASSERT_TRUE(t.open());
+    Outside other;
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.sql);
+        ASSERT_EQ(other.run(step.sql), "");
+        const int field = step.key == KEY_ID ? ID : CODE;
+        t.record().set_text(field, step.searched);
+        t.record().set_text(NAME, "kept");
+        EXPECT_EQ(t.get_by_key(step.key), step.name != nullptr);
+        std::string name = t.record().get_text(NAME);
+        name.erase(name.find_last_not_of(' ') + 1);
+        EXPECT_EQ(name, step.name ? step.name : "kept");  // not found: the buffer as it was
+        BoutTable first;
+        first.record().set_text(field, step.searched);
+        ASSERT_EQ(first.get_by_key(step.key), step.name != nullptr);
+        if (step.name) EXPECT_TRUE(t.record() == first.record());
+        if (step.name) EXPECT_EQ(t.position(), first.position());
+    }
+}
+
 TEST_F(Access, RefusesToStoreBytesThatHoldNoValue) {
     BoutTable t;
     ASSERT_TRUE(t.prepare_new_record());
