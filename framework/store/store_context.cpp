@@ -27,14 +27,6 @@ void raise_open_file_limit() {
     });
 }
 
-// SQLite's memory statistics take a global lock around every allocation, and a changed
-// record's re-read allocates once per text column; nothing here reads those statistics. The
-// setting only takes before SQLite's first use in the process (later it is refused, harmlessly).
-void skip_memory_statistics() {
-    static std::once_flag once;
-    std::call_once(once, [] { sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0); });
-}
-
 }  // namespace
 
 void detach_user(TableAccess& user);  // table_access.cpp
@@ -46,7 +38,7 @@ StoreOptions& default_store_options() {
 
 StoreContext::StoreContext() : options_(default_store_options()) {
     raise_open_file_limit();
-    skip_memory_statistics();
+    detail::configure_sqlite();
 }
 
 StoreContext::~StoreContext() {

@@ -211,9 +211,8 @@ bool TableAccess::get_by_key(int key) {
     }
     if (read_where_found(key, stamp)) return true;
     const KeyLayout& k = layout_->keys[static_cast<std::size_t>(key)];
-    const std::string& sql = keyed_select(key);
     for (int attempt = 0; attempt < 2; ++attempt) {
-        sqlite3_stmt* s = file_->statement(sql);
+        sqlite3_stmt* s = keyed_statement(key, false);
         if (!s) {
             set_error(StoreError::Other, file_->errmsg());
             return false;
@@ -238,6 +237,12 @@ bool TableAccess::get_by_key(int key) {
         return false;
     }
     return false;
+}
+
+sqlite3_stmt* TableAccess::keyed_statement(int key, bool at_position) {
+    const std::string& sql = keyed_select(key, at_position);
+    if (keyed_statements_.empty()) keyed_statements_.resize(keyed_select_.size());
+    return file_->statement(sql, keyed_statements_[2 * static_cast<std::size_t>(key) + (at_position ? 1 : 0)]);
 }
 
 const std::string& TableAccess::keyed_select(int key, bool at_position) {
@@ -290,7 +295,7 @@ bool TableAccess::read_where_found(int key, const FileStamp& stamp) {
         if (at + bytes.size() > found_.bytes.size() || !std::equal(bytes.begin(), bytes.end(), found_.bytes.begin() + at)) return false;
         at += bytes.size();
     }
-    sqlite3_stmt* s = at == found_.bytes.size() ? file_->statement(keyed_select(key, true)) : nullptr;
+    sqlite3_stmt* s = at == found_.bytes.size() ? keyed_statement(key, true) : nullptr;
     if (!s) return false;
     sqlite3_bind_int64(s, 1, found_.position);
     bind_key(*file_, s, k, record_, 2);

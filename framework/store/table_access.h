@@ -22,6 +22,7 @@ namespace zrv::store {
 
 class TableFile;  // the thread's open file of one table (store_context.h)
 class RowDecoder;
+struct StatementSlot;
 
 enum class StoreError : int {
     None = 0,
@@ -212,7 +213,9 @@ private:
     // The SELECT of a keyed read, by key (at a position: the record there when it has the key);
     // built at its first use (it depends on the layout only).
     const std::string& keyed_select(int key, bool at_position = false);
+    sqlite3_stmt* keyed_statement(int key, bool at_position);
     std::vector<std::string> keyed_select_;
+    std::vector<StatementSlot> keyed_statements_;  // as keyed_select_
 
     std::unique_ptr<RowDecoder> decoder_;  // the rows this object reads into its buffer
     TableFile* file_ = nullptr;  // owned by the thread's store context

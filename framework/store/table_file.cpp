@@ -34,6 +34,11 @@ std::string without_prefix(const std::string& name) {
     return colon == std::string::npos ? name : name.substr(colon + 1);
 }
 
+std::uint64_t new_statements_generation() {
+    static std::atomic<std::uint64_t> generations{0};
+    return ++generations;
+}
+
 bool is_whole(double d) { return d == static_cast<double>(static_cast<std::int64_t>(d)); }
 
 // Text of a column value, as SQLite renders numbers (15 significant digits for a REAL).
@@ -55,7 +60,7 @@ std::string quote_identifier(std::string_view name) {
 }
 
 TableFile::TableFile(const TableLayout& layout, std::string path, std::string label, const StoreOptions& options)
-    : layout_(&layout), path_(std::move(path)), label_(std::move(label)), options_(options) {
+    : layout_(&layout), path_(std::move(path)), label_(std::move(label)), options_(options), statements_generation_(new_statements_generation()) {
     table_name_ = layout.name;
     column_of_field_.assign(layout.fields.size(), -1);
     for (std::size_t i = 0; i < layout.fields.size(); ++i) {
@@ -89,6 +94,7 @@ TableFile::~TableFile() { close(); }
 void TableFile::finalize_statements() {
     for (auto& [sql, statement] : statements_) sqlite3_finalize(statement);
     statements_.clear();
+    statements_generation_ = new_statements_generation();
     sqlite3_finalize(data_version_);
     data_version_ = nullptr;
     connection_ = 0;
@@ -101,6 +107,17 @@ void TableFile::close() {
 }
 
 std::string TableFile::errmsg() const { return db_ ? sqlite3_errmsg(db_) : "file not open"; }
+
+sqlite3_stmt* TableFile::statement(const std::string& sql, StatementSlot& slot) {
+    if (slot.file == this && slot.generation == statements_generation_ && slot.statement && db_) {
+        sqlite3_reset(slot.statement);
+        sqlite3_clear_bindings(slot.statement);
+        return slot.statement;
+    }
+    sqlite3_stmt* s = statement(sql);
+    slot = {this, statements_generation_, s};
+    return s;
+}
 
 sqlite3_stmt* TableFile::statement(const std::string& sql) {
     if (!db_) return nullptr;

@@ -24,6 +24,13 @@ struct Column {
     int memo = -1;
 };
 
+// Where a caller keeps a statement of a file for its next use.
+struct StatementSlot {
+    const class TableFile* file = nullptr;
+    std::uint64_t generation = 0;
+    sqlite3_stmt* statement = nullptr;
+};
+
 struct OpenResult {
     StoreError error = StoreError::None;
     std::string text;
@@ -63,6 +70,9 @@ public:
 
     // A kept statement for this SQL text, reset and cleared; nullptr on error (see errmsg()).
     sqlite3_stmt* statement(const std::string& sql);
+    // The same, found again through the caller's slot without looking the text up while the
+    // file keeps the statement the slot was given.
+    sqlite3_stmt* statement(const std::string& sql, StatementSlot& slot);
     std::string errmsg() const;
     // The file's stamp now (no stamp when it cannot be read).
     FileStamp stamp();
@@ -128,6 +138,7 @@ private:
     std::string table_name_, select_list_;
     std::vector<std::string> index_names_;
     std::unordered_map<std::string, sqlite3_stmt*> statements_;
+    std::uint64_t statements_generation_ = 0;  // unique to these statements: renewed when they are finalized
     sqlite3_stmt* data_version_ = nullptr;
     std::uint64_t connection_ = 0;  // the stamps' connection number, 0 until the first stamp
     sqlite3_file* wal_file_ = nullptr;  // in WAL mode (as the first stamp found it): the file whose header tells

@@ -187,8 +187,10 @@ TEST_F(Access, AReReadByAUniqueKeyFollowsTheKeyNotThePosition) {
         BoutTable first;
         first.record().set_text(field, step.searched);
         ASSERT_EQ(first.get_by_key(step.key), step.name != nullptr);
-        if (step.name) EXPECT_TRUE(t.record() == first.record());
-        if (step.name) EXPECT_EQ(t.position(), first.position());
+        if (step.name) {
+            EXPECT_TRUE(t.record() == first.record());
+            EXPECT_EQ(t.position(), first.position());
+        }
     }
 }
 
