@@ -687,9 +687,13 @@ void RowDecoder::decode(const TableFile& file, sqlite3_stmt* row, RecordBuffer& 
     if (!converted_ || &converted_->layout() != &file.layout()) {
         converted_ = std::make_unique<RecordBuffer>(file.layout());
         values_.assign(columns.size(), Value{});
-        unfit_.assign(columns.size(), std::string());
+        unfit_.clear();
     }
-    bool any_unfit = false;
+    // This row's texts and blobs go after one another into one buffer, the last row's are in
+    // the other.
+    const std::string& before = bytes_[last_bytes_];
+    std::string& now = bytes_[1 - last_bytes_];
+    now.clear();
     for (std::size_t i = 0; i < columns.size(); ++i) {
         // One look at the column's value: each of SQLite's column calls costs about as much as
         // the comparison itself.
@@ -716,29 +720,30 @@ void RowDecoder::decode(const TableFile& file, sqlite3_stmt* row, RecordBuffer& 
         case SQLITE_BLOB: {
             // The bytes as stored: asking for a text of a blob (or the reverse) would convert it.
             const void* data = type == SQLITE_TEXT ? static_cast<const void*>(sqlite3_value_text(value)) : sqlite3_value_blob(value);
-            const std::size_t size = static_cast<std::size_t>(sqlite3_value_bytes(value));
-            const std::string_view bytes(static_cast<const char*>(data), data ? size : 0);
-            same = same && last.bytes == bytes;
-            if (!same) last.bytes.assign(bytes);
+            const std::size_t size = data ? static_cast<std::size_t>(sqlite3_value_bytes(value)) : 0;
+            const std::string_view bytes(static_cast<const char*>(data), size);
+            same = same && std::string_view(before).substr(last.at, last.size) == bytes;
+            last.at = now.size();
+            last.size = size;
+            now.append(bytes);
             break;
         }
         default: break;  // NULL
         }
-        if (!same) {
-            last.type = type;
-            const Column& c = columns[i];
-            if (c.memo >= 0) converted_->set_memo(c.memo, {});
-            else converted_->clear_field(c.field);
-            const char* problem = file.decode_column(row, i, *converted_);
-            if (problem) unfit_[i] = file.column_label(i) + ": " + problem;
-            else unfit_[i].clear();
-        }
-        any_unfit = any_unfit || !unfit_[i].empty();
+        if (same) continue;
+        last.type = type;
+        const Column& c = columns[i];
+        if (c.memo >= 0) converted_->set_memo(c.memo, {});
+        else converted_->clear_field(c.field);
+        const char* problem = file.decode_column(row, i, *converted_);
+        // The reasons stay in column order; most rows have none.
+        auto at = std::find_if(unfit_.begin(), unfit_.end(), [&](const auto& u) { return u.first >= i; });
+        if (at != unfit_.end() && at->first == i) at = unfit_.erase(at);
+        if (problem) unfit_.insert(at, {i, file.column_label(i) + ": " + problem});
     }
+    last_bytes_ = 1 - last_bytes_;
     record = *converted_;
-    if (any_unfit)
-        for (const std::string& u : unfit_)
-            if (!u.empty()) unfit.push_back(u);
+    for (const auto& u : unfit_) unfit.push_back(u.second);
 }
 
 void TableFile::bind_value(sqlite3_stmt* s, int p, const RecordBuffer& record, int field) const {

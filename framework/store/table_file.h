@@ -157,12 +157,14 @@ public:
 
 private:
     struct Value {
-        int type = 0;  // SQLite's type; 0: none converted yet
+        int type = 0;             // SQLite's type; 0: none converted yet
+        std::size_t at = 0, size = 0;  // a text or a blob: where its bytes are in the row's buffer
         std::int64_t number = 0;  // an integer, or a REAL's bits
-        std::string bytes;        // a text or a blob
     };
-    std::vector<Value> values_;       // by column
-    std::vector<std::string> unfit_;  // by column: "field: reason", empty when it fitted
+    std::vector<Value> values_;  // by column
+    std::string bytes_[2];       // the texts and blobs of this row and of the last one
+    int last_bytes_ = 0;         // which of bytes_ holds the last row's
+    std::vector<std::pair<std::size_t, std::string>> unfit_;  // by column: "field: reason"
     std::unique_ptr<RecordBuffer> converted_;
 };
 

@@ -132,6 +132,7 @@ TEST_F(Access, AReReadShowsExactlyWhatAFirstReadOfTheRecordShows) {
         "\"When\" = '2024-02-30'", "\"When\" = '2024-05-17'", "Clock = 0",  "Clock = 9001",
         "Notes = ''",           "Notes = 'note'", "Notes = 'nnnnnnnnnnnnnnnnnnnnn'", "Notes = 'note'",
         "Name = 'ao', Score = 7, Notes = ''",  "Name = x'616f'",  "Name = 'ao'",
+        "Notes = 'nnnnnnnnnnnnnnnnnnnnn', Event = 'two'", "Name = 'far too long a name'", "Event = 1", "Notes = ''", "Name = 'ao'",
     };
     for (const char* change : changes) {
         SCOPED_TRACE(change);
