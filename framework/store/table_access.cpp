@@ -121,9 +121,9 @@ void TableAccess::bind_memos(FieldBindings& bindings) {
 
 bool TableAccess::read_only() const { return file_ && file_->read_only(); }
 
-void TableAccess::set_error(StoreError error, std::string text) {
+void TableAccess::set_error(StoreError error, std::string_view text) {
     error_ = error;
-    error_text_ = std::move(text);
+    error_text_.assign(text);  // in the text's room: a tick's read that finds nothing allocates nothing
     if (error != StoreError::None) app_error_reporter().set_file_error(static_cast<int>(error), error_text_, label_);
 }
 

@@ -164,7 +164,7 @@ public:
     std::int64_t highest_value(int key);
 
 protected:
-    void set_error(StoreError error, std::string text = {});
+    void set_error(StoreError error, std::string_view text = {});
 
     // The file this object has open (nullptr when closed); for the store's own classes.
     TableFile* file() const { return file_; }
