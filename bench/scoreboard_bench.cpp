@@ -4,6 +4,8 @@
 // With --qt the boards are real Qt windows (offscreen platform unless QT_QPA_PLATFORM says
 // otherwise) and it also counts how often Qt repaints each board per tick.
 //   scoreboard_bench <path of zrv_scoring> [seconds] [--qt]
+#include <pthread.h>
+
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
@@ -177,8 +179,15 @@ int main(int argc, char** argv) {
     // Watch every board's Aka points: the first time each value shows.
     std::vector<std::map<long, std::int64_t>> shown(kBoards + 1);
     std::vector<long> last(kBoards + 1, 0);
+    // The threads reading the writers' commit times are this program's, not the boards'.
+    const auto readers_cpu = [&] {
+        std::int64_t sum = 0;
+        for (std::thread& r : readers)
+            if (clockid_t clock; pthread_getcpuclockid(r.native_handle(), &clock) == 0) sum += now_ns(clock);
+        return sum;
+    };
     const std::int64_t cpu_start = now_ns(CLOCK_PROCESS_CPUTIME_ID), wall_start = now_ns(CLOCK_MONOTONIC);
-    const std::int64_t watch_cpu_start = now_ns(CLOCK_THREAD_CPUTIME_ID);
+    const std::int64_t watch_cpu_start = now_ns(CLOCK_THREAD_CPUTIME_ID), readers_cpu_start = readers_cpu();
     bool done = false;
     while (!done) {
         done = true;
@@ -194,7 +203,7 @@ int main(int argc, char** argv) {
         std::this_thread::sleep_for(std::chrono::microseconds(500));
         if (now_ns(CLOCK_MONOTONIC) - wall_start > std::int64_t(seconds + 10) * 1'000'000'000) break;
     }
-    const std::int64_t watch_cpu = now_ns(CLOCK_THREAD_CPUTIME_ID) - watch_cpu_start;
+    const std::int64_t watch_cpu = now_ns(CLOCK_THREAD_CPUTIME_ID) - watch_cpu_start + readers_cpu() - readers_cpu_start;
     const std::int64_t cpu = now_ns(CLOCK_PROCESS_CPUTIME_ID) - cpu_start - watch_cpu;
     const std::int64_t wall = now_ns(CLOCK_MONOTONIC) - wall_start;
     const std::int64_t process_cpu = now_ns(CLOCK_PROCESS_CPUTIME_ID) - cpu_start;
@@ -228,10 +237,10 @@ int main(int argc, char** argv) {
     std::printf("CPU of the boards: %.1f %% of one core, %.1f us per board-tick\n", 100.0 * cpu / wall,
                 cpu / 1e3 / board_ticks);
     if (qt)
-        std::printf("CPU of the GUI thread (Qt drawing, and this program watching the boards): %.1f %% of one core\n",
+        std::printf("CPU of the GUI thread (Qt drawing, and this program watching the boards) and of the commit readers: %.1f %% of one core\n",
                     100.0 * watch_cpu / wall);
     else
-        std::printf("CPU of this program watching the boards (not the boards'): %.1f %% of one core\n",
+        std::printf("CPU of this program watching the boards and reading the commit times (not the boards'): %.1f %% of one core\n",
                     100.0 * watch_cpu / wall);
     std::printf("CPU of the whole process: %.1f %% of one core\n", 100.0 * process_cpu / wall);
     std::printf("latency commit -> control (ms): p50 %.1f  p90 %.1f  p99 %.1f  max %.1f\n", pct(0.5), pct(0.9), pct(0.99),

@@ -5,7 +5,7 @@
 #include <array>
 #include <stdexcept>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "clock/digital_clock.h"
@@ -40,6 +40,23 @@ private:
     live::FieldBinding shown_;
 };
 
+// What the board looked up once by a name of this file's own, kept by the literal's address in
+// a small table read straight through (every tick goes through most of them).
+template <typename T>
+class LookedUp {
+public:
+    // The entry of a name, and whether it was added just now.
+    std::pair<T&, bool> entry(const char* name) {
+        for (auto& [n, value] : entries_)
+            if (n == name) return {value, false};
+        entries_.emplace_back(name, T{});
+        return {entries_.back().second, true};
+    }
+
+private:
+    std::vector<std::pair<const char*, T>> entries_;
+};
+
 struct BlinkState {
     Colour saved = 0;
     int step = 0;
@@ -60,11 +77,12 @@ public:
 
 private:
     store::RecordBuffer& record() { return table().record(); }
-    // A field of the bout by its name; -1 when there is none.
-    int field(std::string_view name) {
-        auto [it, added] = fields_.try_emplace(name, -1);
-        if (added) it->second = record().field_index(name);
-        return it->second;
+    // A field of the bout by its name; -1 when there is none. The names are this file's own
+    // literals, so each is looked up once by its address.
+    int field(const char* name) {
+        auto [f, added] = fields_.entry(name);
+        if (added) f = record().field_index(name);
+        return f;
     }
     std::int64_t value(const char* name) {
         const int f = field(name);
@@ -79,10 +97,14 @@ private:
     void resume() {
         if (!run_out()) clock_.resume_countdown();
     }
+    // Only this board shows and hides its captions and lamps, so a control is set only when
+    // what it shows changes.
     void show(const char* use, bool shown) {
-        auto [it, added] = numbers_.try_emplace(use, 0);
-        if (added) it->second = control(use);
-        if (it->second) window().set_hidden(it->second, !shown);
+        auto [s, added] = shown_.entry(use);
+        if (added) s.control = control(use);
+        if (!s.control || s.state == static_cast<int>(shown)) return;
+        s.state = shown;
+        window().set_hidden(s.control, !shown);
     }
     void timer_step();
     void time_up_captions();
@@ -97,7 +119,12 @@ private:
     int points_ao_ = 0, points_aka_ = 0;
     std::array<int, 4> boxes_{};  // hantei Aka, hantei Ao, kiken Aka, kiken Ao
     BlinkState blink_ao_, blink_aka_;
-    std::unordered_map<std::string_view, int> fields_, numbers_;  // looked up once by name
+    LookedUp<int> fields_;
+    struct Shown {
+        int control = 0;
+        int state = -1;  // shown (1) or hidden (0) as last set; -1: not set yet
+    };
+    LookedUp<Shown> shown_;  // by use
     std::vector<int> entries_;  // the entries an operator's change is copied back from
 };
 

@@ -96,8 +96,9 @@ private:
     std::span<const std::uint8_t> span_of(const FieldLayout& field) const;
 
     const TableLayout* layout_;
+    // The cleared record's bytes (blank text, zero elsewhere), shared by the copies of a buffer.
+    std::shared_ptr<const std::vector<std::uint8_t>> blank_;
     std::vector<std::uint8_t> bytes_;
-    std::shared_ptr<const std::vector<std::uint8_t>> blank_;  // the cleared bytes, shared by copies
     std::vector<std::string> memos_;
 };
 

@@ -36,7 +36,10 @@ StoreOptions& default_store_options() {
     return options;
 }
 
-StoreContext::StoreContext() : options_(default_store_options()) { raise_open_file_limit(); }
+StoreContext::StoreContext() : options_(default_store_options()) {
+    raise_open_file_limit();
+    detail::configure_sqlite();
+}
 
 StoreContext::~StoreContext() {
     close_all();

@@ -121,9 +121,9 @@ void TableAccess::bind_memos(FieldBindings& bindings) {
 
 bool TableAccess::read_only() const { return file_ && file_->read_only(); }
 
-void TableAccess::set_error(StoreError error, std::string text) {
+void TableAccess::set_error(StoreError error, std::string_view text) {
     error_ = error;
-    error_text_ = std::move(text);
+    error_text_.assign(text);  // in the text's room: a tick's read that finds nothing allocates nothing
     if (error != StoreError::None) app_error_reporter().set_file_error(static_cast<int>(error), error_text_, label_);
 }
 
@@ -182,7 +182,8 @@ bool TableAccess::repaired(int rc) {
 void TableAccess::take_row(sqlite3_stmt* row) {
     keyed_.key = -1;
     unfit_.clear();
-    file_->decode_row(row, record_, unfit_);
+    if (!decoder_) decoder_ = std::make_unique<RowDecoder>();
+    decoder_->decode(*file_, row, record_, unfit_);
     position_ = sqlite3_column_int64(row, 0);
     if (last_read_) *last_read_ = record_;
     else last_read_ = std::make_unique<RecordBuffer>(record_);
@@ -208,10 +209,10 @@ bool TableAccess::get_by_key(int key) {
         else set_error(StoreError::NotFound, "no record with that key");
         return keyed_.found;
     }
+    if (read_where_found(key, stamp)) return true;
     const KeyLayout& k = layout_->keys[static_cast<std::size_t>(key)];
-    const std::string& sql = keyed_select(key);
     for (int attempt = 0; attempt < 2; ++attempt) {
-        sqlite3_stmt* s = file_->statement(sql);
+        sqlite3_stmt* s = keyed_statement(key, false);
         if (!s) {
             set_error(StoreError::Other, file_->errmsg());
             return false;
@@ -219,12 +220,7 @@ bool TableAccess::get_by_key(int key) {
         bind_key(*file_, s, k, record_, 1);
         int rc = sqlite3_step(s);
         if (rc == SQLITE_ROW) {
-            take_row(s);
-            sqlite3_reset(s);
-            keyed_.stamp = stamp;
-            keyed_.key = key;
-            keyed_.found = true;
-            set_error(StoreError::None);
+            took_keyed_row(s, key, stamp);
             return true;
         }
         sqlite3_reset(s);
@@ -243,13 +239,21 @@ bool TableAccess::get_by_key(int key) {
     return false;
 }
 
-const std::string& TableAccess::keyed_select(int key) {
-    if (keyed_select_.empty()) keyed_select_.resize(layout_->keys.size());
-    std::string& sql = keyed_select_[static_cast<std::size_t>(key)];
-    if (sql.empty())
-        sql = "SELECT " + file_->select_list() + " FROM " + quote_identifier(file_->table_name()) + " WHERE " +
-              key_condition(*file_, layout_->keys[static_cast<std::size_t>(key)], 1) + " ORDER BY " + file_->order_by(key, true) +
-              " LIMIT 1";
+sqlite3_stmt* TableAccess::keyed_statement(int key, bool at_position) {
+    const std::string& sql = keyed_select(key, at_position);
+    if (keyed_statements_.empty()) keyed_statements_.resize(keyed_select_.size());
+    return file_->statement(sql, keyed_statements_[2 * static_cast<std::size_t>(key) + (at_position ? 1 : 0)]);
+}
+
+const std::string& TableAccess::keyed_select(int key, bool at_position) {
+    if (keyed_select_.empty()) keyed_select_.resize(2 * layout_->keys.size());
+    std::string& sql = keyed_select_[2 * static_cast<std::size_t>(key) + (at_position ? 1 : 0)];
+    if (sql.empty()) {
+        const std::string select = "SELECT " + file_->select_list() + " FROM " + quote_identifier(file_->table_name()) + " WHERE ";
+        const KeyLayout& k = layout_->keys[static_cast<std::size_t>(key)];
+        sql = at_position ? select + "rowid = ?1 AND " + key_condition(*file_, k, 2)
+                          : select + key_condition(*file_, k, 1) + " ORDER BY " + file_->order_by(key, true) + " LIMIT 1";
+    }
     return sql;
 }
 
@@ -267,6 +271,40 @@ bool TableAccess::reads_the_same(int key, const FileStamp& stamp) const {
         at += bytes.size();
     }
     return at == keyed_.searched.size();
+}
+
+void TableAccess::took_keyed_row(sqlite3_stmt* row, int key, const FileStamp& stamp) {
+    take_row(row);
+    sqlite3_reset(row);
+    keyed_.stamp = stamp;
+    keyed_.key = key;
+    keyed_.found = true;
+    found_.key = key;
+    found_.position = position_;
+    key_bytes(key, found_.bytes);
+    set_error(StoreError::None);
+}
+
+bool TableAccess::read_where_found(int key, const FileStamp& stamp) {
+    const KeyLayout& k = layout_->keys[static_cast<std::size_t>(key)];
+    if (!k.unique || found_.key != key || found_.position == 0) return false;
+    std::size_t at = 0;
+    for (const KeyComponent& c : k.components) {
+        const FieldLayout& f = layout_->fields[static_cast<std::size_t>(c.field)];
+        const auto bytes = record_.bytes().subspan(static_cast<std::size_t>(f.offset), static_cast<std::size_t>(f.size));
+        if (at + bytes.size() > found_.bytes.size() || !std::equal(bytes.begin(), bytes.end(), found_.bytes.begin() + at)) return false;
+        at += bytes.size();
+    }
+    sqlite3_stmt* s = at == found_.bytes.size() ? keyed_statement(key, true) : nullptr;
+    if (!s) return false;
+    sqlite3_bind_int64(s, 1, found_.position);
+    bind_key(*file_, s, k, record_, 2);
+    if (sqlite3_step(s) == SQLITE_ROW) {
+        took_keyed_row(s, key, stamp);
+        return true;
+    }
+    sqlite3_reset(s);
+    return false;
 }
 
 void TableAccess::key_bytes(int key, std::vector<std::uint8_t>& out) const {

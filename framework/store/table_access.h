@@ -21,6 +21,8 @@ struct sqlite3_stmt;
 namespace zrv::store {
 
 class TableFile;  // the thread's open file of one table (store_context.h)
+class RowDecoder;
+struct StatementSlot;
 
 enum class StoreError : int {
     None = 0,
@@ -162,7 +164,7 @@ public:
     std::int64_t highest_value(int key);
 
 protected:
-    void set_error(StoreError error, std::string text = {});
+    void set_error(StoreError error, std::string_view text = {});
 
     // The file this object has open (nullptr when closed); for the store's own classes.
     TableFile* file() const { return file_; }
@@ -195,10 +197,27 @@ private:
     KeyedRead keyed_;
     bool reads_the_same(int key, const FileStamp& stamp) const;
     void key_bytes(int key, std::vector<std::uint8_t>& out) const;
-    // The SELECT of a keyed read, by key; built at its first use (it depends on the layout only).
-    const std::string& keyed_select(int key);
+    // Where a unique key's record was last found, and the key it was found by.
+    struct Found {
+        int key = -1;
+        std::int64_t position = 0;
+        std::vector<std::uint8_t> bytes;  // the key fields' bytes as the record read held them
+    };
+    Found found_;
+    void took_keyed_row(sqlite3_stmt* row, int key, const FileStamp& stamp);
+    // A unique key's record stays at its position while its key is unchanged: a read of that
+    // position with the key as condition finds it without a search of the key's index. False
+    // when that does not find it (deleted, its key changed, another key searched): the key is
+    // then searched.
+    bool read_where_found(int key, const FileStamp& stamp);
+    // The SELECT of a keyed read, by key (at a position: the record there when it has the key);
+    // built at its first use (it depends on the layout only).
+    const std::string& keyed_select(int key, bool at_position = false);
+    sqlite3_stmt* keyed_statement(int key, bool at_position);
     std::vector<std::string> keyed_select_;
+    std::vector<StatementSlot> keyed_statements_;  // as keyed_select_
 
+    std::unique_ptr<RowDecoder> decoder_;  // the rows this object reads into its buffer
     TableFile* file_ = nullptr;  // owned by the thread's store context
     int opens_ = 0;
     int last_rc_ = 0;

@@ -34,6 +34,11 @@ std::string without_prefix(const std::string& name) {
     return colon == std::string::npos ? name : name.substr(colon + 1);
 }
 
+std::uint64_t new_statements_generation() {
+    static std::atomic<std::uint64_t> generations{0};
+    return ++generations;
+}
+
 bool is_whole(double d) { return d == static_cast<double>(static_cast<std::int64_t>(d)); }
 
 // Text of a column value, as SQLite renders numbers (15 significant digits for a REAL).
@@ -55,7 +60,7 @@ std::string quote_identifier(std::string_view name) {
 }
 
 TableFile::TableFile(const TableLayout& layout, std::string path, std::string label, const StoreOptions& options)
-    : layout_(&layout), path_(std::move(path)), label_(std::move(label)), options_(options) {
+    : layout_(&layout), path_(std::move(path)), label_(std::move(label)), options_(options), statements_generation_(new_statements_generation()) {
     table_name_ = layout.name;
     column_of_field_.assign(layout.fields.size(), -1);
     for (std::size_t i = 0; i < layout.fields.size(); ++i) {
@@ -64,6 +69,15 @@ TableFile::TableFile(const TableLayout& layout, std::string path, std::string la
         columns_.push_back({without_prefix(layout.fields[i].name), static_cast<int>(i), -1});
     }
     for (std::size_t i = 0; i < layout.memos.size(); ++i) columns_.push_back({without_prefix(layout.memos[i].name), -1, static_cast<int>(i)});
+    std::vector<bool> taken(static_cast<std::size_t>(std::max(layout.record_size, 0)), false);
+    for (const Column& c : columns_) {
+        if (c.field < 0) continue;
+        const FieldLayout& f = layout.fields[static_cast<std::size_t>(c.field)];
+        for (int b = f.offset; b < f.offset + f.size; ++b) {
+            if (b < 0 || b >= static_cast<int>(taken.size()) || taken[static_cast<std::size_t>(b)]) columns_apart_ = false;
+            else taken[static_cast<std::size_t>(b)] = true;
+        }
+    }
     select_list_ = "rowid";
     for (const Column& c : columns_) select_list_ += ", " + quote_identifier(c.name);
     for (std::size_t k = 0; k < layout.keys.size(); ++k) {
@@ -80,6 +94,7 @@ TableFile::~TableFile() { close(); }
 void TableFile::finalize_statements() {
     for (auto& [sql, statement] : statements_) sqlite3_finalize(statement);
     statements_.clear();
+    statements_generation_ = new_statements_generation();
     sqlite3_finalize(data_version_);
     data_version_ = nullptr;
     connection_ = 0;
@@ -92,6 +107,17 @@ void TableFile::close() {
 }
 
 std::string TableFile::errmsg() const { return db_ ? sqlite3_errmsg(db_) : "file not open"; }
+
+sqlite3_stmt* TableFile::statement(const std::string& sql, StatementSlot& slot) {
+    if (slot.file == this && slot.generation == statements_generation_ && slot.statement && db_) {
+        sqlite3_reset(slot.statement);
+        sqlite3_clear_bindings(slot.statement);
+        return slot.statement;
+    }
+    sqlite3_stmt* s = statement(sql);
+    slot = {this, statements_generation_, s};
+    return s;
+}
 
 sqlite3_stmt* TableFile::statement(const std::string& sql) {
     if (!db_) return nullptr;
@@ -571,77 +597,153 @@ bool TableFile::rebuild_keys() {
 
 void TableFile::decode_row(sqlite3_stmt* row, RecordBuffer& record, std::vector<std::string>& unfit) const {
     record.clear();
-    for (std::size_t i = 0; i < columns_.size(); ++i) {
-        const Column& c = columns_[i];
-        const int col = static_cast<int>(i) + 1;
-        const int type = sqlite3_column_type(row, col);
-        if (type == SQLITE_NULL) continue;
-        if (c.memo >= 0) {
-            if (type == SQLITE_BLOB || !record.set_memo(c.memo, column_text(row, col)))
-                unfit.push_back(layout_->memos[static_cast<std::size_t>(c.memo)].name + ": too long");
-            continue;
-        }
-        const FieldLayout& f = layout_->fields[static_cast<std::size_t>(c.field)];
-        const char* problem = nullptr;
-        switch (f.kind) {
-        case FieldKind::Text: {
-            if (type == SQLITE_BLOB) {
-                problem = "not a text";
-                break;
-            }
-            const unsigned char* text = sqlite3_column_text(row, col);
-            std::string_view utf8(reinterpret_cast<const char*>(text), static_cast<std::size_t>(sqlite3_column_bytes(row, col)));
-            auto latin = utf8_to_latin1(utf8);
-            if (!latin) problem = "holds characters a text field cannot";
-            else if (latin->size() > static_cast<std::size_t>(f.size)) problem = "too long";
-            else std::copy(latin->begin(), latin->end(), record.bytes().begin() + f.offset);  // the rest is blank already
-            break;
-        }
-        case FieldKind::Long:
-        case FieldKind::Byte:
-        case FieldKind::Time: {
-            std::int64_t v = 0;
-            if (type == SQLITE_INTEGER) v = sqlite3_column_int64(row, col);
-            else if (type == SQLITE_FLOAT && is_whole(sqlite3_column_double(row, col)) && std::abs(sqlite3_column_double(row, col)) < 9e18)
-                v = static_cast<std::int64_t>(sqlite3_column_double(row, col));
-            else {
-                problem = "not a whole number";
-                break;
-            }
-            if (!record.set_integer(c.field, v)) problem = "out of range";
-            break;
-        }
-        case FieldKind::Decimal: {
-            if (type == SQLITE_BLOB) {
-                problem = "not a number";
-                break;
-            }
-            if (type == SQLITE_INTEGER && sqlite3_column_int64(row, col) == 0 && f.size >= 1 && f.size <= 10 && f.places >= 0 &&
-                f.places <= Decimal::max_places)
-                break;  // a packed zero is all zero bytes, as the cleared buffer holds already
-            auto d = type == SQLITE_INTEGER ? std::optional<Decimal>(Decimal::from_integer(sqlite3_column_int64(row, col)))
-                                            : Decimal::parse(column_text(row, col), Decimal::max_places / 2);
-            if (!d) problem = "not a number";
-            else if (!record.set_decimal(c.field, *d)) problem = "out of range";
-            break;
-        }
-        case FieldKind::Real:
-            if (type == SQLITE_INTEGER || type == SQLITE_FLOAT) record.set_real(c.field, sqlite3_column_double(row, col));
-            else problem = "not a number";
-            break;
-        case FieldKind::Date: {
-            auto serial = type == SQLITE_TEXT ? parse_iso_date(column_text(row, col)) : std::nullopt;
-            if (!serial) problem = "not a date (YYYY-MM-DD)";
-            else record.set_date(c.field, *serial);
-            break;
-        }
-        case FieldKind::Group: break;
-        }
-        if (problem) {
-            record.clear_field(c.field);
-            unfit.push_back(f.name + ": " + problem);
-        }
+    for (std::size_t i = 0; i < columns_.size(); ++i)
+        if (const char* problem = decode_column(row, i, record)) unfit.push_back(column_label(i) + ": " + problem);
+}
+
+const std::string& TableFile::column_label(std::size_t column) const {
+    const Column& c = columns_[column];
+    return c.memo >= 0 ? layout_->memos[static_cast<std::size_t>(c.memo)].name : layout_->fields[static_cast<std::size_t>(c.field)].name;
+}
+
+const char* TableFile::decode_column(sqlite3_stmt* row, std::size_t column, RecordBuffer& record) const {
+    const Column& c = columns_[column];
+    const int col = static_cast<int>(column) + 1;
+    const int type = sqlite3_column_type(row, col);
+    if (type == SQLITE_NULL) return nullptr;
+    if (c.memo >= 0) {
+        if (type == SQLITE_BLOB || !record.set_memo(c.memo, column_text(row, col))) return "too long";
+        return nullptr;
     }
+    const FieldLayout& f = layout_->fields[static_cast<std::size_t>(c.field)];
+    const char* problem = nullptr;
+    switch (f.kind) {
+    case FieldKind::Text: {
+        if (type == SQLITE_BLOB) {
+            problem = "not a text";
+            break;
+        }
+        const unsigned char* text = sqlite3_column_text(row, col);
+        std::string_view utf8(reinterpret_cast<const char*>(text), static_cast<std::size_t>(sqlite3_column_bytes(row, col)));
+        auto latin = utf8_to_latin1(utf8);
+        if (!latin) problem = "holds characters a text field cannot";
+        else if (latin->size() > static_cast<std::size_t>(f.size)) problem = "too long";
+        else std::copy(latin->begin(), latin->end(), record.bytes().begin() + f.offset);  // the rest is blank already
+        break;
+    }
+    case FieldKind::Long:
+    case FieldKind::Byte:
+    case FieldKind::Time: {
+        std::int64_t v = 0;
+        if (type == SQLITE_INTEGER) v = sqlite3_column_int64(row, col);
+        else if (type == SQLITE_FLOAT && is_whole(sqlite3_column_double(row, col)) && std::abs(sqlite3_column_double(row, col)) < 9e18)
+            v = static_cast<std::int64_t>(sqlite3_column_double(row, col));
+        else {
+            problem = "not a whole number";
+            break;
+        }
+        if (!record.set_integer(c.field, v)) problem = "out of range";
+        break;
+    }
+    case FieldKind::Decimal: {
+        if (type == SQLITE_BLOB) {
+            problem = "not a number";
+            break;
+        }
+        if (type == SQLITE_INTEGER && sqlite3_column_int64(row, col) == 0 && f.size >= 1 && f.size <= 10 && f.places >= 0 &&
+            f.places <= Decimal::max_places)
+            break;  // a packed zero is all zero bytes, as the cleared buffer holds already
+        auto d = type == SQLITE_INTEGER ? std::optional<Decimal>(Decimal::from_integer(sqlite3_column_int64(row, col)))
+                                        : Decimal::parse(column_text(row, col), Decimal::max_places / 2);
+        if (!d) problem = "not a number";
+        else if (!record.set_decimal(c.field, *d)) problem = "out of range";
+        break;
+    }
+    case FieldKind::Real:
+        if (type == SQLITE_INTEGER || type == SQLITE_FLOAT) record.set_real(c.field, sqlite3_column_double(row, col));
+        else problem = "not a number";
+        break;
+    case FieldKind::Date: {
+        auto serial = type == SQLITE_TEXT ? parse_iso_date(column_text(row, col)) : std::nullopt;
+        if (!serial) problem = "not a date (YYYY-MM-DD)";
+        else record.set_date(c.field, *serial);
+        break;
+    }
+    case FieldKind::Group: break;
+    }
+    if (problem) record.clear_field(c.field);
+    return problem;
+}
+
+RowDecoder::RowDecoder() = default;
+RowDecoder::~RowDecoder() = default;
+
+void RowDecoder::decode(const TableFile& file, sqlite3_stmt* row, RecordBuffer& record, std::vector<std::string>& unfit) {
+    if (!file.columns_apart()) {
+        file.decode_row(row, record, unfit);
+        return;
+    }
+    const auto& columns = file.columns();
+    if (!converted_ || &converted_->layout() != &file.layout()) {
+        converted_ = std::make_unique<RecordBuffer>(file.layout());
+        values_.assign(columns.size(), Value{});
+        unfit_.clear();
+    }
+    // This row's texts and blobs go after one another into one buffer, the last row's are in
+    // the other.
+    const std::string& before = bytes_[last_bytes_];
+    std::string& now = bytes_[1 - last_bytes_];
+    now.clear();
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        // One look at the column's value: each of SQLite's column calls costs about as much as
+        // the comparison itself.
+        sqlite3_value* value = sqlite3_column_value(row, static_cast<int>(i) + 1);
+        const int type = sqlite3_value_type(value);
+        Value& last = values_[i];
+        bool same = last.type == type;
+        switch (type) {
+        case SQLITE_INTEGER: {
+            const std::int64_t n = sqlite3_value_int64(value);
+            same = same && last.number == n;
+            last.number = n;
+            break;
+        }
+        case SQLITE_FLOAT: {
+            const double d = sqlite3_value_double(value);
+            std::int64_t bits = 0;
+            std::memcpy(&bits, &d, sizeof bits);
+            same = same && last.number == bits;
+            last.number = bits;
+            break;
+        }
+        case SQLITE_TEXT:
+        case SQLITE_BLOB: {
+            // The bytes as stored: asking for a text of a blob (or the reverse) would convert it.
+            const void* data = type == SQLITE_TEXT ? static_cast<const void*>(sqlite3_value_text(value)) : sqlite3_value_blob(value);
+            const std::size_t size = data ? static_cast<std::size_t>(sqlite3_value_bytes(value)) : 0;
+            const std::string_view bytes(static_cast<const char*>(data), size);
+            same = same && std::string_view(before).substr(last.at, last.size) == bytes;
+            last.at = now.size();
+            last.size = size;
+            now.append(bytes);
+            break;
+        }
+        default: break;  // NULL
+        }
+        if (same) continue;
+        last.type = type;
+        const Column& c = columns[i];
+        if (c.memo >= 0) converted_->set_memo(c.memo, {});
+        else converted_->clear_field(c.field);
+        const char* problem = file.decode_column(row, i, *converted_);
+        // The reasons stay in column order; most rows have none.
+        auto at = std::find_if(unfit_.begin(), unfit_.end(), [&](const auto& u) { return u.first >= i; });
+        if (at != unfit_.end() && at->first == i) at = unfit_.erase(at);
+        if (problem) unfit_.insert(at, {i, file.column_label(i) + ": " + problem});
+    }
+    last_bytes_ = 1 - last_bytes_;
+    record = *converted_;
+    for (const auto& u : unfit_) unfit.push_back(u.second);
 }
 
 void TableFile::bind_value(sqlite3_stmt* s, int p, const RecordBuffer& record, int field) const {

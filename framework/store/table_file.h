@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -21,6 +22,13 @@ struct Column {
     std::string name;
     int field = -1;
     int memo = -1;
+};
+
+// Where a caller keeps a statement of a file for its next use.
+struct StatementSlot {
+    const class TableFile* file = nullptr;
+    std::uint64_t generation = 0;
+    sqlite3_stmt* statement = nullptr;
 };
 
 struct OpenResult {
@@ -62,6 +70,9 @@ public:
 
     // A kept statement for this SQL text, reset and cleared; nullptr on error (see errmsg()).
     sqlite3_stmt* statement(const std::string& sql);
+    // The same, found again through the caller's slot without looking the text up while the
+    // file keeps the statement the slot was given.
+    sqlite3_stmt* statement(const std::string& sql, StatementSlot& slot);
     std::string errmsg() const;
     // The file's stamp now (no stamp when it cannot be read).
     FileStamp stamp();
@@ -71,6 +82,15 @@ public:
     // Reads columns 1.. of the statement's current row; appends "field: reason" for every
     // value that does not fit (that field is left cleared).
     void decode_row(sqlite3_stmt* row, RecordBuffer& record, std::vector<std::string>& unfit) const;
+    // One column of the row (0 for the first after the rowid) into its field or memo of a buffer
+    // in which that field or memo is cleared; the reason when the value does not fit (the field
+    // is then left cleared), nullptr when it fits.
+    const char* decode_column(sqlite3_stmt* row, std::size_t column, RecordBuffer& record) const;
+    // The field's or memo's name that the reasons of a column start with.
+    const std::string& column_label(std::size_t column) const;
+    // Whether no two columns' fields share a byte of the record, so that each column can be
+    // converted on its own.
+    bool columns_apart() const { return columns_apart_; }
     // Binds every column's value starting at parameter `first`; false (with the field named in
     // `problem`) when a value of the buffer cannot be stored.
     bool bind_row(sqlite3_stmt* statement, int first, const RecordBuffer& record, std::string& problem) const;
@@ -114,13 +134,38 @@ private:
     std::chrono::milliseconds wait_{0};
     std::vector<Column> columns_;
     std::vector<int> column_of_field_;  // field -> column index, -1 for groups
+    bool columns_apart_ = true;
     std::string table_name_, select_list_;
     std::vector<std::string> index_names_;
     std::unordered_map<std::string, sqlite3_stmt*> statements_;
+    std::uint64_t statements_generation_ = 0;  // unique to these statements: renewed when they are finalized
     sqlite3_stmt* data_version_ = nullptr;
     std::uint64_t connection_ = 0;  // the stamps' connection number, 0 until the first stamp
     sqlite3_file* wal_file_ = nullptr;  // in WAL mode (as the first stamp found it): the file whose header tells
     const volatile std::uint32_t* wal_header_ = nullptr;  // that header, once mapped
+};
+
+// The conversion of one reader's rows into its record buffer that remembers the column values of
+// the row it converted last: a column whose value is the same as then keeps the bytes (and the
+// reason it did not fit) it gave then, so a re-read of a changed record converts only the
+// columns that changed. The buffer it fills holds exactly what decode_row would put there.
+class RowDecoder {
+public:
+    RowDecoder();
+    ~RowDecoder();
+    void decode(const TableFile& file, sqlite3_stmt* row, RecordBuffer& record, std::vector<std::string>& unfit);
+
+private:
+    struct Value {
+        int type = 0;             // SQLite's type; 0: none converted yet
+        std::size_t at = 0, size = 0;  // a text or a blob: where its bytes are in the row's buffer
+        std::int64_t number = 0;  // an integer, or a REAL's bits
+    };
+    std::vector<Value> values_;  // by column
+    std::string bytes_[2];       // the texts and blobs of this row and of the last one
+    int last_bytes_ = 0;         // which of bytes_ holds the last row's
+    std::vector<std::pair<std::size_t, std::string>> unfit_;  // by column: "field: reason"
+    std::unique_ptr<RecordBuffer> converted_;
 };
 
 // Quotes an SQL identifier.

@@ -112,6 +112,89 @@ TEST_F(Access, AValueThatDoesNotFitIsNeverReadAsAnotherValueAndAFractionIsRounde
     EXPECT_FALSE(t.get_by_key(KEY_ID));
 }
 
+// A re-read converts only the columns whose values changed; what it gives must be what a first
+// read of the record gives, column by column: every change shows, a value changed back to a
+// former one shows, unfit values leave their fields cleared (and are reported), and what
+// the buffer held before the read (an operator's typing) never outlives it.
+TEST_F(Access, AReReadShowsExactlyWhatAFirstReadOfTheRecordShows) {
+    BoutTable t;
+    ASSERT_TRUE(t.open());
+    Outside other;
+    ASSERT_EQ(other.run("INSERT INTO Bout (ID, Event, Name, Score, \"When\", Clock, Ratio, Code, Notes) "
+                        "VALUES (4, 1, 'aka', 3, '2024-05-17', 9001, 0.5, 'C', 'note')"),
+              "");
+    const char* changes[] = {
+        "Name = 'ao'",          "Name = 'aka'",  // back to a former value
+        "Score = 12.5",         "Score = '12.50'", "Score = 3",  // the same value stored another way, then back
+        "Name = 'far too long a name'", "Name = 'aka'", "Name = '空手'", "Name = 'aka'",
+        "Event = 2.0",          "Event = 2",     "Event = 'two'",  "Event = 1",
+        "Ratio = 0.25",         "Ratio = 0.5",   "Ratio = 'half'", "Ratio = 1",
+        "\"When\" = '2024-02-30'", "\"When\" = '2024-05-17'", "Clock = 0",  "Clock = 9001",
+        "Notes = ''",           "Notes = 'note'", "Notes = 'nnnnnnnnnnnnnnnnnnnnn'", "Notes = 'note'",
+        "Name = 'ao', Score = 7, Notes = ''",  "Name = x'616f'",  "Name = 'ao'",
+        "Notes = 'nnnnnnnnnnnnnnnnnnnnn', Event = 'two'", "Name = 'far too long a name'", "Event = 1", "Notes = ''", "Name = 'ao'",
+    };
+    for (const char* change : changes) {
+        SCOPED_TRACE(change);
+        ASSERT_EQ(other.run(std::string("UPDATE Bout SET ") + change), "");
+        t.record().set_text(NAME, "typed");  // the buffer as an operator left it
+        t.record().set_text(SCORE, "99");
+        t.record().set_memo(0, "typed");
+        t.record().set_integer(ID, 4);
+        ASSERT_TRUE(t.get_by_key(KEY_ID));
+        BoutTable first;  // reads the record for the first time
+        first.record().set_integer(ID, 4);
+        ASSERT_TRUE(first.get_by_key(KEY_ID));
+        EXPECT_TRUE(t.record() == first.record());
+        EXPECT_EQ(t.unfit_values(), first.unfit_values());
+        for (int f = 0; f < FIELD_COUNT; ++f) EXPECT_EQ(t.record().get_text(f), first.record().get_text(f)) << "field " << f;
+        EXPECT_EQ(t.record().memo(0), first.record().memo(0));
+    }
+}
+
+// A unique key's record is read again where it was found while it still has that key; once
+// another program moves the key to another record, deletes or adds it, the key finds what a first
+// search finds. Text keys compare without regard to case.
+TEST_F(Access, AReReadByAUniqueKeyFollowsTheKeyNotThePosition) {
+    struct Step {
+        const char* sql;  // another program's change
+        int key;
+        const char* searched;  // the key's value in the buffer
+        const char* name;      // the name read; nullptr: not found
+    } steps[] = {
+        {"INSERT INTO Bout (ID, Name, Code) VALUES (4, 'one', 'ABC'), (6, 'six', 'DEF')", KEY_ID, "4", "one"},
+        {"UPDATE Bout SET Name = 'two' WHERE ID = 4", KEY_ID, "4", "two"},
+        {"UPDATE Bout SET ID = 5 WHERE ID = 4; INSERT INTO Bout (ID, Name, Code) VALUES (4, 'three', 'GHI')", KEY_ID, "4", "three"},
+        {"DELETE FROM Bout WHERE ID = 4", KEY_ID, "4", nullptr},
+        {"INSERT INTO Bout (ID, Name, Code) VALUES (4, 'four', 'JKL')", KEY_ID, "4", "four"},
+        {"UPDATE Bout SET ID = 7 WHERE Name = 'four'; UPDATE Bout SET ID = 4 WHERE ID = 6", KEY_ID, "4", "six"},
+        {"", KEY_CODE, "abc", "two"},
+        {"UPDATE Bout SET Name = 'two again' WHERE Code = 'ABC'", KEY_CODE, "ABC", "two again"},
+        {"UPDATE Bout SET Code = 'ZZZ' WHERE Code = 'ABC'; UPDATE Bout SET Code = 'abc' WHERE ID = 4", KEY_CODE, "ABC", "six"},
+    };
+    BoutTable t;
+    ASSERT_TRUE(t.open());
+    Outside other;
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.sql);
+        ASSERT_EQ(other.run(step.sql), "");
+        const int field = step.key == KEY_ID ? ID : CODE;
+        t.record().set_text(field, step.searched);
+        t.record().set_text(NAME, "kept");
+        EXPECT_EQ(t.get_by_key(step.key), step.name != nullptr);
+        std::string name = t.record().get_text(NAME);
+        name.erase(name.find_last_not_of(' ') + 1);
+        EXPECT_EQ(name, step.name ? step.name : "kept");  // not found: the buffer as it was
+        BoutTable first;
+        first.record().set_text(field, step.searched);
+        ASSERT_EQ(first.get_by_key(step.key), step.name != nullptr);
+        if (step.name) {
+            EXPECT_TRUE(t.record() == first.record());
+            EXPECT_EQ(t.position(), first.position());
+        }
+    }
+}
+
 TEST_F(Access, RefusesToStoreBytesThatHoldNoValue) {
     BoutTable t;
     ASSERT_TRUE(t.prepare_new_record());
