@@ -126,6 +126,7 @@ private:
     };
     LookedUp<Shown> shown_;  // by use
     std::vector<int> entries_;  // the entries an operator's change is copied back from
+    std::uint64_t copied_back_at_ = ~std::uint64_t{0};  // the operator's changes when none was left
 };
 
 bool Scoreboard::initialize() {
@@ -237,8 +238,16 @@ void Scoreboard::lamps() {
 }
 
 void Scoreboard::copy_back() {
+    // Nothing typed since a look found no entry changed: none is.
+    const std::uint64_t typed = window().operator_changes();
+    if (typed == copied_back_at_) return;
+    bool any = false;
     for (int c : entries_)
-        if (window().changed_by_operator(c)) window().update(c);
+        if (window().changed_by_operator(c)) {
+            window().update(c);
+            any = true;
+        }
+    if (!any) copied_back_at_ = typed;
 }
 
 void Scoreboard::hantei_kiken_rule(int box) {

@@ -254,6 +254,7 @@ void Window::operator_type(int number, std::string_view text) {
         c.text = text;
         c.changed_by_operator = true;
     });
+    ++operator_changes_;
 }
 
 void Window::operator_check(int number, bool on) {
@@ -261,6 +262,7 @@ void Window::operator_check(int number, bool on) {
         c.checked = on;
         c.changed_by_operator = true;
     });
+    ++operator_changes_;
 }
 
 void Window::operator_scroll(int number, int at) {
@@ -272,6 +274,7 @@ void Window::operator_choose(int number, int selected) {
         c.selected = selected;
         c.changed_by_operator = true;
     });
+    ++operator_changes_;
 }
 
 // --- bound variables ---
@@ -353,16 +356,22 @@ void Window::display(int number) {
         }
         destroyed = destroyed_revision_;
     }
+    std::vector<std::string> values;
+    values.reserve(targets->size());
+    for (const auto& [n, b] : *targets) values.push_back(b.binding->text());
     bool any = false;
-    for (const auto& [n, b] : *targets) {
-        std::string value = b.binding->text();
+    {
         std::lock_guard lock(mutex_);
-        // A binding that destroyed a control leaves the others to be looked up again.
-        ControlState* c = b.control && destroyed == destroyed_revision_ ? b.control : find(n);
-        if (!c || shows_value(*c, value)) continue;
-        show_value(*c, value);
-        changed(*c);
-        any = true;
+        auto value = values.begin();
+        for (const auto& [n, b] : *targets) {
+            // A binding that destroyed a control leaves the others to be looked up again.
+            ControlState* c = b.control && destroyed == destroyed_revision_ ? b.control : find(n);
+            std::string& shown = *value++;
+            if (!c || shows_value(*c, shown)) continue;
+            show_value(*c, shown);
+            changed(*c);
+            any = true;
+        }
     }
     if (any) notify_engine();
 }

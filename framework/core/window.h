@@ -132,6 +132,9 @@ public:
     void display(int number = 0);  // redisplay one control, or all (0) from their bindings
     void update(int number = 0);   // take the screen values of one control, or all, into their bindings
     bool changed_by_operator(int number) const;
+    // Counts the operator's typing, checks and choices, the only changes that mark a control
+    // changed by the operator: while it stands still, no control became so.
+    std::uint64_t operator_changes() const { return operator_changes_.load(); }
 
     // --- the window itself ---
     std::string title() const;
@@ -258,6 +261,7 @@ private:
     std::atomic<std::uint64_t> focus_moves_{0};
     int keycode_ = 0;
     std::atomic<std::uint64_t> revision_{1};
+    std::atomic<std::uint64_t> operator_changes_{0};
 };
 
 std::string upper(std::string_view text);
