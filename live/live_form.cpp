@@ -161,6 +161,10 @@ Flow LiveForm::on_window_event(const Event& e) {
 void LiveForm::refresh() {
     reread();
     if (decl_.close != CloseVariant::None && asked_to_close()) close_from_outside();
+    show_with_related();
+}
+
+void LiveForm::show_with_related() {
     // The reset shows the record with its related records; a window that accepts everything
     // is not reset, and shows the record here.
     if (window().accept_all()) window().display();

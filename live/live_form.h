@@ -91,6 +91,8 @@ protected:
     const store::RecordBuffer& as_read() const;
     // Whether the record as last read asks the form to close (its Cerrar is 1).
     bool asked_to_close() const;
+    // Redisplays the record and fetches its related records, shown with it (one redisplay).
+    void show_with_related();
     // A close asked from outside: the completed event (CompletedAndClose) and the close.
     void close_from_outside();
 

@@ -217,8 +217,7 @@ void Scoreboard::timer_step() {
     if (kind_.time_up_after_lamps) time_up_captions();
     if (asked_to_close()) close_from_outside();
     if (kind_.copy_back) copy_back();
-    window().display();
-    reset(true);
+    show_with_related();
 }
 
 void Scoreboard::time_up_captions() {
