@@ -11,8 +11,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -55,6 +57,12 @@ bool wait_until(const std::function<bool()>& done, std::chrono::milliseconds lim
     }
     return true;
 }
+
+// How long the program may take to answer a step (show its frame, open a menu, a list, a board):
+// it answers as soon as it is ready, and a step that runs out means a program that hangs. The
+// limit lies far beyond what a sanitized build takes on a machine busy with other builds, so
+// that load alone never reaches it.
+constexpr std::chrono::milliseconds kStepLimit = 90s;
 
 // A process this test starts; ended (and waited for) when the object goes.
 class Child {
@@ -150,15 +158,16 @@ protected:
                     else number += c;
                 return !xvfb->running();
             },
-            10s);
+            kStepLimit);
         close(fds[0]);
         if (!number.empty()) display_ = ":" + number;
         return xvfb;
     }
 
-    // Runs an X client to its end (ten seconds at most); its output.
+    // Runs an X client to its end (a minute at most: a client that hangs does not hang the
+    // test); its output.
     std::string x_client(const std::string& command) {
-        const std::string line = "DISPLAY=" + display_ + " timeout 10 " + command + " 2>/dev/null";
+        const std::string line = "DISPLAY=" + display_ + " timeout 60 " + command + " 2>/dev/null";
         std::string out;
         if (FILE* p = popen(line.c_str(), "r")) {
             char buf[256];
@@ -187,6 +196,30 @@ protected:
     };
     void open_board_and_check_the_clock(const Board& board);
 
+    // Waits for a step of the program, at most kStepLimit, and says how long it took.
+    bool step(const char* what, const std::function<bool()>& done) {
+        const auto start = std::chrono::steady_clock::now();
+        const bool ok = wait_until(done, kStepLimit);
+        const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+        std::printf("  %s: %s after %.1f s\n", what, ok ? "done" : "NOT done", double(took.count()) / 1000);
+        std::fflush(stdout);
+        return ok;
+    }
+    // What the program is doing when a step ran out: whether it still runs, and then the stacks
+    // of its threads (through gdb where it is installed, else each thread's state), in a file
+    // beside the screen grabs.
+    std::string what_the_program_does(Child& program, const std::string& name) {
+        if (!program.running()) return " (the program has ended)";
+        const fs::path file = fs::path(ZRV_ARTIFACT_DIR) / (name + ".threads.txt");
+        const std::string pid = std::to_string(program.pid());
+        const std::string command = "if command -v gdb >/dev/null; then timeout 60 gdb -p " + pid +
+                                    " -batch -ex 'thread apply all bt' </dev/null; else for t in /proc/" + pid +
+                                    "/task/*; do echo \"$t $(cat $t/comm) $(cut -d' ' -f3 $t/stat) $(cat $t/wchan)\"; done; fi >'" +
+                                    file.string() + "' 2>&1";
+        std::system(command.c_str());
+        return " (the program still runs; its threads: " + file.string() + ")";
+    }
+
     TempFolder folder_;
     std::string display_;
 };
@@ -203,7 +236,8 @@ void Program::open_board_and_check_the_clock(const Board& board) {
                         fs::path(ZRV_ARTIFACT_DIR) / (std::string(board.name) + ".log"));
     const std::string shown_by_program = "--onlyvisible --pid " + std::to_string(program.pid());
     std::vector<std::string> shown;
-    ASSERT_TRUE(wait_until([&] { return !(shown = windows(shown_by_program)).empty(); }, 15s)) << "the frame never showed";
+    ASSERT_TRUE(step("the frame shows", [&] { return !(shown = windows(shown_by_program)).empty(); }))
+        << "the frame never showed" << what_the_program_does(program, board.name);
     const std::string frame = shown.front();
     EXPECT_FALSE(fs::exists(folder_ / "Digits"));
 
@@ -217,21 +251,26 @@ void Program::open_board_and_check_the_clock(const Board& board) {
     // A click on the menu bar's first menu, then right to the board's menu, whose first item is
     // highlighted; down to the list's item.
     x_client("xdotool windowfocus --sync " + frame + " mousemove --window " + frame + " 12 8 click 1");
-    ASSERT_TRUE(wait_until([&] { return !others().empty(); }, 10s)) << "no menu opened" << on_screen();
+    ASSERT_TRUE(step("a menu opens", [&] { return !others().empty(); }))
+        << "no menu opened" << on_screen() << what_the_program_does(program, board.name);
     std::string keys;
     for (int i = 0; i < board.menu; ++i) keys += " Right";
     for (int i = 0; i < board.item; ++i) keys += " Down";
     x_client("xdotool key --delay 60 " + keys + " Return");
-    ASSERT_TRUE(wait_until([&] { return others().empty(); }, 10s)) << "the menu stayed open" << on_screen();
-    // The list opens on bout 1, highlighted; "&View" opens its board, a window of its own (the
-    // key is pressed again until the list is there to take it).
-    ASSERT_TRUE(wait_until(
-        [&] {
-            x_client("xdotool key alt+v");
-            return wait_until([&] { return !others().empty(); }, 1500ms);
-        },
-        15s))
-        << "no board opened" << on_screen();
+    ASSERT_TRUE(step("the menu closes", [&] { return others().empty(); }))
+        << "the menu stayed open" << on_screen() << what_the_program_does(program, board.name);
+    // The list opens on bout 1, highlighted; "&View" opens its board, a window of its own. The
+    // key is pressed again until the list is there to take it, waiting longer each time: once the
+    // list has it, the board runs on the list's thread and the list drops what it is sent.
+    auto patience = 1500ms;
+    ASSERT_TRUE(step("a board opens",
+                     [&] {
+                         x_client("xdotool key alt+v");
+                         const bool opened = wait_until([&] { return !others().empty(); }, patience);
+                         patience = std::min(2 * patience, std::chrono::milliseconds(20s));
+                         return opened;
+                     }))
+        << "no board opened" << on_screen() << what_the_program_does(program, board.name);
 
     // Each digit of the clock is a carried picture, found whole on the screen.
     std::map<char, Image> pictures;
@@ -253,10 +292,10 @@ void Program::open_board_and_check_the_clock(const Board& board) {
         }
         return board.clock ? found == expected : digits == 6 && found[':'] == 2;
     };
-    const bool drawn = wait_until([&] { return (grabbed = grab(png)) && shows_the_clock(); }, 15s);
+    const bool drawn = step("the clock shows", [&] { return (grabbed = grab(png)) && shows_the_clock(); });
     std::string seen;
     for (const auto& [c, n] : found) seen += std::string(std::size_t(n), c);
-    EXPECT_TRUE(drawn) << "the clock's pictures found: \"" << seen << "\" on " << png;
+    EXPECT_TRUE(drawn) << "the clock's pictures found: \"" << seen << "\" on " << png << what_the_program_does(program, board.name);
 }
 
 TEST_F(Program, AScoreboardOpenedFromTheMenusShowsItsClockInThePaintDigits) {
