@@ -6,10 +6,15 @@
 // depend on the number of words, the first word weighing most. A blank query scores 100,
 // a blank text 0. score() keeps no state between calls, so threads never mix their queries.
 //
+// Query and text are UTF-8 and compared character by character (code points), without their
+// accents: a precomposed Latin or Greek letter counts as its base letter ("Łódź" as "Lodz",
+// "ß" as "ss", "Ё" as "Е"), a combining accent not at all. Case-insensitive matching folds the
+// Latin, Greek and Cyrillic alphabets.
+//
 // Words are separated by blanks (spaces, tabs); words past the tenth are ignored. One word's
 // score against the text:
 //  - not only whole words (option 2 off): 100 when the word occurs in the text; otherwise
-//    100 * (L - d) / L rounded down, where L is the word's length and d the fewest
+//    100 * (L - d) / L rounded down, where L is the word's length in characters and d the fewest
 //    single-character edits (insert, delete, replace) that turn the word into some part of
 //    the text: "karete" against "kata karate" scores 83, a word sharing nothing scores 0.
 //  - whole words (option 2 on): 100 when the word occurs with no letter or digit on either

@@ -41,6 +41,36 @@ TEST_F(TextMatcherTest, ScoresOfTheListsSearch) {
     for (const Case& c : cases) EXPECT_EQ(matcher.score(c.query, c.text), c.score) << c.query << " / " << c.text;
 }
 
+// Registration writes names as they are spelt; the operator types them without accents, in
+// any case, and in any script the case of which matters.
+TEST_F(TextMatcherTest, AQueryFindsANameWhateverItsAccentsAndCase) {
+    struct Case {
+        const char* query;
+        const char* text;
+        int score;
+    } cases[] = {
+        {"Hernandez", "Luis Hernández", 100},
+        {"lodz", "ŁÓDŹ", 100},
+        {"yilmaz", "Yılmaz Kaan", 100},
+        {"szoke", "Szőke Anna", 100},
+        {"turcanu", "Țurcanu", 100},
+        {"novakova", "NOVÁKOVÁ", 100},
+        {"Nováková", "Novakova", 100},                  // accents in the query too
+        {"strasse", "Straße", 100},
+        {"cafe", "Cafe\u0301", 100},                    // a combining accent
+        {"παπαδόπουλος", "ΠΑΠΑΔΟΠΟΥΛΟΣ", 100},
+        {"οδυσσευς", "Οδυσσεύς", 100},                  // final sigma
+        {"иванов", "ИВАНОВ Пётр", 100},
+        {"петр", "ИВАНОВ Пётр", 100},
+        {"田中", "田中 愛子", 100},
+        {"محمد", "أحمد محمد", 100},
+        {"karete", "káta kárate", 83},                  // edits count characters, not bytes
+        {"kárete", "kata karate", 83},
+        {"Иван", "Ivan", 0},                             // scripts are not transliterated
+    };
+    for (const Case& c : cases) EXPECT_EQ(matcher.score(c.query, c.text), c.score) << c.query << " / " << c.text;
+}
+
 TEST_F(TextMatcherTest, OptionsChangeCaseAndWholeWordMatching) {
     matcher.set_options(TextMatcher::CaseInsensitive, false);
     EXPECT_EQ(matcher.score("KATA", "KATA"), 100);
