@@ -279,6 +279,11 @@ struct QtEngine::Impl {
     bool control_event(Mirror& m, int n, QEvent* e);
     // An entry left after a change: its accept goes to the model before anything that follows.
     void commit_entry(Mirror& m, int n);
+    // Escape from control n (0: the window): the entry's accept, then the key to the model,
+    // whose controller presses the window's cancel or close button.
+    void press_escape(Mirror& m, int from);
+    // Escape on a window (its canvas, or the frame's child window around it) that no control took.
+    void watch_window_keys(Mirror& m, QWidget* canvas);
     // Enter: the window's default button, when it shows and is enabled; false when none.
     bool press_default(Mirror& m, int from);
     // The model moved the focus: the widget takes it (once per move).

@@ -87,6 +87,7 @@ void QtEngine::Impl::build(Mirror& m) {
         };
         if (!w.maximize_box()) m.top->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
         if (canvas != m.top.data()) canvas->installEventFilter(new qt::EventHook(canvas, watch));
+        watch_window_keys(m, canvas);
     }
     m.top->installEventFilter(new qt::EventHook(m.top, watch));
     QPixmap icon = qt::load_pixmap(w.icon());
