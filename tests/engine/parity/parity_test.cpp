@@ -252,6 +252,16 @@ TEST_P(ManualResultsParity, EscapePressesTheFormsCancelAndTheListsClose) {
     EXPECT_EQ(op->window(kList), nullptr);
 }
 
+// A list opened from the menu has the focus on its rows: the arrow keys move at once.
+TEST_P(ManualResultsParity, AListOpensWithTheFocusOnItsRows) {
+    op->start(kList);
+    Window& list = expect(kList);
+    EXPECT_EQ(op->focused(list), "?BROWSE:1");
+    EXPECT_EQ(op->selected_row(list, "?BROWSE:1"), 1);
+    op->press(Key::Down);
+    EXPECT_EQ(op->selected_row(list, "?BROWSE:1"), 2);
+}
+
 TEST_P(ManualResultsParity, CtrlHInAnEntryRestoresItsFieldFromTheLastCompletion) {
     Window& w = open(kList, 1, "?CHANGE:4", kForm);
     op->fill(w, kName, "Kept Name");
