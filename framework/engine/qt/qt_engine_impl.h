@@ -291,6 +291,9 @@ struct QtEngine::Impl {
     // Status zones: what each shows (the first: the focused control's message while it has one;
     // on the frame also that of an active child without zones of its own).
     void refresh_status(Mirror& m);
+    // The window without zones of its own whose messages the frame shows: the active floating
+    // window, else the frame's active child; null when neither is such a window.
+    std::shared_ptr<Mirror> shown_in_frame(const Mirror& frame) const;
     void place_status_bar(Mirror& m);
     // A window's status bar lies below its controls: the window is that much taller, and the
     // controls are placed (and scaled) on the client area above it.
