@@ -151,6 +151,22 @@ TEST_F(Frame, TheAboutWindowClosesByCancelOrCloseBoxAndReopensWhereItWasClosed) 
     EXPECT_EQ(running_threads(), 0);
 }
 
+// Escape presses a window's Cancel, a list's Close, whichever control has the focus: the About
+// window, the next-up screens, a board and the lists opened from the menu close by it.
+TEST_F(Frame, EscapeClosesTheAboutWindowTheNextUpScreensAndTheLists) {
+    for (const char* item : {"?ITEM28", "?ITEM23", "?ITEM24", "?ITEM25", "?ITEM5", "?ITEM1", "?ITEM11", "?ITEM14"}) {
+        SCOPED_TRACE(item);
+        const std::size_t before = driver.windows().size();
+        driver.press(*frame, item);
+        ASSERT_EQ(driver.windows().size(), before + 1);
+        Window& w = *driver.windows().back();
+        const int focused = w.focus() ? w.focus() : w.numbers().front();
+        driver.key(w, w.control(focused).use, kEscapeKey);
+        EXPECT_FALSE(driver.pending_message());
+        EXPECT_EQ(driver.windows().size(), before) << w.procedure();
+    }
+}
+
 TEST_F(Frame, ClosingTheFrameClosesEveryScreenFirstAndWritesTheSettings) {
     driver.press(*frame, "?ITEM28");
     driver.press(*frame, "?ITEM28");
