@@ -635,14 +635,17 @@ private:
         const Source s = source(l);
         if (run_child(s.child, kRequestSelect) != kResponseCompleted) return false;
         field(l.entry).set_text(field(s.field).text());
-        if (!l.dojo.empty()) field(l.dojo).set_text(field("CM:DojoName").text());
+        set_dojo(l, field("CM:DojoName").text());
         return true;
     }
-    void clear_dojo(const SheetLookup& l) {
+    // The dojo shows at once: OK's pass takes every entry's screen value after its name's
+    // look-up, and the dojo's entry must not take back what it showed before.
+    void set_dojo(const SheetLookup& l, const std::string& dojo) {
         if (l.dojo.empty()) return;
-        field(l.dojo).set_text("");
+        field(l.dojo).set_text(dojo);
         window().display(control("?" + l.dojo));
     }
+    void clear_dojo(const SheetLookup& l) { set_dojo(l, ""); }
 
     void accept_lookup(const SheetLookup& l, int c) {
         if (trimmed(field(l.entry).text()).empty()) {
@@ -650,7 +653,7 @@ private:
             return;
         }
         if (find(l)) {
-            if (!l.dojo.empty()) field(l.dojo).set_text(field("CM:DojoName").text());
+            set_dojo(l, field("CM:DojoName").text());
             reset(true);
             return;
         }

@@ -44,6 +44,8 @@ bool ListScreen::initialize() {
         if (locator_ && decl_.record_controls == RecordControls::AllButLocator) window().unbind(locator_);
         window().display();
     }
+    // The operator's keys go to the rows at once: the arrows, the page keys, a typed locate.
+    window().select(browse_->list_control());
     return true;
 }
 

@@ -36,6 +36,8 @@ inline constexpr int kEndKey = 0x0123;
 inline constexpr int kHomeKey = 0x0124;
 inline constexpr int kUpKey = 0x0126;
 inline constexpr int kDownKey = 0x0128;
+// Escape: the window's cancel button (a list's close button) is pressed, as a click presses it.
+inline constexpr int kEscapeKey = 0x011B;
 
 struct Event {
     EventKind kind = EventKind::Timer;

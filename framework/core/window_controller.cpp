@@ -76,6 +76,11 @@ Flow WindowController::take_event(Event& event) {
         case EventKind::NewSelection:
             return on_new_selection(event.control);
         case EventKind::AlertKey:
+            if (event.keycode == kEscapeKey) {
+                const int button = escape_control();
+                window_->set_keycode(0);  // a press, as a click makes it
+                return button ? on_accepted(button) : Flow::Continue;
+            }
             return on_alert_key(event.control);
         case EventKind::ScrollDrag:
             return on_scroll_drag(event.control);
@@ -92,6 +97,13 @@ Flow WindowController::take_event(Event& event) {
 }
 
 Flow WindowController::on_accepted(int control) { return standard_action(control); }
+
+int WindowController::escape_control() const {
+    if (cancel_control_) return window_->control(cancel_control_).disabled ? 0 : cancel_control_;
+    for (const ControlState& c : window_->controls())
+        if (c.kind == ControlKind::Button && c.action == StandardAction::Close) return c.disabled ? 0 : c.number;
+    return 0;
+}
 Flow WindowController::on_selected(int) { return Flow::Continue; }
 Flow WindowController::on_new_selection(int) { return Flow::Continue; }
 Flow WindowController::on_scroll_drag(int) { return Flow::Continue; }

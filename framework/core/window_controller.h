@@ -36,7 +36,8 @@ public:
 
     // One event, as the loop takes it: the operator's edit is applied, then field events go to
     // on_accepted / on_selected / on_new_selection / on_alert_key / on_scroll_drag and window
-    // events to the timer handlers (timer only) and on_window_event.
+    // events to the timer handlers (timer only) and on_window_event. Escape goes to
+    // on_accepted of escape_control(), as a click on that button does.
     virtual Flow take_event(Event& event);
     virtual Flow on_accepted(int control);
     virtual Flow on_selected(int control);
@@ -73,6 +74,9 @@ public:
     void set_cancel_control(int number) { cancel_control_ = number; }
     int ok_control() const { return ok_control_; }
     int cancel_control() const { return cancel_control_; }
+    // What Escape presses: the cancel button, else the window's close button (a list's); 0
+    // when the window has neither or it is disabled.
+    int escape_control() const;
 
     // The control number of a use name; 0 when the window has none.
     int control(std::string_view use) const { return window_->number_of(use); }

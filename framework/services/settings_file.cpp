@@ -3,6 +3,7 @@
 #include "framework/services/paths.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -214,6 +215,42 @@ std::mutex* lock_for(const std::string& file) {
     return slot.get();
 }
 
+// The lock of the read-modify-write of a settings file across processes (two programs in one
+// folder): flock on a lock file beside it, "<file>.lock", removed again when the lock is let
+// go, so the folder keeps only the settings file. A lock file removed (or replaced) while this
+// process waited for it is left for the one there now. A folder in which no lock file can be
+// made takes no lock: nothing can be written there either. Taken after the process's own lock
+// of the file, let go when the object goes.
+class ProcessLock {
+public:
+    explicit ProcessLock(const std::string& file) : path_(file + ".lock") {
+        for (int attempt = 0; attempt < 1000; ++attempt) {
+            fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+            if (fd_ < 0) fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);  // another user's
+            if (fd_ < 0) return;
+            while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+            }
+            struct stat held {}, named {};
+            if (::fstat(fd_, &held) == 0 && ::stat(path_.c_str(), &named) == 0 && held.st_ino == named.st_ino &&
+                held.st_dev == named.st_dev)
+                return;
+            ::close(fd_);
+            fd_ = -1;
+        }
+    }
+    ~ProcessLock() {
+        if (fd_ < 0) return;
+        ::unlink(path_.c_str());  // while still held: a waiting process then takes a new one
+        ::close(fd_);
+    }
+    ProcessLock(const ProcessLock&) = delete;
+    ProcessLock& operator=(const ProcessLock&) = delete;
+
+private:
+    std::string path_;
+    int fd_ = -1;
+};
+
 std::string read_file(const std::string& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in) return {};
@@ -254,6 +291,21 @@ std::optional<std::string> write_file(const std::string& file, const std::string
     if (!error) return std::nullopt;
     ::unlink(temp.c_str());
     return std::strerror(error);
+}
+
+// The new files of writes that never got to their rename (a program killed while writing):
+// with the lock across processes held no write is under way, so each one left is removed.
+void remove_left_temporaries(const std::string& file) {
+    std::error_code ec;
+    const fs::path path(file);
+    const std::string prefix = path.filename().string() + ".tmp.";
+    for (fs::directory_iterator it(path.parent_path(), ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() > prefix.size() && name.compare(0, prefix.size(), prefix) == 0) {
+            std::error_code ignored;
+            if (it->is_regular_file(ignored)) fs::remove(it->path(), ignored);
+        }
+    }
 }
 
 bool storable_section(std::string_view name) {
@@ -335,6 +387,10 @@ void SettingsFile::open(std::string_view path, Kind) {
     lock_ = lock_for(native_);
 
     std::lock_guard hold(*lock_);
+    if (!read_only(native_)) {
+        ProcessLock across(native_);
+        remove_left_temporaries(native_);
+    }
     IniText ini(read_file(native_));
     std::size_t count = sector_count(ini.find(kBookkeeping, kSectors));
     if (count == 0) return;
@@ -369,6 +425,9 @@ void SettingsFile::rewrite(const std::function<void(IniText&)>& edit) {
     bool existed = true;
     {
         std::lock_guard hold(*lock_);
+        // A read-only file is never written: it needs no lock.
+        std::optional<ProcessLock> across;
+        if (!read_only(native_)) across.emplace(native_);
         const std::string old = read_file(native_);
         IniText ini(old);
         edit(ini);

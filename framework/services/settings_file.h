@@ -4,6 +4,9 @@
 //  - every put/remove is written to the file at once; other lines of the file are kept;
 //  - a missing file reads as empty and is created by the first write;
 //  - every SettingsFile on the same path shares one lock, so threads write one after the other;
+//    programs in the same folder write one after the other too (a lock file "<file>.lock"
+//    while one writes), and opening removes the new files "<file>.tmp.*" of a write that
+//    never finished;
 //  - the sector list of the section "__Dont_Touch_Me__" is read at open and written back at close.
 // Reading: a line "[name]" starts a section, a line "name=value" is an entry (name and value
 // without their surrounding blanks; the first of two equal entries counts), lines starting

@@ -289,6 +289,22 @@ TEST_F(TeamSheets, AColourNotFoundRunsTheSheetsOwnColourSelect) {
     }
 }
 
+// OK's pass gives every name found its dojo, the names already on the sheet as well as those
+// typed now; a blank name keeps its dojo.
+TEST_F(TeamSheets, OkGivesEveryNameFoundOnTheSheetItsDojo) {
+    change(TableId::KumiteEquipo5, event_,
+           {{"KE212:NOMBRECOMPETIDOR1E1R1A", "Aiko Tanaka"}, {"KE212:NOMBRECOMPETIDOR1DOJOE1R1A", "old dojo"},
+            {"KE212:NOMBRECOMPETIDOR2DOJOE1R1A", "kept dojo"}});
+    Window& w = open("UpdateEquipo5");
+    driver.type(w, "?KE212:NOMBRECOMPETIDOR1E2R1R", "aiko tanaka");
+    driver.press(w, "?OK");
+    EXPECT_EQ(undefined_select(), "");
+    EXPECT_EQ(driver.window("UpdateEquipo5"), nullptr);
+    EXPECT_EQ(stored("NOMBRECOMPETIDOR1DOJOE1R1A"), "Shotokan Norte");  // on the sheet already
+    EXPECT_EQ(stored("NOMBRECOMPETIDOR1DOJOE2R1R"), "Shotokan Norte");  // typed now
+    EXPECT_EQ(stored("NOMBRECOMPETIDOR2DOJOE1R1A"), "kept dojo");
+}
+
 TEST_F(TeamSheets, OkStopsOnANameNotFoundAndStoresOnceItIsFound) {
     Window& w = open("UpdateEquipo3");
     driver.type(w, "?KE212:NOMBRECOMPETIDOR3E2R1R", "Nobody Known");

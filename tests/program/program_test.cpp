@@ -96,12 +96,15 @@ public:
     Child& operator=(const Child&) = delete;
     pid_t pid() const { return pid_; }
     bool running() {
-        if (pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == pid_) pid_ = -1;  // ended and reaped
+        if (pid_ > 0 && waitpid(pid_, &status_, WNOHANG) == pid_) pid_ = -1;  // ended and reaped
         return pid_ > 0;
     }
+    // How it ended (waitpid's status), once running() has seen it end.
+    int status() const { return status_; }
 
 private:
     pid_t pid_ = -1;
+    int status_ = 0;
 };
 
 std::optional<Image> read_image(const fs::path& file, std::optional<Image> (*decode)(std::span<const unsigned char>)) {
@@ -239,7 +242,16 @@ void Program::open_board_and_check_the_clock(const Board& board) {
     ASSERT_TRUE(step("the frame shows", [&] { return !(shown = windows(shown_by_program)).empty(); }))
         << "the frame never showed" << what_the_program_does(program, board.name);
     const std::string frame = shown.front();
-    EXPECT_FALSE(fs::exists(folder_ / "Digits"));
+    // The program put the time-up sound and the demo digit sets into the empty folder; its
+    // clocks still start on the built-in digits.
+    for (const auto& [put, carried] : {std::pair{"TimeUP.wav", "sounds/TimeUP.wav"}, {"Digits/Red/red.ini", "digits/Red/red.ini"},
+                                       {"Digits/Amber/amber_7.jpg", "digits/Amber/amber_7.jpg"}}) {
+        const auto bytes = [](const fs::path& p) {
+            std::ifstream in(p, std::ios::binary);
+            return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        };
+        EXPECT_EQ(bytes(folder_ / put), bytes(source_dir() / "resources" / carried)) << put;
+    }
 
     const fs::path png = fs::path(ZRV_ARTIFACT_DIR) / (std::string(board.name) + ".png");
     const auto on_screen = [&] { return grab(png) ? " (the screen: " + png.string() + ")" : std::string(); };
@@ -296,6 +308,38 @@ void Program::open_board_and_check_the_clock(const Board& board) {
     std::string seen;
     for (const auto& [c, n] : found) seen += std::string(std::size_t(n), c);
     EXPECT_TRUE(drawn) << "the clock's pictures found: \"" << seen << "\" on " << png << what_the_program_does(program, board.name);
+}
+
+// Without a display (none named, or one named that is not there) the program says so in one
+// line and ends with code 1, not with Qt's abort and its core dump.
+TEST_F(Program, WithoutADisplayItSaysSoInOneLineAndEnds) {
+    const struct {
+        const char* name;
+        std::map<std::string, std::string> env;
+    } cases[] = {
+        {"none named", {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}}},
+        {"not there", {{"DISPLAY", ":9876"}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path log = fs::path(ZRV_ARTIFACT_DIR) / (std::string("no-display-") + c.name + ".log");
+        fs::remove(log);
+        {
+            Child program({ZRV_PROGRAM}, environment(c.env), log);
+            ASSERT_GT(program.pid(), 0);
+            ASSERT_TRUE(wait_until([&] { return !program.running(); }, 10s)) << "still running";
+            const int status = program.status();
+            EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+            EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
+        }
+        std::ifstream in(log);
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
+        ASSERT_EQ(lines.size(), 1u) << (lines.empty() ? "" : lines.back());
+        EXPECT_NE(lines[0].find("display"), std::string::npos) << lines[0];
+        EXPECT_NE(lines[0].find("scripts/run.sh"), std::string::npos) << lines[0];
+        EXPECT_TRUE(fs::is_empty(folder_.path())) << "nothing put in the folder";
+    }
 }
 
 TEST_F(Program, AScoreboardOpenedFromTheMenusShowsItsClockInThePaintDigits) {

@@ -13,6 +13,7 @@
 #include "framework/services/carried_files.h"
 #include "shell/main_frame.h"
 #include "shell/program_body.h"
+#include "shell/working_folder.h"
 #include "tests/support/scoring_tool.h"
 #include "tests/support/temp_folder.h"
 
@@ -150,6 +151,22 @@ TEST_F(Frame, TheAboutWindowClosesByCancelOrCloseBoxAndReopensWhereItWasClosed) 
     EXPECT_EQ(running_threads(), 0);
 }
 
+// Escape presses a window's Cancel, a list's Close, whichever control has the focus: the About
+// window, the next-up screens, a board and the lists opened from the menu close by it.
+TEST_F(Frame, EscapeClosesTheAboutWindowTheNextUpScreensAndTheLists) {
+    for (const char* item : {"?ITEM28", "?ITEM23", "?ITEM24", "?ITEM25", "?ITEM5", "?ITEM1", "?ITEM11", "?ITEM14"}) {
+        SCOPED_TRACE(item);
+        const std::size_t before = driver.windows().size();
+        driver.press(*frame, item);
+        ASSERT_EQ(driver.windows().size(), before + 1);
+        Window& w = *driver.windows().back();
+        const int focused = w.focus() ? w.focus() : w.numbers().front();
+        driver.key(w, w.control(focused).use, kEscapeKey);
+        EXPECT_FALSE(driver.pending_message());
+        EXPECT_EQ(driver.windows().size(), before) << w.procedure();
+    }
+}
+
 TEST_F(Frame, ClosingTheFrameClosesEveryScreenFirstAndWritesTheSettings) {
     driver.press(*frame, "?ITEM28");
     driver.press(*frame, "?ITEM28");
@@ -266,6 +283,33 @@ TEST(Program, CarriesEveryFileItsLibrariesCarry) {
         EXPECT_FALSE(carried_file(name).empty()) << name;
         at = end + 1;
     }
+}
+
+// The program started in a folder that lacks them puts the time-up sound and the demo digit
+// sets there; what the operator changed stays, a set whose folder is there is left whole as it
+// is; what cannot be put there is said (and returned) once.
+TEST(WorkingFolder, TheSoundAndTheDigitSetsArePutWhereTheyAreMissing) {
+    namespace fs = std::filesystem;
+    testing::TempFolder folder;
+    EXPECT_EQ(provide_working_files(), "");
+    for (const char* put : {"TimeUP.wav", "Digits/Red/red.ini", "Digits/Red/red_9.png", "Digits/Amber/amber.ini"})
+        EXPECT_EQ(folder.read(put), folder.read((testing::source_dir() / "resources" /
+                                                 (std::string(put) == "TimeUP.wav" ? "sounds/TimeUP.wav" : "digits" + std::string(put).substr(6)))
+                                                    .string()))
+            << put;
+    folder.write("TimeUP.wav", "the hall's own sound");
+    fs::remove(folder / "Digits/Red/red_9.png");
+    fs::remove_all(folder / "Digits/Amber");
+    EXPECT_EQ(provide_working_files(), "");
+    EXPECT_EQ(folder.read("TimeUP.wav"), "the hall's own sound");
+    EXPECT_FALSE(fs::exists(folder / "Digits/Red/red_9.png"));
+    EXPECT_TRUE(fs::exists(folder / "Digits/Amber/amber_9.jpg"));
+
+    testing::TempFolder gone;
+    fs::remove_all(gone.path());
+    const std::string said = provide_working_files();
+    EXPECT_NE(said.find("TimeUP.wav"), std::string::npos) << said;
+    EXPECT_NE(said.find("silent"), std::string::npos) << said;
 }
 
 }  // namespace

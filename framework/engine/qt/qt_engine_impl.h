@@ -279,6 +279,11 @@ struct QtEngine::Impl {
     bool control_event(Mirror& m, int n, QEvent* e);
     // An entry left after a change: its accept goes to the model before anything that follows.
     void commit_entry(Mirror& m, int n);
+    // Escape from control n (0: the window): the entry's accept, then the key to the model,
+    // whose controller presses the window's cancel or close button.
+    void press_escape(Mirror& m, int from);
+    // Escape on a window (its canvas, or the frame's child window around it) that no control took.
+    void watch_window_keys(Mirror& m, QWidget* canvas);
     // Enter: the window's default button, when it shows and is enabled; false when none.
     bool press_default(Mirror& m, int from);
     // The model moved the focus: the widget takes it (once per move).
@@ -286,6 +291,9 @@ struct QtEngine::Impl {
     // Status zones: what each shows (the first: the focused control's message while it has one;
     // on the frame also that of an active child without zones of its own).
     void refresh_status(Mirror& m);
+    // The window without zones of its own whose messages the frame shows: the active floating
+    // window, else the frame's active child; null when neither is such a window.
+    std::shared_ptr<Mirror> shown_in_frame(const Mirror& frame) const;
     void place_status_bar(Mirror& m);
     // A window's status bar lies below its controls: the window is that much taller, and the
     // controls are placed (and scaled) on the client area above it.

@@ -97,6 +97,10 @@ bool QtEngine::Impl::control_event(Mirror& m, int n, QEvent* e) {
             post_event(m, EventKind::AlertKey, n, {}, kCtrlHKey);
             return true;
         }
+        if (k->key() == Qt::Key_Escape && k->modifiers() == Qt::NoModifier) {
+            press_escape(m, n);
+            return true;
+        }
         const bool enter = k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;
         if (enter && kind != ControlKind::Button && press_default(m, n)) return true;
     }
@@ -126,6 +130,31 @@ bool QtEngine::Impl::press_default(Mirror& m, int from) {
         return true;
     }
     return false;
+}
+
+void QtEngine::Impl::press_escape(Mirror& m, int from) {
+    // What was typed is accepted first, as leaving the entry for a click on the button does;
+    // the window's controller knows which button Escape presses.
+    commit_entry(m, from);
+    post_event(m, EventKind::AlertKey, from, {}, kEscapeKey);
+}
+
+void QtEngine::Impl::watch_window_keys(Mirror& m, QWidget* canvas) {
+    // Escape where no control of the window takes it: the window itself (its canvas, or the
+    // frame's child window around it), or a widget of a control that lets the key go by (a
+    // sheet's tab bar).
+    auto weak = std::weak_ptr<Mirror>(find(*m.window));
+    for (QWidget* w : {canvas, m.top.data() != canvas ? m.top.data() : nullptr}) {
+        if (!w) continue;
+        w->installEventFilter(new qt::EventHook(w, [this, weak](QObject*, QEvent* e) {
+            auto* k = e->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(e) : nullptr;
+            if (!k || k->key() != Qt::Key_Escape || k->modifiers() != Qt::NoModifier) return false;
+            auto mp = weak.lock();
+            if (!mp || !mp->alive) return false;
+            press_escape(*mp, 0);
+            return true;
+        }));
+    }
 }
 
 void QtEngine::Impl::apply_focus(Mirror& m) {

@@ -140,18 +140,24 @@ void QtEngine::Impl::refresh_status(Mirror& m) {
         if (!m.zones[i]) continue;
         std::string text = m.window->shown_status(static_cast<int>(i) + 1);
         if (i == 0 && m.area)
-            if (QMdiSubWindow* active = m.area->activeSubWindow()) {
-                std::shared_ptr<Mirror> shown;
-                {
-                    std::lock_guard lock(mutex);
-                    for (auto& [w, child] : mirrors)
-                        if (child->alive && child->sub == active && child->status.empty()) shown = child;
-                }
-                if (shown)
-                    if (std::string message = shown->window->focus_message(); !message.empty()) text = message;
-            }
+            if (std::shared_ptr<Mirror> shown = shown_in_frame(m))
+                if (std::string message = shown->window->focus_message(); !message.empty()) text = message;
         m.zones[i]->setText(qs(text));
     }
+}
+
+std::shared_ptr<qt::Mirror> QtEngine::Impl::shown_in_frame(const Mirror& frame) const {
+    // The active floating window comes first: it has the operator's keys.
+    QWidget* active_window = QApplication::activeWindow();
+    QMdiSubWindow* active_child = frame.area ? frame.area->activeSubWindow() : nullptr;
+    std::shared_ptr<Mirror> child_shown;
+    std::lock_guard lock(mutex);
+    for (auto& [w, other] : mirrors) {
+        if (!other->alive || !other->status.empty() || !other->top) continue;
+        if (other->kind == WindowKind::Floating && active_window && other->top == active_window) return other;
+        if (other->kind == WindowKind::MdiChild && active_child && other->sub == active_child) child_shown = other;
+    }
+    return child_shown;
 }
 
 void QtEngine::Impl::place_status_bar(Mirror& m) {

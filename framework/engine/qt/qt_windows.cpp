@@ -51,6 +51,10 @@ void QtEngine::Impl::build(Mirror& m) {
         QObject::connect(area, &QMdiArea::subWindowActivated, area, [this, weak = std::weak_ptr<Mirror>(mirror)] {
             if (auto mp = weak.lock(); mp && mp->alive) refresh_status(*mp);
         });
+        // Another window becoming the active one (a floating window's messages show here too).
+        QObject::connect(qApp, &QApplication::focusChanged, area, [this, weak = std::weak_ptr<Mirror>(mirror)] {
+            if (auto mp = weak.lock(); mp && mp->alive) refresh_status(*mp);
+        });
         m.main = main;
         m.area = area;
         m.top = main;
@@ -87,6 +91,7 @@ void QtEngine::Impl::build(Mirror& m) {
         };
         if (!w.maximize_box()) m.top->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
         if (canvas != m.top.data()) canvas->installEventFilter(new qt::EventHook(canvas, watch));
+        watch_window_keys(m, canvas);
     }
     m.top->installEventFilter(new qt::EventHook(m.top, watch));
     QPixmap icon = qt::load_pixmap(w.icon());
@@ -151,8 +156,8 @@ void QtEngine::Impl::sync(Mirror& m) {
         m.placement_known = true;
     }
     apply_focus(m);
-    // A child without a status bar of its own shows its control's message in the frame's.
-    if (m.kind == WindowKind::MdiChild && m.status.empty())
+    // A window without a status bar of its own shows its control's message in the frame's.
+    if (m.kind != WindowKind::Frame && m.status.empty())
         if (Mirror* frame = frame_mirror()) refresh_status(*frame);
 }
 

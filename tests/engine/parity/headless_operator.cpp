@@ -3,6 +3,7 @@
 // each entry's text as shown, typed into and not yet left (dirty) or as the model last set it.
 #include <cctype>
 #include <map>
+#include <set>
 #include <stdexcept>
 
 #include "framework/core/thread_context.h"
@@ -31,6 +32,8 @@ public:
         driver_.settle();
         bool left = false;
         for (Window* w : driver_.windows()) {
+            // A window just opened is the active one, as a window just shown is on Qt.
+            if (opened_.insert(w->id()).second) active_ = w->id();
             // An entry not typed into shows the model's text; a text the model took from the
             // operator is the operator's (leaving the entry accepts it).
             for (const ControlState& c : w->controls()) {
@@ -147,6 +150,11 @@ public:
             if (s.dirty) s.text = c.text;
             s.dirty = false;
             post(*w, EventKind::AlertKey, f.control, {}, kCtrlHKey);
+        } else if (key == Key::Down) {
+            if (c.kind == ControlKind::List) post(*w, EventKind::AlertKey, f.control, {}, kDownKey);
+        } else if (key == Key::Escape) {
+            leave(*w);
+            post(*w, EventKind::AlertKey, f.control, {}, kEscapeKey);
         } else if (c.kind != ControlKind::Button && default_button(*w)) {
             leave(*w);
             post(*w, EventKind::Accepted, default_button(*w));
@@ -283,6 +291,7 @@ private:
     std::map<int, Focus> focus_;                     // by window id
     std::map<int, std::map<int, Shown>> shown_;     // by window id and entry
     int active_ = 0;
+    std::set<int> opened_;  // the windows seen so far, by id
 };
 
 }  // namespace

@@ -15,7 +15,7 @@
 
 namespace zrv::testing {
 
-enum class Key { Enter, CtrlH };
+enum class Key { Enter, CtrlH, Escape, Down };
 
 struct ShownMessage {
     std::string title, text;
@@ -48,6 +48,7 @@ public:
     virtual void type(std::string_view text) = 0;
     // Selects the whole text of the focused entry, so that typing replaces it.
     virtual void select_all() = 0;
+    // A key to the control that has the focus (to the active window when none has it).
     virtual void press(Key key) = 0;
     // Clicks into an entry and types over its text; the entry keeps the focus.
     void fill(Window& w, std::string_view use, std::string_view text) {

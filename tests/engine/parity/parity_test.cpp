@@ -216,6 +216,52 @@ TEST_P(ManualResultsParity, AnInsertKeepsWhatWasTypedAndACancelledChangeAsksFirs
     EXPECT_EQ(op->window(kForm), nullptr);
 }
 
+// Escape presses the form's Cancel as a click does: at once when nothing changed, asking first
+// when something did (typed and not yet left, too); on a list it presses Close.
+TEST_P(ManualResultsParity, EscapePressesTheFormsCancelAndTheListsClose) {
+    op->start(kList);
+    Window& list = expect(kList);
+    op->click_row(list, "?BROWSE:1", 1);
+    op->click(list, "?CHANGE:4");
+    expect(kForm);
+    op->press(Key::Escape);
+    EXPECT_FALSE(op->message());
+    EXPECT_EQ(op->window(kForm), nullptr);
+
+    op->click(list, "?CHANGE:4");
+    Window& form = expect(kForm);
+    const std::int64_t id = ids_.back();  // the newest first
+    op->fill(form, kName, "Somebody Else");
+    op->press(Key::Escape);
+    auto asked = op->message();
+    ASSERT_TRUE(asked);
+    EXPECT_EQ(asked->title, "Changes will be lost!");
+    op->answer(ButtonNo);
+    ASSERT_EQ(op->window(kForm), &form);
+    EXPECT_EQ(op->text(form, kName), "Somebody Else");
+    op->click(form, kName);  // back in the form
+    op->press(Key::Escape);
+    ASSERT_TRUE(op->message());
+    op->answer(ButtonYes);
+    EXPECT_EQ(op->window(kForm), nullptr);
+    EXPECT_EQ(stored(TableId::ResultadosManual, id, "RM:PrimerLugarNombre"), "Bruno Silva");
+
+    op->click_row(list, "?BROWSE:1", 2);
+    op->press(Key::Escape);
+    EXPECT_FALSE(op->message());
+    EXPECT_EQ(op->window(kList), nullptr);
+}
+
+// A list opened from the menu has the focus on its rows: the arrow keys move at once.
+TEST_P(ManualResultsParity, AListOpensWithTheFocusOnItsRows) {
+    op->start(kList);
+    Window& list = expect(kList);
+    EXPECT_EQ(op->focused(list), "?BROWSE:1");
+    EXPECT_EQ(op->selected_row(list, "?BROWSE:1"), 1);
+    op->press(Key::Down);
+    EXPECT_EQ(op->selected_row(list, "?BROWSE:1"), 2);
+}
+
 TEST_P(ManualResultsParity, CtrlHInAnEntryRestoresItsFieldFromTheLastCompletion) {
     Window& w = open(kList, 1, "?CHANGE:4", kForm);
     op->fill(w, kName, "Kept Name");

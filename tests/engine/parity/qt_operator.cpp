@@ -149,8 +149,12 @@ public:
         settle();
     }
     void press(Key key) override {
-        if (QWidget* f = QApplication::focusWidget()) {
+        QWidget* f = QApplication::focusWidget();
+        if (!f) f = QApplication::activeWindow();
+        if (f) {
             if (key == Key::Enter) QTest::keyClick(f, Qt::Key_Return);
+            else if (key == Key::Escape) QTest::keyClick(f, Qt::Key_Escape);
+            else if (key == Key::Down) QTest::keyClick(f, Qt::Key_Down);
             else QTest::keyClick(f, Qt::Key_H, Qt::ControlModifier);
         }
         settle();

@@ -944,8 +944,9 @@ TEST_F(QtEngineTest, TheFrameMirrorsMenusStatusZonesAndItsChildren) {
     EXPECT_NE(vertical, horizontal);
 }
 
-// A child without a status bar of its own shows its focused control's message in the frame's.
-TEST_F(QtEngineTest, AChildWithoutStatusZonesShowsItsMessagesInTheFrames) {
+// A child or a floating window without a status bar of its own shows its focused control's
+// message in the frame's while it is the active one.
+TEST_F(QtEngineTest, AWindowWithoutStatusZonesShowsItsMessagesInTheFrames) {
     WindowLayout f;
     f.kind = WindowKind::Frame;
     f.width = 600, f.height = 400;
@@ -953,17 +954,21 @@ TEST_F(QtEngineTest, AChildWithoutStatusZonesShowsItsMessagesInTheFrames) {
     Procedure frame(f);
     auto* main = qobject_cast<QMainWindow*>(engine().widget(frame.window()));
     ASSERT_TRUE(main);
-    WindowLayout c = form_layout(WindowKind::MdiChild);
-    for (ControlState& k : c.controls)
-        if (k.use == "?CHECK") k.message = "Cancel operation";
-    Procedure child(c);
-    main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
     const auto first_zone = [&] { return main->statusBar()->findChildren<QLabel*>().value(0)->text(); };
-    QTest::mouseClick(widget(child, "?CHECK"), Qt::LeftButton, {}, QPoint(5, 8));
-    EXPECT_TRUE(pump_until([&] { return first_zone() == "Cancel operation"; }));
-    QTest::mouseClick(widget(child, "?ENTRY"), Qt::LeftButton);
-    EXPECT_TRUE(pump_until([&] { return first_zone() == "Ready"; }));
+    for (WindowKind kind : {WindowKind::MdiChild, WindowKind::Floating}) {
+        SCOPED_TRACE(kind == WindowKind::MdiChild ? "child" : "floating");
+        WindowLayout c = form_layout(kind);
+        for (ControlState& k : c.controls)
+            if (k.use == "?CHECK") k.message = "Cancel operation";
+        Procedure child(c);
+        QWidget* active = kind == WindowKind::MdiChild ? main : engine().widget(child.window())->window();
+        active->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(active));
+        QTest::mouseClick(widget(child, "?CHECK"), Qt::LeftButton, {}, QPoint(5, 8));
+        EXPECT_TRUE(pump_until([&] { return first_zone() == "Cancel operation"; }));
+        QTest::mouseClick(widget(child, "?ENTRY"), Qt::LeftButton);
+        EXPECT_TRUE(pump_until([&] { return first_zone() == "Ready"; }));
+    }
 }
 
 TEST_F(QtEngineTest, SoundsPlayWithoutAnAudioDeviceAndAMissingFilePlaysNothing) {

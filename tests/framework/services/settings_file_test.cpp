@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -95,6 +96,22 @@ TEST(SettingsFile, AMissingFileReadsEmptyAndTheFirstWriteCreatesIt) {
     EXPECT_EQ(folder.read("Zorvane.INI"), "[Main]\nMaximize=Yes\n");
     // Only the file itself: no temporary file is left behind.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+}
+
+// A program killed while writing leaves its new file beside the settings file: the next open
+// removes it, and nothing else.
+TEST(SettingsFile, OpeningRemovesTheNewFilesOfAWriteThatNeverFinished) {
+    testing::TempFolder folder;
+    folder.write("Zorvane.INI", "[Main]\nMaximize=No\n");
+    for (const char* left : {"Zorvane.INI.tmp.4242.0", "Zorvane.INI.tmp.17.3"}) folder.write(left, "[Main]\nMaxi");
+    for (const char* kept : {"Other.INI.tmp.4242.0", "Zorvane.INI.tmpfile", "Zorvane.INI.tmp."}) folder.write(kept, "x");
+    SettingsFile ini;
+    ini.open(".\\Zorvane.INI");
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder.path())) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"Other.INI.tmp.4242.0", "Zorvane.INI", "Zorvane.INI.tmp.", "Zorvane.INI.tmpfile"}));
+    EXPECT_EQ(ini.get("Main", "Maximize"), "No");
 }
 
 TEST(SettingsFile, RemoveDeletesJustThatEntryWhereverItIsRepeated) {
