@@ -327,7 +327,7 @@ TEST_F(Program, WithoutADisplayItSaysSoInOneLineAndEnds) {
         {
             Child program({ZRV_PROGRAM}, environment(c.env), log);
             ASSERT_GT(program.pid(), 0);
-            ASSERT_TRUE(wait_until([&] { return !program.running(); }, 10s)) << "still running";
+            ASSERT_TRUE(wait_until([&] { return !program.running(); }, kStepLimit)) << "still running";
             const int status = program.status();
             EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
             EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
