@@ -340,7 +340,14 @@ void TableFile::set_wait(std::chrono::milliseconds wait) {
 }
 
 bool TableFile::prepare() {
-    if (db_ && replaced()) {
+    const bool tick = app_error_reporter().in_background();
+    bool look = !tick;
+    if (tick && db_) {
+        const auto now = std::chrono::steady_clock::now();
+        look = now - looked_ >= options_.replaced_check;
+        if (look) looked_ = now;
+    }
+    if (db_ && look && replaced()) {
         // SQLite leaves the journal files of a file that has moved where they are, under the
         // name the new file's journal has: what they hold of the old file is written into it
         // and the journal emptied first, so that the new file is read as it is. Its users'
@@ -362,7 +369,7 @@ bool TableFile::prepare() {
         if (open_for_reading().error != StoreError::None) snapshot_ = true;
     }
     if (!db_) return false;
-    set_wait(app_error_reporter().in_background() ? options_.tick_wait : options_.busy_timeout);
+    set_wait(tick ? options_.tick_wait : options_.busy_timeout);
     return true;
 }
 

@@ -138,6 +138,7 @@ private:
     // its name, and opening that one has not succeeded yet.
     std::uint64_t device_ = 0, inode_ = 0;
     bool reopen_ = false;
+    std::chrono::steady_clock::time_point looked_{};  // when a tick last looked
     bool replaced();
     bool snapshot_ = false;  // read with SQLite's immutable flag: re-opened when the file changes
     std::string snapshot_stamp_;
