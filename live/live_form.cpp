@@ -225,7 +225,9 @@ Flow LiveForm::on_completed() {
         case kRequestChange:
             if (changed_since_open() && !relations_->update()) {
                 if (table_->error() == store::StoreError::ChangedElsewhere) {
-                    // Read again: what the other program changed shows, the rest stays the operator's.
+                    // Read again: what the other program changed shows, except where the
+                    // operator changed the same field: that keeps the operator's value, which a
+                    // second OK stores over the other program's.
                     changes_.follow(table_->record(), true);
                     table_->set_changes_based_on(changes_.base());
                     window().display();

@@ -51,27 +51,19 @@ void OperatorChanges::take(const store::RecordBuffer& buffer) {
     settled_ = buffer;
 }
 
-void OperatorChanges::follow(store::RecordBuffer& buffer, bool drop_conflicts) {
+void OperatorChanges::follow(store::RecordBuffer& buffer, bool refused) {
     if (!started()) return;
     store::RecordBuffer read = buffer;
     const auto& fields = buffer.layout().fields;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (!fields_[i]) continue;
-        if (drop_conflicts && !same(read, *base_, fields[i])) {
-            fields_[i] = false;
-            continue;
-        }
-        copy(*base_, read, fields[i]);
+        if (!refused) copy(*base_, read, fields[i]);
         copy(*mine_, buffer, fields[i]);
     }
     for (std::size_t m = 0; m < memos_.size(); ++m) {
         if (!memos_[m]) continue;
         const int memo = static_cast<int>(m);
-        if (drop_conflicts && read.memo(memo) != base_->memo(memo)) {
-            memos_[m] = false;
-            continue;
-        }
-        read.set_memo(memo, base_->memo(memo));
+        if (!refused) read.set_memo(memo, base_->memo(memo));
         buffer.set_memo(memo, mine_->memo(memo));
     }
     base_ = std::move(read);

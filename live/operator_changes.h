@@ -21,10 +21,10 @@ public:
     // Every field of the buffer that differs from where the form left it is the operator's.
     void take(const store::RecordBuffer& buffer);
     // The record was read again into buffer: the kept fields get the operator's values back.
-    // With drop_conflicts (the store refused because another program changed the record), a
-    // kept field that the other program changed takes the other program's value and is no
-    // longer the operator's.
-    void follow(store::RecordBuffer& buffer, bool drop_conflicts = false);
+    // With refused (the store refused them: another program changed one of them since the
+    // operator changed it, and the operator was told), each kept field keeps the operator's
+    // value and is based from now on on the value just read, so that storing again writes it.
+    void follow(store::RecordBuffer& buffer, bool refused = false);
     // Puts the operator's values into a record (the record as read, for a close from outside).
     void apply(store::RecordBuffer& record) const;
     // The record as read, with each kept field as it was read before the operator changed it.

@@ -19,6 +19,9 @@ struct StoreOptions {
     std::chrono::milliseconds transaction_wait{2000};  // update: message 27 after this
     std::chrono::milliseconds lock_recovery{100};   // access denied: wait before opening again
     std::chrono::milliseconds tick_wait{20};        // a timer tick: waiting for another program's lock
+    // A timer tick looks whether another file has taken a table file's name at most this often
+    // (a look costs a system call, more than an unchanged re-read); an operator's action always.
+    std::chrono::milliseconds replaced_check{100};
 };
 
 class StoreContext {

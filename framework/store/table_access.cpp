@@ -1,6 +1,7 @@
 #include "framework/store/table_access.h"
 
 #include <algorithm>
+#include <cerrno>
 
 #include "framework/core/error_reporter.h"
 #include "framework/store/store_context.h"
@@ -14,13 +15,27 @@ bool store_context_gone();  // store_context.cpp
 class TableStoreInternals {
 public:
     static void detach(TableAccess& t) { t.file_ = nullptr; t.opens_ = 0; }
+    // The file was opened anew (another file now has its name): positions in the old one mean
+    // nothing there, so the next operation searches by key.
+    static void forget_positions(TableAccess& t) {
+        t.position_ = 0;
+        t.reserved_ = 0;
+        t.found_ = {};
+        t.keyed_.key = -1;
+    }
 };
 
 void detach_user(TableAccess& user) { TableStoreInternals::detach(user); }
+void forget_positions(TableAccess& user) { TableStoreInternals::forget_positions(user); }
 
 namespace {
 
 int primary(int rc) { return rc & 0xFF; }
+
+// SQLite's result of a write that found no room: the disk (or the file system's quota) is full.
+bool disk_full(sqlite3* db, int rc) {
+    return primary(rc) == SQLITE_FULL || (primary(rc) == SQLITE_IOERR && db && sqlite3_system_errno(db) == ENOSPC);
+}
 
 // Rolls back unless committed.
 class WriteTransaction {
@@ -376,11 +391,18 @@ int TableAccess::validate_record() {
     return 0;
 }
 
-// A unique key of the buffer that another record already holds; -1 when none.
-int TableAccess::taken_key(std::int64_t own_position) {
+// A unique key of the buffer that another record already holds; -1 when none. With `columns`
+// (the columns an update writes), only the keys that include one of them: the others keep the
+// values the file holds.
+int TableAccess::taken_key(std::int64_t own_position, const std::vector<std::size_t>* columns) {
     for (std::size_t k = 0; k < layout_->keys.size(); ++k) {
         const KeyLayout& key = layout_->keys[k];
         if (!key.unique) continue;
+        if (columns && std::none_of(key.components.begin(), key.components.end(), [&](const KeyComponent& c) {
+                return std::any_of(columns->begin(), columns->end(),
+                                   [&](std::size_t column) { return file_->columns()[column].field == c.field; });
+            }))
+            continue;
         const std::string sql = "SELECT rowid FROM " + quote_identifier(file_->table_name()) + " WHERE " + key_condition(*file_, key, 2) +
                                 " AND rowid <> ?1 LIMIT 1";
         sqlite3_stmt* s = file_->statement(sql);
@@ -394,28 +416,50 @@ int TableAccess::taken_key(std::int64_t own_position) {
     return -1;
 }
 
-void TableAccess::report_taken_key(int key) {
-    ErrorReporter& reporter = app_error_reporter();
+TableAccess::Refusal TableAccess::taken_key_refusal(int key) const {
     const KeyLayout& k = layout_->keys[static_cast<std::size_t>(key)];
-    reporter.set_file_name(label_);
-    reporter.set_key_name(k.description.empty() ? k.name : k.description);
-    set_error(StoreError::DuplicateKey, "the key " + (k.description.empty() ? k.name : k.description) + " is taken");
-    reporter.raise(15);
+    return {StoreError::DuplicateKey, 15, "the key " + (k.description.empty() ? k.name : k.description) + " is taken", key};
 }
 
 // A write the file does not allow: opened for reading only, or (by `rc`, the result of starting
-// the transaction) not writable or held by another program. Reported with the file's access
-// message; a lock with `locked_message` (an update says its transaction was cancelled).
-bool TableAccess::refused_write(int locked_message, int rc) {
+// the transaction) not writable or held by another program; none otherwise. Reported with the
+// file's access message; a lock with `locked_message` (an update says its transaction was
+// cancelled).
+TableAccess::Refusal TableAccess::write_refusal(int locked_message, int rc) const {
     const int p = primary(rc);
     const std::string why = file_->db() ? sqlite3_errmsg(file_->db()) : "";
-    if (file_->read_only()) report(StoreError::AccessDenied, 2, "the file is opened for reading only");
-    else if (p == SQLITE_READONLY || p == SQLITE_CANTOPEN || p == SQLITE_PERM || p == SQLITE_AUTH)
-        report(StoreError::AccessDenied, 2, "the file cannot be written (" + why + ")");
-    else if (p == SQLITE_BUSY || p == SQLITE_LOCKED)
-        report(StoreError::Busy, locked_message, locked_message == 2 ? "another program holds the file locked (" + why + ")" : why);
-    else return false;
-    return true;
+    if (file_->read_only()) return {StoreError::AccessDenied, 2, "the file is opened for reading only"};
+    if (p == SQLITE_READONLY || p == SQLITE_CANTOPEN || p == SQLITE_PERM || p == SQLITE_AUTH)
+        return {StoreError::AccessDenied, 2, "the file cannot be written (" + why + ")"};
+    if (p == SQLITE_BUSY || p == SQLITE_LOCKED)
+        return {StoreError::Busy, locked_message, locked_message == 2 ? "another program holds the file locked (" + why + ")" : why};
+    return {};
+}
+
+// A write that failed with SQLite's `rc`, reported by `message`; a full disk says so.
+TableAccess::Refusal TableAccess::failed_write(int message, int rc, std::string problem) const {
+    if (problem.empty()) problem = file_->errmsg();
+    if (disk_full(file_->db(), rc)) return {StoreError::DiskFull, message, "the disk is full (" + problem + ")"};
+    return {rc == SQLITE_MISMATCH ? StoreError::ValueDoesNotFit : StoreError::Other, message, problem};
+}
+
+bool TableAccess::refused_write(int locked_message, int rc) {
+    const Refusal r = write_refusal(locked_message, rc);
+    if (r) refuse(r);
+    return static_cast<bool>(r);
+}
+
+void TableAccess::refuse(const Refusal& r) {
+    if (r.key < 0) {
+        report(r.error, r.message, r.text);
+        return;
+    }
+    ErrorReporter& reporter = app_error_reporter();
+    const KeyLayout& k = layout_->keys[static_cast<std::size_t>(r.key)];
+    reporter.set_file_name(label_);
+    reporter.set_key_name(k.description.empty() ? k.name : k.description);
+    set_error(r.error, r.text);
+    reporter.raise(r.message);
 }
 
 void TableAccess::report(StoreError error, int message, const std::string& text) {
@@ -425,21 +469,29 @@ void TableAccess::report(StoreError error, int message, const std::string& text)
     reporter.raise_with_text(message, text);
 }
 
-// Writes the buffer into the row at `position`, or adds it when `position` is 0; inside the
-// caller's transaction. Returns the SQLite result; the new row id goes to `position`.
-int TableAccess::write_row(std::int64_t& position, std::string& problem) {
+// Writes the buffer into the row at `position` (every column, or only `columns`), or adds it
+// when `position` is 0; inside the caller's transaction. Returns the SQLite result; the new row
+// id goes to `position`.
+int TableAccess::write_row(std::int64_t& position, std::string& problem, const std::vector<std::size_t>* columns) {
     std::string sql;
     const std::string table = quote_identifier(file_->table_name());
-    const auto& columns = file_->columns();
+    const auto& all = file_->columns();
+    std::vector<std::size_t> every;
+    if (!columns) {
+        every.resize(all.size());
+        for (std::size_t i = 0; i < every.size(); ++i) every[i] = i;
+        columns = &every;
+    }
     if (position != 0) {
         sql = "UPDATE " + table + " SET ";
-        for (std::size_t i = 0; i < columns.size(); ++i) sql += (i ? ", " : "") + quote_identifier(columns[i].name) + " = ?" + std::to_string(i + 2);
+        for (std::size_t i = 0; i < columns->size(); ++i)
+            sql += (i ? ", " : "") + quote_identifier(all[(*columns)[i]].name) + " = ?" + std::to_string(i + 2);
         sql += " WHERE rowid = ?1";
     } else {
         sql = "INSERT INTO " + table + " (";
         std::string values;
-        for (std::size_t i = 0; i < columns.size(); ++i) {
-            sql += (i ? ", " : "") + quote_identifier(columns[i].name);
+        for (std::size_t i = 0; i < columns->size(); ++i) {
+            sql += (i ? ", " : "") + quote_identifier(all[(*columns)[i]].name);
             values += (i ? ", ?" : "?") + std::to_string(i + 2);
         }
         sql += ") VALUES (" + values + ")";
@@ -447,9 +499,10 @@ int TableAccess::write_row(std::int64_t& position, std::string& problem) {
     sqlite3_stmt* s = file_->statement(sql);
     if (!s) {
         problem = file_->errmsg();
-        return SQLITE_ERROR;
+        return sqlite3_errcode(file_->db());
     }
-    if (!file_->bind_row(s, 2, record_, problem)) return SQLITE_MISMATCH;
+    for (std::size_t i = 0; i < columns->size(); ++i)
+        if (!file_->bind_column(s, static_cast<int>(i) + 2, record_, (*columns)[i], problem)) return SQLITE_MISMATCH;
     if (position != 0) sqlite3_bind_int64(s, 1, position);
     int rc = sqlite3_step(s);
     sqlite3_reset(s);
@@ -463,6 +516,44 @@ int TableAccess::write_row(std::int64_t& position, std::string& problem) {
 }
 
 // ---- new records ----------------------------------------------------------------------------
+
+// One attempt to number the buffer's record and add it, in a transaction of its own that has
+// ended when it returns. `added` on success; a refusal that ends the numbering; otherwise
+// (neither) another attempt may succeed, and `problem` says why this one did not.
+TableAccess::Refusal TableAccess::add_numbered(std::string& problem, bool& added) {
+    added = false;
+    const int field = layout_->keys[0].components.at(0).field;
+    WriteTransaction transaction(*file_);
+    int rc = transaction.begin(file_->options().transaction_wait);
+    if (rc != SQLITE_OK) {
+        if (Refusal r = write_refusal(2, rc)) return r;
+        if (disk_full(file_->db(), rc)) return failed_write(4, rc, {});
+        problem = sqlite3_errmsg(file_->db());
+        return {};
+    }
+    std::int64_t next = highest_value(0) + 1;
+    if (primary(last_rc_) != SQLITE_ROW) {
+        problem = sqlite3_errmsg(file_->db());
+        return {};
+    }
+    if (!record_.set_integer(field, next)) {
+        problem = "the next number does not fit " + layout_->fields[static_cast<std::size_t>(field)].name;
+        return {};
+    }
+    if (int taken = taken_key(0); taken >= 0) return taken_key_refusal(taken);
+    std::int64_t position = 0;
+    rc = write_row(position, problem);
+    if (rc == SQLITE_MISMATCH) return {StoreError::ValueDoesNotFit, 4, problem};
+    if (rc == SQLITE_OK) rc = transaction.commit();
+    if (rc != SQLITE_OK) {
+        if (disk_full(file_->db(), rc)) return failed_write(4, rc, problem);
+        if (problem.empty()) problem = sqlite3_errmsg(file_->db());
+        return {};
+    }
+    reserved_ = position_ = position;
+    added = true;
+    return {};
+}
 
 bool TableAccess::prepare_new_record(std::span<const int> keep_fields) {
     // Range-limit values survive the clear.
@@ -483,45 +574,20 @@ bool TableAccess::prepare_new_record(std::span<const int> keep_fields) {
         return true;
     }
     if (refused_write(2)) return false;
-    const int field = layout_->keys[0].components.at(0).field;
     std::string problem;
     for (int round = 0; round < 3; ++round) {  // each round: three attempts, then ask
         for (int attempt = 0; attempt < 3; ++attempt) {
-            WriteTransaction transaction(*file_);
-            int rc = transaction.begin(file_->options().transaction_wait);
-            if (rc != SQLITE_OK) {
-                if (refused_write(2, rc)) return false;
-                problem = sqlite3_errmsg(file_->db());
-                continue;
-            }
-            std::int64_t next = highest_value(0) + 1;
-            if (primary(last_rc_) != SQLITE_ROW) {
-                problem = sqlite3_errmsg(file_->db());
-                continue;
-            }
-            if (!record_.set_integer(field, next)) {
-                problem = "the next number does not fit " + layout_->fields[static_cast<std::size_t>(field)].name;
-                continue;
-            }
-            if (int taken = taken_key(0); taken >= 0) {
-                report_taken_key(taken);
+            bool added = false;
+            if (Refusal r = add_numbered(problem, added)) {
+                refuse(r);
                 return false;
             }
-            std::int64_t position = 0;
-            rc = write_row(position, problem);
-            if (rc == SQLITE_MISMATCH) {
-                report(StoreError::ValueDoesNotFit, 4, problem);
-                return false;
-            }
-            if (rc == SQLITE_OK) rc = transaction.commit();
-            if (rc == SQLITE_OK) {
-                reserved_ = position_ = position;
+            if (added) {
                 last_read_ = std::make_unique<RecordBuffer>(record_);
                 keyed_.key = -1;
                 set_error(StoreError::None);
                 return true;
             }
-            if (problem.empty()) problem = sqlite3_errmsg(file_->db());
         }
         set_error(StoreError::NumberingFailed, problem);
         app_error_reporter().set_file_name(label_);
@@ -554,19 +620,15 @@ bool TableAccess::undo_autonumber() {
     return true;
 }
 
-bool TableAccess::insert() {
-    if (validate_record() != 0) return false;  // whatever the answer, nothing is written
-    if (!ready() || refused_write(2)) return false;
+// The insert's transaction; it has ended when this returns.
+TableAccess::Refusal TableAccess::write_insert() {
     WriteTransaction transaction(*file_);
     int rc = transaction.begin(file_->options().transaction_wait);
     if (rc != SQLITE_OK) {
-        if (!refused_write(2, rc)) report(StoreError::Other, 4, sqlite3_errmsg(file_->db()));
-        return false;
+        if (Refusal r = write_refusal(2, rc)) return r;
+        return failed_write(4, rc, {});
     }
-    if (int taken = taken_key(reserved_); taken >= 0) {
-        report_taken_key(taken);
-        return false;
-    }
+    if (int taken = taken_key(reserved_); taken >= 0) return taken_key_refusal(taken);
     // The record numbering added is completed in place; if it has gone meanwhile, it is added.
     std::int64_t position = reserved_;
     std::string problem;
@@ -576,17 +638,97 @@ bool TableAccess::insert() {
         rc = write_row(position, problem);
     }
     if (rc == SQLITE_OK) rc = transaction.commit();
-    if (rc != SQLITE_OK) {
-        if (problem.empty()) problem = sqlite3_errmsg(file_->db());
-        report(rc == SQLITE_MISMATCH ? StoreError::ValueDoesNotFit : StoreError::Other, 4, problem);
+    if (rc != SQLITE_OK) return failed_write(4, rc, problem);
+    position_ = position;
+    return {};
+}
+
+bool TableAccess::insert() {
+    if (validate_record() != 0) return false;  // whatever the answer, nothing is written
+    if (!ready() || refused_write(2)) return false;
+    if (Refusal r = write_insert()) {
+        refuse(r);
         return false;
     }
     reserved_ = 0;
-    position_ = position;
     last_read_ = std::make_unique<RecordBuffer>(record_);
     keyed_.key = -1;
     set_error(StoreError::None);
     return true;
+}
+
+// The columns whose field or memo the buffer holds otherwise than the record as read.
+std::vector<std::size_t> TableAccess::changed_columns() const {
+    std::vector<std::size_t> changed;
+    for (std::size_t i = 0; i < file_->columns().size(); ++i)
+        if (!file_->same_column(record_, *last_read_, i)) changed.push_back(i);
+    return changed;
+}
+
+// The update's transaction: the record as the file holds it now, checked on the columns to be
+// written against the record as read, then those columns written. It has ended when this
+// returns.
+TableAccess::Refusal TableAccess::write_changes(const std::vector<std::size_t>& columns) {
+    WriteTransaction transaction(*file_);
+    int rc = transaction.begin(file_->options().transaction_wait);
+    if (rc != SQLITE_OK) {
+        if (Refusal r = write_refusal(27, rc)) return r;
+        if (disk_full(file_->db(), rc)) return failed_write(31, rc, {});
+        return {StoreError::Other, 27, sqlite3_errmsg(file_->db())};
+    }
+    const std::string sql = "SELECT " + file_->select_list() + " FROM " + quote_identifier(file_->table_name()) + " WHERE rowid = ?1";
+    sqlite3_stmt* s = file_->statement(sql);
+    if (!s) return failed_write(31, sqlite3_errcode(file_->db()), file_->errmsg());
+    sqlite3_bind_int64(s, 1, position_);
+    rc = sqlite3_step(s);
+    if (rc == SQLITE_DONE) {
+        sqlite3_reset(s);
+        return {StoreError::DeletedElsewhere, 8, "the record was deleted"};
+    }
+    if (rc != SQLITE_ROW) {
+        std::string text = sqlite3_errmsg(file_->db());
+        sqlite3_reset(s);
+        return failed_write(31, rc, text);
+    }
+    RecordBuffer now(*layout_);
+    std::vector<std::string> unfit;
+    file_->decode_row(s, now, unfit);
+    sqlite3_reset(s);
+    // Another program's change of a column this writes, unless to the very value written.
+    const bool changed_elsewhere = std::any_of(columns.begin(), columns.end(), [&](std::size_t c) {
+        return !file_->same_column(now, *last_read_, c) && !file_->same_column(now, record_, c);
+    });
+    if (changed_elsewhere) {
+        record_ = now;
+        *last_read_ = now;
+        keyed_.key = -1;
+        unfit_ = std::move(unfit);
+        return {StoreError::ChangedElsewhere, 7, "the record was changed by another program"};
+    }
+    if (int taken = taken_key(position_, &columns); taken >= 0) return taken_key_refusal(taken);
+    std::int64_t position = position_;
+    std::string problem;
+    rc = write_row(position, problem, &columns);
+    if (rc == SQLITE_OK) rc = transaction.commit();
+    if (rc != SQLITE_OK) return failed_write(31, rc, problem);
+    // The record as the file holds it now: what others wrote meanwhile, and what this wrote.
+    for (std::size_t c : columns) {
+        const Column& column = file_->columns()[c];
+        if (column.memo >= 0) {
+            now.set_memo(column.memo, record_.memo(column.memo));
+            continue;
+        }
+        const FieldLayout& f = layout_->fields[static_cast<std::size_t>(column.field)];
+        const auto from = record_.bytes().subspan(static_cast<std::size_t>(f.offset), static_cast<std::size_t>(f.size));
+        std::copy(from.begin(), from.end(), now.bytes().begin() + f.offset);
+        const std::string label = file_->column_label(c) + ": ";
+        unfit.erase(std::remove_if(unfit.begin(), unfit.end(), [&](const std::string& u) { return u.rfind(label, 0) == 0; }), unfit.end());
+    }
+    record_ = now;
+    *last_read_ = now;
+    unfit_ = std::move(unfit);
+    keyed_.key = -1;
+    return {};
 }
 
 bool TableAccess::update() {
@@ -596,60 +738,16 @@ bool TableAccess::update() {
         report(StoreError::NoCurrentRecord, 31, "no record was read");
         return false;
     }
+    const std::vector<std::size_t> columns = changed_columns();
+    if (columns.empty()) {
+        set_error(StoreError::None);
+        return true;
+    }
     if (refused_write(27)) return false;
-    WriteTransaction transaction(*file_);
-    int rc = transaction.begin(file_->options().transaction_wait);
-    if (rc != SQLITE_OK) {
-        if (!refused_write(27, rc)) report(StoreError::Other, 27, sqlite3_errmsg(file_->db()));
+    if (Refusal r = write_changes(columns)) {
+        refuse(r);
         return false;
     }
-    // The record as it is now, against the record as this thread last read it.
-    const std::string sql = "SELECT " + file_->select_list() + " FROM " + quote_identifier(file_->table_name()) + " WHERE rowid = ?1";
-    sqlite3_stmt* s = file_->statement(sql);
-    if (!s) {
-        report(StoreError::Other, 31, file_->errmsg());
-        return false;
-    }
-    sqlite3_bind_int64(s, 1, position_);
-    rc = sqlite3_step(s);
-    if (rc == SQLITE_DONE) {
-        sqlite3_reset(s);
-        report(StoreError::DeletedElsewhere, 8, "the record was deleted");
-        return false;
-    }
-    if (rc != SQLITE_ROW) {
-        std::string text = sqlite3_errmsg(file_->db());
-        sqlite3_reset(s);
-        report(StoreError::Other, 31, text);
-        return false;
-    }
-    RecordBuffer now(*layout_);
-    std::vector<std::string> unfit;
-    file_->decode_row(s, now, unfit);
-    sqlite3_reset(s);
-    if (!(now == *last_read_)) {
-        record_ = now;
-        last_read_ = std::make_unique<RecordBuffer>(now);
-        keyed_.key = -1;
-        unfit_ = unfit;
-        report(StoreError::ChangedElsewhere, 7, "the record was changed by another program");
-        return false;
-    }
-    if (int taken = taken_key(position_); taken >= 0) {
-        report_taken_key(taken);
-        return false;
-    }
-    std::int64_t position = position_;
-    std::string problem;
-    rc = write_row(position, problem);
-    if (rc == SQLITE_OK) rc = transaction.commit();
-    if (rc != SQLITE_OK) {
-        if (problem.empty()) problem = sqlite3_errmsg(file_->db());
-        report(rc == SQLITE_MISMATCH ? StoreError::ValueDoesNotFit : StoreError::Other, 31, problem);
-        return false;
-    }
-    last_read_ = std::make_unique<RecordBuffer>(record_);
-    keyed_.key = -1;
     set_error(StoreError::None);
     return true;
 }

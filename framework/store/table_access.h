@@ -41,6 +41,7 @@ enum class StoreError : int {
     ValueDoesNotFit,   // a value of the buffer cannot be stored in its column
     NoCurrentRecord,   // update without a record read first
     Other,             // any other SQLite error (text says which)
+    DiskFull,          // the disk has no room for the write
 };
 
 enum class UseMode { Initialize, Use };
@@ -152,12 +153,16 @@ public:
     // Completes an insert: writes the record numbering added (never adds a second) or, without
     // one, adds the record. Checks first; nothing is written when one fails.
     bool insert();
-    // Writes the changed record back in a transaction, unless another program changed or
-    // deleted it since it was read (message 7 / 8; the record is read again).
+    // Writes back the fields the buffer changed since the record was read (those whose bytes
+    // differ from the record as read, a memo whose text differs), in one transaction; every
+    // other column stays as the file holds it. Refused when another program changed or deleted
+    // the record meanwhile: changed one of those fields (message 7: the buffer takes the record
+    // as the file holds it now) or deleted it (message 8). Nothing changed: nothing is written.
+    // Afterwards the buffer holds the record as the file does.
     bool update();
     // The record as it was read when the buffer's changes were made, where that is not the record
     // last read (a form that keeps its operator's changes while it reads the record again):
-    // update then writes only while the file still holds it.
+    // update then writes the fields that differ from it, while the file still holds them so.
     void set_changes_based_on(const RecordBuffer& as_read);
 
     // Current highest value of a key's first field (0 when empty); for tools and tests.
@@ -180,11 +185,29 @@ private:
     bool ready();
     bool repaired(int rc);
     void take_row(sqlite3_stmt* row);
-    int taken_key(std::int64_t own_position);
-    void report_taken_key(int key);
+    int taken_key(std::int64_t own_position, const std::vector<std::size_t>* columns = nullptr);
+    // What stopped a write; reported once its transaction has ended, so that no other program
+    // waits for this one while the operator reads the message.
+    struct Refusal {
+        StoreError error = StoreError::None;  // None: nothing stopped it
+        int message = 0;
+        std::string text;
+        int key = -1;  // message 15: the key that is taken
+        explicit operator bool() const { return error != StoreError::None; }
+    };
+    Refusal taken_key_refusal(int key) const;
+    Refusal write_refusal(int locked_message, int rc = 0) const;
+    Refusal failed_write(int message, int rc, std::string problem) const;
+    void refuse(const Refusal& refusal);
     void report(StoreError error, int message, const std::string& text);
     bool refused_write(int locked_message, int rc = 0);
-    int write_row(std::int64_t& position, std::string& problem);
+    // Writes the buffer into the row at `position` (only `columns`, when given), or adds it when
+    // `position` is 0.
+    int write_row(std::int64_t& position, std::string& problem, const std::vector<std::size_t>* columns = nullptr);
+    std::vector<std::size_t> changed_columns() const;
+    Refusal write_changes(const std::vector<std::size_t>& columns);
+    Refusal add_numbered(std::string& problem, bool& added);
+    Refusal write_insert();
 
     // The last get_by_key: reading the same again while the file's stamp has not moved finds
     // what it found then, so it is not read again.

@@ -1,7 +1,10 @@
 #include "framework/store/table_file.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -13,6 +16,9 @@
 #include "framework/store/store_internal.h"
 
 namespace zrv::store {
+
+void forget_positions(TableAccess& user);  // table_access.cpp
+
 namespace {
 
 const char* column_type(FieldKind kind) {
@@ -311,7 +317,21 @@ OpenResult TableFile::open_connection(Access access) {
     set_wait(app_error_reporter().in_background() ? options_.tick_wait : options_.busy_timeout);
     read_only_ = access != Access::Write || sqlite3_db_readonly(db_, "main") == 1;
     if (snapshot_) snapshot_stamp_ = file_stamp(path_);
+    struct stat file {};
+    if (::stat(path_.c_str(), &file) == 0) {
+        device_ = static_cast<std::uint64_t>(file.st_dev);
+        inode_ = static_cast<std::uint64_t>(file.st_ino);
+    }
     return {};
+}
+
+// Whether the name now belongs to another file than the one the connection has open. A name
+// that belongs to none (deleted, not made again yet) is not another file: the connection goes
+// on reading the one it has.
+bool TableFile::replaced() {
+    struct stat file {};
+    if (::stat(path_.c_str(), &file) != 0) return false;
+    return static_cast<std::uint64_t>(file.st_dev) != device_ || static_cast<std::uint64_t>(file.st_ino) != inode_;
 }
 
 void TableFile::set_wait(std::chrono::milliseconds wait) {
@@ -320,13 +340,36 @@ void TableFile::set_wait(std::chrono::milliseconds wait) {
 }
 
 bool TableFile::prepare() {
+    const bool tick = app_error_reporter().in_background();
+    bool look = !tick;
+    if (tick && db_) {
+        const auto now = std::chrono::steady_clock::now();
+        look = now - looked_ >= options_.replaced_check;
+        if (look) looked_ = now;
+    }
+    if (db_ && look && replaced()) {
+        // SQLite leaves the journal files of a file that has moved where they are, under the
+        // name the new file's journal has: what they hold of the old file is written into it
+        // and the journal emptied first, so that the new file is read as it is. Its users'
+        // positions are positions in the old file; the new one is opened as any file is, and
+        // reported once when it cannot be used.
+        if (!read_only_) sqlite3_exec(db_, "PRAGMA wal_checkpoint(TRUNCATE)", nullptr, nullptr, nullptr);
+        close();
+        reopen_ = true;
+        snapshot_ = false;
+    }
+    if (reopen_ && !db_) {
+        if (open().error != StoreError::None) return false;
+        reopen_ = false;
+        for (TableAccess* user : users) forget_positions(*user);
+    }
     if (snapshot_ && (!db_ || file_stamp(path_) != snapshot_stamp_)) {
         // Another program wrote the file since this snapshot was taken: read it anew (through
         // its journal files now, when that program keeps them); tried again while it fails.
         if (open_for_reading().error != StoreError::None) snapshot_ = true;
     }
     if (!db_) return false;
-    set_wait(app_error_reporter().in_background() ? options_.tick_wait : options_.busy_timeout);
+    set_wait(tick ? options_.tick_wait : options_.busy_timeout);
     return true;
 }
 
@@ -341,14 +384,22 @@ int TableFile::probe(int& tables, std::string& text) {
     return rc == SQLITE_ROW ? SQLITE_OK : rc;
 }
 
-// A connection that only reads: through the journal files when they are there, else (when the
-// folder cannot hold them and nothing waits in the journal) a snapshot of the file itself.
+// A connection that only reads, and makes no file in the folder: through the journal files when
+// both are there (another program keeps them while it has the file open), else (when nothing
+// waits in the journal) a snapshot of the file itself. SQLite would make the journal files
+// missing, as the reading user, and the other program's user could not write them then.
 OpenResult TableFile::open_for_reading() {
-    OpenResult r = open_connection(Access::Read);
+    std::error_code ec;
+    const bool journal = std::filesystem::exists(path_ + "-wal", ec) && std::filesystem::exists(path_ + "-shm", ec);
+    OpenResult r;
     int tables = 0;
-    std::string text;
-    int rc = r.error == StoreError::None ? probe(tables, text) : SQLITE_CANTOPEN;
-    if (rc == SQLITE_OK) return {};
+    std::string text = "another program's changes wait in a journal without its index";
+    int rc = SQLITE_CANTOPEN;
+    if (journal) {
+        r = open_connection(Access::Read);
+        rc = r.error == StoreError::None ? probe(tables, text) : SQLITE_CANTOPEN;
+        if (rc == SQLITE_OK) return {};
+    }
     const int primary = rc & 0xFF;
     if (primary != SQLITE_BUSY && primary != SQLITE_LOCKED && primary != SQLITE_NOTADB && primary != SQLITE_CORRUPT &&
         !has_journal_content(path_)) {
@@ -466,6 +517,8 @@ OpenResult TableFile::check_or_create() {
         const int primary = probe(tables, text) & 0xFF;
         if (primary == SQLITE_OK) break;
         if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT) return fail(StoreError::InvalidFile, 26, text);
+        if (primary == SQLITE_FULL || (primary == SQLITE_IOERR && sqlite3_system_errno(db_) == ENOSPC))
+            return fail(StoreError::DiskFull, 2, "the disk is full (" + text + ")");  // tried again at the next use
         if (primary != SQLITE_BUSY && primary != SQLITE_LOCKED) {
             // The folder cannot hold the journal files, or the file cannot be written.
             OpenResult r = fail(StoreError::NotOpen, 2, "the file cannot be read (" + text + ")");
@@ -781,21 +834,33 @@ void TableFile::bind_value(sqlite3_stmt* s, int p, const RecordBuffer& record, i
 }
 
 bool TableFile::bind_row(sqlite3_stmt* s, int first, const RecordBuffer& record, std::string& problem) const {
-    for (std::size_t i = 0; i < columns_.size(); ++i) {
-        const Column& c = columns_[i];
-        const int p = first + static_cast<int>(i);
-        if (c.memo >= 0) {
-            const std::string& m = record.memo(c.memo);
-            sqlite3_bind_text(s, p, m.c_str(), static_cast<int>(m.size()), SQLITE_TRANSIENT);
-            continue;
-        }
-        if (!record.field_is_valid(c.field)) {
-            problem = "the value of " + layout_->fields[static_cast<std::size_t>(c.field)].name + " does not fit its field";
-            return false;
-        }
-        bind_value(s, p, record, c.field);
-    }
+    for (std::size_t i = 0; i < columns_.size(); ++i)
+        if (!bind_column(s, first + static_cast<int>(i), record, i, problem)) return false;
     return true;
+}
+
+bool TableFile::bind_column(sqlite3_stmt* s, int p, const RecordBuffer& record, std::size_t column, std::string& problem) const {
+    const Column& c = columns_[column];
+    if (c.memo >= 0) {
+        const std::string& m = record.memo(c.memo);
+        sqlite3_bind_text(s, p, m.c_str(), static_cast<int>(m.size()), SQLITE_TRANSIENT);
+        return true;
+    }
+    if (!record.field_is_valid(c.field)) {
+        problem = "the value of " + layout_->fields[static_cast<std::size_t>(c.field)].name + " does not fit its field";
+        return false;
+    }
+    bind_value(s, p, record, c.field);
+    return true;
+}
+
+bool TableFile::same_column(const RecordBuffer& a, const RecordBuffer& b, std::size_t column) const {
+    const Column& c = columns_[column];
+    if (c.memo >= 0) return a.memo(c.memo) == b.memo(c.memo);
+    const FieldLayout& f = layout_->fields[static_cast<std::size_t>(c.field)];
+    const auto x = a.bytes().subspan(static_cast<std::size_t>(f.offset), static_cast<std::size_t>(f.size));
+    const auto y = b.bytes().subspan(static_cast<std::size_t>(f.offset), static_cast<std::size_t>(f.size));
+    return std::equal(x.begin(), x.end(), y.begin(), y.end());
 }
 
 }  // namespace zrv::store

@@ -52,8 +52,9 @@ public:
     OpenResult open();
     void close();
     // Before an operation: sets how long it waits for another program's lock (a timer tick
-    // waits only briefly) and re-opens a connection that reads an unchanging snapshot of the
-    // file once the file has changed. False when the file cannot be read now.
+    // waits only briefly), re-opens a connection that reads an unchanging snapshot of the file
+    // once the file has changed, and opens the file anew when another file has taken its name
+    // (moved over it, or deleted and made again). False when the file cannot be read now.
     bool prepare();
     // How long the connection waits for a lock now.
     std::chrono::milliseconds wait() const { return wait_; }
@@ -94,6 +95,10 @@ public:
     // Binds every column's value starting at parameter `first`; false (with the field named in
     // `problem`) when a value of the buffer cannot be stored.
     bool bind_row(sqlite3_stmt* statement, int first, const RecordBuffer& record, std::string& problem) const;
+    // The same for one column, at one parameter.
+    bool bind_column(sqlite3_stmt* statement, int parameter, const RecordBuffer& record, std::size_t column, std::string& problem) const;
+    // Whether a column's field (its bytes) or memo is the same in two buffers of this layout.
+    bool same_column(const RecordBuffer& a, const RecordBuffer& b, std::size_t column) const;
     // Binds one field's value as a key component compares it.
     void bind_value(sqlite3_stmt* statement, int parameter, const RecordBuffer& record, int field) const;
     std::string column_of_field(int field) const;  // quoted
@@ -129,6 +134,12 @@ private:
     StoreOptions options_;
     sqlite3* db_ = nullptr;
     bool read_only_ = false;
+    // The file the connection opened, as the file system knows it; reopen_: another file has
+    // its name, and opening that one has not succeeded yet.
+    std::uint64_t device_ = 0, inode_ = 0;
+    bool reopen_ = false;
+    std::chrono::steady_clock::time_point looked_{};  // when a tick last looked
+    bool replaced();
     bool snapshot_ = false;  // read with SQLite's immutable flag: re-opened when the file changes
     std::string snapshot_stamp_;
     std::chrono::milliseconds wait_{0};

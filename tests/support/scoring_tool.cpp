@@ -1,8 +1,11 @@
 #include "tests/support/scoring_tool.h"
 
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <limits>
 
 extern char** environ;
 
@@ -13,8 +16,8 @@ const char* scoring_tool_path() { return ZRV_SCORING_TOOL; }
 namespace {
 
 // Runs a program (found on PATH) with these arguments and waits for it; what it says on its
-// error output goes to `said` when given.
-int run(std::vector<std::string> args, std::string* said = nullptr) {
+// error output (or, with `standard_output`, on its output) goes to `said` when given.
+int run(std::vector<std::string> args, std::string* said = nullptr, bool standard_output = false) {
     std::vector<char*> argv;
     for (auto& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
@@ -22,7 +25,7 @@ int run(std::vector<std::string> args, std::string* said = nullptr) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     if (said && ::pipe(error_output) == 0) {
-        posix_spawn_file_actions_adddup2(&actions, error_output[1], 2);
+        posix_spawn_file_actions_adddup2(&actions, error_output[1], standard_output ? 1 : 2);
         posix_spawn_file_actions_addclose(&actions, error_output[0]);
     }
     pid_t pid;
@@ -49,6 +52,60 @@ int run_scoring_tool(std::vector<std::string> args, std::string* said) {
 
 int run_sqlite3(const std::string& file, const std::string& sql) {
     return run({"sqlite3", "-bail", "-cmd", ".timeout 2000", file, sql});
+}
+
+int run_sqlite3(const std::string& file, const std::string& sql, std::string* output, int timeout_ms) {
+    return run({"sqlite3", "-bail", "-cmd", ".timeout " + std::to_string(timeout_ms), file, sql}, output, true);
+}
+
+ScoringWriter::ScoringWriter(std::vector<std::string> args) {
+    int fds[2];
+    if (::pipe(fds) != 0) return;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, fds[0]);
+    args.insert(args.begin(), std::string(scoring_tool_path()));
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    if (posix_spawn(&pid_, scoring_tool_path(), &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(fds[1]);
+    out_ = fdopen(fds[0], "r");
+}
+
+ScoringWriter::~ScoringWriter() {
+    stop(SIGKILL);
+    if (out_) std::fclose(out_);
+}
+
+long ScoringWriter::read_commits(long at_least) {
+    char line[64];
+    while (out_ && last_ < at_least && std::fgets(line, sizeof line, out_)) std::sscanf(line, "committed %ld", &last_);
+    return last_;
+}
+
+int ScoringWriter::wait(std::string* printed) {
+    char buffer[256];
+    std::size_t n;
+    while (out_ && (n = std::fread(buffer, 1, sizeof buffer, out_)) > 0)
+        if (printed) printed->append(buffer, n);
+    int status = -1;
+    if (pid_ > 0) waitpid(pid_, &status, 0);
+    pid_ = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+long ScoringWriter::stop(int signal) {
+    if (pid_ > 0) {
+        kill(pid_, signal);
+        int status;
+        waitpid(pid_, &status, 0);
+        pid_ = -1;
+        read_commits(std::numeric_limits<long>::max());
+    }
+    return last_;
 }
 
 }  // namespace zrv::testing

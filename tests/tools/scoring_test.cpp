@@ -102,5 +102,23 @@ TEST_F(Scoring, AFileItCannotRightlyUseIsLeftAloneWithItsReason) {
     }
 }
 
+// An empty file (a copy cut short, a file made by `touch`) is what a missing file is to both
+// programs: the tool says there is no table file, and the program and `create` make the table
+// in it.
+TEST_F(Scoring, AnEmptyFileIsAMissingOneToTheToolAndToTheProgram) {
+    for (bool program_first : {true, false}) {
+        SCOPED_TRACE(program_first ? "the program opens it" : "zrv_scoring create");
+        std::filesystem::remove("KataEvent.sqlite");
+        std::ofstream("KataEvent.sqlite").close();
+        std::string said;
+        EXPECT_EQ(run_scoring_tool({"get", "KataEvent", "1"}, &said), 1);
+        EXPECT_EQ(said.substr(0, said.find('\n') + 1), "zrv_scoring: no table file KataEvent.sqlite\n");
+        if (program_first) EXPECT_TRUE(store::TableAccess(layout(TableId::KataEvent)).open());
+        else EXPECT_EQ(run_scoring_tool({"create"}), 0);
+        store::thread_store().close_all();
+        EXPECT_EQ(run_scoring_tool({"set", "KataEvent", "1", "Queue=1"}), 0);
+    }
+}
+
 }  // namespace
 }  // namespace zrv::data

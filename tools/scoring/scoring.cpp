@@ -29,7 +29,8 @@
 //
 // Table names are the tables' names or stored names; field names may carry their prefix
 // ("SB:PuntoAka") and are matched without regard to case. A file that is not a table file of
-// the table's layout (its signature differs) is neither read nor written. Exit status 0 on
+// the table's layout (its signature differs) is neither read nor written; an empty file is a
+// missing one. Exit status 0 on
 // success.
 #include <sqlite3.h>
 #include <time.h>
@@ -40,6 +41,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <random>
 #include <string>
@@ -122,7 +124,9 @@ int fail(const std::string& text) {
 class File {
 public:
     explicit File(const std::string& table) : name_(file_for(table)) {
-        if (access(name_.c_str(), F_OK) != 0) {
+        // An empty file is a missing one, as the program takes it: `create` makes the table in it.
+        std::error_code ec;
+        if (access(name_.c_str(), F_OK) != 0 || std::filesystem::file_size(name_, ec) == 0) {
             error_ = "no table file " + name_;
             return;
         }

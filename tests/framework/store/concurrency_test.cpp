@@ -1,7 +1,6 @@
 // Threads and another process on the same table file: every thread has its own buffers, and a
 // reader never sees a record half written, not even when the writer is killed mid-transaction.
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,70 +13,12 @@
 #include "tests/framework/store/store_fixture.h"
 #include "tests/support/scoring_tool.h"
 
-extern char** environ;
-
 namespace zrv::store::testing {
 namespace {
 
 using Concurrency = StoreTest;
 
-// The scoring software's stand-in, running as a process of its own.
-class Writer {
-public:
-    explicit Writer(std::vector<std::string> args) {
-        int fds[2];
-        EXPECT_EQ(pipe(fds), 0);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
-        posix_spawn_file_actions_addclose(&actions, fds[0]);
-        args.insert(args.begin(), std::string(zrv::testing::scoring_tool_path()));
-        std::vector<char*> argv;
-        for (auto& a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        EXPECT_EQ(posix_spawn(&pid_, zrv::testing::scoring_tool_path(), &actions, nullptr, argv.data(), environ), 0);
-        posix_spawn_file_actions_destroy(&actions);
-        close(fds[1]);
-        out_ = fdopen(fds[0], "r");
-    }
-    ~Writer() {
-        stop(SIGKILL);
-        if (out_) fclose(out_);
-    }
-    // The number of the last "committed <n>" line, reading until at least `at_least`.
-    long read_commits(long at_least) {
-        char line[64];
-        while (last_ < at_least && fgets(line, sizeof line, out_)) std::sscanf(line, "committed %ld", &last_);
-        return last_;
-    }
-    // Waits for it to end; returns its exit status and what it printed.
-    int wait(std::string* printed = nullptr) {
-        char buffer[256];
-        std::size_t n;
-        while ((n = fread(buffer, 1, sizeof buffer, out_)) > 0)
-            if (printed) printed->append(buffer, n);
-        int status = -1;
-        waitpid(pid_, &status, 0);
-        pid_ = -1;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    // Kills it; returns the last commit it reported.
-    long stop(int signal) {
-        if (pid_ > 0) {
-            kill(pid_, signal);
-            int status;
-            waitpid(pid_, &status, 0);
-            pid_ = -1;
-            read_commits(std::numeric_limits<long>::max());
-        }
-        return last_;
-    }
-
-private:
-    pid_t pid_ = -1;
-    FILE* out_ = nullptr;
-    long last_ = 0;
-};
+using Writer = zrv::testing::ScoringWriter;
 
 // Threads re-reading record 1 every 10 ms, counting reads that break Event + A + B = 100.
 class Readers {

@@ -156,6 +156,26 @@ TEST_F(FailingTables, AReadOnlyFolderShowsTheRowsRefusesWritesAndWritesNothing) 
     EXPECT_EQ(driver.window(kList), nullptr);
 }
 
+TEST_F(FailingTables, AFileMovedOverTheOneInUseIsShownAtTheNextTick) {
+    StoreOptions& options = default_store_options();  // the list's thread starts with these
+    const StoreOptions saved = options;
+    options.replaced_check = std::chrono::milliseconds(0);  // every tick looks, however fast the clock runs
+    write_good_file();
+    driver.start(kList);
+    Window& w = driver.expect_window(kList);
+    ASSERT_EQ(rows(w), 1u);
+    // The scoring software restores a copy that holds one event more, moving it over the file.
+    ASSERT_EQ(zrv::testing::run_sqlite3(kFile, ".backup aside.sqlite"), 0);
+    ASSERT_EQ(zrv::testing::run_sqlite3("aside.sqlite", "INSERT INTO KataEvent (NumeroDeCompeticion, Queue) VALUES (2, '1');"), 0);
+    std::filesystem::rename("aside.sqlite", kFile);
+    driver.advance_ms(500);
+    EXPECT_EQ(rows(w), 2u);
+    EXPECT_FALSE(driver.pending_message());
+    driver.press(w, "?CLOSE");
+    EXPECT_EQ(driver.window(kList), nullptr);
+    options = saved;
+}
+
 TEST_F(FailingTables, ATickNeverWaitsForAnotherProgramsExclusiveLock) {
     write_good_file();
     zrv::testing::ExclusiveLock lock(kFile);

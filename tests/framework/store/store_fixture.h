@@ -24,6 +24,7 @@ protected:
         o.busy_timeout = std::chrono::milliseconds(200);
         o.transaction_wait = std::chrono::milliseconds(200);
         o.lock_recovery = std::chrono::milliseconds(10);
+        o.replaced_check = std::chrono::milliseconds(0);
     }
     void TearDown() override {
         thread_store().close_all();

@@ -286,29 +286,142 @@ TEST_F(Access, ANewRecordInALockedFileGivesTheAccessMessageAtOnce) {
     EXPECT_TRUE(t.prepare_new_record());
 }
 
-TEST_F(Access, UpdateRefusesToOverwriteAnotherProgramsChange) {
+// An update writes the fields the buffer changed since the record was read, and only those; it
+// is refused only when another program changed one of them meanwhile.
+TEST_F(Access, UpdateWritesTheChangedFieldsAndIsRefusedOnlyWhenAnotherProgramChangedOneOfThem) {
+    struct Case {
+        const char* what;
+        void (*change)(RecordBuffer&);  // this program's change
+        const char* outside;           // another program's, between the read and the update
+        bool stored;
+        const char* row;  // Name, Score, A, B, Notes afterwards
+    } cases[] = {
+        {"another field", [](RecordBuffer& r) { r.set_text(NAME, "changed"); }, "Score = 8", true, "changed|8|1|2|n"},
+        {"the same field", [](RecordBuffer& r) { r.set_text(NAME, "changed"); }, "Name = 'theirs'", false, "theirs|3|1|2|n"},
+        {"the same value", [](RecordBuffer& r) { r.set_text(NAME, "changed"); }, "Name = 'changed'", true, "changed|3|1|2|n"},
+        {"a field of a group, another of it", [](RecordBuffer& r) { r.set_integer(PAIR_A, 5); }, "B = 7", true, "mine|3|5|7|n"},
+        {"a group", [](RecordBuffer& r) { r.clear_field(PAIR); }, "B = 7", false, "mine|3|1|7|n"},
+        {"a memo", [](RecordBuffer& r) { r.set_memo(0, "mine"); }, "Name = 'theirs'", true, "theirs|3|1|2|mine"},
+        {"a memo, the same", [](RecordBuffer& r) { r.set_memo(0, "mine"); }, "Notes = 'theirs'", false, "mine|3|1|2|theirs"},
+        {"nothing", nullptr, "Score = 8", true, "mine|8|1|2|n"},  // nothing written, nothing read
+    };
     BoutTable t;
     add(t, "mine");
     Outside other;
-    t.record().set_integer(ID, 1);
-    ASSERT_TRUE(t.get_by_key(KEY_ID));
-    other.run("UPDATE Bout SET Score = 8 WHERE ID = 1");
-    t.record().set_text(NAME, "changed");
-    EXPECT_FALSE(t.update());
-    EXPECT_EQ(t.error(), StoreError::ChangedElsewhere);
-    EXPECT_EQ(raised(), std::vector<int>{7});
-    EXPECT_EQ(t.record().get_text(SCORE), "8.00");  // read again
-    EXPECT_EQ(t.record().get_text(NAME), "mine      ");
-    EXPECT_EQ(other.run("SELECT Name || ' ' || Score FROM Bout"), "mine 8");
-
-    t.record().set_text(NAME, "changed");
-    ASSERT_TRUE(t.update());  // now against what it read again
-    EXPECT_EQ(other.run("SELECT Name || ' ' || Score FROM Bout"), "changed 8");
-
+    const char* row = "SELECT Name || '|' || Score || '|' || A || '|' || B || '|' || Notes FROM Bout";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        app_error_reporter().clear_history();
+        other.run("UPDATE Bout SET Name = 'mine', Score = 3, A = 1, B = 2, Notes = 'n'");
+        t.record().set_integer(ID, 1);
+        ASSERT_TRUE(t.get_by_key(KEY_ID));
+        if (c.change) c.change(t.record());
+        other.run(std::string("UPDATE Bout SET ") + c.outside);
+        EXPECT_EQ(t.update(), c.stored);
+        EXPECT_EQ(other.run(row), c.row);
+        EXPECT_EQ(raised(), c.stored ? std::vector<int>{} : std::vector<int>{7});
+        if (!c.change) continue;
+        // Either way the buffer holds the record as the file does now.
+        BoutTable first;
+        first.record().set_integer(ID, 1);
+        ASSERT_TRUE(first.get_by_key(KEY_ID));
+        EXPECT_TRUE(t.record() == first.record());
+        if (c.stored) continue;
+        EXPECT_EQ(t.error(), StoreError::ChangedElsewhere);
+        c.change(t.record());
+        ASSERT_TRUE(t.update());  // now against what it read again
+    }
     other.run("DELETE FROM Bout");
+    t.record().set_text(NAME, "gone");
     EXPECT_FALSE(t.update());
     EXPECT_EQ(t.error(), StoreError::DeletedElsewhere);
-    EXPECT_EQ(raised(), (std::vector<int>{7, 8}));
+    EXPECT_EQ(raised().back(), 8);
+}
+
+// Values this program cannot read (cleared in the buffer) stay in the file as they were, byte
+// for byte, whatever the update writes beside them.
+TEST_F(Access, AnUpdateLeavesWhatItCouldNotReadAsItWas) {
+    BoutTable t;
+    add(t, "mine");
+    Outside other;
+    other.run("UPDATE Bout SET Name = 'Szőke', Event = 2147483648, Score = 'twelve', \"When\" = '17/05/2024', Notes = '" +
+              std::string(30, 'n') + "'");
+    std::string dump = "SELECT ''";
+    for (const char* c : {"ID", "Event", "Name", "Score", "When", "Clock", "Ratio", "Flag", "Queue", "A", "B", "Code", "Notes"})
+        dump += std::string(" || quote(\"") + c + "\") || '|'";
+    dump += " FROM Bout";
+    const std::string before = other.run(dump);
+    t.record().set_integer(ID, 1);
+    ASSERT_TRUE(t.get_by_key(KEY_ID));
+    EXPECT_EQ(t.unfit_values().size(), 5u);
+    t.record().set_integer(FLAG, 3);
+    ASSERT_TRUE(t.update()) << t.error_text();
+    std::string expected = before;
+    expected.replace(expected.find("|0|'1'|"), 7, "|3|'1'|");  // Flag, then Queue
+    EXPECT_EQ(other.run(dump), expected);
+    EXPECT_EQ(t.unfit_values().size(), 5u);  // as the file holds them still
+}
+
+// No message of a write is shown while its transaction is open: another program writes the
+// same file at once, without waiting, while the operator reads it.
+TEST_F(Access, AnotherProgramWritesAtOnceWhileAWritesMessageIsShown) {
+    struct Case {
+        const char* what;
+        int message;
+        bool (*write)(BoutTable&, Outside&);
+    } cases[] = {
+        {"changed elsewhere", 7, [](BoutTable& t, Outside& o) {
+             t.record().set_text(NAME, "mine");
+             o.run("UPDATE Bout SET Name = 'theirs'");
+             return t.update();
+         }},
+        {"deleted elsewhere", 8, [](BoutTable& t, Outside& o) {
+             t.record().set_text(NAME, "mine");
+             o.run("DELETE FROM Bout");
+             return t.update();
+         }},
+        {"a key taken by a change", 15, [](BoutTable& t, Outside& o) {
+             o.run("INSERT INTO Bout (ID, Code) VALUES (50, 'TAKEN')");
+             t.record().set_text(CODE, "TAKEN");
+             return t.update();
+         }},
+        {"a key taken by an insert", 15, [](BoutTable& t, Outside& o) {
+             o.run("INSERT INTO Bout (ID, Code) VALUES (50, 'TAKEN')");
+             if (!t.prepare_new_record()) return true;
+             t.record().set_text(CODE, "TAKEN");
+             return t.insert();
+         }},
+        {"a value that cannot be stored", 4, [](BoutTable& t, Outside&) {
+             if (!t.prepare_new_record()) return true;
+             t.record().bytes()[19] = 0xAB;
+             return t.insert();
+         }},
+        {"numbering that keeps failing", 38, [](BoutTable& t, Outside& o) {
+             o.run("UPDATE Bout SET ID = 9999999");
+             return t.prepare_new_record();
+         }},
+    };
+    static std::string outside_result;
+    app_error_reporter().set_message_box_handler([](const MessageDefinition& m, const std::string&, const std::string&) {
+        Outside writer;
+        sqlite3_busy_timeout(writer.db(), 0);  // waits for no lock
+        outside_result = writer.run("UPDATE Bout SET Ratio = Ratio + 1; SELECT 'written'");
+        return m.number == 38 ? ButtonNo : ButtonOk;
+    });
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove("bout.sqlite");
+        thread_store().close_all();
+        BoutTable t;
+        add(t, "first");
+        app_error_reporter().clear_history();
+        outside_result.clear();
+        Outside other;
+        EXPECT_FALSE(c.write(t, other));
+        ASSERT_FALSE(raised().empty());
+        EXPECT_EQ(raised().back(), c.message);
+        EXPECT_EQ(outside_result, "written");
+    }
 }
 
 TEST_F(Access, UpdateWithoutATransactionInTimeIsCancelled) {

@@ -1,0 +1,183 @@
+// Every form that stores, on real table files beside the scoring software (the sqlite3 client
+// and zrv_scoring, processes of their own): a store writes only the fields the operator changed,
+// whatever the other fields hold, and another program's change of another field never refuses
+// the operator's OK.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+
+#include "framework/engine/headless/test_driver.h"
+#include "tests/support/scoring_tool.h"
+#include "tests/support/screen_test.h"
+#include "tests/support/temp_folder.h"
+
+namespace zrv::live {
+namespace {
+
+using zrv::testing::run_scoring_tool;
+using zrv::testing::run_sqlite3;
+
+// A value another program stored that this program cannot read.
+struct Unreadable {
+    std::string column;
+    std::string value;  // SQL literal
+};
+
+struct StoringForm {
+    const char* form;
+    const char* list;    // opened from this list's first row
+    const char* button;  // the list's change button; nullptr: a double-click on the row
+    const char* table;
+    const char* file;
+    const char* entry;   // what the operator types into
+    const char* column;  // the entry's column
+    bool remote_close;   // the form closes when the record's Cerrar is 1
+    std::vector<Unreadable> unreadable;  // in columns the operator does not touch
+    const char* ok = "?OK";
+};
+
+const std::vector<Unreadable> kBout = {{"FullNameAo", "'Szőke Wróblewski'"}, {"DojoNameAka", "'Shotokan Karate Do Internacional Norte'"},
+                                       {"YukoAo", "12345678901"}, {"StopWatch", "'two minutes'"}};
+const std::vector<Unreadable> kEvent = {{"DirecionDelEvento", "'Yılmaz Spor Salonu'"}, {"REGIS1DOJO", "'Shotokan Karate Do Internacional'"},
+                                        {"RREPECAT3", "-99999999"}, {"PREPECAT4", "'third'"}};
+const std::vector<Unreadable> kTeamEvent = {{"NombreDelOrganizador", "'Nováková Dvořák'"}, {"MUNICIPIOEQUIPOE1R1A", "'San Cristóbal de las Casas'"},
+                                            {"DESEMPATE1", "1e12"}, {"RONDA", "'second'"}};
+const std::vector<Unreadable> kKata = {{"NOMBREDEORGANIZADOR", "'Yılmaz'"}, {"MUNICIPIO", "'" + std::string(60, 'M') + "'"},
+                                       {"CARDMANUAL7", "123456789012"}, {"CARDMANUAL5", "'five'"}};
+const std::vector<Unreadable> kResult = {{"SEGUNDOLUGARDOJO", "'Szőke Dojo'"}, {"TerceroLugarNombre", "'" + std::string(41, 'T') + "'"},
+                                         {"TERCEROLUGARPUNTOST", "99999999"}, {"STERCEROLUGARPUNTOSA", "'many'"}};
+
+const StoringForm kForms[] = {
+    {"UpdateScoreBoard1", "BrowseScoreBoardView1", "?CHANGE:4", "ScoreBoard", "scoreboard.sqlite", "?SB:PAISAO", "PaisAo", true, kBout},
+    {"UpDateScoreBoard2", "BrowseScoreBoard", "?CHANGE:4", "ScoreBoard", "scoreboard.sqlite", "?SB:PAISAO", "PaisAo", true, kBout},
+    {"UpDateEquipoScoreBoardPantalla", "BrowseEquipo4ScoreBoard7", "?CHANGE:4", "ScoreBoard", "scoreboard.sqlite", "?SB:PAISAO", "PaisAo",
+     true, kBout},
+    {"UpdateKumiteIndividual4", "BrowseKumiteIndividual4", "?CHANGE:4", "KumiteIndividual", "KumiteIndividual.sqlite",
+     "?KE24:PRIMERLUGARORO", "PRIMERLUGARORO", true, kEvent},
+    {"UpdateKumiteIndividual", "BrowseKumiteIndividual", "?CHANGE:4", "KumiteIndividual", "KumiteIndividual.sqlite",
+     "?KE24:PRIMERLUGARORO", "PRIMERLUGARORO", true, kEvent},
+    {"UpdateKumiteIndividual16", "BrowseKumiteIndividual41", "?CHANGE:4", "KumiteIndividual", "KumiteIndividual.sqlite",
+     "?KE24:PRIMERLUGARORO", "PRIMERLUGARORO", true, kEvent},
+    {"UpdateEquipo5", "BrowseEquipo5", "?CHANGE:4", "KumiteEquipo5", "KumiteEquipo5.sqlite", "?KE212:NOMBREDEEQUIPOW1R3R",
+     "NOMBREDEEQUIPOW1R3R", true, kTeamEvent},
+    {"UpdateEquipo3", "BrowseEquipo3", "?CHANGE:4", "KumiteEquipo5", "KumiteEquipo5.sqlite", "?KE212:NOMBREDEEQUIPOW1R3R",
+     "NOMBREDEEQUIPOW1R3R", true, kTeamEvent},
+    {"Consola", "BrowseKataEventResultados", nullptr, "KataEvent", "KataEvent.sqlite", "?KE:CODIGOEVENTO", "CodigoEvento", false, kKata},
+    {"PantallaKataEvent", "BrowseKataEvents", "?CHANGE:4", "KataEvent", "KataEvent.sqlite", "?KE:PRIMERLUGARNOMBRE", "PrimerLugarNombre",
+     true, kKata, "?OK:2"},
+    {"PantallaResultadosManualIndividual", "BrowseResultadosManualesIndividual", "?CHANGE:4", "ResultadosManual",
+     "ResultadosManual.sqlite", "?RM:PrimerLugarNombre", "PrimerLugarNombre", true, kResult},
+};
+
+// One record's columns as SQL literals, read by the sqlite3 client.
+std::map<std::string, std::string> dump(const std::string& file, const std::string& table) {
+    std::string names;
+    EXPECT_EQ(run_sqlite3(file, "SELECT name FROM pragma_table_info('" + table + "');", &names), 0);
+    std::vector<std::string> columns;
+    std::istringstream lines(names);
+    for (std::string line; std::getline(lines, line);) columns.push_back(line);
+    std::string sql = "SELECT ";
+    for (std::size_t i = 0; i < columns.size(); ++i) sql += (i ? ", " : "") + std::string("quote(\"") + columns[i] + "\")";
+    std::string values;
+    EXPECT_EQ(run_sqlite3(file, sql + " FROM \"" + table + "\" WHERE rowid = 1;", &values), 0);
+    // One line, the values between bars (none of the values written here holds one).
+    std::map<std::string, std::string> row;
+    std::istringstream in(values.substr(0, values.find('\n')));
+    for (const std::string& c : columns) std::getline(in, row[c], '|');
+    return row;
+}
+
+class SharedRecords : public zrv::testing::ScreenTest {
+protected:
+    // Record 1 of the form's table as the scoring software writes it, with values this program
+    // cannot read in the columns the operator leaves alone.
+    void write_record(const StoringForm& f) {
+        std::filesystem::remove(f.file);
+        ASSERT_EQ(run_scoring_tool({"create"}), 0);
+        ASSERT_EQ(run_scoring_tool({"set", f.table, "1", std::string(f.column) + "=before"}), 0);
+        std::string set;
+        for (const Unreadable& u : f.unreadable) set += (set.empty() ? "\"" : ", \"") + u.column + "\" = " + u.value;
+        ASSERT_EQ(run_sqlite3(f.file, "UPDATE \"" + std::string(f.table) + "\" SET " + set + " WHERE rowid = 1;"), 0);
+    }
+    Window& open(const StoringForm& f) {
+        driver.start(f.list);
+        Window& list = driver.expect_window(f.list);
+        if (f.button) {
+            driver.choose(list, "?BROWSE:1", 1);
+            driver.press(list, f.button);
+        } else {
+            driver.double_click(list, "?BROWSE:1", 1);
+        }
+        return driver.expect_window(f.form);
+    }
+    // Ticks until the form has closed (at most a second of the virtual clock).
+    bool closes(const StoringForm& f) {
+        for (int tick = 0; tick < 20 && driver.window(f.form); ++tick) driver.advance_ms(50);
+        return driver.window(f.form) == nullptr;
+    }
+
+    zrv::testing::TempFolder folder;
+    TestDriver driver;
+};
+
+TEST_F(SharedRecords, EveryFormStoresOnlyTheFieldTheOperatorChangedLeavingWhatItCannotReadAsItWas) {
+    for (const StoringForm& f : kForms)
+        for (bool remote_close : {false, true}) {
+            if (remote_close && !f.remote_close) continue;
+            SCOPED_TRACE(std::string(f.form) + (remote_close ? ", closed by Cerrar = 1" : ", OK"));
+            ASSERT_NO_FATAL_FAILURE(write_record(f));
+            const auto before = dump(f.file, f.table);
+            Window& form = open(f);
+            driver.type(form, f.entry, "typed");
+            driver.advance_ms(50);
+            if (remote_close) ASSERT_EQ(run_sqlite3(f.file, "UPDATE \"" + std::string(f.table) + "\" SET Cerrar = 1 WHERE rowid = 1;"), 0);
+            else driver.press(form, f.ok);
+            EXPECT_TRUE(closes(f));
+            EXPECT_FALSE(driver.pending_message());
+            auto after = dump(f.file, f.table);
+            EXPECT_EQ(after[f.column], "'typed'");
+            for (const auto& [column, value] : before)
+                if (column != f.column && !(remote_close && column == "Cerrar")) EXPECT_EQ(after[column], value) << column;
+            driver.close(driver.expect_window(f.list));
+        }
+}
+
+// The manual results display, with the scoring software writing the record's points as fast as
+// it can.
+class TypingBesideAWriter : public SharedRecords {
+protected:
+    void SetUp() override {
+        SharedRecords::SetUp();
+        ASSERT_NO_FATAL_FAILURE(write_record(form()));
+    }
+    static const StoringForm& form() { return kForms[std::size(kForms) - 1]; }
+    std::string stored(const char* column) {
+        std::string out;
+        run_sqlite3(form().file, std::string("SELECT \"") + column + "\" FROM ResultadosManual WHERE rowid = 1;", &out);
+        if (!out.empty() && out.back() == '\n') out.pop_back();
+        return out;
+    }
+};
+
+TEST_F(TypingBesideAWriter, AnotherFieldCommittedMeanwhileNeverRefusesTheOperatorsOk) {
+    zrv::testing::ScoringWriter writer({"field-writer", "ResultadosManual", "1", "PRIMERLUGARPUNTOST", "--count", "400", "--every-ms", "2"});
+    ASSERT_GE(writer.read_commits(1), 1);
+    for (int round = 1; round <= 20; ++round) {
+        SCOPED_TRACE(round);
+        Window& w = open(form());
+        const std::string name = "Round " + std::to_string(round);
+        driver.type(w, form().entry, name);
+        driver.advance_ms(20);
+        driver.press(w, "?OK");
+        EXPECT_FALSE(driver.pending_message());
+        EXPECT_EQ(driver.window(form().form), nullptr);
+        EXPECT_EQ(stored("PrimerLugarNombre"), name);
+        driver.close(driver.expect_window(form().list));
+    }
+    EXPECT_EQ(writer.wait(), 0);  // every one of its writes went through
+    EXPECT_EQ(stored("PRIMERLUGARPUNTOST"), "400");
+}
+
+}  // namespace
+}  // namespace zrv::live
