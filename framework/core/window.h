@@ -125,6 +125,7 @@ public:
     void operator_check(int number, bool checked);
     void operator_choose(int number, int selected);
     void operator_scroll(int number, int at);  // the thumb of a list's scroll bar dragged
+    void operator_rows_shown(int number, int rows);  // a list's box shows that many whole rows
 
     // --- bound variables ---
     void bind(int number, std::shared_ptr<Binding> binding);

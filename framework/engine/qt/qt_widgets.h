@@ -97,6 +97,13 @@ public:
     // The height of a row of one line that is `natural` high: less when the page would not stand
     // whole in the box, but never less than a line of the list's text.
     int row_height(int natural) const;
+    // How many whole rows the box shows: rows of one line down to a line of text, rows of
+    // stacked lines at their own height; 0 while it has no rows to measure.
+    int whole_rows() const;
+    // Told (outside the engine's mirroring) when the whole rows the box shows change.
+    std::function<void(int rows)> on_rows_shown;
+    // The rows or the box changed: whole_rows() is told again once the events are handled.
+    void rows_may_change();
 
 protected:
     void updateGeometries() override;
@@ -105,6 +112,8 @@ protected:
 private:
     QScrollBar* bar_;
     GroupHeader* header_;
+    int told_rows_ = 0;
+    bool telling_ = false;
 };
 
 // The style of entries: their panel (background and frame) is drawn from a picture made once
