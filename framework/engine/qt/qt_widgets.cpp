@@ -327,6 +327,14 @@ bool PageList::viewportEvent(QEvent* event) {
 
 Canvas::Canvas(QWidget* parent) : QWidget(parent) {}
 
+ClientScroll::ClientScroll(Canvas* canvas) {
+    setFrameShape(QFrame::NoFrame);
+    setWidgetResizable(true);
+    setWidget(canvas);
+}
+
+QSize ClientScroll::sizeHint() const { return widget() ? widget()->sizeHint() : QScrollArea::sizeHint(); }
+
 void Canvas::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (on_resize) on_resize();

@@ -11,6 +11,7 @@
 #include <QGlyphRun>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTreeWidget>
 #include <QPixmap>
@@ -182,6 +183,14 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+};
+
+// The client area of a child window around its canvas: the canvas takes its whole room, but
+// not less than its smallest size; smaller, the client scrolls. As large as the canvas would be.
+class ClientScroll : public QScrollArea {
+public:
+    explicit ClientScroll(Canvas* canvas);
+    QSize sizeHint() const override;
 };
 
 // Boxes, ellipses, lines, panels and regions: drawn by hand, clickable.
