@@ -308,6 +308,8 @@ void PageList::rows_may_change() {
         this,
         [this] {
             telling_ = false;
+            // A box not on show yet has no size of its own to measure.
+            if (!isVisible()) return;
             const int rows = whole_rows();
             if (rows == 0 || rows == told_rows_) return;
             told_rows_ = rows;
@@ -318,10 +320,8 @@ void PageList::rows_may_change() {
 
 bool PageList::viewportEvent(QEvent* event) {
     // The rows' height follows the box's.
-    if (event->type() == QEvent::Resize) {
-        scheduleDelayedItemsLayout();
-        rows_may_change();
-    }
+    if (event->type() == QEvent::Resize) scheduleDelayedItemsLayout();
+    if (event->type() == QEvent::Resize || event->type() == QEvent::Show) rows_may_change();
     return QTreeWidget::viewportEvent(event);
 }
 
