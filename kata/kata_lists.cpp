@@ -356,8 +356,8 @@ live::ListScreenDeclaration judge_list_declaration(const JudgeList& spec) {
     return d;
 }
 
-// A kata list: the list's own controller, with its navigation buttons, the typing locator of
-// its first tab, and the result lists' queue status following the selected row.
+// A kata list: the list's own controller, with its navigation buttons and the result lists'
+// queue status following the selected row.
 class KataList final : public live::ListScreen {
 public:
     KataList(const std::string& procedure, const WindowLayout& layout, live::ListScreenDeclaration declaration)
@@ -380,20 +380,6 @@ public:
             return Flow::Continue;
         }
         return ListScreen::on_accepted(c);
-    }
-    Flow on_alert_key(int c) override {
-        // On the first tab's order a key typed into the list starts the competition number in
-        // the typing locator's entry, which locates when it is accepted.
-        const int key = window().keycode();
-        const bool first_tab = !sheet_ || window().selected(sheet_) == 1;
-        if (locator_ && first_tab && c == browse_->list_control() && browse_->order() == 0 && key > 0x20 && key < 0x7F) {
-            // The keys typed before the focus reaches the entry carry on the number there.
-            const std::string typed = window().focus() == locator_ ? window().text(locator_) : std::string();
-            window().operator_type(locator_, typed + static_cast<char>(key));
-            window().select(locator_);
-            return WindowController::on_alert_key(c);
-        }
-        return ListScreen::on_alert_key(c);
     }
     Flow on_new_selection(int c) override {
         Flow flow = ListScreen::on_new_selection(c);

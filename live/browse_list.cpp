@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <stdexcept>
+#include <unordered_map>
 
 #include "data/dictionary.h"
 #include "data/dictionary_table.h"
@@ -219,6 +220,10 @@ const std::vector<BrowseList::Row>& BrowseList::rows_in_order() {
     if (last.reusable && stamps == last.stamps && inputs == last.inputs) return last.rows;
     bool complete = true;
     related_failed_ = false;
+    // The order as it stood, for a highlighted record that is gone from the new one.
+    previous_positions_.clear();
+    previous_positions_.reserve(last.rows.size());
+    for (const Row& r : last.rows) previous_positions_.push_back(r.position);
     last.rows = read_order(complete);
     last.reusable = complete && !related_failed_ &&
                     std::all_of(stamps.begin(), stamps.end(), [](const store::FileStamp& s) { return s.connection != 0; });
@@ -310,6 +315,19 @@ void BrowseList::drag_thumb(int step) {
     show(all, first, selected);
 }
 
+int BrowseList::page_rows() const {
+    int shown = 0;
+    window_.read(list_, [&](const ControlState& c) { shown = c.rows_shown; });
+    return std::max(1, shown > 0 ? std::min(shown, decl_.page_rows) : decl_.page_rows);
+}
+
+void BrowseList::fit_page() {
+    if (order_ < 0 || page_rows() == shown_rows_) return;
+    order_read_.scale.reset();
+    shown_read_ = 0;
+    refill_around(selected_position());
+}
+
 void BrowseList::refill_around(std::int64_t position) {
     if (order_ < 0) order_ = choose_sort_order();
     // The record keeps its place on the page; a new record, or one whose page is gone, starts
@@ -318,8 +336,27 @@ void BrowseList::refill_around(std::int64_t position) {
     for (std::size_t i = 0; i < page_.size(); ++i)
         if (page_[i].position == position) before = static_cast<int>(i);
     const std::vector<Row>& all = rows_in_order();
-    const int at = index_of(all, position, -1);
+    int at = index_of(all, position, -1);
+    if (at < 0 && position != 0) {
+        // The record is gone (another program deleted it): the list stays at the record that
+        // followed it in the order as it stood, or at the one before it at the end.
+        at = index_of_successor(all, position);
+        if (at >= 0) position = all[static_cast<std::size_t>(at)].position;
+    }
     show(all, at < 0 ? 0 : at - before, position);
+}
+
+int BrowseList::index_of_successor(const std::vector<Row>& all, std::int64_t gone) const {
+    const auto was = std::find(previous_positions_.begin(), previous_positions_.end(), gone);
+    if (was == previous_positions_.end()) return -1;
+    std::unordered_map<std::int64_t, int> now;
+    now.reserve(all.size());
+    for (std::size_t i = 0; i < all.size(); ++i) now.emplace(all[i].position, static_cast<int>(i));
+    for (auto it = std::next(was); it != previous_positions_.end(); ++it)
+        if (const auto found = now.find(*it); found != now.end()) return found->second;
+    for (auto it = std::make_reverse_iterator(was); it != previous_positions_.rend(); ++it)
+        if (const auto found = now.find(*it); found != now.end()) return found->second;
+    return -1;
 }
 
 const ThumbScale& BrowseList::scroll_scale() {
@@ -340,7 +377,8 @@ void BrowseList::show(const std::vector<Row>& all, int first, std::int64_t selec
     // A page near the end is filled from before it: the list stays full.
     first = std::clamp(first, 0, std::max(0, n - rows));
     // The same page of the same read shows the same rows: only the highlight may move.
-    const bool same = shown_read_ != 0 && shown_read_ == order_read_.number && shown_first_ == first;
+    const bool same = shown_read_ != 0 && shown_read_ == order_read_.number && shown_first_ == first && shown_rows_ == rows;
+    shown_rows_ = rows;
     if (!same) {
         page_.assign(all.begin() + first, all.begin() + std::min(n, first + rows));
         std::vector<ListRow> shown(page_.size());

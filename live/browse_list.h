@@ -129,6 +129,9 @@ public:
     bool locate(std::string_view text);
     // The scroll bar's thumb let go at a step: the page starts with the first row at or after it.
     void drag_thumb(int step);
+    // The list's box shows another number of rows: the page is cut again around the
+    // highlighted row, its scroll bar by pages of the new size.
+    void fit_page();
     // The fields an insert keeps from the current order's range limit, set in the buffer.
     std::vector<int> prime_range_fields();
 
@@ -144,13 +147,18 @@ protected:
     // The rows of the current order as the files hold them now; `complete` false when a read
     // failed.
     std::vector<Row> read_order(bool& complete);
+    // The row of the current order (its index, -1 none) that stands in the place of a record
+    // gone since the last read: the first after it in the order as it stood that is still
+    // there, else the last before it.
+    int index_of_successor(const std::vector<Row>& all, std::int64_t gone) const;
     // What the rows of the current order are read by, besides the files.
     std::string order_inputs() const;
     void apply_range(const SortOrder& order);
     // Runs work with the row in the list table's buffer and the row's related records in
     // theirs (ListDeclaration::row_related); every buffer is as it was afterwards.
     void with_row_related(const store::RecordBuffer& row, const std::function<void()>& work);
-    int page_rows() const { return std::max(1, decl_.page_rows); }
+    // The rows of a page: as many as the list's box shows whole, at most the declared page.
+    int page_rows() const;
     // Shows the page of the whole order that starts at row `first` (0-based), highlights the
     // row at a position (the first when it is not on the page) and places the scroll bar. The
     // rows are filled again only when the page or what it was cut from changed.
@@ -190,9 +198,11 @@ protected:
         std::uint64_t number = 0;              // counts the reads
     };
     OrderRead order_read_;
+    std::vector<std::int64_t> previous_positions_;  // the positions of the read before the last
     // The page on show: the read it was cut from (0: fill it again) and its first row.
     std::uint64_t shown_read_ = 0;
     int shown_first_ = -1;
+    int shown_rows_ = 0;  // the page's size when it was shown
     bool related_failed_ = false;  // a related record could not be read since this was cleared
 };
 

@@ -112,6 +112,20 @@ Flow ListScreen::on_new_selection(int c) {
 
 Flow ListScreen::on_alert_key(int c) {
     const int key = window().keycode();
+    // On the first tab's order a key typed into the list goes on with the number in the typing
+    // locator's entry, which locates by its whole text as it is typed (or when it is accepted).
+    const bool first_tab = !sheet_ || window().selected(sheet_) == 1;
+    if (locator_ && first_tab && c == browse_->list_control() && browse_->order() == 0 && key > 0x20 && key < 0x7F) {
+        // The keys typed before the focus reaches the entry carry on the number there.
+        const std::string typed = window().focus() == locator_ ? window().text(locator_) : std::string();
+        window().operator_type(locator_, typed + static_cast<char>(key));
+        window().select(locator_);
+        if (!decl_.list.locate_on_accept) {
+            browse_->locate(window().text(locator_));
+            if (decl_.record_controls != RecordControls::None) window().display();
+        }
+        return WindowController::on_alert_key(c);
+    }
     if (c == browse_->list_control()) {
         if (const std::optional<Scroll> move = scroll_of_key(key)) scroll(*move);
         else if (key >= 0x20 && key < 0x7F) browse_->locate(std::string(1, static_cast<char>(key)));
@@ -128,6 +142,7 @@ Flow ListScreen::on_scroll_drag(int c) {
 }
 
 Flow ListScreen::on_window_event(const Event& e) {
+    if (e.kind == EventKind::Sized && e.control == browse_->list_control()) browse_->fit_page();
     if (e.kind != EventKind::Timer || decl_.timer_steps.empty()) return framework_event(e);
     Flow flow = Flow::Continue;
     for (TimerStep step : decl_.timer_steps) {

@@ -109,6 +109,8 @@ struct ControlState {
     int scroll_steps = 0;                    // 0: the list has no rows to scroll through
     int scroll_at = 0;
     int scroll_page = 1;
+    // lists: how many whole rows the list's box shows, as the engine draws them; 0 unknown
+    int rows_shown = 0;
     bool is_default = false;                 // the button pressed by Enter
     bool immediate = false;                  // entries: each change typed is a new selection
     StandardAction action = StandardAction::None;

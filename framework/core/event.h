@@ -20,7 +20,7 @@ enum class EventKind : std::uint8_t {
     CloseWindow,
     Completed,
     Moved,
-    Sized,
+    Sized,         // also a list's box that shows another number of rows (the list's number)
     Maximized,
     Minimized,
     Restored,

@@ -269,6 +269,10 @@ void Window::operator_scroll(int number, int at) {
     modify(number, [&](ControlState& c) { c.scroll_at = at; });
 }
 
+void Window::operator_rows_shown(int number, int rows) {
+    modify(number, [&](ControlState& c) { c.rows_shown = rows; });
+}
+
 void Window::operator_choose(int number, int selected) {
     modify(number, [&](ControlState& c) {
         c.selected = selected;

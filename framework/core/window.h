@@ -125,6 +125,7 @@ public:
     void operator_check(int number, bool checked);
     void operator_choose(int number, int selected);
     void operator_scroll(int number, int at);  // the thumb of a list's scroll bar dragged
+    void operator_rows_shown(int number, int rows);  // a list's box shows that many whole rows
 
     // --- bound variables ---
     void bind(int number, std::shared_ptr<Binding> binding);
@@ -148,6 +149,8 @@ public:
     void set_accept_all(bool on) { accept_all_ = on; }
     ResizeStrategy resize_strategy() const { return resize_; }
     void set_resize_strategy(ResizeStrategy strategy) { resize_ = strategy; touch(); }
+    int layout_x() const { return layout_.x; }
+    int layout_y() const { return layout_.y; }
     int layout_width() const { return layout_.width; }
     int layout_height() const { return layout_.height; }
     bool maximize_box() const { return layout_.maximize_box; }

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -209,19 +210,24 @@ static void fit_picture(QLabel* label, const QPixmap& picture, bool stretched) {
         label->setPixmap(picture.scaled(label->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
+double QtEngine::Impl::readable_fit() {
+    const int pixels = QFontInfo(QApplication::font()).pixelSize();
+    return pixels > 9 ? 9.0 / pixels : 1.0;
+}
+
 double QtEngine::Impl::font_scale(const Mirror& m) const {
-    if (!m.scaled || !m.canvas) return m.fit;
+    if (!scales(m) || !m.canvas) return m.fit;
     const double lw = to_px_x(m.window->layout_width()), lh = to_px_y(m.window->layout_height());
     if (lw <= 0 || lh <= 0) return 1.0;
     const QSize client = client_size(m);
-    return std::max(0.1, std::min(client.width() / lw, client.height() / lh));
+    return std::max(m.sub ? readable_fit() : 0.1, std::min(client.width() / lw, client.height() / lh));
 }
 
 void QtEngine::Impl::place(Mirror& m, ControlView& v) {
     if (!v.widget) return;
     const ControlState& c = v.state;
     double sx = m.fit, sy = m.fit;
-    if (m.scaled && m.canvas) {
+    if (scales(m) && m.canvas) {
         const double lw = to_px_x(m.window->layout_width()), lh = to_px_y(m.window->layout_height());
         const QSize client = client_size(m);
         if (lw > 0 && lh > 0) sx = client.width() / lw, sy = client.height() / lh;
@@ -254,6 +260,7 @@ void QtEngine::Impl::apply_font(Mirror& m, ControlView& v) {
 }
 
 void QtEngine::Impl::relayout(Mirror& m) {
+    m.laid_out_scaled = scales(m);
     for (auto& [n, v] : m.views) {
         place(m, v);
         apply_font(m, v);

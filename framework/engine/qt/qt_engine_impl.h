@@ -88,6 +88,7 @@ struct Mirror {
     QPointer<QMdiArea> area;
     QPointer<QMdiSubWindow> sub;
     QPointer<qt::Canvas> canvas;
+    QPointer<qt::ClientScroll> client;  // a child window's client area around its canvas
     std::map<int, ControlView> views;
     std::uint64_t applied_revision = 0;
     std::string title;
@@ -96,6 +97,7 @@ struct Mirror {
     QPointer<QStatusBar> status_bar;  // windows other than the frame that declare status zones
     std::uint64_t applied_focus_moves = 0;
     bool scaled = false;
+    bool laid_out_scaled = false;  // the controls were last placed following the client area
     // What a window too large for the room it opens in is scaled by (1: it fits); a window that
     // does not scale its controls when resized has them scaled by this much.
     double fit = 1;
@@ -262,6 +264,15 @@ struct QtEngine::Impl {
     void rebuild_status(Mirror& m);
     void show_zone_text(Mirror& m, int zone, const std::string& text);
     double font_scale(const Mirror& m) const;
+    // Whether the controls follow the client area's size: windows that scale them, and a child
+    // window while it is maximized.
+    static bool scales(const Mirror& m) { return m.scaled || (m.sub && m.sub->isMaximized()); }
+    // The least a child window's controls are scaled by: its dialog text stays 9 pixels high or
+    // more. Where the frame's area is too small for that the area scrolls.
+    static double readable_fit();
+    // The smallest client area a window may be given: its layout at the scale it opened with,
+    // maximized at the readable scale (it fits the frame's area where it can).
+    void apply_minimum(Mirror& m);
     // Runs an operator's action with the mirror, if it is still there and not being mirrored.
     template <class F>
     auto with_mirror(const Mirror& m, F fn) {

@@ -39,16 +39,21 @@ QWidget* QtEngine::Impl::create_list(Mirror& m, int n) {
                              },
                              qt::kDoubleClickKey);
                      }));
-    // The thumb let go, or a click on the bar's arrows or beside the thumb: the list moves there
-    // in its whole order.
+    // The thumb dragged (the rows follow it as it moves) or let go, or a click on the bar's arrows
+    // or beside the thumb: the list moves there in its whole order.
     QScrollBar* bar = list->order_bar();
     const auto scrolled = with([this, n, bar](Mirror& mp) {
         const int step = bar->sliderPosition();
         post_event(mp, EventKind::ScrollDrag, n, [n, step](Window& w) { w.operator_scroll(n, step); });
     });
+    QObject::connect(bar, &QScrollBar::sliderMoved, bar, [scrolled](int) { scrolled(); });
     QObject::connect(bar, &QScrollBar::sliderReleased, bar, scrolled);
     QObject::connect(bar, &QScrollBar::actionTriggered, bar, [scrolled, bar](int action) {
         if (action != QAbstractSlider::SliderMove && !bar->isSliderDown()) scrolled();
+    });
+    // A page is as many rows as the box shows whole.
+    list->on_rows_shown = with([this, n](Mirror& mp, int rows) {
+        post_event(mp, EventKind::Sized, n, [n, rows](Window& w) { w.operator_rows_shown(n, rows); });
     });
     on_right_click(m, list, n);
     watch_control(m, list, n);
@@ -129,6 +134,7 @@ void QtEngine::Impl::apply_list(ControlView& v, const ControlState& c, const Con
             items << item;
         }
         list->addTopLevelItems(items);
+        list->rows_may_change();
     }
     if (first || c.scroll_steps != old.scroll_steps || c.scroll_at != old.scroll_at || c.scroll_page != old.scroll_page)
         list->set_order_scroll(c.scroll_steps, c.scroll_at, c.scroll_page);

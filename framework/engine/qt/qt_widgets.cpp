@@ -10,6 +10,7 @@
 #include <map>
 #include <mutex>
 #include <unordered_map>
+#include <utility>
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -265,7 +266,8 @@ void PageList::set_order_scroll(int steps, int at, int page) {
     const QSignalBlocker quiet(bar_);
     bar_->setRange(0, std::max(0, steps - 1));
     bar_->setPageStep(std::max(1, page));
-    bar_->setValue(at);
+    // While the operator drags the thumb it stays under the mouse.
+    if (!bar_->isSliderDown()) bar_->setValue(at);
     if (bar_->isHidden() == (steps > 0)) {
         bar_->setVisible(steps > 0);
         updateGeometries();
@@ -291,13 +293,47 @@ int PageList::row_height(int natural) const {
     return std::min(natural, std::max(viewport()->height() / rows, fontMetrics().height()));
 }
 
+int PageList::whole_rows() const {
+    if (topLevelItemCount() == 0) return 0;
+    int row = fontMetrics().height();
+    const QTreeWidgetItem* first = topLevelItem(0);
+    for (int c = 0; c < columnCount(); ++c)
+        if (first->data(c, kStackedRole).isValid()) row = std::max(row, sizeHintForRow(0));
+    return std::max(1, viewport()->height() / std::max(1, row));
+}
+
+void PageList::rows_may_change() {
+    if (std::exchange(telling_, true)) return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            telling_ = false;
+            // A box not on show yet has no size of its own to measure.
+            if (!isVisible()) return;
+            const int rows = whole_rows();
+            if (rows == 0 || rows == told_rows_) return;
+            told_rows_ = rows;
+            if (on_rows_shown) on_rows_shown(rows);
+        },
+        Qt::QueuedConnection);
+}
+
 bool PageList::viewportEvent(QEvent* event) {
     // The rows' height follows the box's.
     if (event->type() == QEvent::Resize) scheduleDelayedItemsLayout();
+    if (event->type() == QEvent::Resize || event->type() == QEvent::Show) rows_may_change();
     return QTreeWidget::viewportEvent(event);
 }
 
 Canvas::Canvas(QWidget* parent) : QWidget(parent) {}
+
+ClientScroll::ClientScroll(Canvas* canvas) {
+    setFrameShape(QFrame::NoFrame);
+    setWidgetResizable(true);
+    setWidget(canvas);
+}
+
+QSize ClientScroll::sizeHint() const { return widget() ? widget()->sizeHint() : QScrollArea::sizeHint(); }
 
 void Canvas::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);

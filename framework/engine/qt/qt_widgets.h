@@ -11,6 +11,7 @@
 #include <QGlyphRun>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTreeWidget>
 #include <QPixmap>
@@ -97,6 +98,13 @@ public:
     // The height of a row of one line that is `natural` high: less when the page would not stand
     // whole in the box, but never less than a line of the list's text.
     int row_height(int natural) const;
+    // How many whole rows the box shows: rows of one line down to a line of text, rows of
+    // stacked lines at their own height; 0 while it has no rows to measure.
+    int whole_rows() const;
+    // Told (outside the engine's mirroring) when the whole rows the box shows change.
+    std::function<void(int rows)> on_rows_shown;
+    // The rows or the box changed: whole_rows() is told again once the events are handled.
+    void rows_may_change();
 
 protected:
     void updateGeometries() override;
@@ -105,6 +113,8 @@ protected:
 private:
     QScrollBar* bar_;
     GroupHeader* header_;
+    int told_rows_ = 0;
+    bool telling_ = false;
 };
 
 // The style of entries: their panel (background and frame) is drawn from a picture made once
@@ -173,6 +183,14 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+};
+
+// The client area of a child window around its canvas: the canvas takes its whole room, but
+// not less than its smallest size; smaller, the client scrolls. As large as the canvas would be.
+class ClientScroll : public QScrollArea {
+public:
+    explicit ClientScroll(Canvas* canvas);
+    QSize sizeHint() const override;
 };
 
 // Boxes, ellipses, lines, panels and regions: drawn by hand, clickable.

@@ -26,9 +26,20 @@ void QtEngine::Impl::build(Mirror& m) {
                 e->ignore();  // the model decides; closing the model removes the widget
                 post_event(*mp, EventKind::CloseWindow, 0);
                 return true;
+            case QEvent::WindowStateChange:
+                // A child maximized or restored: its smallest size and its controls' scale follow.
+                if (mp->sub) {
+                    apply_minimum(*mp);
+                    if (QMdiArea* area = mp->sub->mdiArea(); area && mp->sub->isMaximized())
+                        post([sub = mp->sub, area = QPointer<QMdiArea>(area)] {
+                            if (sub && area && sub->isMaximized()) sub->setGeometry(QRect(QPoint(0, 0), area->viewport()->size()));
+                        });
+                    relayout(*mp);
+                }
+                report_placement(*mp);
+                return false;
             case QEvent::Move:
             case QEvent::Resize:
-            case QEvent::WindowStateChange:
                 report_placement(*mp);
                 return false;
             default:
@@ -64,7 +75,8 @@ void QtEngine::Impl::build(Mirror& m) {
         m.canvas = canvas;
         canvas->hint = QSize(to_px_x(w.layout_width()), to_px_y(w.layout_height()));
         if (m.kind == WindowKind::MdiChild && frame_area) {
-            QMdiSubWindow* sub = frame_area->addSubWindow(canvas);
+            m.client = new qt::ClientScroll(canvas);
+            QMdiSubWindow* sub = frame_area->addSubWindow(m.client);
             sub->setAttribute(Qt::WA_DeleteOnClose, false);
             m.sub = sub;
             m.top = sub;
@@ -82,7 +94,7 @@ void QtEngine::Impl::build(Mirror& m) {
         canvas->on_resize = [this, weak = std::weak_ptr<Mirror>(mirror)] {
             auto mp = weak.lock();
             if (!mp || !mp->alive) return;
-            if (mp->scaled || mp->fit < 1) relayout(*mp);
+            if (scales(*mp) || mp->fit < 1 || mp->laid_out_scaled) relayout(*mp);
             place_status_bar(*mp);
         };
         canvas->on_press = [this, weak = std::weak_ptr<Mirror>(mirror)](QMouseEvent* e) {
@@ -184,16 +196,7 @@ void QtEngine::Impl::apply_window(Mirror& m, bool first) {
         m.fit = fit_of(m, p);
         if (!first && m.fit != before) relayout(m);
     }
-    if (m.canvas) {
-        const QSize bar(0, bar_height(m));
-        const QSize layout(to_px_x(w.layout_width() * m.fit), to_px_y(w.layout_height() * m.fit));
-        if (!w.is_resizable())
-            m.canvas->setFixedSize(QSize(to_px_x(w.width() * m.fit), to_px_y(w.height() * m.fit)) + bar);
-        else if (w.resize_strategy() == ResizeStrategy::Scale)
-            m.canvas->setMinimumSize(layout + bar);
-        else
-            m.canvas->setMinimumSize(0, 0);
-    }
+    apply_minimum(m);
     if (placed_by_model) {
         auto it = std::find(m.in_flight.begin(), m.in_flight.end(), p);
         if (!first && it != m.in_flight.end()) {
@@ -206,6 +209,26 @@ void QtEngine::Impl::apply_window(Mirror& m, bool first) {
     }
 }
 
+void QtEngine::Impl::apply_minimum(Mirror& m) {
+    if (!m.canvas) return;
+    Window& w = *m.window;
+    const QSize bar(0, bar_height(m));
+    if (!w.is_resizable()) {
+        m.canvas->setFixedSize(QSize(to_px_x(w.width() * m.fit), to_px_y(w.height() * m.fit)) + bar);
+        return;
+    }
+    // A floating window that keeps its controls' places scales them as it is made smaller.
+    if (!m.sub && w.resize_strategy() != ResizeStrategy::Scale) {
+        m.canvas->setMinimumSize(0, 0);
+        return;
+    }
+    // A child window made smaller keeps its whole layout within reach (the frame's area
+    // scrolls); maximized, it fits the area down to its readable scale.
+    const bool maximized = m.sub && (m.sub->isMaximized() || (!m.shown && model_placement(w).maximized));
+    const double least = maximized ? std::min(m.fit, readable_fit()) : m.fit;
+    m.canvas->setMinimumSize(QSize(to_px_x(w.layout_width() * least), to_px_y(w.layout_height() * least)) + bar);
+}
+
 qt::Placement QtEngine::Impl::current_placement(const Mirror& m) const {
     Placement p;
     QRect r;
@@ -214,7 +237,9 @@ qt::Placement QtEngine::Impl::current_placement(const Mirror& m) const {
         p.maximized = m.main->isMaximized();
         p.minimized = m.main->isMinimized();
     } else if (m.sub) {
-        r = QRect(m.sub->geometry().topLeft(), m.canvas ? client_size(m) : m.sub->size());
+        // What the client shows of the canvas (all of it, unless it scrolls).
+        const QSize shown = m.client ? m.client->size().boundedTo(m.canvas->size()) - QSize(0, bar_height(m)) : QSize();
+        r = QRect(m.sub->geometry().topLeft(), m.canvas ? shown : m.sub->size());
         p.maximized = m.sub->isMaximized();
         p.minimized = m.sub->isMinimized();
     } else if (m.canvas) {
@@ -249,17 +274,32 @@ double QtEngine::Impl::fit_of(const Mirror& m, const Placement& p) const {
     const QRect room = room_of(m);
     if (p.maximized || p.minimized || room.width() < 100 || room.height() < 100) return 1;
     const QSize frame = frame_of(m) + QSize(0, bar_height(m));
-    const double across = (room.width() - frame.width()) / (p.width * unit_x());
-    const double down = (room.height() - frame.height()) / (p.height * unit_y());
-    return std::clamp(std::min(across, down), 0.1, 1.0);
+    // The size it opens at, within the room: a size saved beyond any screen counts as the room.
+    const Window& w = *m.window;
+    const double width = std::min<double>(w.is_resizable() ? w.layout_width() : p.width, p.width);
+    const double height = std::min<double>(w.is_resizable() ? w.layout_height() : p.height, p.height);
+    const double across = (room.width() - frame.width()) / (std::max(1.0, width) * unit_x());
+    const double down = (room.height() - frame.height()) / (std::max(1.0, height) * unit_y());
+    return std::clamp(std::min(across, down), m.sub ? readable_fit() : 0.1, 1.0);
 }
 
 void QtEngine::Impl::apply_placement(Mirror& m, const Placement& p) {
     QWidget* top = m.top;
     QRect r(to_px_x(p.x), to_px_y(p.y), to_px_x(p.width * m.fit), to_px_y(p.height * m.fit));
-    // A window placed outside its room (saved on a larger display) is brought back onto it.
+    // A floating window without a position of its own opens within the frame's area, below
+    // its menu.
+    const Window& w = *m.window;
+    if (!m.sub && m.canvas && m.kind != WindowKind::Frame && frame_area && frame_area->isVisible() && p.x == w.layout_x() &&
+        p.y == w.layout_y())
+        r.translate(frame_area->viewport()->mapToGlobal(QPoint(0, 0)));
+    // A window placed outside its room (saved on a larger display) is brought back onto it, and
+    // a size larger than the room is limited to it; a window that keeps its controls' places
+    // does not become smaller than its layout (the frame's area scrolls).
     if (const QRect room = room_of(m); room.width() >= 100 && room.height() >= 100) {
         const QSize frame = frame_of(m) + QSize(0, bar_height(m));
+        const QSize least = m.canvas ? m.canvas->minimumSize() - QSize(0, bar_height(m)) : QSize();
+        r.setWidth(std::max(least.width(), std::min(r.width(), room.width() - frame.width())));
+        r.setHeight(std::max(least.height(), std::min(r.height(), room.height() - frame.height())));
         r.moveLeft(std::max(room.left(), std::min(r.left(), room.right() + 1 - r.width() - frame.width())));
         r.moveTop(std::max(room.top(), std::min(r.top(), room.bottom() + 1 - r.height() - frame.height())));
     }

@@ -144,7 +144,9 @@ public:
         if (!w || blocked(*w)) return;
         Focus& f = focus_[w->id()];
         const ControlState c = w->control(f.control);
-        if (key == Key::CtrlH) {
+        if (key == Key::PageDown) {
+            if (c.kind == ControlKind::List) post(*w, EventKind::AlertKey, f.control, {}, kPageDownKey);
+        } else if (key == Key::CtrlH) {
             // The field's history copy replaces what was typed.
             Shown& s = shown_[w->id()][f.control];
             if (s.dirty) s.text = c.text;
@@ -194,6 +196,15 @@ public:
         if (row < 1 || row > static_cast<int>(c.rows.size())) return {};
         const auto& cells = c.rows[row - 1].cells;
         return column >= 1 && column <= static_cast<int>(cells.size()) ? cells[column - 1].text : std::string();
+    }
+
+    int rows(Window& w, std::string_view use) override { return static_cast<int>(w.control(number(w, use)).rows.size()); }
+    int rows_whole(Window& w, std::string_view use) override { return rows(w, use); }
+    int drag_thumb(Window& w, std::string_view use, int step, bool) override {
+        const int n = number(w, use);
+        post(w, EventKind::ScrollDrag, n, [n, step](Window& win) { win.operator_scroll(n, step); });
+        settle();
+        return step;
     }
 
     std::string clock(Window& w, int first_cell) override {

@@ -15,7 +15,7 @@
 
 namespace zrv::testing {
 
-enum class Key { Enter, CtrlH, Escape, Down };
+enum class Key { Enter, CtrlH, Escape, Down, PageDown };
 
 struct ShownMessage {
     std::string title, text;
@@ -67,6 +67,12 @@ public:
     // Lists: the highlighted row of the page (1-based, 0 none) and a cell's text.
     virtual int selected_row(Window& w, std::string_view use) = 0;
     virtual std::string cell(Window& w, std::string_view use, int row, int column) = 0;
+    // The rows of the page a list shows, and how many of them from the first stand whole in sight.
+    virtual int rows(Window& w, std::string_view use) = 0;
+    virtual int rows_whole(Window& w, std::string_view use) = 0;
+    // The thumb of a list's scroll bar dragged to a step and held there (or let go there); the
+    // step it stands at.
+    virtual int drag_thumb(Window& w, std::string_view use, int step, bool let_go) = 0;
     // A digital clock's eight cells from control number first_cell on, as "hh:mm:ss" read from
     // the digit pictures they show ('?' a cell showing no digit picture of the "Paint" set).
     virtual std::string clock(Window& w, int first_cell) = 0;

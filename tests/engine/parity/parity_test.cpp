@@ -372,6 +372,95 @@ TEST_P(Parity, AKataListTakesANumberOfSeveralDigitsTypedIntoTheList) {
     EXPECT_EQ(op->text(w, "?KE:NUMERODECOMPETICION"), "10");
 }
 
+TEST_P(Parity, TheNextUpKumiteListLocatesByTheWholeNumberAndItsBoxesFollow) {
+    // Event 125 alone is running; the number typed into the list goes on in the locator entry.
+    for (int i = 1; i <= 130; ++i)
+        add(TableId::KumiteIndividual, {{"KE24:CodigoDeEvento", "EV-" + std::to_string(i)}, {"KE24:Queue", i == 125 ? "1" : "2"}});
+    op->start("BrowseReadUpKumiteScreen41");
+    Window& w = expect("BrowseReadUpKumiteScreen41");
+    op->click_row(w, "?BROWSE:1", 1);
+    EXPECT_EQ(op->text(w, "?KE24:QUEUE"), "QueueStop");
+    op->type("125");
+    EXPECT_EQ(op->focused(w), "?KE24:IDNUMERODEEVENTOKINDIVIDUAL");
+    EXPECT_EQ(op->text(w, "?KE24:IDNUMERODEEVENTOKINDIVIDUAL"), "125");
+    EXPECT_NE(highlighted(w, 4).find("|EV-125|"), std::string::npos) << highlighted(w, 4);
+    EXPECT_EQ(op->text(w, "?KE24:QUEUE"), "QueueStart");
+    op->advance_ms(1000);  // the list's ticks keep it there
+    EXPECT_NE(highlighted(w, 4).find("|EV-125|"), std::string::npos) << highlighted(w, 4);
+    EXPECT_EQ(op->text(w, "?KE24:QUEUE"), "QueueStart");
+}
+
+// --- a list keeps its place ----------------------------------------------------------------------
+
+TEST_P(Parity, AHighlightedRowDeletedByAnotherProgramGivesWayToTheNextInTheOrder) {
+    // The third tab orders by tatami; the first keeps the numbers' order.
+    for (const char* tatami : {"T3", "T1", "T5", "T2", "T6", "T4"})
+        add(TableId::KumiteIndividual, {{"KE24:TatamiMatsNo", tatami}});
+    op->start("BrowseQueueKKIndividual1");
+    Window& w = expect("BrowseQueueKKIndividual1");
+    op->click_tab(w, "?CURRENTTAB", 3);
+    op->click_row(w, "?BROWSE:1", 5);
+    const auto tatami = [&] { return trimmed(op->cell(w, "?BROWSE:1", op->selected_row(w, "?BROWSE:1"), 5)); };
+    ASSERT_EQ(tatami(), "T5");
+    const struct {
+        const char* deleted;
+        const char* then;
+    } cases[] = {{"T5", "T6"}, {"T6", "T4"}};  // the next in the order; at the end, the one before
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.deleted);
+        ASSERT_EQ(run_sqlite3("KumiteIndividual.sqlite",
+                              std::string("DELETE FROM KumiteIndividual WHERE TatamiMatsNo = '") + c.deleted + "';"),
+                  0);
+        op->advance_ms(500);
+        EXPECT_EQ(tatami(), c.then);
+        EXPECT_EQ(trimmed(op->text(w, "?KE24:TATAMIMATSNO")), c.then);  // the detail entries follow
+    }
+}
+
+// Forty team events on the team queue list in the order of their codes, each row four lines high.
+class TeamQueueParity : public Parity {
+protected:
+    void SetUp() override {
+        Parity::SetUp();
+        for (int i = 1; i <= 40; ++i)
+            add(TableId::KumiteEquipo5, {{"KE212:CodigoDeEvento", (i < 10 ? "TE-0" : "TE-") + std::to_string(i)},
+                                         {"KE212:NombreDeEquipoE1R1A", "Blue"}, {"KE212:NombreDeEquipo2R1R", "Red"}});
+        op->start("BrowseQueueEquipos1");
+        list_ = &expect("BrowseQueueEquipos1");
+        op->click_tab(*list_, "?CURRENTTAB", 3);  // by event code, "TE-01" first
+        op->click_row(*list_, "?BROWSE:1", 1);
+    }
+    // The event's number in the code of a row of the page.
+    int id_at(int row) { return std::stoi(op->cell(*list_, "?BROWSE:1", row, 3).substr(3)); }
+    Window* list_ = nullptr;
+};
+ZRV_ON_BOTH_ENGINES(TeamQueueParity);
+
+TEST_P(TeamQueueParity, PageDownMovesByTheRowsThePageShowsWholeAndSkipsNone) {
+    std::vector<int> seen;
+    for (int press = 0; press < 40 && (seen.empty() || seen.back() < 40); ++press) {
+        const int rows = op->rows(*list_, "?BROWSE:1");
+        ASSERT_GT(rows, 0);
+        EXPECT_EQ(op->rows_whole(*list_, "?BROWSE:1"), rows) << "page " << press + 1;
+        for (int r = 1; r <= rows; ++r)
+            if (seen.empty() || id_at(r) > seen.back()) seen.push_back(id_at(r));
+        op->press(Key::PageDown);
+        if (seen.back() < 40) EXPECT_EQ(id_at(1), seen.back() + 1) << "page " << press + 2 << " follows the last row shown";
+    }
+    std::vector<int> all(40);
+    for (int i = 0; i < 40; ++i) all[static_cast<std::size_t>(i)] = i + 1;
+    EXPECT_EQ(seen, all);
+}
+
+TEST_P(TeamQueueParity, TheRowsFollowTheThumbWhileItIsDragged) {
+    const int held = op->drag_thumb(*list_, "?BROWSE:1", 10, false);
+    ASSERT_GT(held, 0);
+    EXPECT_EQ(id_at(1), held + 1);  // before the thumb is let go
+    const int let_go = op->drag_thumb(*list_, "?BROWSE:1", 20, true);
+    EXPECT_EQ(id_at(1), let_go + 1);
+    EXPECT_EQ(op->selected_row(*list_, "?BROWSE:1"), 1);
+}
+
 // --- the kata console: its focus on opening and Ctrl+H -------------------------------------------
 
 TEST_P(Parity, TheKataConsoleOpensOnItsFirstButtonAndCtrlHRestoresAnEntry) {

@@ -14,7 +14,10 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QMouseEvent>
+#include <QScrollBar>
 #include <QStatusBar>
+#include <QStyleOptionSlider>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -155,6 +158,7 @@ public:
             if (key == Key::Enter) QTest::keyClick(f, Qt::Key_Return);
             else if (key == Key::Escape) QTest::keyClick(f, Qt::Key_Escape);
             else if (key == Key::Down) QTest::keyClick(f, Qt::Key_Down);
+            else if (key == Key::PageDown) QTest::keyClick(f, Qt::Key_PageDown);
             else QTest::keyClick(f, Qt::Key_H, Qt::ControlModifier);
         }
         settle();
@@ -193,6 +197,46 @@ public:
         auto* list = qobject_cast<QTreeWidget*>(control(w, use));
         QTreeWidgetItem* item = list ? list->topLevelItem(row - 1) : nullptr;
         return item ? item->text(column - 1).toStdString() : std::string();
+    }
+
+    int rows(Window& w, std::string_view use) override {
+        auto* list = qobject_cast<QTreeWidget*>(control(w, use));
+        return list ? list->topLevelItemCount() : 0;
+    }
+    int rows_whole(Window& w, std::string_view use) override {
+        auto* list = qobject_cast<QTreeWidget*>(control(w, use));
+        int whole = 0;
+        while (list && whole < list->topLevelItemCount() &&
+               list->viewport()->rect().contains(list->visualItemRect(list->topLevelItem(whole))))
+            ++whole;
+        return whole;
+    }
+    int drag_thumb(Window& w, std::string_view use, int step, bool let_go) override {
+        auto* list = dynamic_cast<qt::PageList*>(control(w, use));
+        if (!list || !list->order_bar()->isVisible()) throw std::runtime_error("no scroll bar");
+        QScrollBar* bar = list->order_bar();
+        activate(w);
+        const auto thumb_at = [bar](int position) {
+            QStyleOptionSlider option;
+            option.initFrom(bar);
+            option.orientation = Qt::Vertical;
+            option.minimum = bar->minimum(), option.maximum = bar->maximum();
+            option.sliderPosition = option.sliderValue = position;
+            option.pageStep = bar->pageStep(), option.singleStep = bar->singleStep();
+            return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar).center();
+        };
+        if (!bar->isSliderDown()) QTest::mousePress(bar, Qt::LeftButton, {}, thumb_at(bar->sliderPosition()));
+        // Moved a pixel at a time, as a hand does, until it stands at the step.
+        QPoint at = thumb_at(bar->sliderPosition());
+        const QPoint to = thumb_at(step);
+        for (int round = 0; round < 2000 && bar->sliderPosition() != step && at != to; ++round) {
+            at.ry() += to.y() > at.y() ? 1 : -1;
+            QMouseEvent move(QEvent::MouseMove, at, bar->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(bar, &move);
+        }
+        if (let_go) QTest::mouseRelease(bar, Qt::LeftButton, {}, at);
+        settle();
+        return bar->sliderPosition();
     }
 
     std::string clock(Window& w, int first_cell) override {

@@ -62,6 +62,22 @@ QWidget* find_screen(QMainWindow* frame) {
     return nullptr;
 }
 
+OpenFrame::OpenFrame(QtEngine& engine) {
+    WindowLayout f;
+    f.kind = WindowKind::Frame;
+    f.title = "External scoreboard";
+    f.width = 640, f.height = 400;
+    f.status = {{-1, ""}};
+    ControlState menu = control(ControlKind::Menu, "?FILEMENU", 0, 0, 0, 0, "&File");
+    menu.number = 1;
+    ControlState item = control(ControlKind::Item, "?EXIT", 0, 0, 0, 0, "E&xit");
+    item.parent = 1;
+    f.controls = {menu, item};
+    procedure = std::make_unique<Procedure>(f);
+    main = qobject_cast<QMainWindow*>(engine.widget(procedure->window()));
+    area = main ? main->findChild<QMdiArea*>() : nullptr;
+}
+
 QMessageBox* wait_for_message_box() {
     QMessageBox* box = nullptr;
     pump_until([&] {

@@ -19,6 +19,7 @@
 
 class QAction;
 class QMainWindow;
+class QMdiArea;
 
 class QMessageBox;
 
@@ -68,6 +69,15 @@ private:
     std::atomic<bool> finished_{false};
     mutable std::mutex mutex_;
     std::vector<Seen> seen_;
+};
+
+// A frame as the program's opens: its default size (640 x 400 window units) and a menu, on a
+// procedure thread of its own; its main window and the area that holds its child windows.
+struct OpenFrame {
+    explicit OpenFrame(QtEngine& engine);
+    std::unique_ptr<Procedure> procedure;
+    QMainWindow* main = nullptr;
+    QMdiArea* area = nullptr;
 };
 
 // Before the application starts: the offscreen platform's one screen gets this size (no-op on

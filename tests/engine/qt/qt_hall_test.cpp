@@ -15,6 +15,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QStyleOptionSlider>
@@ -354,6 +355,87 @@ TEST_F(Hall, ALongNameIsShownWholeFromItsFirstCharacter) {
     p.change([](Window& w) { w.set_text(w.number_of("?SHOWN"), "Aka"); });
     EXPECT_DOUBLE_EQ(shown->font().pointSizeF(), QApplication::font().pointSizeF());
     EXPECT_EQ(shown->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+}
+
+// The program's frame at its own default size, and what it holds.
+class HallFrame : public Hall {
+protected:
+    void SetUp() override {
+        Hall::SetUp();
+        frame_.emplace(engine());
+        main_ = frame_->main, area_ = frame_->area;
+        ASSERT_TRUE(main_ && area_);
+    }
+    void TearDown() override {
+        frame_.reset();
+        Hall::TearDown();
+    }
+    // A list window: its rows, its search box and its Close button at the bottom right.
+    static WindowLayout list_window(WindowKind kind) {
+        WindowLayout l;
+        l.title = "Queue";
+        l.kind = kind;
+        l.width = 400, l.height = 240;
+        l.controls = {control(ControlKind::List, "?BROWSE:1", 4, 4, 392, 180), control(ControlKind::Entry, "?FUZZYQUERY", 4, 200, 200, 12),
+                      control(ControlKind::Button, "?CLOSE", 340, 220, 56, 14, "&Close")};
+        return l;
+    }
+    std::optional<OpenFrame> frame_;
+    QMainWindow* main_ = nullptr;
+    QMdiArea* area_ = nullptr;
+};
+
+TEST_F(HallFrame, AChildWindowMadeSmallerThanItsLayoutScrollsToItsButtonsAndSearchBox) {
+    Procedure p(list_window(WindowKind::MdiChild));
+    auto* sub = qobject_cast<QMdiSubWindow*>(engine().widget(p.window()));
+    ASSERT_TRUE(sub);
+    auto* client = qobject_cast<QScrollArea*>(sub->widget());
+    ASSERT_TRUE(client);
+    // Shrunk by the operator, or by Window > Tile among many windows.
+    sub->resize(sub->width() / 2, sub->height() / 2);
+    ASSERT_TRUE(pump_until([&] { return client->horizontalScrollBar()->maximum() > 0; }))
+        << sub->width() << "x" << sub->height() << " client " << client->width() << " canvas " << client->widget()->width() << " min "
+        << client->widget()->minimumWidth() << " sub min " << sub->minimumSizeHint().width() << "," << sub->minimumWidth();
+    for (const char* use : {"?CLOSE", "?FUZZYQUERY"}) {
+        SCOPED_TRACE(use);
+        QWidget* w = widget(p, use);
+        const QPoint far = w->mapTo(client->widget(), QPoint(w->width(), w->height()));
+        EXPECT_LE(far.x(), client->viewport()->width() + client->horizontalScrollBar()->maximum());
+        EXPECT_LE(far.y(), client->viewport()->height() + client->verticalScrollBar()->maximum());
+        client->ensureWidgetVisible(w);
+        EXPECT_TRUE(client->viewport()->rect().contains(w->mapTo(client->viewport(), w->rect().center())));
+    }
+    // At its layout's size again, nothing scrolls.
+    sub->resize(sub->width() * 2 + 40, sub->height() * 2 + 40);
+    EXPECT_TRUE(pump_until([&] { return client->horizontalScrollBar()->maximum() == 0 && client->verticalScrollBar()->maximum() == 0; }));
+}
+
+TEST_F(HallFrame, ASavedSizeBeyondAnyScreenIsLimitedToTheRoomItOpensIn) {
+    Procedure p(list_window(WindowKind::MdiChild));
+    p.change([](Window& w) { set_placement(w, 10, 10, 99999, 99999); });
+    auto* sub = qobject_cast<QMdiSubWindow*>(engine().widget(p.window()));
+    ASSERT_TRUE(sub);
+    ASSERT_TRUE(pump_until([&] { return sub->width() < 5000; })) << sub->width();
+    EXPECT_TRUE(QRect(QPoint(0, 0), area_->viewport()->size()).contains(sub->geometry()))
+        << sub->width() << "x" << sub->height() << " in " << area_->viewport()->width() << "x" << area_->viewport()->height();
+    // Its controls at their own size: the layout fits the room.
+    EXPECT_EQ(widget(p, "?CLOSE")->width(), std::lround(56 * unit_x()));
+}
+
+TEST_F(HallFrame, AFloatingWindowWithoutAPositionOfItsOwnOpensWithinTheFramesAreaBelowItsMenu) {
+    Procedure p(list_window(WindowKind::Floating));
+    QWidget* top = engine().widget(p.window());
+    ASSERT_TRUE(top);
+    const QPoint area = area_->viewport()->mapToGlobal(QPoint(0, 0));
+    EXPECT_GE(top->geometry().top(), area.y());
+    EXPECT_GE(top->geometry().left(), area.x());
+    EXPECT_GT(area.y(), main_->geometry().top());  // below the frame's title and menu
+    // A position of its own stays where it was saved.
+    Procedure placed(list_window(WindowKind::Floating));
+    placed.change([](Window& w) { set_placement(w, 300, 200, 400, 240); });
+    QWidget* other = engine().widget(placed.window());
+    EXPECT_TRUE(pump_until([&] { return other->geometry().topLeft() == QPoint(std::lround(300 * unit_x()), std::lround(200 * unit_y())); }))
+        << other->x() << "," << other->y();
 }
 
 }  // namespace
