@@ -285,6 +285,7 @@ TEST_F(QtEngineTest, ALargeEntryTextFromGlyphPicturesLooksAsALineEditDrawsIt) {
     l.width = 400, l.height = 300;
     int y = 130;
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.use);
         ControlState e = control(ControlKind::Entry, c.use, 4, y, 390, 40, c.text);
         e.font_name = c.face, e.font_size = c.points, e.align = c.align;
         e.font_colour = c.ink, e.fill_colour = c.fill, e.read_only = c.read_only;
@@ -349,6 +350,7 @@ TEST_F(QtEngineTest, ANewLargeEntryTextPaintsAgainOnlyTheGlyphsThatChanged) {
         bool narrower;  // a part of the entry is painted again
     } steps[] = {{"13", true}, {"13 ", false}, {"7", false}, {"99", false}, {"98", true}};
     for (const Step& s : steps) {
+        SCOPED_TRACE(s.text);
         Paints paints(top->window());
         p.change([&](Window& w) { w.set_text(w.number_of("?POINTS"), s.text); });
         ASSERT_TRUE(pump_until([&] { return paints.of.count(entry) > 0 || entry->text() == s.text; }));
@@ -592,6 +594,7 @@ TEST_F(QtEngineTest, AMessageBoxIsAnsweredForTheThreadThatAsked) {
     };
     Procedure p(form_layout());
     for (const Case& c : cases) {
+        SCOPED_TRACE("row " + std::to_string(&c - &*std::begin(cases)));
         std::atomic<int> answer{0};
         p.run([&](Window&) {
             answer = engine().message_box({"Zorvane", "Delete this record?", MessageIcon::Question, c.buttons, ButtonOk});

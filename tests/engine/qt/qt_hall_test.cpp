@@ -281,6 +281,7 @@ TEST_F(Hall, CheckBoxesArePlainlyVisibleOnEveryBackground) {
     l.width = 200, l.height = 80;
     int y = 4;
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.use);
         ControlState box = control(ControlKind::Check, c.use, 4, y, 60, 12, "Hantei");
         box.font_colour = 0xFFFFFF, box.fill_colour = c.fill, box.bold = true;
         l.controls.push_back(box);
