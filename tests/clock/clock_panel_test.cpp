@@ -246,6 +246,7 @@ TEST(ClockSettings, TheEndMessageAndSoundFollowTheirArguments) {
         {0, "Time up", 1, "Time up", "a.wav"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
         DigitalClock clock;
         clock.set_timer_end(1, nullptr, 0, "", "a.wav", 0);
         clock.set_timer_end(1, nullptr, c.use_default, c.message, "b.wav", c.keep_sound);

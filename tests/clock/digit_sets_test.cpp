@@ -83,6 +83,7 @@ TEST_F(DigitSets, TheMenuOffersTheFormatSwitchOnlyWithUsePopup) {
         {1, kHours12, {"Choose digits...", "24 hours format"}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE("row " + std::to_string(&c - &*std::begin(cases)));
         host_config().use_popup = c.use_popup;
         host_config().f12 = c.f12;
         Window& w = start();
@@ -116,6 +117,7 @@ TEST_F(DigitSets, SwitchingTheFormatIsStoredAndAppliedAtTheNextTickOnTimeOfDayOn
     };
     driver.clock().set_time_of_day_cs(17 * 360000 + 5 * 6000);
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.before);
         host_config().clock_type = c.clock_type;
         host_config().use_popup = 1;
         host_config().f12 = kHours24;
@@ -230,6 +232,7 @@ TEST_F(DigitSets, StoredChoicesAreReadWhenTheClockIsAttached) {
     driver.clock().set_time_of_day_cs(17 * 360000 + 5 * 6000);
     host_config().clock_type = kClockTimeOfDay12or24;
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.set);
         folder.write("digits.ini", std::string("[Setup]\r\n") + kSetEntry + "=" + c.set + "\r\n" + kF12Entry + "=" +
                                        c.f12 + "\r\n");
         Window& w = start();

@@ -79,6 +79,7 @@ TEST_F(WithDictionary, FieldChecksOfTheTables) {
         {"RM:Cerrar", "7", true},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.field);
         std::optional<FieldRef> f = field_by_name(c.field);
         ASSERT_TRUE(f) << c.field;
         ASSERT_TRUE(f->set_text(c.value)) << c.field;
@@ -108,6 +109,7 @@ TEST_F(WithDictionary, AFailureIsReportedWithItsLabelAndDisplayList) {
     app_error_reporter().set_message_box_handler(
         [](const MessageDefinition&, const std::string&, const std::string&) { return ButtonIgnore; });
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.field);
         app_error_reporter().clear_history();
         std::optional<FieldRef> f = field_by_name(c.field);
         ASSERT_TRUE(f && f->set_text(c.value));
@@ -156,6 +158,7 @@ TEST_F(WithDictionary, NewRecordDefaults) {
         }
     }
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.field);
         std::optional<FieldRef> f = field_by_name(c.field);
         ASSERT_TRUE(f) << c.field;
         std::string text = f->text();
@@ -182,6 +185,7 @@ TEST_F(WithDictionary, AnyFieldOfAnyBufferByNameWithoutRegardToCase) {
         {"DIV:IDCATEGORYA", "div:idcategorya", "2.5", "2.5"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.written);
         std::optional<FieldRef> w = field_by_name(c.written);
         std::optional<FieldRef> r = field_by_name(c.read);
         ASSERT_TRUE(w && r) << c.written;

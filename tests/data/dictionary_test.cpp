@@ -91,6 +91,7 @@ TEST(DataDictionary, RelationsPerTableAndOpeningTogether) {
         {TableId::KataJuezCard6, 1, 0},     {TableId::KataJuezCard7, 1, 0},
     };
     for (const Count& c : counts) {
+        SCOPED_TRACE("row " + std::to_string(&c - &*std::begin(counts)));
         DictionaryRelations& r = *relation_manager(c.table);
         EXPECT_FALSE(r.relations_declared());  // declared when first needed
         int keyed = 0, plain = 0;
@@ -143,6 +144,7 @@ TEST(DataDictionary, NewRecordsInRealFilesAreDefaultedAndNumbered) {
         {TableId::ResultadosManual, "RM:IDResultadosM", "RM:Cerrar", "0"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.number_field);
         DictionaryTable& t = *file_manager(c.table);
         for (std::int64_t number = 1; number <= 2; ++number) {
             ASSERT_TRUE(t.prepare_new_record()) << table_name(c.table) << ": " << t.error_text();

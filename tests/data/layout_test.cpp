@@ -165,6 +165,7 @@ TEST(Dictionary, IrregularPlacesLieWhereTheRecordsHaveThem) {
         {TableId::ScoreBoard, "SB:DOJONAMEAKA", 648, -1},
     };
     for (const Place& p : places) {
+        SCOPED_TRACE(p.field);
         const store::TableLayout& l = defs().at(static_cast<std::size_t>(p.table)).layout;
         int i = find_field(l, p.field);
         ASSERT_GE(i, 0) << p.field;
@@ -215,6 +216,7 @@ TEST(Dictionary, FaultyDeclarationsAreReported) {
     Table twice = base({field(0, "T:A", Long), field(4, "T:a", Long)}, 8);
     cases.push_back({"same name in other case", twice, "T:a: declared twice"});
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         TableDefinition d = derive_table(c.table);
         EXPECT_NE(std::find(d.problems.begin(), d.problems.end(), c.problem), d.problems.end())
             << c.what << ": got " << (d.problems.empty() ? std::string("nothing") : d.problems.front());

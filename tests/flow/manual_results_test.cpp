@@ -86,6 +86,7 @@ TEST_F(ManualResults, ListsShowTheNewestFirstWithTheirColumnsAndTabs) {
         {"BrowseResultadosManualesIndividual", "Result individual competition Manuel Kumite", 5, "ID Kata & Kumite Individual"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.list);
         driver.start(c.list);
         Window& w = driver.expect_window(c.list);
         EXPECT_EQ(w.title(), c.title);
@@ -408,6 +409,7 @@ TEST_F(ManualResults, TabsChooseTheirOrdersAndABlankSearchChangesNothing) {
         {"BrowseResultadosManualesIndividual", 5, by_division},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.list);
         driver.start(c.list);
         Window& w = driver.expect_window(c.list);
         driver.choose(w, "?CURRENTTAB", c.tab);

@@ -74,6 +74,7 @@ TEST_F(NextUpRendering, ReadyNamesStandLargeOnTheirSideAndLongTextsFit) {
         } halves[] = {{"?BOX1", prefix + "READYCOMPETITORAKA", QColor(255, 0, 0)},
                       {"?BOX1:2", prefix + "READYCOMPETITORAO", QColor(0, 0, 255)}};
         for (const auto& h : halves) {
+            SCOPED_TRACE(h.box);
             const ControlState box = at(h.box), shown = at(h.name);
             EXPECT_EQ(QColor(image.pixel(int((box.x + 4) * unit_x()), int((box.y + box.height - 4) * unit_y()))), h.fill) << h.box;
             // Letters at least 60 pixels high (30 for the longest name), their white ink a good

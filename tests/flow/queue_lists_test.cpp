@@ -184,6 +184,7 @@ TEST(QueueStatusColours, OnlyTheFourStatusesColourTheCell) {
         {"2.5", true, D, D, D, D},                   {"3.0", false, D, 0xC0C0C0, D, 0xE0E0E0},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.status);
         const ListCell cell = queue_status_colours(c.status, c.team);
         EXPECT_EQ(cell, (ListCell{.text = {}, .text_colour = c.text, .back_colour = c.back, .selected_text_colour = c.selected_text,
                                   .selected_back_colour = c.selected_back}))
@@ -241,6 +242,7 @@ TEST_F(QueueLists, TabsChooseTheirKeys) {
         {2, 2, {"4", "3", "2", "1"}},                    // the event number's key runs downwards
     };
     for (const auto& c : team_cases) {
+        SCOPED_TRACE("row " + std::to_string(&c - &*std::begin(team_cases)));
         driver.choose(team, "?CURRENTTAB", c.tab);
         EXPECT_EQ(column(team, c.column), c.shown) << "tab " << c.tab;
     }
@@ -360,6 +362,7 @@ TEST_F(QueueLists, TheNavigationButtonsScrollThePageAndTheTicksKeepIt) {
     };
     ASSERT_EQ(rows(w).size(), 20u);
     for (const auto& s : steps) {
+        SCOPED_TRACE(s.button);
         driver.press(w, s.button);
         EXPECT_EQ(shown(), s.after) << s.button;
     }

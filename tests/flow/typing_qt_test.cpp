@@ -66,7 +66,13 @@ TEST_F(TypingQt, ANameTypedAndLeftStaysThroughTheTicksAndOkStoresIt) {
     name->selectAll();
     QTest::keyClicks(name, "Aiko T. Tanaka");
     QTest::keyClick(name, Qt::Key_Tab);  // leaves the entry (Enter would press OK)
-    pump_until([] { return false; }, 300);  // thirty ticks of the form
+    Window* form = nullptr;
+    for (Window* w : engine().windows())
+        if (QWidget* top = engine().widget(*w); top && top->isAncestorOf(name)) form = w;
+    ASSERT_TRUE(form);
+    TickCounter ticks(*form);
+    ASSERT_TRUE(ticks.wait(engine(), 30));  // thirty ticks of the form
+    ticks.stop();
     EXPECT_EQ(name->text().toStdString(), "Aiko T. Tanaka");
 
     QPushButton* ok = find_widget<QPushButton>([](QPushButton* b) { return b->toolTip() == "Accept data and close the window"; });

@@ -163,6 +163,7 @@ TEST_F(Kata, JudgeCountListsColourSixCellsByTheNumberOfJudgesAndScoreEveryRow) {
         Colour back;
     } cases[] = {{1, 0xC0E0FF}, {2, 0xC0FFC0}, {3, 0xC0C0FF}, {4, kDefaultColour}, {5, kDefaultColour}};
     for (const auto& c : cases) {
+        SCOPED_TRACE("row " + std::to_string(&c - &*std::begin(cases)));
         const int row = row_of(w, c.event, 3);
         ASSERT_GT(row, 0);
         for (int column = 1; column <= 23; ++column) {
@@ -675,6 +676,7 @@ TEST(KataScreens, CompetitorScreensDifferOnlyByTheirTable) {
         {8, "Competitor results 8:", "Atlantic results :", "@s20", true, false},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.caption);
         const WindowLayout l = competitor_layout(c.n);
         const std::string k = std::to_string(c.n);
         EXPECT_EQ(l.title, "Competitor results " + k);

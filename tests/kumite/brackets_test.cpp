@@ -111,6 +111,7 @@ TEST_F(Brackets, EachFormHasItsTitleTabsAndCountOfBoxes) {
          {"&2) Pul A Llaves", "&3) Pul B Llaves", "&4) Resultados", "FinalesTerceros"}, 40},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.form);
         Window w(bracket_layout(c.form));
         EXPECT_EQ(w.title(), c.title);
         EXPECT_EQ(w.kind(), WindowKind::Floating);

@@ -117,7 +117,7 @@ TEST_F(KumiteOnQt, BothBoxesOfAPairStoredCheckedLeaveOneEnabledAndAClickFreesThe
         ASSERT_TRUE(a && b);
         // The window shows before set-up applies the box rules: wait until they have disabled one.
         ASSERT_TRUE(pump_until([&] { return !a->isEnabled() || !b->isEnabled(); }));
-        pump_until([] { return false; }, 50);
+        ASSERT_TRUE(settle_gui(engine()));  // and set-up has done all it does
         ASSERT_TRUE(a->isEnabled() || b->isEnabled()) << "both boxes of the pair disabled";
         QCheckBox* free = a->isEnabled() ? a : b;
         QCheckBox* other = free == a ? b : a;
@@ -183,11 +183,15 @@ TEST_F(KumiteOnQt, TheListShowsWhatTheScoringSoftwareCommitsAfterUnchangedTicks)
         return out;
     };
     ASSERT_TRUE(pump_until([&] { return !codes().empty() && codes().front() == "EV-160"; }));  // newest first
+    TickCounter ticks(*list);
+    ASSERT_TRUE(ticks.wait(engine(), 1));  // the list as its first tick left it
     const std::vector<std::string> before = codes();
-    pump_until([] { return false; }, 1200);  // two ticks or more
+    ASSERT_TRUE(ticks.wait(engine(), 2));
     EXPECT_EQ(codes(), before);
     ASSERT_EQ(run_scoring_tool({"set", "KumiteIndividual", "159", "CodigoDeEvento=CHANGED"}), 0);
-    EXPECT_TRUE(pump_until([&] { return codes().size() > 1 && codes()[1] == "CHANGED"; }, 1500));
+    ASSERT_TRUE(ticks.wait(engine(), 1));  // the first tick that began after the commit
+    EXPECT_TRUE(codes().size() > 1 && codes()[1] == "CHANGED") << (codes().size() > 1 ? codes()[1] : "<no row>");
+    ticks.stop();
     QTest::mouseClick(widget<QPushButton>(*list, "?CLOSE"), Qt::LeftButton);
     EXPECT_TRUE(closed("BrowseKumiteIndividual4"));
     EXPECT_TRUE(threads_ended());

@@ -156,6 +156,7 @@ TEST_F(Conventions, CloseVariantsOnCerrar) {
         {CloseVariant::None, false, 0, "Aiko"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored);
         g_close = c.variant;
         g_response = 0;
         store("RM:Cerrar", "0");
@@ -198,6 +199,7 @@ TEST_F(Conventions, ListTimerStepsRunInTheirOrder) {
     const std::vector<std::vector<S>> cases = {{S::Display, S::Reset, S::Framework}, {S::Framework, S::Reset, S::Display},
                                                {S::Framework, S::Display, S::Reset}, {S::Framework, S::Display}};
     for (const auto& steps : cases) {
+        SCOPED_TRACE("order " + std::to_string(&steps - &*std::begin(cases)));
         g_steps = steps;
         driver.start("ProbeList");
         Window& list = driver.expect_window("ProbeList");

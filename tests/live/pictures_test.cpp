@@ -31,6 +31,7 @@ TEST(Picture, NumbersAreShownByTheirPicture) {
         {"n-10", Decimal(5, 0), "5"},               // without the '@'
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.picture);
         std::optional<Picture> p = Picture::parse(c.picture);
         ASSERT_TRUE(p) << c.picture;
         EXPECT_EQ(p->format_number(c.value), c.shown) << c.picture;
@@ -96,6 +97,7 @@ TEST(ListFormat, TipsAndGroupHeaders) {
         {"[~A~40L~a~@s1@][~B~40L~b~@s1@]", {{"", "A"}, {"", "B"}}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.format);
         std::optional<std::vector<ListColumn>> columns = parse_list_format(c.format);
         ASSERT_TRUE(columns) << c.format;
         ASSERT_EQ(columns->size(), c.columns.size()) << c.format;
@@ -123,6 +125,7 @@ TEST(ListFormat, AStackedGroupKeepsOneColumnPerCell) {
         {"[~~S40L@s1@40L@s1@]", {{"", true}, {"", true}}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.format);
         std::optional<std::vector<ListColumn>> columns = parse_list_format(c.format);
         ASSERT_TRUE(columns) << c.format;
         ASSERT_EQ(columns->size(), c.columns.size()) << c.format;

@@ -128,7 +128,9 @@ TEST_F(BoardRendering, EachBoardFollowingABoutDrawsItsRecord) {
         ASSERT_EQ(run_scoring_tool({"bout", id, "start"}), 0);
         const auto shown = [&](const char* use) { return !w.control(w.number_of(use)).hidden; };
         ASSERT_TRUE(pump_until([&] { return shown("?STRING4") && shown("?CAO1"); })) << k.procedure << ": GO and the lamps";
-        pump_until([] { return false; }, 300);  // a few ticks of the running clock
+        TickCounter ticks(w);
+        ASSERT_TRUE(ticks.wait(engine(), 3));  // a few ticks of the running clock
+        ticks.stop();
         const QImage image = engine().grab(w);
         ASSERT_FALSE(image.isNull()) << k.procedure;
         const std::string png = (dir ? std::filesystem::path(dir) : folder.path()) / (std::string(k.procedure) + "-live.png");

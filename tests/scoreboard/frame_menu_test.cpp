@@ -32,6 +32,7 @@ TEST(ScoreboardMenus, EachItemListsTheBoutsAndOpensABoardThatFollowsTheBout) {
     };
     int bout = 0;
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.item);
         const std::string id = std::to_string(++bout);
         ASSERT_EQ(run_scoring_tool({"set", "ScoreBoard", id, "Timer1StartTime=90", "StopStart=1", "WinnerByOr=1",
                                     "FullNameAo=Bruno Silva", "FullNameAka=Aiko Tanaka"}),

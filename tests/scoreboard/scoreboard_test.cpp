@@ -127,6 +127,7 @@ TEST_F(Scoreboards, StopStartDrivesTheClockAndTheCaptionsOnEveryBoard) {
     };
     for (const Board& b : kBoards)
         for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(b.board) + ", StopStart " + c.first + " then " + c.then);
             const int id = add_bout({{"SB:StopStart", c.first}});
             Window& w = open(b, id);
             if (b.board != kTeam.board) { EXPECT_EQ(clock(w), "00:01:30") << b.board; }  // paused at opening
@@ -141,6 +142,7 @@ TEST_F(Scoreboards, StopStartDrivesTheClockAndTheCaptionsOnEveryBoard) {
 
 TEST_F(Scoreboards, TimeUpStopsTheClockAndALaterOkStoresTheStop) {
     for (const Board& b : kBoards) {
+        SCOPED_TRACE(b.board);
         const int id = add_bout({{"SB:StopStart", "0"}});
         Window& w = open(b, id);
         tick(10);
@@ -165,6 +167,7 @@ TEST_F(Scoreboards, TheEndOfTheCountdownPlaysOnceAndTheCaptionsStillFollowTheRec
         std::size_t sounds;
     } cases[] = {{kBoard1, 1}, {kBoard2, 1}, {kTeam, 0}};
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.board.board);
         const std::size_t before = driver.engine().sounds().size();
         const int id = add_bout({{"SB:Timer1StartTime", "2"}, {"SB:StopStart", "0"}});
         Window& w = open(c.board, id);
@@ -220,6 +223,7 @@ TEST_F(Scoreboards, PointsBlinkFromTheThirdTickOnceASideHasEightWithWinnerByOr) 
         const char* points;
     } still[] = {{"0", "12"}, {"1", "0"}, {"1", "7"}};
     for (const Case& c : still) {
+        SCOPED_TRACE(c.by_or);
         const int other = add_bout({{"SB:PuntoAo", c.points}, {"SB:WinnerByOr", c.by_or}});
         Window& b = open(kBoard1, other);
         const Colour blue = driver.control(b, "?SB:PUNTOAO").font_colour;
@@ -243,13 +247,14 @@ TEST_F(Scoreboards, TheClockButtonsLastUntilTheNextTick) {
         {kBoard2, "2", "?SAVE", true},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.board.board) + ", StopStart " + c.stop_start + ", " + c.button);
         const int id = add_bout({{"SB:StopStart", c.stop_start}});
         Window& w = open(c.board, id);
         tick(2);
         driver.press(w, c.button);
         tick(50);
-        if (c.runs) { EXPECT_EQ(clock(w), "00:01:25") << c.board.board << " " << c.stop_start; }
-        else EXPECT_TRUE(clock(w) == "00:01:30" || clock(w) == "00:01:29") << clock(w);
+        // Undone: the record stopped it again at the next tick, within its first second.
+        EXPECT_EQ(clock(w), c.runs ? "00:01:25" : "00:01:30");
         cancel(w, c.board);
     }
     // Stop on a running bout with the record at 2 stops it.
@@ -288,6 +293,7 @@ TEST_F(Scoreboards, EachLampLightsWithItsFieldAndSenshuInItsSidesRow) {
         {kBoard2, "SenshuAka", "?SENSHUAKA", kBlue, true}, {kBoard2, "SenshuAo", "?SENSHUAO", kRed, false},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.board.board) + " " + c.field);
         const int other = add_bout();
         Window& b = open(c.board, other);
         ASSERT_EQ(scoring({"bout", std::to_string(other), "senshu", std::string(c.field).substr(6)}), 0);
@@ -363,6 +369,7 @@ TEST_F(Scoreboards, HanteiAndKikenBoxesDecideTheWinnerFlagsOnBoard2) {
         {{{"?SB:KIKENAO", true}}, false, false, "1", "0", "0"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.clicks.front().first) + (c.clicks.size() > 1 ? " twice" : ""));
         const int id = add_bout();
         Window& w = open(kBoard2, id);
         for (const auto& [box, on] : c.clicks) driver.check(w, box, on);
@@ -400,6 +407,7 @@ TEST_F(Scoreboards, TypedTextStaysInChangeModeAndOneTickInViewModeWhereTheBoardC
     } cases[] = {{kBoard2, "?CHANGE:4", "Brasil", "Brasil"}, {kTeam, "?CHANGE:4", "Brasil", "Brasil"},
                  {kBoard1, "?CHANGE:4", "Brasil", "Brasil"}, {kBoard2, "?VIEW:3", "Brasil", "Japan"}};
     for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.board.board) + " " + c.button);
         const int id = add_bout({{"SB:PaisAo", "Japan"}});
         Window& w = open(c.board, id, c.button);
         tick();
@@ -414,6 +422,7 @@ TEST_F(Scoreboards, TypedTextStaysInChangeModeAndOneTickInViewModeWhereTheBoardC
 
 TEST_F(Scoreboards, ANumberTypedOverTheBoutNumberNeverSwitchesTheBout) {
     for (const Board& b : kBoards) {
+        SCOPED_TRACE(b.board);
         const int other = add_bout({{"SB:PuntoAo", "1"}});
         const int id = add_bout({{"SB:PuntoAo", "2"}});
         Window& w = open(b, id);
@@ -442,6 +451,7 @@ TEST_F(Scoreboards, ViewModeMakesEachBoardsEntriesReadOnly) {
         {kTeam, {"?SB:PUNTOAO", "?SB:FULLNAMEAKA", "?SB:CODIGODEEVENTO", "?SB:IDNUMERODEEVENTOEQUIPO"}, {}, nullptr},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.board.board);
         const int id = add_bout();
         Window& w = open(c.board, id, "?VIEW:3");
         EXPECT_EQ(w.status().at(1).text, "View Record");
@@ -462,6 +472,7 @@ TEST_F(Scoreboards, TheTeamBoardsBoxesShowTheirFields) {
                  {"SB:ShikakuAoCK", "?SB:SHIKAKUAOCK"}, {"SB:ShikakuAkaCK", "?SB:SHIKAKUAKACK"},  // two decimal places
                  {"SB:StopStart", "?SB:STOPSTART"},    {"SB:KikenAo", "?SB:KIKENAO"}};
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.field);
         const int id = add_bout({{"SB:StopStart", "0"}});
         Window& w = open(kTeam, id);
         EXPECT_FALSE(driver.control(w, c.box).checked) << c.box;
@@ -505,6 +516,7 @@ TEST_F(Scoreboards, InsertOpensTheBoardOnANewBoutWithTheDefaultsAndCancelRemoves
 
 TEST_F(Scoreboards, ARightClickOnTheClockOffersTheDigitSetsOnly) {
     for (const Board& b : kBoards) {
+        SCOPED_TRACE(b.board);
         Window& w = open(b, add_bout());
         Event e;
         e.kind = EventKind::AlertKey;
@@ -543,6 +555,7 @@ TEST_F(Scoreboards, ListsShowTheirColumnsAndSearchWithTheirOwnExpressions) {
     add_bout({{"SB:CodigoDeEvento", "EV-B"}});
     add_event();
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.list);
         const live::ListScreenDeclaration d = list_declaration(c.list);
         std::string joined;
         for (const std::string& f : d.list.search->fields) joined += (joined.empty() ? "" : "&' '&") + f;
@@ -597,6 +610,7 @@ TEST_F(Scoreboards, EachTabOrdersTheBoutsByItsKeyAndLocatesOnIt) {
         {"BrowseEquipo4ScoreBoard7", "?SORTORDERLIST", 1, "321"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.list);
         driver.start(c.list);
         Window& list = driver.expect_window(c.list);
         driver.choose(list, c.sheet, c.choice);
@@ -668,6 +682,7 @@ TEST_F(Scoreboards, TheEventTabIsLimitedToTheChosenOrLookedUpEvent) {
 
 TEST_F(Scoreboards, DeleteOnABoutListDeletesNothing) {
     for (const Board& b : kBoards) {
+        SCOPED_TRACE(b.board);
         const int id = add_bout();
         open(b, id, "?DELETE:4");
         const auto m = driver.pending_message();
@@ -725,6 +740,7 @@ TEST_F(Scoreboards, ABoutDrivenFromOutsideShowsOnTheBoardStepByStep) {
         const char* senshu_ao = b.board == kBoard1.board ? "?SENSHUAKA" : "?SENSHUAO";
         const Colour aka_saved = driver.control(w, "?SB:PUNTOAKA").font_colour;
         for (const Step& s : steps) {
+            SCOPED_TRACE("step " + std::to_string(&s - &*std::begin(steps)) + ": " + s.action.front());
             std::vector<std::string> args = {"bout", std::to_string(id)};
             args.insert(args.end(), s.action.begin(), s.action.end());
             ASSERT_EQ(scoring(args), 0) << s.action[0];

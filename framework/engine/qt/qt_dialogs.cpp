@@ -206,6 +206,8 @@ void QtEngine::play_sound(const std::string& file) {
         impl_->post(play);
 }
 
+QSoundEffect* QtEngine::sound() const { return impl_->sound.data(); }
+
 void QtEngine::beep() {
     if (impl_->on_gui())
         QApplication::beep();

@@ -17,6 +17,7 @@
 
 #include "framework/core/engine.h"
 
+class QSoundEffect;
 class QWidget;
 
 namespace zrv {
@@ -61,6 +62,8 @@ public:
     // The widget of a window (control 0: the window's top widget) or of one of its controls;
     // null when there is none.
     QWidget* widget(const Window& window, int control = 0) const;
+    // The sound playing or played last; null before the first.
+    QSoundEffect* sound() const;
     // The open model windows, oldest first. Any thread.
     std::vector<Window*> windows() const;
 

@@ -60,14 +60,17 @@ public:
         set_engine(engine_.get());
     }
     ~QtOperator() override {
-        // Answer what still waits, close every window, let the threads end.
-        for (int round = 0; round < 50 && (running_threads() > 0 || !engine_->windows().empty()); ++round) {
+        // Answer what still waits, close every window, let the threads end: each round until
+        // everything has ended or a box asks again.
+        const auto ended = [&] { return running_threads() == 0 && engine_->windows().empty(); };
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(kWaitLimitMs);
+        while (!ended() && std::chrono::steady_clock::now() < end) {
             if (QMessageBox* box = shown_box()) {
                 QAbstractButton* b = box->button(QMessageBox::Yes);
                 (b ? b : box->buttons().value(0))->click();
             }
             request_close_everywhere();
-            pump(20);
+            pump_until([&] { return ended() || shown_box(); }, 200);
         }
         set_engine(nullptr);
         engine_.reset();
@@ -91,7 +94,7 @@ public:
     void settle() override {
         // Idle when no thread is busy and nothing is left to mirror, twice in a row.
         int quiet = 0;
-        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(kWaitLimitMs);
         while (quiet < 3) {
             QCoreApplication::processEvents(QEventLoop::AllEvents);
             engine_->flush();
@@ -304,13 +307,6 @@ private:
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) return box;
         return nullptr;
-    }
-    static void pump(int ms) {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-        while (std::chrono::steady_clock::now() < end) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents);
-            QThread::usleep(200);
-        }
     }
 
     QApplication& app_;

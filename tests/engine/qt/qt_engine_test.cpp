@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +15,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPaintEvent>
+#include <QPointer>
 #include <QScreen>
+#include <QSoundEffect>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -220,13 +223,11 @@ TEST_F(QtEngineTest, ARedisplayWithNothingChangedSetsAndPaintsNothing) {
         w.bind(w.number_of("?CHECK"), check);
         w.display();
     });
-    engine().flush();
-    pump_until([] { return false; }, 100);  // the first paints pass
+    ASSERT_TRUE(settle_gui(engine()));  // the first paints pass
     const std::uint64_t revision = p.window().revision();
     Paints paints(engine().widget(p.window())->window());
     for (int i = 0; i < 5; ++i) p.change([](Window& w) { w.display(); });
-    engine().flush();
-    pump_until([] { return false; }, 100);
+    ASSERT_TRUE(settle_gui(engine()));
     EXPECT_EQ(p.window().revision(), revision);
     EXPECT_TRUE(paints.of.empty()) << paints.of.size() << " widgets painted";
 
@@ -285,6 +286,7 @@ TEST_F(QtEngineTest, ALargeEntryTextFromGlyphPicturesLooksAsALineEditDrawsIt) {
     l.width = 400, l.height = 300;
     int y = 130;
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.use);
         ControlState e = control(ControlKind::Entry, c.use, 4, y, 390, 40, c.text);
         e.font_name = c.face, e.font_size = c.points, e.align = c.align;
         e.font_colour = c.ink, e.fill_colour = c.fill, e.read_only = c.read_only;
@@ -349,10 +351,11 @@ TEST_F(QtEngineTest, ANewLargeEntryTextPaintsAgainOnlyTheGlyphsThatChanged) {
         bool narrower;  // a part of the entry is painted again
     } steps[] = {{"13", true}, {"13 ", false}, {"7", false}, {"99", false}, {"98", true}};
     for (const Step& s : steps) {
+        SCOPED_TRACE(s.text);
         Paints paints(top->window());
         p.change([&](Window& w) { w.set_text(w.number_of("?POINTS"), s.text); });
         ASSERT_TRUE(pump_until([&] { return paints.of.count(entry) > 0 || entry->text() == s.text; }));
-        pump_until([] { return false; }, 50);
+        ASSERT_TRUE(settle_gui(engine()));
         EXPECT_EQ(entry->text(), s.text);
         const QRect painted = paints.region[entry].boundingRect();
         EXPECT_FALSE(painted.isEmpty()) << s.text;
@@ -537,15 +540,10 @@ TEST_F(QtEngineTest, OperatorActionsReachTheOwnerThread) {
         QWidget* w = widget(p, c.use);
         ASSERT_TRUE(w);
         c.act(w);
-        // The widget hands the action to the owner thread while it handles it: the event
-        // arrives without the GUI thread running on (no later pass of its loop, no timer).
-        std::optional<Seen> seen;
-        const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-        while (!seen && std::chrono::steady_clock::now() < limit) {
-            for (const Seen& s : p.seen())
-                if (!seen && s.event.kind == c.kind) seen = s;
-            if (!seen) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
+        // The event is on its way once the action returns, not a timer later: a change of the
+        // model posted after it reaches the owner thread after it.
+        p.change([](Window&) {});
+        auto seen = p.wait_for(c.kind, 0);
         ASSERT_TRUE(seen);
         EXPECT_EQ(seen->event.control, n);
         EXPECT_EQ(seen->event.keycode, c.keycode);
@@ -597,6 +595,7 @@ TEST_F(QtEngineTest, AMessageBoxIsAnsweredForTheThreadThatAsked) {
     };
     Procedure p(form_layout());
     for (const Case& c : cases) {
+        SCOPED_TRACE("row " + std::to_string(&c - &*std::begin(cases)));
         std::atomic<int> answer{0};
         p.run([&](Window&) {
             answer = engine().message_box({"Zorvane", "Delete this record?", MessageIcon::Question, c.buttons, ButtonOk});
@@ -629,7 +628,7 @@ TEST_F(QtEngineTest, TheModelsFocusReachesTheWidgetAndEnteringAControlIsItsSelec
     p.change([&](Window& w) { w.select(check); });
     ASSERT_TRUE(pump_until([&] { return widget(p, "?CHECK")->hasFocus(); }));
     // The model moved the focus itself: no selected event comes back for it.
-    pump_until([] { return false; }, 50);
+    ASSERT_TRUE(settle_gui(engine()));
     for (const Seen& s : seen_of(p, EventKind::Selected)) EXPECT_NE(s.event.control, check);
     // The operator clicks into the entry: its selected event, the model's focus there.
     const std::size_t before = seen_of(p, EventKind::Selected).size();
@@ -690,20 +689,24 @@ WindowLayout default_button_layout() {
 TEST_F(QtEngineTest, TypedTextOutlivesTheTicksAndItsAcceptComesBeforeTheButtonsPress) {
     struct Case {
         const char* how;
-        std::function<void(QWidget* entry, QWidget* ok)> leave;
+        std::function<void(QWidget* entry, QWidget* ok, const std::function<void()>& ticks)> leave;
     };
     const Case cases[] = {
-        {"Enter presses the default button", [](QWidget* e, QWidget*) { QTest::keyClick(e, Qt::Key_Return); }},
+        {"Enter presses the default button",
+         [](QWidget* e, QWidget*, const std::function<void()>&) { QTest::keyClick(e, Qt::Key_Return); }},
         {"a mouse click on OK, ticks between press and release",
-         [](QWidget*, QWidget* ok) {
+         [](QWidget*, QWidget* ok, const std::function<void()>& ticks) {
              QTest::mousePress(ok, Qt::LeftButton);
-             pump_until([] { return false; }, 60);
+             ticks();
              QTest::mouseRelease(ok, Qt::LeftButton);
          }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.how);
+        TickCounter ticks;  // outlives the window
         Procedure p(default_button_layout());
+        ticks.watch(p.window());
+        const auto two_ticks = [&] { ASSERT_TRUE(ticks.wait(engine(), 2)); };
         const int entry = p.window().number_of("?ENTRY"), ok = p.window().number_of("?OK");
         Rereading rereading(p.window(), entry);
         p.change([&](Window& w) { w.add_timer_handler(&rereading); });
@@ -715,12 +718,12 @@ TEST_F(QtEngineTest, TypedTextOutlivesTheTicksAndItsAcceptComesBeforeTheButtonsP
         const int before = rereading.ticks.load();
         ASSERT_TRUE(pump_until([&] { return rereading.ticks.load() > before + 2; }));
         EXPECT_EQ(edit->text(), "Kanazawa");  // the ticks leave the text being typed alone
-        c.leave(edit, widget(p, "?OK"));
+        c.leave(edit, widget(p, "?OK"), two_ticks);
         ASSERT_TRUE(pump_until([&] { return seen_of(p, EventKind::Accepted).size() >= 2; }));
         const std::vector<Seen> accepted = seen_of(p, EventKind::Accepted);
         EXPECT_EQ(accepted[0].event.control, entry);
         EXPECT_EQ(accepted[1].event.control, ok);
-        pump_until([] { return false; }, 30);
+        two_ticks();
         std::string text;
         p.change([&](Window& w) {
             text = w.text(entry);
@@ -820,10 +823,12 @@ TEST_F(QtEngineTest, EnterOnAWindowWaitingForAMessageBoxPressesNothingLater) {
     top->activateWindow();  // the operator clicks the waiting window and presses Enter
     ASSERT_TRUE(QTest::qWaitForWindowActive(top));
     QTest::keyClick(top->windowHandle(), Qt::Key_Return);
-    pump_until([] { return false; }, 100);
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
     box->button(QMessageBox::Ok)->click();
     ASSERT_TRUE(pump_until([&] { return asking.done.load(); }));
-    pump_until([] { return false; }, 200);
+    // Whatever the key left behind has reached the thread before a change posted after it.
+    ASSERT_TRUE(settle_gui(engine()));
+    asking.change([](Window&) {});
     const int ok = asking.window().number_of("?OK");
     for (const Seen& s : seen_of(asking, EventKind::Accepted)) EXPECT_NE(s.event.control, ok);
 }
@@ -971,24 +976,51 @@ TEST_F(QtEngineTest, AWindowWithoutStatusZonesShowsItsMessagesInTheFrames) {
     }
 }
 
-TEST_F(QtEngineTest, SoundsPlayWithoutAnAudioDeviceAndAMissingFilePlaysNothing) {
+// A sound plays its file, from a procedure thread as from the GUI's, with no audio device; a
+// new one cuts off the one playing, which goes; a missing file plays nothing and leaves the
+// sound playing alone.
+TEST_F(QtEngineTest, ASoundPlaysItsFileANewOneCutsItOffAndAMissingFilePlaysNothing) {
     TempFolder folder;
-    // A short silent WAV: 8 kHz, 8 bits, mono, 800 samples.
+    // A silent WAV: 8 kHz, 8 bits, mono, 30 seconds (it plays until the test ends).
+    constexpr std::uint32_t kSamples = 30 * 8000;
     std::string wav = "RIFF";
     auto u32 = [&](std::uint32_t v) { for (int i = 0; i < 4; ++i) wav += char((v >> (8 * i)) & 0xFF); };
     auto u16 = [&](std::uint16_t v) { wav += char(v & 0xFF), wav += char(v >> 8); };
-    u32(36 + 800);
+    u32(36 + kSamples);
     wav += "WAVEfmt ";
     u32(16), u16(1), u16(1), u32(8000), u32(8000), u16(1), u16(8);
     wav += "data";
-    u32(800);
-    wav += std::string(800, char(0x80));
+    u32(kSamples);
+    wav += std::string(kSamples, char(0x80));
     folder.write("TimeUP.wav", wav);
-    engine().play_sound(".\\TimeUP.wav");
-    engine().play_sound(".\\TimeUP.wav");  // cuts the first off
+    const auto plays_the_file = [&](const QSoundEffect* sound) {
+        return sound && sound->isPlaying() &&
+               QFileInfo(sound->source().toLocalFile()).canonicalFilePath() ==
+                   QFileInfo(QString::fromStdString((folder / "TimeUP.wav").string())).canonicalFilePath();
+    };
+
     engine().play_sound(".\\Missing.wav");
-    pump_until([] { return false; }, 200);
-    SUCCEED();
+    EXPECT_EQ(engine().sound(), nullptr);
+    engine().play_sound(".\\TimeUP.wav");
+    const QPointer<QSoundEffect> first = engine().sound();
+    EXPECT_TRUE(plays_the_file(first));
+
+    Procedure p(form_layout());
+    p.run([&](Window&) { engine().play_sound(".\\TimeUP.wav"); });
+    ASSERT_TRUE(pump_until([&] { return engine().sound() != first.data(); }));
+    const QPointer<QSoundEffect> second = engine().sound();
+    EXPECT_TRUE(plays_the_file(second));
+    EXPECT_TRUE(!first || !first->isPlaying()) << "the first goes on";
+    EXPECT_TRUE(pump_until([&] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return first.isNull();
+    })) << "the sound cut off stays";
+
+    p.run([&](Window&) { engine().play_sound(".\\Missing.wav"); });
+    ASSERT_TRUE(pump_until([&] { return p.done.load(); }));
+    ASSERT_TRUE(settle_gui(engine()));
+    EXPECT_EQ(engine().sound(), second.data());
+    EXPECT_TRUE(plays_the_file(second)) << "the missing file cut the sound off";
 }
 
 }  // namespace

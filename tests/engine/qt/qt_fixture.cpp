@@ -38,6 +38,38 @@ bool pump_until(const std::function<bool()>& pred, int limit_ms) {
     }
 }
 
+bool settle_gui(QtEngine& engine, int limit_ms) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(limit_ms);
+    for (;;) {
+        const int left = static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now()).count());
+        if (left <= 0 || !pump_until([] { return Activity::busy() == 0; }, left)) return false;
+        engine.flush();
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        QCoreApplication::sendPostedEvents();
+        // What the GUI handled may have woken a thread (which counts as busy at once).
+        if (Activity::busy() == 0) return true;
+    }
+}
+
+void TickCounter::watch(Window& w) {
+    window_ = &w;
+    w.add_timer_handler(this);
+}
+
+void TickCounter::stop() {
+    if (window_) window_->remove_timer_handler(this);
+    window_ = nullptr;
+}
+
+bool TickCounter::wait(QtEngine& engine, int n, int limit_ms) {
+    const int until = ticks_.load() + n + 1;
+    if (!pump_until([&] { return ticks_.load() >= until; }, limit_ms)) return false;
+    engine.flush();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    return true;
+}
+
 QMainWindow* find_frame() {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* main = qobject_cast<QMainWindow*>(w); main && main->isVisible()) return main;
@@ -158,7 +190,7 @@ Procedure::~Procedure() {
         e.keycode = kEndKeycode;
         w->post(std::move(e));
     }
-    EXPECT_TRUE(pump_until([&] { return finished_.load(); }, 10000));
+    EXPECT_TRUE(pump_until([&] { return finished_.load(); }));
 }
 
 void Procedure::change(const std::function<void(Window&)>& edit) {

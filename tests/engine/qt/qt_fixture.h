@@ -25,8 +25,40 @@ class QMessageBox;
 
 namespace zrv::testing {
 
+// The cap of a wait for a condition: far beyond what the slowest loaded machine takes, since a
+// wait ends as soon as its condition holds and only a failing test ever reaches it.
+constexpr int kWaitLimitMs = 60000;
+
 // Runs the GUI until pred holds or limit_ms passes; returns whether it held.
-bool pump_until(const std::function<bool()>& pred, int limit_ms = 3000);
+bool pump_until(const std::function<bool()>& pred, int limit_ms = kWaitLimitMs);
+
+// Runs the GUI until every procedure thread waits with nothing left to do and the engine has
+// applied every change of its windows and the GUI has handled what that queued (paints
+// included): what set-up, an action or a change leads to has then all happened. False when
+// the limit passed first.
+bool settle_gui(QtEngine& engine, int limit_ms = kWaitLimitMs);
+
+// Counts a window's timer ticks as its owner thread begins each one: "nothing changes over two
+// ticks" then means two ticks, however busy the machine. The counter outlives the window, or
+// stops counting before the window closes.
+class TickCounter final : public TimerHandler {
+public:
+    TickCounter() = default;
+    explicit TickCounter(Window& w) { watch(w); }
+    TickCounter(const TickCounter&) = delete;
+    TickCounter& operator=(const TickCounter&) = delete;
+    void watch(Window& w);
+    void stop();
+    int ticks() const { return ticks_.load(); }
+    // Runs the GUI until n ticks more than now have been handled whole (the one after them has
+    // begun) and the engine shows what they did; false when the limit passed first.
+    bool wait(QtEngine& engine, int n, int limit_ms = kWaitLimitMs);
+    void on_timer() override { ++ticks_; }
+
+private:
+    std::atomic<int> ticks_{0};
+    Window* window_ = nullptr;
+};
 
 // The program's frame when it shows (a visible main window), else null.
 QMainWindow* find_frame();
@@ -60,7 +92,7 @@ public:
     void run(std::function<void(Window&)> work);
     std::vector<Seen> seen() const;
     // Waits (running the GUI) for an event of that kind; its record, or nothing.
-    std::optional<Seen> wait_for(EventKind kind, int limit_ms = 3000);
+    std::optional<Seen> wait_for(EventKind kind, int limit_ms = kWaitLimitMs);
     std::atomic<bool> done{false};
 
 private:
@@ -92,7 +124,7 @@ protected:
     static void SetUpTestSuite();
     void SetUp() override { set_engine(&engine_); }
     void TearDown() override {
-        EXPECT_TRUE(wait_for_threads(5000));
+        EXPECT_TRUE(wait_for_threads(kWaitLimitMs));
         set_engine(nullptr);
     }
     QWidget* widget(Procedure& p, std::string_view use) {

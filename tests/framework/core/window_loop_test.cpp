@@ -145,7 +145,7 @@ TEST_F(WindowLoop, AProcedureNotBuiltAnswersMessage30AndCancels) {
     EXPECT_EQ(message->title, "Procedure not defined");
     EXPECT_EQ(message->text, "The Procedure NoSuchProcedure has not been defined.");
     driver.answer_message(ButtonOk);
-    EXPECT_TRUE(wait_for_threads(2000));
+    EXPECT_TRUE(wait_for_threads());
 }
 
 TEST_F(WindowLoop, TypedTextIsAppliedOnTheOwnerThreadAndMarkedChanged) {
@@ -191,7 +191,7 @@ TEST_F(WindowLoop, EveryThreadGetsAtLeastTheMinimumStack) {
             ran = true;
         },
         25000);
-    ASSERT_TRUE(wait_for_threads(2000));
+    ASSERT_TRUE(wait_for_threads());
     EXPECT_TRUE(ran);
 }
 

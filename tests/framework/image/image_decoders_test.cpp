@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <new>
 #include <random>
 
@@ -59,6 +61,109 @@ TEST(ImageDecoders, EveryFixtureGivesItsPixels) {
                 << "pixel " << i << std::hex << " got " << image->pixels[i] << " want " << f.pixels[i];
     }
 }
+
+// Pictures written by ImageMagick and netpbm (fixtures/make.sh) from the plain sources beside
+// them: what another program writes reads as the pixels its source holds.
+struct ToolPicture {
+    const char* file;
+    int width, height;
+    std::vector<std::uint32_t> pixels;
+    int tolerance = 0;  // per channel, for JPEG
+};
+
+// source.ppm, gray.pgm, mono.pbm, alpha.pam, cutout.pam and blocks.ppm as 0xAARRGGBB.
+const std::vector<std::uint32_t> kSource = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFFFFFFFF,  //
+                                            0xFF000000, 0xFFFFFF00, 0xFF00FFFF, 0xFFFF00FF,  //
+                                            0xFF808080, 0xFFFF8000, 0xFF204060, 0xFFC0C0C0};
+const std::vector<std::uint32_t> kGray = {0xFF000000, 0xFF555555, 0xFFAAAAAA, 0xFFFFFFFF};
+const std::vector<std::uint32_t> kMono = {0xFF000000, 0xFFFFFFFF, 0xFF000000, 0xFF000000, 0xFFFFFFFF, 0xFFFFFFFF, 0xFF000000, 0xFFFFFFFF,
+                                          0xFFFFFFFF, 0xFF000000, 0xFFFFFFFF, 0xFFFFFFFF, 0xFF000000, 0xFF000000, 0xFFFFFFFF, 0xFF000000};
+const std::vector<std::uint32_t> kAlpha = {0xFFFF0000, 0x8000FF00, 0x000000FF, 0xFFFFFFFF,  //
+                                           0x40000000, 0xFFFFFF00, 0x0000FFFF, 0xC0FF00FF};
+const std::vector<std::uint32_t> kCutout = {0xFFFF0000, 0x0000FF00, 0xFF0000FF, 0x00FFFFFF,  //
+                                            0xFF000000, 0xFFFFFF00, 0x0000FFFF, 0xFFFF00FF};
+
+// A picture's pixels each made a factor x factor square.
+std::vector<std::uint32_t> scaled(const std::vector<std::uint32_t>& p, int width, int factor) {
+    const int height = static_cast<int>(p.size()) / width;
+    std::vector<std::uint32_t> out;
+    for (int y = 0; y < height * factor; ++y)
+        for (int x = 0; x < width * factor; ++x) out.push_back(p[(y / factor) * width + x / factor]);
+    return out;
+}
+// blocks.ppm: 8x8 blocks of red, green / blue, white.
+const std::vector<std::uint32_t> kBlocks = scaled({0xFFFF0000, 0xFF00A000, 0xFF0000FF, 0xFFFFFFFF}, 2, 8);
+
+// Nine rows for the four passes of an interlaced GIF: source.ppm, the same upside down, again.
+const std::vector<std::uint32_t> kInterlacedRows = [] {
+    std::vector<std::uint32_t> rows;
+    for (int row : {0, 1, 2, 2, 1, 0, 0, 1, 2}) rows.insert(rows.end(), kSource.begin() + 4 * row, kSource.begin() + 4 * row + 4);
+    return rows;
+}();
+
+const ToolPicture kToolPictures[] = {
+    {"png_rgb.png", 4, 3, kSource},
+    {"png_palette.png", 4, 3, kSource},
+    {"png_gray.png", 4, 1, kGray},
+    {"png_rgba.png", 4, 2, kAlpha},
+    {"png_interlaced.png", 4, 3, kSource},
+    {"png_16bit.png", 4, 3, kSource},
+    {"png_netpbm.png", 4, 3, kSource},  // 4-bit palette, interlaced
+    {"jpeg_444.jpg", 16, 16, kBlocks, 4},
+    {"jpeg_progressive.jpg", 16, 16, kBlocks, 4},
+    {"jpeg_420.jpg", 16, 16, std::vector<std::uint32_t>(256, 0xFFFF8000), 4},  // colour at half resolution
+    {"jpeg_gray.jpg", 16, 4, scaled(kGray, 4, 4), 16},
+    {"gif.gif", 4, 3, kSource},
+    {"gif_interlaced.gif", 4, 9, kInterlacedRows},
+    {"gif_transparent.gif", 4, 2, kCutout},
+    {"gif_netpbm.gif", 4, 3, kSource},
+    {"bmp24.bmp", 4, 3, kSource},
+    {"bmp4.bmp", 4, 3, kSource},
+    {"bmp8.bmp", 4, 3, kSource},
+    {"bmp8_rle.bmp", 4, 1, kGray},
+    {"bmp1.bmp", 8, 2, kMono},
+    {"bmp32_alpha.bmp", 4, 2, kAlpha},
+    {"bmp_os2.bmp", 4, 3, kSource},
+    {"icon.ico", 4, 3, kSource},
+    {"icon_4bit.ico", 4, 3, kSource},
+    {"icon_alpha.ico", 4, 2, kAlpha},
+    {"icon_mask.ico", 4, 2, kCutout},
+    {"icon_png.ico", 4, 3, kSource},
+    {"icon_two_sizes.ico", 8, 6, scaled(kSource, 4, 2)},  // the larger entry
+    {"cursor.cur", 4, 3, kSource},
+    {"pcx24.pcx", 4, 3, kSource},
+    {"pcx8.pcx", 4, 3, kSource},
+    {"pcx8_netpbm.pcx", 4, 3, kSource},
+    {"pcx16.pcx", 4, 3, kSource},  // four planes of one bit
+    {"pcx1.pcx", 8, 2, kMono},
+};
+
+class PictureFromAnotherTool : public ::testing::TestWithParam<ToolPicture> {};
+
+TEST_P(PictureFromAnotherTool, GivesItsSourcesPixels) {
+    const ToolPicture& p = GetParam();
+    std::ifstream in(std::string(ZRV_IMAGE_FIXTURE_DIR) + "/" + p.file, std::ios::binary);
+    ASSERT_TRUE(in) << p.file;
+    const Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    auto image = decode(p.file, bytes);
+    ASSERT_TRUE(image);
+    ASSERT_EQ(image->width, p.width);
+    ASSERT_EQ(image->height, p.height);
+    ASSERT_EQ(image->pixels.size(), p.pixels.size());
+    for (std::size_t i = 0; i < p.pixels.size(); ++i) {
+        // What a clear pixel holds behind it is the writer's choice.
+        const std::uint32_t mask = p.pixels[i] >> 24 == 0 ? 0xFF000000u : 0xFFFFFFFFu;
+        EXPECT_LE(channel_gap(image->pixels[i] & mask, p.pixels[i] & mask), p.tolerance)
+            << "pixel " << i << std::hex << " got " << image->pixels[i] << " want " << p.pixels[i];
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ImageDecoders, PictureFromAnotherTool, ::testing::ValuesIn(kToolPictures),
+                         [](const ::testing::TestParamInfo<ToolPicture>& info) {
+                             std::string name = info.param.file;
+                             std::replace(name.begin(), name.end(), '.', '_');
+                             return name;
+                         });
 
 TEST(ImageDecoders, EveryCutFileGivesNoPicture) {
     for (const auto& f : image_fixtures()) {

@@ -172,6 +172,7 @@ TEST(SettingsFile, MalformedFilesNeverCrash) {
         {"[A]\nX=1\r", std::nullopt},  // a new section after a last line ended by a lone CR
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.content);
         folder.write("bad.ini", c.content);
         SettingsFile ini;
         ini.open(".\\bad.ini");
@@ -300,6 +301,7 @@ TEST(SectorList, ACountThatIsNoNumberOrNamesMissingEntriesIsCut) {
         {"sectors=1\nSECTORS_01=x\nsectors_1=p,q,r\n", 1, "sectors=1\nSECTORS_01=x\nsectors_1=p,q,r\n"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.section);
         folder.write("a.ini", "[__Dont_Touch_Me__]\n"s + c.section);
         SettingsFile ini;
         ini.open(".\\a.ini");
@@ -346,6 +348,7 @@ TEST(WindowPlacement, SaveWritesOnlyWhatTheWindowsStateAllows) {
         {true, true, false, "Maximize=Yes\nMinimize=Yes\n"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.section);
         testing::TempFolder folder;
         // The placement of an earlier close, and a neighbour that must stay.
         folder.write("Zorvane.INI",
@@ -400,6 +403,7 @@ TEST(WindowPlacement, RestoreAppliesTheStepsInOrder) {
         {"blanks around numbers", "Maximize = No \nXPos= +7 \nYPos=-8\n", false, true, {"move 7,-8"}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         testing::TempFolder folder;
         folder.write("Zorvane.INI", "[Main]\n"s + c.section);
         FakeWindow window;

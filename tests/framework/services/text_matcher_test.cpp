@@ -100,6 +100,7 @@ TEST_F(TextMatcherTest, ScoresStayWithinRangeForOddInput) {
         {"a b c d e f g h i j k l m n o p q r s t u v w x y z", long_text},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE("row " + std::to_string(&c - &*std::begin(cases)));
         int s = matcher.score(c[0], c[1]);
         EXPECT_GE(s, 0);
         EXPECT_LE(s, 100);

@@ -55,6 +55,7 @@ TEST(RecordBuffer, RefusesValuesThatDoNotFitAndKeepsTheField) {
         {EVENT, "2147483648"}, {WHEN, "3"}, {CLOCK, "8640001"}, {RATIO, "x"},
     };
     for (const Case& c : refused) {
+        SCOPED_TRACE(c.value);
         std::string before = r.get_text(c.field);
         EXPECT_FALSE(r.set_text(c.field, c.value)) << c.value;
         EXPECT_EQ(r.get_text(c.field), before) << c.value;
