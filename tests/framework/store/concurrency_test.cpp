@@ -1,6 +1,7 @@
 // Threads and another process on the same table file: every thread has its own buffers, and a
 // reader never sees a record half written, not even when the writer is killed mid-transaction.
 #include <signal.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <fcntl.h>
 #include <unistd.h>
