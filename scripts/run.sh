@@ -2,11 +2,12 @@
 # scripts/run.sh [working folder]: installs what is missing, builds the program and starts it in
 # the working folder (default: ./zorvane-work at the top of the repository). The folder gets the
 # time-up sound and the demo digit sets when it lacks them; the tables and ".\Zorvane.INI" are
-# created there by the program when missing. Without a display it starts under Xvfb.
+# created there by the program when missing. Without a display it starts under Xvfb. It builds
+# in build-release (Release), apart from the tests' build (scripts/test.sh: build).
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 work=${1:-$top/zorvane-work}
-build=${ZRV_BUILD:-$top/build}
+build=${ZRV_BUILD:-$top/build-release}
 
 "$top/scripts/install-packages.sh"
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
