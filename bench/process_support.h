@@ -1,14 +1,18 @@
 #pragma once
-// What the benchmark programs share: clocks and the writer processes they start.
+// What the benchmark programs share: their arguments, clocks and the writer processes they start.
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -16,6 +20,30 @@
 extern char** environ;
 
 namespace zrv::bench {
+
+// A benchmark's arguments: the path of zrv_scoring, then in any order the seconds to run and
+// flags such as --qt.
+struct Arguments {
+    std::string scoring;  // absolute
+    int seconds = 0;      // at least 1
+    std::vector<std::string> flags;
+    bool has(const std::string& flag) const { return std::find(flags.begin(), flags.end(), flag) != flags.end(); }
+};
+
+// The arguments, or nothing (after printing the usage) when the path of zrv_scoring is missing.
+inline std::optional<Arguments> arguments(int argc, char** argv, const char* usage, int default_seconds) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s\n", usage);
+        return std::nullopt;
+    }
+    Arguments a{std::filesystem::absolute(argv[1]).string(), default_seconds, {}};
+    for (int i = 2; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg.starts_with("--")) a.flags.push_back(arg);
+        else a.seconds = std::max(1, std::atoi(arg.c_str()));
+    }
+    return a;
+}
 
 inline std::int64_t now_ns(clockid_t id) {
     timespec t{};

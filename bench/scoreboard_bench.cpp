@@ -27,7 +27,7 @@
 #include "framework/core/thread_context.h"
 #include "framework/core/window_controller.h"
 #include "framework/engine/headless/headless_engine.h"
-#include "tests/scoreboard/recording_engine.h"
+#include "framework/core/recording_engine.h"
 #if ZRV_BENCH_QT
 #include <QApplication>
 #include <QWidget>
@@ -74,17 +74,11 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: scoreboard_bench <zrv_scoring> [seconds]\n");
-        return 2;
-    }
-    const std::string scoring = std::filesystem::absolute(argv[1]).string();
-    int seconds = 10;
-    bool qt = false;
-    for (int a = 2; a < argc; ++a) {
-        if (std::string(argv[a]) == "--qt") qt = true;
-        else seconds = std::atoi(argv[a]);
-    }
+    const auto args = bench::arguments(argc, argv, "scoreboard_bench <zrv_scoring> [seconds] [--qt]", 10);
+    if (!args) return 2;
+    const std::string scoring = args->scoring;
+    const int seconds = args->seconds;
+    const bool qt = args->has("--qt");
 #if ZRV_BENCH_QT
     if (qt && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QApplication> app;
@@ -116,7 +110,7 @@ int main(int argc, char** argv) {
 #if ZRV_BENCH_QT
     if (qt) inner = qt_engine.get();
 #endif
-    testing::RecordingEngine engine(*inner);  // the boards are found among its windows
+    RecordingEngine engine(*inner);  // the boards are found among its windows
     set_engine(&engine);
     set_thread_hooks({.start = [] { data::InitDataDictionary(); }, .end = [] { data::KillDataDictionary(); }});
     app_settings_file().open(".\\Zorvane.INI");

@@ -39,7 +39,7 @@
 #include "framework/core/thread_context.h"
 #include "framework/core/window_controller.h"
 #include "framework/engine/qt/qt_engine.h"
-#include "tests/scoreboard/recording_engine.h"
+#include "framework/core/recording_engine.h"
 
 using namespace zrv;
 using bench::now_ns;
@@ -191,12 +191,10 @@ std::int64_t add_record(TableId id, const std::map<std::string, std::string>& va
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: tournament_bench <path of zrv_scoring> [seconds]\n");
-        return 2;
-    }
-    const std::string scoring = std::filesystem::absolute(argv[1]).string();
-    const int seconds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 20;
+    const auto args = bench::arguments(argc, argv, "tournament_bench <path of zrv_scoring> [seconds]", 20);
+    if (!args) return 2;
+    const std::string scoring = args->scoring;
+    const int seconds = args->seconds;
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
@@ -213,7 +211,7 @@ int main(int argc, char** argv) {
 
     WaitMeasuringClock clock;
     set_clock(&clock);
-    testing::RecordingEngine engine(*qt_engine);
+    RecordingEngine engine(*qt_engine);
     set_engine(&engine);
     set_thread_hooks({.start = [] { data::InitDataDictionary(); }, .end = [] { data::KillDataDictionary(); }});
     app_settings_file().open(".\\Zorvane.INI");

@@ -6,12 +6,13 @@ namespace zrv::data {
 
 namespace decl {
 
-Row field(int offset, std::string name, Kind kind) {
+Row field(int offset, std::string name, Kind kind, std::string meaning) {
     Row row;
     row.type = Row::Type::Field;
     row.offset = offset;
     row.name = std::move(name);
     row.kind = kind;
+    row.meaning = std::move(meaning);
     return row;
 }
 
@@ -116,6 +117,7 @@ namespace {
 void substitute_rows(std::vector<Row>& rows, char letter, int value) {
     for (Row& row : rows) {
         row.name = substitute(row.name, letter, value);
+        row.meaning = substitute(row.meaning, letter, value);
         substitute_rows(row.body, letter, value);
         for (UnitRow& u : row.units)
             for (UnitName& n : u.names) n.name = substitute(n.name, letter, value);

@@ -6,7 +6,9 @@
 // offsets written here are checked against the derived ones, never trusted.
 //
 // Layout notation:
-//   field(offset, name, kind)            one field; a Group(span) field spans the fields after it
+//   field(offset, name, kind[, meaning]) one field; a Group(span) field spans the fields after it;
+//                                        the meaning is its description in the data dictionary
+//                                        (docs/table-columns.md is made of them)
 //   repeat('n', a, b, stride, {rows})    the rows (written for n = a) occur for n = a..b, each
 //                                        occurrence `stride` bytes after the one before; "{n}" in
 //                                        a name is the occurrence's number. Repeats nest ('j').
@@ -94,6 +96,7 @@ struct Row {
     int offset = 0;
     std::string name;
     Kind kind{};
+    std::string meaning;  // the data dictionary's description; may be empty
     // Repeat
     char letter = 0;
     int from = 0;
@@ -106,7 +109,7 @@ struct Row {
     std::vector<UnitRow> units;
 };
 
-Row field(int offset, std::string name, Kind kind);
+Row field(int offset, std::string name, Kind kind, std::string meaning = {});
 Row repeat(char letter, int from, int to, int stride, std::vector<Row> body);
 Row units(std::vector<Kind> kinds, int unit_size, std::vector<UnitRow> rows);
 UnitRow unit(int offset, std::vector<UnitName> names);

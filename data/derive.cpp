@@ -45,7 +45,7 @@ void expand(const std::vector<Row>& rows, int shift, std::vector<Letter>& letter
     for (const Row& row : rows) {
         switch (row.type) {
         case Row::Type::Field:
-            out.push_back({with_letters(row.name, letters), row.kind, row.offset + shift});
+            out.push_back({with_letters(row.name, letters), row.kind, row.offset + shift, with_letters(row.meaning, letters)});
             break;
         case Row::Type::Repeat:
             if (row.to < row.from || row.stride <= 0)
@@ -166,6 +166,7 @@ void derive_layout(const decl::Table& table, TableDefinition& def) {
             offset += f.size;
         }
         layout.fields.push_back(std::move(f));
+        def.meanings.push_back(row.meaning);
     }
     close_groups();
     for (const Open& g : open)

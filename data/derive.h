@@ -17,6 +17,7 @@ struct ExpandedField {
     std::string name;
     decl::Kind kind;
     int declared_offset = 0;
+    std::string meaning;  // as declared
 };
 
 // The layout rows with every repeat and unit row written out, differences applied.
@@ -33,6 +34,7 @@ struct ResolvedRelation {
 struct TableDefinition {
     const decl::Table* declaration = nullptr;
     store::TableLayout layout;
+    std::vector<std::string> meanings;  // per field: its description in the declaration, or ""
     std::vector<int> check_of_field;  // per field: index into declaration->checks, -1 for none
     std::vector<int> default_fields;  // per default, in order: its field
     std::vector<ResolvedRelation> relations;

@@ -274,14 +274,12 @@ live::FormDeclaration manual_results_display(const std::string& procedure) {
 
 namespace {
 
-template <const char* Name>
-void list_procedure() {
-    live::ListScreen(Name, manual_results_list_layout(Name), manual_results_list(Name)).run();
+void list_procedure(const std::string& name) {
+    live::ListScreen(name, manual_results_list_layout(name), manual_results_list(name)).run();
 }
 
-template <const char* Name>
-void display_procedure() {
-    live::LiveForm(Name, manual_results_display_layout(Name), manual_results_display(Name)).run();
+void display_procedure(const std::string& name) {
+    live::LiveForm(name, manual_results_display_layout(name), manual_results_display(name)).run();
 }
 
 constexpr char kKataList[] = "BrowseResultadosManualesKata";
@@ -291,14 +289,8 @@ constexpr char kKataDisplay[] = "PantallaResultadosManualKata";
 constexpr char kIndividualDisplay[] = "PantallaResultadosManualIndividual";
 constexpr char kTeamDisplay[] = "PantallaResultadosManualEquipo";
 
-const ProcedureRegistration registrations[] = {
-    {kKataList, &list_procedure<kKataList>},
-    {kIndividualList, &list_procedure<kIndividualList>},
-    {kTeamList, &list_procedure<kTeamList>},
-    {kKataDisplay, &display_procedure<kKataDisplay>},
-    {kIndividualDisplay, &display_procedure<kIndividualDisplay>},
-    {kTeamDisplay, &display_procedure<kTeamDisplay>},
-};
+const ProcedureRegistration registered_lists({kKataList, kIndividualList, kTeamList}, &list_procedure);
+const ProcedureRegistration registered_displays({kKataDisplay, kIndividualDisplay, kTeamDisplay}, &display_procedure);
 
 }  // namespace
 

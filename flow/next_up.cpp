@@ -280,14 +280,12 @@ ControlState screen_entry(const std::string& field, int y, int height, int size,
     return c;
 }
 
-template <const char* Name>
-void list_procedure() {
-    NextUpList(Name).run();
+void list_procedure(const std::string& name) {
+    NextUpList(name).run();
 }
 
-template <const char* Name>
-void screen_procedure() {
-    live::LiveForm screen(Name, next_up_screen_layout(Name), next_up_screen(Name));
+void screen_procedure(const std::string& name) {
+    live::LiveForm screen(name, next_up_screen_layout(name), next_up_screen(name));
     // Made larger (a projector's full screen), the texts grow with the window.
     screen.window().set_resize_strategy(ResizeStrategy::Scale);
     screen.run();
@@ -300,11 +298,8 @@ constexpr char kKumiteScreen[] = "ReadUpKumiteScreen4C1";
 constexpr char kTeamScreen41[] = "ReadUpTEAMScreen41";
 constexpr char kTeamScreen4[] = "ReadUpTEAMScreen4";
 
-const ProcedureRegistration registrations[] = {
-    {kKumiteList, &list_procedure<kKumiteList>},       {kTeamList41, &list_procedure<kTeamList41>},
-    {kTeamList4, &list_procedure<kTeamList4>},         {kKumiteScreen, &screen_procedure<kKumiteScreen>},
-    {kTeamScreen41, &screen_procedure<kTeamScreen41>}, {kTeamScreen4, &screen_procedure<kTeamScreen4>},
-};
+const ProcedureRegistration registered_lists({kKumiteList, kTeamList41, kTeamList4}, &list_procedure);
+const ProcedureRegistration registered_screens({kKumiteScreen, kTeamScreen41, kTeamScreen4}, &screen_procedure);
 
 }  // namespace
 

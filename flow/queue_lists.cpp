@@ -294,9 +294,8 @@ live::ListScreenDeclaration queue_list(const std::string& procedure) {
 
 namespace {
 
-template <const char* Name>
-void queue_procedure() {
-    live::ListScreen(Name, queue_list_layout(Name), queue_list(Name)).run();
+void queue_procedure(const std::string& name) {
+    live::ListScreen(name, queue_list_layout(name), queue_list(name)).run();
 }
 
 constexpr char kKata[] = "BrouseQueueKata";
@@ -306,11 +305,7 @@ constexpr char kIndividual1[] = "BrowseQueueKKIndividual1";
 constexpr char kTeam[] = "BrowseQueueEquipos";
 constexpr char kTeam1[] = "BrowseQueueEquipos1";
 
-const ProcedureRegistration registrations[] = {
-    {kKata, &queue_procedure<kKata>},           {kKata1, &queue_procedure<kKata1>},
-    {kIndividual, &queue_procedure<kIndividual>}, {kIndividual1, &queue_procedure<kIndividual1>},
-    {kTeam, &queue_procedure<kTeam>},           {kTeam1, &queue_procedure<kTeam1>},
-};
+const ProcedureRegistration registered_queues({kKata, kKata1, kIndividual, kIndividual1, kTeam, kTeam1}, &queue_procedure);
 
 }  // namespace
 

@@ -391,9 +391,8 @@ private:
     int queue_ = 0;
 };
 
-template <const char* Name>
-void list_procedure() {
-    KataList(Name, kata_list_layout(Name), kata_list(Name)).run();
+void list_procedure(const std::string& name) {
+    KataList(name, kata_list_layout(name), kata_list(name)).run();
 }
 
 constexpr char kEvents[] = "BrowseKataEvents";
@@ -402,10 +401,7 @@ constexpr char kEvent[] = "BrowseKataEvent";
 constexpr char kEvent1[] = "BrowseKataEvent1";
 constexpr char kEvent11[] = "BrowseKataEvent11";
 
-const ProcedureRegistration registrations[] = {
-    {kEvents, &list_procedure<kEvents>}, {kResultados, &list_procedure<kResultados>}, {kEvent, &list_procedure<kEvent>},
-    {kEvent1, &list_procedure<kEvent1>}, {kEvent11, &list_procedure<kEvent11>},
-};
+const ProcedureRegistration registered_lists({kEvents, kResultados, kEvent, kEvent1, kEvent11}, &list_procedure);
 
 }  // namespace
 

@@ -126,10 +126,9 @@ public:
     }
 };
 
-template <const char* Name>
-void screen_procedure() {
-    if (screen(Name).scoring) live::LiveForm(Name, result_screen_layout(Name), result_screen(Name)).run();
-    else FinalResults(Name, result_screen_layout(Name), result_screen(Name)).run();
+void screen_procedure(const std::string& name) {
+    if (screen(name).scoring) live::LiveForm(name, result_screen_layout(name), result_screen(name)).run();
+    else FinalResults(name, result_screen_layout(name), result_screen(name)).run();
 }
 
 constexpr char kScoring[] = "PantallaKataEvent";
@@ -138,10 +137,7 @@ constexpr char kFinal[] = "PantallaJueces5Update";
 constexpr char kFinal1[] = "PantallaJueces5Update1";
 constexpr char kFinal11[] = "PantallaJueces5Update11";
 
-const ProcedureRegistration registrations[] = {
-    {kScoring, &screen_procedure<kScoring>}, {kScoring1, &screen_procedure<kScoring1>}, {kFinal, &screen_procedure<kFinal>},
-    {kFinal1, &screen_procedure<kFinal1>},   {kFinal11, &screen_procedure<kFinal11>},
-};
+const ProcedureRegistration registered_screens({kScoring, kScoring1, kFinal, kFinal1, kFinal11}, &screen_procedure);
 
 }  // namespace
 

@@ -456,20 +456,15 @@ private:
     int go_ = 0;
 };
 
-template <const char* Name>
-void bracket_procedure() {
-    BracketForm(Name).run();
+void bracket_procedure(const std::string& name) {
+    BracketForm(name).run();
 }
 
 constexpr char kForm4[] = "UpdateKumiteIndividual4";
 constexpr char kForm8[] = "UpdateKumiteIndividual";
 constexpr char kForm16[] = "UpdateKumiteIndividual16";
 
-const ProcedureRegistration registrations[] = {
-    {kForm4, &bracket_procedure<kForm4>},
-    {kForm8, &bracket_procedure<kForm8>},
-    {kForm16, &bracket_procedure<kForm16>},
-};
+const ProcedureRegistration registered_brackets({kForm4, kForm8, kForm16}, &bracket_procedure);
 
 }  // namespace
 

@@ -196,9 +196,8 @@ std::string list_format(const ListSpec& s) {
 
 constexpr int kWidth = 700, kHeight = 330;
 
-template <const char* Name>
-void list_procedure() {
-    live::ListScreen(Name, kumite_list_layout(Name), kumite_list(Name)).run();
+void list_procedure(const std::string& name) {
+    live::ListScreen(name, kumite_list_layout(name), kumite_list(name)).run();
 }
 
 constexpr char kList4[] = "BrowseKumiteIndividual4";
@@ -207,10 +206,7 @@ constexpr char kList16[] = "BrowseKumiteIndividual41";
 constexpr char kTeams4[] = "BrowseEquipo5";
 constexpr char kTeams3[] = "BrowseEquipo3";
 
-const ProcedureRegistration registrations[] = {
-    {kList4, &list_procedure<kList4>},   {kList8, &list_procedure<kList8>},   {kList16, &list_procedure<kList16>},
-    {kTeams4, &list_procedure<kTeams4>}, {kTeams3, &list_procedure<kTeams3>},
-};
+const ProcedureRegistration registered_lists({kList4, kList8, kList16, kTeams4, kTeams3}, &list_procedure);
 
 }  // namespace
 

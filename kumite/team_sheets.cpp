@@ -677,18 +677,14 @@ private:
     data::DictionaryRelations* equipos_ = nullptr;
 };
 
-template <const char* Name>
-void sheet_procedure() {
-    TeamSheet(Name).run();
+void sheet_procedure(const std::string& name) {
+    TeamSheet(name).run();
 }
 
 constexpr char kSheet4[] = "UpdateEquipo5";
 constexpr char kSheet3[] = "UpdateEquipo3";
 
-const ProcedureRegistration registrations[] = {
-    {kSheet4, &sheet_procedure<kSheet4>},
-    {kSheet3, &sheet_procedure<kSheet3>},
-};
+const ProcedureRegistration registered_sheets({kSheet4, kSheet3}, &sheet_procedure);
 
 }  // namespace
 

@@ -11,9 +11,8 @@ namespace zrv::kumite {
 
 namespace {
 
-template <const char* Name>
-void undefined_select() {
-    app_error_reporter().raise_with_text(30, Name);
+void undefined_select(const std::string& name) {
+    app_error_reporter().raise_with_text(30, name);
     if (Window* w = this_thread().top_window()) w->set_keycode(0);
     ThreadResponse() = kResponseCancelled;
 }
@@ -22,11 +21,7 @@ constexpr char kCompetitor[] = "SelectCompetidor2";
 constexpr char kColour[] = "SelectColores1";
 constexpr char kTeam3Colour[] = "SelectEquipo3Color";
 
-const ProcedureRegistration registrations[] = {
-    {kCompetitor, &undefined_select<kCompetitor>},
-    {kColour, &undefined_select<kColour>},
-    {kTeam3Colour, &undefined_select<kTeam3Colour>},
-};
+const ProcedureRegistration registered_undefined_selects({kCompetitor, kColour, kTeam3Colour}, &undefined_select);
 
 }  // namespace
 

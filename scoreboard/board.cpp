@@ -352,20 +352,15 @@ live::FormDeclaration board_form(const BoardKind& k) {
 
 namespace {
 
-template <const char* Name>
-void board_procedure() {
-    Scoreboard(board_kind(Name)).run();
+void board_procedure(const std::string& name) {
+    Scoreboard(board_kind(name)).run();
 }
 
 constexpr char kBoard1[] = "UpdateScoreBoard1";
 constexpr char kBoard2[] = "UpDateScoreBoard2";
 constexpr char kTeamBoard[] = "UpDateEquipoScoreBoardPantalla";
 
-const ProcedureRegistration registrations[] = {
-    {kBoard1, &board_procedure<kBoard1>},
-    {kBoard2, &board_procedure<kBoard2>},
-    {kTeamBoard, &board_procedure<kTeamBoard>},
-};
+const ProcedureRegistration registered_boards({kBoard1, kBoard2, kTeamBoard}, &board_procedure);
 
 }  // namespace
 

@@ -179,11 +179,10 @@ private:
     const ListSpec& spec_;
 };
 
-template <const char* Name>
-void list_procedure() {
-    const ListSpec& s = spec(Name);
+void list_procedure(const std::string& name) {
+    const ListSpec& s = spec(name);
     if (s.form) BoutList(s).run();
-    else live::ListScreen(Name, list_layout(Name), list_declaration(Name)).run();
+    else live::ListScreen(name, list_layout(name), list_declaration(name)).run();
 }
 
 }  // namespace
@@ -274,12 +273,7 @@ constexpr char kBlack[] = "BrowseScoreBoardView1";
 constexpr char kTeam[] = "BrowseEquipo4ScoreBoard7";
 constexpr char kSelect[] = "SelectKumiteIndividual1";
 
-const ProcedureRegistration registrations[] = {
-    {kClassic, &list_procedure<kClassic>},
-    {kBlack, &list_procedure<kBlack>},
-    {kTeam, &list_procedure<kTeam>},
-    {kSelect, &list_procedure<kSelect>},
-};
+const ProcedureRegistration registered_lists({kClassic, kBlack, kTeam, kSelect}, &list_procedure);
 
 }  // namespace
 

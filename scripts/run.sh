@@ -3,11 +3,12 @@
 # the working folder (default: ./zorvane-work at the top of the repository). The program puts
 # the time-up sound and the demo digit sets there when the folder lacks them, and creates the
 # tables and ".\Zorvane.INI" there when missing. Without a display it starts on a virtual display
-# of its own (Xvfb, 1280x800) and prints its number and how to look at it.
+# of its own (Xvfb, 1280x800) and prints its number and how to look at it. It builds in
+# build-release (Release), apart from the tests' build (scripts/test.sh: build).
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 work=${1:-$top/zorvane-work}
-build=${ZRV_BUILD:-$top/build}
+build=${ZRV_BUILD:-$top/build-release}
 
 "$top/scripts/install-packages.sh"
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null

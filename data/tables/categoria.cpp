@@ -14,10 +14,10 @@ Table categoria() {
         .label = "Categoria",
         .record_size = 109,
         .layout = {
-            field(0, "KAT:ID", Long),  // category number; primary key (auto-numbered)
-            field(4, "KAT:CATEGORIAS", Text(45)),  // category name
-            field(49, "KAT:DIVICIONINFO", Text(45)),  // division information
-            field(94, "KAT:COLOR", Text(15)),  // colour
+            field(0, "KAT:ID", Long, "category number; primary key (auto-numbered)"),
+            field(4, "KAT:CATEGORIAS", Text(45), "category name"),
+            field(49, "KAT:DIVICIONINFO", Text(45), "division information"),
+            field(94, "KAT:COLOR", Text(15), "colour"),
         },
         .keys = {
             key("Kat:IDCategorias", {"KAT:ID"}, Primary | Unique | Optional, "Kat:IDCategorias", Auto::Yes),

@@ -14,8 +14,8 @@ Table colores() {
         .label = "Colores",
         .record_size = 10,
         .layout = {
-            field(0, "COL:IDCOLORES", Long),  // colour number; primary key (auto-numbered)
-            field(4, "COL:COLORES", Text(6)),  // colour code
+            field(0, "COL:IDCOLORES", Long, "colour number; primary key (auto-numbered)"),
+            field(4, "COL:COLORES", Text(6), "colour code"),
         },
         .keys = {
             key("Col:KeyIDColor", {"COL:IDCOLORES"}, Primary | Unique | Optional, "Col:KeyIDColor", Auto::Yes),

@@ -14,8 +14,8 @@ Table divisiones() {
         .label = "Divisiones",
         .record_size = 53,
         .layout = {
-            field(0, "DIV:IDCATEGORYA", Real),  // division number (Real); primary key (auto-numbered)
-            field(8, "DIV:DIVISIONES", Text(45)),  // division name (unique key)
+            field(0, "DIV:IDCATEGORYA", Real, "division number (Real); primary key (auto-numbered)"),
+            field(8, "DIV:DIVISIONES", Text(45), "division name (unique key)"),
         },
         .keys = {
             key("DIV:IDDivicion", {"DIV:IDCATEGORYA"}, Primary | Unique | Optional, "DIV:IDDivicion", Auto::Yes),

@@ -14,27 +14,27 @@ Table dojo() {
         .label = "Dojo",
         .record_size = 453,
         .layout = {
-            field(0, "DOJ:IDDOJO", Long),  // dojo number; primary key (auto-numbered)
-            field(4, "DOJ:ORGANIZACION", Text(20)),  // organisation
-            field(24, "DOJ:USERID", Long),  // user id
-            field(28, "DOJ:NOMBREMAESTRO", Text(20)),  // master's name
-            field(48, "DOJ:NOMBREESCUELA", Text(20)),  // school (dojo) name
-            field(68, "DOJ:CELULAR", Text(20)),  // mobile telephone
-            field(88, "DOJ:TELEFONO", Text(20)),  // telephone
-            field(108, "DOJ:FAX", Text(20)),  // fax
-            field(128, "DOJ:DIRECCION", Text(40)),  // address
-            field(168, "DOJ:CIUDAD", Text(20)),  // city
-            field(188, "DOJ:PAIS", Text(20)),  // country
-            field(208, "DOJ:ZIP", Text(10)),  // postal code
-            field(218, "DOJ:POBOX", Text(40)),  // post-office box
-            field(258, "DOJ:EMAIL1", Text(20)),  // e-mail address
-            field(278, "DOJ:EMAIL2", Text(20)),  // e-mail address
-            field(298, "DOJ:NOMBREENTRENADOR", Text(20)),  // coach
-            field(318, "DOJ:NOMBREASISTENTEENTRENADOR", Text(20)),  // assistant coach
-            field(338, "DOJ:AFILIADOALALIGA", Text(5)),  // league member
-            field(343, "DOJ:NUMERODEAFILIADO", Text(20)),  // membership number
-            field(363, "DOJ:PAGINAWEB", Text(45)),  // web page
-            field(408, "DOJ:FACEBOOK", Text(45)),  // social network page
+            field(0, "DOJ:IDDOJO", Long, "dojo number; primary key (auto-numbered)"),
+            field(4, "DOJ:ORGANIZACION", Text(20), "organisation"),
+            field(24, "DOJ:USERID", Long, "user id"),
+            field(28, "DOJ:NOMBREMAESTRO", Text(20), "master's name"),
+            field(48, "DOJ:NOMBREESCUELA", Text(20), "school (dojo) name"),
+            field(68, "DOJ:CELULAR", Text(20), "mobile telephone"),
+            field(88, "DOJ:TELEFONO", Text(20), "telephone"),
+            field(108, "DOJ:FAX", Text(20), "fax"),
+            field(128, "DOJ:DIRECCION", Text(40), "address"),
+            field(168, "DOJ:CIUDAD", Text(20), "city"),
+            field(188, "DOJ:PAIS", Text(20), "country"),
+            field(208, "DOJ:ZIP", Text(10), "postal code"),
+            field(218, "DOJ:POBOX", Text(40), "post-office box"),
+            field(258, "DOJ:EMAIL1", Text(20), "e-mail address"),
+            field(278, "DOJ:EMAIL2", Text(20), "e-mail address"),
+            field(298, "DOJ:NOMBREENTRENADOR", Text(20), "coach"),
+            field(318, "DOJ:NOMBREASISTENTEENTRENADOR", Text(20), "assistant coach"),
+            field(338, "DOJ:AFILIADOALALIGA", Text(5), "league member"),
+            field(343, "DOJ:NUMERODEAFILIADO", Text(20), "membership number"),
+            field(363, "DOJ:PAGINAWEB", Text(45), "web page"),
+            field(408, "DOJ:FACEBOOK", Text(45), "social network page"),
         },
         .keys = {
             key("DOJ:IDDojoKey", {"DOJ:IDDOJO"}, Primary | Unique | Optional, "DOJ:IDDojoKey", Auto::Yes),

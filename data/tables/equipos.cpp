@@ -14,18 +14,18 @@ Table equipos() {
         .label = "Equipos",
         .record_size = 253,
         .layout = {
-            field(0, "EQU:IDNUMERODEEQUIPO", Long),  // team number; primary key (auto-numbered)
-            field(4, "EQU:FECHAEVENTO", Date),  // event date
-            field(8, "EQU:CODIGODEEVENTO", Text(20)),  // event code
-            field(28, "EQU:NOMBREDEEQUIPO", Text(20)),  // team name
-            field(48, "EQU:DIVICION", Text(45)),  // division
-            field(93, "Equ:TotalIntegrantes", Decimal(7, 0)),  // number of members, 1 to 5 (field check)
-            field(97, "EQU:MODALIDAD", Text(45)),  // modality
-            field(142, "EQU:CATEGORIA", Text(45)),  // category
-            field(187, "EQU:MUNICIPIOEQUIPO", Text(20)),  // municipality
-            field(207, "EQU:NOMBREDOJO", Text(20)),  // dojo
-            field(227, "Equ:Entrenado", Text(20)),  // coach
-            field(247, "EQU:COLOR", Text(6)),  // colour code
+            field(0, "EQU:IDNUMERODEEQUIPO", Long, "team number; primary key (auto-numbered)"),
+            field(4, "EQU:FECHAEVENTO", Date, "event date"),
+            field(8, "EQU:CODIGODEEVENTO", Text(20), "event code"),
+            field(28, "EQU:NOMBREDEEQUIPO", Text(20), "team name"),
+            field(48, "EQU:DIVICION", Text(45), "division"),
+            field(93, "Equ:TotalIntegrantes", Decimal(7, 0), "number of members, 1 to 5 (field check)"),
+            field(97, "EQU:MODALIDAD", Text(45), "modality"),
+            field(142, "EQU:CATEGORIA", Text(45), "category"),
+            field(187, "EQU:MUNICIPIOEQUIPO", Text(20), "municipality"),
+            field(207, "EQU:NOMBREDOJO", Text(20), "dojo"),
+            field(227, "Equ:Entrenado", Text(20), "coach"),
+            field(247, "EQU:COLOR", Text(6), "colour code"),
         },
         .keys = {
             key("Equ:KeyIDNumeroDeEquipo", {"EQU:IDNUMERODEEQUIPO"}, Primary | Unique | Optional, "Equ:KeyIDNumeroDeEquipo", Auto::Yes),

@@ -15,39 +15,39 @@ Table kata_juez_card2() {
         .label = "KataJuezCard2",
         .record_size = 1236,
         .layout = {
-            field(0, "KJ2:IDCardJ2", Long),  // card number; primary key (auto-numbered)
-            field(4, "KJ2:NumeroDeCompeticion", Long),  // kata event of the card (KE:NumeroDeCompeticion)
-            field(8, "KJ2:EVENTINFO", Group(329)),  // event information
-            field(8, "KJ2:NOMBREDEEVENTO", Text(50)),  // event name
-            field(58, "KJ2:CODIGOEVENTO", Text(20)),  // event code
-            field(78, "KJ2:FECHADEEVENTO", Date),  // event date
-            field(82, "KJ2:TATAMIMATSNO", Text(30)),  // tatami (mat) number or name
-            field(112, "KJ2:Queue", Text(20)),  // queue status "1" to "4" (field check)
-            field(132, "KJ2:REGION", Text(20)),  // region
-            field(152, "KJ2:MUNICIPIO", Text(50)),  // municipality
-            field(202, "KJ2:MODALIDAD", Text(45)),  // modality
-            field(247, "KJ2:DIVISION", Text(45)),  // division
-            field(292, "KJ2:CATEGORIACODE", Text(45)),  // category
-            field(337, "KJ2:COMPETIDOR1", Group(115)),  // competitor block
-            field(337, "KJ2:NOMBRECOMPETIDOR1", Text(20)),  // competitor's first name
-            field(357, "KJ2:APPELIDOCOMPETIDOR1", Text(20)),  // competitor's surname
-            field(377, "KJ2:COLORC1", Text(6)),  // competitor's colour code
-            field(383, "KJ2:KATAC1", Text(20)),  // kata performed
-            field(403, "KJ2:PAISC1", Text(20)),  // competitor's country
-            field(423, "KJ2:RESULTADOC2", Decimal(5, 2)),  // total result of competitor 2
-            field(426, "KJ2:JUEZ2TC1", Decimal(5, 2)),
-            field(429, "KJ2:JUEZ2AC1", Decimal(5, 2)),
-            field(432, "KJ2:DOJONOMBRE1", Text(20)),  // competitor's dojo
+            field(0, "KJ2:IDCardJ2", Long, "card number; primary key (auto-numbered)"),
+            field(4, "KJ2:NumeroDeCompeticion", Long, "kata event of the card (KE:NumeroDeCompeticion)"),
+            field(8, "KJ2:EVENTINFO", Group(329), "event information"),
+            field(8, "KJ2:NOMBREDEEVENTO", Text(50), "event name"),
+            field(58, "KJ2:CODIGOEVENTO", Text(20), "event code"),
+            field(78, "KJ2:FECHADEEVENTO", Date, "event date"),
+            field(82, "KJ2:TATAMIMATSNO", Text(30), "tatami (mat) number or name"),
+            field(112, "KJ2:Queue", Text(20), "queue status \"1\" to \"4\" (field check)"),
+            field(132, "KJ2:REGION", Text(20), "region"),
+            field(152, "KJ2:MUNICIPIO", Text(50), "municipality"),
+            field(202, "KJ2:MODALIDAD", Text(45), "modality"),
+            field(247, "KJ2:DIVISION", Text(45), "division"),
+            field(292, "KJ2:CATEGORIACODE", Text(45), "category"),
+            field(337, "KJ2:COMPETIDOR1", Group(115), "competitor block"),
+            field(337, "KJ2:NOMBRECOMPETIDOR1", Text(20), "competitor's first name"),
+            field(357, "KJ2:APPELIDOCOMPETIDOR1", Text(20), "competitor's surname"),
+            field(377, "KJ2:COLORC1", Text(6), "competitor's colour code"),
+            field(383, "KJ2:KATAC1", Text(20), "kata performed"),
+            field(403, "KJ2:PAISC1", Text(20), "competitor's country"),
+            field(423, "KJ2:RESULTADOC2", Decimal(5, 2), "total result of competitor 2"),
+            field(426, "KJ2:JUEZ2TC1", Decimal(5, 2), "technical score: judge = number after JUEZ, competitor = number after TC"),
+            field(429, "KJ2:JUEZ2AC1", Decimal(5, 2), "athletic score: judge = number after JUEZ, competitor = number after AC"),
+            field(432, "KJ2:DOJONOMBRE1", Text(20), "competitor's dojo"),
             repeat('n', 2, 8, 112, {
-                field(452, "KJ2:COMPETIDOR{n}", Group(112)),  // competitor block
-                field(452, "KJ2:NOMBRECOMPETIDOR{n}", Text(20)),
-                field(472, "KJ2:APPELIDOCOMPETIDOR{n}", Text(20)),
-                field(492, "KJ2:COLORC{n}", Text(6)),
-                field(498, "KJ2:KATAC{n}", Text(20)),
-                field(518, "KJ2:PAISC{n}", Text(20)),
-                field(538, "KJ2:JUEZ2TC{n}", Decimal(5, 2)),
-                field(541, "KJ2:JUEZ2AC{n}", Decimal(5, 2)),
-                field(544, "KJ2:DOJONOMBRE{n}", Text(20)),
+                field(452, "KJ2:COMPETIDOR{n}", Group(112), "competitor block"),
+                field(452, "KJ2:NOMBRECOMPETIDOR{n}", Text(20), "competitor's first name"),
+                field(472, "KJ2:APPELIDOCOMPETIDOR{n}", Text(20), "competitor's surname"),
+                field(492, "KJ2:COLORC{n}", Text(6), "competitor's colour code"),
+                field(498, "KJ2:KATAC{n}", Text(20), "kata performed"),
+                field(518, "KJ2:PAISC{n}", Text(20), "competitor's country"),
+                field(538, "KJ2:JUEZ2TC{n}", Decimal(5, 2), "technical score: judge = number after JUEZ, competitor = number after TC"),
+                field(541, "KJ2:JUEZ2AC{n}", Decimal(5, 2), "athletic score: judge = number after JUEZ, competitor = number after AC"),
+                field(544, "KJ2:DOJONOMBRE{n}", Text(20), "competitor's dojo"),
             }),
         },
         .keys = [] {

@@ -53,21 +53,21 @@ Table kata_juez_card(int judge) {
         .label = "KataJuezCard{k}",
         .record_size = 1233,
         .layout = {
-            field(0, "KJ{k}:IDCardJ{k}", Long),  // card number; primary key (auto-numbered)
-            field(4, "KJ{k}:NumeroDeCompeticion", Long),  // kata event of the card (KE:NumeroDeCompeticion)
-            field(8, "KJ{k}:EVENTINFO", Group(329)),  // event information
-            field(8, "KJ{k}:NOMBREDEEVENTO", Text(50)),  // event name
-            field(58, "KJ{k}:CODIGOEVENTO", Text(20)),  // event code
-            field(78, "KJ{k}:FECHADEEVENTO", Date),  // event date
-            field(82, "KJ{k}:TATAMIMATSNO", Text(30)),  // tatami (mat) number or name
-            field(112, "KJ{k}:Queue", Text(20)),  // queue status "1" to "4" (field check)
-            field(132, "KJ{k}:REGION", Text(20)),  // region
-            field(152, "KJ{k}:MUNICIPIO", Text(50)),  // municipality
-            field(202, "KJ{k}:MODALIDAD", Text(45)),  // modality
-            field(247, "KJ{k}:DIVISION", Text(45)),  // division
-            field(292, "KJ{k}:CATEGORIACODE", Text(45)),  // category
+            field(0, "KJ{k}:IDCardJ{k}", Long, "card number; primary key (auto-numbered)"),
+            field(4, "KJ{k}:NumeroDeCompeticion", Long, "kata event of the card (KE:NumeroDeCompeticion)"),
+            field(8, "KJ{k}:EVENTINFO", Group(329), "event information"),
+            field(8, "KJ{k}:NOMBREDEEVENTO", Text(50), "event name"),
+            field(58, "KJ{k}:CODIGOEVENTO", Text(20), "event code"),
+            field(78, "KJ{k}:FECHADEEVENTO", Date, "event date"),
+            field(82, "KJ{k}:TATAMIMATSNO", Text(30), "tatami (mat) number or name"),
+            field(112, "KJ{k}:Queue", Text(20), "queue status \"1\" to \"4\" (field check)"),
+            field(132, "KJ{k}:REGION", Text(20), "region"),
+            field(152, "KJ{k}:MUNICIPIO", Text(50), "municipality"),
+            field(202, "KJ{k}:MODALIDAD", Text(45), "modality"),
+            field(247, "KJ{k}:DIVISION", Text(45), "division"),
+            field(292, "KJ{k}:CATEGORIACODE", Text(45), "category"),
             repeat('n', 1, 8, 112, {
-                field(337, "KJ{k}:COMPETIDOR{n}", Group(112)),  // competitor block
+                field(337, "KJ{k}:COMPETIDOR{n}", Group(112), "competitor block"),
                 field(337, "KJ{k}:NOMBRECOMPETIDOR{n}", Text(20)),
                 field(357, "KJ{k}:APPELIDOCOMPETIDOR{n}", Text(20)),
                 field(377, "KJ{k}:COLORC{n}", Text(6)),

@@ -14,9 +14,9 @@ Table katas() {
         .label = "Katas",
         .record_size = 69,
         .layout = {
-            field(0, "KN:IDNOMBREKATAS", Long),  // kata number; first key (auto-numbered, duplicates allowed)
-            field(4, "KN:NOMBREDEKATAS", Text(45)),  // kata name
-            field(49, "KN:TIPODEKATAS", Text(20)),  // kata type
+            field(0, "KN:IDNOMBREKATAS", Long, "kata number; first key (auto-numbered, duplicates allowed)"),
+            field(4, "KN:NOMBREDEKATAS", Text(45), "kata name"),
+            field(49, "KN:TIPODEKATAS", Text(20), "kata type"),
         },
         .keys = {
             key("KN:KeyIDKatas", {"KN:IDNOMBREKATAS"}, Duplicates | Optional, "KN:KeyIDKatas", Auto::Yes),

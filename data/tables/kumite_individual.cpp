@@ -14,29 +14,29 @@ Table kumite_individual() {
         .label = "KumiteIndividual",
         .record_size = 4348,
         .layout = {
-            field(0, "KE24:IDNumeroDeEventoKIndividual", Long),
-            field(4, "KE24:FechaEvento", Date),  // event date
-            field(8, "KE24:CodigoDeEvento", Text(20)),  // event code
-            field(28, "KE24:Cerrar", Decimal(7, 0)),  // close flag: 1 closes every screen that shows the record
-            field(32, "KE24:ManualEntry", Decimal(7, 0)),  // manual entry value
-            field(36, "KE24:NombreDelEvento", Text(50)),  // event name
-            field(86, "KE24:TatamiMatsNo", Text(30)),  // tatami (mat) number or name
-            field(116, "KE24:Queue", Text(20)),  // queue status "1" to "4" (field check)
-            field(136, "KE24:DirecionDelEvento", Text(50)),  // event address
-            field(186, "KE24:KeyDe4816", Decimal(7, 0)),  // bracket size: 4, 8 or 16
-            field(190, "KE24:Categoria", Text(45)),  // category
-            field(235, "KE24:Categoria_CM", Text(45)),  // second category text
-            field(280, "KE24:Divicion", Text(45)),  // division
-            field(325, "KE24:Modalidad", Text(45)),  // modality
+            field(0, "KE24:IDNumeroDeEventoKIndividual", Long, "individual kumite event number; primary key (auto-numbered); the scoreboard, result and look-up relations link to it"),
+            field(4, "KE24:FechaEvento", Date, "event date"),
+            field(8, "KE24:CodigoDeEvento", Text(20), "event code"),
+            field(28, "KE24:Cerrar", Decimal(7, 0), "close flag: 1 closes every screen that shows the record"),
+            field(32, "KE24:ManualEntry", Decimal(7, 0), "manual entry value"),
+            field(36, "KE24:NombreDelEvento", Text(50), "event name"),
+            field(86, "KE24:TatamiMatsNo", Text(30), "tatami (mat) number or name"),
+            field(116, "KE24:Queue", Text(20), "queue status \"1\" to \"4\" (field check)"),
+            field(136, "KE24:DirecionDelEvento", Text(50), "event address"),
+            field(186, "KE24:KeyDe4816", Decimal(7, 0), "bracket size: 4, 8 or 16"),
+            field(190, "KE24:Categoria", Text(45), "category"),
+            field(235, "KE24:Categoria_CM", Text(45), "second category text"),
+            field(280, "KE24:Divicion", Text(45), "division"),
+            field(325, "KE24:Modalidad", Text(45), "modality"),
             field(370, "KE24:ONDECK", Group(264)),
-            field(370, "KE24:ReadyCompetitorDojoAka", Text(45)),  // next-up text: dojo of the aka competitor
-            field(415, "KE24:ReadyCompetitorAka", Text(45)),  // next-up text: aka competitor
-            field(460, "KE24:ReadyCompetitorDojoAo", Text(45)),  // next-up text: dojo of the ao competitor
-            field(505, "KE24:ReadyCompetitorAo", Text(45)),  // next-up text: ao competitor
+            field(370, "KE24:ReadyCompetitorDojoAka", Text(45), "next-up text: dojo of the aka competitor"),
+            field(415, "KE24:ReadyCompetitorAka", Text(45), "next-up text: aka competitor"),
+            field(460, "KE24:ReadyCompetitorDojoAo", Text(45), "next-up text: dojo of the ao competitor"),
+            field(505, "KE24:ReadyCompetitorAo", Text(45), "next-up text: ao competitor"),
             repeat('n', 1, 21, 4, {
-                field(550, "KE24:OnDeck{n}", Decimal(7, 0)),
+                field(550, "KE24:OnDeck{n}", Decimal(7, 0), "on-deck flag"),
             }),
-            field(634, "KE24:COMBAT", Group(68)),  // bout values
+            field(634, "KE24:COMBAT", Group(68), "bout values"),
             units({Decimal(7, 0), Decimal(7, 0)}, 8, {
                 unit(634, {"KE24:RONDA1ACM1", "KE24:RONDA1ACM2"}),
                 unit(642, {"KE24:RONDA1ACM3", "KE24:RONDA1ACM4"}),
@@ -48,13 +48,13 @@ Table kumite_individual() {
                 unit(690, {"KE24:RONDA3BCM1", "KE24:GANAA"}),
             }),
             field(698, "KE24:GANAB", Decimal(7, 0)),
-            field(702, "KE24:REPECA", Group(36)),  // repechage values
+            field(702, "KE24:REPECA", Group(36), "repechage values"),
             units({Decimal(7, 0), Decimal(7, 0), Decimal(7, 0)}, 12, {
                 unit(702, {"KE24:REPECA1", "KE24:REPECA2", "KE24:REPECA3"}),
                 unit(714, {"KE24:REPECA4", "KE24:REPECA1_B", "KE24:REPECA2_B"}),
                 unit(726, {"KE24:REPECA3_B", "KE24:REPECA4_B", "KE24:REGISRC1B"}),
             }),
-            field(738, "KE24:REGISTERS", Group(430)),  // registered competitors
+            field(738, "KE24:REGISTERS", Group(430), "registered competitors"),
             field(738, "KE24:REGIS1DOJO", Text(20)),
             units({Decimal(7, 0), Text(30), Text(20), Decimal(7, 0)}, 58, {
                 unit(758, {"KE24:REGISPC1", "KE24:REGIS2AZUL", "KE24:REGISR2DOJO", "KE24:REGISRC2B"}),
@@ -66,7 +66,7 @@ Table kumite_individual() {
                 unit(1106, {"KE24:REGISPC7", "KE24:REGIS8AZUL", "KE24:REGIS8DOJO", "KE24:REGISRC8B"}),
             }),
             field(1164, "KE24:REGISPC8", Decimal(7, 0)),
-            field(1168, "KE24:LLAVEA", Group(1218)),  // bracket chart A
+            field(1168, "KE24:LLAVEA", Group(1218), "bracket chart A"),
             units({Text(30), Text(20), Decimal(7, 0), Decimal(7, 0)}, 58, {
                 unit(1168, {"KE24:COMPETIDOR1ROJOAZUL", "KE24:COMPETIDOR1DOJO", "KE24:RESULTADOC1B", "KE24:PUNTOSC1"}),
                 unit(1226, {"KE24:COMPETIDOR2AZUL", "KE24:COMPETIDOR2DOJO", "KE24:RESULTADOC2B", "KE24:PUNTOSC2"}),
@@ -90,8 +90,8 @@ Table kumite_individual() {
                 unit(2270, {"KE24:CREPECA1W", "KE24:DREPECA1W", "KE24:RREPECA1W", "KE24:PREPECA1W"}),
                 unit(2328, {"KE24:CREPECAF", "KE24:DREPECAF", "KE24:RREPECAF", "KE24:PREPECAF"}),
             }),
-            field(2386, "KE24:LLAVEB", Group(1654)),  // bracket chart B (same positions, names ending in _B)
-            field(2386, "KE24:REGIS1ROJO", Text(30)),  // registered competitor 1 (name)
+            field(2386, "KE24:LLAVEB", Group(1654), "bracket chart B (same positions, names ending in _B)"),
+            field(2386, "KE24:REGIS1ROJO", Text(30), "registered competitor 1 (name)"),
             units({Text(30), Text(20), Decimal(7, 0), Decimal(7, 0)}, 58, {
                 unit(2416, {"KE24:REGIS1ROJO_B", "KE24:REGIS1DOJO_B", "KE24:REGISRC1B_B", "KE24:REGISPC1_B"}),
                 unit(2474, {"KE24:REGIS2AZUL_B", "KE24:REGISR2DOJO_B", "KE24:REGISRC2B_B", "KE24:REGISPC2_B"}),
@@ -122,7 +122,7 @@ Table kumite_individual() {
                 unit(3924, {"KE24:CREPECA1BB_B", "KE24:DREPECA1BB_B", "KE24:RREPECA1BB_B", "KE24:PREPECA1BB_B"}),
                 unit(3982, {"KE24:CREPECA1W_B", "KE24:DREPECA1W_B", "KE24:RREPECA1W_B", "KE24:PREPECA1W_B"}),
             }),
-            field(4040, "KE24:RESULTS", Group(308)),  // places
+            field(4040, "KE24:RESULTS", Group(308), "places"),
             units({Text(20), Decimal(7, 0)}, 24, {
                 unit(4040, {"KE24:PRIMERLUGARORO", "KE24:PRIMERLUGARPUNTOS"}),
                 unit(4064, {"KE24:SEGUNDOLUGARPLATA", "KE24:SEGUNDOLUGARPUNTOS"}),

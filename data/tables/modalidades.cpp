@@ -14,8 +14,8 @@ Table modalidades() {
         .label = "Modalidades",
         .record_size = 49,
         .layout = {
-            field(0, "MOD:IDMNOMBER", Long),  // modality number; primary key (auto-numbered)
-            field(4, "MOD:MODALIDAD", Text(45)),  // modality name
+            field(0, "MOD:IDMNOMBER", Long, "modality number; primary key (auto-numbered)"),
+            field(4, "MOD:MODALIDAD", Text(45), "modality name"),
         },
         .keys = {
             key("Mod:keyModalidad", {"MOD:IDMNOMBER"}, Primary | Unique | Optional, "Mod:keyModalidad", Auto::Yes),

@@ -14,9 +14,9 @@ Table tatami_mats() {
         .label = "TatamiMats",
         .record_size = 109,
         .layout = {
-            field(0, "TAT:IDTATAMI", Decimal(7, 0)),  // tatami number; primary key (auto-numbered)
-            field(4, "TAT:TATAMIMATSNO", Text(45)),  // tatami number or name
-            field(49, "TAT:TATAMIMATSINFO", Text(60)),  // tatami information
+            field(0, "TAT:IDTATAMI", Decimal(7, 0), "tatami number; primary key (auto-numbered)"),
+            field(4, "TAT:TATAMIMATSNO", Text(45), "tatami number or name"),
+            field(49, "TAT:TATAMIMATSINFO", Text(60), "tatami information"),
         },
         .keys = {
             key("Tat:KeyIDTatami", {"TAT:IDTATAMI"}, Primary | Unique | Optional, "Tat:KeyIDTatami", Auto::Yes),

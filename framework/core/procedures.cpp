@@ -15,25 +15,41 @@ std::mutex& registry_mutex() {
     return m;
 }
 
-std::map<std::string, Procedure>& registry() {
-    static std::map<std::string, Procedure> r;
+struct Registered {
+    Procedure plain = nullptr;
+    NamedProcedure named = nullptr;
+    std::string name;  // as registered, for a named procedure
+    explicit operator bool() const { return plain || named; }
+    void operator()() const {
+        if (plain) plain();
+        else named(name);
+    }
+};
+
+std::map<std::string, Registered>& registry() {
+    static std::map<std::string, Registered> r;
     return r;
 }
 
-Procedure find(std::string_view name) {
+Registered find(std::string_view name) {
     std::lock_guard lock(registry_mutex());
     auto it = registry().find(upper(name));
-    return it == registry().end() ? nullptr : it->second;
+    return it == registry().end() ? Registered{} : it->second;
 }
 
 }  // namespace
 
 void register_procedure(std::string_view name, Procedure procedure) {
     std::lock_guard lock(registry_mutex());
-    registry()[upper(name)] = procedure;
+    registry()[upper(name)] = Registered{.plain = procedure};
 }
 
-bool procedure_exists(std::string_view name) { return find(name) != nullptr; }
+void register_procedure(std::string_view name, NamedProcedure procedure) {
+    std::lock_guard lock(registry_mutex());
+    registry()[upper(name)] = Registered{.named = procedure, .name = std::string(name)};
+}
+
+bool procedure_exists(std::string_view name) { return static_cast<bool>(find(name)); }
 
 std::vector<std::string> procedure_names() {
     std::lock_guard lock(registry_mutex());
@@ -43,7 +59,7 @@ std::vector<std::string> procedure_names() {
 }
 
 int run_procedure(std::string_view name) {
-    if (Procedure p = find(name)) {
+    if (const Registered p = find(name)) {
         p();
     } else {
         app_error_reporter().raise_with_text(30, name);

@@ -2,6 +2,7 @@
 // Procedures by name. A menu or screen names the procedure it runs; one that is not built
 // answers message 30 "Procedure not defined" with its name and the cancelled response.
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,11 +10,19 @@
 namespace zrv {
 
 using Procedure = void (*)();
+// One procedure for a family of screens (the lists of one module, its boards): it is told the
+// name it was started under.
+using NamedProcedure = void (*)(const std::string& name);
 
 // Registers a procedure under its name (a static ProcedureRegistration in each screen module).
 void register_procedure(std::string_view name, Procedure procedure);
+void register_procedure(std::string_view name, NamedProcedure procedure);
 struct ProcedureRegistration {
     ProcedureRegistration(const char* name, Procedure procedure) { register_procedure(name, procedure); }
+    // Each of the names, spelled as given, runs procedure with that name.
+    ProcedureRegistration(std::initializer_list<const char*> names, NamedProcedure procedure) {
+        for (const char* name : names) register_procedure(name, procedure);
+    }
 };
 bool procedure_exists(std::string_view name);
 std::vector<std::string> procedure_names();

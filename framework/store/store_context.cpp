@@ -1,5 +1,6 @@
 #include "framework/store/store_context.h"
 
+#include <sqlite3.h>
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -27,6 +28,14 @@ void raise_open_file_limit() {
     });
 }
 
+// SQLite keeps no memory statistics: nothing here reads them, and keeping them takes a global
+// lock on every allocation. Only before SQLite's first use in the process; refused (harmlessly)
+// after it.
+void configure_sqlite() {
+    static std::once_flag once;
+    std::call_once(once, [] { sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0); });
+}
+
 }  // namespace
 
 void detach_user(TableAccess& user);  // table_access.cpp
@@ -38,7 +47,7 @@ StoreOptions& default_store_options() {
 
 StoreContext::StoreContext() : options_(default_store_options()) {
     raise_open_file_limit();
-    detail::configure_sqlite();
+    configure_sqlite();
 }
 
 StoreContext::~StoreContext() {

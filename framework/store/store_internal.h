@@ -5,9 +5,6 @@
 
 namespace zrv::store::detail {
 
-// Sets SQLite's memory up (sqlite_memory.cpp); before the first connection is opened.
-void configure_sqlite();
-
 inline char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 inline bool same_name(std::string_view a, std::string_view b) {

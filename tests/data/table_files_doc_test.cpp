@@ -1,14 +1,18 @@
 // docs/table-files.md tells other programs, table by table, the first key, the new-record
 // defaults and the checked fields with their allowed values. The text between its markers is
 // what the declarations give, written out here; when a declaration changes, this test shows
-// the text to put there.
+// the text to put there. docs/table-columns.md, its reference of every column, is made again
+// from the declarations and the screens' sources and compared whole.
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "data/dictionary.h"
+#include "data/table_reference.h"
 #include "framework/store/store_context.h"
 #include "tests/support/temp_folder.h"
 
@@ -89,12 +93,16 @@ std::string expected_tables() {
     return out;
 }
 
-TEST(TableFilesDocument, SaysWhatTheDeclarationsSayOfEachTable) {
-    std::ifstream in(zrv::testing::source_dir() / "docs" / "table-files.md");
-    ASSERT_TRUE(in) << "docs/table-files.md not found";
+std::string read(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
-    const std::string doc = text.str();
+    return text.str();
+}
+
+TEST(TableFilesDocument, SaysWhatTheDeclarationsSayOfEachTable) {
+    const std::string doc = read(zrv::testing::source_dir() / "docs" / "table-files.md");
+    ASSERT_FALSE(doc.empty()) << "docs/table-files.md not found";
     const std::string begin = "<!-- tables: begin -->\n", end = "<!-- tables: end -->";
     const auto from = doc.find(begin), to = doc.find(end);
     ASSERT_NE(from, std::string::npos);
@@ -102,6 +110,34 @@ TEST(TableFilesDocument, SaysWhatTheDeclarationsSayOfEachTable) {
     const std::string expected = expected_tables();
     if (doc.substr(from + begin.size(), to - from - begin.size()) != expected)
         ADD_FAILURE() << "the text between the markers should be:\n" << expected;
+}
+
+// The screen modules: the sources of the layers above the live-screen machinery, a module's
+// header and source together.
+std::vector<ScreenSource> screen_sources() {
+    std::map<std::string, std::string> modules;
+    const std::filesystem::path top = zrv::testing::source_dir();
+    for (const char* layer : {"clock", "scoreboard", "kumite", "kata", "flow", "shell"})
+        for (const auto& entry : std::filesystem::directory_iterator(top / layer)) {
+            const std::filesystem::path& p = entry.path();
+            if (p.extension() != ".cpp" && p.extension() != ".h") continue;
+            modules[std::string(layer) + "/" + p.stem().string()] += read(p);
+        }
+    std::vector<ScreenSource> out;
+    for (auto& [module, text] : modules) out.push_back({module, std::move(text)});
+    return out;
+}
+
+TEST(TableFilesDocument, TheColumnReferenceIsMadeFromTheDeclarations) {
+    const std::string doc = read(zrv::testing::source_dir() / "docs" / "table-columns.md");
+    const std::string made = table_columns_reference(screen_sources());
+    if (doc != made) {
+        std::ofstream("table-columns.md", std::ios::binary) << made;
+        ADD_FAILURE() << "docs/table-columns.md is not what the declarations give: copy "
+                      << (std::filesystem::current_path() / "table-columns.md").string() << " there";
+    }
+    // It says what the declarations say of a column everyone reads.
+    EXPECT_NE(made.find("| `PuntoAka` | Decimal(7,0) | 4 | points of aka |"), std::string::npos);
 }
 
 }  // namespace

@@ -87,7 +87,7 @@ QWidget* QtEngine::Impl::create_widget(Mirror& m, const ControlState& c) {
             return label;
         }
         case ControlKind::Entry: {
-            auto* edit = new qt::Entry(parent);
+            auto* edit = new QLineEdit(parent);
             edit->setStyle(qt::entry_style());
             QObject::connect(edit, &QLineEdit::textEdited, edit, with([this, n](Mirror& mp, const QString& text) {
                                  ControlView& v = mp.views[n];
@@ -340,20 +340,18 @@ void QtEngine::Impl::apply_control(Mirror& m, ControlView& v, const ControlState
             break;
         }
         case ControlKind::Entry: {
-            auto* edit = static_cast<qt::Entry*>(w);
+            auto* edit = static_cast<QLineEdit*>(w);
             if (!v.dirty && edit->text() != qs(c.text)) {
-                edit->show_program_text([&] {
-                    edit->setText(qs(c.text));
-                    // A text the model took from the operator (a key typed into a list that moves
-                    // to its locator entry) is the operator's: leaving the entry accepts it.
-                    v.dirty = c.changed_by_operator;
-                    if (!v.dirty) {
-                        // The program's text: whole in the box, or from its start.
-                        apply_font(m, v);
-                        shrink_to_fit(edit, edit->text(), text_room(edit));
-                        edit->setCursorPosition(0);
-                    }
-                });
+                edit->setText(qs(c.text));
+                // A text the model took from the operator (a key typed into a list that moves
+                // to its locator entry) is the operator's: leaving the entry accepts it.
+                v.dirty = c.changed_by_operator;
+                if (!v.dirty) {
+                    // The program's text: whole in the box, or from its start.
+                    apply_font(m, v);
+                    shrink_to_fit(edit, edit->text(), text_room(edit));
+                    edit->setCursorPosition(0);
+                }
             }
             if (changed(&ControlState::read_only)) edit->setReadOnly(c.read_only);
             if (changed(&ControlState::align)) edit->setAlignment(align);

@@ -8,7 +8,6 @@
 
 #include <QColor>
 #include <QEvent>
-#include <QGlyphRun>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollArea>
@@ -121,55 +120,6 @@ private:
 // per size, colours and state, so a large entry whose text changes often costs a copy of it.
 // One per application, made on first use.
 QStyle* entry_style();
-
-// An entry. A text in a font too large for Qt's own glyph cache (the points and names of a
-// scoreboard) is drawn from pictures of its glyphs, each made once per font, glyph, colour and
-// place within a pixel: points that change ten times a second cost a few copies, not outlines
-// drawn afresh. The pictures give the pixels Qt's own drawing gives (the edges of a glyph at
-// most a few shades apart); while the text is edited, selected or wider than its box, or in
-// another script or style, Qt draws it itself.
-class Entry : public QLineEdit {
-public:
-    explicit Entry(QWidget* parent);
-    // Whether its last paint drew the text from pictures.
-    bool pictured() const { return !scroll_known_; }
-    // Runs change, which sets the program's text (and its font). Where the text shows from
-    // pictures before and after, only the pixels of the glyphs gone and come are painted again.
-    void show_program_text(const std::function<void()>& change);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragLeaveEvent(QDragLeaveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
-
-private:
-    // The text laid out in the entry's font, as Qt lays it out to draw it.
-    struct Shaped {
-        QString text;
-        QFont font;
-        QList<QGlyphRun> runs;
-        int width = 0;   // the width Qt gives the line (its natural width, rounded, and one)
-        int ascent = 0;  // the line's ascent, rounded
-        int height = 0;  // the height Qt centres: the text's bounding box, at least a line's
-        bool pictured = false;  // drawn from pictures: large, plain, left-to-right
-        bool laid_out = false;
-    };
-    // Where the text goes when drawn from pictures: the panel, the text's clip and its origin;
-    // false when Qt draws it.
-    bool place_text(QStyleOptionFrame& panel, QRect& clip, QPoint& origin);
-    bool paint_pictured();
-    const Shaped& shaped();
-    // Qt finds the character under the mouse by where it placed the text when it last painted
-    // it: after a paint from pictures it paints once more (off screen) before a click.
-    void know_scroll();
-    Shaped shaped_;
-    bool dragging_ = false;  // a drag over it shows Qt's cursor
-    bool scroll_known_ = true;
-    bool qt_paints_ = false;
-};
 
 // The client area of a window: controls are placed on it in pixels.
 class Canvas : public QWidget {

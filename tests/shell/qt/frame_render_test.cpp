@@ -9,11 +9,10 @@
 #include <QSet>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <thread>
 
 #include "shell/main_frame.h"
-#include "shell/program_body.h"
 #include "tests/engine/qt/qt_fixture.h"
+#include "tests/shell/qt/running_program.h"
 #include "tests/support/temp_folder.h"
 
 namespace zrv::testing {
@@ -23,14 +22,9 @@ class FrameRender : public QtEngineTest {};
 
 TEST_F(FrameRender, TheFrameShowsItsTitleMenusStatusBarAndWallpaper) {
     TempFolder folder;
-    Activity::begin();  // thread 1 busy while it runs, as the headless driver counts it
-    std::thread program([] {
-        install_thread_hooks();
-        run_as_main_thread(&RunProgram);
-        Activity::end();
-    });
-    QMainWindow* frame = nullptr;
-    ASSERT_TRUE(pump_until([&] { return (frame = find_frame()) != nullptr; }));
+    RunningProgram program;
+    QMainWindow* frame = program.frame();
+    ASSERT_TRUE(frame);
     frame->resize(1024, 700);
     ASSERT_TRUE(settle_gui(engine()));
 
@@ -62,9 +56,7 @@ TEST_F(FrameRender, TheFrameShowsItsTitleMenusStatusBarAndWallpaper) {
     auto* cancel = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
     EXPECT_TRUE(cancel && cancel->text() == "&Cancel");
 
-    frame->close();  // the close box: the frame closes, the program ends
-    ASSERT_TRUE(pump_until([&] { return find_frame() == nullptr; }));
-    program.join();
+    ASSERT_TRUE(program.close());  // the close box: the frame closes, the program ends
     EXPECT_NE(folder.read("Zorvane.INI").find("Sectors=0"), std::string::npos);
 }
 

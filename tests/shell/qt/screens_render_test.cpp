@@ -3,11 +3,10 @@
 // close box. The grabs go to screens/<procedure>.png for a look.
 #include <QDir>
 #include <QMainWindow>
-#include <thread>
 
 #include "shell/main_frame.h"
-#include "shell/program_body.h"
 #include "tests/engine/qt/qt_fixture.h"
+#include "tests/shell/qt/running_program.h"
 #include "tests/support/temp_folder.h"
 
 namespace zrv::testing {
@@ -17,14 +16,9 @@ class ScreensRender : public QtEngineTest {};
 
 TEST_F(ScreensRender, EveryMenuScreenOpensDrawsAndClosesByItsCloseBox) {
     TempFolder folder;
-    Activity::begin();  // thread 1 busy while it runs, as the headless driver counts it
-    std::thread program([] {
-        install_thread_hooks();
-        run_as_main_thread(&RunProgram);
-        Activity::end();
-    });
-    QMainWindow* frame = nullptr;
-    ASSERT_TRUE(pump_until([&] { return (frame = find_frame()) != nullptr; }));
+    RunningProgram program;
+    QMainWindow* frame = program.frame();
+    ASSERT_TRUE(frame);
     frame->resize(1280, 900);
     const QString out = QString(ZRV_ARTIFACT_DIR) + "/screens";
     QDir().mkpath(out);
@@ -47,9 +41,7 @@ TEST_F(ScreensRender, EveryMenuScreenOpensDrawsAndClosesByItsCloseBox) {
         ASSERT_TRUE(pump_until([&] { return find_screen(frame) == nullptr; }));
     }
 
-    frame->close();
-    ASSERT_TRUE(pump_until([&] { return find_frame() == nullptr; }));
-    program.join();
+    EXPECT_TRUE(program.close());
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include "framework/core/engine.h"
 #include "framework/core/window.h"
 
-namespace zrv::testing {
+namespace zrv {
 
 class RecordingEngine final : public Engine {
 public:
@@ -57,4 +57,4 @@ private:
     std::vector<Window*> windows_;
 };
 
-}  // namespace zrv::testing
+}  // namespace zrv

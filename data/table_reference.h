@@ -1,0 +1,21 @@
+#pragma once
+// The reference of the table files' columns (docs/table-columns.md), made from the
+// declarations: for each of the 23 tables, in dictionary order, its columns in the file's order
+// with the field's kind and size, its meaning (the data dictionary's description), its unit
+// where the kind or the meaning gives one, and the screen modules that name the field.
+#include <string>
+#include <vector>
+
+namespace zrv::data {
+
+// A screen module ("scoreboard/board") and the text of its sources: a field counts as named
+// by it where the text holds the field's whole name ("SB:PuntoAka", "?SB:PUNTOAKA"), in any
+// case. Names a screen builds piece by piece are not seen.
+struct ScreenSource {
+    std::string module;
+    std::string text;
+};
+
+std::string table_columns_reference(const std::vector<ScreenSource>& screens);
+
+}  // namespace zrv::data
