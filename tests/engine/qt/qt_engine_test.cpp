@@ -922,12 +922,21 @@ TEST_F(QtEngineTest, ASoundPlaysItsFileANewOneCutsItOffAndAMissingFilePlaysNothi
     engine().play_sound(".\\TimeUP.wav");
     const QPointer<QSoundEffect> first = engine().sound();
     EXPECT_TRUE(plays_the_file(first));
+    // Each sound is read on a thread of its own; the test lets each reading end, as the hall's
+    // long seconds do, so that none is still going when the process ends.
+    const auto loaded = [](const QSoundEffect* sound) {
+        return pump_until([&] { return sound->status() == QSoundEffect::Ready || sound->status() == QSoundEffect::Error; });
+    };
+    ASSERT_TRUE(loaded(first));
+    EXPECT_EQ(first->status(), QSoundEffect::Ready);
 
     Procedure p(form_layout());
     p.run([&](Window&) { engine().play_sound(".\\TimeUP.wav"); });
     ASSERT_TRUE(pump_until([&] { return engine().sound() != first.data(); }));
     const QPointer<QSoundEffect> second = engine().sound();
     EXPECT_TRUE(plays_the_file(second));
+    ASSERT_TRUE(loaded(second));
+    EXPECT_EQ(second->status(), QSoundEffect::Ready);
     EXPECT_TRUE(!first || !first->isPlaying()) << "the first goes on";
     EXPECT_TRUE(pump_until([&] {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
