@@ -117,6 +117,10 @@ QWidget* QtEngine::Impl::create_widget(Mirror& m, const ControlState& c) {
             auto* button = new QPushButton(parent);
             button->setAutoDefault(false);
             QObject::connect(button, &QPushButton::clicked, button, with([this, n](Mirror& mp, bool) {
+                                 // Pressed by its access key, the button leaves the focus in the
+                                 // entry typed into: that typing is accepted first, as leaving
+                                 // the entry for a click on the button accepts it.
+                                 commit_typing(mp);
                                  post_event(mp, EventKind::Accepted, n);
                              }));
             watch_control(m, button, n);

@@ -290,6 +290,8 @@ struct QtEngine::Impl {
     bool control_event(Mirror& m, int n, QEvent* e);
     // An entry left after a change: its accept goes to the model before anything that follows.
     void commit_entry(Mirror& m, int n);
+    // Every entry of the window typed into and not yet left: its accept (commit_entry).
+    void commit_typing(Mirror& m);
     // Escape from control n (0: the window): the entry's accept, then the key to the model,
     // whose controller presses the window's cancel or close button.
     void press_escape(Mirror& m, int from);

@@ -120,6 +120,13 @@ void QtEngine::Impl::commit_entry(Mirror& m, int n) {
     m.applying = applying;
 }
 
+void QtEngine::Impl::commit_typing(Mirror& m) {
+    std::vector<int> typed;
+    for (const auto& [n, v] : m.views)
+        if (v.dirty) typed.push_back(n);
+    for (int n : typed) commit_entry(m, n);
+}
+
 bool QtEngine::Impl::press_default(Mirror& m, int from) {
     for (auto& [n, v] : m.views) {
         if (v.state.kind != ControlKind::Button || !v.state.is_default || !v.widget) continue;

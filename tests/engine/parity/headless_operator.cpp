@@ -166,6 +166,23 @@ public:
         settle();
     }
 
+    void press_access_key(char letter) override {
+        Window* w = active();
+        if (!w || blocked(*w)) return;
+        for (const ControlState& c : w->controls()) {
+            const std::size_t amp = c.text.find('&');
+            if (c.kind != ControlKind::Button || c.disabled || amp == std::string::npos || amp + 1 >= c.text.size() ||
+                std::tolower(static_cast<unsigned char>(c.text[amp + 1])) != std::tolower(static_cast<unsigned char>(letter)))
+                continue;
+            // The focus stays; the entry typed into is accepted before the press, as Qt's
+            // button does.
+            leave(*w);
+            post(*w, EventKind::Accepted, c.number);
+            break;
+        }
+        settle();
+    }
+
     std::string text(Window& w, std::string_view use) override {
         const int n = number(w, use);
         const ControlState c = w.control(n);

@@ -50,6 +50,9 @@ public:
     virtual void select_all() = 0;
     // A key to the control that has the focus (to the active window when none has it).
     virtual void press(Key key) = 0;
+    // Alt and a letter: the button of the active window whose text has that access key ("&OK":
+    // 'o') is pressed, the focus staying where it is.
+    virtual void press_access_key(char letter) = 0;
     // Clicks into an entry and types over its text; the entry keeps the focus.
     void fill(Window& w, std::string_view use, std::string_view text) {
         click(w, use);

@@ -481,5 +481,20 @@ TEST_P(Parity, TheKataConsoleOpensOnItsFirstButtonAndCtrlHRestoresAnEntry) {
     EXPECT_EQ(trimmed(op->text(again, "?KE:CODIGOEVENTO")), "KA-STORED");
 }
 
+// OK by its access key from inside the entry being typed into: the typing is stored, as by a
+// click on OK.
+TEST_P(Parity, TheKataConsolesOkByItsAccessKeyStoresTheEntryBeingTyped) {
+    const std::int64_t id = add(TableId::KataEvent, {{"KE:CodigoEvento", "KA-1"}});
+    op->start("BrowseKataEventResultados");
+    Window& list = expect("BrowseKataEventResultados");
+    op->double_click_row(list, "?BROWSE:1", 1);  // change
+    Window& console = expect("Consola");
+    op->fill(console, "?KE:CODIGOEVENTO", "KA-BY-ALT");
+    op->advance_ms(50);  // a tick between the typing and the key
+    op->press_access_key('o');
+    EXPECT_EQ(op->window("Consola"), nullptr);
+    EXPECT_EQ(trimmed(stored(TableId::KataEvent, id, "KE:CodigoEvento")), "KA-BY-ALT");
+}
+
 }  // namespace
 }  // namespace zrv::testing

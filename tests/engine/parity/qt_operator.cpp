@@ -1,13 +1,16 @@
 // The operator on the Qt engine: QTest mouse and key events to the real widgets, and what the
 // widgets show read back. The test's thread is the GUI thread.
+#include <cctype>
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <stdexcept>
 #include <thread>
+#include <vector>
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QPointer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -152,6 +155,19 @@ public:
     }
     void select_all() override {
         if (QWidget* f = QApplication::focusWidget()) QTest::keyClick(f, Qt::Key_A, Qt::ControlModifier);
+        settle();
+    }
+    void press_access_key(char letter) override {
+        QWidget* f = QApplication::focusWidget();
+        if (!f) f = QApplication::activeWindow();
+        if (!f) return;
+        QTest::keyClick(f, static_cast<char>(std::tolower(static_cast<unsigned char>(letter))), Qt::AltModifier);
+        // A button pressed by its access key shows itself down for a moment, then clicks.
+        std::vector<QPointer<QAbstractButton>> buttons;
+        for (QAbstractButton* b : f->window()->findChildren<QAbstractButton*>()) buttons.emplace_back(b);
+        pump_until([&] {
+            return std::none_of(buttons.begin(), buttons.end(), [](const QPointer<QAbstractButton>& b) { return b && b->isDown(); });
+        });
         settle();
     }
     void press(Key key) override {
