@@ -138,7 +138,9 @@ TEST_F(SharedRecords, EveryFormStoresOnlyTheFieldTheOperatorChangedLeavingWhatIt
             auto after = dump(f.file, f.table);
             EXPECT_EQ(after[f.column], "'typed'");
             for (const auto& [column, value] : before)
-                if (column != f.column && !(remote_close && column == "Cerrar")) EXPECT_EQ(after[column], value) << column;
+                if (column != f.column && !(remote_close && column == "Cerrar")) {
+                    EXPECT_EQ(after[column], value) << column;
+                }
             driver.close(driver.expect_window(f.list));
         }
 }

@@ -445,7 +445,9 @@ TEST_P(TeamQueueParity, PageDownMovesByTheRowsThePageShowsWholeAndSkipsNone) {
         for (int r = 1; r <= rows; ++r)
             if (seen.empty() || id_at(r) > seen.back()) seen.push_back(id_at(r));
         op->press(Key::PageDown);
-        if (seen.back() < 40) EXPECT_EQ(id_at(1), seen.back() + 1) << "page " << press + 2 << " follows the last row shown";
+        if (seen.back() < 40) {
+            EXPECT_EQ(id_at(1), seen.back() + 1) << "page " << press + 2 << " follows the last row shown";
+        }
     }
     std::vector<int> all(40);
     for (int i = 0; i < 40; ++i) all[static_cast<std::size_t>(i)] = i + 1;
