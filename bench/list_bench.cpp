@@ -1,5 +1,5 @@
 // A list's whole timer tick in the running program: the list of team-bout scoreboards (a tick
-// every 1/20 s) over 1,000 bouts, its procedure on its own thread on the headless engine with a
+// every 1/20 s) over 1,000 bouts and over 10,000, its procedure on its own thread on the headless engine with a
 // virtual clock. Prints the process's CPU microseconds per tick with nothing changed and after
 // each commit by another connection (the bench's own thread, as the scoring software writes).
 #include <unistd.h>
@@ -26,21 +26,23 @@ int main() {
     data::InitDataDictionary();
     {
         auto& sb = *data::file_manager(data::TableId::ScoreBoard);
-        for (int i = 0; i < 1000; ++i) {
-            sb.prepare_new_record();
-            sb.record().set_text("SB:FullNameAo", "Ao " + std::to_string(i + 1));
-            sb.record().set_text("SB:CodigoDeEvento", "EV-" + std::to_string(i * 7919 % 1000));
-            sb.insert();
-        }
+        int bouts = 0;
+        const auto add_bouts = [&](int total) {
+            for (int i = bouts; i < total; ++i) {
+                sb.prepare_new_record();
+                sb.record().set_text("SB:FullNameAo", "Ao " + std::to_string(i + 1));
+                sb.record().set_text("SB:CodigoDeEvento", "EV-" + std::to_string(i * 7919 % total));
+                sb.insert();
+            }
+            bouts = total;
+        };
+        add_bouts(1000);
         TestDriver driver;
         driver.start("BrowseEquipo4ScoreBoard7");
         if (!driver.window("BrowseEquipo4ScoreBoard7")) {
             std::fprintf(stderr, "list_bench: the list did not open\n");
             return 1;
         }
-        driver.advance_ms(500);
-        std::printf("rows on the page: %zu, scroll bar steps: %d\n", driver.control(*driver.window("BrowseEquipo4ScoreBoard7"), "?BROWSE:1").rows.size(),
-                    driver.control(*driver.window("BrowseEquipo4ScoreBoard7"), "?BROWSE:1").scroll_steps);
         const auto ticks = [&](const char* what, int count, bool commit) {
             double spent = 0;
             for (int i = 0; i < count; ++i) {
@@ -54,10 +56,17 @@ int main() {
                 driver.advance_ms(50);
                 spent += static_cast<double>(bench::now_ns(CLOCK_PROCESS_CPUTIME_ID) - t) / 1e3;
             }
-            std::printf("team-bout list tick (1000 bouts), %s: %.1f us\n", what, spent / count);
+            std::printf("team-bout list tick (%d bouts), %s: %.1f us\n", bouts, what, spent / count);
         };
-        ticks("nothing changed", 400, false);
-        ticks("after a commit", 100, true);
+        for (const int total : {1000, 10000}) {
+            // More bouts committed while the list is open: the next ticks read them in.
+            add_bouts(total);
+            driver.advance_ms(500);
+            const ControlState& list = driver.control(*driver.window("BrowseEquipo4ScoreBoard7"), "?BROWSE:1");
+            std::printf("rows on the page: %zu, scroll bar steps: %d\n", list.rows.size(), list.scroll_steps);
+            ticks("nothing changed", 400, false);
+            ticks("after a commit", 100, true);
+        }
     }
     data::KillDataDictionary();
     app_settings_file().close();

@@ -335,6 +335,7 @@ void BrowseList::refill_around(std::int64_t position) {
     int before = 0;
     for (std::size_t i = 0; i < page_.size(); ++i)
         if (page_[i].position == position) before = static_cast<int>(i);
+    if (refill_window(position, before)) return;
     const std::vector<Row>& all = rows_in_order();
     int at = index_of(all, position, -1);
     if (at < 0 && position != 0) {
@@ -344,6 +345,55 @@ void BrowseList::refill_around(std::int64_t position) {
         if (at >= 0) position = all[static_cast<std::size_t>(at)].position;
     }
     show(all, at < 0 ? 0 : at - before, position);
+}
+
+bool BrowseList::refill_window(std::int64_t position, int before) {
+    const std::size_t o = static_cast<std::size_t>(order_);
+    const int key = keys_[o];
+    const int rows = page_rows();
+    if (position == 0 || key < 0 || then_by_[o] >= 0 || thumb_fields_[o] >= 0 || !order_read_.reusable) return false;
+    apply_range(decl_.orders[o]);
+    std::vector<store::FileStamp> stamps{table_->stamp()};
+    for (data::DictionaryTable* t : row_related_.tables(decl_.row_related)) stamps.push_back(t->stamp());
+    std::string inputs = order_inputs();
+    // Only the list table's file moved since the whole order was read: what the rows are read
+    // and filled by, and the related tables, are as they were.
+    const std::vector<store::FileStamp>& full = order_read_.stamps;
+    if (stamps.size() != full.size() || stamps[0] == full[0] || inputs != order_read_.inputs ||
+        !std::equal(stamps.begin() + 1, stamps.end(), full.begin() + 1) ||
+        !std::all_of(stamps.begin(), stamps.end(), [](const store::FileStamp& s) { return s.connection != 0; }))
+        return false;
+    WindowRead& last = window_read_;
+    const bool same = last.reusable && shown_read_ == 0 && stamps == last.stamps && inputs == last.inputs &&
+                      last.position == position && last.before == before && last.rows == rows;
+    if (!same) {
+        last.reusable = false;
+        store::RecordView view(*table_, key);
+        view.set_range(decl_.orders[o].range_components);
+        const std::optional<std::int64_t> at = view.count_before(position);
+        if (!at) return false;
+        const std::int64_t n = view.count();
+        if (table_->error() != store::StoreError::None) return false;
+        // A page near the end is filled from before it: the list stays full.
+        const std::int64_t first = std::clamp<std::int64_t>(*at - before, 0, std::max<std::int64_t>(0, n - rows));
+        std::vector<Row> page = view.page_around(position, rows, static_cast<int>(*at - first));
+        if (table_->error() != store::StoreError::None || index_of(page, position, -1) < 0) return false;
+        page_ = std::move(page);
+        std::vector<ListRow> shown(page_.size());
+        related_failed_ = false;
+        for (std::size_t i = 0; i < page_.size(); ++i) with_row_related(page_[i].record, [&] { fill_queue_row(page_[i], shown[i]); });
+        window_.set_rows(list_, std::move(shown));
+        last = {.reusable = !related_failed_, .stamps = std::move(stamps), .inputs = std::move(inputs), .position = position,
+                .before = before, .rows = rows, .first = static_cast<int>(first),
+                .scale = thumb_scale(Thumb::Rows, std::vector<Value>(static_cast<std::size_t>(n)), rows)};
+        // The page no longer comes from the whole order as last read.
+        shown_read_ = 0;
+        shown_rows_ = rows;
+    }
+    const int selected = index_of(page_, position, 0) + 1;
+    window_.set_scroll(list_, last.scale->steps, last.scale->at(last.first, last.first + selected - 1), last.scale->page);
+    select_row(selected);
+    return true;
 }
 
 int BrowseList::index_of_successor(const std::vector<Row>& all, std::int64_t gone) const {

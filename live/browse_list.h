@@ -151,6 +151,11 @@ protected:
     // gone since the last read: the first after it in the order as it stood that is still
     // there, else the last before it.
     int index_of_successor(const std::vector<Row>& all, std::int64_t gone) const;
+    // After a commit to the list table alone, the page around a record read by itself (the rows
+    // before it and the order's size counted by the file) where the whole order is not needed:
+    // a key order with no further field and a row thumb. False when it does not apply or the
+    // record is not in the order; the caller then reads the whole order.
+    bool refill_window(std::int64_t position, int before);
     // What the rows of the current order are read by, besides the files.
     std::string order_inputs() const;
     void apply_range(const SortOrder& order);
@@ -198,6 +203,16 @@ protected:
         std::uint64_t number = 0;              // counts the reads
     };
     OrderRead order_read_;
+    // The page last read by refill_window, and what it was read from and around.
+    struct WindowRead {
+        bool reusable = false;
+        std::vector<store::FileStamp> stamps;
+        std::string inputs;
+        std::int64_t position = 0;
+        int before = 0, rows = 0, first = 0;
+        std::optional<ThumbScale> scale;
+    };
+    WindowRead window_read_;
     std::vector<std::int64_t> previous_positions_;  // the positions of the read before the last
     // The page on show: the read it was cut from (0: fill it again) and its first row.
     std::uint64_t shown_read_ = 0;

@@ -23,40 +23,62 @@ void RecordView::set_range(int components) {
 
 void RecordView::set_filter(Filter filter) { filter_ = std::move(filter); }
 
+namespace {
+
+// The rows of a view: within the range limit (its first `range_components` key components equal
+// ?1, ?2, ...) and, with a cursor, past it in a direction (the cursor's key components bound
+// as ?100 + component, its position as ?200), the cursor's own row too when asked.
+std::string where_of(const TableFile& file, const KeyLayout& key, int range_components, bool cursor, bool forward,
+                     bool with_cursor_row) {
+    std::string where;
+    for (int i = 0; i < range_components; ++i)
+        where += (where.empty() ? "" : " AND ") + file.column_of_field(key.components[static_cast<std::size_t>(i)].field) + " = ?" +
+                 std::to_string(i + 1);
+    if (!cursor) return where;
+    // Rows past the cursor in this direction: the first free component beyond it, or equal and
+    // the next beyond, ..., or all equal and a later position.
+    auto beyond = [&](bool descending) { return (descending == forward) ? " < " : " > "; };
+    std::string past, equal_so_far;
+    for (std::size_t i = static_cast<std::size_t>(range_components); i < key.components.size(); ++i) {
+        std::string column = file.column_of_field(key.components[i].field);
+        std::string p = "?" + std::to_string(100 + i);
+        past += (past.empty() ? "(" : " OR (") + equal_so_far + column + beyond(key.components[i].descending) + p + ")";
+        equal_so_far += column + " = " + p + " AND ";
+    }
+    const char* rowid = forward ? (with_cursor_row ? " >= " : " > ") : (with_cursor_row ? " <= " : " < ");
+    past += (past.empty() ? "(" : " OR (") + equal_so_far + "rowid" + rowid + "?200)";
+    past = "(" + past + ")";
+    if (static_cast<std::size_t>(range_components) < key.components.size()) {
+        // A bound on the first free component lets the index start at the cursor.
+        const KeyComponent& c = key.components[static_cast<std::size_t>(range_components)];
+        past = file.column_of_field(c.field) + ((c.descending == forward) ? " <= " : " >= ") + "?" +
+               std::to_string(100 + range_components) + " AND " + past;
+    }
+    return where + (where.empty() ? "" : " AND ") + past;
+}
+
+}  // namespace
+
+void RecordView::bind_where(sqlite3_stmt* s, const Cursor* cursor) const {
+    TableFile& file = *table_->file_;
+    const KeyLayout& key = table_->layout().keys.at(static_cast<std::size_t>(key_));
+    if (range_record_)
+        for (int i = 0; i < range_components_; ++i)
+            file.bind_value(s, i + 1, *range_record_, key.components[static_cast<std::size_t>(i)].field);
+    if (cursor) {
+        for (std::size_t i = static_cast<std::size_t>(range_components_); i < key.components.size(); ++i)
+            file.bind_value(s, 100 + static_cast<int>(i), cursor->record, key.components[i].field);
+        sqlite3_bind_int64(s, 200, cursor->position);
+    }
+}
+
 std::vector<RecordView::Row> RecordView::read(const Cursor* after, bool forward, int rows, bool inclusive) {
     std::vector<Row> out;
     if (rows <= 0 || !table_->ready()) return out;
     TableFile& file = *table_->file_;
     const KeyLayout& key = table_->layout().keys.at(static_cast<std::size_t>(key_));
-
-    std::string range;
-    for (int i = 0; i < range_components_; ++i)
-        range += (range.empty() ? "" : " AND ") + file.column_of_field(key.components[static_cast<std::size_t>(i)].field) + " = ?" +
-                 std::to_string(i + 1);
     auto make_sql = [&](bool cursor, bool with_cursor_row) {
-        std::string where = range;
-        if (cursor) {
-            // Rows past the cursor in this direction: the first free component beyond it, or
-            // equal and the next beyond, ..., or all equal and a later position.
-            auto beyond = [&](bool descending) { return (descending == forward) ? " < " : " > "; };
-            std::string past, equal_so_far;
-            for (std::size_t i = static_cast<std::size_t>(range_components_); i < key.components.size(); ++i) {
-                std::string column = file.column_of_field(key.components[i].field);
-                std::string p = "?" + std::to_string(100 + i);
-                past += (past.empty() ? "(" : " OR (") + equal_so_far + column + beyond(key.components[i].descending) + p + ")";
-                equal_so_far += column + " = " + p + " AND ";
-            }
-            const char* rowid = forward ? (with_cursor_row ? " >= " : " > ") : (with_cursor_row ? " <= " : " < ");
-            past += (past.empty() ? "(" : " OR (") + equal_so_far + "rowid" + rowid + "?200)";
-            past = "(" + past + ")";
-            if (static_cast<std::size_t>(range_components_) < key.components.size()) {
-                // A bound on the first free component lets the index start at the cursor.
-                const KeyComponent& c = key.components[static_cast<std::size_t>(range_components_)];
-                past = file.column_of_field(c.field) + ((c.descending == forward) ? " <= " : " >= ") + "?" +
-                       std::to_string(100 + range_components_) + " AND " + past;
-            }
-            where += (where.empty() ? "" : " AND ") + past;
-        }
+        const std::string where = where_of(file, key, range_components_, cursor, forward, with_cursor_row);
         return "SELECT " + file.select_list() + " FROM " + quote_identifier(file.table_name()) + (where.empty() ? "" : " WHERE " + where) +
                " ORDER BY " + file.order_by(key_, forward) + " LIMIT ?300";
     };
@@ -71,14 +93,7 @@ std::vector<RecordView::Row> RecordView::read(const Cursor* after, bool forward,
             table_->set_error(StoreError::Other, file.errmsg());
             return out;
         }
-        if (range_record_)
-            for (int i = 0; i < range_components_; ++i)
-                file.bind_value(s, i + 1, *range_record_, key.components[static_cast<std::size_t>(i)].field);
-        if (from) {
-            for (std::size_t i = static_cast<std::size_t>(range_components_); i < key.components.size(); ++i)
-                file.bind_value(s, 100 + static_cast<int>(i), from->record, key.components[i].field);
-            sqlite3_bind_int64(s, 200, from->position);
-        }
+        bind_where(s, from ? &*from : nullptr);
         sqlite3_bind_int(s, 300, batch);
         int seen = 0, rc;
         bool last_kept = false;
@@ -175,6 +190,7 @@ std::vector<RecordView::Row> RecordView::page_around(std::int64_t position, int 
 }
 
 std::int64_t RecordView::count() {
+    if (!filter_) return count_where(nullptr);
     std::int64_t n = 0;
     Cursor* after = nullptr;
     std::optional<Cursor> at;
@@ -185,6 +201,37 @@ std::int64_t RecordView::count() {
         at = Cursor{rows.back().record, rows.back().position};
         after = &*at;
     }
+    return n;
+}
+
+std::optional<std::int64_t> RecordView::count_before(std::int64_t position) {
+    if (filter_) return std::nullopt;
+    auto cursor = cursor_at(position);
+    if (!cursor) return std::nullopt;
+    const std::int64_t n = count_where(&*cursor);
+    if (table_->error() != StoreError::None) return std::nullopt;
+    return n;
+}
+
+std::int64_t RecordView::count_where(const Cursor* before) {
+    if (!table_->ready()) return 0;
+    TableFile& file = *table_->file_;
+    const KeyLayout& key = table_->layout().keys.at(static_cast<std::size_t>(key_));
+    const std::string where = where_of(file, key, range_components_, before != nullptr, false, false);
+    sqlite3_stmt* s = file.statement("SELECT count(*) FROM " + quote_identifier(file.table_name()) + (where.empty() ? "" : " WHERE " + where));
+    if (!s) {
+        table_->set_error(StoreError::Other, file.errmsg());
+        return 0;
+    }
+    bind_where(s, before);
+    const int rc = sqlite3_step(s);
+    const std::int64_t n = rc == SQLITE_ROW ? sqlite3_column_int64(s, 0) : 0;
+    sqlite3_reset(s);
+    if (rc != SQLITE_ROW) {
+        table_->set_error(rc == SQLITE_BUSY ? StoreError::Busy : StoreError::Other, file.errmsg());
+        return 0;
+    }
+    table_->set_error(StoreError::None);
     return n;
 }
 

@@ -12,6 +12,8 @@
 
 #include "framework/store/record_buffer.h"
 
+struct sqlite3_stmt;
+
 namespace zrv::store {
 
 class TableAccess;
@@ -47,12 +49,17 @@ public:
 
     // Count of records within the range and filter.
     std::int64_t count();
+    // Count of records before the record at `position` in key order, within the range; nullopt
+    // when that record is not there, the read failed or a filter is set.
+    std::optional<std::int64_t> count_before(std::int64_t position);
 
     struct Cursor;  // a place in key order
 
 private:
     std::vector<Row> read(const Cursor* after, bool forward, int rows, bool inclusive);
     std::optional<Cursor> cursor_at(std::int64_t position);
+    void bind_where(sqlite3_stmt* s, const Cursor* cursor) const;
+    std::int64_t count_where(const Cursor* before);  // no filter: counted by the file
     void remember(const std::vector<Row>& page);
 
     TableAccess* table_;
