@@ -2,6 +2,7 @@
 // box, the timers and the selected row's record shown beside the list.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "kumite/lists.h"
@@ -366,6 +367,60 @@ TEST_F(LongLists, AfterUnchangedTicksAnotherProcessesCommitShowsAtTheNextTick) {
     EXPECT_EQ(codes(w).front(), "QX77");
     driver.press(w, "?FUZZYCLEAR");
     driver.close(w);
+}
+
+// In an order by number (a row thumb), a commit to the list's own table is read for the page
+// alone: the page, its highlight and the scroll bar are at the next tick what a read of the whole
+// order shows (a move of the highlight one row up and back reads the whole order again).
+TEST_F(LongLists, AfterACommitThePageReadAloneIsTheWholeOrdersPage) {
+    driver.start("BrowseKumiteIndividual4");
+    Window& w = driver.expect_window("BrowseKumiteIndividual4");
+    driver.choose(w, "?CurrentTab", 1);  // newest first: Y K149 K148 ...
+    driver.drag_thumb(w, "?BROWSE:1", 50);
+    driver.choose(w, "?BROWSE:1", 5);  // K096, the 55th row
+    const auto sql = [](const std::string& text) { return testing::run_sqlite3("KumiteIndividual.sqlite", text); };
+    struct Shown {
+        Codes codes;
+        int selected, steps, at;
+        bool operator==(const Shown&) const = default;
+    };
+    const auto shown = [&] {
+        const ControlState list = driver.control(w, "?BROWSE:1");
+        return Shown{codes(w), list.selected, list.scroll_steps, list.scroll_at};
+    };
+    struct Case {
+        const char* what;
+        std::function<int()> commit;
+        const char* highlighted;
+        const char* on_page;  // a code the page shows
+        int steps, at;
+    } cases[] = {
+        {"a newer row added", [&] { return sql("INSERT INTO KumiteIndividual (IDNumeroDeEventoKIndividual, CodigoDeEvento) VALUES (155, 'N');"); },
+         "K096", "K100", 155 - 20 + 1, 51},
+        {"a row before the page deleted", [&] { return sql("DELETE FROM KumiteIndividual WHERE IDNumeroDeEventoKIndividual = 154;"); },
+         "K096", "K100", 154 - 20 + 1, 50},
+        {"a row on the page changed", [] { return testing::run_scoring_tool({"set", "KumiteIndividual", "98", "CodigoDeEvento=P094"}); },
+         "K096", "P094", 154 - 20 + 1, 50},
+        {"a row after the page moved before it", [&] { return sql("UPDATE KumiteIndividual SET IDNumeroDeEventoKIndividual = 300 WHERE IDNumeroDeEventoKIndividual = 14;"); },
+         "K096", "K100", 154 - 20 + 1, 51},
+        {"a row of the page moved after it", [&] { return sql("UPDATE KumiteIndividual SET IDNumeroDeEventoKIndividual = -5 WHERE IDNumeroDeEventoKIndividual = 104;"); },
+         "K096", "K099", 154 - 20 + 1, 50},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        driver.advance_ms(2000);
+        ASSERT_EQ(c.commit(), 0);
+        driver.advance_ms(500);
+        const Shown tick = shown();
+        ASSERT_GT(tick.selected, 0);
+        EXPECT_EQ(tick.codes.at(static_cast<std::size_t>(tick.selected - 1)), c.highlighted);
+        EXPECT_NE(std::find(tick.codes.begin(), tick.codes.end(), c.on_page), tick.codes.end());
+        EXPECT_EQ(tick.steps, c.steps);
+        EXPECT_EQ(tick.at, c.at);
+        driver.key(w, "?BROWSE:1", kUpKey);
+        driver.key(w, "?BROWSE:1", kDownKey);
+        EXPECT_EQ(shown(), tick);
+    }
 }
 
 TEST_F(LongLists, ALocatedRowNearTheEndEndsAFullPage) {
