@@ -142,6 +142,7 @@ void BrowseList::setup() {
     for (const RelatedLookup& r : decl_.row_related)
         for (const auto& link : r.links) add_outside(data::field_by_name(link.second));
     order_read_ = {};
+    window_read_ = {};
     shown_read_ = 0;
 }
 

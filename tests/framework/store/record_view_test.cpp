@@ -72,6 +72,24 @@ TEST_F(ViewTest, KeepsToItsRangeAndFilter) {
     EXPECT_EQ(unfiltered.count(), 7);
 }
 
+// The rows before a record, counted by the file, are its index in the order a read gives:
+// across descending parts and equal keys, and within a range.
+TEST_F(ViewTest, CountsTheRowsBeforeARecordAsTheOrderStands) {
+    RecordView view(table, KEY_EVENT_NAME);
+    const auto all = view.first_page(10);  // c1,b1,B1,b1,A2,a2,d3
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(view.count_before(all[i].position), static_cast<std::int64_t>(i));
+    }
+    EXPECT_EQ(view.count(), 7);
+    table.record().set_integer(EVENT, 2);
+    RecordView two(table, KEY_EVENT_NAME);
+    two.set_range(1);
+    EXPECT_EQ(two.count(), 2);
+    EXPECT_EQ(two.count_before(all[5].position), 1);  // a2 after A2
+    EXPECT_EQ(two.count_before(999), std::nullopt);   // no such record
+}
+
 TEST_F(ViewTest, AFilterSkippingManyRowsStillFillsThePage) {
     for (int i = 0; i < 150; ++i) add(table, "z", 9);
     RecordView view(table, KEY_NAME);
