@@ -96,6 +96,9 @@ struct Mirror {
     std::vector<QPointer<QLabel>> zones;
     QPointer<QStatusBar> status_bar;  // windows other than the frame that declare status zones
     std::uint64_t applied_focus_moves = 0;
+    // The control the model has the focus on, as this thread last told it or was told: the
+    // model's own value lags behind the operator's clicks still on their way to it.
+    int told_focus = 0;
     bool scaled = false;
     bool laid_out_scaled = false;  // the controls were last placed following the client area
     // What a window too large for the room it opens in is scaled by (1: it fits); a window that

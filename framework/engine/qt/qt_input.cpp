@@ -80,9 +80,11 @@ bool QtEngine::Impl::control_event(Mirror& m, int n, QEvent* e) {
     if (e->type() == QEvent::FocusIn) {
         // Entering a control is its selected event; the focus coming back to the control that
         // has it in the model (after a message box, a menu or another window) is not.
-        if (m.window->focus() != n)
+        if (m.told_focus != n && m.alive && !m.applying) {
+            m.told_focus = n;
             post_event(m, EventKind::Selected, n,
                        [n, moves = m.window->focus_moves()](Window& w) { w.operator_focus(n, moves); });
+        }
         return false;
     }
     if (e->type() == QEvent::KeyPress) {
@@ -168,7 +170,8 @@ void QtEngine::Impl::apply_focus(Mirror& m) {
     const std::uint64_t moves = m.window->focus_moves();
     if (moves == m.applied_focus_moves) return;
     m.applied_focus_moves = moves;
-    auto it = m.views.find(m.window->focus());
+    m.told_focus = m.window->focus();
+    auto it = m.views.find(m.told_focus);
     if (it == m.views.end() || !it->second.widget) return;
     if (m.sub && m.sub->mdiArea()) m.sub->mdiArea()->setActiveSubWindow(m.sub);
     else if (m.top && m.top->isWindow()) m.top->activateWindow();

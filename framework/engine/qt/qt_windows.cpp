@@ -17,6 +17,7 @@ using qt::qs;
 void QtEngine::Impl::build(Mirror& m) {
     m.built = true;
     Window& w = *m.window;
+    m.told_focus = w.focus();
     auto mirror = find(w);
     auto watch = [this, weak = std::weak_ptr<Mirror>(mirror)](QObject*, QEvent* e) {
         auto mp = weak.lock();

@@ -681,6 +681,29 @@ TEST_F(QtEngineTest, StatusZonesShowOnEveryWindowWithTheFocusedControlsMessage) 
     EXPECT_EQ(zones().value(1), "Record Will Be Changed");
 }
 
+// The operator clicks faster than the model follows: the model ends with the focus where the
+// operator left it, whatever it had already heard of the earlier clicks.
+TEST_F(QtEngineTest, ClicksFasterThanTheModelLeaveItsFocusWhereTheOperatorLeftIt) {
+    Procedure p(form_layout(WindowKind::Floating));
+    const int entry = p.window().number_of("?ENTRY"), check = p.window().number_of("?CHECK");
+    QWidget* top = engine().widget(p.window());
+    top->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+    QTest::mouseClick(widget(p, "?ENTRY"), Qt::LeftButton);
+    ASSERT_TRUE(pump_until([&] { return p.window().focus() == entry; }));
+    // The owner thread is busy while the operator clicks the check box and comes back.
+    std::atomic<bool> release{false};
+    p.run([&](Window&) {
+        while (!release) std::this_thread::yield();
+    });
+    QTest::mouseClick(widget(p, "?CHECK"), Qt::LeftButton, {}, QPoint(5, 8));
+    QTest::mouseClick(widget(p, "?ENTRY"), Qt::LeftButton);
+    release = true;
+    ASSERT_TRUE(pump_until([&] { return p.done.load(); }));
+    p.change([](Window&) {});  // after the clicks' events
+    EXPECT_EQ(p.window().focus(), entry) << "the check box is " << check;
+}
+
 // A window's status bar keeps the system's colours whatever the window's colour: the request
 // text of a black scoreboard is readable.
 TEST_F(QtEngineTest, AStatusZoneOnABlackWindowShowsItsText) {
