@@ -6,6 +6,7 @@
 #include "data/dictionary.h"
 #include "data/dictionary_table.h"
 #include "framework/core/app_services.h"
+#include "framework/core/engine.h"
 #include "framework/core/thread_context.h"
 #include "live/expression.h"
 #include "live/field_binding.h"
@@ -191,6 +192,7 @@ bool LiveForm::asked_to_close() const {
 void LiveForm::close_from_outside() {
     if (remote_close_) return;
     remote_close_ = true;
+    engine().take_typing(window());  // the entry being typed into is the operator's change
     if (decl_.close == CloseVariant::CompletedAndClose) window().post(EventKind::Completed);
     window().post(EventKind::CloseWindow);
 }

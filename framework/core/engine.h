@@ -57,6 +57,10 @@ public:
     virtual void play_sound(const std::string& file) = 0;
     virtual void beep() = 0;  // the standard system beep
     virtual void arrange(Window& frame, Arrangement arrangement) = 0;
+    // Before a window ends by itself (closed by another program): what the operator is still
+    // typing into its entries, not yet left, goes to the model as leaving the entry would give
+    // it. Called on the window's own thread; returns once those texts are posted to the window.
+    virtual void take_typing(Window& window) { (void)window; }
     // How many pixels one window unit takes across and down, so that a control can be given
     // the size of a picture (the headless and null engines: one pixel a unit).
     virtual double pixels_per_unit_x() const { return 1; }

@@ -112,6 +112,20 @@ void HeadlessEngine::play_sound(const std::string& file) {
     sounds_.push_back(file);
 }
 
+void HeadlessEngine::take_typing(Window& window) {
+    std::function<void(Window&)> source;
+    {
+        std::lock_guard lock(mutex_);
+        source = typing_source_;
+    }
+    if (source) source(window);
+}
+
+void HeadlessEngine::set_typing_source(std::function<void(Window&)> source) {
+    std::lock_guard lock(mutex_);
+    typing_source_ = std::move(source);
+}
+
 void HeadlessEngine::beep() {
     std::lock_guard lock(mutex_);
     ++beeps_;

@@ -43,6 +43,9 @@ public:
     bool print_setup() override;
     void play_sound(const std::string& file) override;
     void beep() override;
+    // The test's operator keeps the entries' typing; it hands it over here.
+    void take_typing(Window& window) override;
+    void set_typing_source(std::function<void(Window&)> source);
     void arrange(Window& frame, Arrangement arrangement) override;
 
     // Open windows, oldest first.
@@ -79,6 +82,7 @@ private:
     std::vector<PopupRequest> popups_;
     std::vector<FileDialogRequest> files_;
     std::vector<std::string> sounds_;
+    std::function<void(Window&)> typing_source_;
     int beeps_ = 0;
     std::vector<Arrangement> arrangements_;
     int print_setups_ = 0;

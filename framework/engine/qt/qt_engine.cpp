@@ -100,6 +100,13 @@ void QtEngine::window_closed(Window& window) {
     impl_->run_blocking([impl = impl_.get(), m] { impl->destroy(*m); });
 }
 
+void QtEngine::take_typing(Window& window) {
+    if (auto m = impl_->find(window))
+        impl_->run_blocking([impl = impl_.get(), m] {
+            if (m->alive) impl->commit_typing(*m);
+        });
+}
+
 void QtEngine::flush() {
     std::vector<std::shared_ptr<Mirror>> all;
     {

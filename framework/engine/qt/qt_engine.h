@@ -47,6 +47,7 @@ public:
     bool print_setup() override;
     void play_sound(const std::string& file) override;
     void beep() override;
+    void take_typing(Window& window) override;
     void arrange(Window& frame, Arrangement arrangement) override;
     // The scale of window units (before a scaled window grows or shrinks).
     double pixels_per_unit_x() const override { return unit_x(); }

@@ -20,6 +20,19 @@ bool takes_focus(ControlKind k) {
 
 class HeadlessOperator final : public Operator {
 public:
+    HeadlessOperator() {
+        // A window closed by another program takes the typing its entries show (on the
+        // window's thread, while this one waits for the threads to settle).
+        driver_.engine().set_typing_source([this](Window& w) {
+            for (auto& [n, s] : shown_[w.id()])
+                if (s.dirty) {
+                    s.dirty = false;
+                    post(w, EventKind::Accepted, n, [n, t = s.text](Window& win) { win.operator_type(n, t); });
+                }
+        });
+    }
+    ~HeadlessOperator() override { driver_.engine().set_typing_source({}); }
+
     const char* engine_name() const override { return "headless"; }
 
     void start(std::string_view procedure) override {

@@ -297,6 +297,21 @@ TEST_P(ManualResultsParity, CerrarWrittenByAnotherProcessClosesTheForm) {
     EXPECT_FALSE(op->message());
 }
 
+// The operator is still typing when the scoring software closes the form: the typing is the
+// operator's change and is stored; the other program's fields stay as it wrote them.
+TEST_P(ManualResultsParity, CerrarWhileTheOperatorTypesStoresTheTyping) {
+    const std::int64_t id = ids_.back();
+    Window& w = open(kList, 1, "?CHANGE:4", kForm);
+    op->fill(w, kName, "Carla Mendez");
+    op->advance_ms(50);
+    ASSERT_EQ(run_scoring_tool({"set", "ResultadosManual", std::to_string(id), "SegundoLugarNombre=Eva Kim", "Cerrar=1"}), 0);
+    op->advance_ms(100);
+    EXPECT_EQ(op->window(kForm), nullptr);
+    EXPECT_FALSE(op->message());
+    EXPECT_EQ(stored(TableId::ResultadosManual, id, "RM:PrimerLugarNombre"), "Carla Mendez");
+    EXPECT_EQ(stored(TableId::ResultadosManual, id, "RM:SegundoLugarNombre"), "Eva Kim");
+}
+
 // --- a running scoreboard beside another screen's message box -----------------------------------
 
 // The black board on a bout the scoring software wrote; its record leaves the clock to the board
