@@ -172,7 +172,8 @@ TEST_F(TypingBesideAWriter, AnotherFieldCommittedMeanwhileNeverRefusesTheOperato
         driver.type(w, form().entry, name);
         driver.advance_ms(20);
         driver.press(w, "?OK");
-        EXPECT_FALSE(driver.pending_message());
+        const std::optional<MessageBoxRequest> said = driver.pending_message();
+        EXPECT_FALSE(said) << said->text;
         EXPECT_EQ(driver.window(form().form), nullptr);
         EXPECT_EQ(stored("PrimerLugarNombre"), name);
         driver.close(driver.expect_window(form().list));

@@ -2,16 +2,57 @@
 
 #include <signal.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <limits>
 
 extern char** environ;
 
 namespace zrv::testing {
 
-const char* scoring_tool_path() { return ZRV_SCORING_TOOL; }
+namespace {
+
+// The tool as every user can run it: a test that has become another user (a reader without
+// write permission) starts it too. A build folder that others cannot reach (under /root, say)
+// gets a copy of the tool in a folder of the test's own, removed when the test ends.
+class ReachableTool {
+public:
+    ReachableTool() : path_(ZRV_SCORING_TOOL) {
+        namespace fs = std::filesystem;
+        bool reachable = true;
+        for (fs::path p = fs::path(path_).parent_path(); !p.empty() && p != p.root_path(); p = p.parent_path())
+            if (struct stat s {}; ::stat(p.c_str(), &s) != 0 || !(s.st_mode & S_IXOTH)) reachable = false;
+        if (reachable) return;
+        char folder[] = "/tmp/zrv-scoring-XXXXXX";
+        if (!::mkdtemp(folder)) return;
+        copy_ = folder;
+        const fs::path tool = copy_ / fs::path(path_).filename();
+        std::error_code ec;
+        fs::copy_file(path_, tool, ec);
+        if (ec || ::chmod(folder, 0755) != 0 || ::chmod(tool.c_str(), 0755) != 0) return;
+        path_ = tool.string();
+    }
+    ~ReachableTool() {
+        std::error_code ec;
+        if (!copy_.empty()) std::filesystem::remove_all(copy_, ec);
+    }
+    const char* path() const { return path_.c_str(); }
+
+private:
+    std::string path_;
+    std::filesystem::path copy_;
+};
+
+}  // namespace
+
+const char* scoring_tool_path() {
+    static const ReachableTool tool;
+    return tool.path();
+}
 
 namespace {
 
@@ -46,7 +87,7 @@ int run(std::vector<std::string> args, std::string* said = nullptr, bool standar
 }  // namespace
 
 int run_scoring_tool(std::vector<std::string> args, std::string* said) {
-    args.insert(args.begin(), ZRV_SCORING_TOOL);
+    args.insert(args.begin(), scoring_tool_path());
     return run(std::move(args), said);
 }
 
