@@ -404,6 +404,7 @@ QStyleOptionViewItem CellDelegate::line_option(const QStyleOptionViewItem& optio
     QStyleOptionViewItem o = option;
     initStyleOption(&o, index);
     o.text = cell.value(0).toString();
+    o.direction = o.text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
     const QRect r = option.rect;
     const int n = static_cast<int>(lines.size());
     const int top = r.top() + r.height() * line / n, bottom = r.top() + r.height() * (line + 1) / n;
@@ -449,6 +450,10 @@ QSize CellDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelInd
 
 void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
     QStyledItemDelegate::initStyleOption(option, index);
+    // A cell reads in its text's own direction (a right-to-left name from its right, a country
+    // code after it on its left) at the side its column says.
+    option->direction = option->text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    option->displayAlignment |= Qt::AlignAbsolute;
     if (!(option->state & QStyle::State_Selected)) return;
     const QVariant text = index.data(kSelectedTextRole);
     const QVariant back = index.data(kSelectedBackRole);
