@@ -150,6 +150,11 @@ WindowLayout names_layout(const std::string& name) {
     ListRow row;
     row.cells.push_back({name, 0x000000, 0xFFFFFF, kDefaultColour, kDefaultColour});
     list.rows = {row};
+    // A team's members one below the other in a stacked column, the name on the first line.
+    ControlState team = control(ControlKind::List, "?TEAM", 4, 144, 200, 40);
+    team.format = "[~Team~S190L@s20@190L@s20@]";
+    row.cells.push_back({"Kata", 0x000000, 0xFFFFFF, kDefaultColour, kDefaultColour});
+    team.rows = {row};
     // The focus starts in the first entry, which draws its frame and cursor for it.
     l.controls = {control(ControlKind::Entry, "?FIRST", 210, 180, 40, 12),
                   text_box("?LEFT", 4, 150, 0),
@@ -161,7 +166,8 @@ WindowLayout names_layout(const std::string& name) {
                   control(ControlKind::Button, "?BUTTON", 4, 80, 200, 14, name),
                   list,
                   control(ControlKind::Group, "?GROUP", 210, 4, 80, 40, name),
-                  drop};
+                  drop,
+                  team};
     return l;
 }
 
@@ -328,22 +334,26 @@ TEST_F(QtScriptsTest, ANameTooWideEvenDrawnSmallerShowsItsFirstCharacterOnItsOwn
 }
 
 // A list cell draws its name as Qt draws the text in the cell, in the text's own direction and at
-// the column's side.
+// the column's side; so does each line of a stacked column.
 TEST_F(QtScriptsTest, AListCellDrawsTheNameInItsOwnDirection) {
     for (const Name& name : kNames) {
         SCOPED_TRACE(name.row);
         const QString text = QString::fromUtf8(name.text);
         Procedure p(names_layout(name.text));
         ASSERT_TRUE(settle_gui(engine()));
-        auto* list = as<QTreeWidget>(p, "?LIST");
-        ASSERT_TRUE(list);
-        const QRect cell = list->visualItemRect(list->topLevelItem(0));
-        const QImage shown = picture_of(list->viewport()).copy(cell);
-        const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
-        const QRect inside = QRect(QPoint(0, 0), cell.size()).adjusted(margin, 0, -margin, 0);
-        const QImage expected = drawn(cell.size(), inside, Qt::AlignLeft, text, list->font(), Qt::white, Qt::black);
-        EXPECT_EQ(differing(shown, expected), 0);
-        expect_whole(shown, text, list->font());
+        for (const char* use : {"?LIST", "?TEAM"}) {
+            SCOPED_TRACE(use);
+            auto* list = as<QTreeWidget>(p, use);
+            ASSERT_TRUE(list);
+            QRect cell = list->visualItemRect(list->topLevelItem(0));
+            if (std::string_view(use) == "?TEAM") cell.setHeight(cell.height() / 2);  // its first line
+            const QImage shown = picture_of(list->viewport()).copy(cell);
+            const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+            const QRect inside = QRect(QPoint(0, 0), cell.size()).adjusted(margin, 0, -margin, 0);
+            const QImage expected = drawn(cell.size(), inside, Qt::AlignLeft, text, list->font(), Qt::white, Qt::black);
+            EXPECT_EQ(differing(shown, expected), 0);
+            expect_whole(shown, text, list->font());
+        }
     }
 }
 
