@@ -1,6 +1,8 @@
 #!/bin/sh
 # Installs the Debian 12 packages the program and its tests need (as root; a no-op when they
-# are all there).
+# are all there). The faces: Liberation for the layouts' Arial (as wide), DejaVu for
+# the Latin, Greek, Cyrillic, Arabic and Hebrew letters Liberation lacks, WenQuanYi Micro Hei
+# for Chinese, Japanese and Korean (Qt falls back to them character by character).
 set -eu
 packages="build-essential cmake pkg-config git
   qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev
@@ -8,7 +10,7 @@ packages="build-essential cmake pkg-config git
   googletest libgtest-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick
-  fonts-liberation2 fonts-dejavu-core"
+  fonts-liberation2 fonts-dejavu-core fonts-wqy-microhei"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

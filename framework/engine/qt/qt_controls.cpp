@@ -185,12 +185,16 @@ static void shrink_to_fit(QWidget* w, const QString& text, int room) {
 // The room a line edit leaves its text: its inner margins and the frame's.
 static int text_room(const QLineEdit* edit) { return edit->contentsRect().width() - 8; }
 
+// The side the program puts a text at, whatever the text's direction: a right-to-left name in
+// a box aligned left stands at its left, read from its right (its order is its own).
 static Qt::Alignment alignment_of(const ControlState& c) {
-    return (c.align == 1 ? Qt::AlignHCenter : c.align == 2 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    return (c.align == 1 ? Qt::AlignHCenter : c.align == 2 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute |
+           Qt::AlignVCenter;
 }
 
 // A text box at least two lines high wraps a text too long for one line; a one-line box keeps
-// it on its line, shown from its first character whatever its alignment.
+// it on its line, shown from its first character whatever its alignment: from the left, or
+// from the right for a right-to-left text (a leading alignment, which follows the text).
 static void fit_text(QLabel* label, const ControlState& c) {
     const QFontMetrics metrics(label->font());
     bool too_long = metrics.horizontalAdvance(label->text()) > label->contentsRect().width();

@@ -398,12 +398,18 @@ QVariant stacked_cell(const ListCell& cell) {
     return v;
 }
 
+// A text's own direction: that of its first letter of a directional script.
+static Qt::LayoutDirection direction_of(const QString& text) {
+    return text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+}
+
 QStyleOptionViewItem CellDelegate::line_option(const QStyleOptionViewItem& option, const QModelIndex& index, int line) const {
     const QVariantList lines = index.data(kStackedRole).toList();
     const QVariantList cell = lines.value(line).toList();
     QStyleOptionViewItem o = option;
     initStyleOption(&o, index);
     o.text = cell.value(0).toString();
+    o.direction = direction_of(o.text);
     const QRect r = option.rect;
     const int n = static_cast<int>(lines.size());
     const int top = r.top() + r.height() * line / n, bottom = r.top() + r.height() * (line + 1) / n;
@@ -449,6 +455,10 @@ QSize CellDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelInd
 
 void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
     QStyledItemDelegate::initStyleOption(option, index);
+    // A cell reads in its text's own direction (a right-to-left name from its right, a country
+    // code after it on its left) at the side its column says.
+    option->direction = direction_of(option->text);
+    option->displayAlignment |= Qt::AlignAbsolute;
     if (!(option->state & QStyle::State_Selected)) return;
     const QVariant text = index.data(kSelectedTextRole);
     const QVariant back = index.data(kSelectedBackRole);
