@@ -199,15 +199,40 @@ std::vector<BrowseList::Row> BrowseList::search_rows(bool& complete) {
     store::RecordView view(*table_, 0);
     std::vector<Row> rows = view.first_page(kAllRows);
     complete = table_->error() == store::StoreError::None;
-    std::vector<std::pair<Value, std::size_t>> keyed;
+    // Best first; among rows that score alike, the one with the most of the query in a single
+    // field (the whole name in one field before its words spread over two).
+    struct Keyed {
+        Value value;
+        int in_one_field;
+        std::size_t row;
+    };
+    std::vector<Keyed> keyed;
     keyed.reserve(rows.size());
+    const TextMatcher& matcher = app_text_matcher();
     for (std::size_t i = 0; i < rows.size(); ++i)
-        with_row_related(rows[i].record, [&] { keyed.emplace_back(search_expression_->evaluate(&rows[i].record, decl_.table), i); });
-    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return compare(a.first, b.first) < 0; });
+        with_row_related(rows[i].record, [&] {
+            int best = 0;
+            for (const std::string& text : search_texts(rows[i].record)) best = std::max(best, matcher.score(search_->query(), text));
+            keyed.push_back({search_expression_->evaluate(&rows[i].record, decl_.table), best, i});
+        });
+    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+        const int c = compare(a.value, b.value);
+        return c != 0 ? c < 0 : a.in_one_field > b.in_one_field;
+    });
     std::vector<Row> sorted;
     sorted.reserve(rows.size());
-    for (auto& [v, i] : keyed) sorted.push_back(std::move(rows[i]));
+    for (const Keyed& k : keyed) sorted.push_back(std::move(rows[k.row]));
     return sorted;
+}
+
+std::vector<std::string> BrowseList::search_texts(const store::RecordBuffer& row) const {
+    std::vector<std::string> texts;
+    texts.reserve(search_fields_.size());
+    for (std::size_t i = 0; i < search_fields_.size(); ++i) {
+        const std::optional<data::FieldRef>& other = search_others_[i];
+        texts.push_back((other ? field_value(other->file().record(), other->field()) : field_value(row, search_fields_[i])).text());
+    }
+    return texts;
 }
 
 const std::vector<BrowseList::Row>& BrowseList::rows_in_order() {
@@ -463,12 +488,9 @@ void BrowseList::with_row_related(const store::RecordBuffer& row, const std::fun
 
 void BrowseList::fill_queue_row(const Row& row, ListRow& out) {
     if (search_ && decl_.search->score_column) {
+        const std::vector<std::string> fields = search_texts(row.record);
         std::string text;
-        for (std::size_t i = 0; i < search_fields_.size(); ++i) {
-            if (i) text += ' ';
-            const std::optional<data::FieldRef>& other = search_others_[i];
-            text += (other ? field_value(other->file().record(), other->field()) : field_value(row.record, search_fields_[i])).text();
-        }
+        for (std::size_t i = 0; i < fields.size(); ++i) text += (i ? " " : "") + fields[i];
         search_->score() = app_text_matcher().score(search_->query(), text);
     }
     out.cells.resize(columns_.size());
@@ -505,17 +527,33 @@ bool BrowseList::locate(std::string_view text) {
     for (const store::KeyComponent& k : layout.keys[static_cast<std::size_t>(keys_[static_cast<std::size_t>(order_)])].components)
         if (k.field == field) descending = k.descending;
     const bool numeric = layout.fields[static_cast<std::size_t>(field)].kind != store::FieldKind::Text;
-    Value wanted = numeric ? Value(std::string(text)).number()
-                           : Value(std::string(text));
     const std::vector<Row>& all = rows_in_order();
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        Value v = field_value(all[i].record, field);
-        if (!numeric) v = Value(v.text().substr(0, text.size()));
-        const int c = compare(v, wanted);
-        if (descending ? c <= 0 : c >= 0) {
-            show(all, static_cast<int>(i), all[i].position);
-            return true;
+    const auto at = [&](std::size_t i) {
+        show(all, static_cast<int>(i), all[i].position);
+        return true;
+    };
+    if (numeric) {
+        const Value wanted = Value(std::string(text)).number();
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            const int c = compare(field_value(all[i].record, field), wanted);
+            if (descending ? c <= 0 : c >= 0) return at(i);
         }
+        return false;
+    }
+    // A text is compared character by character as the search compares it, without accents or
+    // case ("l" and "ł" find "Łukasz"): the first row that begins with it, else the first row at
+    // or after it.
+    const std::u32string wanted = TextMatcher::folded(text);
+    std::vector<std::u32string> begins;
+    begins.reserve(all.size());
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        std::u32string& b = begins.emplace_back(TextMatcher::folded(field_value(all[i].record, field).text()));
+        if (b.size() > wanted.size()) b.resize(wanted.size());
+        if (b == wanted) return at(i);
+    }
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const int c = begins[i].compare(wanted);
+        if (descending ? c <= 0 : c >= 0) return at(i);
     }
     return false;
 }

@@ -137,6 +137,8 @@ public:
 
 protected:
     std::vector<Row> search_rows(bool& complete);  // complete: false when the read failed
+    // The texts of a row's search fields, each as the search reads it (its related records read).
+    std::vector<std::string> search_texts(const store::RecordBuffer& row) const;
     // The rows of the current order: all of them (within its range), the search order's and a
     // further field's sorted here. Every page is cut from them, so the scroll bar covers them.
     // They are read again only when a file they come from (the list table's, the related
