@@ -34,6 +34,13 @@ std::pair<int, std::optional<data::FieldRef>> source_of(const store::TableLayout
     return {-1, other};
 }
 
+// A row's search texts as one, a blank between each two: the text its score is taken from.
+std::string joined(const std::vector<std::string>& texts) {
+    std::string out;
+    for (std::size_t i = 0; i < texts.size(); ++i) out += (i ? " " : "") + texts[i];
+    return out;
+}
+
 // The index of the row at a position in an order; `otherwise` when it is not there.
 int index_of(const std::vector<store::RecordView::Row>& all, std::int64_t position, int otherwise) {
     for (std::size_t i = 0; i < all.size(); ++i)
@@ -117,17 +124,13 @@ void BrowseList::setup() {
         if (!o.locator.empty()) field_of(layout, o.locator);
     }
     if (decl_.search) {
-        std::string text = "200-FuzzyMatch(" + decl_.search->query_name + ",";
         search_fields_.clear();
         search_others_.clear();
-        for (std::size_t i = 0; i < decl_.search->fields.size(); ++i) {
-            if (i) text += "&' '&";
-            text += decl_.search->fields[i];
-            auto [field, other] = source_of(layout, decl_.search->fields[i]);
+        for (const std::string& name : decl_.search->fields) {
+            auto [field, other] = source_of(layout, name);
             search_fields_.push_back(field);
             search_others_.push_back(other);
         }
-        search_expression_.emplace(text + ")");
         keys_.push_back(-1);
         then_by_.push_back(-1);
     }
@@ -199,11 +202,14 @@ std::vector<BrowseList::Row> BrowseList::search_rows(bool& complete) {
     store::RecordView view(*table_, 0);
     std::vector<Row> rows = view.first_page(kAllRows);
     complete = table_->error() == store::StoreError::None;
-    // Best first; among rows that score alike, the one with the most of the query in a single
-    // field (the whole name in one field before its words spread over two).
+    // Best first; of the rows holding every word of the query, those holding them all in one
+    // field (the whole name in one field) before those holding them spread over several.
+    const std::string& query = search_->query();
+    const std::size_t first = query.find_first_not_of(" \t");
+    const bool several_words = first != std::string::npos && query.find_first_of(" \t", first) < query.find_last_not_of(" \t");
     struct Keyed {
-        Value value;
-        int in_one_field;
+        int score;
+        bool in_one_field;
         std::size_t row;
     };
     std::vector<Keyed> keyed;
@@ -211,13 +217,14 @@ std::vector<BrowseList::Row> BrowseList::search_rows(bool& complete) {
     const TextMatcher& matcher = app_text_matcher();
     for (std::size_t i = 0; i < rows.size(); ++i)
         with_row_related(rows[i].record, [&] {
-            int best = 0;
-            for (const std::string& text : search_texts(rows[i].record)) best = std::max(best, matcher.score(search_->query(), text));
-            keyed.push_back({search_expression_->evaluate(&rows[i].record, decl_.table), best, i});
+            const std::vector<std::string> texts = search_texts(rows[i].record);
+            const int score = matcher.score(query, joined(texts));
+            const bool in_one = score == 100 && several_words &&
+                                std::any_of(texts.begin(), texts.end(), [&](const std::string& t) { return matcher.score(query, t) == 100; });
+            keyed.push_back({score, in_one, i});
         });
     std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
-        const int c = compare(a.value, b.value);
-        return c != 0 ? c < 0 : a.in_one_field > b.in_one_field;
+        return a.score != b.score ? a.score > b.score : a.in_one_field && !b.in_one_field;
     });
     std::vector<Row> sorted;
     sorted.reserve(rows.size());
@@ -488,10 +495,7 @@ void BrowseList::with_row_related(const store::RecordBuffer& row, const std::fun
 
 void BrowseList::fill_queue_row(const Row& row, ListRow& out) {
     if (search_ && decl_.search->score_column) {
-        const std::vector<std::string> fields = search_texts(row.record);
-        std::string text;
-        for (std::size_t i = 0; i < fields.size(); ++i) text += (i ? " " : "") + fields[i];
-        search_->score() = app_text_matcher().score(search_->query(), text);
+        search_->score() = app_text_matcher().score(search_->query(), joined(search_texts(row.record)));
     }
     out.cells.resize(columns_.size());
     for (std::size_t c = 0; c < columns_.size(); ++c) {

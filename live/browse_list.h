@@ -93,8 +93,7 @@ public:
     BrowseList(Window& window, ListDeclaration declaration, std::string procedure);
     virtual ~BrowseList();
 
-    // Set-up: columns, fields, orders (the search order compiled against the bind scope, so
-    // its names must be bound first), the range values of the list's own buffer.
+    // Set-up: columns, fields, orders, the range values of the list's own buffer.
     void setup();
 
     const ListDeclaration& declaration() const { return decl_; }
@@ -186,7 +185,6 @@ protected:
     std::vector<int> keys_;           // per order; -1 for the search order
     std::vector<int> then_by_;        // per order: the further field, -1 none
     std::vector<int> thumb_fields_;   // per order: the field a text or date thumb follows, -1 none
-    std::optional<Expression> search_expression_;
     std::unique_ptr<FuzzySearchAll> search_;
     std::unique_ptr<store::RecordBuffer> own_range_;
     int order_ = -1;
