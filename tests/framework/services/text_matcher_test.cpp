@@ -72,6 +72,23 @@ TEST_F(TextMatcherTest, AQueryFindsANameWhateverItsAccentsAndCase) {
     for (const Case& c : cases) EXPECT_EQ(matcher.score(c.query, c.text), c.score) << c.query << " / " << c.text;
 }
 
+// A list ranks a row first whose single field scores 100 against the query: every word in it.
+TEST_F(TextMatcherTest, OneFieldHoldsTheWholeQueryOnlyWithEveryWordInIt) {
+    struct Case {
+        const char* name;
+        const char* field;
+        int score;
+    } cases[] = {
+        {"whole name, accented, upper case", "LUIS HERNÁNDEZ", 100},
+        {"words in another order", "Hernández, Luis", 100},
+        {"within a longer text", "Campeonato Luis Hernandez 2026", 100},
+        {"first word only", "Luis", 65},
+        {"second word only", "Hernandez", 35},
+        {"one letter off", "Luis Fernandez", 96},
+    };
+    for (const Case& c : cases) EXPECT_EQ(matcher.score("luis hernandez", c.field), c.score) << c.name;
+}
+
 // What the search and the lists' locators compare: characters, not bytes, without accents, in
 // lower case in the Latin, Greek and Cyrillic alphabets; other scripts as they are.
 TEST(TextFolding, ATextComparesByItsBaseLettersInLowerCase) {
