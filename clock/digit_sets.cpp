@@ -14,6 +14,7 @@
 #include "framework/core/app_services.h"
 #include "framework/core/engine.h"
 #include "framework/services/paths.h"
+#include "framework/services/utf8.h"
 
 namespace zrv {
 
@@ -99,7 +100,7 @@ void DigitalClock::load_digit_set() {
         set.open(digits_file_);
         const std::string folder(trimmed(digits_folder_));
         for (const DigitKey& k : kDigitKeys)
-            images_[k.code] = (folder + set.get_or("Digits", k.key, "")).substr(0, kTextLength);
+            images_[k.code] = std::string(utf8_prefix(folder + set.get_or("Digits", k.key, ""), kTextLength));
         back_colour_ = colour_number(set.get_or("Digits", "BackColor", ""));
         set.close();
     } else {
@@ -125,7 +126,7 @@ void DigitalClock::select_digit_set() {
         return;
     }
     default_ = 0;
-    digits_file_ = stored_set_path(*chosen).substr(0, kTextLength);
+    digits_file_ = std::string(utf8_prefix(stored_set_path(*chosen), kTextLength));
     digits_folder_ = folder_of_path(digits_file_);
     load_digit_set();
     window_->set_fill_colour(control_, back_colour_);

@@ -10,6 +10,7 @@
 #include "framework/core/clock.h"
 #include "framework/core/engine.h"
 #include "framework/image/image_loader.h"
+#include "framework/services/utf8.h"
 
 namespace zrv {
 
@@ -23,7 +24,8 @@ std::string_view trim_right(std::string_view text) {
     return text;
 }
 
-std::string cut(std::string_view text, std::size_t length) { return std::string(text.substr(0, length)); }
+// At most `length` characters of a text, cut between two characters.
+std::string cut(std::string_view text, std::size_t length) { return std::string(utf8_prefix(text, length)); }
 
 // A value formatted as a time of day, hh:mm:ss; no valid time (0, negative, above one day) reads
 // as zeros.

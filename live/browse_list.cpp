@@ -34,6 +34,13 @@ std::pair<int, std::optional<data::FieldRef>> source_of(const store::TableLayout
     return {-1, other};
 }
 
+// A row's search texts as one, a blank between each two: the text its score is taken from.
+std::string joined(const std::vector<std::string>& texts) {
+    std::string out;
+    for (std::size_t i = 0; i < texts.size(); ++i) out += (i ? " " : "") + texts[i];
+    return out;
+}
+
 // The index of the row at a position in an order; `otherwise` when it is not there.
 int index_of(const std::vector<store::RecordView::Row>& all, std::int64_t position, int otherwise) {
     for (std::size_t i = 0; i < all.size(); ++i)
@@ -117,17 +124,13 @@ void BrowseList::setup() {
         if (!o.locator.empty()) field_of(layout, o.locator);
     }
     if (decl_.search) {
-        std::string text = "200-FuzzyMatch(" + decl_.search->query_name + ",";
         search_fields_.clear();
         search_others_.clear();
-        for (std::size_t i = 0; i < decl_.search->fields.size(); ++i) {
-            if (i) text += "&' '&";
-            text += decl_.search->fields[i];
-            auto [field, other] = source_of(layout, decl_.search->fields[i]);
+        for (const std::string& name : decl_.search->fields) {
+            auto [field, other] = source_of(layout, name);
             search_fields_.push_back(field);
             search_others_.push_back(other);
         }
-        search_expression_.emplace(text + ")");
         keys_.push_back(-1);
         then_by_.push_back(-1);
     }
@@ -199,15 +202,44 @@ std::vector<BrowseList::Row> BrowseList::search_rows(bool& complete) {
     store::RecordView view(*table_, 0);
     std::vector<Row> rows = view.first_page(kAllRows);
     complete = table_->error() == store::StoreError::None;
-    std::vector<std::pair<Value, std::size_t>> keyed;
+    // Best first; of the rows holding every word of the query, those holding them all in one
+    // field (the whole name in one field) before those holding them spread over several.
+    const std::string& query = search_->query();
+    const std::size_t first = query.find_first_not_of(" \t");
+    const bool several_words = first != std::string::npos && query.find_first_of(" \t", first) < query.find_last_not_of(" \t");
+    struct Keyed {
+        int score;
+        bool in_one_field;
+        std::size_t row;
+    };
+    std::vector<Keyed> keyed;
     keyed.reserve(rows.size());
+    const TextMatcher& matcher = app_text_matcher();
     for (std::size_t i = 0; i < rows.size(); ++i)
-        with_row_related(rows[i].record, [&] { keyed.emplace_back(search_expression_->evaluate(&rows[i].record, decl_.table), i); });
-    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return compare(a.first, b.first) < 0; });
+        with_row_related(rows[i].record, [&] {
+            const std::vector<std::string> texts = search_texts(rows[i].record);
+            const int score = matcher.score(query, joined(texts));
+            const bool in_one = score == 100 && several_words &&
+                                std::any_of(texts.begin(), texts.end(), [&](const std::string& t) { return matcher.score(query, t) == 100; });
+            keyed.push_back({score, in_one, i});
+        });
+    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+        return a.score != b.score ? a.score > b.score : a.in_one_field && !b.in_one_field;
+    });
     std::vector<Row> sorted;
     sorted.reserve(rows.size());
-    for (auto& [v, i] : keyed) sorted.push_back(std::move(rows[i]));
+    for (const Keyed& k : keyed) sorted.push_back(std::move(rows[k.row]));
     return sorted;
+}
+
+std::vector<std::string> BrowseList::search_texts(const store::RecordBuffer& row) const {
+    std::vector<std::string> texts;
+    texts.reserve(search_fields_.size());
+    for (std::size_t i = 0; i < search_fields_.size(); ++i) {
+        const std::optional<data::FieldRef>& other = search_others_[i];
+        texts.push_back((other ? field_value(other->file().record(), other->field()) : field_value(row, search_fields_[i])).text());
+    }
+    return texts;
 }
 
 const std::vector<BrowseList::Row>& BrowseList::rows_in_order() {
@@ -463,13 +495,7 @@ void BrowseList::with_row_related(const store::RecordBuffer& row, const std::fun
 
 void BrowseList::fill_queue_row(const Row& row, ListRow& out) {
     if (search_ && decl_.search->score_column) {
-        std::string text;
-        for (std::size_t i = 0; i < search_fields_.size(); ++i) {
-            if (i) text += ' ';
-            const std::optional<data::FieldRef>& other = search_others_[i];
-            text += (other ? field_value(other->file().record(), other->field()) : field_value(row.record, search_fields_[i])).text();
-        }
-        search_->score() = app_text_matcher().score(search_->query(), text);
+        search_->score() = app_text_matcher().score(search_->query(), joined(search_texts(row.record)));
     }
     out.cells.resize(columns_.size());
     for (std::size_t c = 0; c < columns_.size(); ++c) {
@@ -505,17 +531,33 @@ bool BrowseList::locate(std::string_view text) {
     for (const store::KeyComponent& k : layout.keys[static_cast<std::size_t>(keys_[static_cast<std::size_t>(order_)])].components)
         if (k.field == field) descending = k.descending;
     const bool numeric = layout.fields[static_cast<std::size_t>(field)].kind != store::FieldKind::Text;
-    Value wanted = numeric ? Value(std::string(text)).number()
-                           : Value(std::string(text));
     const std::vector<Row>& all = rows_in_order();
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        Value v = field_value(all[i].record, field);
-        if (!numeric) v = Value(v.text().substr(0, text.size()));
-        const int c = compare(v, wanted);
-        if (descending ? c <= 0 : c >= 0) {
-            show(all, static_cast<int>(i), all[i].position);
-            return true;
+    const auto at = [&](std::size_t i) {
+        show(all, static_cast<int>(i), all[i].position);
+        return true;
+    };
+    if (numeric) {
+        const Value wanted = Value(std::string(text)).number();
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            const int c = compare(field_value(all[i].record, field), wanted);
+            if (descending ? c <= 0 : c >= 0) return at(i);
         }
+        return false;
+    }
+    // A text is compared character by character as the search compares it, without accents or
+    // case ("l" and "ł" find "Łukasz"): the first row that begins with it, else the first row at
+    // or after it.
+    const std::u32string wanted = TextMatcher::folded(text);
+    std::vector<std::u32string> begins;
+    begins.reserve(all.size());
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        std::u32string& b = begins.emplace_back(TextMatcher::folded(field_value(all[i].record, field).text()));
+        if (b.size() > wanted.size()) b.resize(wanted.size());
+        if (b == wanted) return at(i);
+    }
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const int c = begins[i].compare(wanted);
+        if (descending ? c <= 0 : c >= 0) return at(i);
     }
     return false;
 }

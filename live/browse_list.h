@@ -93,8 +93,7 @@ public:
     BrowseList(Window& window, ListDeclaration declaration, std::string procedure);
     virtual ~BrowseList();
 
-    // Set-up: columns, fields, orders (the search order compiled against the bind scope, so
-    // its names must be bound first), the range values of the list's own buffer.
+    // Set-up: columns, fields, orders, the range values of the list's own buffer.
     void setup();
 
     const ListDeclaration& declaration() const { return decl_; }
@@ -137,6 +136,8 @@ public:
 
 protected:
     std::vector<Row> search_rows(bool& complete);  // complete: false when the read failed
+    // The texts of a row's search fields, each as the search reads it (its related records read).
+    std::vector<std::string> search_texts(const store::RecordBuffer& row) const;
     // The rows of the current order: all of them (within its range), the search order's and a
     // further field's sorted here. Every page is cut from them, so the scroll bar covers them.
     // They are read again only when a file they come from (the list table's, the related
@@ -184,7 +185,6 @@ protected:
     std::vector<int> keys_;           // per order; -1 for the search order
     std::vector<int> then_by_;        // per order: the further field, -1 none
     std::vector<int> thumb_fields_;   // per order: the field a text or date thumb follows, -1 none
-    std::optional<Expression> search_expression_;
     std::unique_ptr<FuzzySearchAll> search_;
     std::unique_ptr<store::RecordBuffer> own_range_;
     int order_ = -1;

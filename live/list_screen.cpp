@@ -6,6 +6,7 @@
 #include "data/dictionary_table.h"
 #include "framework/core/procedures.h"
 #include "framework/core/thread_context.h"
+#include "framework/services/utf8.h"
 #include "live/field_binding.h"
 
 namespace zrv::live {
@@ -112,13 +113,14 @@ Flow ListScreen::on_new_selection(int c) {
 
 Flow ListScreen::on_alert_key(int c) {
     const int key = window().keycode();
+    const char32_t typed = typed_character(key);
     // On the first tab's order a key typed into the list goes on with the number in the typing
     // locator's entry, which locates by its whole text as it is typed (or when it is accepted).
     const bool first_tab = !sheet_ || window().selected(sheet_) == 1;
-    if (locator_ && first_tab && c == browse_->list_control() && browse_->order() == 0 && key > 0x20 && key < 0x7F) {
+    if (locator_ && first_tab && c == browse_->list_control() && browse_->order() == 0 && typed > 0x20) {
         // The keys typed before the focus reaches the entry carry on the number there.
-        const std::string typed = window().focus() == locator_ ? window().text(locator_) : std::string();
-        window().operator_type(locator_, typed + static_cast<char>(key));
+        const std::string before = window().focus() == locator_ ? window().text(locator_) : std::string();
+        window().operator_type(locator_, before + utf8_of(typed));
         window().select(locator_);
         if (!decl_.list.locate_on_accept) {
             browse_->locate(window().text(locator_));
@@ -128,7 +130,7 @@ Flow ListScreen::on_alert_key(int c) {
     }
     if (c == browse_->list_control()) {
         if (const std::optional<Scroll> move = scroll_of_key(key)) scroll(*move);
-        else if (key >= 0x20 && key < 0x7F) browse_->locate(std::string(1, static_cast<char>(key)));
+        else if (typed) browse_->locate(utf8_of(typed));
     }
     return WindowController::on_alert_key(c);
 }

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string>
 
+#include "framework/services/utf8.h"
+
 namespace zrv::live {
 
 namespace {
@@ -14,14 +16,15 @@ long double as_real(const store::Decimal& d) {
 
 std::vector<int> text_steps(const std::vector<Value>& keys) {
     std::size_t longest = 0;
-    for (const Value& k : keys) longest = std::max(longest, k.text().size());
-    // Prefixes of the same length, each a step where it differs from the row above's.
+    for (const Value& k : keys) longest = std::max(longest, utf8_characters(k.text()));
+    // Prefixes of the same number of characters, each a step where it differs from the row
+    // above's.
     const auto steps_for = [&](std::size_t length) {
         std::vector<int> steps;
         steps.reserve(keys.size());
         Value last;
         for (std::size_t r = 0; r < keys.size(); ++r) {
-            Value prefix(keys[r].text().substr(0, length));
+            Value prefix(std::string(utf8_prefix(keys[r].text(), length)));
             steps.push_back(r == 0 ? 0 : steps.back() + (compare(prefix, last) != 0 ? 1 : 0));
             last = std::move(prefix);
         }

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "framework/services/utf8.h"
 #include "framework/store/record_buffer.h"
 
 namespace zrv::live {
@@ -82,15 +83,7 @@ std::string Picture::format_text(std::string_view text) const {
     std::string_view s = text;
     while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
     if (kind_ != Kind::Text) return std::string(s);
-    // Cut at width characters (UTF-8 aware).
-    std::size_t chars = 0, i = 0;
-    for (; i < s.size(); ++i) {
-        if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) {
-            if (chars == static_cast<std::size_t>(width_)) break;
-            ++chars;
-        }
-    }
-    return std::string(s.substr(0, i));
+    return std::string(utf8_prefix(s, static_cast<std::size_t>(width_)));  // whole characters
 }
 
 std::string Picture::format_date(std::int32_t serial) const {

@@ -1,5 +1,7 @@
 #include "framework/services/text_matcher.h"
 
+#include "framework/services/utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -96,37 +98,6 @@ char32_t lower(char32_t c) {
     return c;
 }
 
-// The next character of a UTF-8 text; a byte that starts no valid sequence stands for itself.
-char32_t next_char(std::string_view s, std::size_t& at) {
-    const unsigned char b = static_cast<unsigned char>(s[at]);
-    const std::size_t extra = b >= 0xF0 && b < 0xF5 ? 3 : b >= 0xE0 && b < 0xF0 ? 2 : b >= 0xC2 && b < 0xE0 ? 1 : 0;
-    if (extra > 0 && at + extra < s.size()) {
-        char32_t c = b & (0x3F >> extra);
-        bool ok = true;
-        for (std::size_t k = 1; k <= extra; ++k) {
-            const unsigned char n = static_cast<unsigned char>(s[at + k]);
-            ok = ok && (n & 0xC0) == 0x80;
-            c = (c << 6) | (n & 0x3F);
-        }
-        if (ok) {
-            at += extra + 1;
-            return c;
-        }
-    }
-    ++at;
-    return b;
-}
-
-// The text as the search compares it: its characters without their accents, in lower case
-// when `fold` is on.
-std::u32string folded(std::string_view s, bool fold) {
-    std::u32string out;
-    out.reserve(s.size());
-    for (std::size_t at = 0; at < s.size();) append_base(out, next_char(s, at));
-    if (fold)
-        for (char32_t& c : out) c = lower(c);
-    return out;
-}
 
 // The fewest single-character edits that turn word into some substring of text.
 std::size_t edits_to_substring(std::u32string_view word, std::u32string_view text) {
@@ -193,6 +164,15 @@ int word_score(std::u32string_view word, std::u32string_view text, bool whole_wo
 }
 
 }  // namespace
+
+std::u32string TextMatcher::folded(std::string_view s, bool fold) {
+    std::u32string out;
+    out.reserve(s.size());
+    for (std::size_t at = 0; at < s.size();) append_base(out, next_code_point(s, at));
+    if (fold)
+        for (char32_t& c : out) c = lower(c);
+    return out;
+}
 
 void TextMatcher::initialize() {
     case_insensitive_ = true;

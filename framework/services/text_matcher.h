@@ -24,6 +24,7 @@
 // The row's score is the weighted sum of the word scores divided by the sum of the weights
 // of that number of words, rounded to the nearest whole number.
 #include <atomic>
+#include <string>
 #include <string_view>
 
 namespace zrv {
@@ -35,6 +36,9 @@ public:
     void set_options(int option, bool on);
     void release();
     int score(std::string_view query, std::string_view text) const;
+    // The text as the search compares it: its characters without their accents, in lower case
+    // when `case_insensitive` is on. The lists' locators compare what is typed so.
+    static std::u32string folded(std::string_view text, bool case_insensitive = true);
 
 private:
     std::atomic<bool> case_insensitive_{true};

@@ -257,6 +257,11 @@ TEST(ClockSettings, TheEndMessageAndSoundFollowTheirArguments) {
     clock.set_timer_end(1, nullptr, 0, std::string(150, 'x'), std::string(300, 'w'), 0);
     EXPECT_EQ(clock.message_text().size(), 100u);
     EXPECT_EQ(clock.wave_file().size(), 254u);
+    // Characters, not bytes: a message in another script is cut between two of its letters.
+    std::string greek;
+    for (int i = 0; i < 150; ++i) greek += "Τ";
+    clock.set_timer_end(1, nullptr, 0, greek, "b.wav", 0);
+    EXPECT_EQ(clock.message_text(), greek.substr(0, 200));  // 100 letters of two bytes each
 }
 
 }  // namespace

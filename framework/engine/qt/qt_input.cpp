@@ -48,10 +48,12 @@ bool QtEngine::Impl::list_key(Mirror& m, int n, QEvent* e) {
             case Qt::Key_Home: key = kHomeKey; break;
             case Qt::Key_End: key = kEndKey; break;
             default: {
-                const QString text = k->text();
-                if (text.size() == 1 && text[0].unicode() >= 0x20 && text[0].unicode() < 0x7F &&
+                // The character the key typed, of any script (one code point: a letter beyond
+                // the BMP comes as two UTF-16 halves).
+                const QList<uint> typed = k->text().toUcs4();
+                if (typed.size() == 1 && QChar::isPrint(static_cast<char32_t>(typed[0])) &&
                     !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
-                    key = text[0].unicode();
+                    key = typed_key(static_cast<char32_t>(typed[0]));
             }
         }
     } else if (e->type() == QEvent::Wheel) {

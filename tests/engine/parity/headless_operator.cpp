@@ -8,6 +8,7 @@
 
 #include "framework/core/thread_context.h"
 #include "framework/engine/headless/test_driver.h"
+#include "framework/services/utf8.h"
 #include "tests/engine/parity/operator.h"
 
 namespace zrv::testing {
@@ -128,21 +129,22 @@ public:
     }
 
     void type(std::string_view text) override {
-        for (char ch : text) {
+        for (std::size_t at = 0; at < text.size();) {
+            const char32_t ch = next_code_point(text, at);
             Window* w = active();
             if (!w || blocked(*w)) return;
             Focus& f = focus_[w->id()];
             const ControlState c = w->control(f.control);
             if (c.kind == ControlKind::Entry && !c.read_only) {
                 Shown& s = shown_[w->id()][f.control];
-                s.text = (f.replace ? std::string() : s.text) + ch;
+                s.text = (f.replace ? std::string() : s.text) + utf8_of(ch);
                 f.replace = false;
                 s.dirty = true;
                 if (c.immediate)
                     post(*w, EventKind::NewSelection, f.control,
                          [n = f.control, t = s.text](Window& win) { win.operator_type(n, t); });
             } else if (c.kind == ControlKind::List) {
-                post(*w, EventKind::AlertKey, f.control, {}, static_cast<unsigned char>(ch));
+                post(*w, EventKind::AlertKey, f.control, {}, typed_key(ch));
             }
             settle();
         }

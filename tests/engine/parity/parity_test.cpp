@@ -134,6 +134,21 @@ TEST_P(TeamSheetParity, AFailedLookUpOnLeavingBringsTheFocusBackAndVoidsTheEnter
     EXPECT_EQ(stored(TableId::KumiteEquipo5, event_, "KE212:NOMBRECOMPETIDOR1E1R1A"), "aiko tanaka");  // as typed
 }
 
+// A name typed with its accents, keyed in by the operator as spelt, is looked up and stored as
+// typed; its dojo shows with its accents.
+TEST_P(TeamSheetParity, ANameTypedWithItsAccentsIsLookedUpAndStoredAsTyped) {
+    add(TableId::Competidor, {{"CM:FullNameC", "José Hernández"}, {"CM:DojoName", "Dojo Málaga"}});
+    Window& w = sheet();
+    op->fill(w, "?KE212:NOMBRECOMPETIDOR1E1R1A", "josé hernández");
+    EXPECT_EQ(op->text(w, "?KE212:NOMBRECOMPETIDOR1E1R1A"), "josé hernández");
+    op->click(w, "?KE212:NOMBRECOMPETIDOR1E2R1R");  // leaving: found, nothing to say
+    EXPECT_FALSE(op->message());
+    EXPECT_EQ(trimmed(op->text(w, "?KE212:NOMBRECOMPETIDOR1DOJOE1R1A")), "Dojo Málaga");
+    op->click(w, "?OK");
+    EXPECT_FALSE(op->message());
+    EXPECT_EQ(stored(TableId::KumiteEquipo5, event_, "KE212:NOMBRECOMPETIDOR1E1R1A"), "josé hernández");
+}
+
 // --- the manual results: request texts, status messages, typing between ticks, Ctrl+H ---------
 
 class ManualResultsParity : public Parity {
@@ -264,12 +279,13 @@ TEST_P(ManualResultsParity, AListOpensWithTheFocusOnItsRows) {
 
 TEST_P(ManualResultsParity, CtrlHInAnEntryRestoresItsFieldFromTheLastCompletion) {
     Window& w = open(kList, 1, "?CHANGE:4", kForm);
-    op->fill(w, kName, "Kept Name");
+    op->fill(w, kName, "José Hernández");
     op->click(w, "?OK");
     Window& again = open(kList, 1, "?CHANGE:4", kForm);
-    op->fill(again, kName, "Typed Over");
+    op->fill(again, kName, "Łukasz Żółć Иванов 田中");  // typed in other scripts, then given up
+    EXPECT_EQ(op->text(again, kName), "Łukasz Żółć Иванов 田中");
     op->press(Key::CtrlH);
-    EXPECT_EQ(trimmed(op->text(again, kName)), "Kept Name");
+    EXPECT_EQ(trimmed(op->text(again, kName)), "José Hernández");
     op->click(again, "?CANCEL");
     if (op->message()) op->answer(ButtonYes);
 }
@@ -403,6 +419,64 @@ TEST_P(Parity, TheNextUpKumiteListLocatesByTheWholeNumberAndItsBoxesFollow) {
     op->advance_ms(1000);  // the list's ticks keep it there
     EXPECT_NE(highlighted(w, 4).find("|EV-125|"), std::string::npos) << highlighted(w, 4);
     EXPECT_EQ(op->text(w, "?KE24:QUEUE"), "QueueStart");
+}
+
+// A character typed into a list in an order by text locates by its letters without accents or
+// case, whatever the keyboard's script: the first name that begins with it, wherever the order
+// by the file's bytes puts it ("Émile" after "Zoe").
+TEST_P(Parity, ACharacterOfAnyScriptTypedIntoAListLocatesTheNameThatBeginsWithItsLetter) {
+    for (const char* name : {"Zoe", "Émile", "Ola", "Lukas", "Adam"}) add(TableId::KumiteIndividual, {{"KE24:NombreDelEvento", name}});
+    op->start("BrowseKumiteIndividual");
+    Window& w = expect("BrowseKumiteIndividual");
+    op->click_tab(w, "?CurrentTab", 7);  // by tournament name, located by it
+    op->click_row(w, "?BROWSE:1", 1);
+    const auto name = [&] { return trimmed(op->cell(w, "?BROWSE:1", op->selected_row(w, "?BROWSE:1"), 9)); };
+    ASSERT_EQ(name(), "Adam");
+    const struct {
+        const char* step;
+        const char* typed;
+        const char* located;
+    } cases[] = {
+        {"a letter beyond Latin-1 as its base letter", "ł", "Lukas"},
+        {"an upper-case letter finds the accented name", "E", "Émile"},
+        {"the accented letter itself", "é", "Émile"},
+        {"a lower-case letter", "z", "Zoe"},
+        {"a letter of another script that no name begins with, nor any after it", "б", "Zoe"},
+        {"a letter beyond the BMP, the same", "𠮷", "Zoe"},
+        {"and back", "o", "Ola"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.step);
+        op->type(c.typed);
+        EXPECT_EQ(name(), c.located);
+        EXPECT_EQ(op->focused(w), "?BROWSE:1");
+    }
+}
+
+// --- the search ----------------------------------------------------------------------------------
+
+// A query typed without accents finds the accented name and ranks the row holding the whole
+// query in one field before the row holding its words in two.
+TEST_P(Parity, ASearchWithoutAccentsRanksTheNameWholeInOneFieldFirst) {
+    // The list's own order (newest first) would put the row of two fields before the other.
+    add(TableId::KumiteIndividual, {{"KE24:CodigoDeEvento", "ONE-FIELD"}, {"KE24:NombreDelEvento", "LUIS HERNÁNDEZ"}});
+    add(TableId::KumiteIndividual, {{"KE24:CodigoDeEvento", "NEAR"}, {"KE24:NombreDelEvento", "Luisa Fernandez"}});
+    add(TableId::KumiteIndividual, {{"KE24:CodigoDeEvento", "TWO-FIELDS"}, {"KE24:NombreDelEvento", "Luis"}, {"KE24:Divicion", "Hernandez"}});
+    add(TableId::KumiteIndividual, {{"KE24:CodigoDeEvento", "OTHER"}, {"KE24:NombreDelEvento", "Ana Silva"}});
+    op->start("BrowseKumiteIndividual");
+    Window& w = expect("BrowseKumiteIndividual");
+    op->fill(w, "?FUZZYQUERY", "luis hernandez");
+    op->click(w, "?FUZZYGO");
+    const struct {
+        const char* code;
+        const char* score;
+    } ranked[] = {{"ONE-FIELD", "100"}, {"TWO-FIELDS", "100"}, {"NEAR", "96"}};
+    ASSERT_EQ(op->rows(w, "?BROWSE:1"), 4);
+    for (int row = 1; row <= 3; ++row) {
+        SCOPED_TRACE(row);
+        EXPECT_EQ(trimmed(op->cell(w, "?BROWSE:1", row, 4)), ranked[row - 1].code);
+        EXPECT_EQ(trimmed(op->cell(w, "?BROWSE:1", row, 1)), ranked[row - 1].score);
+    }
 }
 
 // --- a list keeps its place ----------------------------------------------------------------------

@@ -28,6 +28,7 @@
 #include <QTreeWidget>
 
 #include "framework/core/clock.h"
+#include "framework/services/utf8.h"
 #include "framework/core/procedures.h"
 #include "framework/core/thread_context.h"
 #include "framework/engine/qt/qt_engine.h"
@@ -147,9 +148,22 @@ public:
         settle();
     }
 
+    // Each character as the key that types it: an ASCII one by its own key, any other (which
+    // QTest::keyClicks would narrow to Latin-1) as a key event carrying its text, the way a
+    // keyboard of that script sends it.
     void type(std::string_view text) override {
-        for (char ch : text) {
-            if (QWidget* f = QApplication::focusWidget()) QTest::keyClick(f, ch);
+        for (std::size_t at = 0; at < text.size();) {
+            const char32_t c = next_code_point(text, at);
+            if (QWidget* f = QApplication::focusWidget()) {
+                if (c < 0x80) {
+                    QTest::keyClick(f, static_cast<char>(c));
+                } else {
+                    const QString typed = QString::fromUcs4(&c, 1);
+                    const QString upper = typed.toUpper();
+                    const auto code = upper.size() == 1 ? static_cast<Qt::Key>(upper[0].unicode()) : Qt::Key_unknown;
+                    QTest::sendKeyEvent(QTest::Click, f, code, typed, Qt::NoModifier);
+                }
+            }
             settle();
         }
     }

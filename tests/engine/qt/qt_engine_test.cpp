@@ -439,6 +439,13 @@ TEST_F(QtEngineTest, OperatorActionsReachTheOwnerThread) {
         // the model as keys.
         {"?LIST", EventKind::AlertKey, kPageDownKey, [](QWidget* w) { QTest::keyClick(w, Qt::Key_PageDown); }, nullptr},
         {"?LIST", EventKind::AlertKey, 'b', [](QWidget* w) { QTest::keyClick(w, Qt::Key_B); }, nullptr},
+        // A character of any script, as a keyboard of that script types it.
+        {"?LIST", EventKind::AlertKey, typed_key(U'ł'),
+         [](QWidget* w) { QTest::sendKeyEvent(QTest::Click, w, static_cast<Qt::Key>(0x141), QString::fromUtf8("ł"), Qt::NoModifier); },
+         nullptr},
+        {"?LIST", EventKind::AlertKey, typed_key(U'𠮷'),
+         [](QWidget* w) { QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString::fromUtf8("𠮷"), Qt::NoModifier); },
+         nullptr},
         {"?LIST", EventKind::AlertKey, kDownKey,
          [](QWidget* w) {
              QWidget* port = static_cast<QTreeWidget*>(w)->viewport();

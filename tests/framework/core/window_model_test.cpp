@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "framework/core/event.h"
 #include "framework/core/window.h"
 
 namespace zrv {
@@ -24,6 +25,34 @@ WindowLayout layout() {
         {.number = 10, .use = "?LABEL", .kind = ControlKind::String, .text = "Aka"},
     };
     return l;
+}
+
+// A typed character of any script travels in the keycode and comes back out; no key's code reads
+// as a character, and no character as a key (Ħ is U+0126, the up arrow's code).
+TEST(TypedKeys, ACharacterOfAnyScriptTravelsInTheKeycodeApartFromTheKeys) {
+    struct Case {
+        const char* name;
+        char32_t typed;
+        int keycode;
+    } cases[] = {
+        {"ascii letter", U'K', 'K'},
+        {"digit", U'7', '7'},
+        {"space", U' ', ' '},
+        {"latin-1", U'é', kTypedKey + 0xE9},
+        {"code of the up arrow", U'Ħ', kTypedKey + 0x126},
+        {"code of ctrl+h", U'Ɉ', kTypedKey + 0x248},
+        {"cyrillic", U'и', kTypedKey + 0x438},
+        {"arabic", U'م', kTypedKey + 0x645},
+        {"cjk", U'田', kTypedKey + 0x7530},
+        {"beyond the BMP", U'𠮷', kTypedKey + 0x20BB7},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(typed_key(c.typed), c.keycode) << c.name;
+        EXPECT_EQ(typed_character(c.keycode), c.typed) << c.name;
+    }
+    for (const int key : {0, kMouseRightKey, kPageUpKey, kPageDownKey, kEndKey, kHomeKey, kUpKey, kDownKey, kEscapeKey, kCtrlHKey,
+                          0x7F, 0x1F, kTypedKey + 'a', kTypedKey + 0x85, kTypedKey + 0xD800, kTypedKey + 0x110000})
+        EXPECT_EQ(typed_character(key), 0u) << std::hex << key;
 }
 
 TEST(WindowModel, ControlsAreFoundByUseNameWithoutRegardToCaseAndNumbered) {

@@ -1,4 +1,5 @@
 #include "framework/services/text_matcher.h"
+#include "framework/services/utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -69,6 +70,82 @@ TEST_F(TextMatcherTest, AQueryFindsANameWhateverItsAccentsAndCase) {
         {"Иван", "Ivan", 0},                             // scripts are not transliterated
     };
     for (const Case& c : cases) EXPECT_EQ(matcher.score(c.query, c.text), c.score) << c.query << " / " << c.text;
+}
+
+// A list ranks a row first whose single field scores 100 against the query: every word in it.
+TEST_F(TextMatcherTest, OneFieldHoldsTheWholeQueryOnlyWithEveryWordInIt) {
+    struct Case {
+        const char* name;
+        const char* field;
+        int score;
+    } cases[] = {
+        {"whole name, accented, upper case", "LUIS HERNÁNDEZ", 100},
+        {"words in another order", "Hernández, Luis", 100},
+        {"within a longer text", "Campeonato Luis Hernandez 2026", 100},
+        {"first word only", "Luis", 65},
+        {"second word only", "Hernandez", 35},
+        {"one letter off", "Luis Fernandez", 96},
+    };
+    for (const Case& c : cases) EXPECT_EQ(matcher.score("luis hernandez", c.field), c.score) << c.name;
+}
+
+// What the search and the lists' locators compare: characters, not bytes, without accents, in
+// lower case in the Latin, Greek and Cyrillic alphabets; other scripts as they are.
+TEST(TextFolding, ATextComparesByItsBaseLettersInLowerCase) {
+    struct Case {
+        const char* name;
+        const char* text;
+        std::u32string folded;
+    } cases[] = {
+        {"latin-1 accent", "Hernández", U"hernandez"},
+        {"polish stroke", "ŁÓDŹ", U"lodz"},
+        {"dotless i", "Yılmaz", U"yilmaz"},
+        {"double acute", "Szőke", U"szoke"},
+        {"comma below", "ȚURCANU", U"turcanu"},
+        {"sharp s", "Straße", U"strasse"},
+        {"combining accent", "Cafe\u0301", U"cafe"},
+        {"greek tonos", "Άννα", U"αννα"},
+        {"greek final sigma", "ΟΔΥΣΣΕΎΣ", U"οδυσσευσ"},
+        {"cyrillic", "ИВАНОВ Пётр", U"иванов петр"},
+        {"cyrillic io upper", "Ёж", U"еж"},
+        {"hebrew stays", "כהן", U"כהן"},
+        {"cjk stays", "田中", U"田中"},
+        {"beyond the BMP", "𠮷野", U"𠮷野"},
+        {"stray byte alone", "a\x80" "b", U"a\x80" "b"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(TextMatcher::folded(c.text), c.folded) << c.name;
+    EXPECT_EQ(TextMatcher::folded("ÉMILE", false), U"EMILE");  // case kept when asked
+}
+
+// Texts are cut and counted by whole characters.
+TEST(Utf8, TextsAreCutAndCountedByCharacters) {
+    struct Case {
+        const char* name;
+        const char* text;
+        std::size_t chars;
+        const char* prefix;  // its first two characters
+    } cases[] = {
+        {"ascii", "Ana", 3, "An"},
+        {"two-byte", "Łódź", 4, "Łó"},
+        {"three-byte", "田中愛子", 4, "田中"},
+        {"four-byte", "𠮷𠮷𠮷", 3, "𠮷𠮷"},
+        {"mixed", "Aπ田𠮷", 4, "Aπ"},
+        {"shorter", "Ж", 1, "Ж"},
+        {"empty", "", 0, ""},
+        {"malformed bytes count one each", "\xff\xfe\x80", 3, "\xff\xfe"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(utf8_characters(c.text), c.chars) << c.name;
+        EXPECT_EQ(utf8_prefix(c.text, 2), c.prefix) << c.name;
+    }
+    for (const char32_t c : {U'a', U'é', U'ł', U'Ж', U'田', U'𠮷'}) {
+        const std::string text = utf8_of(c);
+        std::size_t at = 0;
+        EXPECT_EQ(next_code_point(text, at), c);
+        EXPECT_EQ(at, text.size());
+    }
+    EXPECT_EQ(utf8_of(0xD800), "");    // a surrogate half is no character
+    EXPECT_EQ(utf8_of(0x110000), "");
 }
 
 TEST_F(TextMatcherTest, OptionsChangeCaseAndWholeWordMatching) {
