@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <stdexcept>
 
 #include "framework/store/store_internal.h"
 
@@ -58,6 +59,32 @@ std::optional<Decimal> decimal_of_real(double d) {
     return Decimal::parse(t, std::min(places, Decimal::max_places / 2));
 }
 
+// Text cells: one code point each, in the machine's byte order.
+constexpr std::size_t cell_bytes = sizeof(char32_t);
+
+char32_t cell(std::span<const std::uint8_t> cells, std::size_t i) {
+    char32_t c;
+    std::memcpy(&c, cells.data() + i * cell_bytes, cell_bytes);
+    return c;
+}
+
+void put_cell(std::span<std::uint8_t> cells, std::size_t i, char32_t c) { std::memcpy(cells.data() + i * cell_bytes, &c, cell_bytes); }
+
+void append_char(std::string& out, char32_t c) {
+    if (c < 0x80) out.push_back(static_cast<char>(c));
+    else append_utf8(out, c);
+}
+
+// The characters of a UTF-8 text; nullopt when it is not well-formed.
+std::optional<std::size_t> count_chars(std::string_view utf8) {
+    std::size_t n = 0;
+    for (std::size_t at = 0; at < utf8.size(); ++n) {
+        if (static_cast<unsigned char>(utf8[at]) < 0x80) ++at;
+        else if (!next_utf8(utf8, at)) return std::nullopt;
+    }
+    return n;
+}
+
 }  // namespace
 
 std::size_t utf8_length(std::string_view text) {
@@ -67,48 +94,20 @@ std::size_t utf8_length(std::string_view text) {
     return n;
 }
 
-RecordBuffer::RecordBuffer(const TableLayout& layout)
-    : layout_(&layout), bytes_(static_cast<std::size_t>(layout.record_size), 0), memos_(layout.memos.size()) {
-    for (const FieldLayout& field : layout_->fields)
-        if (field.kind == FieldKind::Text) {
-            auto s = span_of(field);
-            std::fill(s.begin(), s.end(), ' ');
-        }
-    blank_ = std::make_shared<const std::vector<std::uint8_t>>(bytes_);
-}
-
-std::span<std::uint8_t> RecordBuffer::span_of(const FieldLayout& field) {
-    if (field.kind != FieldKind::Group) return std::span(bytes_).subspan(static_cast<std::size_t>(field.offset), static_cast<std::size_t>(field.size));
-    // A group spans from its offset to the end of the last field inside it.
-    std::size_t end = static_cast<std::size_t>(field.offset);
-    int index = static_cast<int>(&field - layout_->fields.data());
-    for (std::size_t i = static_cast<std::size_t>(index) + 1; i < layout_->fields.size(); ++i) {
-        const FieldLayout& inner = layout_->fields[i];
-        if (inner.depth <= field.depth) break;
-        end = std::max(end, static_cast<std::size_t>(inner.offset + inner.size));
-    }
-    end = std::min(end, bytes_.size());
-    return std::span(bytes_).subspan(static_cast<std::size_t>(field.offset), end - static_cast<std::size_t>(field.offset));
-}
-
-std::span<const std::uint8_t> RecordBuffer::span_of(const FieldLayout& field) const {
-    return const_cast<RecordBuffer*>(this)->span_of(field);
+RecordBuffer::RecordBuffer(const TableLayout& layout) : layout_(&layout), bytes_(layout.blank), memos_(layout.memos.size()) {
+    if (layout.blank.size() != static_cast<std::size_t>(layout.buffer_size) || (layout.buffer_size == 0 && layout.record_size > 0))
+        throw std::logic_error("the layout of " + layout.name + " has no cells placed (place_cells)");
 }
 
 void RecordBuffer::clear() {
-    std::copy(blank_->begin(), blank_->end(), bytes_.begin());
+    std::copy(layout_->blank.begin(), layout_->blank.end(), bytes_.begin());
     for (std::string& m : memos_) m.clear();
 }
 
 void RecordBuffer::clear_field(int field) {
     const FieldLayout& fl = f(field);
-    if (fl.kind != FieldKind::Group) {
-        auto s = span_of(fl);
-        std::fill(s.begin(), s.end(), fl.kind == FieldKind::Text ? ' ' : 0);
-        return;
-    }
-    for (std::size_t i = static_cast<std::size_t>(field) + 1; i < layout_->fields.size() && layout_->fields[i].depth > fl.depth; ++i)
-        if (layout_->fields[i].kind != FieldKind::Group) clear_field(static_cast<int>(i));
+    const auto blank = std::span(layout_->blank).subspan(static_cast<std::size_t>(fl.at), static_cast<std::size_t>(fl.width));
+    std::copy(blank.begin(), blank.end(), span_of(fl).begin());
 }
 
 int RecordBuffer::memo_index(std::string_view name) const {
@@ -121,9 +120,13 @@ std::string RecordBuffer::get_text(int field) const {
     const FieldLayout& fl = f(field);
     auto s = span_of(fl);
     switch (fl.kind) {
-    case FieldKind::Text:
-    case FieldKind::Group:
-        return latin1_to_utf8(std::string_view(reinterpret_cast<const char*>(s.data()), s.size()));
+    case FieldKind::Text: {
+        std::string out;
+        out.reserve(static_cast<std::size_t>(fl.size));
+        for (std::size_t i = 0; i < static_cast<std::size_t>(fl.size); ++i) append_char(out, cell(s, i));
+        return out;
+    }
+    case FieldKind::Group: return group_text(field);
     case FieldKind::Long:
         return std::to_string(read_i32(s));
     case FieldKind::Byte:
@@ -145,16 +148,25 @@ std::string RecordBuffer::get_text(int field) const {
 bool RecordBuffer::set_text(int field, std::string_view value) {
     const FieldLayout& fl = f(field);
     switch (fl.kind) {
-    case FieldKind::Text:
-    case FieldKind::Group: {
-        auto latin = utf8_to_latin1(value);
-        if (!latin) return false;
+    case FieldKind::Text: {
+        const auto chars = count_chars(value);
+        if (!chars) return false;
         auto s = span_of(fl);
-        std::size_t n = std::min(latin->size(), s.size());
-        std::copy_n(latin->begin(), n, s.begin());
-        std::fill(s.begin() + static_cast<std::ptrdiff_t>(n), s.end(), ' ');
-        return latin->size() <= s.size();
+        const auto size = static_cast<std::size_t>(fl.size);
+        std::size_t i = 0;
+        for (std::size_t at = 0; i < size && at < value.size(); ++i) {
+            const auto c = static_cast<unsigned char>(value[at]);
+            if (c < 0x80) {
+                ++at;
+                put_cell(s, i, c);
+            } else {
+                put_cell(s, i, *next_utf8(value, at));
+            }
+        }
+        for (; i < size; ++i) put_cell(s, i, U' ');
+        return *chars <= size;
     }
+    case FieldKind::Group: return set_group_text(field, value);
     case FieldKind::Long:
     case FieldKind::Byte:
     case FieldKind::Date:
@@ -184,12 +196,13 @@ bool RecordBuffer::copy_field(int field, const RecordBuffer& from, int from_fiel
     const FieldLayout& to = f(field);
     const FieldLayout& source = from.f(from_field);
     if (to.kind == FieldKind::Text && source.kind == FieldKind::Text) {
-        // Text is kept in the same single-byte characters on both sides: cut or blank-padded.
+        // Text is kept in the same cells on both sides: cut or blank-padded.
         auto s = span_of(to);
         auto value = from.span_of(source);
         const std::size_t n = std::min(value.size(), s.size());
         std::copy_n(value.begin(), n, s.begin());
-        std::fill(s.begin() + static_cast<std::ptrdiff_t>(n), s.end(), ' ');
+        const auto blank = std::span(layout_->blank).subspan(static_cast<std::size_t>(to.at) + n, s.size() - n);
+        std::copy(blank.begin(), blank.end(), s.begin() + static_cast<std::ptrdiff_t>(n));
         return value.size() <= s.size();
     }
     if (to.kind == source.kind && to.size == source.size && (to.kind == FieldKind::Long || to.kind == FieldKind::Byte)) {
@@ -198,6 +211,55 @@ bool RecordBuffer::copy_field(int field, const RecordBuffer& from, int from_fiel
         return true;
     }
     return set_text(field, from.get_text(from_field));
+}
+
+std::string RecordBuffer::group_text(int group) const {
+    const FieldLayout& g = f(group);
+    std::string out;
+    for (std::size_t i = static_cast<std::size_t>(group) + 1; i < layout_->fields.size() && layout_->fields[i].depth > g.depth; ++i) {
+        const FieldLayout& inner = layout_->fields[i];
+        if (inner.kind == FieldKind::Group) continue;
+        auto s = span_of(inner);
+        if (inner.kind == FieldKind::Text)
+            for (std::size_t c = 0; c < static_cast<std::size_t>(inner.size); ++c) append_char(out, cell(s, c));
+        else
+            for (std::uint8_t b : s) append_char(out, b);
+    }
+    return out;
+}
+
+bool RecordBuffer::set_group_text(int group, std::string_view value) {
+    std::u32string chars;
+    for (std::size_t at = 0; at < value.size();) {
+        auto c = next_utf8(value, at);
+        if (!c) return false;
+        chars.push_back(*c);
+    }
+    const FieldLayout& g = f(group);
+    const std::size_t end = static_cast<std::size_t>(group) + 1;
+    auto inside = [&](std::size_t i) { return i < layout_->fields.size() && layout_->fields[i].depth > g.depth; };
+    // A byte of a field that is not text holds U+0000 to U+00FF only.
+    std::size_t position = 0;
+    for (std::size_t i = end; inside(i); ++i) {
+        const FieldLayout& inner = layout_->fields[i];
+        if (inner.kind == FieldKind::Group) continue;
+        if (inner.kind != FieldKind::Text)
+            for (std::size_t b = 0; b < static_cast<std::size_t>(inner.size); ++b)
+                if (position + b < chars.size() && chars[position + b] > 0xFF) return false;
+        position += static_cast<std::size_t>(inner.size);
+    }
+    position = 0;
+    for (std::size_t i = end; inside(i); ++i) {
+        const FieldLayout& inner = layout_->fields[i];
+        if (inner.kind == FieldKind::Group) continue;
+        auto s = span_of(inner);
+        for (std::size_t p = 0; p < static_cast<std::size_t>(inner.size); ++p, ++position) {
+            const char32_t c = position < chars.size() ? chars[position] : U' ';
+            if (inner.kind == FieldKind::Text) put_cell(s, p, c);
+            else s[p] = static_cast<std::uint8_t>(c);
+        }
+    }
+    return chars.size() <= position;
 }
 
 std::int64_t RecordBuffer::get_integer(int field) const {

@@ -203,6 +203,7 @@ void TableAccess::take_row(sqlite3_stmt* row) {
     if (last_read_) *last_read_ = record_;
     else last_read_ = std::make_unique<RecordBuffer>(record_);
     if (!unfit_.empty()) {
+        file_->log_unreadable(position_, record_, unfit_);
         std::string text;
         for (const std::string& u : unfit_) text += (text.empty() ? "" : "; ") + u;
         app_error_reporter().set_file_error(static_cast<int>(StoreError::ValueDoesNotFit), text, label_);
@@ -279,8 +280,7 @@ bool TableAccess::reads_the_same(int key, const FileStamp& stamp) const {
     if (keyed_.found) return unfit_.empty() && last_read_ && record_ == *last_read_;
     std::size_t at = 0;
     for (const KeyComponent& c : layout_->keys[static_cast<std::size_t>(key)].components) {
-        const FieldLayout& f = layout_->fields[static_cast<std::size_t>(c.field)];
-        const auto bytes = record_.bytes().subspan(static_cast<std::size_t>(f.offset), static_cast<std::size_t>(f.size));
+        const auto bytes = record_.cells(c.field);
         if (at + bytes.size() > keyed_.searched.size() || !std::equal(bytes.begin(), bytes.end(), keyed_.searched.begin() + at))
             return false;
         at += bytes.size();
@@ -305,8 +305,7 @@ bool TableAccess::read_where_found(int key, const FileStamp& stamp) {
     if (!k.unique || found_.key != key || found_.position == 0) return false;
     std::size_t at = 0;
     for (const KeyComponent& c : k.components) {
-        const FieldLayout& f = layout_->fields[static_cast<std::size_t>(c.field)];
-        const auto bytes = record_.bytes().subspan(static_cast<std::size_t>(f.offset), static_cast<std::size_t>(f.size));
+        const auto bytes = record_.cells(c.field);
         if (at + bytes.size() > found_.bytes.size() || !std::equal(bytes.begin(), bytes.end(), found_.bytes.begin() + at)) return false;
         at += bytes.size();
     }
@@ -325,8 +324,7 @@ bool TableAccess::read_where_found(int key, const FileStamp& stamp) {
 void TableAccess::key_bytes(int key, std::vector<std::uint8_t>& out) const {
     out.clear();
     for (const KeyComponent& c : layout_->keys[static_cast<std::size_t>(key)].components) {
-        const FieldLayout& f = layout_->fields[static_cast<std::size_t>(c.field)];
-        const auto bytes = record_.bytes().subspan(static_cast<std::size_t>(f.offset), static_cast<std::size_t>(f.size));
+        const auto bytes = record_.cells(c.field);
         out.insert(out.end(), bytes.begin(), bytes.end());
     }
 }
@@ -562,9 +560,8 @@ bool TableAccess::prepare_new_record(std::span<const int> keep_fields) {
     record_.clear();
     for (int f : keep_fields) {
         if (f < 0 || f >= static_cast<int>(layout_->fields.size())) continue;
-        const FieldLayout& fl = layout_->fields[static_cast<std::size_t>(f)];
-        auto from = before.bytes().subspan(static_cast<std::size_t>(fl.offset), static_cast<std::size_t>(fl.size));
-        std::copy(from.begin(), from.end(), record_.bytes().begin() + fl.offset);
+        const auto from = before.cells(f);
+        std::copy(from.begin(), from.end(), record_.cells(f).begin());
     }
     prime_new_record();
     reserved_ = 0;
@@ -718,9 +715,8 @@ TableAccess::Refusal TableAccess::write_changes(const std::vector<std::size_t>& 
             now.set_memo(column.memo, record_.memo(column.memo));
             continue;
         }
-        const FieldLayout& f = layout_->fields[static_cast<std::size_t>(column.field)];
-        const auto from = record_.bytes().subspan(static_cast<std::size_t>(f.offset), static_cast<std::size_t>(f.size));
-        std::copy(from.begin(), from.end(), now.bytes().begin() + f.offset);
+        const auto from = record_.cells(column.field);
+        std::copy(from.begin(), from.end(), now.cells(column.field).begin());
         const std::string label = file_->column_label(c) + ": ";
         unfit.erase(std::remove_if(unfit.begin(), unfit.end(), [&](const std::string& u) { return u.rfind(label, 0) == 0; }), unfit.end());
     }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "tests/framework/store/bout_table.h"
 
 namespace zrv::store {
@@ -25,22 +27,28 @@ TEST(RecordBuffer, ClearsTextToBlanksAndEverythingElseToZero) {
     EXPECT_EQ(r.memo(0), "");
 }
 
-TEST(RecordBuffer, WritesTheExactBytesOfTheLayout) {
+TEST(RecordBuffer, WritesTheExactCellsOfEachField) {
     RecordBuffer r(bout_layout());
     ASSERT_TRUE(r.set_text(ID, "1234567"));
     ASSERT_TRUE(r.set_integer(EVENT, -2));
-    ASSERT_TRUE(r.set_text(NAME, "Peña"));
+    ASSERT_TRUE(r.set_text(NAME, "Peña 空"));
     ASSERT_TRUE(r.set_text(SCORE, "-1.5"));
     ASSERT_TRUE(r.set_date(WHEN, date_serial(2024, 5, 17)));
     ASSERT_TRUE(r.set_time(CLOCK, standard_time(13, 4, 5, 6)));
-    auto b = r.bytes();
-    EXPECT_EQ(std::vector<std::uint8_t>(b.begin(), b.begin() + 4), (std::vector<std::uint8_t>{0x01, 0x23, 0x45, 0x67}));
-    EXPECT_EQ(std::vector<std::uint8_t>(b.begin() + 4, b.begin() + 8), (std::vector<std::uint8_t>{0xFE, 0xFF, 0xFF, 0xFF}));
-    EXPECT_EQ(std::string(b.begin() + 8, b.begin() + 18), std::string("Pe\xF1" "a      "));
-    EXPECT_EQ(std::vector<std::uint8_t>(b.begin() + 18, b.begin() + 21), (std::vector<std::uint8_t>{0xF0, 0x01, 0x50}));
-    EXPECT_EQ(std::vector<std::uint8_t>(b.begin() + 21, b.begin() + 25), (std::vector<std::uint8_t>{17, 5, 0xE8, 0x07}));
-    EXPECT_EQ(std::vector<std::uint8_t>(b.begin() + 25, b.begin() + 29), (std::vector<std::uint8_t>{13, 4, 5, 6 | 0x80}));
-    EXPECT_EQ(r.get_text(NAME), "Peña      ");
+    auto bytes = [&](int field) {
+        auto c = r.cells(field);
+        return std::vector<std::uint8_t>(c.begin(), c.end());
+    };
+    EXPECT_EQ(bytes(ID), (std::vector<std::uint8_t>{0x01, 0x23, 0x45, 0x67}));
+    EXPECT_EQ(bytes(EVENT), (std::vector<std::uint8_t>{0xFE, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(bytes(SCORE), (std::vector<std::uint8_t>{0xF0, 0x01, 0x50}));
+    EXPECT_EQ(bytes(WHEN), (std::vector<std::uint8_t>{17, 5, 0xE8, 0x07}));
+    EXPECT_EQ(bytes(CLOCK), (std::vector<std::uint8_t>{13, 4, 5, 6 | 0x80}));
+    // A text field: one code point per character, blank-padded.
+    std::u32string name(10, U' ');
+    std::memcpy(name.data(), r.cells(NAME).data(), r.cells(NAME).size());
+    EXPECT_EQ(name, U"Peña 空    ");
+    EXPECT_EQ(r.get_text(NAME), "Peña 空    ");
 }
 
 TEST(RecordBuffer, RefusesValuesThatDoNotFitAndKeepsTheField) {
@@ -60,9 +68,25 @@ TEST(RecordBuffer, RefusesValuesThatDoNotFitAndKeepsTheField) {
         EXPECT_FALSE(r.set_text(c.field, c.value)) << c.value;
         EXPECT_EQ(r.get_text(c.field), before) << c.value;
     }
-    EXPECT_FALSE(r.set_text(NAME, "空"));              // not representable: unchanged
-    EXPECT_FALSE(r.set_text(NAME, "Shotokan Kai"));   // too long: cut to the width
-    EXPECT_EQ(r.get_text(NAME), "Shotokan K");
+    struct Text {
+        const char* what;
+        const char* value;
+        bool fits;
+        const char* held;
+    } texts[] = {
+        {"Latin beyond Latin-1", "Łukasz", true, "Łukasz    "},
+        {"ten characters, more bytes", "Ελληνικά空手", true, "Ελληνικά空手"},
+        {"one character more: cut", "Ελληνικά空手道", false, "Ελληνικά空手"},
+        {"too long: cut", "Shotokan Kai", false, "Shotokan K"},
+        {"a character outside the plane", "𝔘 ok", true, "𝔘 ok      "},
+        {"cut in a character: unchanged", "ab\xC3", false, "𝔘 ok      "},
+        {"a surrogate: unchanged", "\xED\xA0\x80", false, "𝔘 ok      "},
+        {"an overlong form: unchanged", "\xC0\xAF", false, "𝔘 ok      "},
+    };
+    for (const Text& t : texts) {
+        EXPECT_EQ(r.set_text(NAME, t.value), t.fits) << t.what;
+        EXPECT_EQ(r.get_text(NAME), t.held) << t.what;
+    }
     EXPECT_FALSE(r.set_memo(0, std::string(21, 'x')));
     EXPECT_TRUE(r.set_memo(0, std::string(20, 'x')));
 }
@@ -84,6 +108,11 @@ TEST(RecordBuffer, AGroupSpansTheBytesOfItsFields) {
     r.set_integer(PAIR_A, 0x41424344);
     r.set_integer(PAIR_B, 0x45464748);
     EXPECT_EQ(r.get_text(PAIR), "DCBAHGFE");
+    // Set position by position: a byte holds a character up to U+00FF.
+    EXPECT_FALSE(r.set_text(PAIR, "ABŁ"));
+    EXPECT_EQ(r.get_text(PAIR), "DCBAHGFE");
+    EXPECT_TRUE(r.set_text(PAIR, "ÿ"));
+    EXPECT_EQ(r.get_integer(PAIR_A), 0x202020FF);
     r.clear_field(PAIR);
     EXPECT_EQ(r.get_integer(PAIR_A), 0);
     EXPECT_EQ(r.get_integer(PAIR_B), 0);
@@ -109,7 +138,7 @@ TEST(RecordBuffer, CopiesAFieldExactlyAsItsTextWouldSetIt) {
     RecordBuffer from(bout_layout());
     ASSERT_TRUE(from.set_text(ID, "1234567"));
     ASSERT_TRUE(from.set_integer(EVENT, -2));
-    ASSERT_TRUE(from.set_text(NAME, "Peña Ñu"));
+    ASSERT_TRUE(from.set_text(NAME, "Peña Ωμ空"));
     ASSERT_TRUE(from.set_text(SCORE, "-1.5"));
     ASSERT_TRUE(from.set_date(WHEN, date_serial(2024, 5, 17)));
     ASSERT_TRUE(from.set_time(CLOCK, standard_time(13, 4, 5, 6)));
