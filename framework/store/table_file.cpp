@@ -657,7 +657,7 @@ void TableFile::decode_row(sqlite3_stmt* row, RecordBuffer& record, std::vector<
 }
 
 void TableFile::log_unreadable(std::int64_t position, const RecordBuffer& record, const std::vector<std::string>& unfit) const {
-    if (unfit.empty()) return;
+    if (unfit.empty() || !options_.log_unreadable) return;
     static std::mutex mutex;
     static std::set<std::string, std::less<>> logged;  // file, record and field
     for (const std::string& u : unfit) {
