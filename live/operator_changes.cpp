@@ -7,15 +7,9 @@ namespace zrv::live {
 namespace {
 
 // A field's cells; a group's fields are compared one by one.
-bool same(const store::RecordBuffer& a, const store::RecordBuffer& b, int field) {
-    const auto x = a.cells(field), y = b.cells(field);
-    return std::equal(x.begin(), x.end(), y.begin(), y.end());
-}
+bool same(const store::RecordBuffer& a, const store::RecordBuffer& b, int field) { return a.same_field(field, b); }
 
-void copy(const store::RecordBuffer& from, store::RecordBuffer& to, int field) {
-    const auto x = from.cells(field);
-    std::copy(x.begin(), x.end(), to.cells(field).begin());
-}
+void copy(const store::RecordBuffer& from, store::RecordBuffer& to, int field) { to.copy_exact(field, from); }
 
 }  // namespace
 

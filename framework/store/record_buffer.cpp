@@ -59,30 +59,40 @@ std::optional<Decimal> decimal_of_real(double d) {
     return Decimal::parse(t, std::min(places, Decimal::max_places / 2));
 }
 
-// Text cells: one code point each, in the machine's byte order.
-constexpr std::size_t cell_bytes = sizeof(char32_t);
-
-char32_t cell(std::span<const std::uint8_t> cells, std::size_t i) {
-    char32_t c;
-    std::memcpy(&c, cells.data() + i * cell_bytes, cell_bytes);
-    return c;
-}
-
-void put_cell(std::span<std::uint8_t> cells, std::size_t i, char32_t c) { std::memcpy(cells.data() + i * cell_bytes, &c, cell_bytes); }
+// Where a text beyond Latin-1 is kept beside the cells, a character the cells cannot hold
+// stands there as this.
+constexpr std::uint8_t beyond_latin1 = 0x1A;
 
 void append_char(std::string& out, char32_t c) {
     if (c < 0x80) out.push_back(static_cast<char>(c));
     else append_utf8(out, c);
 }
 
-// The characters of a UTF-8 text; nullopt when it is not well-formed.
-std::optional<std::size_t> count_chars(std::string_view utf8) {
+// The characters of a UTF-8 text and whether each is in Latin-1; nullopt when it is not
+// well-formed.
+std::optional<std::size_t> count_chars(std::string_view utf8, bool& latin1) {
     std::size_t n = 0;
+    latin1 = true;
     for (std::size_t at = 0; at < utf8.size(); ++n) {
-        if (static_cast<unsigned char>(utf8[at]) < 0x80) ++at;
-        else if (!next_utf8(utf8, at)) return std::nullopt;
+        if (static_cast<unsigned char>(utf8[at]) < 0x80) {
+            ++at;
+            continue;
+        }
+        const auto c = next_utf8(utf8, at);
+        if (!c) return std::nullopt;
+        if (*c > 0xFF) latin1 = false;
     }
     return n;
+}
+
+std::u32string decode(std::string_view utf8) {
+    std::u32string out;
+    for (std::size_t at = 0; at < utf8.size();) {
+        const auto c = next_utf8(utf8, at);
+        if (!c) break;
+        out.push_back(*c);
+    }
+    return out;
 }
 
 }  // namespace
@@ -101,6 +111,7 @@ RecordBuffer::RecordBuffer(const TableLayout& layout) : layout_(&layout), bytes_
 
 void RecordBuffer::clear() {
     std::copy(layout_->blank.begin(), layout_->blank.end(), bytes_.begin());
+    wide_.clear();
     for (std::string& m : memos_) m.clear();
 }
 
@@ -108,6 +119,102 @@ void RecordBuffer::clear_field(int field) {
     const FieldLayout& fl = f(field);
     const auto blank = std::span(layout_->blank).subspan(static_cast<std::size_t>(fl.at), static_cast<std::size_t>(fl.width));
     std::copy(blank.begin(), blank.end(), span_of(fl).begin());
+    if (wide_.empty()) return;
+    if (fl.kind != FieldKind::Group) set_wide(field, {});
+    for (std::size_t i = static_cast<std::size_t>(field) + 1; fl.kind == FieldKind::Group && i < layout_->fields.size() && layout_->fields[i].depth > fl.depth; ++i)
+        set_wide(static_cast<int>(i), {});
+}
+
+const RecordBuffer::Wide* RecordBuffer::wide(int field) const {
+    for (const Wide& w : wide_)
+        if (w.field == field) return &w;
+    return nullptr;
+}
+
+void RecordBuffer::set_wide(int field, std::u32string text) {
+    if (text.empty() && wide_.empty()) return;
+    auto at = std::lower_bound(wide_.begin(), wide_.end(), field, [](const Wide& w, int f) { return w.field < f; });
+    const bool there = at != wide_.end() && at->field == field;
+    if (text.empty()) {
+        if (there) wide_.erase(at);
+    } else if (there) {
+        at->text = std::move(text);
+    } else {
+        wide_.insert(at, Wide{field, std::move(text)});
+    }
+}
+
+void RecordBuffer::put_chars(int field, const std::u32string& chars) {
+    const FieldLayout& fl = f(field);
+    auto s = span_of(fl);
+    const auto size = static_cast<std::size_t>(fl.size);
+    bool latin1 = true;
+    for (std::size_t i = 0; i < size; ++i) {
+        const char32_t c = i < chars.size() ? chars[i] : U' ';
+        if (c > 0xFF) latin1 = false;
+        s[i] = c > 0xFF ? beyond_latin1 : static_cast<std::uint8_t>(c);
+    }
+    if (latin1) {
+        set_wide(field, {});
+        return;
+    }
+    std::u32string text = chars.substr(0, size);
+    text.resize(size, U' ');
+    set_wide(field, std::move(text));
+}
+
+char32_t RecordBuffer::char_at(int field, std::size_t i) const {
+    if (const Wide* w = wide(field)) return w->text[i];
+    return span_of(f(field))[i];
+}
+
+bool RecordBuffer::same_field(int field, const RecordBuffer& other) const {
+    const FieldLayout& fl = f(field);
+    if (fl.kind == FieldKind::Group) {
+        for (std::size_t i = static_cast<std::size_t>(field) + 1; i < layout_->fields.size() && layout_->fields[i].depth > fl.depth; ++i)
+            if (layout_->fields[i].kind != FieldKind::Group && !same_field(static_cast<int>(i), other)) return false;
+        return true;
+    }
+    const auto x = span_of(fl), y = other.span_of(fl);
+    if (!std::equal(x.begin(), x.end(), y.begin(), y.end())) return false;
+    if (wide_.empty() && other.wide_.empty()) return true;
+    const Wide *a = wide(field), *b = other.wide(field);
+    return a == b || (a && b && a->text == b->text);
+}
+
+void RecordBuffer::copy_exact(int field, const RecordBuffer& from) {
+    const FieldLayout& fl = f(field);
+    if (fl.kind == FieldKind::Group) {
+        for (std::size_t i = static_cast<std::size_t>(field) + 1; i < layout_->fields.size() && layout_->fields[i].depth > fl.depth; ++i)
+            if (layout_->fields[i].kind != FieldKind::Group) copy_exact(static_cast<int>(i), from);
+        return;
+    }
+    const auto x = from.span_of(fl);
+    std::copy(x.begin(), x.end(), span_of(fl).begin());
+    if (fl.kind != FieldKind::Text) return;
+    const Wide* w = from.wide(field);
+    set_wide(field, w ? w->text : std::u32string());
+}
+
+void RecordBuffer::append_image(int field, std::string& out) const {
+    const FieldLayout& fl = f(field);
+    if (fl.kind == FieldKind::Group) {
+        for (std::size_t i = static_cast<std::size_t>(field) + 1; i < layout_->fields.size() && layout_->fields[i].depth > fl.depth; ++i)
+            if (layout_->fields[i].kind != FieldKind::Group) append_image(static_cast<int>(i), out);
+        return;
+    }
+    const auto x = span_of(fl);
+    out.append(reinterpret_cast<const char*>(x.data()), x.size());
+    if (const Wide* w = wide_.empty() ? nullptr : wide(field)) {
+        out.push_back('\x01');
+        out.append(reinterpret_cast<const char*>(w->text.data()), w->text.size() * sizeof(char32_t));
+    }
+}
+
+bool RecordBuffer::image_is_whole(int field, std::string_view image) const {
+    std::string mine;
+    append_image(field, mine);
+    return mine == image;
 }
 
 int RecordBuffer::memo_index(std::string_view name) const {
@@ -123,7 +230,10 @@ std::string RecordBuffer::get_text(int field) const {
     case FieldKind::Text: {
         std::string out;
         out.reserve(static_cast<std::size_t>(fl.size));
-        for (std::size_t i = 0; i < static_cast<std::size_t>(fl.size); ++i) append_char(out, cell(s, i));
+        if (const Wide* w = wide_.empty() ? nullptr : wide(field))
+            for (char32_t c : w->text) append_char(out, c);
+        else
+            for (std::uint8_t b : s) append_char(out, b);
         return out;
     }
     case FieldKind::Group: return group_text(field);
@@ -149,21 +259,27 @@ bool RecordBuffer::set_text(int field, std::string_view value) {
     const FieldLayout& fl = f(field);
     switch (fl.kind) {
     case FieldKind::Text: {
-        const auto chars = count_chars(value);
+        bool latin1 = true;
+        const auto chars = count_chars(value, latin1);
         if (!chars) return false;
-        auto s = span_of(fl);
         const auto size = static_cast<std::size_t>(fl.size);
+        if (!latin1) {
+            put_chars(field, decode(value));
+            return *chars <= size;
+        }
+        auto s = span_of(fl);
         std::size_t i = 0;
         for (std::size_t at = 0; i < size && at < value.size(); ++i) {
             const auto c = static_cast<unsigned char>(value[at]);
             if (c < 0x80) {
                 ++at;
-                put_cell(s, i, c);
+                s[i] = c;
             } else {
-                put_cell(s, i, *next_utf8(value, at));
+                s[i] = static_cast<std::uint8_t>(*next_utf8(value, at));
             }
         }
-        for (; i < size; ++i) put_cell(s, i, U' ');
+        std::fill(s.begin() + static_cast<std::ptrdiff_t>(i), s.end(), ' ');
+        set_wide(field, {});
         return *chars <= size;
     }
     case FieldKind::Group: return set_group_text(field, value);
@@ -196,13 +312,17 @@ bool RecordBuffer::copy_field(int field, const RecordBuffer& from, int from_fiel
     const FieldLayout& to = f(field);
     const FieldLayout& source = from.f(from_field);
     if (to.kind == FieldKind::Text && source.kind == FieldKind::Text) {
-        // Text is kept in the same cells on both sides: cut or blank-padded.
+        // Text is kept alike on both sides: cut or blank-padded.
+        if (const Wide* w = from.wide_.empty() ? nullptr : from.wide(from_field)) {
+            put_chars(field, w->text);
+            return source.size <= to.size;
+        }
         auto s = span_of(to);
         auto value = from.span_of(source);
         const std::size_t n = std::min(value.size(), s.size());
         std::copy_n(value.begin(), n, s.begin());
-        const auto blank = std::span(layout_->blank).subspan(static_cast<std::size_t>(to.at) + n, s.size() - n);
-        std::copy(blank.begin(), blank.end(), s.begin() + static_cast<std::ptrdiff_t>(n));
+        std::fill(s.begin() + static_cast<std::ptrdiff_t>(n), s.end(), ' ');
+        set_wide(field, {});
         return value.size() <= s.size();
     }
     if (to.kind == source.kind && to.size == source.size && (to.kind == FieldKind::Long || to.kind == FieldKind::Byte)) {
@@ -219,11 +339,10 @@ std::string RecordBuffer::group_text(int group) const {
     for (std::size_t i = static_cast<std::size_t>(group) + 1; i < layout_->fields.size() && layout_->fields[i].depth > g.depth; ++i) {
         const FieldLayout& inner = layout_->fields[i];
         if (inner.kind == FieldKind::Group) continue;
-        auto s = span_of(inner);
         if (inner.kind == FieldKind::Text)
-            for (std::size_t c = 0; c < static_cast<std::size_t>(inner.size); ++c) append_char(out, cell(s, c));
+            for (std::size_t c = 0; c < static_cast<std::size_t>(inner.size); ++c) append_char(out, char_at(static_cast<int>(i), c));
         else
-            for (std::uint8_t b : s) append_char(out, b);
+            for (std::uint8_t b : span_of(inner)) append_char(out, b);
     }
     return out;
 }
@@ -252,12 +371,15 @@ bool RecordBuffer::set_group_text(int group, std::string_view value) {
     for (std::size_t i = end; inside(i); ++i) {
         const FieldLayout& inner = layout_->fields[i];
         if (inner.kind == FieldKind::Group) continue;
-        auto s = span_of(inner);
-        for (std::size_t p = 0; p < static_cast<std::size_t>(inner.size); ++p, ++position) {
-            const char32_t c = position < chars.size() ? chars[position] : U' ';
-            if (inner.kind == FieldKind::Text) put_cell(s, p, c);
-            else s[p] = static_cast<std::uint8_t>(c);
+        const auto size = static_cast<std::size_t>(inner.size);
+        const std::u32string mine = position < chars.size() ? chars.substr(position, size) : std::u32string();
+        position += size;
+        if (inner.kind == FieldKind::Text) {
+            put_chars(static_cast<int>(i), mine);
+            continue;
         }
+        auto s = span_of(inner);
+        for (std::size_t p = 0; p < size; ++p) s[p] = static_cast<std::uint8_t>(p < mine.size() ? mine[p] : U' ');
     }
     return chars.size() <= position;
 }
@@ -465,7 +587,7 @@ bool RecordBuffer::field_is_valid(int field) const {
 }
 
 bool operator==(const RecordBuffer& a, const RecordBuffer& b) {
-    return a.layout_ == b.layout_ && a.bytes_ == b.bytes_ && a.memos_ == b.memos_;
+    return a.layout_ == b.layout_ && a.bytes_ == b.bytes_ && a.wide_ == b.wide_ && a.memos_ == b.memos_;
 }
 
 }  // namespace zrv::store

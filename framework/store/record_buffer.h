@@ -5,12 +5,16 @@
 // the field is then left as it was (Text fields: the value is cut to the field's size, see
 // set_text).
 //
-// Cells of the kinds: Text one code point (char32_t) per character, blank-padded; Long 32-bit
+// Cells of the kinds: Text one byte per character (ISO 8859-1), blank-padded, while every
+// character is one of U+0000 to U+00FF; a text holding any other character is kept beside the
+// cells, one code point per character (the cells then hold no value of their own). Long 32-bit
 // little-endian; Decimal packed; Real IEEE double; Date day, month, 16-bit year (all zero: no
 // date); Time hours, minutes, seconds, hundredths with the hundredths byte's high bit set, so
-// that midnight differs from no time (all zero); Byte unsigned. Two buffers hold a field alike
-// exactly when its cells are the same bytes.
+// that midnight differs from no time (all zero); Byte unsigned. So a record of Western names
+// costs what its layout's bytes cost to copy and compare; a name in any other script, a little
+// more.
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <span>
@@ -28,10 +32,24 @@ public:
     explicit RecordBuffer(const TableLayout& layout);
 
     const TableLayout& layout() const { return *layout_; }
-    // The cells of a field (a group: those of the fields it spans): what compares and copies a
-    // field as it is, without converting it.
+    // The bytes of a field that is not text (a group: of the fields it spans), for what keeps
+    // a pointer to one or writes bytes that no setter writes.
     std::span<std::uint8_t> cells(int field) { return span_of(f(field)); }
     std::span<const std::uint8_t> cells(int field) const { return span_of(f(field)); }
+
+    // A field as it is, without converting it (a group: each field it spans): whether another
+    // buffer of the layout holds it alike, and taking it from one.
+    bool same_field(int field, const RecordBuffer& other) const;
+    void copy_exact(int field, const RecordBuffer& from);
+    // A field's image: the same text for two buffers exactly when same_field; for what keeps a
+    // field to compare it later (a cache, a key searched for).
+    void append_image(int field, std::string& out) const;
+    bool image_is(int field, std::string_view image) const {  // a form's every redisplay asks it of every field
+        const FieldLayout& fl = layout_->fields[static_cast<std::size_t>(field)];
+        if (fl.kind == FieldKind::Group || !wide_.empty()) return image_is_whole(field, image);
+        return image.size() == static_cast<std::size_t>(fl.width) &&
+               std::memcmp(bytes_.data() + fl.at, image.data(), static_cast<std::size_t>(fl.width)) == 0;
+    }
 
     // Text blank, numbers zero, dates and times none, memos empty.
     void clear();
@@ -104,11 +122,23 @@ private:
     std::span<const std::uint8_t> span_of(const FieldLayout& field) const {
         return std::span(bytes_).subspan(static_cast<std::size_t>(field.at), static_cast<std::size_t>(field.width));
     }
+    bool image_is_whole(int field, std::string_view image) const;
     std::string group_text(int group) const;
     bool set_group_text(int group, std::string_view value);
+    // A text field's characters beyond Latin-1, by field, in field order; most records hold none.
+    struct Wide {
+        int field;
+        std::u32string text;  // the field's size in characters, blank-padded
+        friend bool operator==(const Wide&, const Wide&) = default;
+    };
+    const Wide* wide(int field) const;
+    void set_wide(int field, std::u32string text);  // empty: none
+    void put_chars(int field, const std::u32string& chars);  // cut or blank-padded to the size
+    char32_t char_at(int field, std::size_t i) const;
 
     const TableLayout* layout_;
     std::vector<std::uint8_t> bytes_;  // a copy of the layout's blank image when cleared
+    std::vector<Wide> wide_;
     std::vector<std::string> memos_;
 };
 

@@ -244,7 +244,7 @@ bool TableAccess::get_by_key(int key) {
             keyed_.stamp = stamp;
             keyed_.key = key;
             keyed_.found = false;
-            key_bytes(key, keyed_.searched);
+            key_image(key, keyed_.searched);
             set_error(StoreError::NotFound, "no record with that key");
             return false;
         }
@@ -278,14 +278,7 @@ const std::string& TableAccess::keyed_select(int key, bool at_position) {
 bool TableAccess::reads_the_same(int key, const FileStamp& stamp) const {
     if (keyed_.key != key || stamp.connection == 0 || !(stamp == keyed_.stamp)) return false;
     if (keyed_.found) return unfit_.empty() && last_read_ && record_ == *last_read_;
-    std::size_t at = 0;
-    for (const KeyComponent& c : layout_->keys[static_cast<std::size_t>(key)].components) {
-        const auto bytes = record_.cells(c.field);
-        if (at + bytes.size() > keyed_.searched.size() || !std::equal(bytes.begin(), bytes.end(), keyed_.searched.begin() + at))
-            return false;
-        at += bytes.size();
-    }
-    return at == keyed_.searched.size();
+    return key_image_is(key, keyed_.searched);
 }
 
 void TableAccess::took_keyed_row(sqlite3_stmt* row, int key, const FileStamp& stamp) {
@@ -296,20 +289,14 @@ void TableAccess::took_keyed_row(sqlite3_stmt* row, int key, const FileStamp& st
     keyed_.found = true;
     found_.key = key;
     found_.position = position_;
-    key_bytes(key, found_.bytes);
+    key_image(key, found_.image);
     set_error(StoreError::None);
 }
 
 bool TableAccess::read_where_found(int key, const FileStamp& stamp) {
     const KeyLayout& k = layout_->keys[static_cast<std::size_t>(key)];
     if (!k.unique || found_.key != key || found_.position == 0) return false;
-    std::size_t at = 0;
-    for (const KeyComponent& c : k.components) {
-        const auto bytes = record_.cells(c.field);
-        if (at + bytes.size() > found_.bytes.size() || !std::equal(bytes.begin(), bytes.end(), found_.bytes.begin() + at)) return false;
-        at += bytes.size();
-    }
-    sqlite3_stmt* s = at == found_.bytes.size() ? keyed_statement(key, true) : nullptr;
+    sqlite3_stmt* s = key_image_is(key, found_.image) ? keyed_statement(key, true) : nullptr;
     if (!s) return false;
     sqlite3_bind_int64(s, 1, found_.position);
     bind_key(*file_, s, k, record_, 2);
@@ -321,12 +308,14 @@ bool TableAccess::read_where_found(int key, const FileStamp& stamp) {
     return false;
 }
 
-void TableAccess::key_bytes(int key, std::vector<std::uint8_t>& out) const {
+void TableAccess::key_image(int key, std::string& out) const {
     out.clear();
-    for (const KeyComponent& c : layout_->keys[static_cast<std::size_t>(key)].components) {
-        const auto bytes = record_.cells(c.field);
-        out.insert(out.end(), bytes.begin(), bytes.end());
-    }
+    for (const KeyComponent& c : layout_->keys[static_cast<std::size_t>(key)].components) record_.append_image(c.field, out);
+}
+
+bool TableAccess::key_image_is(int key, const std::string& image) const {
+    key_image(key, key_scratch_);
+    return key_scratch_ == image;
 }
 
 bool TableAccess::fetch_or_clear(int key) {
@@ -560,8 +549,7 @@ bool TableAccess::prepare_new_record(std::span<const int> keep_fields) {
     record_.clear();
     for (int f : keep_fields) {
         if (f < 0 || f >= static_cast<int>(layout_->fields.size())) continue;
-        const auto from = before.cells(f);
-        std::copy(from.begin(), from.end(), record_.cells(f).begin());
+        record_.copy_exact(f, before);
     }
     prime_new_record();
     reserved_ = 0;
@@ -715,8 +703,7 @@ TableAccess::Refusal TableAccess::write_changes(const std::vector<std::size_t>& 
             now.set_memo(column.memo, record_.memo(column.memo));
             continue;
         }
-        const auto from = record_.cells(column.field);
-        std::copy(from.begin(), from.end(), now.cells(column.field).begin());
+        now.copy_exact(column.field, record_);
         const std::string label = file_->column_label(c) + ": ";
         unfit.erase(std::remove_if(unfit.begin(), unfit.end(), [&](const std::string& u) { return u.rfind(label, 0) == 0; }), unfit.end());
     }

@@ -878,8 +878,7 @@ bool TableFile::bind_column(sqlite3_stmt* s, int p, const RecordBuffer& record, 
 bool TableFile::same_column(const RecordBuffer& a, const RecordBuffer& b, std::size_t column) const {
     const Column& c = columns_[column];
     if (c.memo >= 0) return a.memo(c.memo) == b.memo(c.memo);
-    const auto x = a.cells(c.field), y = b.cells(c.field);
-    return std::equal(x.begin(), x.end(), y.begin(), y.end());
+    return a.same_field(c.field, b);
 }
 
 }  // namespace zrv::store

@@ -28,7 +28,7 @@ void place_cells(TableLayout& layout) {
     for (FieldLayout& f : layout.fields) {
         if (f.kind == FieldKind::Group) continue;
         f.at = at;
-        f.width = f.kind == FieldKind::Text ? f.size * static_cast<int>(sizeof(char32_t)) : f.size;
+        f.width = f.size;
         at += f.width;
     }
     // A group's cells run from its first field's to its last field's end.
@@ -47,11 +47,8 @@ void place_cells(TableLayout& layout) {
     }
     layout.buffer_size = at;
     layout.blank.assign(static_cast<std::size_t>(at), 0);
-    const char32_t blank = U' ';
     for (const FieldLayout& f : layout.fields)
-        if (f.kind == FieldKind::Text)
-            for (int c = 0; c < f.size; ++c)
-                std::memcpy(layout.blank.data() + f.at + c * static_cast<int>(sizeof blank), &blank, sizeof blank);
+        if (f.kind == FieldKind::Text) std::memset(layout.blank.data() + f.at, ' ', static_cast<std::size_t>(f.width));
 }
 
 std::string layout_signature(const TableLayout& layout) {

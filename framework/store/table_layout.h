@@ -29,9 +29,9 @@ struct FieldLayout {
     int offset = 0;      // from the start of the record
     int depth = 0;       // 0 at the top level, +1 inside each group
     int group = -1;      // index of the enclosing group field, -1 at the top level
-    // Where the record buffer keeps the field (place_cells): its first byte and its bytes there.
-    // Text: 4 bytes (one code point) per character; other kinds as in the layout; a group: the
-    // cells of the fields it spans.
+    // Where the record buffer keeps the field (place_cells): its first byte and its bytes there,
+    // as in the layout (a text beyond Latin-1 is kept beside them); a group: the bytes of the
+    // fields it spans.
     int at = 0;
     int width = 0;
 };

@@ -91,14 +91,14 @@ TEST_P(TableFigures, DerivedLayoutMatchesDeclarationAndFigures) {
     }
     EXPECT_EQ(at, want.record_bytes);
 
-    // The record buffer's cells: in record order, a text field four bytes per character, a group
-    // over the cells of its fields.
+    // The record buffer's cells: in record order, as the layout's bytes, a group over the cells
+    // of its fields.
     int cell = 0;
     for (std::size_t i = 0; i < l.fields.size(); ++i) {
         const store::FieldLayout& f = l.fields[i];
         if (f.kind == store::FieldKind::Group) continue;
         EXPECT_EQ(f.at, cell) << f.name;
-        EXPECT_EQ(f.width, f.kind == store::FieldKind::Text ? 4 * f.size : f.size) << f.name;
+        EXPECT_EQ(f.width, f.size) << f.name;
         cell += f.width;
         for (int g = f.group; g >= 0; g = l.fields[static_cast<std::size_t>(g)].group) {
             const store::FieldLayout& group = l.fields[static_cast<std::size_t>(g)];

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "tests/framework/store/bout_table.h"
 
 namespace zrv::store {
@@ -44,11 +42,10 @@ TEST(RecordBuffer, WritesTheExactCellsOfEachField) {
     EXPECT_EQ(bytes(SCORE), (std::vector<std::uint8_t>{0xF0, 0x01, 0x50}));
     EXPECT_EQ(bytes(WHEN), (std::vector<std::uint8_t>{17, 5, 0xE8, 0x07}));
     EXPECT_EQ(bytes(CLOCK), (std::vector<std::uint8_t>{13, 4, 5, 6 | 0x80}));
-    // A text field: one code point per character, blank-padded.
-    std::u32string name(10, U' ');
-    std::memcpy(name.data(), r.cells(NAME).data(), r.cells(NAME).size());
-    EXPECT_EQ(name, U"Peña 空    ");
     EXPECT_EQ(r.get_text(NAME), "Peña 空    ");
+    // Latin-1 text: one byte per character, blank-padded.
+    ASSERT_TRUE(r.set_text(NAME, "Peña"));
+    EXPECT_EQ(bytes(NAME), (std::vector<std::uint8_t>{'P', 'e', 0xF1, 'a', ' ', ' ', ' ', ' ', ' ', ' '}));
 }
 
 TEST(RecordBuffer, RefusesValuesThatDoNotFitAndKeepsTheField) {
@@ -116,6 +113,37 @@ TEST(RecordBuffer, AGroupSpansTheBytesOfItsFields) {
     r.clear_field(PAIR);
     EXPECT_EQ(r.get_integer(PAIR_A), 0);
     EXPECT_EQ(r.get_integer(PAIR_B), 0);
+}
+
+// Comparing and copying a field as it is sees every character, also where two texts differ only
+// beyond Latin-1, or where one is beyond it and the other not.
+TEST(RecordBuffer, AFieldComparedAndCopiedAsItIsSeesEveryCharacter) {
+    struct Case {
+        const char* what;
+        const char* a;
+        const char* b;
+        bool same;
+    } cases[] = {
+        {"the same Latin-1 text", "Peña", "Peña", true},
+        {"the same text beyond Latin-1", "Łukasz 空", "Łukasz 空", true},
+        {"only a character beyond Latin-1 differs", "Ωa", "Ψa", false},
+        {"beyond Latin-1 or not", "\x1A", "Ω", false},
+        {"Latin-1 texts that differ", "Ana", "Ann", false},
+    };
+    for (const Case& c : cases) {
+        RecordBuffer a(bout_layout()), b(bout_layout());
+        ASSERT_TRUE(a.set_text(NAME, c.a));
+        ASSERT_TRUE(b.set_text(NAME, c.b));
+        EXPECT_EQ(a.same_field(NAME, b), c.same) << c.what;
+        EXPECT_EQ(a == b, c.same) << c.what;
+        std::string image;
+        a.append_image(NAME, image);
+        EXPECT_EQ(b.image_is(NAME, image), c.same) << c.what;
+        b.copy_exact(NAME, a);
+        EXPECT_TRUE(a.same_field(NAME, b)) << c.what;
+        EXPECT_TRUE(a == b) << c.what;
+        EXPECT_EQ(b.get_text(NAME), a.get_text(NAME)) << c.what;
+    }
 }
 
 TEST(RecordBuffer, ConvertsBetweenKinds) {
