@@ -205,16 +205,21 @@ void RecordBuffer::append_image(int field, std::string& out) const {
     }
     const auto x = span_of(fl);
     out.append(reinterpret_cast<const char*>(x.data()), x.size());
+    if (fl.kind != FieldKind::Text) return;
     if (const Wide* w = wide_.empty() ? nullptr : wide(field)) {
         out.push_back('\x01');
         out.append(reinterpret_cast<const char*>(w->text.data()), w->text.size() * sizeof(char32_t));
+    } else {
+        out.push_back('\0');
     }
 }
 
-bool RecordBuffer::image_is_whole(int field, std::string_view image) const {
+bool RecordBuffer::takes_whole_image(int field, std::string_view& image) const {
     std::string mine;
     append_image(field, mine);
-    return mine == image;
+    if (image.substr(0, mine.size()) != mine) return false;
+    image.remove_prefix(mine.size());
+    return true;
 }
 
 int RecordBuffer::memo_index(std::string_view name) const {
@@ -228,9 +233,12 @@ std::string RecordBuffer::get_text(int field) const {
     auto s = span_of(fl);
     switch (fl.kind) {
     case FieldKind::Text: {
+        const Wide* w = wide_.empty() ? nullptr : wide(field);
+        if (!w && std::all_of(s.begin(), s.end(), [](std::uint8_t b) { return b < 0x80; }))
+            return std::string(reinterpret_cast<const char*>(s.data()), s.size());  // ASCII, as most values are
         std::string out;
-        out.reserve(static_cast<std::size_t>(fl.size));
-        if (const Wide* w = wide_.empty() ? nullptr : wide(field))
+        out.reserve(static_cast<std::size_t>(fl.size) + 8);
+        if (w)
             for (char32_t c : w->text) append_char(out, c);
         else
             for (std::uint8_t b : s) append_char(out, b);
@@ -259,10 +267,19 @@ bool RecordBuffer::set_text(int field, std::string_view value) {
     const FieldLayout& fl = f(field);
     switch (fl.kind) {
     case FieldKind::Text: {
+        const auto size = static_cast<std::size_t>(fl.size);
+        if (std::all_of(value.begin(), value.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+            // ASCII, as most values are: the bytes as they are.
+            auto s = span_of(fl);
+            const std::size_t n = std::min(value.size(), size);
+            std::copy_n(reinterpret_cast<const std::uint8_t*>(value.data()), n, s.begin());
+            std::fill(s.begin() + static_cast<std::ptrdiff_t>(n), s.end(), ' ');
+            if (!wide_.empty()) set_wide(field, {});
+            return value.size() <= size;
+        }
         bool latin1 = true;
         const auto chars = count_chars(value, latin1);
         if (!chars) return false;
-        const auto size = static_cast<std::size_t>(fl.size);
         if (!latin1) {
             put_chars(field, decode(value));
             return *chars <= size;
@@ -279,7 +296,7 @@ bool RecordBuffer::set_text(int field, std::string_view value) {
             }
         }
         std::fill(s.begin() + static_cast<std::ptrdiff_t>(i), s.end(), ' ');
-        set_wide(field, {});
+        if (!wide_.empty()) set_wide(field, {});
         return *chars <= size;
     }
     case FieldKind::Group: return set_group_text(field, value);
@@ -322,7 +339,7 @@ bool RecordBuffer::copy_field(int field, const RecordBuffer& from, int from_fiel
         const std::size_t n = std::min(value.size(), s.size());
         std::copy_n(value.begin(), n, s.begin());
         std::fill(s.begin() + static_cast<std::ptrdiff_t>(n), s.end(), ' ');
-        set_wide(field, {});
+        if (!wide_.empty()) set_wide(field, {});
         return value.size() <= s.size();
     }
     if (to.kind == source.kind && to.size == source.size && (to.kind == FieldKind::Long || to.kind == FieldKind::Byte)) {

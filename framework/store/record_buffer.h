@@ -44,11 +44,16 @@ public:
     // A field's image: the same text for two buffers exactly when same_field; for what keeps a
     // field to compare it later (a cache, a key searched for).
     void append_image(int field, std::string& out) const;
-    bool image_is(int field, std::string_view image) const {  // a form's every redisplay asks it of every field
+    bool image_is(int field, std::string_view image) const { return takes_image(field, image) && image.empty(); }
+    // Whether `image` starts with the field's image; if so, it is taken off.
+    bool takes_image(int field, std::string_view& image) const {  // a form's every redisplay asks it of every field
         const FieldLayout& fl = layout_->fields[static_cast<std::size_t>(field)];
-        if (fl.kind == FieldKind::Group || !wide_.empty()) return image_is_whole(field, image);
-        return image.size() == static_cast<std::size_t>(fl.width) &&
-               std::memcmp(bytes_.data() + fl.at, image.data(), static_cast<std::size_t>(fl.width)) == 0;
+        if (fl.kind == FieldKind::Group || !wide_.empty()) return takes_whole_image(field, image);
+        const auto width = static_cast<std::size_t>(fl.width);
+        const std::size_t n = width + (fl.kind == FieldKind::Text ? 1 : 0);  // a text's bytes are followed by '\0' (no characters beside them)
+        if (image.size() < n || (n > width && image[width] != '\0') || std::memcmp(bytes_.data() + fl.at, image.data(), width) != 0) return false;
+        image.remove_prefix(n);
+        return true;
     }
 
     // Text blank, numbers zero, dates and times none, memos empty.
@@ -122,7 +127,7 @@ private:
     std::span<const std::uint8_t> span_of(const FieldLayout& field) const {
         return std::span(bytes_).subspan(static_cast<std::size_t>(field.at), static_cast<std::size_t>(field.width));
     }
-    bool image_is_whole(int field, std::string_view image) const;
+    bool takes_whole_image(int field, std::string_view& image) const;
     std::string group_text(int group) const;
     bool set_group_text(int group, std::string_view value);
     // A text field's characters beyond Latin-1, by field, in field order; most records hold none.

@@ -314,8 +314,10 @@ void TableAccess::key_image(int key, std::string& out) const {
 }
 
 bool TableAccess::key_image_is(int key, const std::string& image) const {
-    key_image(key, key_scratch_);
-    return key_scratch_ == image;
+    std::string_view rest = image;
+    for (const KeyComponent& c : layout_->keys[static_cast<std::size_t>(key)].components)
+        if (!record_.takes_image(c.field, rest)) return false;
+    return rest.empty();
 }
 
 bool TableAccess::fetch_or_clear(int key) {

@@ -221,7 +221,6 @@ private:
     bool reads_the_same(int key, const FileStamp& stamp) const;
     void key_image(int key, std::string& out) const;  // the key fields' images (RecordBuffer::append_image)
     bool key_image_is(int key, const std::string& image) const;
-    mutable std::string key_scratch_;
     // Where a unique key's record was last found, and the key it was found by.
     struct Found {
         int key = -1;
