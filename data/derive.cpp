@@ -173,6 +173,7 @@ void derive_layout(const decl::Table& table, TableDefinition& def) {
         def.problems.push_back(layout.fields[static_cast<std::size_t>(g.field)].name + ": its fields end at " +
                                std::to_string(offset) + ", before the group's end at " + std::to_string(g.end));
     layout.record_size = offset;
+    store::place_cells(layout);
     if (offset != table.record_size)
         def.problems.push_back("record of " + std::to_string(offset) + " bytes, declared " +
                                std::to_string(table.record_size));

@@ -276,11 +276,7 @@ std::string BrowseList::order_inputs() const {
         const store::TableLayout& layout = table_->layout();
         const std::vector<store::KeyComponent>& components = layout.keys[static_cast<std::size_t>(key)].components;
         const int limited = std::min<int>(decl_.orders[static_cast<std::size_t>(order_)].range_components, static_cast<int>(components.size()));
-        const auto bytes = table_->record().bytes();
-        for (int c = 0; c < limited; ++c) {
-            const store::FieldLayout& f = layout.fields[static_cast<std::size_t>(components[static_cast<std::size_t>(c)].field)];
-            inputs.append(reinterpret_cast<const char*>(bytes.data()) + f.offset, static_cast<std::size_t>(f.size));
-        }
+        for (int c = 0; c < limited; ++c) table_->record().append_image(components[static_cast<std::size_t>(c)].field, inputs);
     }
     for (const data::FieldRef& f : outside_fields_) inputs += '\n' + f.text();
     return inputs;

@@ -48,11 +48,10 @@ bool read_field(store::RecordBuffer& record, int field, const Picture& picture, 
 std::string FieldBinding::text() const {
     if (field_.is_memo()) return field_.text();
     const store::RecordBuffer& record = field_.file().record();
-    const store::FieldLayout& f = record.layout().fields.at(static_cast<std::size_t>(field_.field()));
-    const auto bytes = record.bytes().subspan(static_cast<std::size_t>(f.offset), static_cast<std::size_t>(f.size));
-    if (!std::equal(bytes.begin(), bytes.end(), shown_bytes_.begin(), shown_bytes_.end()) || shown_bytes_.empty()) {
+    if (shown_image_.empty() || !record.image_is(field_.field(), shown_image_)) {
         shown_ = show_field(record, field_.field(), picture_);
-        shown_bytes_.assign(bytes.begin(), bytes.end());
+        shown_image_.clear();
+        record.append_image(field_.field(), shown_image_);
     }
     return shown_;
 }

@@ -35,7 +35,7 @@ private:
     data::FieldRef field_;
     Picture picture_;
     // The text last shown and the field's bytes it was made from: the same bytes show the same.
-    mutable std::vector<std::uint8_t> shown_bytes_;
+    mutable std::string shown_image_;  // the field as shown_ shows it (RecordBuffer::append_image)
     mutable std::string shown_;
 };
 

@@ -6,20 +6,10 @@ namespace zrv::live {
 
 namespace {
 
-// The bytes of a field; a group has none of its own (its fields are compared one by one).
-std::span<const std::uint8_t> bytes_of(const store::RecordBuffer& r, const store::FieldLayout& f) {
-    return r.bytes().subspan(static_cast<std::size_t>(f.offset), static_cast<std::size_t>(f.size));
-}
+// A field's cells; a group's fields are compared one by one.
+bool same(const store::RecordBuffer& a, const store::RecordBuffer& b, int field) { return a.same_field(field, b); }
 
-bool same(const store::RecordBuffer& a, const store::RecordBuffer& b, const store::FieldLayout& f) {
-    const auto x = bytes_of(a, f), y = bytes_of(b, f);
-    return std::equal(x.begin(), x.end(), y.begin(), y.end());
-}
-
-void copy(const store::RecordBuffer& from, store::RecordBuffer& to, const store::FieldLayout& f) {
-    const auto x = bytes_of(from, f);
-    std::copy(x.begin(), x.end(), to.bytes().begin() + f.offset);
-}
+void copy(const store::RecordBuffer& from, store::RecordBuffer& to, int field) { to.copy_exact(field, from); }
 
 }  // namespace
 
@@ -38,9 +28,9 @@ void OperatorChanges::take(const store::RecordBuffer& buffer) {
     if (!started()) return;
     const auto& fields = buffer.layout().fields;
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (fields[i].kind == store::FieldKind::Group || same(buffer, *settled_, fields[i])) continue;
+        if (fields[i].kind == store::FieldKind::Group || same(buffer, *settled_, static_cast<int>(i))) continue;
         fields_[i] = true;
-        copy(buffer, *mine_, fields[i]);
+        copy(buffer, *mine_, static_cast<int>(i));
     }
     for (std::size_t m = 0; m < memos_.size(); ++m) {
         const int memo = static_cast<int>(m);
@@ -57,8 +47,8 @@ void OperatorChanges::follow(store::RecordBuffer& buffer, bool refused) {
     const auto& fields = buffer.layout().fields;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (!fields_[i]) continue;
-        if (!refused) copy(*base_, read, fields[i]);
-        copy(*mine_, buffer, fields[i]);
+        if (!refused) copy(*base_, read, static_cast<int>(i));
+        copy(*mine_, buffer, static_cast<int>(i));
     }
     for (std::size_t m = 0; m < memos_.size(); ++m) {
         if (!memos_[m]) continue;
@@ -74,7 +64,7 @@ void OperatorChanges::apply(store::RecordBuffer& record) const {
     if (!started()) return;
     const auto& fields = record.layout().fields;
     for (std::size_t i = 0; i < fields.size(); ++i)
-        if (fields_[i]) copy(*mine_, record, fields[i]);
+        if (fields_[i]) copy(*mine_, record, static_cast<int>(i));
     for (std::size_t m = 0; m < memos_.size(); ++m)
         if (memos_[m]) record.set_memo(static_cast<int>(m), mine_->memo(static_cast<int>(m)));
 }

@@ -156,8 +156,7 @@ bool Scoreboard::initialize() {
     clock_.set_countdown(static_cast<int>(value("SB:Timer1StartTime")));
     std::uint8_t* flag = nullptr;
     if (kind_.end_flag_and_sound) {
-        const store::FieldLayout& f = record().layout().fields.at(static_cast<std::size_t>(record().field_index("SB:Timer1Flag")));
-        flag = record().bytes().data() + f.offset;
+        flag = record().cells(record().field_index("SB:Timer1Flag")).data();
     }
     clock_.set_timer_end(0, flag, 0, "TIME UP!", kind_.end_flag_and_sound ? "TimeUP.wav" : "", 0);
     clock_.tick();

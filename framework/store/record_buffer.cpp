@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <stdexcept>
 
 #include "framework/store/store_internal.h"
 
@@ -58,6 +59,42 @@ std::optional<Decimal> decimal_of_real(double d) {
     return Decimal::parse(t, std::min(places, Decimal::max_places / 2));
 }
 
+// Where a text beyond Latin-1 is kept beside the cells, a character the cells cannot hold
+// stands there as this.
+constexpr std::uint8_t beyond_latin1 = 0x1A;
+
+void append_char(std::string& out, char32_t c) {
+    if (c < 0x80) out.push_back(static_cast<char>(c));
+    else append_utf8(out, c);
+}
+
+// The characters of a UTF-8 text and whether each is in Latin-1; nullopt when it is not
+// well-formed.
+std::optional<std::size_t> count_chars(std::string_view utf8, bool& latin1) {
+    std::size_t n = 0;
+    latin1 = true;
+    for (std::size_t at = 0; at < utf8.size(); ++n) {
+        if (static_cast<unsigned char>(utf8[at]) < 0x80) {
+            ++at;
+            continue;
+        }
+        const auto c = next_utf8(utf8, at);
+        if (!c) return std::nullopt;
+        if (*c > 0xFF) latin1 = false;
+    }
+    return n;
+}
+
+std::u32string decode(std::string_view utf8) {
+    std::u32string out;
+    for (std::size_t at = 0; at < utf8.size();) {
+        const auto c = next_utf8(utf8, at);
+        if (!c) break;
+        out.push_back(*c);
+    }
+    return out;
+}
+
 }  // namespace
 
 std::size_t utf8_length(std::string_view text) {
@@ -67,48 +104,122 @@ std::size_t utf8_length(std::string_view text) {
     return n;
 }
 
-RecordBuffer::RecordBuffer(const TableLayout& layout)
-    : layout_(&layout), bytes_(static_cast<std::size_t>(layout.record_size), 0), memos_(layout.memos.size()) {
-    for (const FieldLayout& field : layout_->fields)
-        if (field.kind == FieldKind::Text) {
-            auto s = span_of(field);
-            std::fill(s.begin(), s.end(), ' ');
-        }
-    blank_ = std::make_shared<const std::vector<std::uint8_t>>(bytes_);
-}
-
-std::span<std::uint8_t> RecordBuffer::span_of(const FieldLayout& field) {
-    if (field.kind != FieldKind::Group) return std::span(bytes_).subspan(static_cast<std::size_t>(field.offset), static_cast<std::size_t>(field.size));
-    // A group spans from its offset to the end of the last field inside it.
-    std::size_t end = static_cast<std::size_t>(field.offset);
-    int index = static_cast<int>(&field - layout_->fields.data());
-    for (std::size_t i = static_cast<std::size_t>(index) + 1; i < layout_->fields.size(); ++i) {
-        const FieldLayout& inner = layout_->fields[i];
-        if (inner.depth <= field.depth) break;
-        end = std::max(end, static_cast<std::size_t>(inner.offset + inner.size));
-    }
-    end = std::min(end, bytes_.size());
-    return std::span(bytes_).subspan(static_cast<std::size_t>(field.offset), end - static_cast<std::size_t>(field.offset));
-}
-
-std::span<const std::uint8_t> RecordBuffer::span_of(const FieldLayout& field) const {
-    return const_cast<RecordBuffer*>(this)->span_of(field);
+RecordBuffer::RecordBuffer(const TableLayout& layout) : layout_(&layout), bytes_(layout.blank), memos_(layout.memos.size()) {
+    if (layout.blank.size() != static_cast<std::size_t>(layout.buffer_size) || (layout.buffer_size == 0 && layout.record_size > 0))
+        throw std::logic_error("the layout of " + layout.name + " has no cells placed (place_cells)");
 }
 
 void RecordBuffer::clear() {
-    std::copy(blank_->begin(), blank_->end(), bytes_.begin());
+    std::copy(layout_->blank.begin(), layout_->blank.end(), bytes_.begin());
+    wide_.clear();
     for (std::string& m : memos_) m.clear();
 }
 
 void RecordBuffer::clear_field(int field) {
     const FieldLayout& fl = f(field);
-    if (fl.kind != FieldKind::Group) {
-        auto s = span_of(fl);
-        std::fill(s.begin(), s.end(), fl.kind == FieldKind::Text ? ' ' : 0);
+    const auto blank = std::span(layout_->blank).subspan(static_cast<std::size_t>(fl.at), static_cast<std::size_t>(fl.width));
+    std::copy(blank.begin(), blank.end(), span_of(fl).begin());
+    if (wide_.empty()) return;
+    if (fl.kind != FieldKind::Group) set_wide(field, {});
+    for (std::size_t i = static_cast<std::size_t>(field) + 1; fl.kind == FieldKind::Group && i < layout_->fields.size() && layout_->fields[i].depth > fl.depth; ++i)
+        set_wide(static_cast<int>(i), {});
+}
+
+const RecordBuffer::Wide* RecordBuffer::wide(int field) const {
+    for (const Wide& w : wide_)
+        if (w.field == field) return &w;
+    return nullptr;
+}
+
+void RecordBuffer::set_wide(int field, std::u32string text) {
+    if (text.empty() && wide_.empty()) return;
+    auto at = std::lower_bound(wide_.begin(), wide_.end(), field, [](const Wide& w, int f) { return w.field < f; });
+    const bool there = at != wide_.end() && at->field == field;
+    if (text.empty()) {
+        if (there) wide_.erase(at);
+    } else if (there) {
+        at->text = std::move(text);
+    } else {
+        wide_.insert(at, Wide{field, std::move(text)});
+    }
+}
+
+void RecordBuffer::put_chars(int field, const std::u32string& chars) {
+    const FieldLayout& fl = f(field);
+    auto s = span_of(fl);
+    const auto size = static_cast<std::size_t>(fl.size);
+    bool latin1 = true;
+    for (std::size_t i = 0; i < size; ++i) {
+        const char32_t c = i < chars.size() ? chars[i] : U' ';
+        if (c > 0xFF) latin1 = false;
+        s[i] = c > 0xFF ? beyond_latin1 : static_cast<std::uint8_t>(c);
+    }
+    if (latin1) {
+        set_wide(field, {});
         return;
     }
-    for (std::size_t i = static_cast<std::size_t>(field) + 1; i < layout_->fields.size() && layout_->fields[i].depth > fl.depth; ++i)
-        if (layout_->fields[i].kind != FieldKind::Group) clear_field(static_cast<int>(i));
+    std::u32string text = chars.substr(0, size);
+    text.resize(size, U' ');
+    set_wide(field, std::move(text));
+}
+
+char32_t RecordBuffer::char_at(int field, std::size_t i) const {
+    if (const Wide* w = wide(field)) return w->text[i];
+    return span_of(f(field))[i];
+}
+
+bool RecordBuffer::same_field(int field, const RecordBuffer& other) const {
+    const FieldLayout& fl = f(field);
+    if (fl.kind == FieldKind::Group) {
+        for (std::size_t i = static_cast<std::size_t>(field) + 1; i < layout_->fields.size() && layout_->fields[i].depth > fl.depth; ++i)
+            if (layout_->fields[i].kind != FieldKind::Group && !same_field(static_cast<int>(i), other)) return false;
+        return true;
+    }
+    const auto x = span_of(fl), y = other.span_of(fl);
+    if (!std::equal(x.begin(), x.end(), y.begin(), y.end())) return false;
+    if (wide_.empty() && other.wide_.empty()) return true;
+    const Wide *a = wide(field), *b = other.wide(field);
+    return a == b || (a && b && a->text == b->text);
+}
+
+void RecordBuffer::copy_exact(int field, const RecordBuffer& from) {
+    const FieldLayout& fl = f(field);
+    if (fl.kind == FieldKind::Group) {
+        for (std::size_t i = static_cast<std::size_t>(field) + 1; i < layout_->fields.size() && layout_->fields[i].depth > fl.depth; ++i)
+            if (layout_->fields[i].kind != FieldKind::Group) copy_exact(static_cast<int>(i), from);
+        return;
+    }
+    const auto x = from.span_of(fl);
+    std::copy(x.begin(), x.end(), span_of(fl).begin());
+    if (fl.kind != FieldKind::Text) return;
+    const Wide* w = from.wide(field);
+    set_wide(field, w ? w->text : std::u32string());
+}
+
+void RecordBuffer::append_image(int field, std::string& out) const {
+    const FieldLayout& fl = f(field);
+    if (fl.kind == FieldKind::Group) {
+        for (std::size_t i = static_cast<std::size_t>(field) + 1; i < layout_->fields.size() && layout_->fields[i].depth > fl.depth; ++i)
+            if (layout_->fields[i].kind != FieldKind::Group) append_image(static_cast<int>(i), out);
+        return;
+    }
+    const auto x = span_of(fl);
+    out.append(reinterpret_cast<const char*>(x.data()), x.size());
+    if (fl.kind != FieldKind::Text) return;
+    if (const Wide* w = wide_.empty() ? nullptr : wide(field)) {
+        out.push_back('\x01');
+        out.append(reinterpret_cast<const char*>(w->text.data()), w->text.size() * sizeof(char32_t));
+    } else {
+        out.push_back('\0');
+    }
+}
+
+bool RecordBuffer::takes_whole_image(int field, std::string_view& image) const {
+    std::string mine;
+    append_image(field, mine);
+    if (image.substr(0, mine.size()) != mine) return false;
+    image.remove_prefix(mine.size());
+    return true;
 }
 
 int RecordBuffer::memo_index(std::string_view name) const {
@@ -121,9 +232,19 @@ std::string RecordBuffer::get_text(int field) const {
     const FieldLayout& fl = f(field);
     auto s = span_of(fl);
     switch (fl.kind) {
-    case FieldKind::Text:
-    case FieldKind::Group:
-        return latin1_to_utf8(std::string_view(reinterpret_cast<const char*>(s.data()), s.size()));
+    case FieldKind::Text: {
+        const Wide* w = wide_.empty() ? nullptr : wide(field);
+        if (!w && std::all_of(s.begin(), s.end(), [](std::uint8_t b) { return b < 0x80; }))
+            return std::string(reinterpret_cast<const char*>(s.data()), s.size());  // ASCII, as most values are
+        std::string out;
+        out.reserve(static_cast<std::size_t>(fl.size) + 8);
+        if (w)
+            for (char32_t c : w->text) append_char(out, c);
+        else
+            for (std::uint8_t b : s) append_char(out, b);
+        return out;
+    }
+    case FieldKind::Group: return group_text(field);
     case FieldKind::Long:
         return std::to_string(read_i32(s));
     case FieldKind::Byte:
@@ -145,16 +266,40 @@ std::string RecordBuffer::get_text(int field) const {
 bool RecordBuffer::set_text(int field, std::string_view value) {
     const FieldLayout& fl = f(field);
     switch (fl.kind) {
-    case FieldKind::Text:
-    case FieldKind::Group: {
-        auto latin = utf8_to_latin1(value);
-        if (!latin) return false;
+    case FieldKind::Text: {
+        const auto size = static_cast<std::size_t>(fl.size);
+        if (std::all_of(value.begin(), value.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+            // ASCII, as most values are: the bytes as they are.
+            auto s = span_of(fl);
+            const std::size_t n = std::min(value.size(), size);
+            std::copy_n(reinterpret_cast<const std::uint8_t*>(value.data()), n, s.begin());
+            std::fill(s.begin() + static_cast<std::ptrdiff_t>(n), s.end(), ' ');
+            if (!wide_.empty()) set_wide(field, {});
+            return value.size() <= size;
+        }
+        bool latin1 = true;
+        const auto chars = count_chars(value, latin1);
+        if (!chars) return false;
+        if (!latin1) {
+            put_chars(field, decode(value));
+            return *chars <= size;
+        }
         auto s = span_of(fl);
-        std::size_t n = std::min(latin->size(), s.size());
-        std::copy_n(latin->begin(), n, s.begin());
-        std::fill(s.begin() + static_cast<std::ptrdiff_t>(n), s.end(), ' ');
-        return latin->size() <= s.size();
+        std::size_t i = 0;
+        for (std::size_t at = 0; i < size && at < value.size(); ++i) {
+            const auto c = static_cast<unsigned char>(value[at]);
+            if (c < 0x80) {
+                ++at;
+                s[i] = c;
+            } else {
+                s[i] = static_cast<std::uint8_t>(*next_utf8(value, at));
+            }
+        }
+        std::fill(s.begin() + static_cast<std::ptrdiff_t>(i), s.end(), ' ');
+        if (!wide_.empty()) set_wide(field, {});
+        return *chars <= size;
     }
+    case FieldKind::Group: return set_group_text(field, value);
     case FieldKind::Long:
     case FieldKind::Byte:
     case FieldKind::Date:
@@ -184,12 +329,17 @@ bool RecordBuffer::copy_field(int field, const RecordBuffer& from, int from_fiel
     const FieldLayout& to = f(field);
     const FieldLayout& source = from.f(from_field);
     if (to.kind == FieldKind::Text && source.kind == FieldKind::Text) {
-        // Text is kept in the same single-byte characters on both sides: cut or blank-padded.
+        // Text is kept alike on both sides: cut or blank-padded.
+        if (const Wide* w = from.wide_.empty() ? nullptr : from.wide(from_field)) {
+            put_chars(field, w->text);
+            return source.size <= to.size;
+        }
         auto s = span_of(to);
         auto value = from.span_of(source);
         const std::size_t n = std::min(value.size(), s.size());
         std::copy_n(value.begin(), n, s.begin());
         std::fill(s.begin() + static_cast<std::ptrdiff_t>(n), s.end(), ' ');
+        if (!wide_.empty()) set_wide(field, {});
         return value.size() <= s.size();
     }
     if (to.kind == source.kind && to.size == source.size && (to.kind == FieldKind::Long || to.kind == FieldKind::Byte)) {
@@ -198,6 +348,57 @@ bool RecordBuffer::copy_field(int field, const RecordBuffer& from, int from_fiel
         return true;
     }
     return set_text(field, from.get_text(from_field));
+}
+
+std::string RecordBuffer::group_text(int group) const {
+    const FieldLayout& g = f(group);
+    std::string out;
+    for (std::size_t i = static_cast<std::size_t>(group) + 1; i < layout_->fields.size() && layout_->fields[i].depth > g.depth; ++i) {
+        const FieldLayout& inner = layout_->fields[i];
+        if (inner.kind == FieldKind::Group) continue;
+        if (inner.kind == FieldKind::Text)
+            for (std::size_t c = 0; c < static_cast<std::size_t>(inner.size); ++c) append_char(out, char_at(static_cast<int>(i), c));
+        else
+            for (std::uint8_t b : span_of(inner)) append_char(out, b);
+    }
+    return out;
+}
+
+bool RecordBuffer::set_group_text(int group, std::string_view value) {
+    std::u32string chars;
+    for (std::size_t at = 0; at < value.size();) {
+        auto c = next_utf8(value, at);
+        if (!c) return false;
+        chars.push_back(*c);
+    }
+    const FieldLayout& g = f(group);
+    const std::size_t end = static_cast<std::size_t>(group) + 1;
+    auto inside = [&](std::size_t i) { return i < layout_->fields.size() && layout_->fields[i].depth > g.depth; };
+    // A byte of a field that is not text holds U+0000 to U+00FF only.
+    std::size_t position = 0;
+    for (std::size_t i = end; inside(i); ++i) {
+        const FieldLayout& inner = layout_->fields[i];
+        if (inner.kind == FieldKind::Group) continue;
+        if (inner.kind != FieldKind::Text)
+            for (std::size_t b = 0; b < static_cast<std::size_t>(inner.size); ++b)
+                if (position + b < chars.size() && chars[position + b] > 0xFF) return false;
+        position += static_cast<std::size_t>(inner.size);
+    }
+    position = 0;
+    for (std::size_t i = end; inside(i); ++i) {
+        const FieldLayout& inner = layout_->fields[i];
+        if (inner.kind == FieldKind::Group) continue;
+        const auto size = static_cast<std::size_t>(inner.size);
+        const std::u32string mine = position < chars.size() ? chars.substr(position, size) : std::u32string();
+        position += size;
+        if (inner.kind == FieldKind::Text) {
+            put_chars(static_cast<int>(i), mine);
+            continue;
+        }
+        auto s = span_of(inner);
+        for (std::size_t p = 0; p < size; ++p) s[p] = static_cast<std::uint8_t>(p < mine.size() ? mine[p] : U' ');
+    }
+    return chars.size() <= position;
 }
 
 std::int64_t RecordBuffer::get_integer(int field) const {
@@ -403,7 +604,7 @@ bool RecordBuffer::field_is_valid(int field) const {
 }
 
 bool operator==(const RecordBuffer& a, const RecordBuffer& b) {
-    return a.layout_ == b.layout_ && a.bytes_ == b.bytes_ && a.memos_ == b.memos_;
+    return a.layout_ == b.layout_ && a.bytes_ == b.bytes_ && a.wide_ == b.wide_ && a.memos_ == b.memos_;
 }
 
 }  // namespace zrv::store

@@ -101,7 +101,9 @@ std::vector<RecordView::Row> RecordView::read(const Cursor* after, bool forward,
         while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
             ++seen;
             Row row{RecordBuffer(table_->layout()), sqlite3_column_int64(s, 0)};
+            unfit.clear();
             file.decode_row(s, row.record, unfit);
+            file.log_unreadable(row.position, row.record, unfit);
             last_kept = !filter_ || filter_(row.record);
             if (!last_kept) {
                 last_skipped = std::move(row);

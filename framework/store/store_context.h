@@ -22,6 +22,8 @@ struct StoreOptions {
     // A timer tick looks whether another file has taken a table file's name at most this often
     // (a look costs a system call, more than an unchanged re-read); an operator's action always.
     std::chrono::milliseconds replaced_check{100};
+    // A value that could not be read goes into the program's error log (TableFile::log_unreadable).
+    bool log_unreadable = true;
 };
 
 class StoreContext {

@@ -203,6 +203,7 @@ void TableAccess::take_row(sqlite3_stmt* row) {
     if (last_read_) *last_read_ = record_;
     else last_read_ = std::make_unique<RecordBuffer>(record_);
     if (!unfit_.empty()) {
+        file_->log_unreadable(position_, record_, unfit_);
         std::string text;
         for (const std::string& u : unfit_) text += (text.empty() ? "" : "; ") + u;
         app_error_reporter().set_file_error(static_cast<int>(StoreError::ValueDoesNotFit), text, label_);
@@ -243,7 +244,7 @@ bool TableAccess::get_by_key(int key) {
             keyed_.stamp = stamp;
             keyed_.key = key;
             keyed_.found = false;
-            key_bytes(key, keyed_.searched);
+            key_image(key, keyed_.searched);
             set_error(StoreError::NotFound, "no record with that key");
             return false;
         }
@@ -277,15 +278,7 @@ const std::string& TableAccess::keyed_select(int key, bool at_position) {
 bool TableAccess::reads_the_same(int key, const FileStamp& stamp) const {
     if (keyed_.key != key || stamp.connection == 0 || !(stamp == keyed_.stamp)) return false;
     if (keyed_.found) return unfit_.empty() && last_read_ && record_ == *last_read_;
-    std::size_t at = 0;
-    for (const KeyComponent& c : layout_->keys[static_cast<std::size_t>(key)].components) {
-        const FieldLayout& f = layout_->fields[static_cast<std::size_t>(c.field)];
-        const auto bytes = record_.bytes().subspan(static_cast<std::size_t>(f.offset), static_cast<std::size_t>(f.size));
-        if (at + bytes.size() > keyed_.searched.size() || !std::equal(bytes.begin(), bytes.end(), keyed_.searched.begin() + at))
-            return false;
-        at += bytes.size();
-    }
-    return at == keyed_.searched.size();
+    return key_image_is(key, keyed_.searched);
 }
 
 void TableAccess::took_keyed_row(sqlite3_stmt* row, int key, const FileStamp& stamp) {
@@ -296,21 +289,14 @@ void TableAccess::took_keyed_row(sqlite3_stmt* row, int key, const FileStamp& st
     keyed_.found = true;
     found_.key = key;
     found_.position = position_;
-    key_bytes(key, found_.bytes);
+    key_image(key, found_.image);
     set_error(StoreError::None);
 }
 
 bool TableAccess::read_where_found(int key, const FileStamp& stamp) {
     const KeyLayout& k = layout_->keys[static_cast<std::size_t>(key)];
     if (!k.unique || found_.key != key || found_.position == 0) return false;
-    std::size_t at = 0;
-    for (const KeyComponent& c : k.components) {
-        const FieldLayout& f = layout_->fields[static_cast<std::size_t>(c.field)];
-        const auto bytes = record_.bytes().subspan(static_cast<std::size_t>(f.offset), static_cast<std::size_t>(f.size));
-        if (at + bytes.size() > found_.bytes.size() || !std::equal(bytes.begin(), bytes.end(), found_.bytes.begin() + at)) return false;
-        at += bytes.size();
-    }
-    sqlite3_stmt* s = at == found_.bytes.size() ? keyed_statement(key, true) : nullptr;
+    sqlite3_stmt* s = key_image_is(key, found_.image) ? keyed_statement(key, true) : nullptr;
     if (!s) return false;
     sqlite3_bind_int64(s, 1, found_.position);
     bind_key(*file_, s, k, record_, 2);
@@ -322,13 +308,16 @@ bool TableAccess::read_where_found(int key, const FileStamp& stamp) {
     return false;
 }
 
-void TableAccess::key_bytes(int key, std::vector<std::uint8_t>& out) const {
+void TableAccess::key_image(int key, std::string& out) const {
     out.clear();
-    for (const KeyComponent& c : layout_->keys[static_cast<std::size_t>(key)].components) {
-        const FieldLayout& f = layout_->fields[static_cast<std::size_t>(c.field)];
-        const auto bytes = record_.bytes().subspan(static_cast<std::size_t>(f.offset), static_cast<std::size_t>(f.size));
-        out.insert(out.end(), bytes.begin(), bytes.end());
-    }
+    for (const KeyComponent& c : layout_->keys[static_cast<std::size_t>(key)].components) record_.append_image(c.field, out);
+}
+
+bool TableAccess::key_image_is(int key, const std::string& image) const {
+    std::string_view rest = image;
+    for (const KeyComponent& c : layout_->keys[static_cast<std::size_t>(key)].components)
+        if (!record_.takes_image(c.field, rest)) return false;
+    return rest.empty();
 }
 
 bool TableAccess::fetch_or_clear(int key) {
@@ -562,9 +551,7 @@ bool TableAccess::prepare_new_record(std::span<const int> keep_fields) {
     record_.clear();
     for (int f : keep_fields) {
         if (f < 0 || f >= static_cast<int>(layout_->fields.size())) continue;
-        const FieldLayout& fl = layout_->fields[static_cast<std::size_t>(f)];
-        auto from = before.bytes().subspan(static_cast<std::size_t>(fl.offset), static_cast<std::size_t>(fl.size));
-        std::copy(from.begin(), from.end(), record_.bytes().begin() + fl.offset);
+        record_.copy_exact(f, before);
     }
     prime_new_record();
     reserved_ = 0;
@@ -718,9 +705,7 @@ TableAccess::Refusal TableAccess::write_changes(const std::vector<std::size_t>& 
             now.set_memo(column.memo, record_.memo(column.memo));
             continue;
         }
-        const FieldLayout& f = layout_->fields[static_cast<std::size_t>(column.field)];
-        const auto from = record_.bytes().subspan(static_cast<std::size_t>(f.offset), static_cast<std::size_t>(f.size));
-        std::copy(from.begin(), from.end(), now.bytes().begin() + f.offset);
+        now.copy_exact(column.field, record_);
         const std::string label = file_->column_label(c) + ": ";
         unfit.erase(std::remove_if(unfit.begin(), unfit.end(), [&](const std::string& u) { return u.rfind(label, 0) == 0; }), unfit.end());
     }

@@ -215,16 +215,17 @@ private:
         FileStamp stamp;
         int key = -1;  // -1: none to go by
         bool found = false;
-        std::vector<std::uint8_t> searched;  // not found: the key fields' bytes searched for
+        std::string searched;  // not found: the key fields' images searched for
     };
     KeyedRead keyed_;
     bool reads_the_same(int key, const FileStamp& stamp) const;
-    void key_bytes(int key, std::vector<std::uint8_t>& out) const;
+    void key_image(int key, std::string& out) const;  // the key fields' images (RecordBuffer::append_image)
+    bool key_image_is(int key, const std::string& image) const;
     // Where a unique key's record was last found, and the key it was found by.
     struct Found {
         int key = -1;
         std::int64_t position = 0;
-        std::vector<std::uint8_t> bytes;  // the key fields' bytes as the record read held them
+        std::string image;  // the key fields' images as the record read held them
     };
     Found found_;
     void took_keyed_row(sqlite3_stmt* row, int key, const FileStamp& stamp);

@@ -10,6 +10,8 @@
 #include <cstring>
 #include <filesystem>
 #include <limits>
+#include <mutex>
+#include <set>
 #include <thread>
 
 #include "framework/core/error_reporter.h"
@@ -75,11 +77,11 @@ TableFile::TableFile(const TableLayout& layout, std::string path, std::string la
         columns_.push_back({without_prefix(layout.fields[i].name), static_cast<int>(i), -1});
     }
     for (std::size_t i = 0; i < layout.memos.size(); ++i) columns_.push_back({without_prefix(layout.memos[i].name), -1, static_cast<int>(i)});
-    std::vector<bool> taken(static_cast<std::size_t>(std::max(layout.record_size, 0)), false);
+    std::vector<bool> taken(static_cast<std::size_t>(std::max(layout.buffer_size, 0)), false);
     for (const Column& c : columns_) {
         if (c.field < 0) continue;
         const FieldLayout& f = layout.fields[static_cast<std::size_t>(c.field)];
-        for (int b = f.offset; b < f.offset + f.size; ++b) {
+        for (int b = f.at; b < f.at + f.width; ++b) {
             if (b < 0 || b >= static_cast<int>(taken.size()) || taken[static_cast<std::size_t>(b)]) columns_apart_ = false;
             else taken[static_cast<std::size_t>(b)] = true;
         }
@@ -654,6 +656,27 @@ void TableFile::decode_row(sqlite3_stmt* row, RecordBuffer& record, std::vector<
         if (const char* problem = decode_column(row, i, record)) unfit.push_back(column_label(i) + ": " + problem);
 }
 
+void TableFile::log_unreadable(std::int64_t position, const RecordBuffer& record, const std::vector<std::string>& unfit) const {
+    if (unfit.empty() || !options_.log_unreadable) return;
+    static std::mutex mutex;
+    static std::set<std::string, std::less<>> logged;  // file, record and field
+    for (const std::string& u : unfit) {
+        std::string seen = path_ + '\n' + std::to_string(position) + '\n' + u.substr(0, u.find(": "));
+        {
+            std::lock_guard lock(mutex);
+            if (!logged.insert(std::move(seen)).second) continue;
+        }
+        std::string which = "record " + std::to_string(position);
+        if (!layout_->keys.empty() && !layout_->keys[0].components.empty()) {
+            const int key = layout_->keys[0].components[0].field;
+            which += " (" + layout_->fields[static_cast<std::size_t>(key)].name + " " +
+                     std::string(detail::trim_blanks(record.get_text(key))) + ")";
+        }
+        app_error_reporter().log(label_ + " (" + std::filesystem::path(path_).filename().string() + "), " + which + ": " + u +
+                                 "; the value shows empty and is not written back");
+    }
+}
+
 const std::string& TableFile::column_label(std::size_t column) const {
     const Column& c = columns_[column];
     return c.memo >= 0 ? layout_->memos[static_cast<std::size_t>(c.memo)].name : layout_->fields[static_cast<std::size_t>(c.field)].name;
@@ -678,10 +701,8 @@ const char* TableFile::decode_column(sqlite3_stmt* row, std::size_t column, Reco
         }
         const unsigned char* text = sqlite3_column_text(row, col);
         std::string_view utf8(reinterpret_cast<const char*>(text), static_cast<std::size_t>(sqlite3_column_bytes(row, col)));
-        auto latin = utf8_to_latin1(utf8);
-        if (!latin) problem = "holds characters a text field cannot";
-        else if (latin->size() > static_cast<std::size_t>(f.size)) problem = "too long";
-        else std::copy(latin->begin(), latin->end(), record.bytes().begin() + f.offset);  // the rest is blank already
+        // A text longer than the field reads cut to its size.
+        if (!record.set_text(c.field, utf8) && !valid_utf8(utf8)) problem = "not well-formed UTF-8";
         break;
     }
     case FieldKind::Long:
@@ -857,10 +878,7 @@ bool TableFile::bind_column(sqlite3_stmt* s, int p, const RecordBuffer& record, 
 bool TableFile::same_column(const RecordBuffer& a, const RecordBuffer& b, std::size_t column) const {
     const Column& c = columns_[column];
     if (c.memo >= 0) return a.memo(c.memo) == b.memo(c.memo);
-    const FieldLayout& f = layout_->fields[static_cast<std::size_t>(c.field)];
-    const auto x = a.bytes().subspan(static_cast<std::size_t>(f.offset), static_cast<std::size_t>(f.size));
-    const auto y = b.bytes().subspan(static_cast<std::size_t>(f.offset), static_cast<std::size_t>(f.size));
-    return std::equal(x.begin(), x.end(), y.begin(), y.end());
+    return a.same_field(c.field, b);
 }
 
 }  // namespace zrv::store

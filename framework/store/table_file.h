@@ -81,8 +81,13 @@ public:
     // The SELECT list "rowid, col, col ..." and decoding of one row of it into a buffer.
     const std::string& select_list() const { return select_list_; }
     // Reads columns 1.. of the statement's current row; appends "field: reason" for every
-    // value that does not fit (that field is left cleared).
+    // value that does not fit (that field is left cleared). A text longer than its field fits:
+    // it reads cut to the field's size.
     void decode_row(sqlite3_stmt* row, RecordBuffer& record, std::vector<std::string>& unfit) const;
+    // Writes a line into the error log for each value of the record read at `position` that did
+    // not fit (decode_row's "field: reason"), once per file, record and field while the program
+    // runs, so that an operator can find why a cell shows empty.
+    void log_unreadable(std::int64_t position, const RecordBuffer& record, const std::vector<std::string>& unfit) const;
     // One column of the row (0 for the first after the rowid) into its field or memo of a buffer
     // in which that field or memo is cleared; the reason when the value does not fit (the field
     // is then left cleared), nullptr when it fits.

@@ -10,7 +10,7 @@
 namespace zrv::store {
 
 enum class FieldKind : std::uint8_t {
-    Text,     // Text(n): n bytes, blank-padded, no terminator
+    Text,     // Text(n): n bytes in the file's layout, n characters (code points) of any script
     Long,     // signed 32-bit, little-endian
     Decimal,  // Decimal(d,p): packed decimal, (d+1)/2 bytes
     Real,     // IEEE double
@@ -29,6 +29,11 @@ struct FieldLayout {
     int offset = 0;      // from the start of the record
     int depth = 0;       // 0 at the top level, +1 inside each group
     int group = -1;      // index of the enclosing group field, -1 at the top level
+    // Where the record buffer keeps the field (place_cells): its first byte and its bytes there,
+    // as in the layout (a text beyond Latin-1 is kept beside them); a group: the bytes of the
+    // fields it spans.
+    int at = 0;
+    int width = 0;
 };
 
 struct MemoLayout {
@@ -58,6 +63,8 @@ struct TableLayout {
     std::string stored_name;  // "scoreboard": the file in the current folder (the store adds its extension)
     std::string label;        // the name messages use ("ScoreBoard")
     int record_size = 0;      // bytes, memos excluded
+    int buffer_size = 0;      // bytes of a record buffer (place_cells)
+    std::vector<std::uint8_t> blank;  // a cleared record buffer: blank text, zero elsewhere
     std::vector<FieldLayout> fields;
     std::vector<MemoLayout> memos;
     std::vector<KeyLayout> keys;
@@ -66,6 +73,11 @@ struct TableLayout {
     int field_index(std::string_view field_name) const;
     int key_index(std::string_view key_name) const;
 };
+
+// Places the fields in the record buffer (each field's `at` and `width`, the buffer's size and
+// its blank image), in record order; the layout's offsets and sizes stay as declared. Every
+// layout is placed once, when it is made, before a record buffer of it exists.
+void place_cells(TableLayout& layout);
 
 // The layout signature a table file keeps (zrv_layout.signature): one line per field (name,
 // kind, size, digits and places, offset, depth) and one per memo. A file whose signature is

@@ -245,37 +245,52 @@ std::optional<TimeOfDay> time_from_standard(std::int32_t standard) {
     return TimeOfDay{t / 360000, t / 6000 % 60, t / 100 % 60, t % 100};
 }
 
-std::optional<std::string> utf8_to_latin1(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        auto c = static_cast<unsigned char>(utf8[i]);
-        if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
-        } else if ((c == 0xC2 || c == 0xC3) && i + 1 < utf8.size() &&
-                   (static_cast<unsigned char>(utf8[i + 1]) & 0xC0) == 0x80) {
-            out.push_back(static_cast<char>(((c & 0x03) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3F)));
-            ++i;
-        } else {
-            return std::nullopt;
-        }
+std::optional<char32_t> next_utf8(std::string_view utf8, std::size_t& at) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(utf8[i]); };
+    const unsigned char c = byte(at);
+    if (c < 0x80) {
+        ++at;
+        return c;
     }
-    return out;
+    int more = 0;
+    char32_t cp = 0, least = 0;
+    if ((c & 0xE0) == 0xC0) more = 1, cp = c & 0x1F, least = 0x80;
+    else if ((c & 0xF0) == 0xE0) more = 2, cp = c & 0x0F, least = 0x800;
+    else if ((c & 0xF8) == 0xF0) more = 3, cp = c & 0x07, least = 0x10000;
+    else return std::nullopt;
+    if (at + static_cast<std::size_t>(more) >= utf8.size()) return std::nullopt;
+    for (int k = 1; k <= more; ++k) {
+        const unsigned char n = byte(at + static_cast<std::size_t>(k));
+        if ((n & 0xC0) != 0x80) return std::nullopt;
+        cp = cp << 6 | (n & 0x3F);
+    }
+    if (cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
+    at += static_cast<std::size_t>(more) + 1;
+    return cp;
 }
 
-std::string latin1_to_utf8(std::string_view latin1) {
-    std::string out;
-    out.reserve(latin1.size());
-    for (char ch : latin1) {
-        auto c = static_cast<unsigned char>(ch);
-        if (c < 0x80) {
-            out.push_back(ch);
-        } else {
-            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
+bool valid_utf8(std::string_view utf8) {
+    for (std::size_t at = 0; at < utf8.size();)
+        if (!next_utf8(utf8, at)) return false;
+    return true;
+}
+
+void append_utf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
     }
-    return out;
 }
 
 }  // namespace zrv::store

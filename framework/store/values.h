@@ -80,10 +80,11 @@ struct TimeOfDay {
 std::int32_t standard_time(int hours, int minutes, int seconds, int hundredths);  // 0 when invalid
 std::optional<TimeOfDay> time_from_standard(std::int32_t standard);  // nullopt for 0 / invalid
 
-// Text(n) fields hold one byte per character (ISO 8859-1), so a field of n bytes holds n
-// characters of any Western European text. The program and the files speak UTF-8.
-// nullopt when the UTF-8 is malformed or holds a character beyond U+00FF.
-std::optional<std::string> utf8_to_latin1(std::string_view utf8);
-std::string latin1_to_utf8(std::string_view latin1);
+// The program and the files speak UTF-8; a Text(n) field holds n characters (code points).
+// The next character of a UTF-8 text from `at`, which moves past it; nullopt when the bytes there
+// are not a well-formed character (a cut sequence, an overlong form, a surrogate, beyond U+10FFFF).
+std::optional<char32_t> next_utf8(std::string_view utf8, std::size_t& at);
+bool valid_utf8(std::string_view utf8);
+void append_utf8(std::string& out, char32_t c);
 
 }  // namespace zrv::store

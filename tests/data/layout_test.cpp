@@ -91,6 +91,23 @@ TEST_P(TableFigures, DerivedLayoutMatchesDeclarationAndFigures) {
     }
     EXPECT_EQ(at, want.record_bytes);
 
+    // The record buffer's cells: in record order, as the layout's bytes, a group over the cells
+    // of its fields.
+    int cell = 0;
+    for (std::size_t i = 0; i < l.fields.size(); ++i) {
+        const store::FieldLayout& f = l.fields[i];
+        if (f.kind == store::FieldKind::Group) continue;
+        EXPECT_EQ(f.at, cell) << f.name;
+        EXPECT_EQ(f.width, f.size) << f.name;
+        cell += f.width;
+        for (int g = f.group; g >= 0; g = l.fields[static_cast<std::size_t>(g)].group) {
+            const store::FieldLayout& group = l.fields[static_cast<std::size_t>(g)];
+            EXPECT_TRUE(f.at >= group.at && f.at + f.width <= group.at + group.width) << f.name << " in " << group.name;
+        }
+    }
+    EXPECT_EQ(l.buffer_size, cell);
+    EXPECT_EQ(static_cast<int>(l.blank.size()), cell);
+
     // The first key: one component, auto-numbered, unique and primary except in Katas.
     ASSERT_FALSE(l.keys.empty());
     const store::KeyLayout& first = l.keys.front();

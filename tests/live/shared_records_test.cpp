@@ -7,6 +7,8 @@
 #include <map>
 #include <sstream>
 
+#include "data/dictionary.h"
+#include "data/dictionary_table.h"
 #include "framework/engine/headless/test_driver.h"
 #include "tests/support/scoring_tool.h"
 #include "tests/support/screen_test.h"
@@ -18,7 +20,7 @@ namespace {
 using zrv::testing::run_scoring_tool;
 using zrv::testing::run_sqlite3;
 
-// A value another program stored that this program cannot read.
+// A value another program stored that this program cannot read, or reads cut to its field.
 struct Unreadable {
     std::string column;
     std::string value;  // SQL literal
@@ -70,22 +72,32 @@ const StoringForm kForms[] = {
      "ResultadosManual.sqlite", "?RM:PrimerLugarNombre", "PrimerLugarNombre", true, kResult},
 };
 
-// One record's columns as SQL literals, read by the sqlite3 client.
-std::map<std::string, std::string> dump(const std::string& file, const std::string& table) {
+std::vector<std::string> columns_of(const std::string& file, const std::string& table) {
     std::string names;
     EXPECT_EQ(run_sqlite3(file, "SELECT name FROM pragma_table_info('" + table + "');", &names), 0);
     std::vector<std::string> columns;
     std::istringstream lines(names);
     for (std::string line; std::getline(lines, line);) columns.push_back(line);
+    return columns;
+}
+
+// Record 1's columns as SQL literals, read by the sqlite3 client (after the SQL `first`, when
+// given, in the same run).
+std::map<std::string, std::string> dump(const std::string& file, const std::string& table, const std::vector<std::string>& columns,
+                                        const std::string& first = {}) {
     std::string sql = "SELECT ";
     for (std::size_t i = 0; i < columns.size(); ++i) sql += (i ? ", " : "") + std::string("quote(\"") + columns[i] + "\")";
     std::string values;
-    EXPECT_EQ(run_sqlite3(file, sql + " FROM \"" + table + "\" WHERE rowid = 1;", &values), 0);
+    EXPECT_EQ(run_sqlite3(file, first + sql + " FROM \"" + table + "\" WHERE rowid = 1;", &values), 0);
     // One line, the values between bars (none of the values written here holds one).
     std::map<std::string, std::string> row;
     std::istringstream in(values.substr(0, values.find('\n')));
     for (const std::string& c : columns) std::getline(in, row[c], '|');
     return row;
+}
+
+std::map<std::string, std::string> dump(const std::string& file, const std::string& table) {
+    return dump(file, table, columns_of(file, table));
 }
 
 class SharedRecords : public zrv::testing::ScreenTest {
@@ -143,6 +155,104 @@ TEST_F(SharedRecords, EveryFormStoresOnlyTheFieldTheOperatorChangedLeavingWhatIt
                 }
             driver.close(driver.expect_window(f.list));
         }
+}
+
+// Names as registration writes them, in every script, in a text field of each kind of screen:
+// the record buffer reads each whole, the screen shows it whole, and an OK after the operator
+// changed another field leaves it in the file as it was, byte for byte. A name longer than its
+// field reads and shows cut to the field's size, and stays whole in the file.
+struct NameScreen {
+    const char* what;
+    StoringForm form;  // how it opens and stores, what the operator types
+    const char* shown;   // the control showing the name
+    const char* field;   // the name's field
+    std::vector<std::string> extra;  // Field=value the screen's list needs to list the record
+};
+
+const NameScreen kNameScreens[] = {
+    {"scoreboard", kForms[1], "?SB:FULLNAMEAKA:2", "SB:FullNameAka", {}},
+    {"bracket", kForms[4], "?KE24:COMPETIDOR1ROJOAZUL", "KE24:COMPETIDOR1ROJOAZUL", {}},
+    {"team sheet", kForms[7], "?KE212:NOMBRECOMPETIDOR1E4R1R", "KE212:NOMBRECOMPETIDOR1E4R1R", {}},
+    {"kata result", kForms[9], "?KE:NOMBRECOMPETIDOR2", "KE:NombreCompetidor2", {}},
+    {"manual result", kForms[10], "?RM:SEGUNDOLUGARNOMBRE", "RM:SegundoLugarNombre", {}},
+    {"next-up",
+     {"ReadUpTEAMScreen41", "BrowseReadUpTEAMScreen41", nullptr, "KumiteEquipo5", "KumiteEquipo5.sqlite", "?KE212:READYCOMPETITORAO",
+      "ReadyCompetitorAo", false, kTeamEvent},
+     "?KE212:READYCOMPETITORAKA", "KE212:ReadyCompetitorAka", {"Queue=1"}},
+};
+
+std::string trimmed(std::string s) {
+    while (!s.empty() && s.back() == ' ') s.pop_back();
+    return s;
+}
+
+// The first n characters of a text that cycles through several scripts.
+std::string mixed(std::size_t n) {
+    static const char* const chars[] = {"Ł", "ő", "Ж", "Ω", "ע", "ع", "山", "김", "ı", "a"};
+    std::string out;
+    for (std::size_t i = 0; i < n; ++i) out += chars[i % std::size(chars)];
+    return out;
+}
+
+TEST_F(SharedRecords, NamesInEveryScriptAreReadShownWholeAndStoredBackUnchanged) {
+    for (const NameScreen& screen : kNameScreens) {
+        const StoringForm& f = screen.form;
+        const auto id = data::table_by_name(f.table);
+        ASSERT_TRUE(id) << f.table;
+        auto& table = *data::file_manager(*id);
+        const int field = table.layout().field_index(screen.field);
+        ASSERT_GE(field, 0) << screen.field;
+        const std::size_t size = static_cast<std::size_t>(table.layout().fields[static_cast<std::size_t>(field)].size);
+        const std::string column = std::string(screen.field).substr(std::string(screen.field).find(':') + 1);
+        struct Name {
+            std::string what, value, read;  // read: as the field holds it
+        };
+        std::vector<Name> names;
+        for (const auto& [what, value] : std::vector<std::pair<std::string, std::string>>{
+                 {"Polish", "Łukasz"}, {"Hungarian", "Szőke"}, {"Turkish", "Yılmaz"}, {"Czech", "Nováková"}, {"Romanian", "Țurcanu"},
+                 {"Greek", "Παπαδόπουλος"}, {"Cyrillic", "Иванов Ёж"}, {"Arabic", "محمد العلي"}, {"Hebrew", "דוד כהן"},
+                 {"Japanese", "山田 太郎"}, {"Chinese", "王小明"}, {"Korean", "김민준"}})
+            names.push_back({what, value, value});
+        names.push_back({"the field's size", mixed(size), mixed(size)});
+        names.push_back({"one character more", mixed(size + 1), mixed(size)});
+        ASSERT_NO_FATAL_FAILURE(write_record(f));
+        if (!screen.extra.empty()) {
+            std::vector<std::string> set = {"set", f.table, "1"};
+            set.insert(set.end(), screen.extra.begin(), screen.extra.end());
+            ASSERT_EQ(run_scoring_tool(set), 0);
+        }
+        const std::vector<std::string> columns = columns_of(f.file, f.table);
+        for (const Name& name : names) {
+            SCOPED_TRACE(std::string(screen.what) + ": " + name.what);
+            // The sqlite3 client writes the name (and the entry's value before the operator's).
+            const auto before = dump(f.file, f.table, columns,
+                                     "UPDATE \"" + std::string(f.table) + "\" SET \"" + column + "\" = '" + name.value + "', \"" + f.column +
+                                         "\" = 'before' WHERE rowid = 1; ");
+            ASSERT_EQ(before.at(column), "'" + name.value + "'");
+            // The record buffer holds it whole (or cut to the field's size).
+            table.record().clear();
+            table.record().set_integer(0, 1);
+            ASSERT_TRUE(table.get_by_key(0));
+            EXPECT_EQ(trimmed(table.record().get_text(field)), name.read);
+            // The screen shows it so.
+            Window& form = open(f);
+            EXPECT_EQ(trimmed(driver.control(form, screen.shown).text), name.read);
+            driver.type(form, f.entry, "typed");
+            driver.advance_ms(50);
+            EXPECT_EQ(trimmed(driver.control(form, screen.shown).text), name.read);
+            driver.press(form, f.ok);
+            EXPECT_TRUE(closes(f));
+            EXPECT_FALSE(driver.pending_message());
+            auto after = dump(f.file, f.table, columns);
+            EXPECT_EQ(after[f.column], "'typed'");
+            EXPECT_EQ(after[column], "'" + name.value + "'");
+            for (const auto& [c, value] : before)
+                if (c != f.column) {
+                    EXPECT_EQ(after[c], value) << c;
+                }
+            driver.close(driver.expect_window(f.list));
+        }
+    }
 }
 
 // The manual results display, with the scoring software writing the record's points as fast as

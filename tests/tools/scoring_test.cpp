@@ -120,5 +120,26 @@ TEST_F(Scoring, AnEmptyFileIsAMissingOneToTheToolAndToTheProgram) {
     }
 }
 
+// `get` shows a record as the screens read it: a text longer than its field cut to the field's
+// size, a value that cannot be read as the blank or zero the screens show; each with what the
+// file holds. A value read as the file holds it is printed as it is.
+TEST_F(Scoring, GetShowsAValueAsTheScreensReadItAndSaysWhenItWasCutOrCouldNotBeRead) {
+    ASSERT_EQ(run_scoring_tool({"create"}), 0);
+    ASSERT_EQ(run_scoring_tool({"set", "ScoreBoard", "1", "FullNameAo=山田 太郎", "PuntoAo=2",
+                                "FullNameAka=Łukasz Wróblewski-Szőkeová Yılmazoğlu"}),
+              0);
+    ASSERT_EQ(testing::run_sqlite3("scoreboard.sqlite", "UPDATE ScoreBoard SET PuntoAka = 'many', DojoNameAo = CAST(x'4fc3' AS TEXT);"), 0);
+    std::string printed;
+    EXPECT_EQ(testing::ScoringWriter({"get", "ScoreBoard", "1", "FullNameAo", "PuntoAo", "FullNameAka", "PuntoAka", "DojoNameAo"}).wait(&printed), 0);
+    EXPECT_EQ(printed,
+              "FullNameAo=山田 太郎\n"
+              "PuntoAo=2\n"
+              "FullNameAka=Łukasz Wróblewski-Szőkeová Yıl  (cut to 30 characters; the file holds 37: "
+              "Łukasz Wróblewski-Szőkeová Yılmazoğlu)\n"
+              "PuntoAka=0  (cannot be read: not a number; the file holds: many)\n"
+              "DojoNameAo=  (cannot be read: not well-formed UTF-8; the file holds: O\xC3)\n");
+    EXPECT_FALSE(std::filesystem::exists(kErrorLogFile)) << "the program's error log is the program's";
+}
+
 }  // namespace
 }  // namespace zrv::data

@@ -8,7 +8,10 @@
 //       writes fields of the record whose first key has that value; a missing record is added
 //       with the table's new-record defaults, as the program adds one
 //   zrv_scoring get <Table> <key value> [Field ...]
-//       prints Field=value lines of that record (every field when none is named)
+//       prints Field=value lines of that record (every field when none is named); a value the
+//       screens read otherwise than the file holds it is shown as they read it, with what the
+//       file holds: "Name=<first n characters>  (cut to n characters; the file holds m: ...)",
+//       "Points=0  (cannot be read: not a number; the file holds: ...)"
 //   zrv_scoring invariant-writer <Table> <key value> <F1> <F2> <F3> <total> [--count N]
 //                                [--hold-ms M] [--counter Field]
 //       keeps F1 + F2 + F3 = total while changing them as fast as it can; with --counter it also
@@ -43,6 +46,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <random>
 #include <string>
 #include <thread>
@@ -272,23 +276,65 @@ int set(int argc, char** argv) {
     return write_fields(f, argv[2], argv[3], fields) ? 0 : fail(f.error());
 }
 
+// How the screens read a value of the record at `rowid`: as the file holds it (empty), or the
+// value they show and why it differs from the file's (a text cut to its field, a value that
+// cannot be read).
+class AsTheScreensRead {
+public:
+    AsTheScreensRead(const std::string& table, std::int64_t rowid) : layout_(layout_for(table)) {
+        if (!layout_) return;
+        zrv::store::default_store_options().log_unreadable = false;  // the program's log is the program's
+        access_.emplace(*layout_);
+        read_ = access_->get_by_position(rowid);
+    }
+    // The value to print for a column, with its note; `stored` when the screens read it so.
+    std::string shown(const std::string& column, const char* stored) const {
+        const std::string held = stored ? stored : "";
+        if (!read_) return held;
+        const std::string name = layout_->prefix + ":" + column;
+        const zrv::store::RecordBuffer& record = access_->record();
+        const int field = layout_->field_index(name);
+        for (const std::string& u : access_->unfit_values())
+            if (u.rfind(name + ": ", 0) == 0)
+                return trimmed(field >= 0 ? record.get_text(field) : "") + "  (cannot be read: " + u.substr(name.size() + 2) +
+                       "; the file holds: " + held + ")";
+        if (field < 0 || layout_->fields[static_cast<std::size_t>(field)].kind != zrv::store::FieldKind::Text) return held;
+        const std::size_t size = static_cast<std::size_t>(layout_->fields[static_cast<std::size_t>(field)].size);
+        const std::size_t length = zrv::store::utf8_length(held);
+        if (length <= size) return held;
+        return trimmed(record.get_text(field)) + "  (cut to " + std::to_string(size) + " characters; the file holds " +
+               std::to_string(length) + ": " + held + ")";
+    }
+
+private:
+    static std::string trimmed(std::string s) {
+        while (!s.empty() && s.back() == ' ') s.pop_back();
+        return s;
+    }
+    const TableLayout* layout_;
+    std::optional<zrv::store::TableAccess> access_;
+    bool read_ = false;
+};
+
 int get(int argc, char** argv) {
     if (argc < 4) return fail("usage: get <Table> <key value> [Field ...]");
     File f(argv[2]);
     if (!f.error().empty()) return fail(f.error());
     std::string columns;
     for (int i = 4; i < argc; ++i) columns += (columns.empty() ? "" : ", ") + quote(column_name(argv[i]));
-    std::string sql = "SELECT " + (columns.empty() ? std::string("*") : columns) + " FROM " + quote(f.table()) + " WHERE " + quote(f.key_column()) +
-                      " = ?1 ORDER BY rowid LIMIT 1";
+    std::string sql = "SELECT rowid, " + (columns.empty() ? std::string("*") : columns) + " FROM " + quote(f.table()) + " WHERE " +
+                      quote(f.key_column()) + " = ?1 ORDER BY rowid LIMIT 1";
     sqlite3_stmt* s = nullptr;
     if (sqlite3_prepare_v2(f.db(), sql.c_str(), -1, &s, nullptr) != SQLITE_OK) return fail(sqlite3_errmsg(f.db()));
     sqlite3_bind_text(s, 1, argv[3], -1, SQLITE_TRANSIENT);
     int rc = sqlite3_step(s);
-    if (rc == SQLITE_ROW)
-        for (int c = 0; c < sqlite3_column_count(s); ++c) {
-            const unsigned char* v = sqlite3_column_text(s, c);
-            std::cout << sqlite3_column_name(s, c) << "=" << (v ? reinterpret_cast<const char*>(v) : "") << "\n";
+    if (rc == SQLITE_ROW) {
+        const AsTheScreensRead screens(argv[2], sqlite3_column_int64(s, 0));
+        for (int c = 1; c < sqlite3_column_count(s); ++c) {
+            const char* v = reinterpret_cast<const char*>(sqlite3_column_text(s, c));
+            std::cout << sqlite3_column_name(s, c) << "=" << screens.shown(sqlite3_column_name(s, c), v) << "\n";
         }
+    }
     sqlite3_finalize(s);
     if (rc == SQLITE_DONE) return fail("no record with that key");
     return rc == SQLITE_ROW ? 0 : fail(sqlite3_errmsg(f.db()));

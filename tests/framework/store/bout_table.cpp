@@ -34,6 +34,7 @@ TableLayout make_layout(int name_size) {
     l.keys.push_back({"BT:KeyName", "KeyName", {{NAME, false}}, false, false, false, false});
     l.keys.push_back({"BT:KeyEventName", "BT:KeyEventName", {{EVENT, false}, {NAME, true}}, false, false, false, false});
     l.keys.push_back({"BT:KeyCode", "KeyCode", {{CODE, false}}, true, false, false, false});
+    place_cells(l);
     return l;
 }
 

@@ -25,22 +25,27 @@ TEST(RecordBuffer, ClearsTextToBlanksAndEverythingElseToZero) {
     EXPECT_EQ(r.memo(0), "");
 }
 
-TEST(RecordBuffer, WritesTheExactBytesOfTheLayout) {
+TEST(RecordBuffer, WritesTheExactCellsOfEachField) {
     RecordBuffer r(bout_layout());
     ASSERT_TRUE(r.set_text(ID, "1234567"));
     ASSERT_TRUE(r.set_integer(EVENT, -2));
-    ASSERT_TRUE(r.set_text(NAME, "Peña"));
+    ASSERT_TRUE(r.set_text(NAME, "Peña 空"));
     ASSERT_TRUE(r.set_text(SCORE, "-1.5"));
     ASSERT_TRUE(r.set_date(WHEN, date_serial(2024, 5, 17)));
     ASSERT_TRUE(r.set_time(CLOCK, standard_time(13, 4, 5, 6)));
-    auto b = r.bytes();
-    EXPECT_EQ(std::vector<std::uint8_t>(b.begin(), b.begin() + 4), (std::vector<std::uint8_t>{0x01, 0x23, 0x45, 0x67}));
-    EXPECT_EQ(std::vector<std::uint8_t>(b.begin() + 4, b.begin() + 8), (std::vector<std::uint8_t>{0xFE, 0xFF, 0xFF, 0xFF}));
-    EXPECT_EQ(std::string(b.begin() + 8, b.begin() + 18), std::string("Pe\xF1" "a      "));
-    EXPECT_EQ(std::vector<std::uint8_t>(b.begin() + 18, b.begin() + 21), (std::vector<std::uint8_t>{0xF0, 0x01, 0x50}));
-    EXPECT_EQ(std::vector<std::uint8_t>(b.begin() + 21, b.begin() + 25), (std::vector<std::uint8_t>{17, 5, 0xE8, 0x07}));
-    EXPECT_EQ(std::vector<std::uint8_t>(b.begin() + 25, b.begin() + 29), (std::vector<std::uint8_t>{13, 4, 5, 6 | 0x80}));
-    EXPECT_EQ(r.get_text(NAME), "Peña      ");
+    auto bytes = [&](int field) {
+        auto c = r.cells(field);
+        return std::vector<std::uint8_t>(c.begin(), c.end());
+    };
+    EXPECT_EQ(bytes(ID), (std::vector<std::uint8_t>{0x01, 0x23, 0x45, 0x67}));
+    EXPECT_EQ(bytes(EVENT), (std::vector<std::uint8_t>{0xFE, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(bytes(SCORE), (std::vector<std::uint8_t>{0xF0, 0x01, 0x50}));
+    EXPECT_EQ(bytes(WHEN), (std::vector<std::uint8_t>{17, 5, 0xE8, 0x07}));
+    EXPECT_EQ(bytes(CLOCK), (std::vector<std::uint8_t>{13, 4, 5, 6 | 0x80}));
+    EXPECT_EQ(r.get_text(NAME), "Peña 空    ");
+    // Latin-1 text: one byte per character, blank-padded.
+    ASSERT_TRUE(r.set_text(NAME, "Peña"));
+    EXPECT_EQ(bytes(NAME), (std::vector<std::uint8_t>{'P', 'e', 0xF1, 'a', ' ', ' ', ' ', ' ', ' ', ' '}));
 }
 
 TEST(RecordBuffer, RefusesValuesThatDoNotFitAndKeepsTheField) {
@@ -60,9 +65,25 @@ TEST(RecordBuffer, RefusesValuesThatDoNotFitAndKeepsTheField) {
         EXPECT_FALSE(r.set_text(c.field, c.value)) << c.value;
         EXPECT_EQ(r.get_text(c.field), before) << c.value;
     }
-    EXPECT_FALSE(r.set_text(NAME, "空"));              // not representable: unchanged
-    EXPECT_FALSE(r.set_text(NAME, "Shotokan Kai"));   // too long: cut to the width
-    EXPECT_EQ(r.get_text(NAME), "Shotokan K");
+    struct Text {
+        const char* what;
+        const char* value;
+        bool fits;
+        const char* held;
+    } texts[] = {
+        {"Latin beyond Latin-1", "Łukasz", true, "Łukasz    "},
+        {"ten characters, more bytes", "Ελληνικά空手", true, "Ελληνικά空手"},
+        {"one character more: cut", "Ελληνικά空手道", false, "Ελληνικά空手"},
+        {"too long: cut", "Shotokan Kai", false, "Shotokan K"},
+        {"a character outside the plane", "𝔘 ok", true, "𝔘 ok      "},
+        {"cut in a character: unchanged", "ab\xC3", false, "𝔘 ok      "},
+        {"a surrogate: unchanged", "\xED\xA0\x80", false, "𝔘 ok      "},
+        {"an overlong form: unchanged", "\xC0\xAF", false, "𝔘 ok      "},
+    };
+    for (const Text& t : texts) {
+        EXPECT_EQ(r.set_text(NAME, t.value), t.fits) << t.what;
+        EXPECT_EQ(r.get_text(NAME), t.held) << t.what;
+    }
     EXPECT_FALSE(r.set_memo(0, std::string(21, 'x')));
     EXPECT_TRUE(r.set_memo(0, std::string(20, 'x')));
 }
@@ -84,9 +105,45 @@ TEST(RecordBuffer, AGroupSpansTheBytesOfItsFields) {
     r.set_integer(PAIR_A, 0x41424344);
     r.set_integer(PAIR_B, 0x45464748);
     EXPECT_EQ(r.get_text(PAIR), "DCBAHGFE");
+    // Set position by position: a byte holds a character up to U+00FF.
+    EXPECT_FALSE(r.set_text(PAIR, "ABŁ"));
+    EXPECT_EQ(r.get_text(PAIR), "DCBAHGFE");
+    EXPECT_TRUE(r.set_text(PAIR, "ÿ"));
+    EXPECT_EQ(r.get_integer(PAIR_A), 0x202020FF);
     r.clear_field(PAIR);
     EXPECT_EQ(r.get_integer(PAIR_A), 0);
     EXPECT_EQ(r.get_integer(PAIR_B), 0);
+}
+
+// Comparing and copying a field as it is sees every character, also where two texts differ only
+// beyond Latin-1, or where one is beyond it and the other not.
+TEST(RecordBuffer, AFieldComparedAndCopiedAsItIsSeesEveryCharacter) {
+    struct Case {
+        const char* what;
+        const char* a;
+        const char* b;
+        bool same;
+    } cases[] = {
+        {"the same Latin-1 text", "Peña", "Peña", true},
+        {"the same text beyond Latin-1", "Łukasz 空", "Łukasz 空", true},
+        {"only a character beyond Latin-1 differs", "Ωa", "Ψa", false},
+        {"beyond Latin-1 or not", "\x1A", "Ω", false},
+        {"Latin-1 texts that differ", "Ana", "Ann", false},
+    };
+    for (const Case& c : cases) {
+        RecordBuffer a(bout_layout()), b(bout_layout());
+        ASSERT_TRUE(a.set_text(NAME, c.a));
+        ASSERT_TRUE(b.set_text(NAME, c.b));
+        EXPECT_EQ(a.same_field(NAME, b), c.same) << c.what;
+        EXPECT_EQ(a == b, c.same) << c.what;
+        std::string image;
+        a.append_image(NAME, image);
+        EXPECT_EQ(b.image_is(NAME, image), c.same) << c.what;
+        b.copy_exact(NAME, a);
+        EXPECT_TRUE(a.same_field(NAME, b)) << c.what;
+        EXPECT_TRUE(a == b) << c.what;
+        EXPECT_EQ(b.get_text(NAME), a.get_text(NAME)) << c.what;
+    }
 }
 
 TEST(RecordBuffer, ConvertsBetweenKinds) {
@@ -109,7 +166,7 @@ TEST(RecordBuffer, CopiesAFieldExactlyAsItsTextWouldSetIt) {
     RecordBuffer from(bout_layout());
     ASSERT_TRUE(from.set_text(ID, "1234567"));
     ASSERT_TRUE(from.set_integer(EVENT, -2));
-    ASSERT_TRUE(from.set_text(NAME, "Peña Ñu"));
+    ASSERT_TRUE(from.set_text(NAME, "Peña Ωμ空"));
     ASSERT_TRUE(from.set_text(SCORE, "-1.5"));
     ASSERT_TRUE(from.set_date(WHEN, date_serial(2024, 5, 17)));
     ASSERT_TRUE(from.set_time(CLOCK, standard_time(13, 4, 5, 6)));

@@ -1,5 +1,7 @@
 #include <chrono>
+#include <sstream>
 
+#include "framework/store/record_view.h"
 #include "framework/store/table_access.h"
 #include "tests/framework/store/store_fixture.h"
 
@@ -71,9 +73,12 @@ TEST_F(Access, AValueThatDoesNotFitIsNeverReadAsAnotherValueAndAFractionIsRounde
         const char* column;
         const char* value;  // SQL literal written by another program
         int field;
-        const char* read = nullptr;  // a decimal's value; none: it does not fit
+        const char* read = nullptr;  // the text or decimal read; none: it does not fit
     } cases[] = {
-        {"Name", "'Shotokan Kai'", NAME},   {"Name", "'空手'", NAME},           {"Name", "x'00ff'", NAME},
+        // A text longer than its field reads cut to the field's size, in characters.
+        {"Name", "'Shotokan Kai'", NAME, "Shotokan K"}, {"Name", "'空手'", NAME, "空手        "},
+        {"Name", "'Ελληνικά空手道'", NAME, "Ελληνικά空手"},
+        {"Name", "x'00ff'", NAME},          {"Name", "CAST(x'4fc3' AS TEXT)", NAME},  {"Name", "CAST(x'eda080' AS TEXT)", NAME},
         {"Score", "1000", SCORE},           {"Score", "'12,5'", SCORE},         {"Score", "-1000.5", SCORE},
         {"Event", "2147483648", EVENT},     {"Event", "2.5", EVENT},           {"Event", "'many'", EVENT},
         {"Flag", "256", FLAG},              {"Flag", "-1", FLAG},               {"When", "'2023-02-29'", WHEN},
@@ -91,7 +96,8 @@ TEST_F(Access, AValueThatDoesNotFitIsNeverReadAsAnotherValueAndAFractionIsRounde
         ASSERT_NO_FATAL_FAILURE(read_as_written(t, other, c.column, c.value));
         if (c.read) {
             EXPECT_TRUE(t.unfit_values().empty());
-            EXPECT_EQ(t.record().get_decimal(c.field).to_string(), c.read);
+            if (c.field == NAME) EXPECT_EQ(t.record().get_text(c.field), c.read);
+            else EXPECT_EQ(t.record().get_decimal(c.field).to_string(), c.read);
             continue;
         }
         ASSERT_EQ(t.unfit_values().size(), 1u);
@@ -198,7 +204,7 @@ TEST_F(Access, AReReadByAUniqueKeyFollowsTheKeyNotThePosition) {
 TEST_F(Access, RefusesToStoreBytesThatHoldNoValue) {
     BoutTable t;
     ASSERT_TRUE(t.prepare_new_record());
-    t.record().bytes()[19] = 0xAB;  // BT:Score: a half-byte that is not a digit
+    t.record().cells(SCORE)[1] = 0xAB;  // BT:Score: a half-byte that is not a digit
     EXPECT_FALSE(t.insert());
     EXPECT_EQ(t.error(), StoreError::ValueDoesNotFit);
     EXPECT_EQ(raised(), std::vector<int>{4});
@@ -338,14 +344,15 @@ TEST_F(Access, UpdateWritesTheChangedFieldsAndIsRefusedOnlyWhenAnotherProgramCha
     EXPECT_EQ(raised().back(), 8);
 }
 
-// Values this program cannot read (cleared in the buffer) stay in the file as they were, byte
-// for byte, whatever the update writes beside them.
+// Values this program cannot read (cleared in the buffer) and texts it reads cut stay in the file
+// as they were, byte for byte, whatever the update writes beside them; a field the operator
+// changed is written.
 TEST_F(Access, AnUpdateLeavesWhatItCouldNotReadAsItWas) {
     BoutTable t;
     add(t, "mine");
     Outside other;
-    other.run("UPDATE Bout SET Name = 'Szőke', Event = 2147483648, Score = 'twelve', \"When\" = '17/05/2024', Notes = '" +
-              std::string(30, 'n') + "'");
+    other.run("UPDATE Bout SET Name = 'Szőke-Łukasiewicz', Event = 2147483648, Score = 'twelve', \"When\" = '17/05/2024', "
+              "Code = CAST(x'ff' AS TEXT), Notes = '" + std::string(30, 'n') + "'");
     std::string dump = "SELECT ''";
     for (const char* c : {"ID", "Event", "Name", "Score", "When", "Clock", "Ratio", "Flag", "Queue", "A", "B", "Code", "Notes"})
         dump += std::string(" || quote(\"") + c + "\") || '|'";
@@ -360,6 +367,41 @@ TEST_F(Access, AnUpdateLeavesWhatItCouldNotReadAsItWas) {
     expected.replace(expected.find("|0|'1'|"), 7, "|3|'1'|");  // Flag, then Queue
     EXPECT_EQ(other.run(dump), expected);
     EXPECT_EQ(t.unfit_values().size(), 5u);  // as the file holds them still
+    EXPECT_EQ(t.record().get_text(NAME), "Szőke-Łuka");
+    // The operator's own change of the cut field is written, the rest stays.
+    ASSERT_TRUE(t.record().set_text(NAME, "Łukasz"));
+    ASSERT_TRUE(t.update()) << t.error_text();
+    expected.replace(expected.find("'Szőke-Łukasiewicz'"), std::string("'Szőke-Łukasiewicz'").size(), "'Łukasz'");
+    EXPECT_EQ(other.run(dump), expected);
+}
+
+// An unreadable value is told once in the error log per file, record and field, however often
+// the record is read again (by key, in a list's view); a text read cut is not unreadable.
+TEST_F(Access, AnUnreadableValueIsLoggedOncePerFileRecordAndField) {
+    BoutTable t;
+    ASSERT_TRUE(t.open());
+    Outside other;
+    other.run("INSERT INTO Bout (ID, Event, Name, Code) VALUES (1, 2147483648, 'a', 'A'), (2, 'many', 'Ελληνικά空手道 Łukasz', 'B')");
+    auto read_all = [&] {
+        for (int id : {1, 2}) {
+            t.record().set_integer(ID, id);
+            ASSERT_TRUE(t.get_by_key(KEY_ID));
+            EXPECT_FALSE(t.unfit_values().empty());
+        }
+        RecordView view(t, KEY_ID);
+        EXPECT_EQ(view.first_page(10).size(), 2u);
+    };
+    for (int round = 0; round < 3; ++round) ASSERT_NO_FATAL_FAILURE(read_all());
+    other.run("UPDATE Bout SET Score = 'twelve' WHERE ID = 1");
+    ASSERT_NO_FATAL_FAILURE(read_all());
+    std::vector<std::string> lines;
+    std::istringstream log(folder_.read(kErrorLogFile));
+    for (std::string line; std::getline(log, line);) lines.push_back(line.substr(line.find("Bouts (bout.sqlite)")));
+    EXPECT_EQ(lines, (std::vector<std::string>{
+                         "Bouts (bout.sqlite), record 1 (BT:ID 1): BT:Event: out of range; the value shows empty and is not written back",
+                         "Bouts (bout.sqlite), record 2 (BT:ID 2): BT:Event: not a whole number; the value shows empty and is not written back",
+                         "Bouts (bout.sqlite), record 1 (BT:ID 1): BT:Score: not a number; the value shows empty and is not written back",
+                     }));
 }
 
 // No message of a write is shown while its transaction is open: another program writes the
@@ -393,7 +435,7 @@ TEST_F(Access, AnotherProgramWritesAtOnceWhileAWritesMessageIsShown) {
          }},
         {"a value that cannot be stored", 4, [](BoutTable& t, Outside&) {
              if (!t.prepare_new_record()) return true;
-             t.record().bytes()[19] = 0xAB;
+             t.record().cells(SCORE)[1] = 0xAB;
              return t.insert();
          }},
         {"numbering that keeps failing", 38, [](BoutTable& t, Outside& o) {
