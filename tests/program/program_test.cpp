@@ -196,6 +196,8 @@ protected:
         int menu;             // the menu's place on the menu bar, from 0
         int item;             // the list's item in it, from 0, separators left out
         const char* clock;    // what the clock shows; null: six digits and two separators
+        const char* aka = "Aiko Tanaka";
+        const char* ao = "Bruno Silva";
     };
     void open_board_and_check_the_clock(const Board& board);
 
@@ -230,8 +232,8 @@ protected:
 void Program::open_board_and_check_the_clock(const Board& board) {
     for (const fs::directory_entry& e : fs::directory_iterator(folder_.path())) fs::remove_all(e.path());
     ASSERT_EQ(run_scoring_tool({"create"}), 0);
-    ASSERT_EQ(run_scoring_tool({"set", "ScoreBoard", "1", "Timer1StartTime=90", "StopStart=1", "FullNameAka=Aiko Tanaka",
-                                "FullNameAo=Bruno Silva"}),
+    ASSERT_EQ(run_scoring_tool({"set", "ScoreBoard", "1", "Timer1StartTime=90", "StopStart=1",
+                                std::string("FullNameAka=") + board.aka, std::string("FullNameAo=") + board.ao}),
               0);
     const std::unique_ptr<Child> xvfb = start_display();
     ASSERT_FALSE(display_.empty()) << "Xvfb did not start";
@@ -308,6 +310,9 @@ void Program::open_board_and_check_the_clock(const Board& board) {
     std::string seen;
     for (const auto& [c, n] : found) seen += std::string(std::size_t(n), c);
     EXPECT_TRUE(drawn) << "the clock's pictures found: \"" << seen << "\" on " << png << what_the_program_does(program, board.name);
+    // The names were read whole: nothing about them in the program's log.
+    std::ifstream log(folder_ / "Zorvane.log");
+    for (std::string line; std::getline(log, line);) EXPECT_EQ(line.find("FullName"), std::string::npos) << line;
 }
 
 // Without a display (none named, or one named that is not there) the program says so in one
@@ -348,6 +353,8 @@ TEST_F(Program, AScoreboardOpenedFromTheMenusShowsItsClockInThePaintDigits) {
         {"board-classic", 3, 3, "00:01:30"},  // "&Display Kumite Individual", "&Score Board 1 Classic"
         {"board-black", 3, 4, "00:01:30"},    // "&Score Board 2  Black"
         {"board-team", 4, 2, nullptr},        // "&Display Kumite Team", "Score Board Team"
+        // Names in other scripts, right to left among them: the grab shows them.
+        {"board-scripts", 3, 4, "00:01:30", "山田 太郎 Yamada", "محمد عبد الله"},
     };
     for (const Board& b : boards) {
         SCOPED_TRACE(b.name);
