@@ -22,6 +22,36 @@ char32_t next_code_point(std::string_view s, std::size_t& at) {
     return b;
 }
 
+std::optional<char32_t> next_utf8(std::string_view utf8, std::size_t& at) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(utf8[i]); };
+    const unsigned char c = byte(at);
+    if (c < 0x80) {
+        ++at;
+        return c;
+    }
+    int more = 0;
+    char32_t cp = 0, least = 0;
+    if ((c & 0xE0) == 0xC0) more = 1, cp = c & 0x1F, least = 0x80;
+    else if ((c & 0xF0) == 0xE0) more = 2, cp = c & 0x0F, least = 0x800;
+    else if ((c & 0xF8) == 0xF0) more = 3, cp = c & 0x07, least = 0x10000;
+    else return std::nullopt;
+    if (at + static_cast<std::size_t>(more) >= utf8.size()) return std::nullopt;
+    for (int k = 1; k <= more; ++k) {
+        const unsigned char n = byte(at + static_cast<std::size_t>(k));
+        if ((n & 0xC0) != 0x80) return std::nullopt;
+        cp = cp << 6 | (n & 0x3F);
+    }
+    if (cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
+    at += static_cast<std::size_t>(more) + 1;
+    return cp;
+}
+
+bool valid_utf8(std::string_view utf8) {
+    for (std::size_t at = 0; at < utf8.size();)
+        if (!next_utf8(utf8, at)) return false;
+    return true;
+}
+
 void append_utf8(std::string& out, char32_t c) {
     if (c < 0x80) {
         out += static_cast<char>(c);

@@ -7,6 +7,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "framework/services/utf8.h"
 #include "framework/store/store_internal.h"
 
 namespace zrv::store {
@@ -96,13 +97,6 @@ std::u32string decode(std::string_view utf8) {
 }
 
 }  // namespace
-
-std::size_t utf8_length(std::string_view text) {
-    std::size_t n = 0;
-    for (char c : text)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
-    return n;
-}
 
 RecordBuffer::RecordBuffer(const TableLayout& layout) : layout_(&layout), bytes_(layout.blank), memos_(layout.memos.size()) {
     if (layout.blank.size() != static_cast<std::size_t>(layout.buffer_size) || (layout.buffer_size == 0 && layout.record_size > 0))
@@ -586,7 +580,7 @@ bool RecordBuffer::set_decimal(std::string_view name, const Decimal& value) {
 
 bool RecordBuffer::set_memo(int memo, std::string_view text) {
     const MemoLayout& ml = layout_->memos.at(static_cast<std::size_t>(memo));
-    if (utf8_length(text) > static_cast<std::size_t>(ml.size)) return false;
+    if (utf8_characters(text) > static_cast<std::size_t>(ml.size)) return false;
     memos_[static_cast<std::size_t>(memo)] = text;
     return true;
 }

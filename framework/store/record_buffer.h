@@ -147,7 +147,5 @@ private:
     std::vector<std::string> memos_;
 };
 
-// Characters of a UTF-8 text (code points).
-std::size_t utf8_length(std::string_view text);
 
 }  // namespace zrv::store

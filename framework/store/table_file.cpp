@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "framework/core/error_reporter.h"
+#include "framework/services/utf8.h"
 #include "framework/store/store_internal.h"
 
 namespace zrv::store {

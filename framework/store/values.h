@@ -83,8 +83,5 @@ std::optional<TimeOfDay> time_from_standard(std::int32_t standard);  // nullopt 
 // The program and the files speak UTF-8; a Text(n) field holds n characters (code points).
 // The next character of a UTF-8 text from `at`, which moves past it; nullopt when the bytes there
 // are not a well-formed character (a cut sequence, an overlong form, a surrogate, beyond U+10FFFF).
-std::optional<char32_t> next_utf8(std::string_view utf8, std::size_t& at);
-bool valid_utf8(std::string_view utf8);
-void append_utf8(std::string& out, char32_t c);
 
 }  // namespace zrv::store

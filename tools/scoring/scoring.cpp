@@ -52,6 +52,7 @@
 #include <thread>
 #include <vector>
 
+#include "framework/services/utf8.h"
 #include "framework/store/store_context.h"
 #include "framework/store/table_access.h"
 #include "framework/store/table_layout.h"
@@ -300,7 +301,7 @@ public:
                        "; the file holds: " + held + ")";
         if (field < 0 || layout_->fields[static_cast<std::size_t>(field)].kind != zrv::store::FieldKind::Text) return held;
         const std::size_t size = static_cast<std::size_t>(layout_->fields[static_cast<std::size_t>(field)].size);
-        const std::size_t length = zrv::store::utf8_length(held);
+        const std::size_t length = zrv::utf8_characters(held);
         if (length <= size) return held;
         return trimmed(record.get_text(field)) + "  (cut to " + std::to_string(size) + " characters; the file holds " +
                std::to_string(length) + ": " + held + ")";
