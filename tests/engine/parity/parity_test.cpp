@@ -425,7 +425,7 @@ TEST_P(Parity, TheNextUpKumiteListLocatesByTheWholeNumberAndItsBoxesFollow) {
 // case, whatever the keyboard's script: the first name that begins with it, wherever the order
 // by the file's bytes puts it ("Émile" after "Zoe").
 TEST_P(Parity, ACharacterOfAnyScriptTypedIntoAListLocatesTheNameThatBeginsWithItsLetter) {
-    for (const char* name : {"Zoe", "Émile", "Ola", "Lukas", "Adam"}) add(TableId::KumiteIndividual, {{"KE24:NombreDelEvento", name}});
+    for (const char* name : {"Zoe", "Émile", "Ola", "Lukas", "Adam", "Иванов", "Łukasz"}) add(TableId::KumiteIndividual, {{"KE24:NombreDelEvento", name}});
     op->start("BrowseKumiteIndividual");
     Window& w = expect("BrowseKumiteIndividual");
     op->click_tab(w, "?CurrentTab", 7);  // by tournament name, located by it
@@ -441,8 +441,9 @@ TEST_P(Parity, ACharacterOfAnyScriptTypedIntoAListLocatesTheNameThatBeginsWithIt
         {"an upper-case letter finds the accented name", "E", "Émile"},
         {"the accented letter itself", "é", "Émile"},
         {"a lower-case letter", "z", "Zoe"},
-        {"a letter of another script that no name begins with, nor any after it", "б", "Zoe"},
-        {"a letter beyond the BMP, the same", "𠮷", "Zoe"},
+        {"a letter of another script", "и", "Иванов"},
+        {"a letter of another script that no name begins with, nor any after it", "я", "Иванов"},
+        {"a letter beyond the BMP, the same", "𠮷", "Иванов"},
         {"and back", "o", "Ola"},
     };
     for (const auto& c : cases) {
