@@ -208,6 +208,18 @@ TEST_P(ManualResultsParity, TypingBetweenTicksIsStoredByOkByMouseAndByEnter) {
     }
 }
 
+// A name typed in other scripts, by key, is stored as typed.
+TEST_P(ManualResultsParity, ANameTypedInOtherScriptsIsStoredAsTyped) {
+    const std::int64_t id = ids_.back();
+    const std::string typed = "Łukasz Иванов Παπαδόπουλος דוד 김민준";
+    Window& w = open(kList, 1, "?CHANGE:4", kForm);
+    op->fill(w, kName, typed);
+    EXPECT_EQ(op->text(w, kName), typed);
+    op->click(w, "?OK");
+    EXPECT_EQ(op->window(kForm), nullptr);
+    EXPECT_EQ(stored(TableId::ResultadosManual, id, "RM:PrimerLugarNombre"), typed);
+}
+
 TEST_P(ManualResultsParity, AnInsertKeepsWhatWasTypedAndACancelledChangeAsksFirst) {
     Window& insert = open(kList, 0, "?INSERT:4", kForm);
     op->fill(insert, kName, "Emil Novak");
