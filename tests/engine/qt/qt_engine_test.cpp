@@ -644,10 +644,18 @@ TEST_F(QtEngineTest, TypedTextOutlivesTheTicksAndItsAcceptComesBeforeTheButtonsP
         ASSERT_TRUE(pump_until([&] { return rereading.ticks.load() > before + 2; }));
         EXPECT_EQ(edit->text(), "Kanazawa");  // the ticks leave the text being typed alone
         c.leave(edit, widget(p, "?OK"), two_ticks);
-        ASSERT_TRUE(pump_until([&] { return seen_of(p, EventKind::Accepted).size() >= 2; }));
+        const auto pressed = [&] {
+            for (const Seen& s : seen_of(p, EventKind::Accepted))
+                if (s.event.control == ok) return true;
+            return false;
+        };
+        ASSERT_TRUE(pump_until(pressed));
+        // The entry's accept, and nothing but it, comes before the button's press.
         const std::vector<Seen> accepted = seen_of(p, EventKind::Accepted);
-        EXPECT_EQ(accepted[0].event.control, entry);
-        EXPECT_EQ(accepted[1].event.control, ok);
+        ASSERT_GE(accepted.size(), 2u);
+        EXPECT_EQ(accepted.front().event.control, entry);
+        for (std::size_t i = 0; i + 1 < accepted.size(); ++i) EXPECT_EQ(accepted[i].event.control, entry) << i;
+        EXPECT_EQ(accepted.back().event.control, ok);
         two_ticks();
         std::string text;
         p.change([&](Window& w) {
