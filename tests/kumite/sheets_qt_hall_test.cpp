@@ -76,6 +76,10 @@ TEST_F(SheetsInTheHall, TheFourTeamSheetOpensReadableWithItsOkWithinReachAndMaxi
         EXPECT_GE(QFontInfo(box->font()).pixelSize(), 9) << w.control(n).use;
         EXPECT_GE(box->height(), 9) << w.control(n).use;
     }
+    // Its names as readable as its dialog text.
+    const auto names = numbers(w, ControlKind::Entry, "NOMBRECOMPETIDOR");
+    ASSERT_FALSE(names.empty());
+    for (int n : names) EXPECT_GE(QFontInfo(engine().widget(w, n)->font()).pixelSize(), 9) << w.control(n).use;
     // The frame's area is too small for it at that size: the area scrolls to its OK.
     const QPoint corner = ok->mapTo(area_->viewport(), QPoint(ok->width(), ok->height()));
     EXPECT_LE(corner.x(), area_->viewport()->width() + area_->horizontalScrollBar()->maximum());

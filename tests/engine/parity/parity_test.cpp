@@ -149,6 +149,29 @@ TEST_P(TeamSheetParity, ANameTypedWithItsAccentsIsLookedUpAndStoredAsTyped) {
     EXPECT_EQ(stored(TableId::KumiteEquipo5, event_, "KE212:NOMBRECOMPETIDOR1E1R1A"), "josé hernández");
 }
 
+// OK on a sheet gives every name found in Competidor its dojo, also the names the sheet opened
+// with (a stale dojo, none) that the operator did not touch; a blank name keeps the dojo it has.
+TEST_P(TeamSheetParity, OkGivesEveryNameFoundOnTheSheetItsDojo) {
+    auto& t = table(TableId::KumiteEquipo5);
+    t.record().set_integer(0, event_);
+    ASSERT_TRUE(t.get_by_key(0));
+    for (const auto& [f, v] : Values{{"KE212:NOMBRECOMPETIDOR1DOJOE1R1A", "old dojo"}, {"KE212:NOMBRECOMPETIDOR4DOJOE1R1A", "kept dojo"}})
+        ASSERT_TRUE(t.record().set_text(f, v)) << f;
+    ASSERT_TRUE(t.update());
+    Window& w = sheet();
+    op->click(w, "?OK");
+    EXPECT_FALSE(op->message()) << message_text();
+    EXPECT_EQ(op->window("UpdateEquipo5"), nullptr);
+    const struct {
+        const char* name;
+        const char* dojo;
+        const char* expected;
+    } cases[] = {{"on the sheet, a stale dojo", "KE212:NOMBRECOMPETIDOR1DOJOE1R1A", "Shotokan Norte"},
+                 {"on the sheet, no dojo", "KE212:NOMBRECOMPETIDOR1DOJOE2R1R", "Shotokan Norte"},
+                 {"blank", "KE212:NOMBRECOMPETIDOR4DOJOE1R1A", "kept dojo"}};
+    for (const auto& c : cases) EXPECT_EQ(stored(TableId::KumiteEquipo5, event_, c.dojo), c.expected) << c.name;
+}
+
 // --- the manual results: request texts, status messages, typing between ticks, Ctrl+H ---------
 
 class ManualResultsParity : public Parity {
