@@ -20,12 +20,12 @@ fail() {
   cat "$tmp/out" >&2 || true
   exit 1
 }
-# Waits for a condition, up to a minute: a slow machine passes, a hang fails.
+# Waits for a condition, up to 90 s as the program test's steps: a slow machine passes, a hang fails.
 wait_for() {
   tries=0
   until eval "$1"; do
     tries=$((tries + 1))
-    [ "$tries" -gt 600 ] && return 1
+    [ "$tries" -gt 900 ] && return 1
     sleep 0.1
   done
 }
