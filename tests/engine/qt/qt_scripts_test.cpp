@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QGlyphRun>
 #include <QGroupBox>
 #include <QInputMethodEvent>
@@ -272,6 +273,7 @@ std::unique_ptr<W> twin(W* shown) {
     other->resize(shown->size());
     if constexpr (std::is_same_v<W, QLineEdit>) {
         other->setAlignment(shown->alignment());
+        other->setReadOnly(shown->isReadOnly());
         other->setText(shown->text());
         other->setCursorPosition(0);
     } else {
@@ -294,6 +296,54 @@ TEST_F(QtScriptsTest, EntriesCheckBoxesAndButtonsDrawTheNameAsQtsOwnWidgetsDo) {
         EXPECT_EQ(differing(picture_of(entry), picture_of(twin(entry).get())), 0) << "entry";
         EXPECT_EQ(differing(picture_of(check), picture_of(twin(check).get())), 0) << "check box";
         EXPECT_EQ(differing(picture_of(button), picture_of(twin(button).get())), 0) << "button";
+    }
+}
+
+// A scoreboard's large entries (its points, its names; larger than Qt caches glyphs for) are
+// Qt's line edit itself: their pixels are a line edit's of the same look, also after the program
+// changes their text.
+TEST_F(QtScriptsTest, ALargeEntryIsDrawnAsQtsOwnLineEditDrawsIt) {
+    struct Case {
+        const char* use;
+        const char* text;
+        const char* changed;  // a later text of the program's
+        const char* face;
+        int points, align;
+        Colour ink, fill;
+        bool read_only;
+    } cases[] = {
+        {"?POINTS", "7", "99", "Arial Black", 110, 1, 0xFFFFFF, 0x0000FF, true},
+        {"?NAME", "Ángel Núñez", "山田太郎", "Arial", 52, 0, 0x00FFFF, 0xFF0000, false},
+        {"?RIGHT", "12", "3", "", 60, 2, kDefaultColour, kDefaultColour, false},
+    };
+    WindowLayout l;
+    l.title = "Board";
+    l.kind = WindowKind::Floating;
+    l.x = 10, l.y = 10, l.width = 400, l.height = 140;
+    l.controls = {control(ControlKind::Entry, "?FIRST", 4, 4, 40, 12)};  // takes the focus
+    int y = 18;
+    for (const Case& c : cases) {
+        ControlState e = control(ControlKind::Entry, c.use, 4, y, 390, 40, c.text);
+        e.font_name = c.face, e.font_size = c.points, e.align = c.align;
+        e.font_colour = c.ink, e.fill_colour = c.fill, e.read_only = c.read_only;
+        l.controls.push_back(e);
+        y += 42;
+    }
+    Procedure p(l);
+    for (const bool later : {false, true}) {
+        if (later)
+            p.change([&](Window& w) {
+                for (const Case& c : cases) w.set_text(w.number_of(c.use), c.changed);
+            });
+        ASSERT_TRUE(settle_gui(engine()));
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.use) + (later ? " changed" : ""));
+            auto* entry = as<QLineEdit>(p, c.use);
+            ASSERT_TRUE(entry);
+            ASSERT_TRUE(pump_until([&] { return entry->text() == QString::fromUtf8(later ? c.changed : c.text); }));
+            EXPECT_GT(QFontInfo(entry->font()).pixelSize(), 64);
+            EXPECT_EQ(differing(picture_of(entry), picture_of(twin(entry).get())), 0);
+        }
     }
 }
 
