@@ -7,10 +7,9 @@
 #include <QTest>
 #include <fstream>
 #include <set>
-#include <thread>
 
-#include "shell/program_body.h"
 #include "tests/engine/qt/qt_fixture.h"
+#include "tests/shell/qt/running_program.h"
 #include "tests/support/temp_folder.h"
 
 namespace zrv::testing {
@@ -21,12 +20,9 @@ class FailingTableOnScreen : public QtEngineTest {};
 TEST_F(FailingTableOnScreen, TheBoxComesOnceAndTheListAndTheFrameClose) {
     TempFolder folder;
     std::ofstream("KataEvent.sqlite", std::ios::binary) << std::string(8192, 'x');
-    std::thread program([] {
-        install_thread_hooks();
-        run_as_main_thread(&RunProgram);
-    });
-    QMainWindow* frame = nullptr;
-    ASSERT_TRUE(pump_until([&] { return (frame = find_frame()) != nullptr; }));
+    RunningProgram program;
+    QMainWindow* frame = program.frame();
+    ASSERT_TRUE(frame);
 
     // Every message box shown meanwhile, each counted once.
     std::set<QMessageBox*> boxes;
@@ -58,7 +54,6 @@ TEST_F(FailingTableOnScreen, TheBoxComesOnceAndTheListAndTheFrameClose) {
     pump_until([&] { return look() || rereads.ticks() >= until; });
     rereads.stop();
     EXPECT_GE(rereads.ticks(), until);
-    ASSERT_TRUE(settle_gui(engine()));
     look();
     EXPECT_EQ(boxes.size(), 1u);
     EXPECT_EQ(open_box, nullptr);
@@ -72,9 +67,7 @@ TEST_F(FailingTableOnScreen, TheBoxComesOnceAndTheListAndTheFrameClose) {
     QTest::mouseClick(close, Qt::LeftButton);
     ASSERT_TRUE(pump_until([&] { return find_screen(frame) == nullptr; }));
 
-    frame->close();
-    ASSERT_TRUE(pump_until([&] { return find_frame() == nullptr; }));
-    program.join();
+    ASSERT_TRUE(program.close());
     EXPECT_EQ(boxes.size(), 1u);
 }
 
