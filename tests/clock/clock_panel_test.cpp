@@ -115,6 +115,7 @@ TEST_F(ClockPanel, TheStopwatchRunsFromAttachmentAcrossMidnight) {
 }
 
 struct TimeOfDayCase {
+    const char* name;
     int clock_type, f12, hours;
     std::int64_t now;
     const char* shown;
@@ -135,14 +136,15 @@ TEST_P(TimeOfDay, ShowsTheOffsetTimeInItsFormat) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, TimeOfDay,
-                         ::testing::Values(TimeOfDayCase{0, kHours24, -3, at(1, 0), "22:00:00"},
-                                           TimeOfDayCase{3, kHours24, 5, at(22, 0), " 3:00:00"},
-                                           TimeOfDayCase{3, kHours24, 0, at(9, 7, 5), " 9:07:05"},
-                                           TimeOfDayCase{3, kHours12, 0, at(17, 5), " 5:05P--"},
-                                           TimeOfDayCase{3, kHours12, 0, at(0, 30), "12:30A--"},
-                                           TimeOfDayCase{3, kHours12, -1, at(12, 59, 59), "11:59A--"},
+                         ::testing::Values(TimeOfDayCase{"BackOverMidnight", 0, kHours24, -3, at(1, 0), "22:00:00"},
+                                           TimeOfDayCase{"ForwardOverMidnight", 3, kHours24, 5, at(22, 0), " 3:00:00"},
+                                           TimeOfDayCase{"TypeThreeBlankLeadingZero", 3, kHours24, 0, at(9, 7, 5), " 9:07:05"},
+                                           TimeOfDayCase{"AfternoonInTwelveHours", 3, kHours12, 0, at(17, 5), " 5:05P--"},
+                                           TimeOfDayCase{"HalfPastMidnightInTwelveHours", 3, kHours12, 0, at(0, 30), "12:30A--"},
+                                           TimeOfDayCase{"BackBeforeNoonInTwelveHours", 3, kHours12, -1, at(12, 59, 59), "11:59A--"},
                                            // the 12-hour choice applies to clock type 3 only
-                                           TimeOfDayCase{0, kHours12, 0, at(17, 5), "17:05:00"}));
+                                           TimeOfDayCase{"TwelveHoursIgnoredByOtherTypes", 0, kHours12, 0, at(17, 5), "17:05:00"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct Geometry {
     int x, y, w, h;

@@ -3,17 +3,14 @@
 // form's ticks, then OK.
 #include <QLineEdit>
 #include <QMainWindow>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
-#include <thread>
 
 #include "data/dictionary.h"
 #include "data/dictionary_table.h"
-#include "shell/program_body.h"
 #include "tests/engine/qt/qt_fixture.h"
+#include "tests/shell/qt/running_program.h"
 #include "tests/support/temp_folder.h"
 
 namespace zrv::testing {
@@ -37,17 +34,10 @@ TEST_F(TypingQt, ANameTypedAndLeftStaysThroughTheTicksAndOkStoresIt) {
     ASSERT_TRUE(rm.prepare_new_record());
     rm.record().set_text("RM:PrimerLugarNombre", "Aiko Tanaka");
     ASSERT_TRUE(rm.insert());
-    std::thread program([] {
-        install_thread_hooks();
-        run_as_main_thread(&RunProgram);
-    });
-    QMainWindow* frame = nullptr;
-    ASSERT_TRUE(pump_until([&] { return (frame = find_frame()) != nullptr; }));
-    QAction* item = nullptr;
-    for (QAction* menu : frame->menuBar()->actions())
-        if (menu->menu())
-            for (QAction* a : menu->menu()->actions())
-                if (a->text() == "Individual competition Manuel results") item = a;
+    RunningProgram program;
+    QMainWindow* frame = program.frame();
+    ASSERT_TRUE(frame);
+    QAction* item = find_menu_item(frame, "Individual competition Manuel results");
     ASSERT_TRUE(item);
     item->trigger();
 
@@ -85,9 +75,7 @@ TEST_F(TypingQt, ANameTypedAndLeftStaysThroughTheTicksAndOkStoresIt) {
     ASSERT_TRUE(rm.get_by_key(0));
     EXPECT_EQ(rm.record().get_text("RM:PrimerLugarNombre").substr(0, 15), "Aiko T. Tanaka ");
 
-    frame->close();
-    EXPECT_TRUE(pump_until([] { return find_frame() == nullptr; }));
-    program.join();
+    EXPECT_TRUE(program.close());
     data::KillDataDictionary();
 }
 

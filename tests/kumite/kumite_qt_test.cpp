@@ -73,7 +73,7 @@ protected:
     }
     // Every procedure thread has ended (their last steps may need the GUI, so it runs meanwhile).
     static bool threads_ended() {
-        return pump_until([] { return running_threads() == 0; }, 10000);
+        return pump_until([] { return running_threads() == 0; });
     }
     template <class W>
     W* widget(Window& w, const std::string& use) {

@@ -1,16 +1,15 @@
 // The program on the Qt engine (offscreen) with a damaged KataEvent file: "Queue Event Katas"
 // opened from the frame's menu says "Invalid File" once; after OK its half-second re-reads go
-// on without another box, its Close button closes it, and the frame closes.
+// on (counted by the list's own ticks) without another box, its Close button closes it, and the frame closes.
 #include <QAbstractButton>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QTest>
 #include <fstream>
 #include <set>
-#include <thread>
 
-#include "shell/program_body.h"
 #include "tests/engine/qt/qt_fixture.h"
+#include "tests/shell/qt/running_program.h"
 #include "tests/support/temp_folder.h"
 
 namespace zrv::testing {
@@ -21,12 +20,9 @@ class FailingTableOnScreen : public QtEngineTest {};
 TEST_F(FailingTableOnScreen, TheBoxComesOnceAndTheListAndTheFrameClose) {
     TempFolder folder;
     std::ofstream("KataEvent.sqlite", std::ios::binary) << std::string(8192, 'x');
-    std::thread program([] {
-        install_thread_hooks();
-        run_as_main_thread(&RunProgram);
-    });
-    QMainWindow* frame = nullptr;
-    ASSERT_TRUE(pump_until([&] { return (frame = find_frame()) != nullptr; }));
+    RunningProgram program;
+    QMainWindow* frame = program.frame();
+    ASSERT_TRUE(frame);
 
     // Every message box shown meanwhile, each counted once.
     std::set<QMessageBox*> boxes;
@@ -46,7 +42,19 @@ TEST_F(FailingTableOnScreen, TheBoxComesOnceAndTheListAndTheFrameClose) {
     ASSERT_TRUE(pump_until(look));
     EXPECT_EQ(open_box->windowTitle(), "Invalid File");
     QTest::mouseClick(open_box->button(QMessageBox::Ok), Qt::LeftButton);
-    pump_until(look, 2500);  // five re-reads
+    // Five whole re-reads of the list after OK (the sixth begun) show no other box.
+    Window* shown_list = nullptr;
+    ASSERT_TRUE(pump_until([&] {
+        for (Window* w : engine().windows())
+            if (w->kind() != WindowKind::Frame) shown_list = w;
+        return shown_list != nullptr;
+    }));
+    TickCounter rereads(*shown_list);
+    const int until = rereads.ticks() + 6;
+    pump_until([&] { return look() || rereads.ticks() >= until; });
+    rereads.stop();
+    EXPECT_GE(rereads.ticks(), until);
+    look();
     EXPECT_EQ(boxes.size(), 1u);
     EXPECT_EQ(open_box, nullptr);
 
@@ -59,9 +67,7 @@ TEST_F(FailingTableOnScreen, TheBoxComesOnceAndTheListAndTheFrameClose) {
     QTest::mouseClick(close, Qt::LeftButton);
     ASSERT_TRUE(pump_until([&] { return find_screen(frame) == nullptr; }));
 
-    frame->close();
-    ASSERT_TRUE(pump_until([&] { return find_frame() == nullptr; }));
-    program.join();
+    ASSERT_TRUE(program.close());
     EXPECT_EQ(boxes.size(), 1u);
 }
 
