@@ -562,21 +562,34 @@ protected:
 ZRV_ON_BOTH_ENGINES(TeamQueueParity);
 
 TEST_P(TeamQueueParity, PageDownMovesByTheRowsThePageShowsWholeAndSkipsNone) {
-    std::vector<int> seen;
-    for (int press = 0; press < 40 && (seen.empty() || seen.back() < 40); ++press) {
-        const int rows = op->rows(*list_, "?BROWSE:1");
-        ASSERT_GT(rows, 0);
-        EXPECT_EQ(op->rows_whole(*list_, "?BROWSE:1"), rows) << "page " << press + 1;
-        for (int r = 1; r <= rows; ++r)
-            if (seen.empty() || id_at(r) > seen.back()) seen.push_back(id_at(r));
-        op->press(Key::PageDown);
-        if (seen.back() < 40) {
-            EXPECT_EQ(id_at(1), seen.back() + 1) << "page " << press + 2 << " follows the last row shown";
+    const struct {
+        const char* way;
+        bool button;
+    } ways[] = {{"the Page Down key", false}, {"the Go to the Next Page button", true}};
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.way);
+        if (way.button) {
+            op->click(*list_, "?BROWSE:TOP");
+            op->click_row(*list_, "?BROWSE:1", 1);
         }
+        ASSERT_EQ(id_at(1), 1);
+        std::vector<int> seen;
+        for (int press = 0; press < 40 && (seen.empty() || seen.back() < 40); ++press) {
+            const int rows = op->rows(*list_, "?BROWSE:1");
+            ASSERT_GT(rows, 0);
+            EXPECT_EQ(op->rows_whole(*list_, "?BROWSE:1"), rows) << "page " << press + 1;
+            for (int r = 1; r <= rows; ++r)
+                if (seen.empty() || id_at(r) > seen.back()) seen.push_back(id_at(r));
+            if (way.button) op->click(*list_, "?BROWSE:PAGEDOWN");
+            else op->press(Key::PageDown);
+            if (seen.back() < 40) {
+                EXPECT_EQ(id_at(1), seen.back() + 1) << "page " << press + 2 << " follows the last row shown";
+            }
+        }
+        std::vector<int> all(40);
+        for (int i = 0; i < 40; ++i) all[static_cast<std::size_t>(i)] = i + 1;
+        EXPECT_EQ(seen, all);
     }
-    std::vector<int> all(40);
-    for (int i = 0; i < 40; ++i) all[static_cast<std::size_t>(i)] = i + 1;
-    EXPECT_EQ(seen, all);
 }
 
 TEST_P(TeamQueueParity, TheRowsFollowTheThumbWhileItIsDragged) {
