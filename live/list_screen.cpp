@@ -128,6 +128,14 @@ Flow ListScreen::on_alert_key(int c) {
         }
         return WindowController::on_alert_key(c);
     }
+    // A key that moves rows, pressed in the locator's entry after the number typed there, moves
+    // the list's rows, and the keys after it go to the list.
+    if (c && c == locator_)
+        if (const std::optional<Scroll> move = scroll_of_key(key)) {
+            window().select(browse_->list_control());
+            scroll(*move);
+            return WindowController::on_alert_key(c);
+        }
     if (c == browse_->list_control()) {
         if (const std::optional<Scroll> move = scroll_of_key(key)) scroll(*move);
         else if (typed) browse_->locate(utf8_of(typed));

@@ -33,6 +33,18 @@ void QtEngine::Impl::on_right_click(Mirror& m, QWidget* w, int n) {
                      }));
 }
 
+// The model's code of a key that moves a list's rows in an entry too (Home and End move
+// within the entry's text); 0 for any other key.
+static int row_key(int qt_key) {
+    switch (qt_key) {
+        case Qt::Key_Up: return kUpKey;
+        case Qt::Key_Down: return kDownKey;
+        case Qt::Key_PageUp: return kPageUpKey;
+        case Qt::Key_PageDown: return kPageDownKey;
+        default: return 0;
+    }
+}
+
 // The list shows one page of its rows: the keys and the wheel that would move past it go to
 // the model, which scrolls the whole order; typed characters locate.
 bool QtEngine::Impl::list_key(Mirror& m, int n, QEvent* e) {
@@ -41,13 +53,10 @@ bool QtEngine::Impl::list_key(Mirror& m, int n, QEvent* e) {
     if (e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
         switch (k->key()) {
-            case Qt::Key_Up: key = kUpKey; break;
-            case Qt::Key_Down: key = kDownKey; break;
-            case Qt::Key_PageUp: key = kPageUpKey; break;
-            case Qt::Key_PageDown: key = kPageDownKey; break;
             case Qt::Key_Home: key = kHomeKey; break;
             case Qt::Key_End: key = kEndKey; break;
             default: {
+                if ((key = row_key(k->key()))) break;
                 // The character the key typed, of any script (one code point: a letter beyond
                 // the BMP comes as two UTF-16 halves).
                 const QList<uint> typed = k->text().toUcs4();
@@ -89,6 +98,10 @@ bool QtEngine::Impl::control_event(Mirror& m, int n, QEvent* e) {
         }
         return false;
     }
+    if (e->type() == QEvent::FocusOut && static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason)
+        // Left, an entry shows its text from the start, as a text the program sets: a name too
+        // long for its box is cut at its end, not at its start where the typing ended.
+        if (auto* edit = qobject_cast<QLineEdit*>(it->second.widget.data())) edit->setCursorPosition(0);
     if (e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
         if (k->key() == Qt::Key_H && (k->modifiers() & Qt::ControlModifier)) {
@@ -107,6 +120,14 @@ bool QtEngine::Impl::control_event(Mirror& m, int n, QEvent* e) {
         }
         const bool enter = k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;
         if (enter && kind != ControlKind::Button && press_default(m, n)) return true;
+        // An entry that locates as it is typed into (a list's locator) lets the keys that move
+        // rows go to its list: what was typed is accepted first, then the key goes to the model.
+        if (kind == ControlKind::Entry && it->second.state.immediate && k->modifiers() == Qt::NoModifier)
+            if (const int key = row_key(k->key())) {
+                commit_entry(m, n);
+                post_event(m, EventKind::AlertKey, n, {}, key);
+                return true;
+            }
     }
     return kind == ControlKind::List && list_key(m, n, e);
 }
