@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyle>
 #include <QTabWidget>
 
 #include "framework/engine/qt/qt_engine_impl.h"
@@ -252,6 +253,16 @@ void QtEngine::Impl::place(Mirror& m, ControlView& v) {
         r = QRect(static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y)),
                   static_cast<int>(std::lround(w)), static_cast<int>(std::lround(h)));
         if (r.width() <= 0 || r.height() <= 0) r.setSize(r.size().expandedTo(v.widget->sizeHint()));
+        // A check box scaled down keeps its whole box: it grows about its centre to the box's
+        // size, where its rectangle would cut the box to two bars.
+        if (c.kind == ControlKind::Check) {
+            const QStyle* style = v.widget->style();
+            const QSize box(style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, v.widget),
+                            style->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, v.widget));
+            const QPoint centre = r.center();
+            r.setSize(r.size().expandedTo(box));
+            r.moveCenter(centre);
+        }
     }
     v.widget->setGeometry(r);
     if (c.kind == ControlKind::Image)

@@ -124,6 +124,11 @@ void QtEngine::Impl::rebuild_status(Mirror& m) {
         label->setTextFormat(Qt::PlainText);
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
+        // As high empty as with a line of text: the bar, and the window below its controls, keep
+        // their height when a text comes (the window's last line would go under the bar).
+        label->setText(QStringLiteral("X"));
+        label->setMinimumHeight(label->sizeHint().height());
+        label->clear();
         if (zone.width >= 0) {
             label->setFixedWidth(to_px_x(zone.width));
             bar->addWidget(label, 0);

@@ -264,10 +264,22 @@ QRect QtEngine::Impl::room_of(const Mirror& m) const {
     return screen ? screen->availableGeometry() : QRect();
 }
 
+// A floating window's title bar and borders, as a window manager draws them.
+static const QSize kFloatingFrame(16, 40);
+
+// What a child window's title bar and borders take of it: the margins it leaves its client
+// area once polished (before, its size hint's count).
+static QSize sub_frame(QMdiSubWindow& sub) {
+    sub.ensurePolished();
+    const QMargins margins = sub.contentsMargins();
+    if (margins.isNull()) return sub.sizeHint() - (sub.widget() ? sub.widget()->sizeHint() : QSize(0, 0));
+    return {margins.left() + margins.right(), margins.top() + margins.bottom()};
+}
+
 // The window's frame (title bar, borders) around its client area, as its kind draws it.
 static QSize frame_of(const qt::Mirror& m) {
-    if (m.sub && m.canvas) return m.sub->sizeHint() - m.canvas->sizeHint();
-    if (m.top && m.top->isWindow() && !m.main) return QSize(16, 40);  // a floating window's title bar and borders
+    if (m.sub && m.canvas) return sub_frame(*m.sub);
+    if (m.top && m.top->isWindow() && !m.main) return kFloatingFrame;
     return QSize(0, 0);
 }
 
@@ -290,9 +302,15 @@ void QtEngine::Impl::apply_placement(Mirror& m, const Placement& p) {
     // A floating window without a position of its own opens within the frame's area, below
     // its menu.
     const Window& w = *m.window;
-    if (!m.sub && m.canvas && m.kind != WindowKind::Frame && frame_area && frame_area->isVisible() && p.x == w.layout_x() &&
-        p.y == w.layout_y())
+    const bool own_place = p.x != w.layout_x() || p.y != w.layout_y();
+    if (!m.sub && m.canvas && m.kind != WindowKind::Frame && frame_area && frame_area->isVisible() && !own_place)
         r.translate(frame_area->viewport()->mapToGlobal(QPoint(0, 0)));
+    // The frame without a placement of its own opens over the screen, room left for its title
+    // bar and borders: the screens it holds are laid out for the hall's displays, not for its
+    // layout's small default.
+    if (m.main && !own_place && p.width == w.layout_width() && p.height == w.layout_height())
+        if (const QRect room = room_of(m); room.width() >= 100 && room.height() >= 100)
+            r = QRect(room.topLeft(), (room.size() - kFloatingFrame).expandedTo(r.size()).boundedTo(room.size()));
     // A window placed outside its room (saved on a larger display) is brought back onto it, and
     // a size larger than the room is limited to it; a window that keeps its controls' places
     // does not become smaller than its layout (the frame's area scrolls).
@@ -317,8 +335,7 @@ void QtEngine::Impl::apply_placement(Mirror& m, const Placement& p) {
         const QSize size = r.size() + QSize(0, bar_height(m));
         if (m.sub) {
             m.canvas->hint = size;
-            const QSize frame = m.sub->sizeHint() - size;  // title bar and borders
-            m.sub->setGeometry(QRect(r.topLeft(), size + frame));
+            m.sub->setGeometry(QRect(r.topLeft(), size + sub_frame(*m.sub)));
         } else {
             top->setGeometry(QRect(r.topLeft(), size));
         }

@@ -2,7 +2,8 @@
 // placement and come back onto it from a placement saved elsewhere; the window a sheet was opened
 // from comes to the front when it closes; lists align their columns as declared and their
 // scroll bar moves them through the whole order; a long name or date is shown whole, from its
-// first character.
+// first character; a window opens at its layout's size, its status bar showing, and the frame
+// over the screen; a check box scaled down keeps its whole box.
 #include <cmath>
 
 #include <QCheckBox>
@@ -17,6 +18,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QStyleOptionButton>
 #include <QStyleOptionSlider>
 #include <QTest>
@@ -310,6 +312,30 @@ TEST_F(Hall, CheckBoxesArePlainlyVisibleOnEveryBackground) {
     }
 }
 
+TEST_F(Hall, AWinBoxOfAWindowScaledDownToTheScreenKeepsItsWholeBox) {
+    // The 16 bracket's win boxes: 12 x 10 units beside a name, in a window larger than the screen.
+    WindowLayout l = large_screen();
+    l.controls.push_back(control(ControlKind::Check, "?WIN", 600, 300, 12, 10));
+    Procedure p(l);
+    auto* box = as<QCheckBox>(p, "?WIN");
+    ASSERT_TRUE(box);
+    const double scale = engine().widget(p.window())->width() / (1200 * unit_x());
+    ASSERT_LT(scale, 0.8);
+    QStyleOptionButton option;
+    option.initFrom(box);
+    const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+    EXPECT_TRUE(box->rect().contains(indicator)) << indicator.height() << " in " << box->height();
+    // Where the layout puts it: about the centre of its scaled rectangle.
+    const QPointF centre((600 + 6) * unit_x() * scale, (300 + 5) * unit_y() * scale);
+    EXPECT_NEAR(box->geometry().center().x(), centre.x(), 2);
+    EXPECT_NEAR(box->geometry().center().y(), centre.y(), 2);
+    // Its top and bottom edges are drawn: a box, not two bars.
+    const QImage image = box->grab().toImage();
+    const int x = indicator.center().x();
+    EXPECT_LT(image.pixelColor(x, indicator.top()).lightness(), 220);
+    EXPECT_LT(image.pixelColor(x, indicator.bottom()).lightness(), 220);
+}
+
 TEST_F(Hall, TheHallIsDrawnInTheFacesItWasLaidOutFor) {
     WindowLayout l;
     l.kind = WindowKind::Floating;
@@ -356,6 +382,36 @@ TEST_F(Hall, ALongNameIsShownWholeFromItsFirstCharacter) {
     p.change([](Window& w) { w.set_text(w.number_of("?SHOWN"), "Aka"); });
     EXPECT_DOUBLE_EQ(shown->font().pointSizeF(), QApplication::font().pointSizeF());
     EXPECT_EQ(shown->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight | Qt::AlignAbsolute);
+}
+
+TEST_F(Hall, ALongNameTypedIntoAnEntryShowsItsStartOnceTheEntryIsLeft) {
+    WindowLayout l;
+    l.kind = WindowKind::Floating;
+    l.width = 300, l.height = 80;
+    ControlState name = control(ControlKind::Entry, "?NAME", 4, 4, 100, 12);
+    name.font_size = 12;
+    l.controls = {name, control(ControlKind::Entry, "?DOJO", 4, 24, 100, 12)};
+    Procedure p(l);
+    auto* edit = as<QLineEdit>(p, "?NAME");
+    ASSERT_TRUE(edit);
+    QWidget* top = engine().widget(p.window());
+    top->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+    edit->setFocus();
+    ASSERT_TRUE(pump_until([&] { return edit->hasFocus(); }));
+    for (const QChar ch : kLongestName)
+        QTest::sendKeyEvent(QTest::Click, edit, static_cast<Qt::Key>(ch.toUpper().unicode()), QString(ch), Qt::NoModifier);
+    ASSERT_GT(QFontMetrics(edit->font()).horizontalAdvance(kLongestName), edit->contentsRect().width());
+    // While typed into, the entry shows where the typing is: the name's end.
+    EXPECT_GT(edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().left(), edit->width() / 2);
+    QTest::keyClick(edit, Qt::Key_Tab);
+    ASSERT_TRUE(pump_until([&] { return !edit->hasFocus(); }));
+    ASSERT_TRUE(p.wait_for(EventKind::Accepted));
+    ASSERT_TRUE(settle_gui(engine()));
+    // Left, it shows the name from its first character, cut at its end.
+    EXPECT_EQ(edit->text(), kLongestName);
+    EXPECT_EQ(edit->cursorPosition(), 0);
+    EXPECT_LT(edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().left(), 8);
 }
 
 // The program's frame at its own default size, and what it holds.
@@ -437,6 +493,64 @@ TEST_F(HallFrame, AFloatingWindowWithoutAPositionOfItsOwnOpensWithinTheFramesAre
     QWidget* other = engine().widget(placed.window());
     EXPECT_TRUE(pump_until([&] { return other->geometry().topLeft() == QPoint(std::lround(300 * unit_x()), std::lround(200 * unit_y())); }))
         << other->x() << "," << other->y();
+}
+
+// A form as the sheets and the kata console lay theirs out: its Cancel at the bottom right and a
+// status bar below.
+WindowLayout form_window(WindowKind kind, int width, int height) {
+    WindowLayout l;
+    l.title = "Sheet";
+    l.kind = kind;
+    l.width = width, l.height = height;
+    l.status = {{.width = 200}, {.width = -1}};
+    l.controls = {control(ControlKind::Entry, "?NAME", 4, 4, width - 8, 12),
+                  control(ControlKind::Button, "?CANCEL", width - 50, height - 18, 46, 14, "&Cancel")};
+    return l;
+}
+
+TEST_F(HallFrame, TheFrameWithoutAPlacementOfItsOwnOpensOverTheScreen) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(main_->geometry()));
+    // Room left for a window manager's title bar and borders, no more.
+    EXPECT_GE(main_->width(), screen.width() - 16);
+    EXPECT_GE(main_->height(), screen.height() - 40);
+}
+
+TEST_F(HallFrame, AWindowOpensAtItsLayoutsSizeItsCancelAndStatusBarShowing) {
+    struct Case {
+        const char* what;
+        WindowKind kind;
+        int width, height;
+    } cases[] = {{"child window", WindowKind::MdiChild, 420, 280}, {"floating window", WindowKind::Floating, 420, 280},
+                 {"floating window larger than the screen", WindowKind::Floating, 1000, 600}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Procedure p(form_window(c.kind, c.width, c.height));
+        p.change([](Window& w) { w.set_status_text(2, "Record Will Be Changed"); });
+        ASSERT_TRUE(settle_gui(engine()));
+        QWidget* top = engine().widget(p.window());
+        ASSERT_TRUE(top);
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(top)) {
+            auto* client = qobject_cast<QScrollArea*>(sub->widget());
+            ASSERT_TRUE(client);
+            EXPECT_EQ(client->verticalScrollBar()->maximum(), 0);
+            EXPECT_EQ(client->horizontalScrollBar()->maximum(), 0);
+            EXPECT_TRUE(QRect(QPoint(0, 0), area_->viewport()->size()).contains(sub->geometry()));
+        } else {
+            EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(top->geometry()));
+        }
+        // The window shows its Cancel whole, and its status bar with its text below the controls.
+        QWidget* cancel = widget(p, "?CANCEL");
+        const QRect shown = top->rect();
+        EXPECT_TRUE(shown.contains(QRect(cancel->mapTo(top, QPoint(0, 0)), cancel->size())))
+            << cancel->mapTo(top, QPoint(0, 0)).y() << "+" << cancel->height() << " in " << top->height();
+        auto* bar = top->findChild<QStatusBar*>();
+        ASSERT_TRUE(bar);
+        EXPECT_TRUE(bar->isVisible());
+        const QRect bar_shown(bar->mapTo(top, QPoint(0, 0)), bar->size());
+        EXPECT_TRUE(shown.contains(bar_shown)) << bar_shown.y() << "+" << bar_shown.height() << " in " << top->height();
+        EXPECT_GE(bar_shown.top(), cancel->mapTo(top, QPoint(0, cancel->height())).y());
+    }
 }
 
 }  // namespace
