@@ -64,15 +64,30 @@ bool QtEngine::Impl::waits(QObject* receiver, QEvent* e) const {
 }
 
 void QtEngine::Impl::release(const std::vector<Blocked>& blocked) {
+    // The window that asked is the thread's last opened: the one no other of them was opened from.
+    const auto opened_from = [&](const Window* w) {
+        for (const Blocked& other : blocked)
+            if (auto m = other.mirror.lock(); m && m->alive && m->window->opener() == w) return true;
+        return false;
+    };
     for (const Blocked& b : blocked) {
         auto once = std::find(waiting.begin(), waiting.end(), b.target);
         if (!b.target || once == waiting.end()) continue;
         waiting.erase(once);
         if (std::find(waiting.begin(), waiting.end(), b.target) != waiting.end()) continue;  // waits for another
         b.target->setProperty("zrv_waiting", false);
-        // The focus goes back where the model has it (a failed look-up moved it meanwhile).
+        // The focus goes back where the model has it (a failed look-up moved it meanwhile), in
+        // the window that asked: the focus given to a window behind it would bring that one in
+        // front.
         auto m = b.mirror.lock();
-        if (!m || !m->alive) continue;
+        if (!m || !m->alive || opened_from(m->window)) continue;
+        // The operator answered the request: the keyboard goes back to that window (unless
+        // another window took it meanwhile), also where no window manager activates it.
+        QWidget* active = QApplication::activeWindow();
+        if (QWidget* top = m->top ? m->top->window() : nullptr; top && top->isVisible() && (!active || qobject_cast<QDialog*>(active))) {
+            top->activateWindow();
+            if (m->sub && m->sub->mdiArea()) m->sub->mdiArea()->setActiveSubWindow(m->sub);
+        }
         auto it = m->views.find(m->window->focus());
         if (it != m->views.end() && it->second.widget) it->second.widget->setFocus(Qt::OtherFocusReason);
     }

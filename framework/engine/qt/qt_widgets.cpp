@@ -328,6 +328,8 @@ bool PageList::viewportEvent(QEvent* event) {
 Canvas::Canvas(QWidget* parent) : QWidget(parent) {}
 
 ClientScroll::ClientScroll(Canvas* canvas) {
+    // No Tab stop of its own: the keyboard goes from control to control, each showing its focus.
+    setFocusPolicy(Qt::NoFocus);
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(true);
     setWidget(canvas);
