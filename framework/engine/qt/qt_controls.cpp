@@ -116,6 +116,7 @@ QWidget* QtEngine::Impl::create_widget(Mirror& m, const ControlState& c) {
         }
         case ControlKind::Button: {
             auto* button = new QPushButton(parent);
+            button->setStyle(qt::button_style());
             button->setAutoDefault(false);
             QObject::connect(button, &QPushButton::clicked, button, with([this, n](Mirror& mp, bool) {
                                  // Pressed by its access key, the button leaves the focus in the

@@ -81,15 +81,20 @@ void QtEngine::Impl::release(const std::vector<Blocked>& blocked) {
         // front.
         auto m = b.mirror.lock();
         if (!m || !m->alive || opened_from(m->window)) continue;
+        auto it = m->views.find(m->window->focus());
+        if (it != m->views.end() && it->second.widget) {
+            m->told_focus = it->first;  // the model's own focus coming back: no entering of the operator's
+            it->second.widget->setFocus(Qt::OtherFocusReason);
+        }
         // The operator answered the request: the keyboard goes back to that window (unless
-        // another window took it meanwhile), also where no window manager activates it.
+        // another window took it meanwhile), also where no window manager activates it; to the
+        // control just given the focus, not to the one the window last had.
         QWidget* active = QApplication::activeWindow();
         if (QWidget* top = m->top ? m->top->window() : nullptr; top && top->isVisible() && (!active || qobject_cast<QDialog*>(active))) {
+            if (m->sub && m->sub->mdiArea() && m->sub->mdiArea()->activeSubWindow() != m->sub)
+                m->sub->mdiArea()->setActiveSubWindow(m->sub);
             top->activateWindow();
-            if (m->sub && m->sub->mdiArea()) m->sub->mdiArea()->setActiveSubWindow(m->sub);
         }
-        auto it = m->views.find(m->window->focus());
-        if (it != m->views.end() && it->second.widget) it->second.widget->setFocus(Qt::OtherFocusReason);
     }
 }
 

@@ -536,15 +536,40 @@ private:
     mutable qint64 bytes_ = 0;
 };
 
-}  // namespace
+// Buttons as the style draws them, a dotted frame inside the one that has the focus: the
+// default button's own frame looks alike with or without the focus.
+class ButtonStyle final : public QProxyStyle {
+public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        if (element != CE_PushButton || !(option->state & State_HasFocus)) return;
+        const QRect inside = subElementRect(SE_PushButtonFocusRect, option, widget).adjusted(1, 1, -2, -2);
+        painter->save();
+        QPen pen(option->palette.color(QPalette::ButtonText));
+        pen.setStyle(Qt::DotLine);
+        painter->setPen(pen);
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(inside);
+        painter->restore();
+    }
+};
 
-QStyle* entry_style() {
+// One style of each kind per application, made on first use.
+template <class Style>
+QStyle* shared_style() {
     static QPointer<QStyle> style;
     if (!style) {
-        style = new EntryStyle;
+        style = new Style;
         style->setParent(qApp);  // goes with the application
     }
     return style;
 }
+
+}  // namespace
+
+QStyle* entry_style() { return shared_style<EntryStyle>(); }
+
+QStyle* button_style() { return shared_style<ButtonStyle>(); }
 
 }  // namespace zrv::qt

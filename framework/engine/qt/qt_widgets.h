@@ -120,6 +120,8 @@ private:
 // per size, colours and state, so a large entry whose text changes often costs a copy of it.
 // One per application, made on first use.
 QStyle* entry_style();
+// The style of buttons: the focused one shows a dotted frame inside its own.
+QStyle* button_style();
 
 // The client area of a window: controls are placed on it in pixels.
 class Canvas : public QWidget {

@@ -1,5 +1,5 @@
 // The keyboard focus in the frame's child windows: every Tab stop is a control that shows its
-// focus, and a message box answered leaves the window that asked it in front, its focus where it
+// focus (the default button too), and a message box answered leaves the window that asked it in front, its focus where it
 // was.
 #include <memory>
 #include <set>
@@ -80,6 +80,21 @@ TEST_F(QtFocusTest, EveryTabStopOfAChildWindowIsAControlOfIt) {
     // Every control that takes the keyboard was reached: the sheet, the entries, the buttons.
     for (const char* use : {"?SHEET", "?NAME", "?CODE", "?BUTTON1", "?BUTTON2", "?BUTTON3", "?OK", "?CANCEL"})
         EXPECT_TRUE(stops.count(p.window().number_of(use))) << use;
+}
+
+TEST_F(QtFocusTest, TheDefaultButtonLooksOtherwiseWithTheFocusThanWithout) {
+    OpenFrame frame(engine());
+    Procedure p(console_layout("Display for Cansol scoreboard points"));
+    frame.main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.main));
+    auto* ok = as<QPushButton>(p, "?OK");
+    ASSERT_TRUE(ok && ok->isDefault());
+    p.change([](Window& w) { w.select(w.number_of("?CANCEL")); });
+    ASSERT_TRUE(pump_until([&] { return widget(p, "?CANCEL")->hasFocus(); }));
+    const QImage without = ok->grab().toImage();
+    QTest::keyClick(widget(p, "?CANCEL"), Qt::Key_Backtab);
+    ASSERT_TRUE(pump_until([&] { return ok->hasFocus(); }));
+    EXPECT_NE(ok->grab().toImage(), without);
 }
 
 TEST_F(QtFocusTest, AMessageBoxClickedAndAnsweredLeavesTheWindowThatAskedInFront) {
