@@ -6,6 +6,7 @@
 
 #include "data/dictionary.h"
 #include "framework/store/store_context.h"
+#include "framework/store/table_schema.h"
 
 namespace zrv::data {
 namespace {
@@ -106,6 +107,23 @@ std::string table_columns_reference(const std::vector<ScreenSource>& screens) {
         for (const store::MemoLayout& m : l.memos)
             out += "| `" + column_of(m.name) + "` | Memo(" + std::to_string(m.size) + ") | " + std::to_string(m.size) + " | | | " +
                    screens_of(m.name) + " |\n";
+    }
+    return out;
+}
+
+std::string table_schema_script() {
+    std::string out =
+        "-- The 23 table files, exactly as the program makes them: for each, its zrv_layout rows, its\n"
+        "-- table and one index per key. Made from the table declarations by data/table_reference.cpp\n"
+        "-- (data_table_files_doc_test checks that it is up to date; `zrv_scoring schema` prints it).\n"
+        "-- Run it in a folder without these files, with the sqlite3 client:\n"
+        "--     sqlite3 -bail < table-schema.sql\n"
+        "-- or, from another program, run each file's statements (from its PRAGMA to its COMMIT) on a\n"
+        "-- new, empty file. On a file that holds tables already it fails at its first CREATE and\n"
+        "-- changes nothing. docs/table-files.md says what each part means.\n";
+    for (TableId id : dictionary_order()) {
+        const store::TableLayout& l = layout(id);
+        out += "\n-- " + l.name + "\n.open " + store::table_file_name(l) + "\n" + store::schema_script(l);
     }
     return out;
 }

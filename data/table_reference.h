@@ -18,4 +18,8 @@ struct ScreenSource {
 
 std::string table_columns_reference(const std::vector<ScreenSource>& screens);
 
+// The SQL that makes the 23 table files as the program makes them (docs/table-schema.sql): for
+// each table in dictionary order, the sqlite3 client's ".open <file>" and the file's script.
+std::string table_schema_script();
+
 }  // namespace zrv::data

@@ -4,6 +4,9 @@
 //
 //   zrv_scoring create
 //       creates every table file that is missing (an empty folder becomes a new tournament)
+//   zrv_scoring schema [<Table>]
+//       prints the SQL that makes every table file (docs/table-schema.sql), or one table's file,
+//       as the program makes it
 //   zrv_scoring set <Table> <key value> Field=value ...
 //       writes fields of the record whose first key has that value; a missing record is added
 //       with the table's new-record defaults, as the program adds one
@@ -57,8 +60,11 @@
 #include "framework/store/table_access.h"
 #include "framework/store/table_layout.h"
 
+#include "framework/store/table_schema.h"
+
 #if ZRV_SCORING_WITH_DATA
 #include "data/dictionary.h"
+#include "data/table_reference.h"
 #endif
 
 namespace {
@@ -150,7 +156,7 @@ public:
         } else if (rc != SQLITE_OK) {
             error_ = "cannot read " + name_ + " (" + sqlite3_errmsg(db_) + ")";
         } else if (const TableLayout* layout = layout_for(table)) {
-            if (signature != zrv::store::layout_signature(*layout)) error_ = name_ + " has another record layout; it is left as it is";
+            if (!zrv::store::same_signature(signature, zrv::store::layout_signature(*layout))) error_ = name_ + " has another record layout; it is left as it is";
             else key_column_ = column_name(layout->fields[static_cast<std::size_t>(layout->keys.at(0).components.at(0).field)].name);
         } else {
             // A table this build does not know: its first key is the first index made, on one column.
@@ -261,6 +267,21 @@ int create() {
         }
     }
     return failed ? 1 : 0;
+}
+
+int schema(int argc, char** argv) {
+    if (argc > 2) {
+        const TableLayout* l = layout_for(argv[2]);
+        if (!l) return fail("no table " + std::string(argv[2]));
+        std::cout << zrv::store::schema_script(*l);
+        return 0;
+    }
+#if ZRV_SCORING_WITH_DATA
+    std::cout << zrv::data::table_schema_script();
+    return 0;
+#else
+    return fail("this build knows no table layouts");
+#endif
 }
 
 int set(int argc, char** argv) {
@@ -499,9 +520,10 @@ int field_writer(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) return fail("usage: zrv_scoring create | set | get | invariant-writer | bout | bout-writer | field-writer ...");
+    if (argc < 2) return fail("usage: zrv_scoring create | schema | set | get | invariant-writer | bout | bout-writer | field-writer ...");
     const std::string command = argv[1];
     if (command == "create") return create();
+    if (command == "schema") return schema(argc, argv);
     if (command == "set") return set(argc, argv);
     if (command == "get") return get(argc, argv);
     if (command == "invariant-writer") return invariant_writer(argc, argv);

@@ -1,0 +1,130 @@
+// Table files that another program makes with the sqlite3 client from the published SQL
+// (docs/table-schema.sql), and those the program's earlier version made, serve every screen
+// without a message; a row added naming only its key reads as a new record of the program.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "data/dictionary.h"
+#include "data/dictionary_table.h"
+#include "framework/core/app_services.h"
+#include "framework/core/error_reporter.h"
+#include "framework/core/procedures.h"
+#include "framework/core/thread_context.h"
+#include "framework/engine/headless/test_driver.h"
+#include "framework/store/store_context.h"
+#include "shell/main_frame.h"
+#include "shell/program_body.h"
+#include "tests/support/scoring_tool.h"
+#include "tests/support/temp_folder.h"
+
+namespace zrv {
+namespace {
+
+// Runs an SQL script through the sqlite3 client's standard input, as a user would; its status.
+int run_script(const std::filesystem::path& script) {
+    const std::string command = "sqlite3 -bail < '" + script.string() + "' > sqlite3.out 2>&1";
+    return std::system(command.c_str());
+}
+
+std::vector<std::string> raised() {
+    std::vector<std::string> texts;
+    for (const ErrorReporter::Raised& r : app_error_reporter().history()) texts.push_back(r.title + ": " + r.text);
+    return texts;
+}
+
+std::string first_key_column(const store::TableLayout& l) {
+    const std::string& name = l.fields.at(static_cast<std::size_t>(l.keys.at(0).components.at(0).field)).name;
+    return name.substr(name.find(':') + 1);
+}
+
+class PublishedSchema : public ::testing::TestWithParam<const char*> {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(run_script(testing::source_dir() / GetParam()), 0) << folder.read("sqlite3.out");
+        for (data::TableId id : data::dictionary_order())
+            ASSERT_TRUE(std::filesystem::exists(folder / store::table_file_name(data::layout(id)))) << data::table_name(id);
+        // One record in each table a list shows, named by its key alone.
+        for (data::TableId id : data::dictionary_order()) {
+            const store::TableLayout& l = data::layout(id);
+            ASSERT_EQ(testing::run_sqlite3(store::table_file_name(l), "INSERT INTO \"" + l.name + "\" (\"" + first_key_column(l) + "\") VALUES ('1')"), 0);
+        }
+        app_error_reporter().clear_history();
+    }
+
+    testing::TempFolder folder;
+};
+
+TEST_P(PublishedSchema, EveryScreenOpensOnTheFilesWithoutAMessage) {
+    install_thread_hooks();
+    TestDriver driver;
+    driver.start_thread_1(&RunProgram);
+    Window& frame = driver.expect_window("Main");
+    for (const MenuRow& row : main_menu()) {
+        if (row.procedure.empty()) continue;
+        SCOPED_TRACE(row.procedure);
+        driver.press(frame, row.use);
+        ASSERT_FALSE(driver.pending_message()) << driver.pending_message()->text;
+        Window* screen = driver.window(row.procedure);
+        ASSERT_TRUE(screen);
+        // A list's record opens its screen by its View button, or else by Change.
+        std::string open_by;
+        for (const char* button : {"?VIEW", "?CHANGE"})
+            for (const ControlState& c : screen->controls())
+                if (open_by.empty() && c.kind == ControlKind::Button && c.use.rfind(button, 0) == 0) open_by = c.use;
+        const std::size_t before = driver.windows().size();
+        if (!open_by.empty()) driver.press(*screen, open_by);
+        ASSERT_FALSE(driver.pending_message()) << driver.pending_message()->text;
+        if (driver.windows().size() > before) {
+            Window& opened = *driver.windows().back();
+            SCOPED_TRACE(opened.procedure());
+            driver.advance_ms(500);  // a few ticks of its timer
+            ASSERT_FALSE(driver.pending_message()) << driver.pending_message()->text;
+            driver.close(opened);
+            ASSERT_FALSE(driver.pending_message()) << driver.pending_message()->text;
+        }
+        driver.close(*screen);
+    }
+    driver.close(frame);
+    driver.join_thread_1();
+    EXPECT_EQ(raised(), std::vector<std::string>{});
+
+    // The tables no screen opened open as quietly.
+    data::InitDataDictionary();
+    for (data::TableId id : data::dictionary_order()) EXPECT_TRUE(data::file_manager(id)->open()) << data::table_name(id);
+    data::KillDataDictionary();
+    EXPECT_EQ(raised(), std::vector<std::string>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(, PublishedSchema, ::testing::Values("docs/table-schema.sql", "tests/shell/fixtures/earlier_table_files.sql"),
+                         [](const auto& info) { return info.index == 0 ? std::string("Published") : std::string("EarlierVersion"); });
+
+// The columns' defaults are the values a new record starts with.
+TEST(PublishedSchemaDefaults, ARowNamingOnlyItsKeyReadsAsTheProgramsNewRecord) {
+    testing::TempFolder folder;
+    ASSERT_EQ(run_script(testing::source_dir() / "docs/table-schema.sql"), 0) << folder.read("sqlite3.out");
+    data::InitDataDictionary();
+    for (data::TableId id : data::dictionary_order()) {
+        const store::TableLayout& l = data::layout(id);
+        SCOPED_TRACE(l.name);
+        ASSERT_EQ(testing::run_sqlite3(store::table_file_name(l), "INSERT INTO \"" + l.name + "\" (\"" + first_key_column(l) + "\") VALUES (7)"), 0);
+        data::DictionaryTable& table = *data::file_manager(id);
+        ASSERT_TRUE(table.open());
+        ASSERT_TRUE(table.get_by_position(1));
+        const store::RecordBuffer read = table.record();
+        table.record().clear();
+        table.prime_new_record();
+        table.record().set_text(l.keys[0].components[0].field, "7");
+        for (std::size_t f = 0; f < l.fields.size(); ++f) {
+            if (l.fields[f].kind == store::FieldKind::Group) continue;
+            EXPECT_TRUE(read.same_field(static_cast<int>(f), table.record()))
+                << l.fields[f].name << " reads " << read.get_text(static_cast<int>(f)) << ", a new record holds "
+                << table.record().get_text(static_cast<int>(f));
+        }
+    }
+    data::KillDataDictionary();
+}
+
+}  // namespace
+}  // namespace zrv
