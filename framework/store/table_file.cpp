@@ -279,6 +279,13 @@ std::vector<std::string> schema_statements(const TableLayout& layout) {
     return TableFile(layout, {}, {}, default_store_options()).schema_statements();
 }
 
+std::vector<std::string> index_names(const TableLayout& layout) {
+    const TableFile file(layout, {}, {}, default_store_options());
+    std::vector<std::string> out;
+    for (std::size_t k = 0; k < layout.keys.size(); ++k) out.push_back(file.index_name(static_cast<int>(k)));
+    return out;
+}
+
 std::string schema_script(const TableLayout& layout) {
     std::string out = "PRAGMA journal_mode = WAL;\nBEGIN IMMEDIATE;\n";
     for (const std::string& statement : schema_statements(layout)) out += statement + ";\n";

@@ -12,6 +12,9 @@ namespace zrv::store {
 // file (each without its closing semicolon).
 std::vector<std::string> schema_statements(const TableLayout& layout);
 
+// The index of each key, in key order, as the file names it.
+std::vector<std::string> index_names(const TableLayout& layout);
+
 // The whole script for an empty file: WAL journal, then the statements in one transaction.
 // Run on a file that already holds tables, it fails at its first statement.
 std::string schema_script(const TableLayout& layout);

@@ -141,6 +141,18 @@ TEST(TableFilesDocument, TheColumnReferenceIsMadeFromTheDeclarations) {
     EXPECT_NE(made.find("| `PuntoAka` | Decimal(7,0) | 4 | points of aka |"), std::string::npos);
 }
 
+TEST(TableFilesDocument, EveryColumnHasAMeaningAndEveryCodeItsValues) {
+    for (TableId id : dictionary_order()) {
+        const TableDefinition& def = definition(id);
+        for (std::size_t i = 0; i < def.layout.fields.size(); ++i)
+            if (def.layout.fields[i].kind != store::FieldKind::Group)
+                EXPECT_NE(column_meaning(id, def.layout.fields[i].name, def.meanings[i]), "") << def.layout.fields[i].name;
+        for (const store::MemoLayout& m : def.layout.memos) EXPECT_NE(column_meaning(id, m.name, {}), "") << m.name;
+    }
+    EXPECT_EQ(column_meaning(TableId::ScoreBoard, "SB:Queue", "queue status"),
+              "queue status; values `'1'` QueueStart, `'2'` QueueStop, `'3'` QueueDone, `'4'` QueueAssigned");
+}
+
 TEST(TableFilesDocument, ThePublishedSchemaIsMadeFromTheDeclarations) {
     const std::string doc = read(zrv::testing::source_dir() / "docs" / "table-schema.sql");
     const std::string made = table_schema_script();
