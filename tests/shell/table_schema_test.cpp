@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "data/dictionary.h"
 #include "data/dictionary_table.h"
@@ -124,6 +126,68 @@ TEST(PublishedSchemaDefaults, ARowNamingOnlyItsKeyReadsAsTheProgramsNewRecord) {
         }
     }
     data::KillDataDictionary();
+}
+
+// docs/driving-a-bout.md drives a bout, a kata event, a bracket and a team queue by columns
+// alone: its statements run as they stand on files made from the published SQL, and the program
+// reads back what they wrote.
+TEST(DrivingByColumns, TheDocumentsStatementsRunAndTheProgramReadsWhatTheyWrote) {
+    testing::TempFolder folder;
+    ASSERT_EQ(run_script(testing::source_dir() / "docs/table-schema.sql"), 0) << folder.read("sqlite3.out");
+    const std::string doc = [] {
+        std::ifstream in(testing::source_dir() / "docs/driving-a-bout.md");
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }();
+    int blocks = 0;
+    for (std::size_t at = doc.find("\n```"); at != std::string::npos; at = doc.find("\n```", at + 1)) {
+        const std::size_t body = doc.find('\n', at + 1) + 1, end = doc.find("\n```", body);
+        const std::string language = doc.substr(at + 4, body - at - 5), text = doc.substr(body, end - body + 1);
+        at = end + 1;
+        SCOPED_TRACE(text);
+        if (language == "sh") {
+            folder.write("block.sh", text);
+            EXPECT_EQ(std::system("sh -e block.sh > sqlite3.out 2>&1"), 0) << folder.read("sqlite3.out");
+        } else if (language == "sql") {
+            // The block's file: its first statement's table.
+            const std::size_t insert = text.find("INSERT INTO "), update = text.find("UPDATE ");
+            const std::size_t name = std::min(insert == std::string::npos ? text.size() : insert + 12,
+                                              update == std::string::npos ? text.size() : update + 7);
+            const store::TableLayout* l = data::layout(text.substr(name, text.find_first_of(" (", name) - name));
+            ASSERT_TRUE(l);
+            std::string said;
+            EXPECT_EQ(testing::run_sqlite3(store::table_file_name(*l), text, &said), 0) << said;
+        }
+        ++blocks;
+    }
+    EXPECT_EQ(blocks, 8);
+
+    data::InitDataDictionary();
+    struct Expect {
+        data::TableId table;
+        std::int64_t row;
+        const char* field;
+        const char* value;
+    } expected[] = {
+        {data::TableId::ScoreBoard, 1, "SB:PuntoAka", "8"},          {data::TableId::ScoreBoard, 1, "SB:PuntoAo", "1"},
+        {data::TableId::ScoreBoard, 1, "SB:Timer1StartTime", "120"}, {data::TableId::ScoreBoard, 1, "SB:SBStop", "1"},
+        {data::TableId::ScoreBoard, 1, "SB:Queue", "2"},             {data::TableId::ScoreBoard, 1, "SB:Cerrar", "1"},
+        {data::TableId::KataEvent, 1, "KE:ResultadoC1", "49.00"},    {data::TableId::KataEvent, 1, "KE:SEGUNDOLUGARPUNTOS1", "47.60"},
+        {data::TableId::KataJuezCard5, 1, "KJ5:JUEZ5TC1", "8.20"},   {data::TableId::KumiteIndividual, 1, "KE24:CGanador", "Aiko Tanaka"},
+        {data::TableId::KumiteIndividual, 1, "KE24:RESULTADOC1B", "1"}, {data::TableId::KumiteEquipo5, 1, "KE212:Queue", "3"},
+        {data::TableId::KumiteEquipo5, 2, "KE212:Queue", "1"},       {data::TableId::KumiteEquipo5, 2, "KE212:Tag4", "4.00"},
+    };
+    for (const Expect& e : expected) {
+        SCOPED_TRACE(e.field);
+        data::DictionaryTable& table = *data::file_manager(e.table);
+        ASSERT_TRUE(table.get_by_position(e.row));
+        EXPECT_EQ(table.unfit_values(), std::vector<std::string>{});
+        std::string shown = table.record().get_text(e.field);
+        while (!shown.empty() && shown.back() == ' ') shown.pop_back();
+        while (!shown.empty() && shown.front() == ' ') shown.erase(0, 1);
+        EXPECT_EQ(shown, e.value);
+    }
+    data::KillDataDictionary();
+    EXPECT_EQ(raised(), std::vector<std::string>{});
 }
 
 }  // namespace
