@@ -102,8 +102,57 @@ TEST_P(PublishedSchema, EveryScreenOpensOnTheFilesWithoutAMessage) {
 INSTANTIATE_TEST_SUITE_P(, PublishedSchema, ::testing::Values("docs/table-schema.sql", "tests/shell/fixtures/earlier_table_files.sql"),
                          [](const auto& info) { return info.index == 0 ? std::string("Published") : std::string("EarlierVersion"); });
 
+// Files of another layout under a screen: the screen opens and shows its record first, then one
+// box says what each file has and what was done, a paragraph per file.
+TEST(DamagedFiles, AScreenShowsItsRecordThenOneMessageNamesEveryFile) {
+    app_error_reporter().clear_history();
+    testing::TempFolder folder;
+    ASSERT_EQ(run_script(testing::source_dir() / "docs/table-schema.sql"), 0) << folder.read("sqlite3.out");
+    ASSERT_EQ(testing::run_sqlite3("KataEvent.sqlite", "INSERT INTO KataEvent (NumeroDeCompeticion, NombreCompetidor1) VALUES (1, 'Aiko')"), 0);
+    std::vector<std::string> others;
+    for (data::TableId id : data::dictionary_order()) {
+        const store::TableLayout& l = data::layout(id);
+        if (id == data::TableId::KataEvent) continue;
+        std::filesystem::remove(store::table_file_name(l));
+        ASSERT_EQ(testing::run_sqlite3(store::table_file_name(l), "CREATE TABLE zrv_layout (name TEXT PRIMARY KEY, value TEXT NOT NULL); "
+                                                                 "INSERT INTO zrv_layout VALUES ('signature', 'table Other record 1')"),
+                  0);
+        others.push_back(l.label);
+    }
+    install_thread_hooks();
+    TestDriver driver;
+    driver.start_thread_1(&RunProgram);
+    Window& frame = driver.expect_window("Main");
+    driver.press(frame, "?ITEM1");
+    ASSERT_FALSE(driver.pending_message()) << driver.pending_message()->text;
+    driver.press(driver.expect_window("BrowseKataEvents"), "?VIEW:3");
+    ASSERT_TRUE(driver.pending_message());
+    Window& screen = driver.expect_window("PantallaKataEvent");
+    EXPECT_EQ(driver.control(screen, "?KE:NOMBRECOMPETIDOR1").text.substr(0, 4), "Aiko");
+    const std::string text = driver.pending_message()->text;
+    EXPECT_EQ(driver.pending_message()->title, "Invalid File");
+    driver.answer_message(ButtonOk);
+    EXPECT_FALSE(driver.pending_message());
+    driver.advance_ms(500);
+    EXPECT_FALSE(driver.pending_message());
+    int paragraphs = 1;
+    for (char c : text) paragraphs += c == '\n';
+    std::size_t files = 0;
+    for (const std::string& label : others)
+        files += text.find("The file " + label + " does not have the record layout of this program. It has not been changed.") != std::string::npos;
+    EXPECT_EQ(static_cast<std::size_t>(paragraphs), files) << text;
+    EXPECT_GE(files, 10u) << text;
+    EXPECT_EQ(raised().size(), 1u);
+    while (driver.pending_message()) driver.answer_message(ButtonOk);
+    driver.close(screen);
+    driver.close(*driver.window("BrowseKataEvents"));
+    driver.close(frame);
+    driver.join_thread_1();
+}
+
 // The columns' defaults are the values a new record starts with.
 TEST(PublishedSchemaDefaults, ARowNamingOnlyItsKeyReadsAsTheProgramsNewRecord) {
+    app_error_reporter().clear_history();
     testing::TempFolder folder;
     ASSERT_EQ(run_script(testing::source_dir() / "docs/table-schema.sql"), 0) << folder.read("sqlite3.out");
     data::InitDataDictionary();
@@ -132,6 +181,7 @@ TEST(PublishedSchemaDefaults, ARowNamingOnlyItsKeyReadsAsTheProgramsNewRecord) {
 // alone: its statements run as they stand on files made from the published SQL, and the program
 // reads back what they wrote.
 TEST(DrivingByColumns, TheDocumentsStatementsRunAndTheProgramReadsWhatTheyWrote) {
+    app_error_reporter().clear_history();
     testing::TempFolder folder;
     ASSERT_EQ(run_script(testing::source_dir() / "docs/table-schema.sql"), 0) << folder.read("sqlite3.out");
     const std::string doc = [] {
