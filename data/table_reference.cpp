@@ -87,6 +87,23 @@ std::string keys_reference(const store::TableLayout& l) {
     return out;
 }
 
+// The records of other tables that belong to a record of this one, by the declared relations.
+std::string relations_reference(const TableDefinition& def) {
+    std::string rows;
+    for (const ResolvedRelation& r : def.relations) {
+        if (r.type != decl::Relation::Type::Keyed || r.field < 0 || r.related_field < 0 || r.related_key < 0) continue;
+        const store::TableLayout& other = layout(r.related);
+        rows += "| `" + other.name + "` | `" + column_of(other.fields[static_cast<std::size_t>(r.related_field)].name) + "` = `" +
+                column_of(def.layout.fields[static_cast<std::size_t>(r.field)].name) + "` | `" +
+                other.keys[static_cast<std::size_t>(r.related_key)].name + "` |\n";
+    }
+    if (rows.empty()) return {};
+    return "\nRelated records (declared relations: for a record of this table, the records of the other table whose column "
+           "equals this record's, found through that table's key):\n\n| Other table | Its column = this table's | Through its key |\n"
+           "|---|---|---|\n" +
+           rows;
+}
+
 // "'QueueStart','QueueStop'" -> {"QueueStart", "QueueStop"}.
 std::vector<std::string> display_entries(const std::string& display) {
     std::vector<std::string> out;
@@ -170,6 +187,7 @@ std::string table_columns_reference(const std::vector<ScreenSource>& screens) {
             out += "| `" + column_of(m.name) + "` | Memo(" + std::to_string(m.size) + ") | " + std::to_string(m.size) + " | " +
                    cell(column_meaning(id, m.name, {})) + " | | " + screens_of(m.name) + " |\n";
         out += keys_reference(l);
+        out += relations_reference(def);
     }
     return out;
 }

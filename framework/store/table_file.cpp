@@ -579,7 +579,9 @@ OpenResult TableFile::check_or_create() {
                   sqlite3_step(s) == SQLITE_ROW;
         if (ok) found = column_text(s, 0);
         sqlite3_finalize(s);
-        if (!ok || !same_signature(found, signature())) return fail(StoreError::InvalidFile, 26, "the record layout differs");
+        if (!ok) return fail(StoreError::InvalidFile, 26, "the file has no layout signature");
+        if (!same_signature(found, signature()))
+            return fail(StoreError::InvalidFile, 26, "the record layout differs: " + signature_difference(found, signature()));
         std::vector<std::string> names;
         std::string pragma = "PRAGMA table_info(" + quote_identifier(table_name_) + ")";
         if (sqlite3_prepare_v2(db_, pragma.c_str(), -1, &s, nullptr) == SQLITE_OK)

@@ -1,6 +1,7 @@
 #include "framework/store/table_layout.h"
 
 #include <cctype>
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -88,6 +89,20 @@ std::vector<std::vector<std::string>> signature_words(std::string_view text) {
 }  // namespace
 
 bool same_signature(std::string_view found, std::string_view expected) { return signature_words(found) == signature_words(expected); }
+
+std::string signature_difference(std::string_view found, std::string_view expected) {
+    const auto a = signature_words(found), b = signature_words(expected);
+    const auto line = [](const std::vector<std::vector<std::string>>& lines, std::size_t i) {
+        if (i >= lines.size()) return std::string("no line");
+        std::string out = "\"";
+        for (const std::string& w : lines[i]) out += (out.size() > 1 ? " " : "") + w;
+        return out + "\"";
+    };
+    for (std::size_t i = 0; i < std::max(a.size(), b.size()); ++i)
+        if (i >= a.size() || i >= b.size() || a[i] != b[i])
+            return "line " + std::to_string(i + 1) + " reads " + line(a, i) + " where the layout has " + line(b, i);
+    return {};
+}
 
 std::string layout_signature(const TableLayout& layout) {
     std::string s = "table " + layout.name + " record " + std::to_string(layout.record_size) + "\n";

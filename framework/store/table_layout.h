@@ -91,5 +91,8 @@ std::string layout_signature(const TableLayout& layout);
 // to the blanks between and after the words, to carriage returns or to empty lines. A file
 // whose signature is not its layout's is of another layout.
 bool same_signature(std::string_view found, std::string_view expected);
+// Where a file's signature first differs from the expected one, as same_signature compares
+// them ("line 7 reads \"FIELD ...\" where the layout has \"FIELD ...\""); "" when they are the same.
+std::string signature_difference(std::string_view found, std::string_view expected);
 
 }  // namespace zrv::store
