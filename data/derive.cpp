@@ -86,6 +86,18 @@ void expand(const std::vector<Row>& rows, int shift, std::vector<Letter>& letter
     }
 }
 
+// A default as the SQL literal of its column: text in quotes, a number as it is.
+std::string sql_literal(const store::FieldLayout& f, const decl::Value& v) {
+    const bool text_column = f.kind == FieldKind::Text || f.kind == FieldKind::Date;
+    if (!text_column) return v.is_text ? v.text : std::to_string(v.number);
+    std::string out = "'";
+    for (char c : v.is_text ? v.text : std::to_string(v.number)) {
+        if (c == '\'') out += '\'';
+        out += c;
+    }
+    return out + "'";
+}
+
 std::size_t index_of(const std::vector<ExpandedField>& fields, std::string_view name) {
     for (std::size_t i = 0; i < fields.size(); ++i)
         if (same_name(fields[i].name, name)) return i;
@@ -234,6 +246,7 @@ TableDefinition derive_table(const decl::Table& table) {
         int field = find_field(layout, d.field);
         if (field < 0 || layout.fields[static_cast<std::size_t>(field)].kind == FieldKind::Group)
             def.problems.push_back("default for a field that is not there: " + d.field);
+        else def.layout.fields[static_cast<std::size_t>(field)].initial = sql_literal(layout.fields[static_cast<std::size_t>(field)], d.value);
         def.default_fields.push_back(field);
     }
     return def;

@@ -5,7 +5,9 @@
 #include <set>
 
 #include "data/dictionary.h"
+#include "data/tables/meanings.h"
 #include "framework/store/store_context.h"
+#include "framework/store/table_schema.h"
 
 namespace zrv::data {
 namespace {
@@ -66,7 +68,79 @@ std::string cell(const std::string& text) {
     return out;
 }
 
+// Every key of the table, in the order the program registers them, with the index that is it.
+std::string keys_reference(const store::TableLayout& l) {
+    const std::vector<std::string> indexes = store::index_names(l);
+    std::string out = "\nKeys, in order (one index each; text compared without regard to case):\n\n"
+                      "| # | Index | Columns, in order | Unique | Key |\n|---|---|---|---|---|\n";
+    for (std::size_t k = 0; k < l.keys.size(); ++k) {
+        const store::KeyLayout& key = l.keys[k];
+        std::string columns;
+        for (const store::KeyComponent& c : key.components)
+            columns += (columns.empty() ? "`" : ", `") + column_of(l.fields[static_cast<std::size_t>(c.field)].name) + "`" +
+                       (c.descending ? " DESC" : "");
+        std::string unique = key.unique ? "unique" : "duplicates allowed";
+        if (k == 0) unique += key.unique ? "; identifies the record" : "; first key";
+        if (key.auto_number && key.unique) unique += ", numbered by its highest value plus 1";
+        out += "| " + std::to_string(k + 1) + " | `" + indexes[k] + "` | " + columns + " | " + unique + " | `" + key.name + "` |\n";
+    }
+    return out;
+}
+
+// The records of other tables that belong to a record of this one, by the declared relations.
+std::string relations_reference(const TableDefinition& def) {
+    std::string rows;
+    for (const ResolvedRelation& r : def.relations) {
+        if (r.type != decl::Relation::Type::Keyed || r.field < 0 || r.related_field < 0 || r.related_key < 0) continue;
+        const store::TableLayout& other = layout(r.related);
+        rows += "| `" + other.name + "` | `" + column_of(other.fields[static_cast<std::size_t>(r.related_field)].name) + "` = `" +
+                column_of(def.layout.fields[static_cast<std::size_t>(r.field)].name) + "` | `" +
+                other.keys[static_cast<std::size_t>(r.related_key)].name + "` |\n";
+    }
+    if (rows.empty()) return {};
+    return "\nRelated records (declared relations: for a record of this table, the records of the other table whose column "
+           "equals this record's, found through that table's key):\n\n| Other table | Its column = this table's | Through its key |\n"
+           "|---|---|---|\n" +
+           rows;
+}
+
+// "'QueueStart','QueueStop'" -> {"QueueStart", "QueueStop"}.
+std::vector<std::string> display_entries(const std::string& display) {
+    std::vector<std::string> out;
+    std::size_t at = 0;
+    while ((at = display.find('\'', at)) != std::string::npos) {
+        const std::size_t end = display.find('\'', at + 1);
+        if (end == std::string::npos) break;
+        out.push_back(display.substr(at + 1, end - at - 1));
+        at = end + 1;
+    }
+    return out;
+}
+
 }  // namespace
+
+std::string column_meaning(TableId table, const std::string& name, const std::string& declared) {
+    const TableDefinition& def = definition(table);
+    const std::string column = column_of(name);
+    std::string meaning = declared;
+    if (meaning.empty())
+        for (const tables::PatternMeaning& p : tables::pattern_meanings())
+            if ((p.prefix.empty() || p.prefix == def.layout.prefix) && tables::matches_pattern(p.pattern, column)) {
+                meaning = p.meaning;
+                break;
+            }
+    for (const decl::Check& c : def.declaration->checks) {
+        if (!same_name(c.field, name) || c.type != decl::Check::Type::List) continue;
+        const std::vector<std::string> shown = display_entries(c.display);
+        std::string values;
+        std::size_t n = 0;
+        for (std::size_t at = c.list.find(']'); at != std::string::npos; at = c.list.find(']', at + 1), ++n)
+            values += (values.empty() ? "" : ", ") + std::string("`'") + c.list.substr(at + 1, c.list.find('[', at) - at - 1) + "'`" +
+                      (n < shown.size() ? " " + shown[n] : "");
+        meaning += "; values " + values;
+    }
+    return meaning;
+}
 
 std::string table_columns_reference(const std::vector<ScreenSource>& screens) {
     std::map<std::string, std::set<std::string>> named_by;  // field in capitals -> modules
@@ -85,27 +159,52 @@ std::string table_columns_reference(const std::vector<ScreenSource>& screens) {
         "<!-- Made from the table declarations (data/tables/*.cpp) by data/table_reference.cpp;\n"
         "     data_table_files_doc_test checks that it is up to date. Do not edit by hand. -->\n\n"
         "Every column of the 23 table files, table by table in the files' column order (see\n"
-        "[table-files.md](table-files.md) for the files, keys and how to write a record; its\n"
-        "Values table gives each kind's SQL column type and what to write). Size is the field's\n"
-        "size in the record: characters for a Text or Memo, bytes otherwise. Screens are the\n"
-        "program's screen modules whose sources name the field (reading or writing it); a field\n"
-        "that screens reach only through a name they build, such as the close flag `Cerrar` every\n"
-        "display screen follows, is not listed there.\n";
+        "[table-files.md](table-files.md) for the files and how to write a record; its Values table\n"
+        "gives each kind's SQL column type and what to write, and [table-schema.sql](table-schema.sql)\n"
+        "makes the files). Size is the field's size in the record: characters for a Text or Memo,\n"
+        "bytes otherwise. Meaning is the field's description in its table's declaration, or the one\n"
+        "the table of meanings beside the declarations (data/tables/meanings.cpp) gives its name;\n"
+        "a checked field lists the values it allows with what each stands for. Screens are the\n"
+        "program's screen modules whose sources name the field (reading or writing it); a field that\n"
+        "screens reach only through a name they build (the bracket and team sheets build most of\n"
+        "theirs position by position) shows none there. After each table's columns come its keys, in\n"
+        "the order the program registers them, each with the index that is it in the file.\n";
     for (TableId id : dictionary_order()) {
         const TableDefinition& def = definition(id);
         const store::TableLayout& l = def.layout;
         out += "\n## " + l.name + "\n\nFile `" + store::table_file_name(l) + "`, SQL table `" + l.name + "`, prefix `" + l.prefix +
-               ":`.\n\n| Column | Kind | Size | Meaning | Unit | Screens |\n|---|---|---|---|---|---|\n";
+               ":`.\n\n";
+        if (const std::string note = tables::table_note(l.prefix); !note.empty()) out += note + "\n\n";
+        out += "| Column | Kind | Size | Meaning | Unit | Screens |\n|---|---|---|---|---|---|\n";
         for (std::size_t i = 0; i < l.fields.size(); ++i) {
             const store::FieldLayout& f = l.fields[i];
             if (f.kind == store::FieldKind::Group) continue;  // no column
-            const std::string& meaning = def.meanings.at(i);
+            const std::string meaning = column_meaning(id, f.name, def.meanings.at(i));
             out += "| `" + column_of(f.name) + "` | " + kind_text(f) + " | " + std::to_string(f.size) + " | " + cell(meaning) + " | " +
                    unit_of(f, meaning) + " | " + screens_of(f.name) + " |\n";
         }
         for (const store::MemoLayout& m : l.memos)
-            out += "| `" + column_of(m.name) + "` | Memo(" + std::to_string(m.size) + ") | " + std::to_string(m.size) + " | | | " +
-                   screens_of(m.name) + " |\n";
+            out += "| `" + column_of(m.name) + "` | Memo(" + std::to_string(m.size) + ") | " + std::to_string(m.size) + " | " +
+                   cell(column_meaning(id, m.name, {})) + " | | " + screens_of(m.name) + " |\n";
+        out += keys_reference(l);
+        out += relations_reference(def);
+    }
+    return out;
+}
+
+std::string table_schema_script() {
+    std::string out =
+        "-- The 23 table files, exactly as the program makes them: for each, its zrv_layout rows, its\n"
+        "-- table and one index per key. Made from the table declarations by data/table_reference.cpp\n"
+        "-- (data_table_files_doc_test checks that it is up to date; `zrv_scoring schema` prints it).\n"
+        "-- Run it in a folder without these files, with the sqlite3 client:\n"
+        "--     sqlite3 -bail < table-schema.sql\n"
+        "-- or, from another program, run each file's statements (from its PRAGMA to its COMMIT) on a\n"
+        "-- new, empty file. On a file that holds tables already it fails at its first CREATE and\n"
+        "-- changes nothing. docs/table-files.md says what each part means.\n";
+    for (TableId id : dictionary_order()) {
+        const store::TableLayout& l = layout(id);
+        out += "\n-- " + l.name + "\n.open " + store::table_file_name(l) + "\n" + store::schema_script(l);
     }
     return out;
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "data/declaration.h"
+
 namespace zrv::data {
 
 // A screen module ("scoreboard/board") and the text of its sources: a field counts as named
@@ -17,5 +19,14 @@ struct ScreenSource {
 };
 
 std::string table_columns_reference(const std::vector<ScreenSource>& screens);
+
+// What a column holds: its field's description in the declaration, or else the meaning the
+// table of meanings beside the declarations gives its name, then the code values its check
+// allows, with what each stands for. `name` is the field's or memo's full name.
+std::string column_meaning(TableId table, const std::string& name, const std::string& declared);
+
+// The SQL that makes the 23 table files as the program makes them (docs/table-schema.sql): for
+// each table in dictionary order, the sqlite3 client's ".open <file>" and the file's script.
+std::string table_schema_script();
 
 }  // namespace zrv::data

@@ -1,9 +1,11 @@
 #include "live/list_screen.h"
 
+
 #include <cctype>
 
 #include "data/dictionary.h"
 #include "data/dictionary_table.h"
+#include "framework/core/error_reporter.h"
 #include "framework/core/procedures.h"
 #include "framework/core/thread_context.h"
 #include "framework/services/utf8.h"
@@ -20,6 +22,8 @@ ListScreen::~ListScreen() = default;
 
 bool ListScreen::initialize() {
     if (!WindowController::initialize()) return false;
+    // What the files say shows once the list shows what it can: one message per file.
+    ErrorReporter::Gathered gathered;
     if (auto* r = data::relation_manager(decl_.list.table)) r->open();
     for (data::TableId id : decl_.also_open)
         if (auto* r = data::relation_manager(id)) r->open();
@@ -47,6 +51,7 @@ bool ListScreen::initialize() {
     }
     // The operator's keys go to the rows at once: the arrows, the page keys, a typed locate.
     window().select(browse_->list_control());
+    gathered.show();
     return true;
 }
 

@@ -1,10 +1,12 @@
 #include "live/live_form.h"
 
+
 #include <map>
 #include <stdexcept>
 
 #include "data/dictionary.h"
 #include "data/dictionary_table.h"
+#include "framework/core/error_reporter.h"
 #include "framework/core/app_services.h"
 #include "framework/core/engine.h"
 #include "framework/core/thread_context.h"
@@ -38,6 +40,8 @@ bool LiveForm::initialize() {
     if (!table_ || !relations_) throw std::logic_error("no data dictionary on this thread");
     key_ = table_->layout().key_index(decl_.primary_key);
     if (key_ < 0) throw std::invalid_argument("no key " + decl_.primary_key);
+    // What the files say shows once the window shows what it can: one message per file.
+    ErrorReporter::Gathered gathered;
     relations_->open();
     const int request = ThreadRequest();
     if (decl_.request_handling && (request == kRequestInsert || request == kRequestChange)) {
@@ -52,6 +56,7 @@ bool LiveForm::initialize() {
     if (!WindowController::initialize()) return false;
     bind_record_controls(window());
     reset(true);
+    gathered.show();
     return true;
 }
 

@@ -106,13 +106,46 @@ Button ErrorReporter::raise(int number) {
         if (message.buttons & ButtonCancel) return ButtonCancel;
         return message.default_button;
     }
+    return show_message(message, title, text);
+}
+
+Button ErrorReporter::show_message(const MessageDefinition& message, const std::string& title, const std::string& text) {
     MessageBoxHandler handler;
     {
         std::lock_guard lock(mutex_);
-        history_.push_back({number, title, text, current_procedure()});
+        history_.push_back({message.number, title, text, current_procedure()});
         handler = handler_;
     }
     return handler ? handler(message, title, text) : message.default_button;
+}
+
+ErrorReporter::Gathered::Gathered() { ++t_status.gathering; }
+
+ErrorReporter::Gathered::~Gathered() {
+    if (--t_status.gathering == 0) show();
+}
+
+void ErrorReporter::Gathered::show() {
+    const std::vector<ThreadErrorStatus::Kept> kept = std::move(t_status.kept);
+    t_status.kept.clear();
+    if (kept.empty()) return;
+    // One box: a paragraph per subject, in the order the subjects came, its texts one after the
+    // other; the titles each once; the gravest icon.
+    MessageDefinition message = kept.front().message;
+    std::string title, text;
+    std::vector<std::string> subjects;
+    for (const ThreadErrorStatus::Kept& k : kept) {
+        if (title.find(k.title) == std::string::npos) title += (title.empty() ? "" : ", ") + k.title;
+        if (k.message.icon == MessageIcon::Hand) message.icon = MessageIcon::Hand;
+        if (std::find(subjects.begin(), subjects.end(), k.subject) == subjects.end()) subjects.push_back(k.subject);
+    }
+    for (const std::string& subject : subjects) {
+        std::string paragraph;
+        for (const ThreadErrorStatus::Kept& k : kept)
+            if (k.subject == subject) paragraph += (paragraph.empty() ? "" : " ") + k.text;
+        text += (text.empty() ? "" : "\n") + paragraph;
+    }
+    app_error_reporter().show_message(message, title, text);
 }
 
 Button ErrorReporter::raise_with_text(int number, std::string_view message_text) {
@@ -152,6 +185,14 @@ Button ErrorReporter::raise_about(std::string_view subject, int number, std::str
         return d ? d->default_button : ButtonOk;
     }
     if (!repeated) seen.emplace_back(number, std::string(message_text));
+    const MessageDefinition* d = definition(number);
+    if (t_status.gathering > 0 && t_quiet == 0 && d && d->buttons == ButtonOk) {
+        t_status.message_text = message_text;
+        t_status.prev_error_id = t_status.current.number;
+        t_status.current = *d;
+        t_status.kept.push_back({std::string(subject), *d, format(d->title), format(d->text)});
+        return ButtonOk;
+    }
     return raise_with_text(number, message_text);
 }
 

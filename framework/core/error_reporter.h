@@ -49,6 +49,15 @@ struct ThreadErrorStatus {
     // Per subject (a table file's path): the messages reported about it since it last worked,
     // as number and %Message text.
     std::map<std::string, std::vector<std::pair<int, std::string>>, std::less<>> reported;
+    // Kept while a Gathered lives (see ErrorReporter::Gathered): per subject, in order, the
+    // message and the title and text it would have shown.
+    int gathering = 0;
+    struct Kept {
+        std::string subject;
+        MessageDefinition message;
+        std::string title, text;
+    };
+    std::vector<Kept> kept;
 };
 
 // The error log: a text file in the current folder where messages that must not stop a screen
@@ -84,6 +93,8 @@ public:
     // Raise a message for the calling thread; returns the button that answered it.
     Button raise(int number);
     Button raise_with_text(int number, std::string_view message_text);
+    // Shows a message already formatted (recorded in the history as any other).
+    Button show_message(const MessageDefinition& message, const std::string& title, const std::string& text);
     // Appends a line to the error log: the date and time, the calling thread's procedure, the
     // text. A log that cannot be written is passed over: it never stops a screen.
     void log(std::string_view text);
@@ -108,6 +119,20 @@ public:
         bool previous_;
     };
     bool in_background() const;
+
+    // While one lives on a thread, the messages about subjects (raise_about) that only inform
+    // (an OK button alone) are kept instead of shown, so that a screen opening over damaged or
+    // missing files first draws what it can. show() (or the end of the outermost one) shows them
+    // in one box: a paragraph per subject (all its messages, in the order they came), rather
+    // than a box for each.
+    class Gathered {
+    public:
+        Gathered();
+        ~Gathered();
+        Gathered(const Gathered&) = delete;
+        Gathered& operator=(const Gathered&) = delete;
+        void show();
+    };
     // Raises a message about a subject (a table file, by its path) and remembers it. In
     // background work a message the subject has had since it last worked (same number and
     // %Message text) is not shown again: it answers with its default button and stays out of

@@ -17,6 +17,7 @@
 #include "framework/core/error_reporter.h"
 #include "framework/services/utf8.h"
 #include "framework/store/store_internal.h"
+#include "framework/store/table_schema.h"
 
 namespace zrv::store {
 
@@ -24,18 +25,31 @@ void forget_positions(TableAccess& user);  // table_access.cpp
 
 namespace {
 
-const char* column_type(FieldKind kind) {
-    switch (kind) {
-    case FieldKind::Text: return "TEXT COLLATE NOCASE NOT NULL DEFAULT ''";
+// A column's type and constraints: NOT NULL, with the value a new record starts with as its
+// default, so that a row added naming only some columns reads as a new record of the program.
+std::string column_type(const FieldLayout& f) {
+    const char* type = "";
+    const char* zero = "0";
+    switch (f.kind) {
+    case FieldKind::Text: type = "TEXT COLLATE NOCASE"; zero = "''"; break;
     case FieldKind::Long:
     case FieldKind::Byte:
-    case FieldKind::Time: return "INTEGER NOT NULL DEFAULT 0";
-    case FieldKind::Decimal: return "NUMERIC NOT NULL DEFAULT 0";
-    case FieldKind::Real: return "REAL NOT NULL DEFAULT 0";
-    case FieldKind::Date: return "TEXT NOT NULL DEFAULT ''";
+    case FieldKind::Time: type = "INTEGER"; break;
+    case FieldKind::Decimal: type = "NUMERIC"; break;
+    case FieldKind::Real: type = "REAL"; break;
+    case FieldKind::Date: type = "TEXT"; zero = "''"; break;
     case FieldKind::Group: break;
     }
-    return "";
+    return std::string(type) + " NOT NULL DEFAULT " + (f.initial.empty() ? std::string(zero) : f.initial);
+}
+
+std::string sql_literal(std::string_view text) {
+    std::string out = "'";
+    for (char c : text) {
+        if (c == '\'') out += '\'';
+        out += c;
+    }
+    return out + "'";
 }
 
 std::string without_prefix(const std::string& name) {
@@ -91,6 +105,9 @@ TableFile::TableFile(const TableLayout& layout, std::string path, std::string la
     for (const Column& c : columns_) select_list_ += ", " + quote_identifier(c.name);
     for (std::size_t k = 0; k < layout.keys.size(); ++k) {
         std::string name = layout.keys[k].description.empty() ? layout.keys[k].name : layout.keys[k].description;
+        const auto colon = name.find(':');
+        if (colon != std::string::npos && detail::same_name(std::string_view(name).substr(0, colon), layout.prefix))
+            name = layout.prefix + name.substr(colon);
         std::string unique_name = name;
         for (int n = 2; std::any_of(index_names_.begin(), index_names_.end(), [&](const std::string& s) { return detail::same_name(s, unique_name); }); ++n)
             unique_name = name + "_" + std::to_string(n);
@@ -226,7 +243,7 @@ std::string TableFile::create_table_sql() const {
     for (const Column& c : columns_) {
         sql += first ? "\n  " : ",\n  ";
         first = false;
-        sql += quote_identifier(c.name) + " " + (c.field >= 0 ? column_type(layout_->fields[static_cast<std::size_t>(c.field)].kind) : "TEXT NOT NULL DEFAULT ''");
+        sql += quote_identifier(c.name) + " " + (c.field >= 0 ? column_type(layout_->fields[static_cast<std::size_t>(c.field)]) : "TEXT NOT NULL DEFAULT ''");
     }
     return sql + "\n)";
 }
@@ -247,6 +264,32 @@ std::vector<std::string> TableFile::create_index_sql() const {
         out.push_back(sql + ")");
     }
     return out;
+}
+
+std::vector<std::string> TableFile::schema_statements() const {
+    std::vector<std::string> out{"CREATE TABLE zrv_layout (name TEXT PRIMARY KEY, value TEXT NOT NULL)",
+                                 "INSERT INTO zrv_layout (name, value) VALUES\n  ('format', '1'),\n  ('table', " + sql_literal(table_name_) +
+                                     "),\n  ('signature', " + sql_literal(signature()) + ")",
+                                 create_table_sql()};
+    for (std::string& index : create_index_sql()) out.push_back(std::move(index));
+    return out;
+}
+
+std::vector<std::string> schema_statements(const TableLayout& layout) {
+    return TableFile(layout, {}, {}, default_store_options()).schema_statements();
+}
+
+std::vector<std::string> index_names(const TableLayout& layout) {
+    const TableFile file(layout, {}, {}, default_store_options());
+    std::vector<std::string> out;
+    for (std::size_t k = 0; k < layout.keys.size(); ++k) out.push_back(file.index_name(static_cast<int>(k)));
+    return out;
+}
+
+std::string schema_script(const TableLayout& layout) {
+    std::string out = "PRAGMA journal_mode = WAL;\nBEGIN IMMEDIATE;\n";
+    for (const std::string& statement : schema_statements(layout)) out += statement + ";\n";
+    return out + "COMMIT;\n";
 }
 
 std::string TableFile::order_by(int key, bool forward) const {
@@ -486,22 +529,8 @@ bool TableFile::create_schema(std::string& error) {
         empty = sqlite3_column_int(s, 0) == 0;
     sqlite3_finalize(s);
     bool ok = true;
-    if (empty) {
-        ok = exec("CREATE TABLE zrv_layout (name TEXT PRIMARY KEY, value TEXT NOT NULL)") && exec(create_table_sql());
-        for (const std::string& sql : create_index_sql()) ok = ok && exec(sql);
-        if (ok) {
-            sqlite3_stmt* insert = nullptr;
-            ok = sqlite3_prepare_v2(db_, "INSERT INTO zrv_layout (name, value) VALUES ('format', '1'), ('table', ?1), ('signature', ?2)", -1, &insert, nullptr) == SQLITE_OK;
-            std::string sig = signature();
-            if (ok) {
-                sqlite3_bind_text(insert, 1, table_name_.c_str(), -1, SQLITE_TRANSIENT);
-                sqlite3_bind_text(insert, 2, sig.c_str(), -1, SQLITE_TRANSIENT);
-                ok = sqlite3_step(insert) == SQLITE_DONE;
-                if (!ok) error = sqlite3_errmsg(db_);
-            }
-            sqlite3_finalize(insert);
-        }
-    }
+    if (empty)
+        for (const std::string& sql : schema_statements()) ok = ok && exec(sql);
     if (ok) return exec("COMMIT");
     std::string keep = error;
     exec("ROLLBACK");
@@ -550,7 +579,9 @@ OpenResult TableFile::check_or_create() {
                   sqlite3_step(s) == SQLITE_ROW;
         if (ok) found = column_text(s, 0);
         sqlite3_finalize(s);
-        if (!ok || found != signature()) return fail(StoreError::InvalidFile, 26, "the record layout differs");
+        if (!ok) return fail(StoreError::InvalidFile, 26, "the file has no layout signature");
+        if (!same_signature(found, signature()))
+            return fail(StoreError::InvalidFile, 26, "the record layout differs: " + signature_difference(found, signature()));
         std::vector<std::string> names;
         std::string pragma = "PRAGMA table_info(" + quote_identifier(table_name_) + ")";
         if (sqlite3_prepare_v2(db_, pragma.c_str(), -1, &s, nullptr) == SQLITE_OK)
@@ -575,15 +606,16 @@ OpenResult TableFile::check_or_create() {
 
 bool TableFile::keys_intact() {
     // Unique flags of the existing indexes.
-    std::unordered_map<std::string, bool> unique;
+    // Index names, as SQLite's, do not depend on case.
+    std::vector<std::pair<std::string, bool>> unique;
     sqlite3_stmt* s = nullptr;
     std::string pragma = "PRAGMA index_list(" + quote_identifier(table_name_) + ")";
     if (sqlite3_prepare_v2(db_, pragma.c_str(), -1, &s, nullptr) == SQLITE_OK)
-        while (sqlite3_step(s) == SQLITE_ROW) unique[column_text(s, 1)] = sqlite3_column_int(s, 2) != 0;
+        while (sqlite3_step(s) == SQLITE_ROW) unique.emplace_back(column_text(s, 1), sqlite3_column_int(s, 2) != 0);
     sqlite3_finalize(s);
     for (std::size_t k = 0; k < layout_->keys.size(); ++k) {
         const KeyLayout& key = layout_->keys[k];
-        auto it = unique.find(index_names_[k]);
+        auto it = std::find_if(unique.begin(), unique.end(), [&](const auto& u) { return detail::same_name(u.first, index_names_[k]); });
         if (it == unique.end() || it->second != key.unique) return false;
         pragma = "PRAGMA index_xinfo(" + quote_identifier(index_names_[k]) + ")";
         std::size_t n = 0;

@@ -118,6 +118,8 @@ public:
 
     // SQL of the file's schema (for the documentation tests and the scoring tool).
     std::string create_table_sql() const;
+    // What makes an empty file: the zrv_layout table and its rows, the table, the indexes.
+    std::vector<std::string> schema_statements() const;
     std::vector<std::string> create_index_sql() const;
     std::string signature() const;
     std::string index_name(int key) const;  // unquoted

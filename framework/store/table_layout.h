@@ -34,6 +34,9 @@ struct FieldLayout {
     // fields it spans.
     int at = 0;
     int width = 0;
+    // The value a new record starts with, as an SQL literal ("'2'", "90", "-1"): the column's
+    // default in a file this program makes. Empty: blank text, zero or no date.
+    std::string initial;
 };
 
 struct MemoLayout {
@@ -79,9 +82,17 @@ struct TableLayout {
 // layout is placed once, when it is made, before a record buffer of it exists.
 void place_cells(TableLayout& layout);
 
-// The layout signature a table file keeps (zrv_layout.signature): one line per field (name,
-// kind, size, digits and places, offset, depth) and one per memo. A file whose signature is
-// not its layout's is of another layout.
+// The layout signature a table file keeps (zrv_layout.signature): a first line with the table's
+// name and record size, one line per field (name, kind, size, digits and places, offset, depth)
+// and one per memo, each ending in a line feed. Every name is spelled with the table's prefix as
+// the layout gives it ("EQU:TotalIntegrantes").
 std::string layout_signature(const TableLayout& layout);
+// Whether a file's signature is this one: line by line, without regard to the case of letters,
+// to the blanks between and after the words, to carriage returns or to empty lines. A file
+// whose signature is not its layout's is of another layout.
+bool same_signature(std::string_view found, std::string_view expected);
+// Where a file's signature first differs from the expected one, as same_signature compares
+// them ("line 7 reads \"FIELD ...\" where the layout has \"FIELD ...\""); "" when they are the same.
+std::string signature_difference(std::string_view found, std::string_view expected);
 
 }  // namespace zrv::store

@@ -2,7 +2,8 @@
 // defaults and the checked fields with their allowed values. The text between its markers is
 // what the declarations give, written out here; when a declaration changes, this test shows
 // the text to put there. docs/table-columns.md, its reference of every column, is made again
-// from the declarations and the screens' sources and compared whole.
+// from the declarations and the screens' sources and compared whole, as docs/table-schema.sql,
+// the SQL that makes the files.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -138,6 +139,31 @@ TEST(TableFilesDocument, TheColumnReferenceIsMadeFromTheDeclarations) {
     }
     // It says what the declarations say of a column everyone reads.
     EXPECT_NE(made.find("| `PuntoAka` | Decimal(7,0) | 4 | points of aka |"), std::string::npos);
+}
+
+TEST(TableFilesDocument, EveryColumnHasAMeaningAndEveryCodeItsValues) {
+    for (TableId id : dictionary_order()) {
+        const TableDefinition& def = definition(id);
+        for (std::size_t i = 0; i < def.layout.fields.size(); ++i) {
+            if (def.layout.fields[i].kind == store::FieldKind::Group) continue;
+            EXPECT_NE(column_meaning(id, def.layout.fields[i].name, def.meanings[i]), "") << def.layout.fields[i].name;
+        }
+        for (const store::MemoLayout& m : def.layout.memos) EXPECT_NE(column_meaning(id, m.name, {}), "") << m.name;
+    }
+    EXPECT_EQ(column_meaning(TableId::ScoreBoard, "SB:Queue", "queue status"),
+              "queue status; values `'1'` QueueStart, `'2'` QueueStop, `'3'` QueueDone, `'4'` QueueAssigned");
+}
+
+TEST(TableFilesDocument, ThePublishedSchemaIsMadeFromTheDeclarations) {
+    const std::string doc = read(zrv::testing::source_dir() / "docs" / "table-schema.sql");
+    const std::string made = table_schema_script();
+    if (doc != made) {
+        std::ofstream("table-schema.sql", std::ios::binary) << made;
+        ADD_FAILURE() << "docs/table-schema.sql is not what the declarations give: copy "
+                      << (std::filesystem::current_path() / "table-schema.sql").string() << " there";
+    }
+    // A bout added naming only its number starts stopped, as the program's new bout does.
+    EXPECT_NE(made.find("\"StopStart\" NUMERIC NOT NULL DEFAULT 1,"), std::string::npos);
 }
 
 }  // namespace

@@ -332,11 +332,11 @@ TEST_F(Scoreboards, CerrarClosesEveryBoardOnTheBoutWithinOneTickStoringTheOperat
 }
 
 TEST_F(Scoreboards, ACloseFromOutsideOnABoutWithBlankCheckedFieldsClosesWithoutABoxAndLogsTheDroppedChange) {
-    // The scoring software writes the bout naming only the columns it knows: Queue, CombateNo,
-    // the rounds and Timer stay blank, which the field checks refuse.
+    // The scoring software writes the bout with Queue and Timer blank, which the field checks
+    // refuse.
     ASSERT_EQ(scoring({"create"}), 0);
     ASSERT_EQ(testing::run_sqlite3("scoreboard.sqlite", "INSERT INTO ScoreBoard (IDCombate, FullNameAo, FullNameAka, PaisAo, "
-                                                        "StopStart) VALUES (7, 'Bruno Silva', 'Aiko Tanaka', 'Japan', 1);"),
+                                                        "StopStart, Queue, Timer) VALUES (7, 'Bruno Silva', 'Aiko Tanaka', 'Japan', 1, '', '');"),
               0);
     Window& w = open(kBoard2, 7);
     driver.type(w, "?SB:PAISAO", "Brasil");

@@ -72,7 +72,8 @@ TEST_F(Scoring, AFileItCannotRightlyUseIsLeftAloneWithItsReason) {
         const char* said;
     } cases[] = {
         {"another layout", [] { std::filesystem::copy_file("Katas.sqlite", "KataEvent.sqlite", std::filesystem::copy_options::overwrite_existing); },
-         "KataEvent.sqlite has another record layout; it is left as it is"},
+         "KataEvent.sqlite has another record layout (its signature's line 1 reads \"TABLE KATAS RECORD 69\" where the layout has "
+         "\"TABLE KATAEVENT RECORD 2438\"); it is left as it is"},
         {"damaged bytes", [] { std::ofstream("KataEvent.sqlite", std::ios::binary) << std::string(8192, 'x'); },
          "KataEvent.sqlite is not a table file"},
         {"locked", nullptr, "KataEvent.sqlite is locked by another program (database is locked)"},
@@ -100,6 +101,30 @@ TEST_F(Scoring, AFileItCannotRightlyUseIsLeftAloneWithItsReason) {
         EXPECT_EQ(folder.read("KataEvent.sqlite"), before);
         ::chmod("KataEvent.sqlite", 0644);
     }
+}
+
+// `check` says of every file whether the program can use it as it is, and else why and what the
+// program does with it.
+TEST_F(Scoring, CheckSaysOfEveryFileWhatKeepsTheProgramFromUsingIt) {
+    ASSERT_EQ(run_scoring_tool({"create"}), 0);
+    std::string printed;
+    EXPECT_EQ(zrv::testing::ScoringWriter({"check"}).wait(&printed), 0);
+    std::size_t ok = 0;
+    for (std::size_t at = printed.find(".sqlite: ok\n"); at != std::string::npos; at = printed.find(".sqlite: ok\n", at + 1)) ++ok;
+    EXPECT_EQ(ok, 23u) << printed;
+    std::filesystem::remove("Dojo.sqlite");
+    std::filesystem::copy_file("Katas.sqlite", "KataEvent.sqlite", std::filesystem::copy_options::overwrite_existing);
+    ASSERT_EQ(zrv::testing::run_sqlite3("scoreboard.sqlite", "DROP INDEX \"keyQueue\"; DROP INDEX \"KeyIDCombate\""), 0);
+    ASSERT_EQ(zrv::testing::run_sqlite3("Colores.sqlite", "ALTER TABLE Colores RENAME COLUMN COLORES TO COLOR"), 0);
+    EXPECT_EQ(zrv::testing::ScoringWriter({"check"}).wait(&printed), 1);
+    for (const char* said : {
+             "KataEvent.sqlite: another record layout: its signature's line 1 reads \"TABLE KATAS RECORD 69\" where the layout has "
+             "\"TABLE KATAEVENT RECORD 2438\": message 26, the file is not used\n",
+             "Dojo.sqlite: missing (a screen that uses it makes it; zrv_scoring create makes every missing file)\n",
+             "Colores.sqlite: column 2 is \"COLOR\" where the layout has \"COLORES\": message 26, the file is not used\n",
+             "scoreboard.sqlite: no index KeyIDCombate: message 33, the program builds it\n    no index keyQueue: message 33, the program builds it\n",
+             "Katas.sqlite: ok\n"})
+        EXPECT_NE(printed.find(said), std::string::npos) << said << "\n" << printed;
 }
 
 // An empty file (a copy cut short, a file made by `touch`) is what a missing file is to both

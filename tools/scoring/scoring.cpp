@@ -4,6 +4,12 @@
 //
 //   zrv_scoring create
 //       creates every table file that is missing (an empty folder becomes a new tournament)
+//   zrv_scoring schema [<Table>]
+//       prints the SQL that makes every table file (docs/table-schema.sql), or one table's file,
+//       as the program makes it
+//   zrv_scoring check
+//       says of every table file whether the program can use it as it is, and else every reason:
+//       missing, its signature's first difference, its columns, a missing or other index
 //   zrv_scoring set <Table> <key value> Field=value ...
 //       writes fields of the record whose first key has that value; a missing record is added
 //       with the table's new-record defaults, as the program adds one
@@ -57,8 +63,11 @@
 #include "framework/store/table_access.h"
 #include "framework/store/table_layout.h"
 
+#include "framework/store/table_schema.h"
+
 #if ZRV_SCORING_WITH_DATA
 #include "data/dictionary.h"
+#include "data/table_reference.h"
 #endif
 
 namespace {
@@ -150,7 +159,9 @@ public:
         } else if (rc != SQLITE_OK) {
             error_ = "cannot read " + name_ + " (" + sqlite3_errmsg(db_) + ")";
         } else if (const TableLayout* layout = layout_for(table)) {
-            if (signature != zrv::store::layout_signature(*layout)) error_ = name_ + " has another record layout; it is left as it is";
+            if (!zrv::store::same_signature(signature, zrv::store::layout_signature(*layout)))
+                error_ = name_ + " has another record layout (its signature's " +
+                         zrv::store::signature_difference(signature, zrv::store::layout_signature(*layout)) + "); it is left as it is";
             else key_column_ = column_name(layout->fields[static_cast<std::size_t>(layout->keys.at(0).components.at(0).field)].name);
         } else {
             // A table this build does not know: its first key is the first index made, on one column.
@@ -261,6 +272,103 @@ int create() {
         }
     }
     return failed ? 1 : 0;
+}
+
+int schema(int argc, char** argv) {
+    if (argc > 2) {
+        const TableLayout* l = layout_for(argv[2]);
+        if (!l) return fail("no table " + std::string(argv[2]));
+        std::cout << zrv::store::schema_script(*l);
+        return 0;
+    }
+#if ZRV_SCORING_WITH_DATA
+    std::cout << zrv::data::table_schema_script();
+    return 0;
+#else
+    return fail("this build knows no table layouts");
+#endif
+}
+
+// Names as SQLite compares them: without regard to the case of A to Z.
+bool same_name(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// The problems of one table file that keep the program from using it as it is; empty when none.
+std::vector<std::string> file_problems(const TableLayout& l) {
+    const std::string name = zrv::store::table_file_name(l);
+    std::error_code ec;
+    if (!std::filesystem::exists(name, ec) || std::filesystem::file_size(name, ec) == 0)
+        return {"missing (a screen that uses it makes it; zrv_scoring create makes every missing file)"};
+    sqlite3* db = nullptr;
+    std::vector<std::string> out;
+    // Each row's first column, and its second as a number when there is one.
+    const auto rows = [&](const std::string& sql) {
+        std::vector<std::pair<std::string, int>> values;
+        sqlite3_stmt* s = nullptr;
+        if (sqlite3_prepare_v2(db, sql.c_str(), -1, &s, nullptr) != SQLITE_OK) {
+            out.push_back("cannot be read (" + std::string(sqlite3_errmsg(db)) + ")");
+            return values;
+        }
+        while (sqlite3_step(s) == SQLITE_ROW) {
+            const unsigned char* t = sqlite3_column_text(s, 0);
+            values.emplace_back(t ? reinterpret_cast<const char*>(t) : "", sqlite3_column_count(s) > 1 ? sqlite3_column_int(s, 1) : 0);
+        }
+        sqlite3_finalize(s);
+        return values;
+    };
+    if (sqlite3_open_v2(name.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        out.push_back("cannot be opened (" + std::string(sqlite3_errmsg(db)) + ")");
+        sqlite3_close_v2(db);
+        return out;
+    }
+    sqlite3_busy_timeout(db, 2000);
+    const auto signature = rows("SELECT value FROM zrv_layout WHERE name = 'signature'");
+    if (out.empty() && signature.empty()) out.push_back("no layout signature in zrv_layout: message 26, the file is not used");
+    else if (out.empty() && !zrv::store::same_signature(signature[0].first, zrv::store::layout_signature(l)))
+        out.push_back("another record layout: its signature's " + zrv::store::signature_difference(signature[0].first, zrv::store::layout_signature(l)) +
+                      ": message 26, the file is not used");
+    if (out.empty()) {
+        std::vector<std::string> expected;
+        for (const auto& f : l.fields)
+            if (f.kind != zrv::store::FieldKind::Group) expected.push_back(column_name(f.name));
+        for (const auto& m : l.memos) expected.push_back(column_name(m.name));
+        const auto columns = rows("SELECT name FROM pragma_table_info(" + File::literal(l.name) + ")");
+        for (std::size_t i = 0; i < std::max(expected.size(), columns.size()); ++i) {
+            const std::string have = i < columns.size() ? columns[i].first : "", want = i < expected.size() ? expected[i] : "";
+            if (!same_name(have, want)) {
+                out.push_back("column " + std::to_string(i + 1) + " is " + (have.empty() ? "missing" : "\"" + have + "\"") + " where the layout has " +
+                              (want.empty() ? "none" : "\"" + want + "\"") + ": message 26, the file is not used");
+                break;
+            }
+        }
+    }
+    if (out.empty()) {
+        const auto indexes = rows("SELECT name, \"unique\" FROM pragma_index_list(" + File::literal(l.name) + ")");
+        const std::vector<std::string> names = zrv::store::index_names(l);
+        for (std::size_t k = 0; k < names.size(); ++k) {
+            const auto it = std::find_if(indexes.begin(), indexes.end(), [&](const auto& i) { return same_name(i.first, names[k]); });
+            if (it == indexes.end()) out.push_back("no index " + names[k] + ": message 33, the program builds it");
+            else if ((it->second != 0) != l.keys[k].unique) out.push_back("index " + names[k] + " is " + (it->second ? "" : "not ") + "unique: message 33, the program builds it again");
+        }
+    }
+    sqlite3_close_v2(db);
+    return out;
+}
+
+int check() {
+    auto layouts = known_layouts();
+    if (layouts.empty()) return fail("this build knows no table layouts");
+    int bad = 0;
+    for (const TableLayout* l : layouts) {
+        const std::vector<std::string> problems = file_problems(*l);
+        std::cout << zrv::store::table_file_name(*l) << ": " << (problems.empty() ? "ok" : problems.front()) << "\n";
+        for (std::size_t i = 1; i < problems.size(); ++i) std::cout << "    " << problems[i] << "\n";
+        bad += !problems.empty();
+    }
+    return bad ? 1 : 0;
 }
 
 int set(int argc, char** argv) {
@@ -499,9 +607,11 @@ int field_writer(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) return fail("usage: zrv_scoring create | set | get | invariant-writer | bout | bout-writer | field-writer ...");
+    if (argc < 2) return fail("usage: zrv_scoring create | schema | check | set | get | invariant-writer | bout | bout-writer | field-writer ...");
     const std::string command = argv[1];
     if (command == "create") return create();
+    if (command == "schema") return schema(argc, argv);
+    if (command == "check") return check();
     if (command == "set") return set(argc, argv);
     if (command == "get") return get(argc, argv);
     if (command == "invariant-writer") return invariant_writer(argc, argv);
