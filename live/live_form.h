@@ -110,6 +110,10 @@ protected:
 private:
     // Change and insert mode: what the operator typed or clicked is kept across re-reads.
     bool keeps_changes() const;
+    // What the operator changed in the buffer is taken as the operator's (OperatorChanges::take).
+    void take_changes();
+    // The field of the form's own record that control c shows (-1: none, or a memo).
+    int own_field(int c) const;
     Flow complete_closed_from_outside();
     // Each completion keeps the record for Ctrl+H.
     void keep_history();

@@ -403,6 +403,77 @@ TEST_P(ManualResultsParity, AScoreboardsStartAndStopWorkWhileAnotherScreenShowsA
     EXPECT_EQ(op->clock(board, kClock), "00:01:22");
 }
 
+// --- another program's change of the field being typed into --------------------------------------
+
+// Every kind of form that stores, each on a record of its table: the operator types into an
+// entry and clicks OK without leaving it, while another program (the sqlite3 client) changed
+// that very field meanwhile. OK gives message 7; the other program's value stays in the file and
+// the operator's text in the form, which a second OK stores over it.
+struct TypedOverCase {
+    const char* form;
+    const char* list;
+    TableId table;
+    const char* field;  // the entry shows it: "?" + field
+};
+
+TEST_P(Parity, AFieldAnotherProgramChangesWhileTheOperatorTypesIntoItGivesMessage7AndKeepsBoth) {
+    const TypedOverCase cases[] = {
+        {"UpDateScoreBoard2", "BrowseScoreBoard", TableId::ScoreBoard, "SB:FullNameAo"},
+        {"UpdateScoreBoard1", "BrowseScoreBoardView1", TableId::ScoreBoard, "SB:FullNameAo"},
+        {"UpDateEquipoScoreBoardPantalla", "BrowseEquipo4ScoreBoard7", TableId::ScoreBoard, "SB:FullNameAo"},
+        {"UpdateKumiteIndividual", "BrowseKumiteIndividual", TableId::KumiteIndividual, "KE24:COMPETIDOR1DOJO"},
+        {"UpdateKumiteIndividual4", "BrowseKumiteIndividual4", TableId::KumiteIndividual, "KE24:COMPETIDOR1DOJO"},
+        {"UpdateKumiteIndividual16", "BrowseKumiteIndividual41", TableId::KumiteIndividual, "KE24:COMPETIDOR1DOJO"},
+        {"UpdateEquipo5", "BrowseEquipo5", TableId::KumiteEquipo5, "KE212:NombreDeEquipoE1R1A"},
+        {"UpdateEquipo3", "BrowseEquipo3", TableId::KumiteEquipo5, "KE212:NombreDeEquipoE1R1A"},
+        {"Consola", "BrowseKataEventResultados", TableId::KataEvent, "KE:CodigoEvento"},
+        {"PantallaResultadosManualKata", "BrowseResultadosManualesKata", TableId::ResultadosManual, "RM:PrimerLugarNombre"},
+        {"PantallaResultadosManualIndividual", "BrowseResultadosManualesIndividual", TableId::ResultadosManual,
+         "RM:PrimerLugarNombre"},
+        {"PantallaResultadosManualEquipo", "BrowseResultadosManualesEquipos", TableId::ResultadosManual, "RM:PrimerLugarNombre"},
+    };
+    for (const TypedOverCase& c : cases) {
+        SCOPED_TRACE(c.form);
+        const store::TableLayout& layout = table(c.table).layout();
+        const std::string file = layout.stored_name + ".sqlite";
+        const auto column = [](const std::string& field) { return field.substr(field.find(':') + 1); };
+        if (table(c.table).highest_value(0) > 0) {
+            ASSERT_EQ(run_sqlite3(file, "DELETE FROM " + layout.name + ";"), 0);
+        }
+        const std::int64_t id = add(c.table, {{c.field, "As Opened"}});  // the list's only row
+        op->start(c.list);
+        Window& list = expect(c.list);
+        op->double_click_row(list, "?BROWSE:1", 1);  // change
+        Window& form = expect(c.form);
+        const std::string entry = std::string("?") + c.field;
+        ASSERT_TRUE(op->visible(form, entry));
+        op->fill(form, entry, "Typed");
+        op->advance_ms(50);
+        ASSERT_EQ(run_sqlite3(file, "UPDATE " + layout.name + " SET " + column(c.field) + " = 'Written Elsewhere' WHERE " +
+                                        column(layout.fields[0].name) + " = " + std::to_string(id) + ";"),
+                  0);
+        op->advance_ms(50);  // ticks read the record again while the operator types
+        op->type(" By Hand");
+        op->advance_ms(50);
+        EXPECT_EQ(op->text(form, entry), "Typed By Hand");
+        op->click(form, "?OK");  // without leaving the entry first
+        auto shown = op->message();
+        ASSERT_TRUE(shown) << "the other program's value was overwritten: " << stored(c.table, id, c.field);
+        EXPECT_EQ(shown->title, "Record Was Not Updated");
+        op->answer(ButtonOk);
+        EXPECT_EQ(op->window(c.form), &form);
+        EXPECT_EQ(trimmed(op->text(form, entry)), "Typed By Hand");
+        EXPECT_EQ(stored(c.table, id, c.field), "Written Elsewhere");
+        op->click(form, "?OK");  // the operator, told, stores over it
+        EXPECT_FALSE(op->message()) << message_text();
+        EXPECT_EQ(op->window(c.form), nullptr);
+        EXPECT_EQ(stored(c.table, id, c.field), "Typed By Hand");
+        op->click_row(list, "?BROWSE:1", 1);
+        op->press(Key::Escape);  // the list's close
+        ASSERT_EQ(op->window(c.list), nullptr);
+    }
+}
+
 // --- locators -----------------------------------------------------------------------------------
 
 TEST_P(Parity, ABracketListsTypingLocatorLocatesAsEachDigitIsTyped) {
