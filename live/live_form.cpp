@@ -107,6 +107,7 @@ Flow LiveForm::take_event(Event& e) {
     // tick changed (the timer handlers run first: the clock's end flag) or a focus change (a
     // look-up as an entry is entered) is the form's own, and the next re-read replaces it.
     ticking_ = e.kind == EventKind::Timer;
+    if (ticking_) refused_ = {};
     const Flow flow = WindowController::take_event(e);
     ticking_ = false;
     if (!changes_.started()) return flow;
@@ -147,9 +148,26 @@ void LiveForm::shutdown() {
 }
 
 Flow LiveForm::on_accepted(int c) {
-    if (window().changed_by_operator(c)) window().update(c);  // as OK's pass takes it
+    if (window().changed_by_operator(c)) {  // as OK's pass takes it
+        if (std::optional<UnfitText> unfit = window().unfit(c)) return refuse(c, *unfit);
+        window().update(c);
+    }
     last_selected_ = 0;
     return WindowController::on_accepted(c);
+}
+
+// The field keeps its value and the entry gets the focus back, which stops OK's pass. The
+// operator hears of a text once: OK clicked from the entry accepts it and then passes over it.
+Flow LiveForm::refuse(int c, const UnfitText& unfit) {
+    const std::string text = window().text(c);
+    if (!(window().accept_all() && refused_ == std::make_pair(c, text))) {
+        ErrorReporter& reporter = app_error_reporter();
+        reporter.set_message_field(unfit.variable);
+        reporter.raise_with_text(kRangeErrorMessage, unfit.range);
+    }
+    refused_ = {c, text};
+    window().select(c);
+    return Flow::Continue;
 }
 
 Flow LiveForm::on_selected(int c) {

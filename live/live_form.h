@@ -112,6 +112,9 @@ private:
     bool keeps_changes() const;
     // What the operator changed in the buffer is taken as the operator's (OperatorChanges::take).
     void take_changes();
+    // An entry's text that does not fit its field: message 20 ("Range Error") names the field.
+    Flow refuse(int c, const UnfitText& unfit);
+    std::pair<int, std::string> refused_;  // the entry and text last refused, until the next tick
     // The field of the form's own record that control c shows (-1: none, or a memo).
     int own_field(int c) const;
     Flow complete_closed_from_outside();

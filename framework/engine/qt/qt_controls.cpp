@@ -364,6 +364,8 @@ void QtEngine::Impl::apply_control(Mirror& m, ControlView& v, const ControlState
                     edit->setCursorPosition(0);
                 }
             }
+            if (changed(&ControlState::max_chars))
+                edit->setValidator(c.max_chars > 0 ? new qt::CharacterLimit(c.max_chars, edit) : nullptr);
             if (changed(&ControlState::read_only)) edit->setReadOnly(c.read_only);
             if (changed(&ControlState::align)) edit->setAlignment(align);
             break;

@@ -536,6 +536,13 @@ private:
 
 }  // namespace
 
+QValidator::State CharacterLimit::validate(QString& input, int&) const {
+    qsizetype characters = input.size();
+    for (QChar c : input)
+        if (c.isLowSurrogate()) --characters;
+    return characters <= most_ ? Acceptable : Invalid;
+}
+
 QStyle* entry_style() {
     static QPointer<QStyle> style;
     if (!style) {

@@ -13,6 +13,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTreeWidget>
+#include <QValidator>
 #include <QPixmap>
 #include <QStyledItemDelegate>
 #include <QWidget>
@@ -120,6 +121,18 @@ private:
 // per size, colours and state, so a large entry whose text changes often costs a copy of it.
 // One per application, made on first use.
 QStyle* entry_style();
+
+// An entry's limit in characters, counted as a text field counts them (code points): typing or
+// pasting past it is refused, so the entry shows no more than its field stores. A text the
+// program sets is not checked.
+class CharacterLimit : public QValidator {
+public:
+    CharacterLimit(int most, QObject* parent) : QValidator(parent), most_(most) {}
+    State validate(QString& input, int& position) const override;
+
+private:
+    int most_;
+};
 
 // The client area of a window: controls are placed on it in pixels.
 class Canvas : public QWidget {

@@ -474,6 +474,78 @@ TEST_P(Parity, AFieldAnotherProgramChangesWhileTheOperatorTypesIntoItGivesMessag
     }
 }
 
+// --- values that do not fit their fields -------------------------------------------------------
+
+// A number entry's text that is no number, or whose value the field cannot hold, is refused with
+// message 20 naming the field; the field keeps its value and the form stays open. A text entry
+// takes no more characters than its field holds (a place field of 20 characters shown with room
+// for 40), so what it shows is what is stored. Each typed into and OK clicked without leaving.
+TEST_P(Parity, AValueThatDoesNotFitItsFieldIsRefusedNamingItOrShownCutBeforeItIsStored) {
+    const std::string forty(40, 'n'), twenty(20, 'p');
+    const struct {
+        const char* form;
+        const char* list;
+        TableId table;
+        int tab;  // 0: the form's first
+        const char* field;
+        std::string typed;
+        std::string refused;  // the range message 20 gives; "" none
+        std::string stored;
+    } cases[] = {
+        {"PantallaResultadosManualKata", "BrowseResultadosManualesKata", TableId::ResultadosManual, 0,
+         "RM:PRIMERLUGARPUNTOSTOTAL", "12x5", "-9999999 .. 9999999", "7"},
+        {"PantallaResultadosManualKata", "BrowseResultadosManualesKata", TableId::ResultadosManual, 0,
+         "RM:PRIMERLUGARPUNTOSTOTAL", "12345678", "-9999999 .. 9999999", "7"},
+        {"PantallaResultadosManualKata", "BrowseResultadosManualesKata", TableId::ResultadosManual, 0,
+         "RM:PRIMERLUGARPUNTOSTOTAL", "-9999999", "", "-9999999"},
+        {"PantallaResultadosManualKata", "BrowseResultadosManualesKata", TableId::ResultadosManual, 0,
+         "RM:PrimerLugarNombre", forty + "cut", "", forty},
+        {"UpdateKumiteIndividual16", "BrowseKumiteIndividual41", TableId::KumiteIndividual, 3, "KE24:PRIMERLUGARORO",
+         twenty + "Łódź", "", twenty},
+        {"UpdateKumiteIndividual16", "BrowseKumiteIndividual41", TableId::KumiteIndividual, 3, "KE24:PRIMERLUGARORO",
+         "Żaneta Łukasiewicz", "", "Żaneta Łukasiewicz"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.field) + " " + c.typed);
+        auto& t = table(c.table);
+        if (t.highest_value(0) > 0) {
+            ASSERT_EQ(run_sqlite3(t.layout().stored_name + ".sqlite", "DELETE FROM " + t.layout().name + ";"), 0);
+        }
+        const std::string before = c.refused.empty() ? "" : "7";
+        const std::int64_t id = add(c.table, {{c.field, before}});
+        op->start(c.list);
+        Window& list = expect(c.list);
+        op->double_click_row(list, "?BROWSE:1", 1);  // change
+        Window& form = expect(c.form);
+        if (c.tab) op->click_tab(form, "?CurrentTab", c.tab);
+        const std::string entry = std::string("?") + c.field;
+        ASSERT_TRUE(op->visible(form, entry));
+        op->fill(form, entry, c.typed);
+        op->advance_ms(30);
+        if (c.refused.empty()) {
+            EXPECT_EQ(op->text(form, entry), c.stored);  // the entry took what its field holds
+        }
+        op->click(form, "?OK");
+        if (!c.refused.empty()) {
+            auto shown = op->message();
+            ASSERT_TRUE(shown) << "stored as " << stored(c.table, id, c.field);
+            EXPECT_EQ(shown->title, "Range Error");
+            EXPECT_EQ(shown->text, "The value of " + std::string(c.field) + " must be in range " + c.refused + ".");
+            op->answer(ButtonOk);
+            EXPECT_FALSE(op->message());  // told once
+            EXPECT_EQ(op->window(c.form), &form);
+            EXPECT_EQ(op->focused(form), entry);
+            op->press(Key::Escape);  // nothing to lose: the field kept its value
+            EXPECT_FALSE(op->message());
+        }
+        EXPECT_EQ(op->window(c.form), nullptr);
+        EXPECT_EQ(stored(c.table, id, c.field), c.stored);
+        op->click_row(list, "?BROWSE:1", 1);
+        op->press(Key::Escape);
+        ASSERT_EQ(op->window(c.list), nullptr);
+    }
+}
+
 // --- locators -----------------------------------------------------------------------------------
 
 TEST_P(Parity, ABracketListsTypingLocatorLocatesAsEachDigitIsTyped) {
