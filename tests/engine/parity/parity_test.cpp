@@ -149,6 +149,27 @@ TEST_P(TeamSheetParity, ANameTypedWithItsAccentsIsLookedUpAndStoredAsTyped) {
     EXPECT_EQ(stored(TableId::KumiteEquipo5, event_, "KE212:NOMBRECOMPETIDOR1E1R1A"), "josé hernández");
 }
 
+// A name typed in another case than stored is found in every script, not only from A to Z.
+TEST_P(TeamSheetParity, ANameTypedInAnotherCaseIsFoundInEveryScript) {
+    const struct {
+        const char* stored;
+        const char* typed;
+        const char* dojo;
+    } cases[] = {{"Иван Петров", "иван ПЕТРОВ", "Додзё Москва"},
+                 {"Γιώργος Παπαδόπουλος", "ΓΙΏΡΓΟΣ παπαδόπουλοσ", "Ντότζο Αθήνα"},
+                 {"Łukasz Żółć", "łukasz żółć", "Dojo Łódź"}};
+    Window& w = sheet();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        add(TableId::Competidor, {{"CM:FullNameC", c.stored}, {"CM:DojoName", c.dojo}});
+        op->fill(w, "?KE212:NOMBRECOMPETIDOR1E1R1A", c.typed);
+        op->click(w, "?KE212:NOMBRECOMPETIDOR1E2R1R");  // leaving: looked up
+        EXPECT_FALSE(op->message()) << message_text();
+        if (op->message()) op->answer(ButtonOk);
+        EXPECT_EQ(trimmed(op->text(w, "?KE212:NOMBRECOMPETIDOR1DOJOE1R1A")), c.dojo);
+    }
+}
+
 // OK on a sheet gives every name found in Competidor its dojo, also the names the sheet opened
 // with (a stale dojo, none) that the operator did not touch; a blank name keeps the dojo it has.
 TEST_P(TeamSheetParity, OkGivesEveryNameFoundOnTheSheetItsDojo) {
