@@ -64,6 +64,41 @@ void FieldBinding::set_text(std::string_view text) {
     read_field(field_.file().record(), field_.field(), picture_, text);
 }
 
+namespace {
+
+// The values a number field holds, as the picture lets them be typed: "-999.99 .. 999.99".
+std::string number_range(const store::FieldLayout& f, const Picture& picture) {
+    const bool minus = picture.kind() == Picture::Kind::None || picture.allows_minus();
+    std::string high;
+    switch (f.kind) {
+        case store::FieldKind::Decimal: {
+            std::int64_t units = 1;
+            for (int d = 0; d < f.digits; ++d) units *= 10;
+            high = store::Decimal(units - 1, f.places).to_string();
+            break;
+        }
+        case store::FieldKind::Byte:
+            return "0 .. 255";
+        case store::FieldKind::Long:
+            return minus ? "-2147483648 .. 2147483647" : "0 .. 2147483647";
+        default:
+            return {};
+    }
+    return (minus ? "-" + high : std::string("0")) + " .. " + high;
+}
+
+}  // namespace
+
+std::optional<UnfitText> FieldBinding::unfit(std::string_view text) const {
+    if (field_.is_memo()) return std::nullopt;
+    const store::FieldLayout& f = *field_.layout();
+    const std::string range = number_range(f, picture_);
+    if (range.empty()) return std::nullopt;
+    store::RecordBuffer trial = field_.file().record();  // the same reading as set_text, on a copy
+    if (read_field(trial, field_.field(), picture_, text)) return std::nullopt;
+    return UnfitText{f.name, range};
+}
+
 std::optional<data::FieldRef> field_of_use(std::string_view use) {
     if (use.empty() || use.front() != '?') return std::nullopt;
     use.remove_prefix(1);
@@ -88,6 +123,13 @@ int bind_record_controls(Window& window) {
             picture = *p;
         }
         window.bind(c.number, std::make_shared<FieldBinding>(*field, picture));
+        // An entry takes no more characters than its text field holds: what it shows is stored.
+        const store::FieldLayout* f = field->layout();
+        const int most = c.kind != ControlKind::Entry ? 0
+                         : field->is_memo() ? field->file().layout().memos.at(static_cast<std::size_t>(field->memo())).size
+                         : f && f->kind == store::FieldKind::Text ? f->size
+                                                                  : 0;
+        if (most) window.modify(c.number, [most](ControlState& state) { state.max_chars = most; });
         ++bound;
     }
     return bound;

@@ -112,12 +112,35 @@ Flow LiveForm::take_event(Event& e) {
     // tick changed (the timer handlers run first: the clock's end flag) or a focus change (a
     // look-up as an entry is entered) is the form's own, and the next re-read replaces it.
     ticking_ = e.kind == EventKind::Timer;
+    if (ticking_) refused_ = {};
     const Flow flow = WindowController::take_event(e);
     ticking_ = false;
     if (!changes_.started()) return flow;
-    if (e.is_field_event() && e.kind != EventKind::Selected) changes_.take(table_->record());
+    if (e.kind == EventKind::Typing) {
+        // What the entry showed is what the operator's text replaces: shown by the last re-read
+        // when the entry still shows its text, else by the one before (its redisplay was not yet
+        // drawn when the typing began).
+        if (const int f = own_field(e.control); f >= 0) changes_.hold(f, window().text(e.control) == e.text);
+        return flow;
+    }
+    if (e.is_field_event() && e.kind != EventKind::Selected) take_changes();
     else if (e.kind == EventKind::Timer || e.kind == EventKind::Selected) changes_.settle(table_->record());
+    if (e.kind == EventKind::Accepted) changes_.release(own_field(e.control));
     return flow;
+}
+
+void LiveForm::take_changes() {
+    // A held field taken now is based on what the operator saw, which the store checks.
+    if (changes_.take(table_->record())) table_->set_changes_based_on(changes_.base());
+}
+
+int LiveForm::own_field(int c) const {
+    if (!c || !window().has(c)) return -1;
+    std::optional<data::FieldRef> field;
+    window().read(c, [&](const ControlState& state) {
+        if (state.kind == ControlKind::Entry) field = field_of_use(state.use);
+    });
+    return field && field->table() == decl_.table && !field->is_memo() ? field->field() : -1;
 }
 
 void LiveForm::shutdown() {
@@ -130,9 +153,26 @@ void LiveForm::shutdown() {
 }
 
 Flow LiveForm::on_accepted(int c) {
-    window().update(c);
+    if (window().changed_by_operator(c)) {  // as OK's pass takes it
+        if (std::optional<UnfitText> unfit = window().unfit(c)) return refuse(c, *unfit);
+        window().update(c);
+    }
     last_selected_ = 0;
     return WindowController::on_accepted(c);
+}
+
+// The field keeps its value and the entry gets the focus back, which stops OK's pass. The
+// operator hears of a text once: OK clicked from the entry accepts it and then passes over it.
+Flow LiveForm::refuse(int c, const UnfitText& unfit) {
+    const std::string text = window().text(c);
+    if (!(window().accept_all() && refused_ == std::make_pair(c, text))) {
+        ErrorReporter& reporter = app_error_reporter();
+        reporter.set_message_field(unfit.variable);
+        reporter.raise_with_text(kRangeErrorMessage, unfit.range);
+    }
+    refused_ = {c, text};
+    window().select(c);
+    return Flow::Continue;
 }
 
 Flow LiveForm::on_selected(int c) {
@@ -178,7 +218,7 @@ void LiveForm::show_with_related() {
 }
 
 void LiveForm::reread() {
-    if (changes_.started() && !ticking_) changes_.take(table_->record());  // a re-read asked by a button
+    if (changes_.started() && !ticking_) take_changes();  // a re-read asked by a button
     table_->get_by_key(key_);  // the same record again; a failed read leaves the buffer as it is
     if (!as_read_) as_read_ = std::make_unique<store::RecordBuffer>(table_->record());
     else *as_read_ = table_->record();
@@ -256,7 +296,7 @@ Flow LiveForm::on_completed() {
 // left it.
 Flow LiveForm::complete_closed_from_outside() {
     prepared_insert_ = false;
-    changes_.take(table_->record());
+    take_changes();
     table_->record() = as_read();
     changes_.apply(table_->record());
     if (!changes_.empty()) {

@@ -110,6 +110,13 @@ protected:
 private:
     // Change and insert mode: what the operator typed or clicked is kept across re-reads.
     bool keeps_changes() const;
+    // What the operator changed in the buffer is taken as the operator's (OperatorChanges::take).
+    void take_changes();
+    // An entry's text that does not fit its field: message 20 ("Range Error") names the field.
+    Flow refuse(int c, const UnfitText& unfit);
+    std::pair<int, std::string> refused_;  // the entry and text last refused, until the next tick
+    // The field of the form's own record that control c shows (-1: none, or a memo).
+    int own_field(int c) const;
     Flow complete_closed_from_outside();
     // Each completion keeps the record for Ctrl+H.
     void keep_history();

@@ -14,8 +14,9 @@ void copy(const store::RecordBuffer& from, store::RecordBuffer& to, int field) {
 }  // namespace
 
 void OperatorChanges::start(const store::RecordBuffer& as_read) {
-    base_ = settled_ = mine_ = as_read;
+    base_ = settled_ = mine_ = previous_ = held_ = as_read;
     fields_.assign(as_read.layout().fields.size(), false);
+    holding_.assign(as_read.layout().fields.size(), false);
     memos_.assign(as_read.layout().memos.size(), false);
 }
 
@@ -24,11 +25,17 @@ bool OperatorChanges::empty() const {
            std::none_of(memos_.begin(), memos_.end(), [](bool b) { return b; });
 }
 
-void OperatorChanges::take(const store::RecordBuffer& buffer) {
-    if (!started()) return;
+bool OperatorChanges::take(const store::RecordBuffer& buffer) {
+    if (!started()) return false;
+    bool rebased = false;
     const auto& fields = buffer.layout().fields;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (fields[i].kind == store::FieldKind::Group || same(buffer, *settled_, static_cast<int>(i))) continue;
+        if (!fields_[i] && holding_[i] && !same(*held_, *base_, static_cast<int>(i))) {
+            copy(*held_, *base_, static_cast<int>(i));
+            rebased = true;
+        }
+        holding_[i] = false;
         fields_[i] = true;
         copy(buffer, *mine_, static_cast<int>(i));
     }
@@ -39,6 +46,7 @@ void OperatorChanges::take(const store::RecordBuffer& buffer) {
         mine_->set_memo(memo, buffer.memo(memo));
     }
     settled_ = buffer;
+    return rebased;
 }
 
 void OperatorChanges::follow(store::RecordBuffer& buffer, bool refused) {
@@ -56,8 +64,19 @@ void OperatorChanges::follow(store::RecordBuffer& buffer, bool refused) {
         if (!refused) read.set_memo(memo, base_->memo(memo));
         buffer.set_memo(memo, mine_->memo(memo));
     }
+    previous_ = std::move(base_);
     base_ = std::move(read);
     settled_ = buffer;
+}
+
+void OperatorChanges::hold(int field, bool seen_last_read) {
+    if (!started() || field < 0 || static_cast<std::size_t>(field) >= fields_.size() || fields_[field]) return;
+    holding_[field] = true;
+    copy(seen_last_read ? *base_ : *previous_, *held_, field);
+}
+
+void OperatorChanges::release(int field) {
+    if (field >= 0 && static_cast<std::size_t>(field) < holding_.size()) holding_[field] = false;
 }
 
 void OperatorChanges::apply(store::RecordBuffer& record) const {

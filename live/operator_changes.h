@@ -18,8 +18,18 @@ public:
     // The buffer as the form itself leaves it (after its set-up, after each tick): what the
     // operator changes later is measured from here.
     void settle(const store::RecordBuffer& buffer) { settled_ = buffer; }
-    // Every field of the buffer that differs from where the form left it is the operator's.
-    void take(const store::RecordBuffer& buffer);
+    // Every field of the buffer that differs from where the form left it is the operator's. A
+    // field held (below) is based on the value the operator began typing over; true when that
+    // changed the base.
+    bool take(const store::RecordBuffer& buffer);
+    // The operator began typing into the entry of a field that is not the operator's yet; the
+    // entry showed the field as the last re-read found it (seen_last_read), or as the read
+    // before that (a re-read's redisplay not yet drawn). Until the entry is left the field
+    // follows the table; its text, once taken, is based on the value the operator saw, so
+    // that another program's change meanwhile is met by the store's check.
+    void hold(int field, bool seen_last_read);
+    // The entry was left: what it brought was taken, the hold ends.
+    void release(int field);
     // The record was read again into buffer: the kept fields get the operator's values back.
     // With refused (the store refused them: another program changed one of them since the
     // operator changed it, and the operator was told), each kept field keeps the operator's
@@ -34,7 +44,10 @@ public:
 
 private:
     std::optional<store::RecordBuffer> base_, settled_, mine_;
+    std::optional<store::RecordBuffer> previous_;  // base_ before the last re-read
+    std::optional<store::RecordBuffer> held_;      // the held fields' values as the operator saw them
     std::vector<bool> fields_, memos_;  // kept, by field and memo index
+    std::vector<bool> holding_;         // held, by field index
 };
 
 }  // namespace zrv::live

@@ -6,7 +6,7 @@
 set -eu
 packages="build-essential cmake pkg-config git
   qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev
-  libsqlite3-dev sqlite3 libpng-dev libjpeg62-turbo-dev libgif-dev zlib1g-dev
+  libsqlite3-dev sqlite3 libicu-dev libpng-dev libjpeg62-turbo-dev libgif-dev zlib1g-dev
   googletest libgtest-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick

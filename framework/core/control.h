@@ -2,6 +2,7 @@
 // A control of a window: its kind, identity and every property the screens use.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,12 +49,21 @@ struct ListRow {
     bool operator==(const ListRow&) const = default;
 };
 
+// Why a text cannot go into a variable as it is: the variable's name and the range its values
+// lie in ("-9999999 .. 9999999").
+struct UnfitText {
+    std::string variable;
+    std::string range;
+};
+
 // A bound variable: what a control shows and what the operator's input goes back into.
 class Binding {
 public:
     virtual ~Binding() = default;
     virtual std::string text() const = 0;
     virtual void set_text(std::string_view text) = 0;
+    // A text set_text could not take as it is (not a number, too many digits); none by default.
+    virtual std::optional<UnfitText> unfit(std::string_view text) const { return std::nullopt; }
 };
 
 // What the framework itself does when a control is accepted (menu items of "&File" and "&Window",
@@ -113,6 +123,7 @@ struct ControlState {
     int rows_shown = 0;
     bool is_default = false;                 // the button pressed by Enter
     bool immediate = false;                  // entries: each change typed is a new selection
+    int max_chars = 0;                       // entries: the most characters the operator types, 0 any
     StandardAction action = StandardAction::None;
     bool changed_by_operator = false;        // entries: typed into since the last redisplay
     std::uint64_t revision = 0;              // bumped on every change (engines redraw what changed)

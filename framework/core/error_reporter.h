@@ -66,6 +66,8 @@ inline constexpr const char* kErrorLogFile = "Zorvane.log";
 
 // Message 40: the frame was asked to close and a screen stayed open.
 inline constexpr int kNotClosedMessage = 40;
+// Message 20 ("Range Error"): a value outside the range its field (%Field) holds (%Message).
+inline constexpr int kRangeErrorMessage = 20;
 
 class ErrorReporter {
 public:

@@ -2,6 +2,7 @@
 // Events of a window's loop. Field events carry the control they concern; window events do not.
 #include <cstdint>
 #include <functional>
+#include <string>
 
 namespace zrv {
 
@@ -14,6 +15,7 @@ enum class EventKind : std::uint8_t {
     NewSelection,  // a list row, tab or drop-list item chosen
     AlertKey,      // a key pressed on a control (right mouse = 2, Ctrl+H = 0248h)
     ScrollDrag,    // the thumb of a list's scroll bar let go at a step
+    Typing,        // an entry that showed the model's text typed into: the operator's change begins
     // window events
     OpenWindow,
     Timer,
@@ -62,8 +64,10 @@ struct Event {
     // The operator's edit that comes with the event (text typed, row chosen, box checked,
     // window moved). It runs on the window's own thread, just before the event is handled.
     std::function<void(Window&)> apply;
+    // Typing: the text the entry showed when the operator began typing into it.
+    std::string text;
 
-    bool is_field_event() const { return kind <= EventKind::ScrollDrag; }
+    bool is_field_event() const { return kind <= EventKind::Typing; }
 };
 
 }  // namespace zrv

@@ -394,6 +394,20 @@ void Window::update(int number) {
     for (auto& [b, value] : writes) b->set_text(value);
 }
 
+std::optional<UnfitText> Window::unfit(int number) const {
+    std::shared_ptr<Binding> binding;
+    std::string value;
+    {
+        std::lock_guard lock(mutex_);
+        auto it = bindings_.find(number);
+        const ControlState* c = find(number);
+        if (it == bindings_.end() || !c) return std::nullopt;
+        binding = it->second.binding;
+        value = screen_value(*c);
+    }
+    return binding->unfit(value);
+}
+
 bool Window::changed_by_operator(int number) const {
     std::lock_guard lock(mutex_);
     const ControlState* c = find(number);

@@ -133,6 +133,8 @@ public:
     void display(int number = 0);  // redisplay one control, or all (0) from their bindings
     void update(int number = 0);   // take the screen values of one control, or all, into their bindings
     bool changed_by_operator(int number) const;
+    // Why the control's screen value cannot go into its binding as it is (nullopt: it can).
+    std::optional<UnfitText> unfit(int number) const;
     // Counts the operator's typing, checks and choices, the only changes that mark a control
     // changed by the operator: while it stands still, no control became so.
     std::uint64_t operator_changes() const { return operator_changes_.load(); }

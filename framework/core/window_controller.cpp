@@ -84,6 +84,8 @@ Flow WindowController::take_event(Event& event) {
             return on_alert_key(event.control);
         case EventKind::ScrollDrag:
             return on_scroll_drag(event.control);
+        case EventKind::Typing:
+            return Flow::Continue;  // the entry's accept, when it is left, brings the text
         case EventKind::Timer: {
             // A tick re-reads what the screen shows: it reports a failing file once and waits
             // for no other program.
@@ -161,7 +163,9 @@ bool WindowController::accept_all_controls() {
         const bool acceptable = c.kind == ControlKind::Entry || c.kind == ControlKind::Check ||
                                 c.kind == ControlKind::DropList;
         if (!acceptable || c.hidden || c.disabled || c.read_only) continue;
-        window_->update(n);
+        // What a control the operator did not change shows is the last redisplay: taken back, it
+        // would undo what came since (the operator's text in another entry of the same field).
+        if (c.changed_by_operator) window_->update(n);
         if (on_accepted(n) == Flow::Stop || window_->take_select_request()) {
             through = false;
             break;

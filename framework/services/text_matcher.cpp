@@ -1,5 +1,6 @@
 #include "framework/services/text_matcher.h"
 
+#include "framework/services/case_fold.h"
 #include "framework/services/utf8.h"
 
 #include <algorithm>
@@ -88,17 +89,6 @@ void append_base(std::u32string& out, char32_t c) {
     out += c;
 }
 
-// The lower-case letter of an upper-case one in the Latin, Greek and Cyrillic alphabets.
-char32_t lower(char32_t c) {
-    if (c >= 'A' && c <= 'Z') return c + 32;
-    if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 32;  // Greek
-    if (c == 0x3C2) return 0x3C3;                                // final sigma
-    if (c >= 0x410 && c <= 0x42F) return c + 32;                 // Cyrillic
-    if (c >= 0x400 && c <= 0x40F) return c + 80;
-    return c;
-}
-
-
 // The fewest single-character edits that turn word into some substring of text.
 std::size_t edits_to_substring(std::u32string_view word, std::u32string_view text) {
     std::vector<std::size_t> column(word.size() + 1);
@@ -170,7 +160,7 @@ std::u32string TextMatcher::folded(std::string_view s, bool fold) {
     out.reserve(s.size());
     for (std::size_t at = 0; at < s.size();) append_base(out, next_code_point(s, at));
     if (fold)
-        for (char32_t& c : out) c = lower(c);
+        for (char32_t& c : out) c = fold_case(c);
     return out;
 }
 

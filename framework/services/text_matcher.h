@@ -9,7 +9,7 @@
 // Query and text are UTF-8 and compared character by character (code points), without their
 // accents: a precomposed Latin or Greek letter counts as its base letter ("Łódź" as "Lodz",
 // "ß" as "ss", "Ё" as "Е"), a combining accent not at all. Case-insensitive matching folds the
-// Latin, Greek and Cyrillic alphabets.
+// case of every script (case_fold.h).
 //
 // Words are separated by blanks (spaces, tabs); words past the tenth are ignored. One word's
 // score against the text:

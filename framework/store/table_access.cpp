@@ -240,6 +240,10 @@ bool TableAccess::get_by_key(int key) {
             return true;
         }
         sqlite3_reset(s);
+        if (rc == SQLITE_DONE && get_by_folded_key(key)) {
+            keyed_.key = -1;  // read again each time: its key fields differ from the search's
+            return true;
+        }
         if (rc == SQLITE_DONE) {
             keyed_.stamp = stamp;
             keyed_.key = key;

@@ -234,6 +234,9 @@ private:
     // when that does not find it (deleted, its key changed, another key searched): the key is
     // then searched.
     bool read_where_found(int key, const FileStamp& stamp);
+    // The key searched for anew with the case of its text folded in every script (the file's
+    // index folds only A to Z); the record found is read. False when none is found so.
+    bool get_by_folded_key(int key);
     // The SELECT of a keyed read, by key (at a position: the record there when it has the key);
     // built at its first use (it depends on the layout only).
     const std::string& keyed_select(int key, bool at_position = false);

@@ -327,6 +327,44 @@ TEST_F(TypingAgainstTheScoringSoftware, AFieldAnotherProgramChangedMeanwhileGive
     EXPECT_EQ(stored(1, "RM:PRIMERLUGARPUNTOST"), "9");
 }
 
+// The operator begins typing into an entry just as a tick shows another program's change of its
+// field: what the operator typed over is what the entry showed then, the value the tick read or,
+// its redisplay not yet drawn, the one before.
+TEST_F(TypingAgainstTheScoringSoftware, TypingBegunOverTheValueBeforeATicksRedisplayMeetsItsChange) {
+    const struct {
+        const char* name;
+        bool drawn;  // the entry showed the tick's value when the typing began
+    } cases[] = {{"the new value drawn", true}, {"the old value still drawn", false}};
+    const char* entry = "?RM:PrimerLugarNombre";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Window& form = open_record_1();
+        const std::string before = shown(form, entry);
+        outside("PrimerLugarNombre = '" + std::string(c.name) + "'");
+        driver.advance_ms(10);  // one tick reads and shows it
+        ASSERT_EQ(shown(form, entry), c.name);
+        Event typing;
+        typing.kind = EventKind::Typing;
+        typing.control = form.number_of(entry);
+        typing.text = c.drawn ? c.name : before;
+        form.post(std::move(typing));  // as the engine tells it
+        driver.settle();
+        const std::string typed = std::string("Over ") + c.name;
+        driver.type(form, entry, typed);
+        driver.press(form, "?OK");
+        EXPECT_EQ(driver.pending_message().has_value(), !c.drawn);
+        if (!c.drawn) {
+            EXPECT_EQ(driver.pending_message()->title, "Record Was Not Updated");
+            driver.answer_message(ButtonOk);
+            driver.press(form, "?CANCEL");
+            driver.answer_message(ButtonYes);  // changes will be lost
+        }
+        EXPECT_EQ(driver.window("PantallaResultadosManualIndividual"), nullptr);
+        EXPECT_EQ(stored(1, "RM:PrimerLugarNombre"), c.drawn ? typed : c.name);
+        driver.press(driver.expect_window("BrowseResultadosManualesIndividual"), "?CLOSE");
+    }
+}
+
 TEST_F(ManualResults, CtrlHPutsBackAFieldFromTheLastCompletedRecord) {
     driver.start("BrowseResultadosManualesKata");
     Window& list = driver.expect_window("BrowseResultadosManualesKata");

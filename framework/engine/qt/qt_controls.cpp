@@ -1,6 +1,7 @@
 // The controls of a window: their widgets, places, fonts, contents and visibility.
 #include <algorithm>
 #include <set>
+#include <utility>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -92,7 +93,9 @@ QWidget* QtEngine::Impl::create_widget(Mirror& m, const ControlState& c) {
             edit->setStyle(qt::entry_style());
             QObject::connect(edit, &QLineEdit::textEdited, edit, with([this, n](Mirror& mp, const QString& text) {
                                  ControlView& v = mp.views[n];
-                                 v.dirty = true;
+                                 // The first change to a text the model set: the operator's
+                                 // change begins from what the entry showed.
+                                 if (!std::exchange(v.dirty, true)) post_typing(mp, n, v.state.text);
                                  // An entry that follows typing (a locator) tells every change.
                                  if (v.state.immediate)
                                      post_event(mp, EventKind::NewSelection, n,
@@ -373,6 +376,8 @@ void QtEngine::Impl::apply_control(Mirror& m, ControlView& v, const ControlState
                     edit->setCursorPosition(0);
                 }
             }
+            if (changed(&ControlState::max_chars))
+                edit->setValidator(c.max_chars > 0 ? new qt::CharacterLimit(c.max_chars, edit) : nullptr);
             if (changed(&ControlState::read_only)) edit->setReadOnly(c.read_only);
             if (changed(&ControlState::align)) edit->setAlignment(align);
             break;

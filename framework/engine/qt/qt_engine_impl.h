@@ -339,6 +339,8 @@ struct QtEngine::Impl {
     void show_for_thread(QDialog* dialog, const void* thread, std::function<void(int)> finished);
     void post_event(Mirror& m, EventKind kind, int control, std::function<void(Window&)> apply = {},
                     int keycode = 0);
+    // The operator began typing into entry n, which showed `shown` (Typing).
+    void post_typing(Mirror& m, int n, std::string shown);
     void arrange(Mirror& frame, Arrangement how);
 };
 

@@ -26,6 +26,15 @@ void QtEngine::Impl::post_event(Mirror& m, EventKind kind, int control, std::fun
     m.window->post(std::move(e));
 }
 
+void QtEngine::Impl::post_typing(Mirror& m, int n, std::string shown) {
+    if (!m.alive || m.applying) return;
+    Event e;
+    e.kind = EventKind::Typing;
+    e.control = n;
+    e.text = std::move(shown);
+    m.window->post(std::move(e));
+}
+
 void QtEngine::Impl::on_right_click(Mirror& m, QWidget* w, int n) {
     w->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(w, &QWidget::customContextMenuRequested, w, with_mirror(m, [this, n](Mirror& mp, const QPoint&) {

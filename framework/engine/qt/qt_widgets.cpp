@@ -568,6 +568,13 @@ QStyle* shared_style() {
 
 }  // namespace
 
+QValidator::State CharacterLimit::validate(QString& input, int&) const {
+    qsizetype characters = input.size();
+    for (QChar c : input)
+        if (c.isLowSurrogate()) --characters;
+    return characters <= most_ ? Acceptable : Invalid;
+}
+
 QStyle* entry_style() { return shared_style<EntryStyle>(); }
 
 QStyle* button_style() { return shared_style<ButtonStyle>(); }

@@ -13,6 +13,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTreeWidget>
+#include <QValidator>
 #include <QPixmap>
 #include <QStyledItemDelegate>
 #include <QWidget>
@@ -122,6 +123,18 @@ private:
 QStyle* entry_style();
 // The style of buttons: the focused one shows a dotted frame inside its own.
 QStyle* button_style();
+
+// An entry's limit in characters, counted as a text field counts them (code points): typing or
+// pasting past it is refused, so the entry shows no more than its field stores. A text the
+// program sets is not checked.
+class CharacterLimit : public QValidator {
+public:
+    CharacterLimit(int most, QObject* parent) : QValidator(parent), most_(most) {}
+    State validate(QString& input, int& position) const override;
+
+private:
+    int most_;
+};
 
 // The client area of a window: controls are placed on it in pixels.
 class Canvas : public QWidget {

@@ -137,6 +137,19 @@ public:
             const ControlState c = w->control(f.control);
             if (c.kind == ControlKind::Entry && !c.read_only) {
                 Shown& s = shown_[w->id()][f.control];
+                // An entry full to its field's size takes no more, as Qt's refuses it.
+                if (c.max_chars > 0 && !f.replace && utf8_characters(s.text) >= static_cast<std::size_t>(c.max_chars)) {
+                    settle();
+                    continue;
+                }
+                if (!s.dirty) {
+                    // The first change to the model's text: Qt tells what the entry showed.
+                    Event e;
+                    e.kind = EventKind::Typing;
+                    e.control = f.control;
+                    e.text = s.text;
+                    w->post(std::move(e));
+                }
                 s.text = (f.replace ? std::string() : s.text) + utf8_of(ch);
                 f.replace = false;
                 s.dirty = true;

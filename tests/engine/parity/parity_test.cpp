@@ -149,6 +149,27 @@ TEST_P(TeamSheetParity, ANameTypedWithItsAccentsIsLookedUpAndStoredAsTyped) {
     EXPECT_EQ(stored(TableId::KumiteEquipo5, event_, "KE212:NOMBRECOMPETIDOR1E1R1A"), "josé hernández");
 }
 
+// A name typed in another case than stored is found in every script, not only from A to Z.
+TEST_P(TeamSheetParity, ANameTypedInAnotherCaseIsFoundInEveryScript) {
+    const struct {
+        const char* stored;
+        const char* typed;
+        const char* dojo;
+    } cases[] = {{"Иван Петров", "иван ПЕТРОВ", "Додзё Москва"},
+                 {"Γιώργος Παπαδόπουλος", "ΓΙΏΡΓΟΣ παπαδόπουλοσ", "Ντότζο Αθήνα"},
+                 {"Łukasz Żółć", "łukasz żółć", "Dojo Łódź"}};
+    Window& w = sheet();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        add(TableId::Competidor, {{"CM:FullNameC", c.stored}, {"CM:DojoName", c.dojo}});
+        op->fill(w, "?KE212:NOMBRECOMPETIDOR1E1R1A", c.typed);
+        op->click(w, "?KE212:NOMBRECOMPETIDOR1E2R1R");  // leaving: looked up
+        EXPECT_FALSE(op->message()) << message_text();
+        if (op->message()) op->answer(ButtonOk);
+        EXPECT_EQ(trimmed(op->text(w, "?KE212:NOMBRECOMPETIDOR1DOJOE1R1A")), c.dojo);
+    }
+}
+
 // OK on a sheet gives every name found in Competidor its dojo, also the names the sheet opened
 // with (a stale dojo, none) that the operator did not touch; a blank name keeps the dojo it has.
 TEST_P(TeamSheetParity, OkGivesEveryNameFoundOnTheSheetItsDojo) {
@@ -401,6 +422,149 @@ TEST_P(ManualResultsParity, AScoreboardsStartAndStopWorkWhileAnotherScreenShowsA
     EXPECT_EQ(op->window(kForm), nullptr);
     op->advance_ms(1000);
     EXPECT_EQ(op->clock(board, kClock), "00:01:22");
+}
+
+// --- another program's change of the field being typed into --------------------------------------
+
+// Every kind of form that stores, each on a record of its table: the operator types into an
+// entry and clicks OK without leaving it, while another program (the sqlite3 client) changed
+// that very field meanwhile. OK gives message 7; the other program's value stays in the file and
+// the operator's text in the form, which a second OK stores over it.
+struct TypedOverCase {
+    const char* form;
+    const char* list;
+    TableId table;
+    const char* field;  // the entry shows it: "?" + field
+};
+
+TEST_P(Parity, AFieldAnotherProgramChangesWhileTheOperatorTypesIntoItGivesMessage7AndKeepsBoth) {
+    const TypedOverCase cases[] = {
+        {"UpDateScoreBoard2", "BrowseScoreBoard", TableId::ScoreBoard, "SB:FullNameAo"},
+        {"UpdateScoreBoard1", "BrowseScoreBoardView1", TableId::ScoreBoard, "SB:FullNameAo"},
+        {"UpDateEquipoScoreBoardPantalla", "BrowseEquipo4ScoreBoard7", TableId::ScoreBoard, "SB:FullNameAo"},
+        {"UpdateKumiteIndividual", "BrowseKumiteIndividual", TableId::KumiteIndividual, "KE24:COMPETIDOR1DOJO"},
+        {"UpdateKumiteIndividual4", "BrowseKumiteIndividual4", TableId::KumiteIndividual, "KE24:COMPETIDOR1DOJO"},
+        {"UpdateKumiteIndividual16", "BrowseKumiteIndividual41", TableId::KumiteIndividual, "KE24:COMPETIDOR1DOJO"},
+        {"UpdateEquipo5", "BrowseEquipo5", TableId::KumiteEquipo5, "KE212:NombreDeEquipoE1R1A"},
+        {"UpdateEquipo3", "BrowseEquipo3", TableId::KumiteEquipo5, "KE212:NombreDeEquipoE1R1A"},
+        {"Consola", "BrowseKataEventResultados", TableId::KataEvent, "KE:CodigoEvento"},
+        {"PantallaResultadosManualKata", "BrowseResultadosManualesKata", TableId::ResultadosManual, "RM:PrimerLugarNombre"},
+        {"PantallaResultadosManualIndividual", "BrowseResultadosManualesIndividual", TableId::ResultadosManual,
+         "RM:PrimerLugarNombre"},
+        {"PantallaResultadosManualEquipo", "BrowseResultadosManualesEquipos", TableId::ResultadosManual, "RM:PrimerLugarNombre"},
+    };
+    for (const TypedOverCase& c : cases) {
+        SCOPED_TRACE(c.form);
+        const store::TableLayout& layout = table(c.table).layout();
+        const std::string file = layout.stored_name + ".sqlite";
+        const auto column = [](const std::string& field) { return field.substr(field.find(':') + 1); };
+        if (table(c.table).highest_value(0) > 0) {
+            ASSERT_EQ(run_sqlite3(file, "DELETE FROM " + layout.name + ";"), 0);
+        }
+        const std::int64_t id = add(c.table, {{c.field, "As Opened"}});  // the list's only row
+        op->start(c.list);
+        Window& list = expect(c.list);
+        op->double_click_row(list, "?BROWSE:1", 1);  // change
+        Window& form = expect(c.form);
+        const std::string entry = std::string("?") + c.field;
+        ASSERT_TRUE(op->visible(form, entry));
+        op->fill(form, entry, "Typed");
+        op->advance_ms(50);
+        ASSERT_EQ(run_sqlite3(file, "UPDATE " + layout.name + " SET " + column(c.field) + " = 'Written Elsewhere' WHERE " +
+                                        column(layout.fields[0].name) + " = " + std::to_string(id) + ";"),
+                  0);
+        op->advance_ms(50);  // ticks read the record again while the operator types
+        op->type(" By Hand");
+        op->advance_ms(50);
+        EXPECT_EQ(op->text(form, entry), "Typed By Hand");
+        op->click(form, "?OK");  // without leaving the entry first
+        auto shown = op->message();
+        ASSERT_TRUE(shown) << "the other program's value was overwritten: " << stored(c.table, id, c.field);
+        EXPECT_EQ(shown->title, "Record Was Not Updated");
+        op->answer(ButtonOk);
+        EXPECT_EQ(op->window(c.form), &form);
+        EXPECT_EQ(trimmed(op->text(form, entry)), "Typed By Hand");
+        EXPECT_EQ(stored(c.table, id, c.field), "Written Elsewhere");
+        op->click(form, "?OK");  // the operator, told, stores over it
+        EXPECT_FALSE(op->message()) << message_text();
+        EXPECT_EQ(op->window(c.form), nullptr);
+        EXPECT_EQ(stored(c.table, id, c.field), "Typed By Hand");
+        op->click_row(list, "?BROWSE:1", 1);
+        op->press(Key::Escape);  // the list's close
+        ASSERT_EQ(op->window(c.list), nullptr);
+    }
+}
+
+// --- values that do not fit their fields -------------------------------------------------------
+
+// A number entry's text that is no number, or whose value the field cannot hold, is refused with
+// message 20 naming the field; the field keeps its value and the form stays open. A text entry
+// takes no more characters than its field holds (a place field of 20 characters shown with room
+// for 40), so what it shows is what is stored. Each typed into and OK clicked without leaving.
+TEST_P(Parity, AValueThatDoesNotFitItsFieldIsRefusedNamingItOrShownCutBeforeItIsStored) {
+    const std::string forty(40, 'n'), twenty(20, 'p');
+    const struct {
+        const char* form;
+        const char* list;
+        TableId table;
+        int tab;  // 0: the form's first
+        const char* field;
+        std::string typed;
+        std::string refused;  // the range message 20 gives; "" none
+        std::string stored;
+    } cases[] = {
+        {"PantallaResultadosManualKata", "BrowseResultadosManualesKata", TableId::ResultadosManual, 0,
+         "RM:PRIMERLUGARPUNTOSTOTAL", "12x5", "-9999999 .. 9999999", "7"},
+        {"PantallaResultadosManualKata", "BrowseResultadosManualesKata", TableId::ResultadosManual, 0,
+         "RM:PRIMERLUGARPUNTOSTOTAL", "12345678", "-9999999 .. 9999999", "7"},
+        {"PantallaResultadosManualKata", "BrowseResultadosManualesKata", TableId::ResultadosManual, 0,
+         "RM:PRIMERLUGARPUNTOSTOTAL", "-9999999", "", "-9999999"},
+        {"PantallaResultadosManualKata", "BrowseResultadosManualesKata", TableId::ResultadosManual, 0,
+         "RM:PrimerLugarNombre", forty + "cut", "", forty},
+        {"UpdateKumiteIndividual16", "BrowseKumiteIndividual41", TableId::KumiteIndividual, 3, "KE24:PRIMERLUGARORO",
+         twenty + "Łódź", "", twenty},
+        {"UpdateKumiteIndividual16", "BrowseKumiteIndividual41", TableId::KumiteIndividual, 3, "KE24:PRIMERLUGARORO",
+         "Żaneta Łukasiewicz", "", "Żaneta Łukasiewicz"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.field) + " " + c.typed);
+        auto& t = table(c.table);
+        if (t.highest_value(0) > 0) {
+            ASSERT_EQ(run_sqlite3(t.layout().stored_name + ".sqlite", "DELETE FROM " + t.layout().name + ";"), 0);
+        }
+        const std::string before = c.refused.empty() ? "" : "7";
+        const std::int64_t id = add(c.table, {{c.field, before}});
+        op->start(c.list);
+        Window& list = expect(c.list);
+        op->double_click_row(list, "?BROWSE:1", 1);  // change
+        Window& form = expect(c.form);
+        if (c.tab) op->click_tab(form, "?CurrentTab", c.tab);
+        const std::string entry = std::string("?") + c.field;
+        ASSERT_TRUE(op->visible(form, entry));
+        op->fill(form, entry, c.typed);
+        op->advance_ms(30);
+        if (c.refused.empty()) {
+            EXPECT_EQ(op->text(form, entry), c.stored);  // the entry took what its field holds
+        }
+        op->click(form, "?OK");
+        if (!c.refused.empty()) {
+            auto shown = op->message();
+            ASSERT_TRUE(shown) << "stored as " << stored(c.table, id, c.field);
+            EXPECT_EQ(shown->title, "Range Error");
+            EXPECT_EQ(shown->text, "The value of " + std::string(c.field) + " must be in range " + c.refused + ".");
+            op->answer(ButtonOk);
+            EXPECT_FALSE(op->message());  // told once
+            EXPECT_EQ(op->window(c.form), &form);
+            EXPECT_EQ(op->focused(form), entry);
+            op->press(Key::Escape);  // nothing to lose: the field kept its value
+            EXPECT_FALSE(op->message());
+        }
+        EXPECT_EQ(op->window(c.form), nullptr);
+        EXPECT_EQ(stored(c.table, id, c.field), c.stored);
+        op->click_row(list, "?BROWSE:1", 1);
+        op->press(Key::Escape);
+        ASSERT_EQ(op->window(c.list), nullptr);
+    }
 }
 
 // --- locators -----------------------------------------------------------------------------------

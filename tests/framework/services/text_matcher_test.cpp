@@ -89,8 +89,8 @@ TEST_F(TextMatcherTest, OneFieldHoldsTheWholeQueryOnlyWithEveryWordInIt) {
     for (const Case& c : cases) EXPECT_EQ(matcher.score("luis hernandez", c.field), c.score) << c.name;
 }
 
-// What the search and the lists' locators compare: characters, not bytes, without accents, in
-// lower case in the Latin, Greek and Cyrillic alphabets; other scripts as they are.
+// What the search and the lists' locators compare: characters, not bytes, without accents, with
+// the case of every script folded; scripts without case as they are.
 TEST(TextFolding, ATextComparesByItsBaseLettersInLowerCase) {
     struct Case {
         const char* name;
@@ -108,6 +108,10 @@ TEST(TextFolding, ATextComparesByItsBaseLettersInLowerCase) {
         {"greek final sigma", "ΟΔΥΣΣΕΎΣ", U"οδυσσευσ"},
         {"cyrillic", "ИВАНОВ Пётр", U"иванов петр"},
         {"cyrillic io upper", "Ёж", U"еж"},
+        {"ukrainian", "ҐАНДЖА Їжак", U"ґанджа їжак"},
+        {"armenian", "ԱՐԱՄ", U"արամ"},
+        {"vietnamese", "ĐẶNG", U"dặng"},
+        {"georgian capitals", "ᲒᲘᲝᲠᲒᲘ", U"გიორგი"},
         {"hebrew stays", "כהן", U"כהן"},
         {"cjk stays", "田中", U"田中"},
         {"beyond the BMP", "𠮷野", U"𠮷野"},

@@ -235,6 +235,44 @@ TEST_F(Access, GetByKeyTakesTheFirstMatchInKeyOrderIgnoringCase) {
     EXPECT_TRUE(raised().empty());
 }
 
+// A key's text found in another case in every script, as in A to Z; the file's schema stays one
+// that any sqlite3 client can write (its keys compare as NOCASE does).
+TEST_F(Access, GetByKeyFindsATextInAnotherCaseInEveryScript) {
+    BoutTable t;
+    for (const char* name : {"Иванов", "Łukasz", "ADRIÁN", "Σωκράτης", "Ögren", "ǅordan"}) add(t, name, 1);
+    const struct {
+        const char* searched;
+        int key;
+        int event;
+        int found;  // the record's id, 0 none
+    } cases[] = {
+        {"иванов", KEY_NAME, 0, 1},    {"ИВАНОВ", KEY_NAME, 0, 1},  {"łUKASZ", KEY_NAME, 0, 2},
+        {"adrián", KEY_NAME, 0, 3},    {"ΣΩΚΡΆΤΗΣ", KEY_NAME, 0, 4}, {"σωκράτησ", KEY_NAME, 0, 4},
+        {"ögren", KEY_NAME, 0, 5},     {"ǆORDAN", KEY_NAME, 0, 6},  {"иванов", KEY_EVENT_NAME, 1, 1},
+        {"иванов", KEY_EVENT_NAME, 2, 0}, {"ивано", KEY_NAME, 0, 0}, {"lukasz", KEY_NAME, 0, 0},
+        {"adrian", KEY_NAME, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.searched);
+        t.record().clear();
+        t.record().set_text(NAME, c.searched);
+        t.record().set_integer(EVENT, c.event);
+        EXPECT_EQ(t.get_by_key(c.key), c.found != 0);
+        if (c.found) {
+            EXPECT_EQ(t.record().get_integer(ID), c.found);
+        } else {
+            EXPECT_EQ(t.error(), StoreError::NotFound);
+        }
+    }
+    // Another program writes through every index of the file, and what it wrote is found so too.
+    Outside other;
+    EXPECT_EQ(other.run("INSERT INTO Bout (ID, Event, Name) VALUES (7, 1, 'Ärzte');"), "");
+    t.record().set_text(NAME, "äRZTE");
+    ASSERT_TRUE(t.get_by_key(KEY_NAME));
+    EXPECT_EQ(t.record().get_integer(ID), 7);
+    EXPECT_TRUE(raised().empty());
+}
+
 TEST_F(Access, NumberingGivesTheHighestPlusOneAndAddsTheRecordAtOnce) {
     BoutTable t;
     ASSERT_TRUE(t.prepare_new_record());
