@@ -27,7 +27,7 @@
 #include "framework/core/thread_context.h"
 #include "framework/core/window_controller.h"
 #include "framework/engine/headless/headless_engine.h"
-#include "framework/core/recording_engine.h"
+#include "tests/support/recording_engine.h"
 #if ZRV_BENCH_QT
 #include <QApplication>
 #include <QWidget>

@@ -39,7 +39,7 @@
 #include "framework/core/thread_context.h"
 #include "framework/core/window_controller.h"
 #include "framework/engine/qt/qt_engine.h"
-#include "framework/core/recording_engine.h"
+#include "tests/support/recording_engine.h"
 
 using namespace zrv;
 using bench::now_ns;

@@ -158,15 +158,6 @@ ControlState entry(std::string use, std::string picture, std::string description
 
 }  // namespace
 
-const std::vector<MenuEntry>& manual_results_menu() {
-    static const std::vector<MenuEntry> menu = {
-        {"Manual display results Kata", "BrowseResultadosManualesKata"},
-        {"Individual competition Manuel results", "BrowseResultadosManualesIndividual"},
-        {"Team competition Manuel results", "BrowseResultadosManualesEquipos"},
-    };
-    return menu;
-}
-
 WindowLayout manual_results_list_layout(const std::string& procedure) {
     const ListSpec& spec = list_spec(procedure);
     WindowLayout l{.title = spec.title, .kind = WindowKind::MdiChild, .width = 640, .height = 300};

@@ -13,14 +13,6 @@
 
 namespace zrv::flow {
 
-// The items of the main frame's "Manual display results" menu and the list each one starts
-// on a thread of its own.
-struct MenuEntry {
-    std::string text;
-    std::string procedure;
-};
-const std::vector<MenuEntry>& manual_results_menu();
-
 // The declarations, for the screens and their tests.
 WindowLayout manual_results_list_layout(const std::string& procedure);
 live::ListScreenDeclaration manual_results_list(const std::string& procedure);

@@ -1,7 +1,8 @@
 #pragma once
 // The one clock of the process and the way threads wait on it.
 //  - Clock: monotonic time and time of day. The system clock is the default; tests install a
-//    VirtualClock that they step, so that "the 3rd tick" is exact.
+//    VirtualClock that they step (framework/engine/headless/virtual_clock.h), so that "the 3rd
+//    tick" is exact.
 //  - WaitPoint: where a procedure thread blocks (for its next event, or for the answer to a
 //    message box). A thread that waits is idle; whoever wakes it marks it busy again at once,
 //    so Activity::settle() can tell when every thread has run until it has nothing left to do.
@@ -10,7 +11,6 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
-#include <set>
 
 namespace zrv {
 
@@ -34,30 +34,6 @@ public:
     std::int64_t monotonic_ms() const override;
     std::int64_t time_of_day_cs() const override;
     void wait(WaitPoint& point, std::unique_lock<std::mutex>& lock, std::int64_t deadline_ms) override;
-};
-
-// A clock that moves only when a test steps it. Waiting threads with a deadline are woken,
-// in deadline order, as the clock passes their deadlines.
-class VirtualClock final : public Clock {
-public:
-    explicit VirtualClock(std::int64_t start_ms = 1'000'000, std::int64_t time_of_day_cs = 12 * 360000);
-    std::int64_t monotonic_ms() const override { return now_ms_.load(); }
-    std::int64_t time_of_day_cs() const override;
-    void wait(WaitPoint& point, std::unique_lock<std::mutex>& lock, std::int64_t deadline_ms) override;
-
-    // Moves time forward by ms, stopping at every deadline on the way and letting every thread
-    // settle there, so timers fire exactly as often as they would in real time.
-    void advance_ms(std::int64_t ms);
-    void set_time_of_day_cs(std::int64_t cs);
-
-private:
-    std::int64_t next_deadline_after_now();
-    void wake_due();
-
-    std::atomic<std::int64_t> now_ms_;
-    std::atomic<std::int64_t> day_offset_cs_;  // time of day = (now/10 + offset) mod one day
-    std::mutex mutex_;
-    std::set<WaitPoint*> waiting_;
 };
 
 Clock& clock();
@@ -94,8 +70,8 @@ public:
     std::condition_variable& condition() { return cv_; }
 
 private:
-    friend class VirtualClock;
     friend class SystemClock;
+    friend class VirtualClock;  // the tests' clock (framework/engine/headless/virtual_clock.h)
     void enter_idle();  // mutex() held
     void leave_idle();  // mutex() held
 

@@ -13,8 +13,8 @@
 #include <sstream>
 
 #include "data/dictionary.h"
-#include "data/table_reference.h"
 #include "framework/store/store_context.h"
+#include "tests/data/table_reference.h"
 #include "tests/support/temp_folder.h"
 
 namespace zrv::data {

@@ -12,7 +12,7 @@
 #include "framework/core/procedures.h"
 #include "scoreboard/scoreboard.h"
 #include "tests/engine/qt/qt_fixture.h"
-#include "framework/core/recording_engine.h"
+#include "tests/support/recording_engine.h"
 #include "tests/support/scoring_tool.h"
 #include "tests/support/temp_folder.h"
 

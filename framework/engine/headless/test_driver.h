@@ -10,9 +10,9 @@
 #include <string_view>
 #include <thread>
 
-#include "framework/core/clock.h"
 #include "framework/core/window.h"
 #include "framework/engine/headless/headless_engine.h"
+#include "framework/engine/headless/virtual_clock.h"
 
 namespace zrv {
 

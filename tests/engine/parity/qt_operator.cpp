@@ -27,7 +27,7 @@
 #include <QThread>
 #include <QTreeWidget>
 
-#include "framework/core/clock.h"
+#include "framework/engine/headless/virtual_clock.h"
 #include "framework/services/utf8.h"
 #include "framework/core/procedures.h"
 #include "framework/core/thread_context.h"
