@@ -11,14 +11,17 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "bench/process_support.h"
 #include "data/dictionary.h"
 #include "data/dictionary_table.h"
 #include "framework/core/app_services.h"
+#include "framework/core/clock.h"
 #include "framework/core/thread_context.h"
 #include "framework/engine/headless/test_driver.h"
 
@@ -33,6 +36,8 @@ double per_tick(TestDriver& driver, int ms, int count, const std::function<void(
         if (commit) commit(i);
         const std::int64_t t = bench::now_ns(CLOCK_PROCESS_CPUTIME_ID);
         driver.advance_ms(ms);
+        // A tick that reads a long order may take longer than the driver waits.
+        Activity::settle(600000);
         spent += static_cast<double>(bench::now_ns(CLOCK_PROCESS_CPUTIME_ID) - t) / 1e3;
     }
     return spent / count;
@@ -84,17 +89,19 @@ void team_bouts() {
 }
 
 // Kata events numbered 1.., a date, an event code and a division code each spread over the
-// order independently of the number.
+// order independently of the number; committed by another program in one transaction (the
+// sqlite3 client, as the scoring software's import would).
 void add_kata_events(int& events, int total) {
-    auto& ke = *data::file_manager(data::TableId::KataEvent);
-    const int date = ke.layout().field_index("KE:FechaDeEvento");
-    for (std::int64_t i = events; i < total; ++i) {
-        ke.prepare_new_record();
-        ke.record().set_date(date, static_cast<std::int32_t>(80000 + i * 7919 % 3650));
-        ke.record().set_text("KE:CodigoEvento", "Event " + std::to_string(i * 104729 % total));
-        ke.record().set_text("KE:CategoriaCode", "C" + std::to_string(i * 15485863 % 997));
-        ke.record().set_text("KE:Queue", std::to_string(1 + i % 4));
-        ke.insert();
+    // The table file exists with its indexes: the list made it.
+    const std::string sql =
+        "WITH RECURSIVE n(i) AS (SELECT " + std::to_string(events) + " UNION ALL SELECT i + 1 FROM n WHERE i < " + std::to_string(total - 1) +
+        ") INSERT INTO KataEvent (NumeroDeCompeticion, FechaDeEvento, CodigoEvento, CategoriaCode, Queue) SELECT (SELECT coalesce(max(NumeroDeCompeticion), 0) FROM KataEvent) + 1 + i - " + std::to_string(events) + ", "
+        "date('2019-01-01', '+' || (i * 7919 % 3650) || ' days'), 'Event ' || (i * 104729 % " + std::to_string(total) +
+        "), 'C' || (i * 15485863 % 997), 1 + i % 4 FROM n;";
+    const std::string command = "sqlite3 KataEvent.sqlite \"" + sql + "\"";
+    if (std::system(command.c_str()) != 0) {
+        std::fprintf(stderr, "list_bench: could not add kata events\n");
+        std::exit(1);
     }
     events = total;
 }
@@ -104,8 +111,10 @@ void change_event(int i) {
     auto& ke = *data::file_manager(data::TableId::KataEvent);
     ke.record().set_integer("KE:NumeroDeCompeticion", 1 + i % 7);
     ke.get_by_key(0);
-    ke.record().set_text("KE:NombreCompetidor1", "Changed " + std::to_string(i));
-    ke.update();
+    // A text never written before: the store writes only what changed.
+    static int changes = 0;
+    ke.record().set_text("KE:NombreCompetidor1", "Changed " + std::to_string(++changes));
+    if (!ke.update()) std::fprintf(stderr, "list_bench: a kata event could not be changed: %s\n", ke.error_text().c_str());
 }
 
 void kata_queue() {
@@ -117,13 +126,17 @@ void kata_queue() {
     driver.settle();
 }
 
-void kata_results(int& events) {
+void kata_results(int& events, const std::vector<int>& sizes) {
     TestDriver driver;
     Window* w = &open(driver, "BrowseKataEvents");
     static constexpr const char* kOrders[] = {"number", "date (date thumb)", "event code (text thumb)", "division code"};
-    for (const int total : {1000, 10000, 100000}) {
+    for (const int total : sizes) {
         add_kata_events(events, total);
         driver.advance_ms(2000);
+        Activity::settle(600000);
+        const ControlState list = driver.control(*w, "?BROWSE:1");
+        std::printf("rows on the page: %zu, scroll bar steps: %d%s\n", list.rows.size(), list.scroll_steps,
+                    driver.pending_message() ? ", a message waits" : "");
         const int commits = total >= 100000 ? 5 : 20;
         for (int order = 0; order < 4; ++order) {
             driver.choose(*w, "?CurrentTab", order + 1);
@@ -137,6 +150,7 @@ void kata_results(int& events) {
                     driver.drag_thumb(*w, "?BROWSE:1", driver.control(*w, "?BROWSE:1").scroll_steps / 2);
                 }
                 driver.advance_ms(2000);
+                Activity::settle(600000);
                 const double unchanged = per_tick(driver, 2000, 20, {});
                 const double changed = per_tick(driver, 2000, commits, change_event);
                 std::printf("kata results list tick (%6d events, by %-23s, highlight at the %-6s): nothing changed %8.1f us, "
@@ -151,7 +165,7 @@ void kata_results(int& events) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     const auto folder = std::filesystem::temp_directory_path() / ("zrv_list_bench_" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
@@ -161,10 +175,15 @@ int main() {
     data::InitDataDictionary();
     {
         team_bouts();
+        // The kata results list's sizes: the arguments, or 1,000, 10,000 and 100,000.
+        std::vector<int> sizes;
+        for (int i = 1; i < argc; ++i) sizes.push_back(std::atoi(argv[i]));
+        if (sizes.empty()) sizes = {1000, 10000, 100000};
         int events = 0;
+        data::file_manager(data::TableId::KataEvent)->open();
         add_kata_events(events, 1000);
         kata_queue();
-        kata_results(events);
+        kata_results(events, sizes);
     }
     data::KillDataDictionary();
     app_settings_file().close();
