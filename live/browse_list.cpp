@@ -398,7 +398,10 @@ bool BrowseList::refill_alone(Source& now, std::int64_t position, int before) {
     const int rows = page_rows();
     const WholeOrder& whole = reads_.whole;
     const Source& full = whole.source;
-    if (position == 0 || key < 0 || then_by_[o] >= 0 || !whole.reusable || !now.stamped()) return false;
+    // An order of two pages or less is read whole again: that costs less than placing its page.
+    if (position == 0 || key < 0 || then_by_[o] >= 0 || !whole.reusable || !now.stamped() ||
+        whole.rows.size() <= 2 * static_cast<std::size_t>(rows))
+        return false;
     // Only the list table's file moved since the whole order was read: what the rows are read
     // and filled by, and the related tables, are as they were.
     if (now.stamps.size() != full.stamps.size() || now.stamps[0] == full.stamps[0] || now.inputs != full.inputs ||
@@ -434,11 +437,11 @@ bool BrowseList::refill_alone(Source& now, std::int64_t position, int before) {
 std::optional<BrowseList::Place> BrowseList::place_alone(store::RecordView& view, const std::vector<Row>& page) {
     if (page.empty()) return Place{};
     const std::vector<Row>& all = reads_.whole.rows;
-    const std::optional<store::RecordView::Added> added = view.count_added(reads_.whole.last_position, kCountedRows + 1, page.front().position);
+    const std::optional<store::RecordView::Added> added = view.count_added(reads_.whole.last_position, kCountedRows + 1, page.front());
     if (!added || added->rows > kCountedRows) return std::nullopt;
     const std::int64_t total = static_cast<std::int64_t>(all.size()) + added->in_range;
     if (total <= kCountedRows) {
-        const std::optional<std::int64_t> first = view.count_before(page.front().position);
+        const std::optional<std::int64_t> first = view.count_before(page.front());
         const std::int64_t rows = view.count();
         if (!first || table_->error() != store::StoreError::None) return std::nullopt;
         return Place{*first, rows};

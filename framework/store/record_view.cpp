@@ -213,10 +213,17 @@ std::optional<std::int64_t> RecordView::count_before(std::int64_t position) {
     return n;
 }
 
-std::optional<RecordView::Added> RecordView::count_added(std::int64_t after, std::int64_t limit, std::int64_t position) {
+std::optional<std::int64_t> RecordView::count_before(const Row& row) {
+    if (filter_) return std::nullopt;
+    const Cursor cursor{row.record, row.position};
+    const std::int64_t n = count_where(&cursor);
+    if (table_->error() != StoreError::None) return std::nullopt;
+    return n;
+}
+
+std::optional<RecordView::Added> RecordView::count_added(std::int64_t after, std::int64_t limit, const Row& row) {
     if (filter_ || !table_->ready()) return std::nullopt;
-    const std::optional<Cursor> cursor = cursor_at(position);
-    if (!cursor) return std::nullopt;
+    const Cursor cursor{row.record, row.position};
     TableFile& file = *table_->file_;
     const KeyLayout& key = table_->layout().keys.at(static_cast<std::size_t>(key_));
     std::string columns = "rowid AS rowid";
@@ -231,7 +238,7 @@ std::optional<RecordView::Added> RecordView::count_added(std::int64_t after, std
         table_->set_error(StoreError::Other, file.errmsg());
         return std::nullopt;
     }
-    bind_where(s, &*cursor);
+    bind_where(s, &cursor);
     sqlite3_bind_int64(s, 301, after);
     sqlite3_bind_int64(s, 302, std::max<std::int64_t>(limit, 0));
     const int rc = sqlite3_step(s);
