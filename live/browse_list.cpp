@@ -16,6 +16,9 @@ namespace zrv::live {
 namespace {
 
 constexpr int kAllRows = INT_MAX / 2;
+// An order of up to this many rows places a page read alone by counting (the cost of a page's
+// read or two); a longer one by its last whole read.
+constexpr std::int64_t kCountedRows = 1000;
 
 int field_of(const store::TableLayout& layout, const std::string& name) {
     const int f = layout.field_index(name);
@@ -144,9 +147,8 @@ void BrowseList::setup() {
     for (const auto& other : search_others_) add_outside(other);
     for (const RelatedLookup& r : decl_.row_related)
         for (const auto& link : r.links) add_outside(data::field_by_name(link.second));
-    order_read_ = {};
-    window_read_ = {};
-    shown_read_ = 0;
+    reads_ = {};
+    previous_positions_.clear();
 }
 
 int BrowseList::choose_sort_order() {
@@ -242,29 +244,46 @@ std::vector<std::string> BrowseList::search_texts(const store::RecordBuffer& row
     return texts;
 }
 
-const std::vector<BrowseList::Row>& BrowseList::rows_in_order() {
-    const int key = keys_[static_cast<std::size_t>(order_)];
-    if (key >= 0) apply_range(decl_.orders[static_cast<std::size_t>(order_)]);
+bool BrowseList::Source::stamped() const {
+    return std::all_of(stamps.begin(), stamps.end(), [](const store::FileStamp& s) { return s.connection != 0; });
+}
+
+BrowseList::Source BrowseList::source() {
+    if (keys_[static_cast<std::size_t>(order_)] >= 0) apply_range(decl_.orders[static_cast<std::size_t>(order_)]);
+    Source now{{table_->stamp()}, {}};
+    for (data::DictionaryTable* t : row_related_.tables(decl_.row_related)) now.stamps.push_back(t->stamp());
+    now.inputs = order_inputs();
+    return now;
+}
+
+const std::vector<BrowseList::Row>& BrowseList::rows_in_order() { return rows_in_order(source()); }
+
+const std::vector<BrowseList::Row>& BrowseList::rows_in_order(Source now) {
+    WholeOrder& last = reads_.whole;
     // Most ticks find every file as the last read left it.
-    std::vector<store::FileStamp> stamps{table_->stamp()};
-    for (data::DictionaryTable* t : row_related_.tables(decl_.row_related)) stamps.push_back(t->stamp());
-    std::string inputs = order_inputs();
-    OrderRead& last = order_read_;
-    if (last.reusable && stamps == last.stamps && inputs == last.inputs) return last.rows;
-    bool complete = true;
-    related_failed_ = false;
+    if (last.reusable && now == last.source) return last.rows;
     // The order as it stood, for a highlighted record that is gone from the new one.
     previous_positions_.clear();
     previous_positions_.reserve(last.rows.size());
     for (const Row& r : last.rows) previous_positions_.push_back(r.position);
-    last.rows = read_order(complete);
-    last.reusable = complete && !related_failed_ &&
-                    std::all_of(stamps.begin(), stamps.end(), [](const store::FileStamp& s) { return s.connection != 0; });
-    last.stamps = std::move(stamps);
-    last.inputs = std::move(inputs);
-    last.scale.reset();
-    ++last.number;
+    bool complete = true;
+    related_failed_ = false;
+    std::vector<Row> rows = read_order(complete);
+    const bool reusable = complete && !related_failed_ && now.stamped();
+    std::int64_t last_position = 0;
+    for (const Row& r : rows) last_position = std::max(last_position, r.position);
+    last = {.number = last.number + 1, .reusable = reusable, .source = std::move(now), .rows = std::move(rows), .last_position = last_position};
     return last.rows;
+}
+
+int BrowseList::row_of(std::int64_t position, int otherwise) {
+    WholeOrder& whole = reads_.whole;
+    if (whole.index.empty() && !whole.rows.empty()) {
+        whole.index.reserve(whole.rows.size());
+        for (std::size_t i = 0; i < whole.rows.size(); ++i) whole.index.emplace(whole.rows[i].position, static_cast<int>(i));
+    }
+    const auto found = whole.index.find(position);
+    return found == whole.index.end() ? otherwise : found->second;
 }
 
 std::string BrowseList::order_inputs() const {
@@ -318,8 +337,8 @@ void BrowseList::scroll(Scroll move) {
     if (all.empty()) return;
     const int n = static_cast<int>(all.size());
     const int rows = page_rows();
-    int first = index_of(all, page_.front().position, 0);
-    int at = index_of(all, selected_position(), first);
+    int first = row_of(page_.front().position, 0);
+    int at = row_of(selected_position(), first);
     switch (move) {
         case Scroll::Top: first = at = 0; break;
         case Scroll::Bottom: at = n - 1; first = n - rows; break;
@@ -331,8 +350,7 @@ void BrowseList::scroll(Scroll move) {
     at = std::clamp(at, 0, n - 1);
     // The highlight stays on the page.
     first = std::clamp(first, at - rows + 1, at);
-    const std::int64_t selected = all[static_cast<std::size_t>(at)].position;
-    show(all, first, selected);
+    show(first, all[static_cast<std::size_t>(at)].position);
 }
 
 void BrowseList::drag_thumb(int step) {
@@ -340,8 +358,7 @@ void BrowseList::drag_thumb(int step) {
     const std::vector<Row>& all = rows_in_order();
     if (all.empty()) return;
     const int first = scroll_scale().first_row_at(step);
-    const std::int64_t selected = all[static_cast<std::size_t>(first)].position;
-    show(all, first, selected);
+    show(first, all[static_cast<std::size_t>(first)].position);
 }
 
 int BrowseList::page_rows() const {
@@ -351,9 +368,7 @@ int BrowseList::page_rows() const {
 }
 
 void BrowseList::fit_page() {
-    if (order_ < 0 || page_rows() == shown_rows_) return;
-    order_read_.scale.reset();
-    shown_read_ = 0;
+    if (order_ < 0 || page_rows() == reads_.page.rows) return;
     refill_around(selected_position());
 }
 
@@ -364,65 +379,94 @@ void BrowseList::refill_around(std::int64_t position) {
     int before = 0;
     for (std::size_t i = 0; i < page_.size(); ++i)
         if (page_[i].position == position) before = static_cast<int>(i);
-    if (refill_window(position, before)) return;
-    const std::vector<Row>& all = rows_in_order();
-    int at = index_of(all, position, -1);
+    Source now = source();
+    if (refill_alone(now, position, before)) return;
+    const std::vector<Row>& all = rows_in_order(std::move(now));
+    int at = row_of(position, -1);
     if (at < 0 && position != 0) {
         // The record is gone (another program deleted it): the list stays at the record that
         // followed it in the order as it stood, or at the one before it at the end.
         at = index_of_successor(all, position);
         if (at >= 0) position = all[static_cast<std::size_t>(at)].position;
     }
-    show(all, at < 0 ? 0 : at - before, position);
+    show(at < 0 ? 0 : at - before, position);
 }
 
-bool BrowseList::refill_window(std::int64_t position, int before) {
+bool BrowseList::refill_alone(Source& now, std::int64_t position, int before) {
     const std::size_t o = static_cast<std::size_t>(order_);
     const int key = keys_[o];
     const int rows = page_rows();
-    if (position == 0 || key < 0 || then_by_[o] >= 0 || thumb_fields_[o] >= 0 || !order_read_.reusable) return false;
-    apply_range(decl_.orders[o]);
-    std::vector<store::FileStamp> stamps{table_->stamp()};
-    for (data::DictionaryTable* t : row_related_.tables(decl_.row_related)) stamps.push_back(t->stamp());
-    std::string inputs = order_inputs();
+    const WholeOrder& whole = reads_.whole;
+    const Source& full = whole.source;
+    // An order of two pages or less is read whole again: that costs less than placing its page.
+    if (position == 0 || key < 0 || then_by_[o] >= 0 || !whole.reusable || !now.stamped() ||
+        whole.rows.size() <= 2 * static_cast<std::size_t>(rows))
+        return false;
     // Only the list table's file moved since the whole order was read: what the rows are read
     // and filled by, and the related tables, are as they were.
-    const std::vector<store::FileStamp>& full = order_read_.stamps;
-    if (stamps.size() != full.size() || stamps[0] == full[0] || inputs != order_read_.inputs ||
-        !std::equal(stamps.begin() + 1, stamps.end(), full.begin() + 1) ||
-        !std::all_of(stamps.begin(), stamps.end(), [](const store::FileStamp& s) { return s.connection != 0; }))
+    if (now.stamps.size() != full.stamps.size() || now.stamps[0] == full.stamps[0] || now.inputs != full.inputs ||
+        !std::equal(now.stamps.begin() + 1, now.stamps.end(), full.stamps.begin() + 1))
         return false;
-    WindowRead& last = window_read_;
-    const bool same = last.reusable && shown_read_ == 0 && stamps == last.stamps && inputs == last.inputs &&
-                      last.position == position && last.before == before && last.rows == rows;
+    ShownPage& shown = reads_.page;
+    const bool same = shown.reusable && shown.whole == 0 && shown.source == now && shown.position == position &&
+                      shown.before == before && shown.rows == rows;
     if (!same) {
-        last.reusable = false;
         store::RecordView view(*table_, key);
         view.set_range(decl_.orders[o].range_components);
-        const std::optional<std::int64_t> at = view.count_before(position);
-        if (!at) return false;
-        const std::int64_t n = view.count();
-        if (table_->error() != store::StoreError::None) return false;
-        // A page near the end is filled from before it: the list stays full.
-        const std::int64_t first = std::clamp<std::int64_t>(*at - before, 0, std::max<std::int64_t>(0, n - rows));
-        std::vector<Row> page = view.page_around(position, rows, static_cast<int>(*at - first));
+        std::vector<Row> page = view.page_around(position, rows, before);
         if (table_->error() != store::StoreError::None || index_of(page, position, -1) < 0) return false;
+        if (static_cast<int>(page.size()) < rows) {
+            // A page near the end is filled from before it: the list stays full.
+            std::vector<Row> earlier = view.previous_page(rows - static_cast<int>(page.size()));
+            if (table_->error() != store::StoreError::None) return false;
+            page.insert(page.begin(), std::make_move_iterator(earlier.begin()), std::make_move_iterator(earlier.end()));
+        }
+        const std::optional<Place> place = place_alone(view, page);
+        if (!place) return false;
         page_ = std::move(page);
-        std::vector<ListRow> shown(page_.size());
-        related_failed_ = false;
-        for (std::size_t i = 0; i < page_.size(); ++i) with_row_related(page_[i].record, [&] { fill_queue_row(page_[i], shown[i]); });
-        window_.set_rows(list_, std::move(shown));
-        last = {.reusable = !related_failed_, .stamps = std::move(stamps), .inputs = std::move(inputs), .position = position,
-                .before = before, .rows = rows, .first = static_cast<int>(first),
-                .scale = thumb_scale(Thumb::Rows, std::vector<Value>(static_cast<std::size_t>(n)), rows)};
-        // The page no longer comes from the whole order as last read.
-        shown_read_ = 0;
-        shown_rows_ = rows;
+        const bool filled = fill_page();
+        shown = {.reusable = filled, .whole = 0, .source = std::move(now), .position = position, .before = before,
+                 .place = *place, .first = 0, .rows = rows};
     }
     const int selected = index_of(page_, position, 0) + 1;
-    window_.set_scroll(list_, last.scale->steps, last.scale->at(last.first, last.first + selected - 1), last.scale->page);
+    place_scroll(shown.place.first, shown.place.rows, selected);
     select_row(selected);
     return true;
+}
+
+std::optional<BrowseList::Place> BrowseList::place_alone(store::RecordView& view, const std::vector<Row>& page) {
+    if (page.empty()) return Place{};
+    const std::vector<Row>& all = reads_.whole.rows;
+    const std::optional<store::RecordView::Added> added = view.count_added(reads_.whole.last_position, kCountedRows + 1, page.front());
+    if (!added || added->rows > kCountedRows) return std::nullopt;
+    const std::int64_t total = static_cast<std::int64_t>(all.size()) + added->in_range;
+    if (total <= kCountedRows) {
+        const std::optional<std::int64_t> first = view.count_before(page.front());
+        const std::int64_t rows = view.count();
+        if (!first || table_->error() != store::StoreError::None) return std::nullopt;
+        return Place{*first, rows};
+    }
+    // A row of the page whose key is what it was when the whole order was read stands where it
+    // stood then, after the rows added before it since.
+    const std::vector<store::KeyComponent>& key = table_->layout().keys[static_cast<std::size_t>(view.key())].components;
+    std::string now, then;
+    for (std::size_t i = 0; i < page.size(); ++i) {
+        const int at = row_of(page[i].position, -1);
+        if (at < 0) continue;
+        now.clear();
+        then.clear();
+        for (const store::KeyComponent& c : key) {
+            page[i].record.append_image(c.field, now);
+            all[static_cast<std::size_t>(at)].record.append_image(c.field, then);
+        }
+        if (now != then) continue;
+        // Before it on the page: rows that stood before it then, and rows added since.
+        std::int64_t added_above = 0;
+        for (std::size_t j = 0; j < i; ++j) added_above += page[j].position > reads_.whole.last_position;
+        const std::int64_t first = std::max<std::int64_t>(0, at - static_cast<std::int64_t>(i) + added_above) + added->before;
+        return Place{first, std::max(total, first + static_cast<std::int64_t>(page.size()))};
+    }
+    return std::nullopt;
 }
 
 int BrowseList::index_of_successor(const std::vector<Row>& all, std::int64_t gone) const {
@@ -439,39 +483,57 @@ int BrowseList::index_of_successor(const std::vector<Row>& all, std::int64_t gon
 }
 
 const ThumbScale& BrowseList::scroll_scale() {
-    std::optional<ThumbScale>& scale = order_read_.scale;
-    if (scale) return *scale;
-    const std::vector<Row>& all = order_read_.rows;
+    WholeOrder& whole = reads_.whole;
     const std::size_t o = static_cast<std::size_t>(order_);
     const int field = o < thumb_fields_.size() ? thumb_fields_[o] : -1;
-    if (field < 0) return scale.emplace(thumb_scale(Thumb::Rows, std::vector<Value>(all.size()), page_rows()));
+    std::optional<ThumbScale>& scale = whole.scale;
+    if (field < 0) {
+        // A row thumb's scale follows the page's size.
+        const int n = static_cast<int>(whole.rows.size()), rows = page_rows();
+        if (!scale || scale->rows != n || scale->page != rows) scale = row_scale(n, rows);
+        return *scale;
+    }
+    if (scale) return *scale;
     std::vector<Value> keys;
-    keys.reserve(all.size());
-    for (const Row& r : all) keys.push_back(field_value(r.record, field));
+    keys.reserve(whole.rows.size());
+    for (const Row& r : whole.rows) keys.push_back(field_value(r.record, field));
     return scale.emplace(thumb_scale(decl_.orders[o].thumb, keys, page_rows()));
 }
 
-void BrowseList::show(const std::vector<Row>& all, int first, std::int64_t select_position) {
-    const int n = static_cast<int>(all.size()), rows = page_rows();
+void BrowseList::place_scroll(std::int64_t first, std::int64_t rows, int selected) {
+    const std::size_t o = static_cast<std::size_t>(order_);
+    const bool by_rows = o >= thumb_fields_.size() || thumb_fields_[o] < 0;
+    // A text or date thumb stands where the highlighted row stands in the whole order's scale.
+    ThumbScale counted;
+    const ThumbScale& scale = by_rows ? (counted = row_scale(static_cast<int>(std::min<std::int64_t>(rows, INT_MAX)), page_rows())) : scroll_scale();
+    const int at = static_cast<int>(std::min<std::int64_t>(first, INT_MAX));
+    window_.set_scroll(list_, scale.steps, scale.at(at, at + std::max(0, selected - 1)), scale.page);
+}
+
+bool BrowseList::fill_page() {
+    std::vector<ListRow> shown(page_.size());
+    related_failed_ = false;
+    for (std::size_t i = 0; i < page_.size(); ++i) with_row_related(page_[i].record, [&] { fill_queue_row(page_[i], shown[i]); });
+    window_.set_rows(list_, std::move(shown));
+    return !related_failed_;
+}
+
+void BrowseList::show(int first, std::int64_t select_position) {
+    const WholeOrder& whole = reads_.whole;
+    const int n = static_cast<int>(whole.rows.size()), rows = page_rows();
     // A page near the end is filled from before it: the list stays full.
     first = std::clamp(first, 0, std::max(0, n - rows));
     // The same page of the same read shows the same rows: only the highlight may move.
-    const bool same = shown_read_ != 0 && shown_read_ == order_read_.number && shown_first_ == first && shown_rows_ == rows;
-    shown_rows_ = rows;
-    if (!same) {
-        page_.assign(all.begin() + first, all.begin() + std::min(n, first + rows));
-        std::vector<ListRow> shown(page_.size());
-        related_failed_ = false;
-        for (std::size_t i = 0; i < page_.size(); ++i) with_row_related(page_[i].record, [&] { fill_queue_row(page_[i], shown[i]); });
-        window_.set_rows(list_, std::move(shown));
-        shown_read_ = order_read_.reusable && !related_failed_ ? order_read_.number : 0;
-        shown_first_ = first;
+    ShownPage& shown = reads_.page;
+    if (!(shown.reusable && shown.whole == whole.number && shown.first == first && shown.rows == rows)) {
+        page_.assign(whole.rows.begin() + first, whole.rows.begin() + std::min(n, first + rows));
+        const bool filled = fill_page();
+        shown = {.reusable = whole.reusable && filled, .whole = whole.number, .first = first, .rows = rows};
     }
     int selected = page_.empty() ? 0 : 1;
     for (std::size_t i = 0; i < page_.size(); ++i)
         if (page_[i].position == select_position) selected = static_cast<int>(i) + 1;
-    const ThumbScale& scale = scroll_scale();
-    window_.set_scroll(list_, scale.steps, scale.at(first, first + std::max(0, selected - 1)), scale.page);
+    place_scroll(first, n, selected);
     select_row(selected);
 }
 
@@ -529,7 +591,7 @@ bool BrowseList::locate(std::string_view text) {
     const bool numeric = layout.fields[static_cast<std::size_t>(field)].kind != store::FieldKind::Text;
     const std::vector<Row>& all = rows_in_order();
     const auto at = [&](std::size_t i) {
-        show(all, static_cast<int>(i), all[i].position);
+        show(static_cast<int>(i), all[i].position);
         return true;
     };
     if (numeric) {

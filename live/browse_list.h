@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -138,25 +139,50 @@ protected:
     std::vector<Row> search_rows(bool& complete);  // complete: false when the read failed
     // The texts of a row's search fields, each as the search reads it (its related records read).
     std::vector<std::string> search_texts(const store::RecordBuffer& row) const;
+
+    // What a read of the current order comes from: the files (the list table's, then the related
+    // tables'), each by the stamp the store gives it, and what the list reads and fills its rows
+    // by besides the files (order_inputs). A read made from one source serves while the source
+    // stays the same: no read is ever dropped by hand.
+    struct Source {
+        std::vector<store::FileStamp> stamps;
+        std::string inputs;
+        bool operator==(const Source&) const = default;
+        bool stamped() const;  // every file gave a stamp, so that its next change is seen
+    };
+    // The source as it is now (the current order's range limit set in the list table's buffer).
+    Source source();
     // The rows of the current order: all of them (within its range), the search order's and a
-    // further field's sorted here. Every page is cut from them, so the scroll bar covers them.
-    // They are read again only when a file they come from (the list table's, the related
-    // tables') or what the list reads and fills them by (the order, its range, the query, the
-    // other tables' fields in the thread's buffers) changed since the last read; else the last
-    // read's.
+    // further field's sorted here. Every page the operator moves to is cut from them, so the scroll bar covers them.
+    // Read again only when their source moved on.
     const std::vector<Row>& rows_in_order();
+    // The same for a source taken now.
+    const std::vector<Row>& rows_in_order(Source now);
     // The rows of the current order as the files hold them now; `complete` false when a read
     // failed.
     std::vector<Row> read_order(bool& complete);
+    // The row of the whole order as last read at a position (its index), `otherwise` when none.
+    int row_of(std::int64_t position, int otherwise);
     // The row of the current order (its index, -1 none) that stands in the place of a record
     // gone since the last read: the first after it in the order as it stood that is still
     // there, else the last before it.
     int index_of_successor(const std::vector<Row>& all, std::int64_t gone) const;
-    // After a commit to the list table alone, the page around a record read by itself (the rows
-    // before it and the order's size counted by the file) where the whole order is not needed:
-    // a key order with no further field and a row thumb. False when it does not apply or the
-    // record is not in the order; the caller then reads the whole order.
-    bool refill_window(std::int64_t position, int before);
+    // After commits to the list table alone, in a key order: the page around a record read by
+    // itself, and its place in the order found without reading the order (see place_alone).
+    // False when it does not apply or the record is not in the order; the caller then reads the
+    // whole order.
+    bool refill_alone(Source& now, std::int64_t position, int before);
+    // Where a page read alone stands: its first row's index in the order and the order's rows.
+    // Counted by the file in an order of at most kCountedRows rows. In a longer one: where a row
+    // of the page whose key is as it was stood in the whole order as last read, and that order's
+    // size, each moved by the records added since that read (counted by position); off by the
+    // rows removed, or moved by their key, before the page since then, which the next move,
+    // locate or order change reads again. Nullopt when neither works (more than kCountedRows
+    // records added since the whole order was read): the caller reads it again.
+    struct Place {
+        std::int64_t first = 0, rows = 0;
+    };
+    std::optional<Place> place_alone(store::RecordView& view, const std::vector<Row>& page);
     // What the rows of the current order are read by, besides the files.
     std::string order_inputs() const;
     void apply_range(const SortOrder& order);
@@ -165,12 +191,17 @@ protected:
     void with_row_related(const store::RecordBuffer& row, const std::function<void()>& work);
     // The rows of a page: as many as the list's box shows whole, at most the declared page.
     int page_rows() const;
+    // Fills the list's rows from page_; false when a related record could not be read.
+    bool fill_page();
     // Shows the page of the whole order that starts at row `first` (0-based), highlights the
     // row at a position (the first when it is not on the page) and places the scroll bar. The
     // rows are filled again only when the page or what it was cut from changed.
-    void show(const std::vector<Row>& all, int first, std::int64_t select_position);
-    // The scroll bar's scale over the current order (rows_in_order's).
+    void show(int first, std::int64_t select_position);
+    // The scroll bar's scale over the whole order as last read.
     const ThumbScale& scroll_scale();
+    // Places the scroll bar for the page on show, starting at row `first` of an order of `rows`
+    // rows, with its row `selected` (1-based) highlighted.
+    void place_scroll(std::int64_t first, std::int64_t rows, int selected);
 
     Window& window_;
     ListDeclaration decl_;
@@ -193,31 +224,34 @@ protected:
     // Fields of other tables' buffers the rows are read and filled by (columns, search fields,
     // the related records' links).
     std::vector<data::FieldRef> outside_fields_;
-    // The whole current order as last read, and what it was read from.
-    struct OrderRead {
-        bool reusable = false;
-        std::vector<store::FileStamp> stamps;  // the list table's file, then the related tables'
-        std::string inputs;                    // order_inputs()
+    // What the list read, each part with the source it was read from. The whole order: every
+    // read counted by its number.
+    struct WholeOrder {
+        std::uint64_t number = 0;
+        bool reusable = false;  // complete, from a stamped source, its related records read
+        Source source;
         std::vector<Row> rows;
-        std::optional<ThumbScale> scale;
-        std::uint64_t number = 0;              // counts the reads
+        std::int64_t last_position = 0;               // the largest of its rows' positions
+        std::unordered_map<std::int64_t, int> index;  // position -> row, made when first asked
+        std::optional<ThumbScale> scale;               // a text or date thumb's, made when first asked
     };
-    OrderRead order_read_;
-    // The page last read by refill_window, and what it was read from and around.
-    struct WindowRead {
-        bool reusable = false;
-        std::vector<store::FileStamp> stamps;
-        std::string inputs;
+    // The page on show: cut from a whole order's read (its number), or read alone from a source
+    // around a record; its first row and its size as shown.
+    struct ShownPage {
+        bool reusable = false;  // its rows can be shown again as they are
+        std::uint64_t whole = 0;  // 0: read alone
+        Source source;            // read alone: its source, and around what
         std::int64_t position = 0;
-        int before = 0, rows = 0, first = 0;
-        std::optional<ThumbScale> scale;
+        int before = 0;
+        Place place;              // read alone: its place in the order
+        int first = 0, rows = 0;
     };
-    WindowRead window_read_;
+    struct Reads {
+        WholeOrder whole;
+        ShownPage page;
+    };
+    Reads reads_;
     std::vector<std::int64_t> previous_positions_;  // the positions of the read before the last
-    // The page on show: the read it was cut from (0: fill it again) and its first row.
-    std::uint64_t shown_read_ = 0;
-    int shown_first_ = -1;
-    int shown_rows_ = 0;  // the page's size when it was shown
     bool related_failed_ = false;  // a related record could not be read since this was cleared
 };
 

@@ -58,36 +58,40 @@ std::vector<int> date_steps(const std::vector<Value>& keys) {
 }  // namespace
 
 int ThumbScale::first_row_at(int step) const {
+    if (rows <= 0) return 0;
+    if (step_of_row.empty()) return step < steps ? std::max(step, 0) : rows - 1;
     const auto it = std::lower_bound(step_of_row.begin(), step_of_row.end(), step);
     return static_cast<int>(std::min(it - step_of_row.begin(), static_cast<std::ptrdiff_t>(step_of_row.size()) - 1));
 }
 
 int ThumbScale::at(int first_row, int highlighted_row) const {
-    if (step_of_row.empty()) return 0;
+    if (rows <= 0) return 0;
     const int row = follows_page ? first_row : highlighted_row;
+    if (step_of_row.empty()) return std::min(std::clamp(row, 0, rows - 1), steps - 1);
     return step_of_row[static_cast<std::size_t>(std::clamp(row, 0, static_cast<int>(step_of_row.size()) - 1))];
 }
 
-ThumbScale thumb_scale(Thumb thumb, const std::vector<Value>& keys, int page_rows) {
+ThumbScale row_scale(int rows, int page_rows) {
     ThumbScale scale;
-    const int n = static_cast<int>(keys.size());
-    if (n == 0) return scale;
+    if (rows <= 0) return scale;
     page_rows = std::max(1, page_rows);
-    switch (thumb) {
-        case Thumb::Rows:
-            // The last page's first row is the last step: a page near the end is full.
-            for (int r = 0; r < n; ++r) scale.step_of_row.push_back(std::min(r, std::max(0, n - page_rows)));
-            scale.page = page_rows;
-            break;
-        case Thumb::Text: scale.step_of_row = text_steps(keys); break;
-        case Thumb::Date: scale.step_of_row = date_steps(keys); break;
-    }
+    scale.rows = rows;
+    // The last page's first row is the last step: a page near the end is full.
+    scale.steps = std::max(0, rows - page_rows) + 1;
+    scale.page = page_rows;
+    return scale;
+}
+
+ThumbScale thumb_scale(Thumb thumb, const std::vector<Value>& keys, int page_rows) {
+    const int n = static_cast<int>(keys.size());
+    if (thumb == Thumb::Rows || n == 0) return row_scale(n, page_rows);
+    ThumbScale scale;
+    scale.rows = n;
+    scale.step_of_row = thumb == Thumb::Text ? text_steps(keys) : date_steps(keys);
     scale.steps = scale.step_of_row.back() + 1;
     // A text or date thumb shows the key value of the highlighted record.
-    if (thumb != Thumb::Rows) {
-        scale.page = std::max(1, scale.steps / 10);
-        scale.follows_page = false;
-    }
+    scale.page = std::max(1, scale.steps / 10);
+    scale.follows_page = false;
     return scale;
 }
 

@@ -22,7 +22,10 @@ inline constexpr int kThumbSteps = 100;
 struct ThumbScale {
     int steps = 0;                 // 0: the order is empty
     int page = 1;                  // the steps a click beside the thumb moves
-    std::vector<int> step_of_row;  // per row of the order, never smaller than the row above's
+    // Per row of the order, never smaller than the row above's (a text or date thumb); empty
+    // for a row thumb, whose steps are the rows themselves up to the last page's first.
+    std::vector<int> step_of_row;
+    int rows = 0;                  // the order's rows
 
     bool follows_page = true;      // the thumb shows the page's first row, else the highlighted row
 
@@ -32,7 +35,9 @@ struct ThumbScale {
     int at(int first_row, int highlighted_row) const;
 };
 
-// keys: per row of the order, the thumb field's value (unused by a row thumb).
+// keys: per row of the order, the thumb field's value.
 ThumbScale thumb_scale(Thumb thumb, const std::vector<Value>& keys, int page_rows);
+// A row thumb over an order of `rows` rows.
+ThumbScale row_scale(int rows, int page_rows);
 
 }  // namespace zrv::live

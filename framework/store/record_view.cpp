@@ -179,14 +179,12 @@ std::vector<RecordView::Row> RecordView::page_from(std::int64_t position, int ro
 std::vector<RecordView::Row> RecordView::page_around(std::int64_t position, int rows, int rows_before) {
     auto cursor = cursor_at(position);
     if (!cursor) return {};
-    auto before = read(&*cursor, false, std::clamp(rows_before, 0, std::max(rows - 1, 0)), false);
-    std::vector<Row> page;
-    if (before.empty()) {
-        page = read(&*cursor, true, rows, true);
-    } else {
-        Cursor start{before.back().record, before.back().position};
-        page = read(&start, true, rows, true);
-    }
+    // The rows before it, nearest first, then it and the rows after it: each row read once.
+    std::vector<Row> page = read(&*cursor, false, std::clamp(rows_before, 0, std::max(rows - 1, 0)), false);
+    if (table_->error() != StoreError::None) return page;
+    reverse_rows(page);
+    std::vector<Row> from = read(&*cursor, true, rows - static_cast<int>(page.size()), true);
+    page.insert(page.end(), std::make_move_iterator(from.begin()), std::make_move_iterator(from.end()));
     remember(page);
     return page;
 }
@@ -213,6 +211,47 @@ std::optional<std::int64_t> RecordView::count_before(std::int64_t position) {
     const std::int64_t n = count_where(&*cursor);
     if (table_->error() != StoreError::None) return std::nullopt;
     return n;
+}
+
+std::optional<std::int64_t> RecordView::count_before(const Row& row) {
+    if (filter_) return std::nullopt;
+    const Cursor cursor{row.record, row.position};
+    const std::int64_t n = count_where(&cursor);
+    if (table_->error() != StoreError::None) return std::nullopt;
+    return n;
+}
+
+std::optional<RecordView::Added> RecordView::count_added(std::int64_t after, std::int64_t limit, const Row& row) {
+    if (filter_ || !table_->ready()) return std::nullopt;
+    const Cursor cursor{row.record, row.position};
+    TableFile& file = *table_->file_;
+    const KeyLayout& key = table_->layout().keys.at(static_cast<std::size_t>(key_));
+    std::string columns = "rowid AS rowid";
+    for (const KeyComponent& c : key.components) columns += ", " + file.column_of_field(c.field);
+    const std::string in_range = where_of(file, key, range_components_, false, false, false);
+    const std::string before = where_of(file, key, range_components_, true, false, false);
+    const std::string sql = "SELECT count(*), total(" + (in_range.empty() ? std::string("1") : in_range) + "), total(" + before +
+                            ") FROM (SELECT " + columns + " FROM " + quote_identifier(file.table_name()) +
+                            " WHERE rowid > ?301 ORDER BY rowid LIMIT ?302)";
+    sqlite3_stmt* s = file.statement(sql);
+    if (!s) {
+        table_->set_error(StoreError::Other, file.errmsg());
+        return std::nullopt;
+    }
+    bind_where(s, &cursor);
+    sqlite3_bind_int64(s, 301, after);
+    sqlite3_bind_int64(s, 302, std::max<std::int64_t>(limit, 0));
+    const int rc = sqlite3_step(s);
+    std::optional<Added> added;
+    if (rc == SQLITE_ROW)
+        added = Added{sqlite3_column_int64(s, 0), sqlite3_column_int64(s, 1), sqlite3_column_int64(s, 2)};
+    sqlite3_reset(s);
+    if (rc != SQLITE_ROW) {
+        table_->set_error(rc == SQLITE_BUSY ? StoreError::Busy : StoreError::Other, file.errmsg());
+        return std::nullopt;
+    }
+    table_->set_error(StoreError::None);
+    return added;
 }
 
 std::int64_t RecordView::count_where(const Cursor* before) {

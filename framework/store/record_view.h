@@ -52,6 +52,16 @@ public:
     // Count of records before the record at `position` in key order, within the range; nullopt
     // when that record is not there, the read failed or a filter is set.
     std::optional<std::int64_t> count_before(std::int64_t position);
+    // The same for a row as this view read it (the record is not read again).
+    std::optional<std::int64_t> count_before(const Row& row);
+    // The records at positions after `after` (added since a read that ended there), up to `limit`
+    // of them: how many, how many of them are within the range, and how many of those stand
+    // before a row as this view read it, in key order. Read by position, so it costs what was
+    // added; nullopt when the read failed or a filter is set.
+    struct Added {
+        std::int64_t rows = 0, in_range = 0, before = 0;
+    };
+    std::optional<Added> count_added(std::int64_t after, std::int64_t limit, const Row& row);
 
     struct Cursor;  // a place in key order
 

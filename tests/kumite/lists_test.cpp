@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <functional>
 
 #include "kumite/lists.h"
@@ -420,6 +421,111 @@ TEST_F(LongLists, AfterACommitThePageReadAloneIsTheWholeOrdersPage) {
         driver.key(w, "?BROWSE:1", kUpKey);
         driver.key(w, "?BROWSE:1", kDownKey);
         EXPECT_EQ(shown(), tick);
+    }
+}
+
+// A commit to the list's own table is read at the next tick for the page alone, in an order by
+// number, by text and by date: the page shows the highlighted record's change, while a value that
+// cannot be read, committed at once into a record far from the page, is not read (the error log
+// does not name it) until a move reads the whole order.
+TEST_F(LongLists, AfterACommitATickReadsThePageAndNotTheWholeOrder) {
+    driver.start("BrowseKumiteIndividual4");
+    Window& w = driver.expect_window("BrowseKumiteIndividual4");
+    const auto logged = [](int id) {
+        std::ifstream log("Zorvane.log");
+        const std::string record = "(KE24:IDNumeroDeEventoKIndividual " + std::to_string(id) + "): KE24:DirecionDelEvento: not a text";
+        for (std::string line; std::getline(log, line);)
+            if (line.find(record) != std::string::npos) return true;
+        return false;
+    };
+    const auto trimmed = [](std::string text) {
+        while (!text.empty() && text.back() == ' ') text.pop_back();
+        return text.substr(text.find_first_not_of(' '));
+    };
+    struct Case {
+        int tab;
+        const char* order;
+        int far;  // a record far from the middle of the order (K000, K001, K002)
+    } cases[] = {{1, "number", 4}, {2, "text", 5}, {3, "date", 6}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.order);
+        driver.choose(w, "?CurrentTab", c.tab);
+        driver.drag_thumb(w, "?BROWSE:1", driver.control(w, "?BROWSE:1").scroll_steps / 2);
+        driver.advance_ms(500);
+        const ControlState before = driver.control(w, "?BROWSE:1");
+        ASSERT_GT(before.selected, 0);
+        const std::string id = trimmed(before.rows.at(static_cast<std::size_t>(before.selected - 1)).cells.at(1).text);
+        const std::string name = std::string("Changed by ") + c.order;
+        ASSERT_EQ(testing::run_sqlite3("KumiteIndividual.sqlite",
+                                       "BEGIN; UPDATE KumiteIndividual SET DirecionDelEvento = X'41' WHERE IDNumeroDeEventoKIndividual = " +
+                                           std::to_string(c.far) + "; UPDATE KumiteIndividual SET NombreDelEvento = '" + name +
+                                           "' WHERE IDNumeroDeEventoKIndividual = " + id + "; COMMIT;"),
+                  0);
+        driver.advance_ms(500);
+        const ControlState after = driver.control(w, "?BROWSE:1");
+        ASSERT_EQ(after.selected, before.selected);
+        EXPECT_EQ(trimmed(after.rows.at(static_cast<std::size_t>(after.selected - 1)).cells.back().text), name);
+        EXPECT_FALSE(logged(c.far)) << "the tick read the whole order";
+        driver.key(w, "?BROWSE:1", kUpKey);
+        EXPECT_TRUE(logged(c.far)) << "a move reads the whole order";
+    }
+}
+
+// In an order longer than the list counts at a tick (1,200 more records), the page read alone
+// after another program's commit stands where a read of the whole order puts it, in an order by
+// number and by text: after records added before the page and after it, and a record of the page
+// changed. Its row thumb is where the whole order's read puts it too; a text thumb keeps the
+// steps of the last whole read until the next move reads the order again.
+TEST_F(LongLists, InALongOrderThePageReadAloneStandsWhereTheWholeOrderPutsIt) {
+    const auto sql = [](const std::string& text) { return testing::run_sqlite3("KumiteIndividual.sqlite", text); };
+    ASSERT_EQ(sql("WITH RECURSIVE n(i) AS (SELECT 1000 UNION ALL SELECT i + 1 FROM n WHERE i < 2199) INSERT INTO KumiteIndividual "
+                  "(IDNumeroDeEventoKIndividual, CodigoDeEvento) SELECT i, printf('L%04d', i) FROM n;"),
+              0);
+    driver.start("BrowseKumiteIndividual4");
+    Window& w = driver.expect_window("BrowseKumiteIndividual4");
+    struct Shown {
+        Codes codes;
+        int selected, steps, at;
+        bool operator==(const Shown&) const = default;
+    };
+    const auto shown = [&] {
+        const ControlState list = driver.control(w, "?BROWSE:1");
+        return Shown{codes(w), list.selected, list.scroll_steps, list.scroll_at};
+    };
+    struct Case {
+        int tab;
+        const char* order;
+        const char* commit;
+        bool row_thumb;
+    } cases[] = {
+        // Newest first: records numbered above all others come before the page, below all after it.
+        {1, "number", "INSERT INTO KumiteIndividual (IDNumeroDeEventoKIndividual, CodigoDeEvento) VALUES (3000, 'M1'), (3001, 'M2'), (-1, 'M3');", true},
+        {1, "number", "UPDATE KumiteIndividual SET NombreDelEvento = 'Changed' WHERE IDNumeroDeEventoKIndividual = 1600;", true},
+        // By code: "A..." before the page, "Z..." after it.
+        {2, "text", "INSERT INTO KumiteIndividual (IDNumeroDeEventoKIndividual, CodigoDeEvento) VALUES (3002, 'AA'), (3003, 'AB'), (3004, 'ZZ');", false},
+        {2, "text", "UPDATE KumiteIndividual SET NombreDelEvento = 'Changed again' WHERE CodigoDeEvento = 'L1600';", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.order) + ": " + c.commit);
+        driver.choose(w, "?CurrentTab", c.tab);
+        driver.drag_thumb(w, "?BROWSE:1", driver.control(w, "?BROWSE:1").scroll_steps / 2);
+        driver.choose(w, "?BROWSE:1", 5);
+        driver.advance_ms(500);
+        const Shown before = shown();
+        ASSERT_EQ(sql(c.commit), 0);
+        driver.advance_ms(500);
+        const Shown tick = shown();
+        ASSERT_GT(tick.selected, 0);
+        EXPECT_EQ(tick.codes.at(static_cast<std::size_t>(tick.selected - 1)), before.codes.at(static_cast<std::size_t>(before.selected - 1)));
+        driver.key(w, "?BROWSE:1", kUpKey);
+        driver.key(w, "?BROWSE:1", kDownKey);
+        const Shown whole = shown();
+        EXPECT_EQ(whole.codes, tick.codes);
+        EXPECT_EQ(whole.selected, tick.selected);
+        if (c.row_thumb) {
+            EXPECT_EQ(whole.steps, tick.steps);
+            EXPECT_EQ(whole.at, tick.at);
+        }
     }
 }
 

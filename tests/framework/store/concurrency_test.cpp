@@ -384,5 +384,30 @@ INSTANTIATE_TEST_SUITE_P(Concurrency, StampsUnderCheckpoints,
                          ::testing::Values(StampPath{"WalIndexHeader", false}, StampPath{"DataVersionFallback", true}),
                          [](const ::testing::TestParamInfo<StampPath>& info) { return std::string(info.param.name); });
 
+// In a file that keeps a rollback journal SQLite's data version moves only with the commits of
+// other connections: the stamp counts this connection's own writes too, so that a record that
+// another table object of the same thread (which shares the connection) wrote is read again
+// and not taken for the one read before.
+TEST_F(Concurrency, InARollbackJournalFileTheThreadsOwnWriteIsReadAgain) {
+    make_record();
+    ASSERT_EQ(Outside().run("PRAGMA journal_mode=DELETE"), "delete");
+    std::optional<Outside> holder(std::in_place);  // reads while the file opens: it stays in rollback mode
+    ASSERT_EQ(holder->run("BEGIN; SELECT count(*) FROM Bout"), "1");
+    BoutTable reader, writer;
+    reader.record().set_integer(ID, 1);
+    ASSERT_TRUE(reader.get_by_key(KEY_ID)) << reader.error_text();
+    holder.reset();
+    ASSERT_EQ(reader.stamp().generation, -1) << "the stamp's path";
+    const FileStamp before = reader.stamp();
+    writer.record().set_integer(ID, 1);
+    ASSERT_TRUE(writer.get_by_key(KEY_ID)) << writer.error_text();
+    writer.record().set_integer(EVENT, 101);
+    ASSERT_TRUE(writer.update()) << writer.error_text();
+    EXPECT_NE(reader.stamp(), before);
+    reader.record().set_integer(ID, 1);
+    ASSERT_TRUE(reader.get_by_key(KEY_ID)) << reader.error_text();
+    EXPECT_EQ(reader.record().get_integer(EVENT), 101);
+}
+
 }  // namespace
 }  // namespace zrv::store::testing
