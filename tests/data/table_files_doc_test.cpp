@@ -14,7 +14,7 @@
 
 #include "data/dictionary.h"
 #include "framework/store/store_context.h"
-#include "tests/data/table_reference.h"
+#include "data/table_reference.h"
 #include "tests/support/temp_folder.h"
 
 namespace zrv::data {

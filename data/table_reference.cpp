@@ -1,4 +1,4 @@
-#include "tests/data/table_reference.h"
+#include "data/table_reference.h"
 
 #include <cctype>
 #include <map>
@@ -156,7 +156,7 @@ std::string table_columns_reference(const std::vector<ScreenSource>& screens) {
 
     std::string out =
         "# Table columns\n\n"
-        "<!-- Made from the table declarations (data/tables/*.cpp) by tests/data/table_reference.cpp;\n"
+        "<!-- Made from the table declarations (data/tables/*.cpp) by data/table_reference.cpp;\n"
         "     data_table_files_doc_test checks that it is up to date. Do not edit by hand. -->\n\n"
         "Every column of the 23 table files, table by table in the files' column order (see\n"
         "[table-files.md](table-files.md) for the files and how to write a record; its Values table\n"
