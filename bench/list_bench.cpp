@@ -9,6 +9,7 @@
 #include <string>
 
 #include "bench/process_support.h"
+#include "bench/program_run.h"
 #include "data/dictionary.h"
 #include "data/dictionary_table.h"
 #include "framework/core/app_services.h"
@@ -18,12 +19,7 @@
 using namespace zrv;
 
 int main() {
-    const auto folder = std::filesystem::temp_directory_path() / ("zrv_list_bench_" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder);
-    std::filesystem::current_path(folder);
-    set_thread_hooks({.start = [] { data::InitDataDictionary(); }, .end = [] { data::KillDataDictionary(); }});
-    app_settings_file().open(".\\Zorvane.INI");
-    data::InitDataDictionary();
+    bench::ProgramRun program("list_bench");
     {
         auto& sb = *data::file_manager(data::TableId::ScoreBoard);
         int bouts = 0;
@@ -68,9 +64,4 @@ int main() {
             ticks("after a commit", 100, true);
         }
     }
-    data::KillDataDictionary();
-    app_settings_file().close();
-    set_thread_hooks({});
-    std::filesystem::current_path(std::filesystem::temp_directory_path());
-    std::filesystem::remove_all(folder);
 }
