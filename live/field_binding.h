@@ -29,6 +29,7 @@ public:
     FieldBinding(data::FieldRef field, Picture picture) : field_(field), picture_(picture) {}
     std::string text() const override;
     void set_text(std::string_view text) override;
+    void read_text(std::string& out) const override;
     const data::FieldRef& field() const { return field_; }
 
 private:
@@ -37,6 +38,7 @@ private:
     // The text last shown and the field's bytes it was made from: the same bytes show the same.
     mutable std::string shown_image_;  // the field as shown_ shows it (RecordBuffer::append_image)
     mutable std::string shown_;
+    const std::string& shown() const;
 };
 
 // A text variable of the screen (a search query), cut to its size.

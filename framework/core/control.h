@@ -54,6 +54,8 @@ public:
     virtual ~Binding() = default;
     virtual std::string text() const = 0;
     virtual void set_text(std::string_view text) = 0;
+    // The text into `out`, in the room it has (a redisplay asks it of every bound control).
+    virtual void read_text(std::string& out) const { out = text(); }
 };
 
 // What the framework itself does when a control is accepted (menu items of "&File" and "&Window",
