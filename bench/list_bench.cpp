@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "bench/process_support.h"
+#include "bench/program_run.h"
 #include "data/dictionary.h"
 #include "data/dictionary_table.h"
 #include "framework/core/app_services.h"
@@ -167,27 +168,15 @@ void kata_results(int& events, const std::vector<int>& sizes) {
 
 int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
-    const auto folder = std::filesystem::temp_directory_path() / ("zrv_list_bench_" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder);
-    std::filesystem::current_path(folder);
-    set_thread_hooks({.start = [] { data::InitDataDictionary(); }, .end = [] { data::KillDataDictionary(); }});
-    app_settings_file().open(".\\Zorvane.INI");
-    data::InitDataDictionary();
-    {
-        team_bouts();
-        // The kata results list's sizes: the arguments, or 1,000, 10,000 and 100,000.
-        std::vector<int> sizes;
-        for (int i = 1; i < argc; ++i) sizes.push_back(std::atoi(argv[i]));
-        if (sizes.empty()) sizes = {1000, 10000, 100000};
-        int events = 0;
-        data::file_manager(data::TableId::KataEvent)->open();
-        add_kata_events(events, 1000);
-        kata_queue();
-        kata_results(events, sizes);
-    }
-    data::KillDataDictionary();
-    app_settings_file().close();
-    set_thread_hooks({});
-    std::filesystem::current_path(std::filesystem::temp_directory_path());
-    std::filesystem::remove_all(folder);
+    bench::ProgramRun program("list_bench");
+    team_bouts();
+    // The kata results list's sizes: the arguments, or 1,000, 10,000 and 100,000.
+    std::vector<int> sizes;
+    for (int i = 1; i < argc; ++i) sizes.push_back(std::atoi(argv[i]));
+    if (sizes.empty()) sizes = {1000, 10000, 100000};
+    int events = 0;
+    data::file_manager(data::TableId::KataEvent)->open();
+    add_kata_events(events, 1000);
+    kata_queue();
+    kata_results(events, sizes);
 }

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "bench/program_run.h"
 #include "data/dictionary.h"
 #include "data/dictionary_table.h"
 #include "framework/core/window.h"
@@ -27,10 +28,7 @@ double cpu_us() {
 }  // namespace
 
 int main() {
-    const auto folder = std::filesystem::temp_directory_path() / ("zrv_live_bench_" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder);
-    std::filesystem::current_path(folder);
-    data::InitDataDictionary();
+    bench::ProgramRun program("live_bench");
     {
         auto& sb = *data::file_manager(data::TableId::ScoreBoard);
         sb.prepare_new_record();
@@ -105,7 +103,4 @@ int main() {
             list.reset(true);
         }
     }
-    data::KillDataDictionary();
-    std::filesystem::current_path(std::filesystem::temp_directory_path());
-    std::filesystem::remove_all(folder);
 }

@@ -21,12 +21,15 @@ extern char** environ;
 
 namespace zrv::bench {
 
-// A benchmark's arguments: the path of zrv_scoring, then in any order the seconds to run and
-// flags such as --qt.
+// A benchmark's arguments: the path of zrv_scoring, then in any order the seconds to run, flags
+// such as --qt, and "--vs <benchmark> <its zrv_scoring>" (another build of the benchmark to run
+// side by side) with "--rounds <n>".
 struct Arguments {
     std::string scoring;  // absolute
     int seconds = 0;      // at least 1
     std::vector<std::string> flags;
+    std::vector<std::string> vs;  // empty, or the other build's benchmark and zrv_scoring (absolute)
+    int rounds = 5;
     bool has(const std::string& flag) const { return std::find(flags.begin(), flags.end(), flag) != flags.end(); }
 };
 
@@ -39,7 +42,12 @@ inline std::optional<Arguments> arguments(int argc, char** argv, const char* usa
     Arguments a{std::filesystem::absolute(argv[1]).string(), default_seconds, {}};
     for (int i = 2; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg.starts_with("--")) a.flags.push_back(arg);
+        if (arg == "--vs" && i + 2 < argc) {
+            a.vs = {std::filesystem::absolute(argv[i + 1]).string(), std::filesystem::absolute(argv[i + 2]).string()};
+            i += 2;
+        } else if (arg == "--rounds" && i + 1 < argc) {
+            a.rounds = std::max(1, std::atoi(argv[++i]));
+        } else if (arg.starts_with("--")) a.flags.push_back(arg);
         else a.seconds = std::max(1, std::atoi(arg.c_str()));
     }
     return a;

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "bench/process_support.h"
+#include "bench/program_run.h"
 #include "data/dictionary.h"
 #include "data/dictionary_table.h"
 #include "framework/core/app_services.h"
@@ -101,9 +102,7 @@ int main(int argc, char** argv) {
     }
     const auto pump = [] {};
 #endif
-    const auto folder = std::filesystem::temp_directory_path() / ("zrv_scoreboard_bench_" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder);
-    std::filesystem::current_path(folder);
+    bench::ProgramRun program("scoreboard_bench");
 
     HeadlessEngine headless;
     Engine* inner = &headless;
@@ -112,9 +111,6 @@ int main(int argc, char** argv) {
 #endif
     RecordingEngine engine(*inner);  // the boards are found among its windows
     set_engine(&engine);
-    set_thread_hooks({.start = [] { data::InitDataDictionary(); }, .end = [] { data::KillDataDictionary(); }});
-    app_settings_file().open(".\\Zorvane.INI");
-    data::InitDataDictionary();
     {
         auto& sb = *data::file_manager(data::TableId::ScoreBoard);
         for (int i = 0; i < kBoards; ++i) {
@@ -256,19 +252,10 @@ int main(int argc, char** argv) {
 #endif
 
     for (int i = 1; i <= kBoards; ++i) run({scoring, "bout", std::to_string(i), "close"});
-    for (const std::int64_t end = now_ns(CLOCK_MONOTONIC) + 10'000'000'000; running_threads() > 0 && now_ns(CLOCK_MONOTONIC) < end;) {
-        pump();
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    wait_for_threads(10000);
-    data::KillDataDictionary();
-    app_settings_file().close();
-    set_engine(nullptr);
+    program.shut_down(pump);
 #if ZRV_BENCH_QT
     qt_engine.reset();
     app.reset();
 #endif
-    std::filesystem::current_path(std::filesystem::temp_directory_path());
-    std::filesystem::remove_all(folder);
     return 0;
 }

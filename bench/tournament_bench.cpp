@@ -10,7 +10,9 @@
 // the screen's own work, from the moment its thread wakes to the moment it waits again, and
 // what the wait itself (going to sleep, being woken) costs the thread. For scale it also prints
 // the floor: the CPU a bare thread takes to wait 10 ms once, on this machine at this moment.
-//   tournament_bench <path of zrv_scoring> [seconds]
+// With --vs it runs itself and another build of it in turn instead (A B A B ..., 5 rounds unless
+// --rounds says otherwise) and prints the two builds' figures side by side with their ratio.
+//   tournament_bench <path of zrv_scoring> [seconds] [--vs <other tournament_bench> <its zrv_scoring>] [--rounds n]
 #include <QApplication>
 #include <QEventLoop>
 #include <QTimer>
@@ -20,17 +22,21 @@
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "bench/process_support.h"
+#include "bench/program_run.h"
+#include "bench/side_by_side.h"
 #include "data/dictionary.h"
 #include "data/dictionary_table.h"
 #include "framework/core/app_services.h"
@@ -188,22 +194,64 @@ std::int64_t add_record(TableId id, const std::map<std::string, std::string>& va
     return t.record().get_integer(t.layout().keys[0].components[0].field);
 }
 
+// The figures a side-by-side run compares, from what a run printed: the CPU of the whole
+// process, of the GUI thread and of the screens' threads, each kind's unchanged tick, the p99
+// latency and the changes never shown.
+bench::Figures tournament_figures(const std::string& output) {
+    bench::Figures figures;
+    std::istringstream in(output);
+    bool rows = false;
+    for (std::string line; std::getline(in, line);) {
+        const auto after = [&](const char* prefix, double& value) {
+            return line.rfind(prefix, 0) == 0 && std::sscanf(line.c_str() + std::strlen(prefix), "%lf", &value) == 1;
+        };
+        double v = 0;
+        if (line.find("us unchanged") != std::string::npos) {
+            rows = true;
+            continue;
+        }
+        if (rows && line.size() > 14 && line.rfind("floor:", 0) != 0) {
+            // The kind's name, then: screens, timer, "ms", changed, us changed, unchanged, us unchanged, ...
+            std::istringstream row(line.substr(14));
+            std::string screens, timer, ms, changed, us_changed, unchanged, us_unchanged;
+            if (row >> screens >> timer >> ms >> changed >> us_changed >> unchanged >> us_unchanged) {
+                std::string name = line.substr(0, 14);
+                name.erase(name.find_last_not_of(' ') + 1);
+                figures.emplace_back(name + " us unchanged", std::atof(us_unchanged.c_str()));
+            }
+            continue;
+        }
+        rows = false;
+        if (after("CPU of the whole process, without the watching:", v)) figures.emplace_back("whole process % core", v);
+        else if (after("CPU of the GUI thread (Qt), without the watching:", v)) figures.emplace_back("GUI thread % core", v);
+        else if (after("CPU of the screens' threads (the model):", v)) figures.emplace_back("screens' threads % core", v);
+        else if (std::sscanf(line.c_str(), "latency commit -> painted, all: p50 %*f p99 %lf", &v) == 1) figures.emplace_back("p99 ms", v);
+        else if (line.rfind("tournament load:", 0) == 0 && line.rfind("missed ") != std::string::npos)
+            figures.emplace_back("missed", std::atof(line.c_str() + line.rfind("missed ") + 7));
+    }
+    return figures;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    const auto args = bench::arguments(argc, argv, "tournament_bench <path of zrv_scoring> [seconds]", 20);
+    const auto args = bench::arguments(argc, argv,
+                                       "tournament_bench <path of zrv_scoring> [seconds] [--vs <other tournament_bench> <its zrv_scoring>] [--rounds n]", 20);
     if (!args) return 2;
     const std::string scoring = args->scoring;
     const int seconds = args->seconds;
+    if (!args->vs.empty()) {
+        const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
+        return bench::side_by_side({self, scoring, std::to_string(seconds)}, {args->vs[0], args->vs[1], std::to_string(seconds)}, args->rounds,
+                                   tournament_figures);
+    }
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     auto qt_engine = std::make_unique<QtEngine>();
     const auto pump = [] { QCoreApplication::processEvents(QEventLoop::AllEvents); };
 
-    const auto folder = std::filesystem::temp_directory_path() / ("zrv_tournament_bench_" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder);
-    std::filesystem::current_path(folder);
+    bench::ProgramRun program("tournament_bench");
     if (run({scoring, "create"}) != 0) {
         std::fprintf(stderr, "tournament_bench: %s create failed\n", scoring.c_str());
         return 1;
@@ -213,9 +261,6 @@ int main(int argc, char** argv) {
     set_clock(&clock);
     RecordingEngine engine(*qt_engine);
     set_engine(&engine);
-    set_thread_hooks({.start = [] { data::InitDataDictionary(); }, .end = [] { data::KillDataDictionary(); }});
-    app_settings_file().open(".\\Zorvane.INI");
-    data::InitDataDictionary();
 
     // The records: what each screen shows, and more kata and individual events for the lists.
     std::vector<Screen> screens;
@@ -431,17 +476,7 @@ int main(int argc, char** argv) {
         else if (s.kind->procedure == std::string("PantallaKataEvent")) run({scoring, "set", "KataEvent", std::to_string(s.record), "Cerrar=1"});
         else s.window->post(EventKind::CloseWindow);
     }
-    for (const std::int64_t end = now_ns(CLOCK_MONOTONIC) + 10'000'000'000; running_threads() > 0 && now_ns(CLOCK_MONOTONIC) < end;) {
-        pump();
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    wait_for_threads(10000);
-    data::KillDataDictionary();
-    app_settings_file().close();
-    set_engine(nullptr);
-    set_clock(nullptr);
+    program.shut_down(pump);
     qt_engine.reset();
-    std::filesystem::current_path(std::filesystem::temp_directory_path());
-    std::filesystem::remove_all(folder);
     return 0;
 }

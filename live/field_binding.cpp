@@ -45,8 +45,7 @@ bool read_field(store::RecordBuffer& record, int field, const Picture& picture, 
     return v && record.set_decimal(field, *v);
 }
 
-std::string FieldBinding::text() const {
-    if (field_.is_memo()) return field_.text();
+const std::string& FieldBinding::shown() const {
     const store::RecordBuffer& record = field_.file().record();
     if (shown_image_.empty() || !record.image_is(field_.field(), shown_image_)) {
         shown_ = show_field(record, field_.field(), picture_);
@@ -54,6 +53,13 @@ std::string FieldBinding::text() const {
         record.append_image(field_.field(), shown_image_);
     }
     return shown_;
+}
+
+std::string FieldBinding::text() const { return field_.is_memo() ? field_.text() : shown(); }
+
+void FieldBinding::read_text(std::string& out) const {
+    if (field_.is_memo()) out = field_.text();
+    else out.assign(shown());
 }
 
 void FieldBinding::set_text(std::string_view text) {

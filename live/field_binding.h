@@ -31,6 +31,7 @@ public:
     void set_text(std::string_view text) override;
     // A number field's text that cannot be read, or whose value does not fit the field.
     std::optional<UnfitText> unfit(std::string_view text) const override;
+    void read_text(std::string& out) const override;
     const data::FieldRef& field() const { return field_; }
 
 private:
@@ -39,6 +40,7 @@ private:
     // The text last shown and the field's bytes it was made from: the same bytes show the same.
     mutable std::string shown_image_;  // the field as shown_ shows it (RecordBuffer::append_image)
     mutable std::string shown_;
+    const std::string& shown() const;
 };
 
 // A text variable of the screen (a search query), cut to its size.

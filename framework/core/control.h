@@ -64,6 +64,8 @@ public:
     virtual void set_text(std::string_view text) = 0;
     // A text set_text could not take as it is (not a number, too many digits); none by default.
     virtual std::optional<UnfitText> unfit(std::string_view text) const { return std::nullopt; }
+    // The text into `out`, in the room it has (a redisplay asks it of every bound control).
+    virtual void read_text(std::string& out) const { out = text(); }
 };
 
 // What the framework itself does when a control is accepted (menu items of "&File" and "&Window",

@@ -360,9 +360,20 @@ void Window::display(int number) {
         }
         destroyed = destroyed_revision_;
     }
-    std::vector<std::string> values;
-    values.reserve(targets->size());
-    for (const auto& [n, b] : *targets) values.push_back(b.binding->text());
+    // The values are read into the room the thread's last redisplay left (a binding that
+    // redisplays while it is read has room of its own).
+    thread_local std::vector<std::string> room;
+    thread_local bool reading = false;
+    std::vector<std::string> own;
+    std::vector<std::string>& values = reading ? own : room;
+    const bool outer = !reading;
+    reading = true;
+    if (values.size() < targets->size()) values.resize(targets->size());
+    {
+        auto value = values.begin();
+        for (const auto& [n, b] : *targets) b.binding->read_text(*value++);
+    }
+    if (outer) reading = false;
     bool any = false;
     {
         std::lock_guard lock(mutex_);

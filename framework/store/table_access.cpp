@@ -20,8 +20,6 @@ public:
     static void forget_positions(TableAccess& t) {
         t.position_ = 0;
         t.reserved_ = 0;
-        t.found_ = {};
-        t.keyed_.key = -1;
     }
 };
 
@@ -195,7 +193,6 @@ bool TableAccess::repaired(int rc) {
 }
 
 void TableAccess::take_row(sqlite3_stmt* row) {
-    keyed_.key = -1;
     unfit_.clear();
     if (!decoder_) decoder_ = std::make_unique<RowDecoder>();
     decoder_->decode(*file_, row, record_, unfit_);
@@ -281,7 +278,7 @@ const std::string& TableAccess::keyed_select(int key, bool at_position) {
 // value fitted. Not found: the buffer's key fields are those searched for.
 bool TableAccess::reads_the_same(int key, const FileStamp& stamp) const {
     if (keyed_.key != key || stamp.connection == 0 || !(stamp == keyed_.stamp)) return false;
-    if (keyed_.found) return unfit_.empty() && last_read_ && record_ == *last_read_;
+    if (keyed_.found) return position_ == keyed_.position && unfit_.empty() && last_read_ && record_ == *last_read_;
     return key_image_is(key, keyed_.searched);
 }
 
@@ -291,6 +288,8 @@ void TableAccess::took_keyed_row(sqlite3_stmt* row, int key, const FileStamp& st
     keyed_.stamp = stamp;
     keyed_.key = key;
     keyed_.found = true;
+    keyed_.position = position_;
+    found_.connection = stamp.connection;
     found_.key = key;
     found_.position = position_;
     key_image(key, found_.image);
@@ -299,7 +298,7 @@ void TableAccess::took_keyed_row(sqlite3_stmt* row, int key, const FileStamp& st
 
 bool TableAccess::read_where_found(int key, const FileStamp& stamp) {
     const KeyLayout& k = layout_->keys[static_cast<std::size_t>(key)];
-    if (!k.unique || found_.key != key || found_.position == 0) return false;
+    if (!k.unique || found_.key != key || found_.position == 0 || found_.connection != stamp.connection) return false;
     sqlite3_stmt* s = key_image_is(key, found_.image) ? keyed_statement(key, true) : nullptr;
     if (!s) return false;
     sqlite3_bind_int64(s, 1, found_.position);
@@ -575,7 +574,6 @@ bool TableAccess::prepare_new_record(std::span<const int> keep_fields) {
             }
             if (added) {
                 last_read_ = std::make_unique<RecordBuffer>(record_);
-                keyed_.key = -1;
                 set_error(StoreError::None);
                 return true;
             }
@@ -606,7 +604,6 @@ bool TableAccess::undo_autonumber() {
     reserved_ = 0;
     position_ = 0;
     last_read_.reset();
-    keyed_.key = -1;
     set_error(StoreError::None);
     return true;
 }
@@ -643,7 +640,6 @@ bool TableAccess::insert() {
     }
     reserved_ = 0;
     last_read_ = std::make_unique<RecordBuffer>(record_);
-    keyed_.key = -1;
     set_error(StoreError::None);
     return true;
 }
@@ -692,7 +688,6 @@ TableAccess::Refusal TableAccess::write_changes(const std::vector<std::size_t>& 
     if (changed_elsewhere) {
         record_ = now;
         *last_read_ = now;
-        keyed_.key = -1;
         unfit_ = std::move(unfit);
         return {StoreError::ChangedElsewhere, 7, "the record was changed by another program"};
     }
@@ -716,7 +711,6 @@ TableAccess::Refusal TableAccess::write_changes(const std::vector<std::size_t>& 
     record_ = now;
     *last_read_ = now;
     unfit_ = std::move(unfit);
-    keyed_.key = -1;
     return {};
 }
 

@@ -210,19 +210,25 @@ private:
     Refusal write_insert();
 
     // The last get_by_key: reading the same again while the file's stamp has not moved finds
-    // what it found then, so it is not read again.
+    // what it found then, so it is not read again. The stamp is what makes it stale: every
+    // commit moves it, this connection's own writes too, and a connection opened anew has
+    // stamps of its own; a found record also holds only while the buffer is that record as
+    // read at that position (another read or a change of the buffer ends it).
     struct KeyedRead {
         FileStamp stamp;
         int key = -1;  // -1: none to go by
         bool found = false;
+        std::int64_t position = 0;  // found: the record's
         std::string searched;  // not found: the key fields' images searched for
     };
     KeyedRead keyed_;
     bool reads_the_same(int key, const FileStamp& stamp) const;
     void key_image(int key, std::string& out) const;  // the key fields' images (RecordBuffer::append_image)
     bool key_image_is(int key, const std::string& image) const;
-    // Where a unique key's record was last found, and the key it was found by.
+    // Where a unique key's record was last found, and the key it was found by; a position in
+    // the file of that connection only.
     struct Found {
+        std::uint64_t connection = 0;
         int key = -1;
         std::int64_t position = 0;
         std::string image;  // the key fields' images as the record read held them

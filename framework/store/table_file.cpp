@@ -1,6 +1,7 @@
 #include "framework/store/table_file.h"
 
 #include <sys/stat.h>
+#include <time.h>
 
 #include <algorithm>
 #include <atomic>
@@ -13,6 +14,7 @@
 #include <mutex>
 #include <set>
 #include <thread>
+#include <unordered_map>
 
 #include "framework/core/error_reporter.h"
 #include "framework/services/utf8.h"
@@ -340,6 +342,32 @@ bool has_journal_content(const std::string& path) {
     return std::filesystem::file_size(path + "-wal", ec) > 0 && !ec;
 }
 
+// What a look at a file's name found. The threads' connections to one table file look at one
+// name: a look younger than the age a caller allows serves every thread, so that a tenth of a
+// second's looks of a tournament's screens at a file cost one system call, not one per screen.
+// Looks are taken one at a time, so the newest is the latest the file system said.
+struct NameLook {
+    std::chrono::steady_clock::time_point at{};
+    bool found = false;
+    std::uint64_t device = 0, inode = 0;
+};
+
+NameLook look_at_name(const std::string& path, std::chrono::steady_clock::duration age) {
+    static std::mutex mutex;
+    static std::unordered_map<std::string, NameLook> looks;
+    std::lock_guard lock(mutex);
+    NameLook& look = looks[path];
+    const auto now = std::chrono::steady_clock::now();
+    if (look.at == std::chrono::steady_clock::time_point{} || now - look.at >= age) {
+        struct stat file {};
+        look.found = ::stat(path.c_str(), &file) == 0;
+        look.device = look.found ? static_cast<std::uint64_t>(file.st_dev) : 0;
+        look.inode = look.found ? static_cast<std::uint64_t>(file.st_ino) : 0;
+        look.at = now;
+    }
+    return look;
+}
+
 }  // namespace
 
 OpenResult TableFile::open_connection(Access access) {
@@ -363,10 +391,10 @@ OpenResult TableFile::open_connection(Access access) {
     set_wait(app_error_reporter().in_background() ? options_.tick_wait : options_.busy_timeout);
     read_only_ = access != Access::Write || sqlite3_db_readonly(db_, "main") == 1;
     if (snapshot_) snapshot_stamp_ = file_stamp(path_);
-    struct stat file {};
-    if (::stat(path_.c_str(), &file) == 0) {
-        device_ = static_cast<std::uint64_t>(file.st_dev);
-        inode_ = static_cast<std::uint64_t>(file.st_ino);
+    const NameLook look = look_at_name(path_, {});
+    if (look.found) {
+        device_ = look.device;
+        inode_ = look.inode;
     }
     return {};
 }
@@ -374,10 +402,9 @@ OpenResult TableFile::open_connection(Access access) {
 // Whether the name now belongs to another file than the one the connection has open. A name
 // that belongs to none (deleted, not made again yet) is not another file: the connection goes
 // on reading the one it has.
-bool TableFile::replaced() {
-    struct stat file {};
-    if (::stat(path_.c_str(), &file) != 0) return false;
-    return static_cast<std::uint64_t>(file.st_dev) != device_ || static_cast<std::uint64_t>(file.st_ino) != inode_;
+bool TableFile::replaced(std::chrono::steady_clock::duration age) {
+    const NameLook look = look_at_name(path_, age);
+    return look.found && (look.device != device_ || look.inode != inode_);
 }
 
 void TableFile::set_wait(std::chrono::milliseconds wait) {
@@ -389,11 +416,15 @@ bool TableFile::prepare() {
     const bool tick = app_error_reporter().in_background();
     bool look = !tick;
     if (tick && db_) {
-        const auto now = std::chrono::steady_clock::now();
-        look = now - looked_ >= options_.replaced_check;
-        if (look) looked_ = now;
+        // The clock a tick reads for this is the coarse one: no finer than the system's timer
+        // tick, and a fraction of the cost of a read of the precise one on every re-read.
+        timespec t{};
+        clock_gettime(CLOCK_MONOTONIC_COARSE, &t);
+        const std::int64_t now_ms = std::int64_t(t.tv_sec) * 1000 + t.tv_nsec / 1'000'000;
+        look = looked_ms_ < 0 || now_ms - looked_ms_ >= options_.replaced_check.count();
+        if (look) looked_ms_ = now_ms;
     }
-    if (db_ && look && replaced()) {
+    if (db_ && look && replaced(tick ? options_.replaced_check : std::chrono::steady_clock::duration{})) {
         // SQLite leaves the journal files of a file that has moved where they are, under the
         // name the new file's journal has: what they hold of the old file is written into it
         // and the journal emptied first, so that the new file is read as it is. Its users'

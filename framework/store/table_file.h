@@ -145,8 +145,9 @@ private:
     // its name, and opening that one has not succeeded yet.
     std::uint64_t device_ = 0, inode_ = 0;
     bool reopen_ = false;
-    std::chrono::steady_clock::time_point looked_{};  // when a tick last looked
-    bool replaced();
+    std::int64_t looked_ms_ = -1;  // when a tick last looked (coarse monotonic clock), -1 never
+    // A look at the name no older than `age` (another thread's serves).
+    bool replaced(std::chrono::steady_clock::duration age);
     bool snapshot_ = false;  // read with SQLite's immutable flag: re-opened when the file changes
     std::string snapshot_stamp_;
     std::chrono::milliseconds wait_{0};
