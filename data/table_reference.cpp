@@ -1,5 +1,6 @@
 #include "data/table_reference.h"
 
+#include <algorithm>
 #include <cctype>
 #include <map>
 #include <set>
@@ -142,15 +143,28 @@ std::string column_meaning(TableId table, const std::string& name, const std::st
     return meaning;
 }
 
-std::string table_columns_reference(const std::vector<ScreenSource>& screens) {
+std::string table_columns_reference(const std::vector<ScreenControl>& controls, const std::vector<ScreenSource>& screens) {
+    // field in capitals -> procedure -> its controls, each once, in the order given
+    std::map<std::string, std::map<std::string, std::vector<std::string>>> shown_by;
+    for (const ScreenControl& c : controls) {
+        std::vector<std::string>& uses = shown_by[upper(c.field)][c.procedure];
+        if (std::find(uses.begin(), uses.end(), c.control) == uses.end()) uses.push_back(c.control);
+    }
     std::map<std::string, std::set<std::string>> named_by;  // field in capitals -> modules
     for (const ScreenSource& s : screens)
         for (const std::string& name : field_names_in(s.text)) named_by[name].insert(s.module);
     const auto screens_of = [&](const std::string& field) {
         std::string out;
+        if (const auto it = shown_by.find(upper(field)); it != shown_by.end()) {
+            for (const auto& [procedure, uses] : it->second) {
+                out += (out.empty() ? "`" : "; `") + procedure + "`";
+                for (std::size_t i = 0; i < uses.size(); ++i) out += (i ? ", `" : " `") + uses[i] + "`";
+            }
+            return out;
+        }
         const auto it = named_by.find(upper(field));
-        if (it == named_by.end()) return out;
-        for (const std::string& m : it->second) out += (out.empty() ? "`" : ", `") + m + "`";
+        if (it == named_by.end()) return std::string("no screen");
+        for (const std::string& m : it->second) out += (out.empty() ? "no control; named in the code of `" : ", `") + m + "`";
         return out;
     };
 
@@ -164,18 +178,22 @@ std::string table_columns_reference(const std::vector<ScreenSource>& screens) {
         "makes the files). Size is the field's size in the record: characters for a Text or Memo,\n"
         "bytes otherwise. Meaning is the field's description in its table's declaration, or the one\n"
         "the table of meanings beside the declarations (data/tables/meanings.cpp) gives its name;\n"
-        "a checked field lists the values it allows with what each stands for. Screens are the\n"
-        "program's screen modules whose sources name the field (reading or writing it); a field that\n"
-        "screens reach only through a name they build (the bracket and team sheets build most of\n"
-        "theirs position by position) shows none there. After each table's columns come its keys, in\n"
-        "the order the program registers them, each with the index that is it in the file.\n";
+        "a checked field lists the values it allows with what each stands for. Screens and controls\n"
+        "are taken from the screens' layouts: for each procedure (the name a menu or another screen\n"
+        "runs it by) the use names of its controls that show or store the field: entries, texts,\n"
+        "check boxes and drop lists bound to it, a list whose columns or row fields read it, a check\n"
+        "box that sets it to 1 or 0, a name entry that fills it in, a scoreboard's penalty lamp. A\n"
+        "field no control shows names the screen modules whose code reads or writes it by name (a\n"
+        "key a look-up goes through, a winner worked out), and a field no screen uses at all says\n"
+        "\"no screen\". After each table's columns come its keys, in the order the program registers\n"
+        "them, each with the index that is it in the file.\n";
     for (TableId id : dictionary_order()) {
         const TableDefinition& def = definition(id);
         const store::TableLayout& l = def.layout;
         out += "\n## " + l.name + "\n\nFile `" + store::table_file_name(l) + "`, SQL table `" + l.name + "`, prefix `" + l.prefix +
                ":`.\n\n";
         if (const std::string note = tables::table_note(l.prefix); !note.empty()) out += note + "\n\n";
-        out += "| Column | Kind | Size | Meaning | Unit | Screens |\n|---|---|---|---|---|---|\n";
+        out += "| Column | Kind | Size | Meaning | Unit | Screens and controls |\n|---|---|---|---|---|---|\n";
         for (std::size_t i = 0; i < l.fields.size(); ++i) {
             const store::FieldLayout& f = l.fields[i];
             if (f.kind == store::FieldKind::Group) continue;  // no column

@@ -2,7 +2,7 @@
 // defaults and the checked fields with their allowed values. The text between its markers is
 // what the declarations give, written out here; when a declaration changes, this test shows
 // the text to put there. docs/table-columns.md, its reference of every column, is made again
-// from the declarations and the screens' sources and compared whole, as docs/table-schema.sql,
+// from the declarations and the screens' layouts and compared whole, as docs/table-schema.sql,
 // the SQL that makes the files.
 #include <gtest/gtest.h>
 
@@ -10,11 +10,14 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 
 #include "data/dictionary.h"
 #include "framework/store/store_context.h"
 #include "data/table_reference.h"
+#include "framework/core/procedures.h"
+#include "tests/data/screen_controls.h"
 #include "tests/support/temp_folder.h"
 
 namespace zrv::data {
@@ -131,7 +134,7 @@ std::vector<ScreenSource> screen_sources() {
 
 TEST(TableFilesDocument, TheColumnReferenceIsMadeFromTheDeclarations) {
     const std::string doc = read(zrv::testing::source_dir() / "docs" / "table-columns.md");
-    const std::string made = table_columns_reference(screen_sources());
+    const std::string made = table_columns_reference(screen_controls(), screen_sources());
     if (doc != made) {
         std::ofstream("table-columns.md", std::ios::binary) << made;
         ADD_FAILURE() << "docs/table-columns.md is not what the declarations give: copy "
@@ -139,6 +142,39 @@ TEST(TableFilesDocument, TheColumnReferenceIsMadeFromTheDeclarations) {
     }
     // It says what the declarations say of a column everyone reads.
     EXPECT_NE(made.find("| `PuntoAka` | Decimal(7,0) | 4 | points of aka |"), std::string::npos);
+}
+
+// Every registered procedure's layout is walked for the columns' screens, or is known to show
+// no field: a new screen cannot be left out of the reference. (The registry keeps names in capitals.)
+TEST(TableFilesDocument, TheScreensOfTheColumnsAreEveryProcedure) {
+    const auto upper = [](std::string s) {
+        for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        return s;
+    };
+    std::set<std::string> covered;
+    for (const std::string& p : walked_procedures()) EXPECT_TRUE(covered.insert(upper(p)).second) << p << " walked twice";
+    for (const std::string& p : procedures_without_fields()) covered.insert(upper(p));
+    std::set<std::string> registered;
+    for (const std::string& p : procedure_names()) registered.insert(upper(p));
+    EXPECT_EQ(covered, registered);
+}
+
+// A field a layout builds its control's name for (the brackets', position by position) is named
+// with its screen and control, as one named in a layout row and a lamp the board lights are; a
+// field nothing shows says so.
+TEST(TableFilesDocument, AColumnNamesTheControlsThatShowOrStoreIt) {
+    const std::vector<ScreenControl> controls = screen_controls();
+    const auto has = [&](const std::string& procedure, const std::string& control, const std::string& field) {
+        for (const ScreenControl& c : controls)
+            if (c.procedure == procedure && same_name(c.control, control) && same_name(c.field, field)) return true;
+        return false;
+    };
+    EXPECT_TRUE(has("UpDateScoreBoard2", "?SB:PuntoAka", "SB:PuntoAka"));
+    EXPECT_TRUE(has("UpdateScoreBoard1", "?CAO1", "SB:C1Ao"));
+    EXPECT_TRUE(has("UpdateKumiteIndividual4", "?KE24:RESULTADOC1B", "KE24:RESULTADOC1B"));
+    const std::string made = table_columns_reference(controls, {});
+    EXPECT_NE(made.find("| `COLORAZUL` | Text(20) | 20 | text of the blue colour; no screen of this program shows it |  | no screen |"),
+              std::string::npos);
 }
 
 TEST(TableFilesDocument, EveryColumnHasAMeaningAndEveryCodeItsValues) {
