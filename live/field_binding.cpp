@@ -72,15 +72,22 @@ void FieldBinding::set_text(std::string_view text) {
 
 namespace {
 
+// The decimals a number entry keeps: its field's, or fewer where its picture shows fewer.
+int kept_places(const store::FieldLayout& f, const Picture& picture) {
+    if (f.kind != store::FieldKind::Decimal) return 0;
+    return picture.kind() == Picture::Kind::Number ? std::min(f.places, picture.places()) : f.places;
+}
+
 // The values a number field holds, as the picture lets them be typed: "-999.99 .. 999.99".
 std::string number_range(const store::FieldLayout& f, const Picture& picture) {
     const bool minus = picture.kind() == Picture::Kind::None || picture.allows_minus();
     std::string high;
     switch (f.kind) {
         case store::FieldKind::Decimal: {
+            const int places = kept_places(f, picture);
             std::int64_t units = 1;
-            for (int d = 0; d < f.digits; ++d) units *= 10;
-            high = store::Decimal(units - 1, f.places).to_string();
+            for (int d = 0; d < f.digits - f.places + places; ++d) units *= 10;
+            high = store::Decimal(units - 1, places).to_string();
             break;
         }
         case store::FieldKind::Byte:
@@ -93,13 +100,28 @@ std::string number_range(const store::FieldLayout& f, const Picture& picture) {
     return (minus ? "-" + high : std::string("0")) + " .. " + high;
 }
 
+// A number text with a digit other than 0 past the decimals kept ("1.234" for two): reading it
+// would round it.
+bool more_decimals_than(std::string_view text, int places) {
+    const std::size_t point = text.find('.');
+    if (point == std::string_view::npos) return false;
+    const std::string_view past = text.substr(std::min(text.size(), point + 1 + static_cast<std::size_t>(places)));
+    return std::any_of(past.begin(), past.end(), [](char c) { return c >= '1' && c <= '9'; });
+}
+
 }  // namespace
 
 std::optional<UnfitText> FieldBinding::unfit(std::string_view text) const {
     if (field_.is_memo()) return std::nullopt;
     const store::FieldLayout& f = *field_.layout();
-    const std::string range = number_range(f, picture_);
-    if (range.empty()) return std::nullopt;
+    std::string range;
+    if (f.kind == store::FieldKind::Date && picture_.kind() == Picture::Kind::Date) {
+        range = picture_.format_date(store::date_serial(1801, 1, 1)) + " .. " + picture_.format_date(store::date_serial(9999, 12, 31));
+    } else {
+        range = number_range(f, picture_);
+        if (range.empty()) return std::nullopt;
+        if (more_decimals_than(text, kept_places(f, picture_))) return UnfitText{f.name, range};
+    }
     store::RecordBuffer trial = field_.file().record();  // the same reading as set_text, on a copy
     if (read_field(trial, field_.field(), picture_, text)) return std::nullopt;
     return UnfitText{f.name, range};

@@ -29,7 +29,8 @@ public:
     FieldBinding(data::FieldRef field, Picture picture) : field_(field), picture_(picture) {}
     std::string text() const override;
     void set_text(std::string_view text) override;
-    // A number field's text that cannot be read, or whose value does not fit the field.
+    // A number field's text that cannot be read, whose value does not fit the field or that has
+    // more decimals than the entry keeps; a date entry's text that is no date.
     std::optional<UnfitText> unfit(std::string_view text) const override;
     void read_text(std::string& out) const override;
     const data::FieldRef& field() const { return field_; }

@@ -165,7 +165,8 @@ bool WindowController::accept_all_controls() {
         if (!acceptable || c.hidden || c.disabled || c.read_only) continue;
         // What a control the operator did not change shows is the last redisplay: taken back, it
         // would undo what came since (the operator's text in another entry of the same field).
-        if (c.changed_by_operator) window_->update(n);
+        // A text its binding cannot take as it is stays out of it (on_accepted refuses it).
+        if (c.changed_by_operator && !window_->unfit(n)) window_->update(n);
         if (on_accepted(n) == Flow::Stop || window_->take_select_request()) {
             through = false;
             break;
