@@ -50,8 +50,8 @@ double per_tick(int clock_type, int f12, int n, const std::function<void(Stepped
         Window window(layout());
         DigitalClock clock;
         clock.create_helpers();
-        clock.attach_to_window(window, window.number_of("?PANEL"), 100, "Paint", ".\\Digits", ".\\bench-digits.ini",
-                               "Bench:xDC:4", f12, 0, clock_type, 0, kKeepPanel, 0xFFFFFF);
+        clock.attach_to_window(window, window.number_of("?PANEL"), 100, "Paint", ".\\Digits", ".\\bench-digits.ini", "Bench:xDC:4",
+                               f12, 0, clock_type, 0, kKeepPanel, 0xFFFFFF);
         clock.set_countdown(5999);
         clock.tick();
         const double start = thread_cpu_us();

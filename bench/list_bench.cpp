@@ -94,11 +94,14 @@ void team_bouts() {
 // sqlite3 client, as the scoring software's import would).
 void add_kata_events(int& events, int total) {
     // The table file exists with its indexes: the list made it.
-    const std::string sql =
-        "WITH RECURSIVE n(i) AS (SELECT " + std::to_string(events) + " UNION ALL SELECT i + 1 FROM n WHERE i < " + std::to_string(total - 1) +
-        ") INSERT INTO KataEvent (NumeroDeCompeticion, FechaDeEvento, CodigoEvento, CategoriaCode, Queue) SELECT (SELECT coalesce(max(NumeroDeCompeticion), 0) FROM KataEvent) + 1 + i - " + std::to_string(events) + ", "
-        "date('2019-01-01', '+' || (i * 7919 % 3650) || ' days'), 'Event ' || (i * 104729 % " + std::to_string(total) +
-        "), 'C' || (i * 15485863 % 997), 1 + i % 4 FROM n;";
+    const std::string sql = "WITH RECURSIVE n(i) AS (SELECT " + std::to_string(events) + " UNION ALL SELECT i + 1 FROM n WHERE i < " +
+                            std::to_string(total - 1) +
+                            ") INSERT INTO KataEvent (NumeroDeCompeticion, FechaDeEvento, CodigoEvento, CategoriaCode, Queue) SELECT "
+                            "(SELECT coalesce(max(NumeroDeCompeticion), 0) FROM KataEvent) + 1 + i - " +
+                            std::to_string(events) +
+                            ", "
+                            "date('2019-01-01', '+' || (i * 7919 % 3650) || ' days'), 'Event ' || (i * 104729 % " +
+                            std::to_string(total) + "), 'C' || (i * 15485863 % 997), 1 + i % 4 FROM n;";
     const std::string command = "sqlite3 KataEvent.sqlite \"" + sql + "\"";
     if (std::system(command.c_str()) != 0) {
         std::fprintf(stderr, "list_bench: could not add kata events\n");
@@ -154,9 +157,10 @@ void kata_results(int& events, const std::vector<int>& sizes) {
                 Activity::settle(600000);
                 const double unchanged = per_tick(driver, 2000, 20, {});
                 const double changed = per_tick(driver, 2000, commits, change_event);
-                std::printf("kata results list tick (%6d events, by %-23s, highlight at the %-6s): nothing changed %8.1f us, "
-                            "after a commit %8.1f us\n",
-                            total, kOrders[order], where, unchanged, changed);
+                std::printf(
+                    "kata results list tick (%6d events, by %-23s, highlight at the %-6s): nothing changed %8.1f us, "
+                    "after a commit %8.1f us\n",
+                    total, kOrders[order], where, unchanged, changed);
             }
         }
     }

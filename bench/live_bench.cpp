@@ -68,7 +68,8 @@ int main() {
             d.format = "40R~Id~@n-10@80L~Code~@s20@80L~Name~@s40@";
             d.fields = {"RM:IDResultadosM", "RM:CodigoDeEvento", "RM:PrimerLugarNombre"};
             d.orders = {live::SortOrder{.key = "RM:keyIDResultadosM"}};
-            d.search = live::SearchBox{.query_name = "FuzzyQuery1", .fields = {"RM:IDResultadosM", "RM:CodigoDeEvento", "RM:PrimerLugarNombre"}};
+            d.search = live::SearchBox{.query_name = "FuzzyQuery1",
+                                       .fields = {"RM:IDResultadosM", "RM:CodigoDeEvento", "RM:PrimerLugarNombre"}};
             live::BrowseList list(lw, d, "BenchList");
             live::BindFrame frame;
             frame.bind_text("FuzzyQuery1", &list.search()->query());

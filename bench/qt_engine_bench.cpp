@@ -134,13 +134,12 @@ int main(int argc, char** argv) {
         const auto before = Clock::now();
         ok->click();
         pump_until([&] { return child.accepted_at.load() != 0; });
-        ms.push_back(std::chrono::duration<double, std::milli>(Clock::duration(child.accepted_at.load()) -
-                                                               before.time_since_epoch())
-                         .count());
+        ms.push_back(
+            std::chrono::duration<double, std::milli>(Clock::duration(child.accepted_at.load()) - before.time_since_epoch()).count());
     }
     std::sort(ms.begin(), ms.end());
-    std::printf("click to procedure thread: median %.3f ms, 99th %.3f ms, max %.3f ms (200 clicks)\n",
-                ms[ms.size() / 2], ms[ms.size() * 99 / 100], ms.back());
+    std::printf("click to procedure thread: median %.3f ms, 99th %.3f ms, max %.3f ms (200 clicks)\n", ms[ms.size() / 2],
+                ms[ms.size() * 99 / 100], ms.back());
 
     end(child);
     end(frame);

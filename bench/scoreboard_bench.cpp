@@ -125,13 +125,15 @@ int main(int argc, char** argv) {
     std::mutex mutex;
     std::map<int, Window*> boards;
     for (int i = 1; i <= kBoards; ++i)
-        start_thread([i] {
-            auto& sb = *data::file_manager(data::TableId::ScoreBoard);
-            sb.record().set_integer("SB:IDCombate", i);
-            sb.get_by_key(0);
-            ThreadRequest() = kRequestView;
-            run_procedure("UpDateScoreBoard2");
-        }, 65536);
+        start_thread(
+            [i] {
+                auto& sb = *data::file_manager(data::TableId::ScoreBoard);
+                sb.record().set_integer("SB:IDCombate", i);
+                sb.get_by_key(0);
+                ThreadRequest() = kRequestView;
+                run_procedure("UpDateScoreBoard2");
+            },
+            65536);
     while (static_cast<int>(boards.size()) < kBoards) {
         pump();
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -162,7 +164,8 @@ int main(int argc, char** argv) {
     std::vector<std::map<long, std::int64_t>> committed(kBoards + 1);
     for (int i = 1; i <= kBoards; ++i) {
         int fd = -1;
-        writers.push_back(spawn({scoring, "bout-writer", std::to_string(i), "--count", std::to_string(count), "--every-ms", "50"}, &fd));
+        writers.push_back(spawn({scoring, "bout-writer", std::to_string(i), "--count", std::to_string(count), "--every-ms", "50"},
+                                &fd));
         readers.push_back(bench::read_commits(fd, committed[i], mutex));
     }
 
@@ -222,13 +225,13 @@ int main(int argc, char** argv) {
         return latency_ms.empty() ? 0.0 : latency_ms[std::min(latency_ms.size() - 1, std::size_t(p * latency_ms.size()))];
     };
     const double board_ticks = wall / 1e8 * kBoards;
-    std::printf("boards: %d (%s engine), writers at 20 changes/s each, %.1f s\n", kBoards, qt ? "Qt" : "headless",
-                wall / 1e9);
-    std::printf("CPU of the boards: %.1f %% of one core, %.1f us per board-tick\n", 100.0 * cpu / wall,
-                cpu / 1e3 / board_ticks);
+    std::printf("boards: %d (%s engine), writers at 20 changes/s each, %.1f s\n", kBoards, qt ? "Qt" : "headless", wall / 1e9);
+    std::printf("CPU of the boards: %.1f %% of one core, %.1f us per board-tick\n", 100.0 * cpu / wall, cpu / 1e3 / board_ticks);
     if (qt)
-        std::printf("CPU of the GUI thread (Qt drawing, and this program watching the boards) and of the commit readers: %.1f %% of one core\n",
-                    100.0 * watch_cpu / wall);
+        std::printf(
+            "CPU of the GUI thread (Qt drawing, and this program watching the boards) and of the commit readers: %.1f %% of one "
+            "core\n",
+            100.0 * watch_cpu / wall);
     else
         std::printf("CPU of this program watching the boards and reading the commit times (not the boards'): %.1f %% of one core\n",
                     100.0 * watch_cpu / wall);

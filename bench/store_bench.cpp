@@ -87,7 +87,8 @@ int main() {
             if (view.next_page(20).empty()) view.first_page(20);
         });
         const double first = median_us(500, [&] { view.first_page(20); });
-        std::printf("KumiteEquipo5 page of 20 rows in key order: median %.1f us next page, %.1f us first page (target <= 1000)\n", page, first);
+        std::printf("KumiteEquipo5 page of 20 rows in key order: median %.1f us next page, %.1f us first page (target <= 1000)\n",
+                    page, first);
     }
 
     // Competidor with 3,000 names in three scripts; a look-up by name finds one typed in another
@@ -95,8 +96,8 @@ int main() {
     {
         const store::TableLayout& layout = data::layout(data::TableId::Competidor);
         store::TableAccess cm(layout);
-        const char* stems[] = {"Petrov",   "Петров",   "Παπαδόπουλος", "Ivanov",  "Иванов",  "Βλάχος",      "Smirnov", "Смирнов",
-                               "Νικολάου", "Kuznetsov", "Кузнецов",     "Γεωργίου", "Popov",   "Попов",       "Αγγελόπουλος"};
+        const char* stems[] = {"Petrov",   "Петров",    "Παπαδόπουλος", "Ivanov",   "Иванов", "Βλάχος", "Smirnov",     "Смирнов",
+                               "Νικολάου", "Kuznetsov", "Кузнецов",     "Γεωργίου", "Popov",  "Попов",  "Αγγελόπουλος"};
         for (int i = 0; i < 3000; ++i) {
             cm.prepare_new_record();
             cm.record().set_text("CM:FullNameC", std::string(stems[i % 15]) + " " + std::to_string(i));
@@ -109,10 +110,11 @@ int main() {
                 cm.get_by_key(key);
             });
         };
-        std::printf("Competidor look-up by name of 3000: median %.1f us as stored, %.1f us A-Z in another case, %.1f us Cyrillic in "
-                    "another case, %.1f us Greek in another case, %.1f us not found\n",
-                    look_up("Петров 1501"), look_up("PETROV 1500"), look_up("ПЕТРОВ 1501"), look_up("ΠΑΠΑΔΌΠΟΥΛΟΣ 1502"),
-                    look_up("ПЕТРОВА 1501"));
+        std::printf(
+            "Competidor look-up by name of 3000: median %.1f us as stored, %.1f us A-Z in another case, %.1f us Cyrillic in "
+            "another case, %.1f us Greek in another case, %.1f us not found\n",
+            look_up("Петров 1501"), look_up("PETROV 1500"), look_up("ПЕТРОВ 1501"), look_up("ΠΑΠΑΔΌΠΟΥΛΟΣ 1502"),
+            look_up("ПЕТРОВА 1501"));
     }
 
     // 24 threads, each with all 23 tables in use at once.
@@ -137,8 +139,8 @@ int main() {
         for (auto& t : threads) t.join();
         rlimit now{};
         getrlimit(RLIMIT_NOFILE, &now);
-        std::printf("24 threads x 23 tables: %zu descriptors in use (%zu idle), open-file limit %llu (was %llu, hard %llu)\n", peak, idle,
-                    static_cast<unsigned long long>(now.rlim_cur), static_cast<unsigned long long>(before.rlim_cur),
+        std::printf("24 threads x 23 tables: %zu descriptors in use (%zu idle), open-file limit %llu (was %llu, hard %llu)\n", peak,
+                    idle, static_cast<unsigned long long>(now.rlim_cur), static_cast<unsigned long long>(before.rlim_cur),
                     static_cast<unsigned long long>(now.rlim_max));
     }
 

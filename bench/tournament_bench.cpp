@@ -184,7 +184,6 @@ private:
     std::map<QWidget*, Screen*> tops_, watched_;
 };
 
-
 // Adds a record to a table of the main thread's dictionary; returns its number.
 std::int64_t add_record(TableId id, const std::map<std::string, std::string>& values) {
     auto& t = *data::file_manager(id);
@@ -225,7 +224,8 @@ bench::Figures tournament_figures(const std::string& output) {
         if (after("CPU of the whole process, without the watching:", v)) figures.emplace_back("whole process % core", v);
         else if (after("CPU of the GUI thread (Qt), without the watching:", v)) figures.emplace_back("GUI thread % core", v);
         else if (after("CPU of the screens' threads (the model):", v)) figures.emplace_back("screens' threads % core", v);
-        else if (std::sscanf(line.c_str(), "latency commit -> painted, all: p50 %*f p99 %lf", &v) == 1) figures.emplace_back("p99 ms", v);
+        else if (std::sscanf(line.c_str(), "latency commit -> painted, all: p50 %*f p99 %lf", &v) == 1)
+            figures.emplace_back("p99 ms", v);
         else if (line.rfind("tournament load:", 0) == 0 && line.rfind("missed ") != std::string::npos)
             figures.emplace_back("missed", std::atof(line.c_str() + line.rfind("missed ") + 7));
     }
@@ -236,14 +236,16 @@ bench::Figures tournament_figures(const std::string& output) {
 
 int main(int argc, char** argv) {
     const auto args = bench::arguments(argc, argv,
-                                       "tournament_bench <path of zrv_scoring> [seconds] [--vs <other tournament_bench> <its zrv_scoring>] [--rounds n]", 20);
+                                       "tournament_bench <path of zrv_scoring> [seconds] [--vs <other tournament_bench> <its "
+                                       "zrv_scoring>] [--rounds n]",
+                                       20);
     if (!args) return 2;
     const std::string scoring = args->scoring;
     const int seconds = args->seconds;
     if (!args->vs.empty()) {
         const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
-        return bench::side_by_side({self, scoring, std::to_string(seconds)}, {args->vs[0], args->vs[1], std::to_string(seconds)}, args->rounds,
-                                   tournament_figures);
+        return bench::side_by_side({self, scoring, std::to_string(seconds)}, {args->vs[0], args->vs[1], std::to_string(seconds)},
+                                   args->rounds, tournament_figures);
     }
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -271,13 +273,15 @@ int main(int argc, char** argv) {
         const std::string n = std::to_string(&s - &screens[0] + 1);
         switch (s.kind->table) {
             case TableId::ScoreBoard:
-                s.record = add_record(TableId::ScoreBoard, {{"SB:FullNameAo", "Ao " + n}, {"SB:FullNameAka", "Aka " + n}, {"SB:StopStart", "0"}});
+                s.record = add_record(TableId::ScoreBoard,
+                                      {{"SB:FullNameAo", "Ao " + n}, {"SB:FullNameAka", "Aka " + n}, {"SB:StopStart", "0"}});
                 break;
             case TableId::KumiteIndividual:
                 s.record = add_record(TableId::KumiteIndividual, {{"KE24:CodigoEvento", "K" + n}});
                 break;
             case TableId::KataEvent:
-                s.record = add_record(TableId::KataEvent, {{"KE:CodigoEvento", "KATA" + n}, {"KE:NombreCompetidor1", "Competitor " + n}});
+                s.record = add_record(TableId::KataEvent,
+                                      {{"KE:CodigoEvento", "KATA" + n}, {"KE:NombreCompetidor1", "Competitor " + n}});
                 break;
             default:
                 s.record = add_record(s.kind->table, {});
@@ -293,15 +297,17 @@ int main(int argc, char** argv) {
     for (Screen& s : screens) {
         const Kind& k = *s.kind;
         const auto before = engine.windows();
-        start_thread([&k, record = s.record] {
-            if (!k.list) {
-                auto& t = *data::file_manager(k.table);
-                t.record().set_integer(t.layout().keys[0].components[0].field, record);
-                t.get_by_key(0);
-            }
-            ThreadRequest() = kRequestView;
-            run_procedure(k.procedure);
-        }, 65536);
+        start_thread(
+            [&k, record = s.record] {
+                if (!k.list) {
+                    auto& t = *data::file_manager(k.table);
+                    t.record().set_integer(t.layout().keys[0].components[0].field, record);
+                    t.get_by_key(0);
+                }
+                ThreadRequest() = kRequestView;
+                run_procedure(k.procedure);
+            },
+            65536);
         for (const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20); !s.window;) {
             pump();
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
@@ -436,17 +442,18 @@ int main(int argc, char** argv) {
     std::printf("tournament: %zu screens with the Qt engine (%s), %.1f s; load average before %s, after %s\n", screens.size(),
                 qgetenv("QT_QPA_PLATFORM").constData(), wall / 1e9, load_before.c_str(), load_after.c_str());
     std::printf("writers: each board's bout 20 changes/s, each followed kata event 5 changes/s\n");
-    std::printf("CPU per tick in us: the screen's work from waking to waiting again (changed and unchanged ticks apart), and its waits\n");
-    std::printf("%-14s %7s %6s %8s %11s %10s %13s %8s %6s %12s %9s %12s\n", "", "screens", "timer", "changed", "us changed", "unchanged",
-                "us unchanged", "us wait", "waits", "us whole (u)", "% core", "paints/tick");
+    std::printf(
+        "CPU per tick in us: the screen's work from waking to waiting again (changed and unchanged ticks apart), and its waits\n");
+    std::printf("%-14s %7s %6s %8s %11s %10s %13s %8s %6s %12s %9s %12s\n", "", "screens", "timer", "changed", "us changed",
+                "unchanged", "us unchanged", "us wait", "waits", "us whole (u)", "% core", "paints/tick");
     for (const std::string& name : order) {
         const Figures& f = kinds[name];
         const long ticks = f.changed + f.unchanged;
         const double wait = ticks ? f.wait_ns / 1e3 / ticks : 0.0, unchanged = f.unchanged ? f.unchanged_ns / 1e3 / f.unchanged : 0.0;
         std::printf("%-14s %7d %4d ms %8ld %11.1f %10ld %13.1f %8.1f %6.2f %12.1f %9.2f %12.2f\n", name.c_str(), f.screens, f.timer_ms,
                     f.changed, f.changed ? f.changed_ns / 1e3 / f.changed : 0.0, f.unchanged, unchanged, wait,
-                    ticks ? double(f.waits) / ticks : 0.0, unchanged + wait,
-                    (f.changed_ns + f.unchanged_ns + f.wait_ns) * cores, ticks ? double(f.paints) / ticks : 0.0);
+                    ticks ? double(f.waits) / ticks : 0.0, unchanged + wait, (f.changed_ns + f.unchanged_ns + f.wait_ns) * cores,
+                    ticks ? double(f.paints) / ticks : 0.0);
     }
     std::printf("floor: a thread that only waits 10 ms at a time takes %.1f us per wait here and now\n",
                 floor_waits ? floor_ns / 1e3 / floor_waits : 0.0);
@@ -459,8 +466,8 @@ int main(int argc, char** argv) {
         std::printf("latency commit -> painted, %s (timer %d ms): p50 %.1f  p99 %.1f  max %.1f ms\n", name.c_str(), f.timer_ms,
                     pct(f.latency_ms, 0.5), pct(f.latency_ms, 0.99), f.latency_ms.back());
     }
-    std::printf("changes: %zu shown (%ld of them through a later change within the same tick), %ld never shown\n",
-                latency_ms.size(), overtaken, missed);
+    std::printf("changes: %zu shown (%ld of them through a later change within the same tick), %ld never shown\n", latency_ms.size(),
+                overtaken, missed);
     const double p99 = pct(latency_ms, 0.99);
     std::printf("latency commit -> painted, all: p50 %.1f  p99 %.1f  max %.1f ms\n", pct(latency_ms, 0.5), p99,
                 latency_ms.empty() ? 0.0 : latency_ms.back());
@@ -473,7 +480,8 @@ int main(int argc, char** argv) {
     for (Screen& s : screens) s.window->remove_timer_handler(s.meter.get());
     for (Screen& s : screens) {
         if (s.kind->table == TableId::ScoreBoard) run({scoring, "bout", std::to_string(s.record), "close"});
-        else if (s.kind->procedure == std::string("PantallaKataEvent")) run({scoring, "set", "KataEvent", std::to_string(s.record), "Cerrar=1"});
+        else if (s.kind->procedure == std::string("PantallaKataEvent"))
+            run({scoring, "set", "KataEvent", std::to_string(s.record), "Cerrar=1"});
         else s.window->post(EventKind::CloseWindow);
     }
     program.shut_down(pump);

@@ -34,9 +34,20 @@ struct DigitKey {
     char suffix;
 };
 constexpr DigitKey kDigitKeys[] = {
-    {1, "Dig1", '1'}, {2, "Dig2", '2'}, {3, "Dig3", '3'}, {4, "Dig4", '4'}, {5, "Dig5", '5'},
-    {6, "Dig6", '6'}, {7, "Dig7", '7'}, {8, "Dig8", '8'}, {9, "Dig9", '9'}, {0, "Dig0", '0'},
-    {kSeparatorCode, "Dig#", 'd'}, {kBlankCode, "DigClear", 'c'}, {kAmCode, "DigA", 'a'}, {kPmCode, "DigP", 'p'},
+    {1, "Dig1", '1'},
+    {2, "Dig2", '2'},
+    {3, "Dig3", '3'},
+    {4, "Dig4", '4'},
+    {5, "Dig5", '5'},
+    {6, "Dig6", '6'},
+    {7, "Dig7", '7'},
+    {8, "Dig8", '8'},
+    {9, "Dig9", '9'},
+    {0, "Dig0", '0'},
+    {kSeparatorCode, "Dig#", 'd'},
+    {kBlankCode, "DigClear", 'c'},
+    {kAmCode, "DigA", 'a'},
+    {kPmCode, "DigP", 'p'},
 };
 
 struct BuiltInSet {
@@ -90,9 +101,7 @@ std::string DigitalClock::folder_of_path(std::string_view path) {
     return {};
 }
 
-bool DigitalClock::file_exists(std::string_view path) {
-    return !trimmed(path).empty() && zrv::file_exists(trimmed(path));
-}
+bool DigitalClock::file_exists(std::string_view path) { return !trimmed(path).empty() && zrv::file_exists(trimmed(path)); }
 
 void DigitalClock::load_digit_set() {
     if (default_ == 0) {
@@ -137,8 +146,7 @@ void DigitalClock::select_digit_set() {
 
 int DigitalClock::handle_right_click(const Event& event) {
     if (!window_ || window_->keycode() != kMouseRightKey || event.control != region_ || region_ == 0) return 0;
-    static const std::string kChoose = "Choose digits...", k12 = "12 hours with AM/PM format",
-                             k24 = "24 hours format";
+    static const std::string kChoose = "Choose digits...", k12 = "12 hours with AM/PM format", k24 = "24 hours format";
     PopupRequest menu;
     menu.items.push_back(translate(kChoose));
     if (use_popup_) menu.items.push_back(translate(f12_ini_ == kHours12 ? k24 : k12));

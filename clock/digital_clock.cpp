@@ -99,9 +99,8 @@ std::string DigitalClock::setup_entry(std::string_view suffix) const {
 }
 
 void DigitalClock::attach_to_window(Window& window, int panel, int first_control, std::string_view default_set,
-                                    std::string_view digits_path, std::string_view ini_file,
-                                    std::string_view clock_name, int f12, int use_popup, int clock_type,
-                                    int hours_offset, int autosize, Colour default_back_colour) {
+                                    std::string_view digits_path, std::string_view ini_file, std::string_view clock_name, int f12,
+                                    int use_popup, int clock_type, int hours_offset, int autosize, Colour default_back_colour) {
     if (!ini_mgr_) create_helpers();
     // 1. the settings file
     clock_name_ = cut(clock_name, kMessageLength);
@@ -176,8 +175,8 @@ void DigitalClock::resume_countdown() {
     timer_stopped_ = 0;
 }
 
-void DigitalClock::set_timer_end(int show_message, std::uint8_t* end_flag, int use_default_text,
-                                 std::string_view message, std::string_view wave_file, int keep_sound) {
+void DigitalClock::set_timer_end(int show_message, std::uint8_t* end_flag, int use_default_text, std::string_view message,
+                                 std::string_view wave_file, int keep_sound) {
     show_message_ = show_message;
     if (end_flag) timer_end_ = end_flag;
     message_text_ = (use_default_text || trim_right(message).empty()) ? "Timer end" : cut(message, kMessageLength);
@@ -285,9 +284,7 @@ void DigitalClock::layout() {
     state.hidden = true;
     // The picture's own size, in the engine's window units.
     const std::optional<Image> picture = load_image(images_[1]);
-    const auto units = [](int pixels, double per_unit) {
-        return per_unit > 0 ? int(std::lround(pixels / per_unit)) : pixels;
-    };
+    const auto units = [](int pixels, double per_unit) { return per_unit > 0 ? int(std::lround(pixels / per_unit)) : pixels; };
     state.width = picture ? units(picture->width, engine().pixels_per_unit_x()) : 0;
     state.height = picture ? units(picture->height, engine().pixels_per_unit_y()) : 0;
     w.create_control(state, probe, parent);

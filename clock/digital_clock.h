@@ -43,10 +43,9 @@ public:
     DigitalClock& operator=(const DigitalClock&) = delete;
 
     void create_helpers();
-    void attach_to_window(Window& window, int panel, int first_control, std::string_view default_set,
-                          std::string_view digits_path, std::string_view ini_file, std::string_view clock_name,
-                          int f12, int use_popup, int clock_type, int hours_offset, int autosize,
-                          Colour default_back_colour);
+    void attach_to_window(Window& window, int panel, int first_control, std::string_view default_set, std::string_view digits_path,
+                          std::string_view ini_file, std::string_view clock_name, int f12, int use_popup, int clock_type,
+                          int hours_offset, int autosize, Colour default_back_colour);
 
     void set_countdown(int seconds);
     void pause_countdown();
@@ -106,7 +105,7 @@ private:
     std::int64_t now_monotonic() const;
 
     Window* window_ = nullptr;
-    int control_ = 0;          // the panel
+    int control_ = 0;  // the panel
     int region_ = 0;
     int control_number_ = 0;
     std::int64_t start_time_ = 0;

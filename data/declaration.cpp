@@ -46,8 +46,7 @@ Difference store_before(std::string moved, int at, std::string before, int befor
     return Difference{Difference::Type::StoreBefore, std::move(moved), std::move(before), at, before_at};
 }
 
-Key key(std::string name, std::vector<std::string> components, Attribute attributes, std::string description,
-        Auto auto_number) {
+Key key(std::string name, std::vector<std::string> components, Attribute attributes, std::string description, Auto auto_number) {
     return Key{std::move(name), std::move(components), attributes, std::move(description), auto_number};
 }
 
@@ -159,12 +158,29 @@ const std::vector<decl::Table>& declarations() {
     static const std::vector<decl::Table> all = [] {
         using namespace tables;
         return std::vector<decl::Table>{
-            kata_event(),       kumite_individual(), kumite_equipo5(),    competidor(),
-            dojo(),             tournament_info(),   categoria(),         divisiones(),
-            resultados_kata_jueces5(), modalidades(), katas(),            colores(),
-            equipos(),          tatami_mats(),       resultados_manual(), scoreboard(),
-            kata_juez_card1(),  kata_juez_card2(),   kata_juez_card(3),   kata_juez_card(4),
-            kata_juez_card(5),  kata_juez_card(6),   kata_juez_card(7),
+            kata_event(),
+            kumite_individual(),
+            kumite_equipo5(),
+            competidor(),
+            dojo(),
+            tournament_info(),
+            categoria(),
+            divisiones(),
+            resultados_kata_jueces5(),
+            modalidades(),
+            katas(),
+            colores(),
+            equipos(),
+            tatami_mats(),
+            resultados_manual(),
+            scoreboard(),
+            kata_juez_card1(),
+            kata_juez_card2(),
+            kata_juez_card(3),
+            kata_juez_card(4),
+            kata_juez_card(5),
+            kata_juez_card(6),
+            kata_juez_card(7),
         };
     }();
     return all;

@@ -119,10 +119,10 @@ UnitRow unit(int offset, std::vector<UnitName> names);
 struct Difference {
     enum class Type { Rename, StoreBefore };
     Type type = Type::Rename;
-    std::string name;     // Rename: the field; StoreBefore: the field that moves
-    std::string other;    // Rename: its new name; StoreBefore: the field it now precedes
-    int offset = 0;       // StoreBefore: the moved field's offset
-    int other_offset = 0; // StoreBefore: the offset of the field it now precedes
+    std::string name;      // Rename: the field; StoreBefore: the field that moves
+    std::string other;     // Rename: its new name; StoreBefore: the field it now precedes
+    int offset = 0;        // StoreBefore: the moved field's offset
+    int other_offset = 0;  // StoreBefore: the offset of the field it now precedes
 };
 Difference rename(std::string field, std::string new_name);
 // `moved` (now at `at`) is stored right before `before` (now at `before_at`).
@@ -152,22 +152,20 @@ struct Key {
     std::string description;  // registered description, used by the store's messages
     Auto auto_number = Auto::No;
 };
-Key key(std::string name, std::vector<std::string> components, Attribute attributes,
-        std::string description, Auto auto_number);
+Key key(std::string name, std::vector<std::string> components, Attribute attributes, std::string description, Auto auto_number);
 
 struct Check {
     enum class Type { List, Range };
     Type type = Type::List;
     std::string field;
-    std::string label;    // %Field of the message
-    std::string list;     // List: the allowed values, each between ']' and '[' ("]1[]2[")
-    std::int64_t low = 0; // Range: both bounds included
+    std::string label;     // %Field of the message
+    std::string list;      // List: the allowed values, each between ']' and '[' ("]1[]2[")
+    std::int64_t low = 0;  // Range: both bounds included
     std::int64_t high = 0;
     std::string display;  // %Message of the message
 };
 Check list_check(std::string field, std::string label, std::string list, std::string display);
-Check range_check(std::string field, std::string label, std::int64_t low, std::int64_t high,
-                  std::string display);
+Check range_check(std::string field, std::string label, std::int64_t low, std::int64_t high, std::string display);
 
 struct Value {
     Value(std::int64_t number) : number(number) {}

@@ -44,44 +44,44 @@ void expand(const std::vector<Row>& rows, int shift, std::vector<Letter>& letter
             std::vector<std::string>& problems) {
     for (const Row& row : rows) {
         switch (row.type) {
-        case Row::Type::Field:
-            out.push_back({with_letters(row.name, letters), row.kind, row.offset + shift, with_letters(row.meaning, letters)});
-            break;
-        case Row::Type::Repeat:
-            if (row.to < row.from || row.stride <= 0)
-                problems.push_back("repeat for " + std::string(1, row.letter) + " has no occurrences");
-            for (int i = row.from; i <= row.to; ++i) {
-                letters.push_back({row.letter, i});
-                expand(row.body, shift + row.stride * (i - row.from), letters, out, problems);
-                letters.pop_back();
-            }
-            break;
-        case Row::Type::Units: {
-            int kinds_size = 0;
-            for (const Kind& k : row.unit_kinds) kinds_size += k.size;
-            if (kinds_size != row.unit_size)
-                problems.push_back("units of " + std::to_string(row.unit_kinds.size()) + " fields: kinds take " +
-                                   std::to_string(kinds_size) + " bytes, declared " + std::to_string(row.unit_size));
-            for (const decl::UnitRow& u : row.units) {
-                if (u.names.size() != row.unit_kinds.size()) {
-                    problems.push_back("unit at " + std::to_string(u.offset) + " names " +
-                                       std::to_string(u.names.size()) + " fields");
-                    continue;
+            case Row::Type::Field:
+                out.push_back({with_letters(row.name, letters), row.kind, row.offset + shift, with_letters(row.meaning, letters)});
+                break;
+            case Row::Type::Repeat:
+                if (row.to < row.from || row.stride <= 0)
+                    problems.push_back("repeat for " + std::string(1, row.letter) + " has no occurrences");
+                for (int i = row.from; i <= row.to; ++i) {
+                    letters.push_back({row.letter, i});
+                    expand(row.body, shift + row.stride * (i - row.from), letters, out, problems);
+                    letters.pop_back();
                 }
-                int at = u.offset + shift;
-                int unit_bytes = 0;
-                for (std::size_t i = 0; i < u.names.size(); ++i) {
-                    Kind kind = u.names[i].own_kind ? u.names[i].kind : row.unit_kinds[i];
-                    out.push_back({with_letters(u.names[i].name, letters), kind, at});
-                    at += kind.size;
-                    unit_bytes += kind.size;
+                break;
+            case Row::Type::Units: {
+                int kinds_size = 0;
+                for (const Kind& k : row.unit_kinds) kinds_size += k.size;
+                if (kinds_size != row.unit_size)
+                    problems.push_back("units of " + std::to_string(row.unit_kinds.size()) + " fields: kinds take " +
+                                       std::to_string(kinds_size) + " bytes, declared " + std::to_string(row.unit_size));
+                for (const decl::UnitRow& u : row.units) {
+                    if (u.names.size() != row.unit_kinds.size()) {
+                        problems.push_back("unit at " + std::to_string(u.offset) + " names " + std::to_string(u.names.size()) +
+                                           " fields");
+                        continue;
+                    }
+                    int at = u.offset + shift;
+                    int unit_bytes = 0;
+                    for (std::size_t i = 0; i < u.names.size(); ++i) {
+                        Kind kind = u.names[i].own_kind ? u.names[i].kind : row.unit_kinds[i];
+                        out.push_back({with_letters(u.names[i].name, letters), kind, at});
+                        at += kind.size;
+                        unit_bytes += kind.size;
+                    }
+                    if (unit_bytes != row.unit_size)
+                        problems.push_back("unit at " + std::to_string(u.offset) + " takes " + std::to_string(unit_bytes) +
+                                           " bytes, declared " + std::to_string(row.unit_size));
                 }
-                if (unit_bytes != row.unit_size)
-                    problems.push_back("unit at " + std::to_string(u.offset) + " takes " + std::to_string(unit_bytes) +
-                                       " bytes, declared " + std::to_string(row.unit_size));
+                break;
             }
-            break;
-        }
         }
     }
 }
@@ -187,8 +187,7 @@ void derive_layout(const decl::Table& table, TableDefinition& def) {
     layout.record_size = offset;
     store::place_cells(layout);
     if (offset != table.record_size)
-        def.problems.push_back("record of " + std::to_string(offset) + " bytes, declared " +
-                               std::to_string(table.record_size));
+        def.problems.push_back("record of " + std::to_string(offset) + " bytes, declared " + std::to_string(table.record_size));
 
     for (const decl::Memo& m : table.memos) layout.memos.push_back({m.name, m.size});
 
@@ -246,7 +245,9 @@ TableDefinition derive_table(const decl::Table& table) {
         int field = find_field(layout, d.field);
         if (field < 0 || layout.fields[static_cast<std::size_t>(field)].kind == FieldKind::Group)
             def.problems.push_back("default for a field that is not there: " + d.field);
-        else def.layout.fields[static_cast<std::size_t>(field)].initial = sql_literal(layout.fields[static_cast<std::size_t>(field)], d.value);
+        else
+            def.layout.fields[static_cast<std::size_t>(field)].initial = sql_literal(layout.fields[static_cast<std::size_t>(field)],
+                                                                                     d.value);
         def.default_fields.push_back(field);
     }
     return def;
@@ -277,8 +278,7 @@ std::vector<TableDefinition> derive_all(const std::vector<decl::Table>& tables) 
                 rr.related_field = find_field(other, r.related_field);
                 if (rr.related_key < 0) def.problems.push_back("relation through a key that is not there: " + r.related_key);
                 if (rr.field < 0) def.problems.push_back("relation from a field that is not there: " + r.field);
-                if (rr.related_field < 0)
-                    def.problems.push_back("relation to a field that is not there: " + r.related_field);
+                if (rr.related_field < 0) def.problems.push_back("relation to a field that is not there: " + r.related_field);
             }
             def.relations.push_back(rr);
         }

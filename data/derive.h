@@ -35,8 +35,8 @@ struct TableDefinition {
     const decl::Table* declaration = nullptr;
     store::TableLayout layout;
     std::vector<std::string> meanings;  // per field: its description in the declaration, or ""
-    std::vector<int> check_of_field;  // per field: index into declaration->checks, -1 for none
-    std::vector<int> default_fields;  // per default, in order: its field
+    std::vector<int> check_of_field;    // per field: index into declaration->checks, -1 for none
+    std::vector<int> default_fields;    // per default, in order: its field
     std::vector<ResolvedRelation> relations;
     std::vector<std::string> problems;  // empty when the declaration is sound
 };

@@ -22,14 +22,29 @@ constexpr std::array<TableId, table_count> kDictionaryOrder = [] {
 }();
 
 constexpr std::array<TableId, table_count> kThreadEndCloseOrder = {
-    TableId::KataJuezCard7,  TableId::KataJuezCard6,  TableId::KataJuezCard5,
-    TableId::KataJuezCard4,  TableId::KataJuezCard3,  TableId::KataJuezCard2,
-    TableId::KataJuezCard1,  TableId::ScoreBoard,     TableId::ResultadosManual,
-    TableId::TatamiMats,     TableId::Equipos,        TableId::Colores,
-    TableId::Katas,          TableId::Modalidades,    TableId::ResultadosKataJueces5,
-    TableId::Divisiones,     TableId::Categoria,      TableId::TournamentInfo,
-    TableId::Dojo,           TableId::Competidor,     TableId::KumiteEquipo5,
-    TableId::KumiteIndividual, TableId::KataEvent,
+    TableId::KataJuezCard7,
+    TableId::KataJuezCard6,
+    TableId::KataJuezCard5,
+    TableId::KataJuezCard4,
+    TableId::KataJuezCard3,
+    TableId::KataJuezCard2,
+    TableId::KataJuezCard1,
+    TableId::ScoreBoard,
+    TableId::ResultadosManual,
+    TableId::TatamiMats,
+    TableId::Equipos,
+    TableId::Colores,
+    TableId::Katas,
+    TableId::Modalidades,
+    TableId::ResultadosKataJueces5,
+    TableId::Divisiones,
+    TableId::Categoria,
+    TableId::TournamentInfo,
+    TableId::Dojo,
+    TableId::Competidor,
+    TableId::KumiteEquipo5,
+    TableId::KumiteIndividual,
+    TableId::KataEvent,
 };
 
 struct Tables {

@@ -56,8 +56,7 @@ int DictionaryTable::validate_field(int field, bool report) {
     if (c < 0) return 0;
     const decl::Check& check = definition_->declaration->checks[static_cast<std::size_t>(c)];
     bool list = check.type == decl::Check::Type::List;
-    bool ok = list ? in_list(check.list, record().get_text(field))
-                   : in_range(record().get_decimal(field), check.low, check.high);
+    bool ok = list ? in_list(check.list, record().get_text(field)) : in_range(record().get_decimal(field), check.low, check.high);
     if (ok) return 0;
     if (!report) return 1;
     ErrorReporter& reporter = app_error_reporter();

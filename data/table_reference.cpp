@@ -39,14 +39,22 @@ std::string column_of(const std::string& field) {
 
 std::string kind_text(const store::FieldLayout& f) {
     switch (f.kind) {
-    case store::FieldKind::Text: return "Text(" + std::to_string(f.size) + ")";
-    case store::FieldKind::Long: return "Long";
-    case store::FieldKind::Byte: return "Byte";
-    case store::FieldKind::Time: return "Time";
-    case store::FieldKind::Date: return "Date";
-    case store::FieldKind::Real: return "Real";
-    case store::FieldKind::Decimal: return "Decimal(" + std::to_string(f.digits) + "," + std::to_string(f.places) + ")";
-    case store::FieldKind::Group: break;
+        case store::FieldKind::Text:
+            return "Text(" + std::to_string(f.size) + ")";
+        case store::FieldKind::Long:
+            return "Long";
+        case store::FieldKind::Byte:
+            return "Byte";
+        case store::FieldKind::Time:
+            return "Time";
+        case store::FieldKind::Date:
+            return "Date";
+        case store::FieldKind::Real:
+            return "Real";
+        case store::FieldKind::Decimal:
+            return "Decimal(" + std::to_string(f.digits) + "," + std::to_string(f.places) + ")";
+        case store::FieldKind::Group:
+            break;
     }
     return "";
 }
@@ -72,8 +80,9 @@ std::string cell(const std::string& text) {
 // Every key of the table, in the order the program registers them, with the index that is it.
 std::string keys_reference(const store::TableLayout& l) {
     const std::vector<std::string> indexes = store::index_names(l);
-    std::string out = "\nKeys, in order (one index each; text compared without regard to case):\n\n"
-                      "| # | Index | Columns, in order | Unique | Key |\n|---|---|---|---|---|\n";
+    std::string out =
+        "\nKeys, in order (one index each; text compared without regard to case):\n\n"
+        "| # | Index | Columns, in order | Unique | Key |\n|---|---|---|---|---|\n";
     for (std::size_t k = 0; k < l.keys.size(); ++k) {
         const store::KeyLayout& key = l.keys[k];
         std::string columns;

@@ -18,7 +18,7 @@ struct ColumnSpec {
     const char* field;
     const char* picture;  // without its '@' marks: "s20", "n-14", "D17"
     int width;
-    char align = 'L';     // L, R, C or D
+    char align = 'L';  // L, R, C or D
     bool coloured = true;
     const char* tip = "";  // shown over the column's header
 };

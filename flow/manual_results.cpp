@@ -17,11 +17,11 @@ struct ListSpec {
     const char* procedure;
     const char* title;
     const char* form;
-    const char* query;          // the bound name of the query
+    const char* query;            // the bound name of the query
     std::vector<Column> columns;  // in the list's order
     std::vector<const char*> tabs;
     std::vector<const char*> search;  // the fields of the search expression
-    const char* event_key;      // the order of tab 2, by the list's event number
+    const char* event_key;            // the order of tab 2, by the list's event number
 };
 
 constexpr const char* kId = "RM:IDResultadosM";
@@ -54,31 +54,35 @@ std::vector<const char*> tabs(const char* one, const char* two, const char* thre
 
 const std::vector<ListSpec>& list_specs() {
     static const std::vector<ListSpec> specs = {
-        {"BrowseResultadosManualesKata", "Manuel results Kata", "PantallaResultadosManualKata", "FuzzyQuery9",
+        {"BrowseResultadosManualesKata",
+         "Manuel results Kata",
+         "PantallaResultadosManualKata",
+         "FuzzyQuery9",
          {id_column("Manual results ID"), kCode, kDate, number_column("Competitor ID", "RM:NumeroDeCompeticion", "n6", 40), kCategory,
           kDivision, kModality, kTatami, kFirst, kSecond, third("Third-place name", "RM:STerceroLugarNombre"),
           third("Third-place name", "RM:TerceroLugarNombre")},
          tabs("&1)Manuel results ID", "&2) Competidor number Kata", "&3) Evan code"),
-         {kId, "RM:CodigoDeEvento", "RM:FechaEvento", "RM:NumeroDeCompeticion", "RM:Categorias", "RM:Divisiones",
-          "RM:Modalidad", "RM:TatamiMatsNo", "RM:PrimerLugarNombre", "RM:SegundoLugarNombre", "RM:STerceroLugarNombre",
-          "RM:TerceroLugarNombre"},
+         {kId, "RM:CodigoDeEvento", "RM:FechaEvento", "RM:NumeroDeCompeticion", "RM:Categorias", "RM:Divisiones", "RM:Modalidad",
+          "RM:TatamiMatsNo", "RM:PrimerLugarNombre", "RM:SegundoLugarNombre", "RM:STerceroLugarNombre", "RM:TerceroLugarNombre"},
          "RM:keyNumeroDeCompeticionKata"},
-        {"BrowseResultadosManualesEquipos", "Manual results of team competition", "PantallaResultadosManualEquipo",
+        {"BrowseResultadosManualesEquipos",
+         "Manual results of team competition",
+         "PantallaResultadosManualEquipo",
          "FuzzyQuery9",
-         {id_column("Manual ID results"), kCode, kDate, kCategory, kDivision, number_column("Team ID", "RM:IDNumeroDeEventoEquipo", "n-14", 56),
-          kModality, kTatami, kFirst, kSecond, third("Third-place name", "RM:STerceroLugarNombre"),
-          third("Third place name", "RM:TerceroLugarNombre")},
+         {id_column("Manual ID results"), kCode, kDate, kCategory, kDivision,
+          number_column("Team ID", "RM:IDNumeroDeEventoEquipo", "n-14", 56), kModality, kTatami, kFirst, kSecond,
+          third("Third-place name", "RM:STerceroLugarNombre"), third("Third place name", "RM:TerceroLugarNombre")},
          tabs("&1) Manual ID results", "&2) Competition number", "&3) Event code"),
-         {kId, "RM:CodigoDeEvento", "RM:FechaEvento", "RM:Categorias", "RM:Divisiones", "RM:IDNumeroDeEventoEquipo",
-          "RM:Modalidad", "RM:TatamiMatsNo", "RM:PrimerLugarNombre", "RM:SegundoLugarNombre", "RM:STerceroLugarNombre",
-          "RM:TerceroLugarNombre"},
+         {kId, "RM:CodigoDeEvento", "RM:FechaEvento", "RM:Categorias", "RM:Divisiones", "RM:IDNumeroDeEventoEquipo", "RM:Modalidad",
+          "RM:TatamiMatsNo", "RM:PrimerLugarNombre", "RM:SegundoLugarNombre", "RM:STerceroLugarNombre", "RM:TerceroLugarNombre"},
          "RM:keyIDNumeroDeEventoEquipo"},
-        {"BrowseResultadosManualesIndividual", "Result individual competition Manuel Kumite",
-         "PantallaResultadosManualIndividual", "FuzzyQuery2",
+        {"BrowseResultadosManualesIndividual",
+         "Result individual competition Manuel Kumite",
+         "PantallaResultadosManualIndividual",
+         "FuzzyQuery2",
          {id_column("Manual results ID"), kCode, kDate, kCategory,
           number_column("ID Kata & Kumite Individual", "RM:IDNumeroDeEventoKIndividual", "n-14", 56), kDivision, kModality, kTatami,
-          kFirst, kSecond, third("Third place name", "RM:STerceroLugarNombre"),
-          third("Third place name", "RM:TerceroLugarNombre")},
+          kFirst, kSecond, third("Third place name", "RM:STerceroLugarNombre"), third("Third place name", "RM:TerceroLugarNombre")},
          tabs("&1)Manuel results ID", "&2) Individual competition number", "&3) Event code"),
          {kId, "RM:CodigoDeEvento", "RM:FechaEvento", "RM:Categorias", "RM:IDNumeroDeEventoKIndividual", "RM:Divisiones",
           "RM:Modalidad", "RM:TatamiMatsNo", "RM:PrimerLugarNombre", "RM:SegundoLugarNombre", "RM:STerceroLugarNombre",
@@ -96,14 +100,13 @@ const ListSpec& list_spec(const std::string& procedure) {
 
 // Tab n chooses order n: each tab orders by what its label names.
 std::vector<live::SortOrder> orders(const ListSpec& spec) {
-    return {by_key("RM:keyIDResultadosM", kId), by_key(spec.event_key), by_key("RM:keyCodigoDeEvento"), by_key("RM:keyCategorias"),
-            by_key("RM:keyDivisiones"), by_key("RM:keyModalidad"), by_key("RM:keyTatamiMatsNo")};
+    return {by_key("RM:keyIDResultadosM", kId), by_key(spec.event_key),    by_key("RM:keyCodigoDeEvento"), by_key("RM:keyCategorias"),
+            by_key("RM:keyDivisiones"),         by_key("RM:keyModalidad"), by_key("RM:keyTatamiMatsNo")};
 }
 
 // ---- the displays -----------------------------------------------------------------------------
 
-constexpr Colour kGrey = 0x808080, kRed = 0x0000FF, kBlack = 0x000000, kWhite = 0xFFFFFF, kGreen = 0x00FF00,
-                 kYellow = 0x00FFFF;
+constexpr Colour kGrey = 0x808080, kRed = 0x0000FF, kBlack = 0x000000, kWhite = 0xFFFFFF, kGreen = 0x00FF00, kYellow = 0x00FFFF;
 
 struct DisplaySpec {
     const char* procedure;
@@ -118,12 +121,30 @@ struct DisplaySpec {
 
 const std::vector<DisplaySpec>& display_specs() {
     static const std::vector<DisplaySpec> specs = {
-        {"PantallaResultadosManualKata", "Resultados Manual Kata", {"Total:", "Tecnico:", "Atletico:"}, 70, 12, "@s45",
-         "Second place:", live::FrameworkHandling::First},
-        {"PantallaResultadosManualEquipo", "Resultados Manual Evento de Equipo", {"Puntos:", "Rondas Ganadas:", "Ganadas:"}, 75,
-         18, "@s40", "&Second place:", live::FrameworkHandling::Last},
-        {"PantallaResultadosManualIndividual", "Resultados Manual Competicion Individual", {"Total:", nullptr, nullptr}, 75, 12,
-         "@s40", "Second place:", live::FrameworkHandling::Last},
+        {"PantallaResultadosManualKata",
+         "Resultados Manual Kata",
+         {"Total:", "Tecnico:", "Atletico:"},
+         70,
+         12,
+         "@s45",
+         "Second place:",
+         live::FrameworkHandling::First},
+        {"PantallaResultadosManualEquipo",
+         "Resultados Manual Evento de Equipo",
+         {"Puntos:", "Rondas Ganadas:", "Ganadas:"},
+         75,
+         18,
+         "@s40",
+         "&Second place:",
+         live::FrameworkHandling::Last},
+        {"PantallaResultadosManualIndividual",
+         "Resultados Manual Competicion Individual",
+         {"Total:", nullptr, nullptr},
+         75,
+         12,
+         "@s40",
+         "Second place:",
+         live::FrameworkHandling::Last},
     };
     return specs;
 }
@@ -162,17 +183,32 @@ WindowLayout manual_results_list_layout(const std::string& procedure) {
     const ListSpec& spec = list_spec(procedure);
     WindowLayout l{.title = spec.title, .kind = WindowKind::MdiChild, .width = 640, .height = 300};
     add_tab_sheet(l, {spec.tabs.begin(), spec.tabs.end()}, 4, 4, 632, 240);
-    l.controls.push_back({.use = "?BROWSE:1", .kind = ControlKind::List, .x = 8, .y = 22, .width = 624, .height = 200,
+    l.controls.push_back({.use = "?BROWSE:1",
+                          .kind = ControlKind::List,
+                          .x = 8,
+                          .y = 22,
+                          .width = 624,
+                          .height = 200,
                           .format = column_format(spec.columns)});
     const struct {
         const char* use;
         const char* text;
         int x;
-    } buttons[] = {{"?VIEW:3", "&View", 8}, {"?INSERT:4", "&Insert", 60}, {"?CHANGE:4", "&Change", 112}, {"?DELETE:4", "&Delete", 164}};
+    } buttons[] = {{"?VIEW:3", "&View", 8},
+                   {"?INSERT:4", "&Insert", 60},
+                   {"?CHANGE:4", "&Change", 112},
+                   {"?DELETE:4", "&Delete", 164}};
     for (const auto& b : buttons)
-        l.controls.push_back({.use = b.use, .kind = ControlKind::Button, .text = b.text, .x = b.x, .y = 226, .width = 48, .height = 14});
-    l.controls.push_back({.use = "?CLOSE", .kind = ControlKind::Button, .text = "&Close", .x = 584, .y = 226, .width = 48,
-                          .height = 14, .action = StandardAction::Close});
+        l.controls.push_back(
+            {.use = b.use, .kind = ControlKind::Button, .text = b.text, .x = b.x, .y = 226, .width = 48, .height = 14});
+    l.controls.push_back({.use = "?CLOSE",
+                          .kind = ControlKind::Button,
+                          .text = "&Close",
+                          .x = 584,
+                          .y = 226,
+                          .width = 48,
+                          .height = 14,
+                          .action = StandardAction::Close});
     add_search_box(l, 4, 248, 632);
     return l;
 }
@@ -196,23 +232,47 @@ WindowLayout manual_results_display_layout(const std::string& procedure) {
     const DisplaySpec& spec = display_spec(procedure);
     WindowLayout l{.title = spec.title, .kind = WindowKind::Floating, .width = 800, .height = 600, .timer = 1};
     l.status = {{.width = 200}, {.width = -1}};
-    l.controls.push_back({.use = "?Panel", .kind = ControlKind::Panel, .x = 0, .y = 0, .width = 800, .height = 600, .fill_colour = kGrey});
-    l.controls.push_back({.use = "?Box", .kind = ControlKind::Box, .x = 60, .y = 8, .width = 680, .height = 584,
-                          .fill_colour = kRed, .border_colour = kBlack});
-    l.controls.push_back({.use = "?ImageLeft", .kind = ControlKind::Image, .x = 4, .y = 8, .width = 52, .height = 52, .image = "zrv.png"});
-    l.controls.push_back({.use = "?ImageRight", .kind = ControlKind::Image, .x = 744, .y = 8, .width = 52, .height = 52, .image = "zrv.png"});
+    l.controls.push_back(
+        {.use = "?Panel", .kind = ControlKind::Panel, .x = 0, .y = 0, .width = 800, .height = 600, .fill_colour = kGrey});
+    l.controls.push_back({.use = "?Box",
+                          .kind = ControlKind::Box,
+                          .x = 60,
+                          .y = 8,
+                          .width = 680,
+                          .height = 584,
+                          .fill_colour = kRed,
+                          .border_colour = kBlack});
+    l.controls.push_back(
+        {.use = "?ImageLeft", .kind = ControlKind::Image, .x = 4, .y = 8, .width = 52, .height = 52, .image = "zrv.png"});
+    l.controls.push_back(
+        {.use = "?ImageRight", .kind = ControlKind::Image, .x = 744, .y = 8, .width = 52, .height = 52, .image = "zrv.png"});
     const char* point_stems[3] = {"PUNTOSTOTAL", "PUNTOST", "PUNTOSA"};
     const char* point_words[3] = {"Puntos Total", "Punto Tecnico", "Puntos Atletico "};
     for (int p = 0; p < 4; ++p) {
         const Place& place = kPlaces[p];
         const int top = 16 + p * 140;
         const std::string stem = capitals(place.stem) + "LUGAR";
-        l.controls.push_back({.use = "?PlaceBox" + std::to_string(p + 1), .kind = ControlKind::Box, .x = 68, .y = top, .width = 664,
-                              .height = 132, .fill_colour = kBlack, .border_colour = kWhite});
-        ControlState caption{.use = "?PlaceCaption" + std::to_string(p + 1), .kind = ControlKind::Prompt,
-                             .text = p == 1 ? spec.second_caption : place.caption, .x = 76, .y = top + 4, .width = 300,
-                             .height = 20, .font_colour = kWhite, .font_name = "Arial",
-                             .font_size = p == 0 ? 25 : p == 1 ? spec.second_caption_size : 12, .bold = true};
+        l.controls.push_back({.use = "?PlaceBox" + std::to_string(p + 1),
+                              .kind = ControlKind::Box,
+                              .x = 68,
+                              .y = top,
+                              .width = 664,
+                              .height = 132,
+                              .fill_colour = kBlack,
+                              .border_colour = kWhite});
+        ControlState caption{.use = "?PlaceCaption" + std::to_string(p + 1),
+                             .kind = ControlKind::Prompt,
+                             .text = p == 1 ? spec.second_caption : place.caption,
+                             .x = 76,
+                             .y = top + 4,
+                             .width = 300,
+                             .height = 20,
+                             .font_colour = kWhite,
+                             .font_name = "Arial",
+                             .font_size = p == 0   ? 25
+                                          : p == 1 ? spec.second_caption_size
+                                                   : 12,
+                             .bold = true};
         l.controls.push_back(caption);
         ControlState name = entry(std::string("?RM:") + place.stem + "LugarNombre", spec.name_picture,
                                   std::string(place.words) + " Lugar Nombre", 76, top + 28, 480, 96);
@@ -230,11 +290,20 @@ WindowLayout manual_results_display_layout(const std::string& procedure) {
         for (int k = 0; k < 3; ++k) {
             if (!spec.points_captions[k]) continue;
             const int y = top + 48 + k * 24;
-            l.controls.push_back({.use = "?PointsCaption" + std::to_string(p + 1) + std::to_string(k + 1), .kind = ControlKind::Prompt,
-                                  .text = spec.points_captions[k], .x = 564, .y = y, .width = 80, .height = 12,
-                                  .font_colour = kWhite, .font_name = "Arial", .font_size = 8, .bold = true, .underline = true});
-            ControlState points = entry("?RM:" + stem + point_stems[k], "@n-10",
-                                        std::string(place.words) + " Lugar " + point_words[k], 648, y, 76, 12);
+            l.controls.push_back({.use = "?PointsCaption" + std::to_string(p + 1) + std::to_string(k + 1),
+                                  .kind = ControlKind::Prompt,
+                                  .text = spec.points_captions[k],
+                                  .x = 564,
+                                  .y = y,
+                                  .width = 80,
+                                  .height = 12,
+                                  .font_colour = kWhite,
+                                  .font_name = "Arial",
+                                  .font_size = 8,
+                                  .bold = true,
+                                  .underline = true});
+            ControlState points = entry("?RM:" + stem + point_stems[k], "@n-10", std::string(place.words) + " Lugar " + point_words[k],
+                                        648, y, 76, 12);
             points.font_size = 8;
             points.font_colour = kYellow;
             points.fill_colour = kBlack;
@@ -242,10 +311,25 @@ WindowLayout manual_results_display_layout(const std::string& procedure) {
             l.controls.push_back(points);
         }
     }
-    ControlState ok{.use = "?OK", .kind = ControlKind::Button, .x = 744, .y = 540, .width = 24, .height = 24, .image = "WAOK.ICO",
-                    .tip = "Accept data and close the window", .is_default = true, .action = StandardAction::Ok};
-    ControlState cancel{.use = "?CANCEL", .kind = ControlKind::Button, .x = 772, .y = 540, .width = 24, .height = 24,
-                        .image = "WACANCEL.ICO", .tip = "Cancel operation", .action = StandardAction::Cancel};
+    ControlState ok{.use = "?OK",
+                    .kind = ControlKind::Button,
+                    .x = 744,
+                    .y = 540,
+                    .width = 24,
+                    .height = 24,
+                    .image = "WAOK.ICO",
+                    .tip = "Accept data and close the window",
+                    .is_default = true,
+                    .action = StandardAction::Ok};
+    ControlState cancel{.use = "?CANCEL",
+                        .kind = ControlKind::Button,
+                        .x = 772,
+                        .y = 540,
+                        .width = 24,
+                        .height = 24,
+                        .image = "WACANCEL.ICO",
+                        .tip = "Cancel operation",
+                        .action = StandardAction::Cancel};
     l.controls.push_back(ok);
     l.controls.push_back(cancel);
     return l;

@@ -37,16 +37,16 @@ struct EventSpec {
     const char* primary_key;  // the screen reads its record again by it
     const char* size;         // the field whose value colours a row
     const char* list_title;
-    const char* query;        // the names the list's query and row score are bound under
+    const char* query;  // the names the list's query and row score are bound under
     const char* score;
     std::vector<ColumnSpec> columns;
     std::vector<Tab> tabs;
     std::vector<std::string> search;
     std::vector<TableId> also_open;
     std::vector<Detail> details;
-    bool details_on_first_tab;   // the first tab's locator entry, or the team names below the list
-    const char* fixed_prompt;    // nullptr: none
-    bool no_records_button;      // "?BUTTONNORECORDS", with its popup item
+    bool details_on_first_tab;  // the first tab's locator entry, or the team names below the list
+    const char* fixed_prompt;   // nullptr: none
+    bool no_records_button;     // "?BUTTONNORECORDS", with its popup item
     std::vector<RelatedLookup> related;
     std::vector<RelatedLookup> row_related;  // other tables' records of each row, read by the row's fields
 };
@@ -171,7 +171,13 @@ std::string use_of(const std::string& field) { return "?" + upper(field); }
 constexpr int kListWidth = 640, kListHeight = 300, kFirstTab = 1001;
 
 ControlState prompt(std::string use, std::string text, int x, int y, int width, int parent = 0) {
-    return {.use = std::move(use), .kind = ControlKind::Prompt, .parent = parent, .text = std::move(text), .x = x, .y = y, .width = width,
+    return {.use = std::move(use),
+            .kind = ControlKind::Prompt,
+            .parent = parent,
+            .text = std::move(text),
+            .x = x,
+            .y = y,
+            .width = width,
             .height = 10};
 }
 
@@ -188,7 +194,8 @@ ControlState button(const char* use, const char* text, int x, int y, bool hidden
 // The cells after the score column take the event's size colour as their normal background.
 void colour_by_size(bool team, const char* size, const store::RecordBuffer& record, ListRow& row) {
     const Colour back = event_size_colour(team, record.get_integer(size));
-    for (std::size_t c = 1; c < row.cells.size(); ++c) row.cells[c] = ListCell{.text = std::move(row.cells[c].text), .back_colour = back};
+    for (std::size_t c = 1; c < row.cells.size(); ++c)
+        row.cells[c] = ListCell{.text = std::move(row.cells[c].text), .back_colour = back};
 }
 
 // The list's controller: the navigation buttons scroll it, the queue status and the detail
@@ -270,8 +277,15 @@ std::vector<Side> sides() {
 }
 
 ControlState screen_entry(const std::string& field, int y, int height, int size, bool black, Colour fill) {
-    ControlState c{.use = use_of(field), .kind = ControlKind::Entry, .x = 12, .y = y, .width = kScreenWidth - 24, .height = height,
-                   .font_colour = kWhite, .fill_colour = fill, .font_size = size};
+    ControlState c{.use = use_of(field),
+                   .kind = ControlKind::Entry,
+                   .x = 12,
+                   .y = y,
+                   .width = kScreenWidth - 24,
+                   .height = height,
+                   .font_colour = kWhite,
+                   .fill_colour = fill,
+                   .font_size = size};
     if (black) {
         c.font_name = "Arial Black";
         c.bold = true;  // heavy also where another typeface stands in for it
@@ -280,9 +294,7 @@ ControlState screen_entry(const std::string& field, int y, int height, int size,
     return c;
 }
 
-void list_procedure(const std::string& name) {
-    NextUpList(name).run();
-}
+void list_procedure(const std::string& name) { NextUpList(name).run(); }
 
 void screen_procedure(const std::string& name) {
     live::LiveForm screen(name, next_up_screen_layout(name), next_up_screen(name));
@@ -342,7 +354,12 @@ WindowLayout next_up_list_layout(const std::string& procedure) {
         l.controls.push_back(entry(d.field, d.picture, x + 78, y, 70, parent));
         x += 156;
     }
-    l.controls.push_back({.use = "?BROWSE:1", .kind = ControlKind::List, .x = 8, .y = 36, .width = kListWidth - 16, .height = 160,
+    l.controls.push_back({.use = "?BROWSE:1",
+                          .kind = ControlKind::List,
+                          .x = 8,
+                          .y = 36,
+                          .width = kListWidth - 16,
+                          .height = 160,
                           .format = column_format(e.columns)});
     add_button_bar(l, {"?BROWSE:TOP", "?BROWSE:BOTTOM"}, 8, 200);
     l.controls.push_back(button("?VIEW:3", "&View", 48, 200));
@@ -396,24 +413,73 @@ WindowLayout next_up_screen_layout(const std::string& procedure) {
     const ScreenSpec& s = find_spec(kScreens, procedure);
     const std::string prefix = std::string(event_of(s.kind).prefix) + ":";
     WindowLayout l{.title = s.title, .kind = s.window, .width = kScreenWidth, .height = kScreenHeight, .timer = 1};
-    l.controls.push_back({.use = "?PROMPT1", .kind = ControlKind::Prompt, .text = "Next Competitor Up ", .x = 0, .y = 2,
-                          .width = kScreenWidth, .height = 60, .font_name = "Arial Black", .font_size = 55, .bold = true, .align = 1});
+    l.controls.push_back({.use = "?PROMPT1",
+                          .kind = ControlKind::Prompt,
+                          .text = "Next Competitor Up ",
+                          .x = 0,
+                          .y = 2,
+                          .width = kScreenWidth,
+                          .height = 60,
+                          .font_name = "Arial Black",
+                          .font_size = 55,
+                          .bold = true,
+                          .align = 1});
     const int half = (kScreenHeight - 68) / 2;
     for (const Side& side : sides()) {
         const int top = side.top;
-        l.controls.push_back({.use = side.box, .kind = ControlKind::Box, .x = 0, .y = top, .width = kScreenWidth, .height = half - 2,
-                              .fill_colour = side.fill, .border_colour = side.frame});
-        l.controls.push_back({.use = side.caption_use, .kind = ControlKind::Prompt, .text = side.caption, .x = 12, .y = top + 6,
-                              .width = 300, .height = 26, .font_colour = kWhite, .font_name = "Arial Black", .font_size = 20, .bold = true});
+        l.controls.push_back({.use = side.box,
+                              .kind = ControlKind::Box,
+                              .x = 0,
+                              .y = top,
+                              .width = kScreenWidth,
+                              .height = half - 2,
+                              .fill_colour = side.fill,
+                              .border_colour = side.frame});
+        l.controls.push_back({.use = side.caption_use,
+                              .kind = ControlKind::Prompt,
+                              .text = side.caption,
+                              .x = 12,
+                              .y = top + 6,
+                              .width = 300,
+                              .height = 26,
+                              .font_colour = kWhite,
+                              .font_name = "Arial Black",
+                              .font_size = 20,
+                              .bold = true});
         l.controls.push_back(screen_entry(prefix + side.name, top + 34, 110, 60, true, side.fill));
-        l.controls.push_back({.use = side.dojo_prompt, .kind = ControlKind::Prompt, .text = "Competitor Dojo", .x = 12, .y = top + 150,
-                              .width = 300, .height = 26, .font_colour = kYellow, .font_name = "Arial Black", .font_size = 20, .bold = true});
+        l.controls.push_back({.use = side.dojo_prompt,
+                              .kind = ControlKind::Prompt,
+                              .text = "Competitor Dojo",
+                              .x = 12,
+                              .y = top + 150,
+                              .width = 300,
+                              .height = 26,
+                              .font_colour = kYellow,
+                              .font_name = "Arial Black",
+                              .font_size = 20,
+                              .bold = true});
         l.controls.push_back(screen_entry(prefix + side.dojo, top + 178, 32, 20, false, side.fill));
     }
-    l.controls.push_back({.use = "?OK", .kind = ControlKind::Button, .text = "&OK", .hidden = true, .x = 4, .y = 4, .width = 40,
-                          .height = 14, .tip = "Accept data and close the window", .action = StandardAction::Ok});
-    l.controls.push_back({.use = "?CANCEL", .kind = ControlKind::Button, .text = "&Cancel", .hidden = true, .x = 48, .y = 4,
-                          .width = 40, .height = 14, .tip = "Cancel operation", .action = StandardAction::Cancel});
+    l.controls.push_back({.use = "?OK",
+                          .kind = ControlKind::Button,
+                          .text = "&OK",
+                          .hidden = true,
+                          .x = 4,
+                          .y = 4,
+                          .width = 40,
+                          .height = 14,
+                          .tip = "Accept data and close the window",
+                          .action = StandardAction::Ok});
+    l.controls.push_back({.use = "?CANCEL",
+                          .kind = ControlKind::Button,
+                          .text = "&Cancel",
+                          .hidden = true,
+                          .x = 48,
+                          .y = 4,
+                          .width = 40,
+                          .height = 14,
+                          .tip = "Cancel operation",
+                          .action = StandardAction::Cancel});
     return l;
 }
 

@@ -49,14 +49,14 @@ struct TwinSpec {
     const char* title;
     WindowKind kind;
     int pair;
-    const char* query;  // the bound name of the query
-    std::vector<std::pair<int, const char*>> tabs;     // tab (1-based) -> its own text
-    std::vector<std::pair<int, const char*>> headers;  // column (1-based) -> its own header
+    const char* query;                                         // the bound name of the query
+    std::vector<std::pair<int, const char*>> tabs;             // tab (1-based) -> its own text
+    std::vector<std::pair<int, const char*>> headers;          // column (1-based) -> its own header
     std::vector<std::pair<const char*, const char*>> prompts;  // detail field -> its own prompt
 };
 
-const std::vector<TableId> kEventTables = {TableId::Categoria, TableId::Colores, TableId::Competidor, TableId::Divisiones,
-                                           TableId::Dojo, TableId::Modalidades, TableId::TatamiMats, TableId::TournamentInfo};
+const std::vector<TableId> kEventTables = {TableId::Categoria, TableId::Colores,     TableId::Competidor, TableId::Divisiones,
+                                           TableId::Dojo,      TableId::Modalidades, TableId::TatamiMats, TableId::TournamentInfo};
 
 std::vector<TableId> with(std::vector<TableId> tables, std::initializer_list<TableId> more) {
     tables.insert(tables.end(), more);
@@ -104,12 +104,12 @@ const std::vector<PairSpec>& pair_specs() {
           {"Category", "KE24:Categoria", "s20", 45},
           {"Division", "KE24:Divicion", "s20", 80},
           {"Tournament name", "KE24:NombreDelEvento", "s50", 80, 'L', false}},
-         {"&1) Event Queue", "&2) ID Kumite Individual", "&3) Tatami Mats No", "&4) Category", "&5) Modality",
-          "&6) Division", "&7) Event code", "&8) Date", "&9) Tournament name"},
-         {by_key("KE24:KeyQueue"), by_key("KE24:KeyIDNumeroDeEventoKIndividual"),
-          by_key("KE24:KeyTatamiMatsNo", "KE24:TatamiMatsNo"), by_key("KE24:KeyCategoria", "KE24:Categoria"),
-          by_key("KE24:KeyModalidad"), by_key("KE24:KeyDivicion"), by_key("KE24:KEYCodigoDeEvento"),
-          by_key("KE24:KeyFechaEvento", "KE24:FechaEvento"), by_key("KE24:KeyNombreDelEvento", "KE24:NombreDelEvento")},
+         {"&1) Event Queue", "&2) ID Kumite Individual", "&3) Tatami Mats No", "&4) Category", "&5) Modality", "&6) Division",
+          "&7) Event code", "&8) Date", "&9) Tournament name"},
+         {by_key("KE24:KeyQueue"), by_key("KE24:KeyIDNumeroDeEventoKIndividual"), by_key("KE24:KeyTatamiMatsNo", "KE24:TatamiMatsNo"),
+          by_key("KE24:KeyCategoria", "KE24:Categoria"), by_key("KE24:KeyModalidad"), by_key("KE24:KeyDivicion"),
+          by_key("KE24:KEYCodigoDeEvento"), by_key("KE24:KeyFechaEvento", "KE24:FechaEvento"),
+          by_key("KE24:KeyNombreDelEvento", "KE24:NombreDelEvento")},
          {"KE24:Queue", "KE24:IDNumeroDeEventoKIndividual", "KE24:FechaEvento", "KE24:CodigoDeEvento", "KE24:TatamiMatsNo",
           "KE24:Categoria", "KE24:Divicion", "KE24:NombreDelEvento", "KE24:Modalidad"},
          {{"ID Evento", "KE24:IDNumeroDeEventoKIndividual", "n-14"},
@@ -137,15 +137,15 @@ const std::vector<PairSpec>& pair_specs() {
           {"", "KE212:NombreDeEquipoE3R1A", "s20", 80},
           {"", "KE212:NombreDeEquipoE4R1R", "s20", 80},
           {"", "KE212:NombreDeEquipoE1R1A", "s20", 80}},
-         {"&1) Queue Team event", "&2) ID Event", "&3) Event code", "&4) Tatami Mats No", "&5) Category", "&6) Division",
-          "&7) Date", "&8) Team name", "&9) Modality"},
+         {"&1) Queue Team event", "&2) ID Event", "&3) Event code", "&4) Tatami Mats No", "&5) Category", "&6) Division", "&7) Date",
+          "&8) Team name", "&9) Modality"},
          {by_key("KE212:KeyQueue"), by_key("KE212:KeyIDNumeroDeEventoEquipo"), by_key("KE212:KeyCodigoDeEvento"),
           by_key("KE212:KeyDivicion", "KE212:Divicion"), by_key("KE212:KeyModalidad", "KE212:Modalidad"),
           by_key("KE212:KeyQueue", "KE212:Queue"), by_key("KE212:KeyFechaEvento", "KE212:FechaEvento"),
           by_key("KE212:KeyCategoria", "KE212:Categoria"), by_key("KE212:KeyQueue", "KE212:Queue")},
          {"KE212:Queue", "KE212:IDNumeroDeEventoEquipo", "KE212:CodigoDeEvento", "KE212:Divicion", "KE212:Modalidad",
-          "KE212:FechaEvento", "KE212:TatamiMatsNo", "KE212:Categoria", "KE212:NombreDeEquipo2R1R",
-          "KE212:NombreDeEquipoE3R1A", "KE212:NombreDeEquipoE4R1R", "KE212:NombreDeEquipoE1R1A"},
+          "KE212:FechaEvento", "KE212:TatamiMatsNo", "KE212:Categoria", "KE212:NombreDeEquipo2R1R", "KE212:NombreDeEquipoE3R1A",
+          "KE212:NombreDeEquipoE4R1R", "KE212:NombreDeEquipoE1R1A"},
          {{"ID Event:", "KE212:IDNumeroDeEventoEquipo", "n-14"},
           {"Event code:", "KE212:CodigoDeEvento", "s20"},
           {"Division:", "KE212:Divicion", "s20"},
@@ -164,14 +164,36 @@ const std::vector<PairSpec>& pair_specs() {
 const std::vector<TwinSpec>& twin_specs() {
     static const std::vector<TwinSpec> specs = {
         {"BrouseQueueKata", "Queue Katas Events ", WindowKind::Floating, Kata, "FuzzyQuery1", {}, {}, {}},
-        {"BrouseQueueKata1", "Queue Katas Events ", WindowKind::MdiChild, Kata, "FuzzyQuery1", {}, {},
+        {"BrouseQueueKata1",
+         "Queue Katas Events ",
+         WindowKind::MdiChild,
+         Kata,
+         "FuzzyQuery1",
+         {},
+         {},
          {{"KE:CodigoEvento", "Event code:"}, {"KE:Divicion", "Division:"}}},
-        {"BrowseQueueKKIndividual", "Queue Event Kata y Kumite Individual", WindowKind::Floating, Individual, "FuzzyQuery2",
-         {}, {}, {}},
-        {"BrowseQueueKKIndividual1", "Queue Event Kata y Kumite Individual", WindowKind::MdiChild, Individual,
-         "FuzzyQuery2", {}, {}, {}},
+        {"BrowseQueueKKIndividual",
+         "Queue Event Kata y Kumite Individual",
+         WindowKind::Floating,
+         Individual,
+         "FuzzyQuery2",
+         {},
+         {},
+         {}},
+        {"BrowseQueueKKIndividual1",
+         "Queue Event Kata y Kumite Individual",
+         WindowKind::MdiChild,
+         Individual,
+         "FuzzyQuery2",
+         {},
+         {},
+         {}},
         {"BrowseQueueEquipos", "Queue Of team event", WindowKind::Floating, Team, "FuzzyQuery3", {}, {}, {}},
-        {"BrowseQueueEquipos1", "Queue Team event", WindowKind::MdiChild, Team, "FuzzyQuery3",
+        {"BrowseQueueEquipos1",
+         "Queue Team event",
+         WindowKind::MdiChild,
+         Team,
+         "FuzzyQuery3",
          {{1, "&1) Queue Event"}, {3, "&3) Encode"}, {8, "&8) Team  name"}},
          {{2, "ID Teen"}},
          {{"KE212:FechaEvento", "Date:"}}},
@@ -237,13 +259,25 @@ WindowLayout queue_list_layout(const std::string& procedure) {
     std::vector<std::string> tabs = pair.tabs;
     for (const auto& [tab, text] : twin.tabs) tabs.at(static_cast<std::size_t>(tab - 1)) = text;
     add_tab_sheet(l, tabs, 4, 4, kWidth - 8, 210);
-    l.controls.push_back({.use = "?BROWSE:1", .kind = ControlKind::List, .x = 8, .y = 22, .width = kWidth - 16, .height = 170,
+    l.controls.push_back({.use = "?BROWSE:1",
+                          .kind = ControlKind::List,
+                          .x = 8,
+                          .y = 22,
+                          .width = kWidth - 16,
+                          .height = 170,
                           .format = format_of(twin)});
     if (pair.button_bar)
-        add_button_bar(l, {"?BROWSE:TOP", "?BROWSE:PAGEUP", "?BROWSE:UP", "?BROWSE:DOWN", "?BROWSE:PAGEDOWN", "?BROWSE:BOTTOM"},
-                       8, 196);
-    l.controls.push_back({.use = "?CLOSE", .kind = ControlKind::Button, .x = kWidth - 26, .y = 196, .width = 18, .height = 14,
-                          .image = "WACLOSE.ICO", .tip = "Close Window", .action = StandardAction::Close});
+        add_button_bar(l, {"?BROWSE:TOP", "?BROWSE:PAGEUP", "?BROWSE:UP", "?BROWSE:DOWN", "?BROWSE:PAGEDOWN", "?BROWSE:BOTTOM"}, 8,
+                       196);
+    l.controls.push_back({.use = "?CLOSE",
+                          .kind = ControlKind::Button,
+                          .x = kWidth - 26,
+                          .y = 196,
+                          .width = 18,
+                          .height = 14,
+                          .image = "WACLOSE.ICO",
+                          .tip = "Close Window",
+                          .action = StandardAction::Close});
     add_search_box(l, 4, 218, kWidth - 8);
     std::string status = std::string("?") + pair.status;
     add_queue_status(l, upper(status), 8, 258);
@@ -253,8 +287,10 @@ WindowLayout queue_list_layout(const std::string& procedure) {
         for (const auto& [field, own] : twin.prompts)
             if (std::string(field) == d.field) prompt = own;
         const std::string use = std::string("?") + d.field;
-        l.controls.push_back({.use = use + ":PROMPT", .kind = ControlKind::Prompt, .text = prompt, .x = 8, .y = y, .width = 70, .height = 10});
-        ControlState entry{.use = use, .kind = ControlKind::Entry, .read_only = d.read_only, .x = 80, .y = y, .width = 160, .height = 10};
+        l.controls.push_back(
+            {.use = use + ":PROMPT", .kind = ControlKind::Prompt, .text = prompt, .x = 8, .y = y, .width = 70, .height = 10});
+        ControlState
+            entry{.use = use, .kind = ControlKind::Entry, .read_only = d.read_only, .x = 80, .y = y, .width = 160, .height = 10};
         entry.picture = std::string("@") + d.picture;
         l.controls.push_back(entry);
         y += 12;
@@ -294,9 +330,7 @@ live::ListScreenDeclaration queue_list(const std::string& procedure) {
 
 namespace {
 
-void queue_procedure(const std::string& name) {
-    live::ListScreen(name, queue_list_layout(name), queue_list(name)).run();
-}
+void queue_procedure(const std::string& name) { live::ListScreen(name, queue_list_layout(name), queue_list(name)).run(); }
 
 constexpr char kKata[] = "BrouseQueueKata";
 constexpr char kKata1[] = "BrouseQueueKata1";

@@ -13,9 +13,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: make_seeds <folder>\n");
         return 2;
     }
-    const std::map<std::string, std::string> decoder = {{"png", "png"}, {"jpg", "jpeg"}, {"jpeg", "jpeg"},
-                                                        {"gif", "gif"}, {"bmp", "bmp"},  {"ico", "ico"},
-                                                        {"cur", "ico"}, {"pcx", "pcx"}};
+    const std::map<std::string, std::string> decoder = {{"png", "png"}, {"jpg", "jpeg"}, {"jpeg", "jpeg"}, {"gif", "gif"},
+                                                        {"bmp", "bmp"}, {"ico", "ico"},  {"cur", "ico"},   {"pcx", "pcx"}};
     for (const auto& f : zrv::testing::image_fixtures()) {
         const auto it = decoder.find(f.name.substr(f.name.rfind('.') + 1));
         if (it == decoder.end()) continue;

@@ -36,13 +36,30 @@ ControlState field(const std::string& name, const char* picture, int x, int y, i
 }
 
 ControlState ok_button(int x, int y) {
-    return {.use = "?OK", .kind = ControlKind::Button, .text = "&OK", .x = x, .y = y, .width = 48, .height = 16,
-            .image = "WAOK.ICO", .tip = "Accept data and close the window", .is_default = true, .action = StandardAction::Ok};
+    return {.use = "?OK",
+            .kind = ControlKind::Button,
+            .text = "&OK",
+            .x = x,
+            .y = y,
+            .width = 48,
+            .height = 16,
+            .image = "WAOK.ICO",
+            .tip = "Accept data and close the window",
+            .is_default = true,
+            .action = StandardAction::Ok};
 }
 
 ControlState cancel_button(const char* label, int x, int y) {
-    return {.use = "?CANCEL", .kind = ControlKind::Button, .text = label, .x = x, .y = y, .width = 48, .height = 16,
-            .image = "WACANCEL.ICO", .tip = "Cancel operation", .action = StandardAction::Cancel};
+    return {.use = "?CANCEL",
+            .kind = ControlKind::Button,
+            .text = label,
+            .x = x,
+            .y = y,
+            .width = 48,
+            .height = 16,
+            .image = "WACANCEL.ICO",
+            .tip = "Cancel operation",
+            .action = StandardAction::Cancel};
 }
 
 // ---- the competitor screens -------------------------------------------------------------------
@@ -50,13 +67,13 @@ ControlState cancel_button(const char* label, int x, int y) {
 struct Competitor {
     const char* result_caption;
     const char* athletic_caption;
-    int caption_size;          // the result caption, "Arial Black", bold
+    int caption_size;  // the result caption, "Arial Black", bold
     bool caption_italic;
     bool caption_underline;
-    int value_size;            // the technical and athletic values
+    int value_size;  // the technical and athletic values
     bool value_bold;
     const char* value_font;
-    int small_caption_size;    // the technical and athletic captions
+    int small_caption_size;  // the technical and athletic captions
     const char* modality_picture;
     const char* technical_message;
 };
@@ -130,15 +147,9 @@ void competitor_procedure() {
 }
 
 const ProcedureRegistration registrations[] = {
-    {"Consola", &console_procedure},
-    {"Competidor1", &competitor_procedure<1>},
-    {"Competidor2", &competitor_procedure<2>},
-    {"Competidor3", &competitor_procedure<3>},
-    {"Competidor4", &competitor_procedure<4>},
-    {"Competidor5", &competitor_procedure<5>},
-    {"Competidor6", &competitor_procedure<6>},
-    {"Competidor7", &competitor_procedure<7>},
-    {"Competidor8", &competitor_procedure<8>},
+    {"Consola", &console_procedure},           {"Competidor1", &competitor_procedure<1>}, {"Competidor2", &competitor_procedure<2>},
+    {"Competidor3", &competitor_procedure<3>}, {"Competidor4", &competitor_procedure<4>}, {"Competidor5", &competitor_procedure<5>},
+    {"Competidor6", &competitor_procedure<6>}, {"Competidor7", &competitor_procedure<7>}, {"Competidor8", &competitor_procedure<8>},
 };
 
 }  // namespace
@@ -159,12 +170,16 @@ const std::vector<DisplayButton>& console_buttons() {
 }
 
 WindowLayout console_layout() {
-    WindowLayout l{.title = "Display for Cansol scoreboard points", .kind = WindowKind::MdiChild, .width = 420, .height = 260,
+    WindowLayout l{.title = "Display for Cansol scoreboard points",
+                   .kind = WindowKind::MdiChild,
+                   .width = 420,
+                   .height = 260,
                    .icon = "zrvICON.ico"};
     l.status = {{.width = -1}};
-    l.controls.push_back({.number = 1, .use = "?CurrentTab", .kind = ControlKind::Sheet, .x = 4, .y = 4, .width = 412,
-                          .height = 226, .selected = 1});
-    l.controls.push_back({.number = 2, .use = "?Tab:1", .kind = ControlKind::Tab, .parent = 1, .text = "&1) Scoreboard points Consol"});
+    l.controls.push_back(
+        {.number = 1, .use = "?CurrentTab", .kind = ControlKind::Sheet, .x = 4, .y = 4, .width = 412, .height = 226, .selected = 1});
+    l.controls.push_back(
+        {.number = 2, .use = "?Tab:1", .kind = ControlKind::Tab, .parent = 1, .text = "&1) Scoreboard points Consol"});
     auto on_tab = [&](ControlState c) {
         c.parent = 2;
         l.controls.push_back(std::move(c));
@@ -183,8 +198,8 @@ WindowLayout console_layout() {
         on_tab(text(b.use, ControlKind::Button, b.text, 12 + (i % 4) * 96, 84 + (i / 4) * 24, 90, 18));
         ++i;
     }
-    ControlState image{.use = "?IMAGE1", .kind = ControlKind::Image, .x = 330, .y = 20, .width = 80, .height = 60,
-                       .image = "zrvICON2.png"};
+    ControlState
+        image{.use = "?IMAGE1", .kind = ControlKind::Image, .x = 330, .y = 20, .width = 80, .height = 60, .image = "zrvICON2.png"};
     on_tab(image);
     l.controls.push_back(ok_button(310, 236));
     l.controls.push_back(cancel_button("&Cancel", 362, 236));
@@ -200,10 +215,15 @@ WindowLayout competitor_layout(int n) {
     // most of it, every text readable from the back of a hall.
     constexpr int kWidth = 1100, kHeight = 620, kBand = 134;
     WindowLayout l{.title = "Competitor results " + k, .kind = WindowKind::Floating, .width = kWidth, .height = kHeight, .timer = 1};
-    l.controls.push_back({.use = "?PanelHeader", .kind = ControlKind::Panel, .x = 0, .y = 0, .width = kWidth, .height = kBand,
-                          .fill_colour = kBlack});
-    l.controls.push_back({.use = "?PanelResults", .kind = ControlKind::Panel, .x = 0, .y = kBand, .width = kWidth,
-                          .height = kHeight - kBand, .fill_colour = kGreen});
+    l.controls.push_back(
+        {.use = "?PanelHeader", .kind = ControlKind::Panel, .x = 0, .y = 0, .width = kWidth, .height = kBand, .fill_colour = kBlack});
+    l.controls.push_back({.use = "?PanelResults",
+                          .kind = ControlKind::Panel,
+                          .x = 0,
+                          .y = kBand,
+                          .width = kWidth,
+                          .height = kHeight - kBand,
+                          .fill_colour = kGreen});
     const struct {
         const char* caption;
         const char* field;
@@ -218,7 +238,8 @@ WindowLayout competitor_layout(int n) {
     };
     int p = 0;
     for (const auto& h : header) {
-        ControlState caption = text("?PromptHeader" + std::to_string(++p), ControlKind::Prompt, h.caption, h.x, h.y, h.caption_width, 26);
+        ControlState caption = text("?PromptHeader" + std::to_string(++p), ControlKind::Prompt, h.caption, h.x, h.y, h.caption_width,
+                                    26);
         header_style(caption);
         caption.underline = true;
         l.controls.push_back(caption);

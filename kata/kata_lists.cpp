@@ -75,9 +75,9 @@ struct Tab {
 
 // Where a list's navigation buttons stand.
 struct Navigation {
-    int parent;            // 0: the window; 2: the first tab, shown only while it is selected
+    int parent;  // 0: the window; 2: the first tab, shown only while it is selected
     int x, y;
-    bool ends_only;        // only first page and last page shown
+    bool ends_only;  // only first page and last page shown
 };
 
 // ---- the result lists -------------------------------------------------------------------------
@@ -86,9 +86,9 @@ struct ResultList {
     const char* procedure;
     const char* title;
     const char* form;
-    bool code_second;        // the event code before the competition number
+    bool code_second;  // the event code before the competition number
     const char* number_header;
-    const char* group;       // over the names and results
+    const char* group;  // over the names and results
     std::vector<Tab> tabs;
     const char* change_text;
     bool change_hidden;
@@ -99,12 +99,30 @@ struct ResultList {
 
 const std::vector<ResultList>& result_lists() {
     static const std::vector<ResultList> lists = {
-        {"BrowseKataEvents", "Katas Competition results", "PantallaKataEvent", false, "Competitor ID", "Resultados",
+        {"BrowseKataEvents",
+         "Katas Competition results",
+         "PantallaKataEvent",
+         false,
+         "Competitor ID",
+         "Resultados",
          {{"&1)Competition number", ""}, {"&2)Event date", ""}, {"&3)Event code", ""}, {"&4)Division", ""}},
-         "View Scord Bord", false, false, {0, 618, 276, false}, live::Thumb::Text},
-        {"BrowseKataEventResultados", " Katas Competition results", "Consola", true, "Predator ID", "Results",
+         "View Scord Bord",
+         false,
+         false,
+         {0, 618, 276, false},
+         live::Thumb::Text},
+        {"BrowseKataEventResultados",
+         " Katas Competition results",
+         "Consola",
+         true,
+         "Predator ID",
+         "Results",
          {{"&1)Competition number", ""}, {"&2) Event date", ""}, {"&3) Event code", ""}, {"&4) Division", ""}},
-         "&Change", true, true, {2, 130, 222, false}, live::Thumb::Rows},
+         "&Change",
+         true,
+         true,
+         {2, 130, 222, false},
+         live::Thumb::Rows},
     };
     return lists;
 }
@@ -133,20 +151,40 @@ struct JudgeList {
     const char* headers[3];  // date, competition number, event code
     Tab tab1;
     const char* tab5;
-    bool tips;               // the tips of its tabs and columns
+    bool tips;  // the tips of its tabs and columns
     const char* number_prompt;
     Navigation navigation;
 };
 
 const std::vector<JudgeList>& judge_lists() {
     static const std::vector<JudgeList> lists = {
-        {"BrowseKataEvent", "Kata Event", "PantallaJueces5Update", {"Event Date", "TID", "Event Code"},
-         {"&1) Kata event with 8 competitors and 5 judges", "Kata 8 Competidores 5 Jueces"}, "&5) Event Code", true,
-         "&Competition Number:", {2, 220, 22, false}},
-        {"BrowseKataEvent1", "Katas Event", "PantallaJueces5Update1", {"Date", "Competitor ID", "Event code"},
-         {"&1) Kata 8 Competitors 5 Judges", ""}, "&5) Event code", false, "Competition number:", {0, 80, 244, true}},
-        {"BrowseKataEvent11", "Katas Event", "PantallaJueces5Update11", {"Date", "Competitor ID", "Event code"},
-         {"&1) Kata 8 Competitors 5 Judges", ""}, "&5) Event code", false, "Competition number:", {0, 80, 244, true}},
+        {"BrowseKataEvent",
+         "Kata Event",
+         "PantallaJueces5Update",
+         {"Event Date", "TID", "Event Code"},
+         {"&1) Kata event with 8 competitors and 5 judges", "Kata 8 Competidores 5 Jueces"},
+         "&5) Event Code",
+         true,
+         "&Competition Number:",
+         {2, 220, 22, false}},
+        {"BrowseKataEvent1",
+         "Katas Event",
+         "PantallaJueces5Update1",
+         {"Date", "Competitor ID", "Event code"},
+         {"&1) Kata 8 Competitors 5 Judges", ""},
+         "&5) Event code",
+         false,
+         "Competition number:",
+         {0, 80, 244, true}},
+        {"BrowseKataEvent11",
+         "Katas Event",
+         "PantallaJueces5Update11",
+         {"Date", "Competitor ID", "Event code"},
+         {"&1) Kata 8 Competitors 5 Judges", ""},
+         "&5) Event code",
+         false,
+         "Competition number:",
+         {0, 80, 244, true}},
     };
     return lists;
 }
@@ -199,33 +237,64 @@ struct Button {
 };
 
 void add_sheet(WindowLayout& l, const std::vector<Tab>& tabs) {
-    l.controls.push_back({.number = 1, .use = "?CurrentTab", .kind = ControlKind::Sheet, .x = 4, .y = 4, .width = 712,
-                          .height = 236, .selected = 1});
+    l.controls.push_back(
+        {.number = 1, .use = "?CurrentTab", .kind = ControlKind::Sheet, .x = 4, .y = 4, .width = 712, .height = 236, .selected = 1});
     for (std::size_t t = 0; t < tabs.size(); ++t)
-        l.controls.push_back({.number = static_cast<int>(t) + 2, .use = "?Tab:" + std::to_string(t + 1), .kind = ControlKind::Tab,
-                              .parent = 1, .text = tabs[t].text, .tip = tabs[t].tip});
+        l.controls.push_back({.number = static_cast<int>(t) + 2,
+                              .use = "?Tab:" + std::to_string(t + 1),
+                              .kind = ControlKind::Tab,
+                              .parent = 1,
+                              .text = tabs[t].text,
+                              .tip = tabs[t].tip});
 }
 
 void add_buttons(WindowLayout& l, const std::vector<Button>& buttons) {
     int x = 8;
     for (const Button& b : buttons) {
-        l.controls.push_back({.use = b.use, .kind = ControlKind::Button, .text = b.text, .hidden = b.hidden, .x = x, .y = 244,
-                              .width = 60, .height = 14});
+        l.controls.push_back({.use = b.use,
+                              .kind = ControlKind::Button,
+                              .text = b.text,
+                              .hidden = b.hidden,
+                              .x = x,
+                              .y = 244,
+                              .width = 60,
+                              .height = 14});
         if (!b.hidden) x += 64;
     }
-    l.controls.push_back({.use = "?CLOSE", .kind = ControlKind::Button, .text = "&Close", .x = 656, .y = 244, .width = 60,
-                          .height = 14, .action = StandardAction::Close});
+    l.controls.push_back({.use = "?CLOSE",
+                          .kind = ControlKind::Button,
+                          .text = "&Close",
+                          .x = 656,
+                          .y = 244,
+                          .width = 60,
+                          .height = 14,
+                          .action = StandardAction::Close});
 }
 
 void add_search(WindowLayout& l, const char* group, const std::string& suffix, int width = 712) {
-    l.controls.push_back({.use = "?FUZZYGROUP" + suffix, .kind = ControlKind::Group, .text = group, .x = 4, .y = 262, .width = width,
-                          .height = 34});
-    l.controls.push_back({.use = "?FUZZYQUERY" + suffix, .kind = ControlKind::Entry, .x = 10, .y = 276, .width = width - 152,
-                          .height = 14, .picture = "@S255"});
-    l.controls.push_back({.use = "?FUZZYGO" + suffix, .kind = ControlKind::Button, .text = "&Search", .x = width - 136, .y = 276,
-                          .width = 64, .height = 14});
-    l.controls.push_back({.use = "?FUZZYCLEAR" + suffix, .kind = ControlKind::Button, .text = "&Clear", .x = width - 66, .y = 276,
-                          .width = 64, .height = 14});
+    l.controls.push_back(
+        {.use = "?FUZZYGROUP" + suffix, .kind = ControlKind::Group, .text = group, .x = 4, .y = 262, .width = width, .height = 34});
+    l.controls.push_back({.use = "?FUZZYQUERY" + suffix,
+                          .kind = ControlKind::Entry,
+                          .x = 10,
+                          .y = 276,
+                          .width = width - 152,
+                          .height = 14,
+                          .picture = "@S255"});
+    l.controls.push_back({.use = "?FUZZYGO" + suffix,
+                          .kind = ControlKind::Button,
+                          .text = "&Search",
+                          .x = width - 136,
+                          .y = 276,
+                          .width = 64,
+                          .height = 14});
+    l.controls.push_back({.use = "?FUZZYCLEAR" + suffix,
+                          .kind = ControlKind::Button,
+                          .text = "&Clear",
+                          .x = width - 66,
+                          .y = 276,
+                          .width = 64,
+                          .height = 14});
 }
 
 void add_navigation(WindowLayout& l, const Navigation& n) {
@@ -240,8 +309,16 @@ void add_navigation(WindowLayout& l, const Navigation& n) {
             continue;
         }
         const bool shown = !n.ends_only || i == 0 || i == live::kNavigationButtons - 1;
-        l.controls.push_back({.use = b.use, .kind = ControlKind::Button, .parent = n.parent, .hidden = !shown, .x = x, .y = n.y,
-                              .width = 14, .height = 14, .image = b.image, .tip = b.tip});
+        l.controls.push_back({.use = b.use,
+                              .kind = ControlKind::Button,
+                              .parent = n.parent,
+                              .hidden = !shown,
+                              .x = x,
+                              .y = n.y,
+                              .width = 14,
+                              .height = 14,
+                              .image = b.image,
+                              .tip = b.tip});
         if (shown) x += 16;
     }
 }
@@ -251,12 +328,23 @@ constexpr const char* kQueueItems[] = {"QueueStart", "QueueStop", "QueueDone", "
 WindowLayout result_list_layout(const ResultList& spec) {
     WindowLayout l{.title = spec.title, .kind = WindowKind::MdiChild, .width = 720, .height = 300, .timer = 200};
     add_sheet(l, spec.tabs);
-    l.controls.push_back({.use = "?BROWSE:1", .kind = ControlKind::List, .x = 8, .y = 22, .width = 704, .height = 196,
+    l.controls.push_back({.use = "?BROWSE:1",
+                          .kind = ControlKind::List,
+                          .x = 8,
+                          .y = 22,
+                          .width = 704,
+                          .height = 196,
                           .format = column_format(columns_of(spec))});
-    l.controls.push_back({.use = "?KE:QUEUE:Prompt", .kind = ControlKind::Prompt, .text = "Queue:", .x = 8, .y = 222, .width = 30,
-                          .height = 12});
-    ControlState queue{.use = "?KE:QUEUE", .kind = ControlKind::DropList, .disabled = true, .x = 40, .y = 222, .width = 80,
-                       .height = 12, .picture = "@s20"};
+    l.controls.push_back(
+        {.use = "?KE:QUEUE:Prompt", .kind = ControlKind::Prompt, .text = "Queue:", .x = 8, .y = 222, .width = 30, .height = 12});
+    ControlState queue{.use = "?KE:QUEUE",
+                       .kind = ControlKind::DropList,
+                       .disabled = true,
+                       .x = 40,
+                       .y = 222,
+                       .width = 80,
+                       .height = 12,
+                       .picture = "@s20"};
     for (int i = 0; i < 4; ++i) {
         queue.items.push_back(kQueueItems[i]);
         queue.item_values.push_back(std::to_string(i + 1));
@@ -277,13 +365,36 @@ WindowLayout judge_list_layout(const JudgeList& spec) {
     WindowLayout l{.title = spec.title, .kind = WindowKind::MdiChild, .width = 720, .height = 300};
     add_sheet(l, tabs_of(spec));
     // Tab 1's typing locator.
-    l.controls.push_back({.use = "?PromptNumber", .kind = ControlKind::Prompt, .parent = 2, .text = spec.number_prompt, .x = 8,
-                          .y = 22, .width = 80, .height = 12});
-    l.controls.push_back({.use = "?KE:NUMERODECOMPETICION", .kind = ControlKind::Entry, .parent = 2, .x = 92, .y = 22, .width = 40,
-                          .height = 12, .picture = "@n6B"});
-    l.controls.push_back({.use = "?PromptClickTab", .kind = ControlKind::Prompt, .parent = 2, .text = "&Click Tab", .x = 140, .y = 22,
-                          .width = 60, .height = 12});
-    l.controls.push_back({.use = "?BROWSE:1", .kind = ControlKind::List, .x = 8, .y = 38, .width = 704, .height = 196,
+    l.controls.push_back({.use = "?PromptNumber",
+                          .kind = ControlKind::Prompt,
+                          .parent = 2,
+                          .text = spec.number_prompt,
+                          .x = 8,
+                          .y = 22,
+                          .width = 80,
+                          .height = 12});
+    l.controls.push_back({.use = "?KE:NUMERODECOMPETICION",
+                          .kind = ControlKind::Entry,
+                          .parent = 2,
+                          .x = 92,
+                          .y = 22,
+                          .width = 40,
+                          .height = 12,
+                          .picture = "@n6B"});
+    l.controls.push_back({.use = "?PromptClickTab",
+                          .kind = ControlKind::Prompt,
+                          .parent = 2,
+                          .text = "&Click Tab",
+                          .x = 140,
+                          .y = 22,
+                          .width = 60,
+                          .height = 12});
+    l.controls.push_back({.use = "?BROWSE:1",
+                          .kind = ControlKind::List,
+                          .x = 8,
+                          .y = 38,
+                          .width = 704,
+                          .height = 196,
                           .format = column_format(columns_of(spec))});
     add_buttons(l, {{"?VIEW:2", "&View", false},
                     {"?INSERT:3", "&Insert", true},
@@ -318,9 +429,11 @@ live::ListScreenDeclaration result_list_declaration(const ResultList& spec) {
     d.buttons = {.view = "?VIEW:3", .insert = "", .change = "?CHANGE:4", .remove = "", .select = "?SELECT:2"};
     d.timer = 200;
     d.timer_steps = {live::TimerStep::Display, live::TimerStep::Reset, live::TimerStep::Framework};
-    d.also_open = {data::TableId::Categoria,  data::TableId::Colores,    data::TableId::Competidor,
-                   data::TableId::Divisiones, data::TableId::Dojo,       data::TableId::Katas,
-                   data::TableId::Modalidades, data::TableId::ResultadosKataJueces5, data::TableId::TournamentInfo};
+    d.also_open = {data::TableId::Categoria,     data::TableId::Colores,
+                   data::TableId::Competidor,    data::TableId::Divisiones,
+                   data::TableId::Dojo,          data::TableId::Katas,
+                   data::TableId::Modalidades,   data::TableId::ResultadosKataJueces5,
+                   data::TableId::TournamentInfo};
     return d;
 }
 
@@ -330,7 +443,8 @@ live::ListScreenDeclaration judge_list_declaration(const JudgeList& spec) {
     d.list.format = column_format(columns_of(spec));
     d.list.fields = fields_of(columns_of(spec));
     d.list.orders = {by("KE:KeyNumeroDeCompetencia", "KE:NumeroDeCompeticion"),
-                     SortOrder{.key = "KE:KeyCategoriaModalidadDiviciones", .then_by = "KE:NumeroDeCompeticion",
+                     SortOrder{.key = "KE:KeyCategoriaModalidadDiviciones",
+                               .then_by = "KE:NumeroDeCompeticion",
                                .thumb = live::Thumb::Text},
                      by("KE:KeyCategoriaCode", "KE:CategoriaCode"),
                      by("KE:KEYDivicionCode", "KE:CategoriaCode"),
@@ -391,9 +505,7 @@ private:
     int queue_ = 0;
 };
 
-void list_procedure(const std::string& name) {
-    KataList(name, kata_list_layout(name), kata_list(name)).run();
-}
+void list_procedure(const std::string& name) { KataList(name, kata_list_layout(name), kata_list(name)).run(); }
 
 constexpr char kEvents[] = "BrowseKataEvents";
 constexpr char kResultados[] = "BrowseKataEventResultados";
@@ -407,10 +519,14 @@ const ProcedureRegistration registered_lists({kEvents, kResultados, kEvent, kEve
 
 Colour judge_count_colour(std::int64_t judges) {
     switch (judges) {
-        case 3: return 0xC0E0FF;
-        case 5: return 0xC0FFC0;
-        case 7: return 0xC0C0FF;
-        default: return kDefaultColour;
+        case 3:
+            return 0xC0E0FF;
+        case 5:
+            return 0xC0FFC0;
+        case 7:
+            return 0xC0C0FF;
+        default:
+            return kDefaultColour;
     }
 }
 

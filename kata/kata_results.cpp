@@ -21,8 +21,8 @@ struct ResultScreen {
     const char* title;
     bool scoring;
     bool places;
-    bool technical;        // the technical and athletic results (scoring screens)
-    bool athletic;         // the athletic result alone (a final-result screen)
+    bool technical;  // the technical and athletic results (scoring screens)
+    bool athletic;   // the athletic result alone (a final-result screen)
     const char* name_prompt;
     const char* block_prompt;  // "<block_prompt> n:" beside each competitor
     bool katas_after_cards;
@@ -66,20 +66,45 @@ constexpr int kPromptSize = 14, kValueSize = 22, kTotalSize = 24;
 
 ControlState prompt(std::string use, std::string text, int x, int y, int width, int height, int size = kPromptSize,
                     bool bold = false) {
-    return {.use = std::move(use), .kind = ControlKind::Prompt, .text = std::move(text), .x = x, .y = y, .width = width,
-            .height = height, .font_name = "Arial", .font_size = size, .bold = bold};
+    return {.use = std::move(use),
+            .kind = ControlKind::Prompt,
+            .text = std::move(text),
+            .x = x,
+            .y = y,
+            .width = width,
+            .height = height,
+            .font_name = "Arial",
+            .font_size = size,
+            .bold = bold};
 }
 
 ControlState entry(const std::string& field, const char* picture, int x, int y, int width, int height, int size = kValueSize,
                    bool bold = false) {
     // Results and points stand right-aligned in their column.
-    return {.use = "?" + upper(field), .kind = ControlKind::Entry, .x = x, .y = y, .width = width, .height = height,
-            .font_name = "Arial", .font_size = size, .bold = bold, .align = picture[1] == 'n' ? 2 : 0, .picture = picture};
+    return {.use = "?" + upper(field),
+            .kind = ControlKind::Entry,
+            .x = x,
+            .y = y,
+            .width = width,
+            .height = height,
+            .font_name = "Arial",
+            .font_size = size,
+            .bold = bold,
+            .align = picture[1] == 'n' ? 2 : 0,
+            .picture = picture};
 }
 
 ControlState hidden_button(const char* use, const char* text, StandardAction action, bool disabled = false) {
-    return {.use = use, .kind = ControlKind::Button, .text = text, .hidden = true, .disabled = disabled, .x = 4, .y = 4,
-            .width = 40, .height = 14, .action = action};
+    return {.use = use,
+            .kind = ControlKind::Button,
+            .text = text,
+            .hidden = true,
+            .disabled = disabled,
+            .x = 4,
+            .y = 4,
+            .width = 40,
+            .height = 14,
+            .action = action};
 }
 
 std::vector<RelatedLookup> related_records(bool katas_after_cards) {
@@ -88,7 +113,8 @@ std::vector<RelatedLookup> related_records(bool katas_after_cards) {
     for (int j = 1; j <= 5; ++j) {
         const std::string k = std::to_string(j);
         cards.push_back({static_cast<TableId>(static_cast<int>(TableId::KataJuezCard1) + j - 1),
-                         "KJ" + k + ":KeyNumeroDeCompeticionJ" + k, {{"KJ" + k + ":NumeroDeCompeticion", number}}});
+                         "KJ" + k + ":KeyNumeroDeCompeticionJ" + k,
+                         {{"KJ" + k + ":NumeroDeCompeticion", number}}});
     }
     cards.push_back({TableId::KataJuezCard6, "KJ6:KeyIDCardJ6", {{"KJ6:IDCardJ6", number}}});
     cards.push_back({TableId::KataJuezCard7, "KJ7:KeyNumeroDeCompeticion7", {{"KJ7:NumeroDeCompeticion", number}}});
@@ -144,9 +170,17 @@ const ProcedureRegistration registered_screens({kScoring, kScoring1, kFinal, kFi
 WindowLayout result_screen_layout(const std::string& procedure) {
     const ResultScreen& s = screen(procedure);
     WindowLayout l{.title = s.title, .kind = WindowKind::Floating, .width = kWidth, .height = kHeight, .timer = 1};
-    l.controls.push_back({.use = s.scoring ? "?STRING3" : "?STRING1", .kind = ControlKind::String,
-                          .text = s.scoring ? "RESULTS" : "Results", .x = 8, .y = 4, .width = kWidth - 16, .height = 42,
-                          .font_name = "Arial Black", .font_size = 26, .bold = true, .align = 1});
+    l.controls.push_back({.use = s.scoring ? "?STRING3" : "?STRING1",
+                          .kind = ControlKind::String,
+                          .text = s.scoring ? "RESULTS" : "Results",
+                          .x = 8,
+                          .y = 4,
+                          .width = kWidth - 16,
+                          .height = 42,
+                          .font_name = "Arial Black",
+                          .font_size = 26,
+                          .bold = true,
+                          .align = 1});
     // Eight competitor rows; with the places below them the rows stand closer.
     const int top = 52, pitch = s.places ? 46 : 70, row_height = 38;
     for (int n = 1; n <= 8; ++n) {

@@ -63,8 +63,9 @@ Position with_suffix(Position p, const std::string& suffix) {
 // The chart of 8: first round, second round, third round and the winner.
 std::vector<Position> chart_of_8(int first_number) {
     std::vector<Position> p;
-    for (int n = 1; n <= 8; ++n) p.push_back(first_round(n, "Competidor" + std::string(first_number > 1 ? " " : "") +
-                                                                std::to_string(first_number + n - 1) + ":"));
+    for (int n = 1; n <= 8; ++n)
+        p.push_back(first_round(n,
+                                "Competidor" + std::string(first_number > 1 ? " " : "") + std::to_string(first_number + n - 1) + ":"));
     p.push_back(later("RONDAA2R", "Competidor A:", 1));
     p.push_back(later("RONDAA2A", "Competidor A:", 1));
     p.push_back(later("RONDAB2R", "Competidor B:", 1));
@@ -98,8 +99,10 @@ std::vector<Position> third_of_16(const std::string& suffix) {
 }
 
 std::vector<Label> lost_labels(const std::string& pool) {
-    return {{"1st Round Lost " + pool + " Key:", 0, false}, {"2st Round Lost " + pool + " Key:", 0, true},
-            {"3st Round Lost " + pool + " Key:", 1, true}, {pool + ":", 2, false}};
+    return {{"1st Round Lost " + pool + " Key:", 0, false},
+            {"2st Round Lost " + pool + " Key:", 0, true},
+            {"3st Round Lost " + pool + " Key:", 1, true},
+            {pool + ":", 2, false}};
 }
 
 struct BracketSpec {
@@ -129,8 +132,12 @@ std::vector<BoxRule> boxes_of_8() {
     add_pair(r, own_pair, "RESULTADOC1B", "RESULTADOC2B", false);
     for (int n = 3; n <= 7; n += 2)
         add_pair(r, own_pair, "RESULTADOC" + std::to_string(n) + "B", "RESULTADOC" + std::to_string(n + 1) + "B", true);
-    for (auto [a, b] : {std::pair{"RRONDAA2R", "RRONDAA2A"}, {"RRONDAB2R", "RRONDAB2A"}, {"RFINALA3R", "RFINALB3A"},
-                        {"RREPECA1A", "RREPECA1B"}, {"RREPECA1AA", "RREPECA1BB"}, {"RREPECA1W", "RREPECA1W_B"}})
+    for (auto [a, b] : {std::pair{"RRONDAA2R", "RRONDAA2A"},
+                        {"RRONDAB2R", "RRONDAB2A"},
+                        {"RFINALA3R", "RFINALB3A"},
+                        {"RREPECA1A", "RREPECA1B"},
+                        {"RREPECA1AA", "RREPECA1BB"},
+                        {"RREPECA1W", "RREPECA1W_B"}})
         add_pair(r, own_pair, a, b, false);
     r.push_back(own_pair("RGANADOR", "", false));
     r.push_back(own_pair("RGANADOR_B", "", false));
@@ -161,8 +168,10 @@ std::vector<BoxRule> boxes_of_16() {
 
 std::vector<BoxRule> boxes_of_4() {
     std::vector<BoxRule> r;
-    for (auto [a, b] : {std::pair{"RESULTADOC1B", "RESULTADOC2B"}, {"RESULTADOC3B", "RESULTADOC4B"},
-                        {"RRONDAA2A", "RRONDAA2R"}, {"RREPECA1W", "RREPECA1W_B"}})
+    for (auto [a, b] : {std::pair{"RESULTADOC1B", "RESULTADOC2B"},
+                        {"RESULTADOC3B", "RESULTADOC4B"},
+                        {"RRONDAA2A", "RRONDAA2R"},
+                        {"RREPECA1W", "RREPECA1W_B"}})
         add_pair(r, own_pair, a, b, true);
     r.push_back(own_pair("RFINALA3R", "", false));
     r.push_back(own_pair("RGANADOR_B", "", false));
@@ -195,10 +204,16 @@ const std::vector<BracketSpec>& specs() {
     static const std::vector<BracketSpec> all = [] {
         std::vector<BracketSpec> s;
         {  // 8 competitors
-            BracketSpec b{.procedure = "UpdateKumiteIndividual", .title = "Kumite Individual 8 Competitors", .cancel_text = "",
-                          .results_picture = "@s20", .last_third_prompt = "Third place:"};
-            b.charts.push_back({"&2) Llaves", "Division de 2, 4, 8 Competitors", {{chart_of_8(1), "@n-10b", false, round_labels("A", "B")}}});
-            b.charts.push_back({"&3) Finales Terceros", "Final results S 3ro & 3ro",
+            BracketSpec b{.procedure = "UpdateKumiteIndividual",
+                          .title = "Kumite Individual 8 Competitors",
+                          .cancel_text = "",
+                          .results_picture = "@s20",
+                          .last_third_prompt = "Third place:"};
+            b.charts.push_back({"&2) Llaves",
+                                "Division de 2, 4, 8 Competitors",
+                                {{chart_of_8(1), "@n-10b", false, round_labels("A", "B")}}});
+            b.charts.push_back({"&3) Finales Terceros",
+                                "Final results S 3ro & 3ro",
                                 {{{{"Ronda A 1:", f("CREPECA1A"), f("DREPECA1A"), f("PCREPECA1A"), f("RREPECA1A"), 0},
                                    {"Ronda A 2:", f("CREPECA1B"), f("DREPECA1B"), f("PREPECA1B"), f("RREPECA1B"), 0},
                                    {"Ronda B 1:", f("CREPECA1AA"), f("DREPECA1AA"), f("PREPECA1AA"), f("RREPECA1AA"), 0},
@@ -212,20 +227,23 @@ const std::vector<BracketSpec>& specs() {
                                    {"1st Round B Key Competition:", 0, true},
                                    {"2st Round A Key Competition:", 1, false},
                                    {"2st Round A Key Competition:", 1, true}}}}});
-            b.lookup_order = {TableId::Competidor, TableId::TournamentInfo, TableId::Categoria, TableId::Divisiones,
-                              TableId::Modalidades, TableId::TatamiMats, TableId::Colores, TableId::Dojo};
+            b.lookup_order = {TableId::Competidor,  TableId::TournamentInfo, TableId::Categoria, TableId::Divisiones,
+                              TableId::Modalidades, TableId::TatamiMats,     TableId::Colores,   TableId::Dojo};
             b.boxes = boxes_of_8();
             b.setup_order = fields({"RESULTADOC1B", "RESULTADOC2B", "RESULTADOC3B", "RESULTADOC5B", "RESULTADOC4B", "RESULTADOC8B",
-                                    "RESULTADOC7B", "RESULTADOC6B", "RRONDAA2A", "RRONDAA2R", "RFINALA3R", "RRONDAB2A", "RRONDAB2R",
-                                    "RFINALB3A", "RGANADOR", "RGANADOR_B", "RREPECA1W", "RREPECA1W_B", "RREPECA1BB", "RREPECA1AA",
-                                    "RREPECA1B", "RREPECA1A"});
+                                    "RESULTADOC7B", "RESULTADOC6B", "RRONDAA2A",    "RRONDAA2R",    "RFINALA3R",    "RRONDAB2A",
+                                    "RRONDAB2R",    "RFINALB3A",    "RGANADOR",     "RGANADOR_B",   "RREPECA1W",    "RREPECA1W_B",
+                                    "RREPECA1BB",   "RREPECA1AA",   "RREPECA1B",    "RREPECA1A"});
             b.go_button = true;
             b.caption = live::CaptionPlace::StatusZone2;
             s.push_back(std::move(b));
         }
         {  // 16 competitors
-            BracketSpec b{.procedure = "UpdateKumiteIndividual16", .title = "Kumite Individual 16 Competidores", .cancel_text = "",
-                          .results_picture = "@s40", .last_third_prompt = "Third place"};
+            BracketSpec b{.procedure = "UpdateKumiteIndividual16",
+                          .title = "Kumite Individual 16 Competidores",
+                          .cancel_text = "",
+                          .results_picture = "@s40",
+                          .last_third_prompt = "Third place"};
             std::vector<Position> pool_a = chart_of_8(1), pool_b;
             pool_a.back().prompt = "Competidor WIN:";
             for (const Position& p : chart_of_8(9)) pool_b.push_back(with_suffix(p, "_B"));
@@ -234,37 +252,47 @@ const std::vector<BracketSpec>& specs() {
             b_labels.push_back({"B:", 3, false});
             b.charts.push_back({"&2) Pul A Llaves", "Division de 2, 4, 8 ,16    Competitors", {{pool_a, "@n-10B", false, a_labels}}});
             b.charts.push_back({"&3) Pul B Llaves", "Decision de 2, 4, 8 ,16    Competitors", {{pool_b, "@n-10b", true, b_labels}}});
-            b.charts.push_back({"FinalesTerceros", "Final resultsl de 3ro & 4to",
-                                {{third_of_16(""), "@n-10", false, lost_labels("A")}, {third_of_16("_B"), "@n-10", true, lost_labels("B")}}});
+            b.charts.push_back({"FinalesTerceros",
+                                "Final resultsl de 3ro & 4to",
+                                {{third_of_16(""), "@n-10", false, lost_labels("A")},
+                                 {third_of_16("_B"), "@n-10", true, lost_labels("B")}}});
             b.lookup_order = {TableId::Competidor, TableId::TournamentInfo, TableId::Categoria, TableId::Modalidades,
-                              TableId::Divisiones, TableId::Dojo, TableId::Colores, TableId::TatamiMats};
+                              TableId::Divisiones, TableId::Dojo,           TableId::Colores,   TableId::TatamiMats};
             b.boxes = boxes_of_16();
             b.setup_order = setup_of_16();
             s.push_back(std::move(b));
         }
         {  // 4 competitors
-            BracketSpec b{.procedure = "UpdateKumiteIndividual4", .title = "Kumite Individual 4 Competidores", .cancel_text = "&Cancel",
-                          .results_picture = "@s20", .last_third_prompt = "Third place:"};
+            BracketSpec b{.procedure = "UpdateKumiteIndividual4",
+                          .title = "Kumite Individual 4 Competidores",
+                          .cancel_text = "&Cancel",
+                          .results_picture = "@s20",
+                          .last_third_prompt = "Third place:"};
             std::vector<Position> main;
             for (int n = 1; n <= 4; ++n) main.push_back(first_round(n, "Competidor" + std::to_string(n) + ":"));
             main.push_back(later("RONDAA2R", "Competidor A:", 1));
             main.push_back(later("RONDAA2A", "Competidor A:", 1));
             main.push_back(later("FINALA3R", "Competidor A:", 2));
-            b.charts.push_back({"&2) Llaves", "Division de 2, 4, Competitors",
-                                {{main, "@n-10B", false,
+            b.charts.push_back({"&2) Llaves",
+                                "Division de 2, 4, Competitors",
+                                {{main,
+                                  "@n-10B",
+                                  false,
                                   {{"1st Round A Key Competition:", 0, false},
                                    {"1st Round B Key Competition:", 0, true},
                                    {"2st Round A Key Competition:", 1, false},
                                    {"2st Round B Key Competition:", 1, true},
                                    {"Ganador:", 2, false}}}}});
-            b.charts.push_back({"&3) Finales Terceros", "Final results S 3ro & 3ro",
-                                {{{{"Competidor A:", f("CREPECA1W"), f("DREPECA1W"), f("PREPECA1W"), f("RREPECA1W"), 0},
-                                   {"Competidor B:", f("CREPECA1W_B"), f("DREPECA1W_B"), f("PREPECA1W_B"), f("RREPECA1W_B"), 0},
-                                   winner("_B", "Competidor A:", 1)},
-                                  "@n-10b",
-                                  false,
-                                  {{"1st Round A Key Competition:", 0, false}, {"1st Round B Key Competition:", 0, true}, {"Ganador:", 1, false}}}}});
-            b.lookup_order = {TableId::Categoria, TableId::Competidor, TableId::Colores, TableId::Dojo,
+            b.charts.push_back(
+                {"&3) Finales Terceros",
+                 "Final results S 3ro & 3ro",
+                 {{{{"Competidor A:", f("CREPECA1W"), f("DREPECA1W"), f("PREPECA1W"), f("RREPECA1W"), 0},
+                    {"Competidor B:", f("CREPECA1W_B"), f("DREPECA1W_B"), f("PREPECA1W_B"), f("RREPECA1W_B"), 0},
+                    winner("_B", "Competidor A:", 1)},
+                   "@n-10b",
+                   false,
+                   {{"1st Round A Key Competition:", 0, false}, {"1st Round B Key Competition:", 0, true}, {"Ganador:", 1, false}}}}});
+            b.lookup_order = {TableId::Categoria,  TableId::Competidor, TableId::Colores,        TableId::Dojo,
                               TableId::Divisiones, TableId::TatamiMats, TableId::TournamentInfo, TableId::Modalidades};
             b.boxes = boxes_of_4();
             b.setup_order = fields({"RESULTADOC1B", "RESULTADOC2B", "RESULTADOC3B", "RESULTADOC4B", "RRONDAA2A", "RRONDAA2R",
@@ -286,15 +314,24 @@ const BracketSpec& spec(const std::string& procedure) {
 live::RelatedLookup lookup(TableId table) {
     const std::string id = "KE24:IDNumeroDeEventoKIndividual";
     switch (table) {
-        case TableId::Competidor: return {table, "CM:KeyNumeroRecordID", {{"CM:IDCompetidor", id}}};
-        case TableId::TournamentInfo: return {table, "TOU:KeyTID", {{"TOU:TID", id}}};
-        case TableId::Categoria: return {table, "Kat:CategoriasKey", {{"KAT:CATEGORIAS", "KE24:Categoria"}}};
-        case TableId::Divisiones: return {table, "DIV:DivicionesKey", {{"DIV:DIVISIONES", "KE24:Divicion"}}};
-        case TableId::Modalidades: return {table, "Mod:keyModalidad", {{"MOD:IDMNOMBER", "KE24:Modalidad"}}};
-        case TableId::TatamiMats: return {table, "Tat:KeyIDTatami", {{"TAT:IDTATAMI", "KE24:TatamiMatsNo"}}};
-        case TableId::Colores: return {table, "Col:KeyIDColor", {{"COL:IDCOLORES", id}}};
-        case TableId::Dojo: return {table, "DOJ:IDDojoKey", {{"DOJ:IDDOJO", id}}};
-        default: throw std::invalid_argument("no bracket look-up for this table");
+        case TableId::Competidor:
+            return {table, "CM:KeyNumeroRecordID", {{"CM:IDCompetidor", id}}};
+        case TableId::TournamentInfo:
+            return {table, "TOU:KeyTID", {{"TOU:TID", id}}};
+        case TableId::Categoria:
+            return {table, "Kat:CategoriasKey", {{"KAT:CATEGORIAS", "KE24:Categoria"}}};
+        case TableId::Divisiones:
+            return {table, "DIV:DivicionesKey", {{"DIV:DIVISIONES", "KE24:Divicion"}}};
+        case TableId::Modalidades:
+            return {table, "Mod:keyModalidad", {{"MOD:IDMNOMBER", "KE24:Modalidad"}}};
+        case TableId::TatamiMats:
+            return {table, "Tat:KeyIDTatami", {{"TAT:IDTATAMI", "KE24:TatamiMatsNo"}}};
+        case TableId::Colores:
+            return {table, "Col:KeyIDColor", {{"COL:IDCOLORES", id}}};
+        case TableId::Dojo:
+            return {table, "DOJ:IDDojoKey", {{"DOJ:IDDOJO", id}}};
+        default:
+            throw std::invalid_argument("no bracket look-up for this table");
     }
 }
 
@@ -346,7 +383,7 @@ void add_pool(LayoutKit& kit, const Pool& pool, int left, int width) {
     for (int column = 0; column + 1 < columns; ++column) {
         const std::vector<int>& here = centres[static_cast<std::size_t>(column)];
         const std::vector<int>& next = centres[static_cast<std::size_t>(column + 1)];
-        const int edge = pool.mirrored ? x_of(column) : x_of(column) + block;         // where the lines leave
+        const int edge = pool.mirrored ? x_of(column) : x_of(column) + block;  // where the lines leave
         const int fork = pool.mirrored ? edge - gap / 2 : edge + gap / 2;
         const int target = pool.mirrored ? x_of(column + 1) + block : x_of(column + 1);
         for (std::size_t j = 0; 2 * j + 1 < here.size() && j < next.size(); ++j) {
@@ -367,7 +404,12 @@ const std::vector<std::string>& bracket_forms() {
 
 WindowLayout bracket_layout(const std::string& procedure) {
     const BracketSpec& s = spec(procedure);
-    LayoutKit kit({.title = s.title, .kind = WindowKind::Floating, .width = kWidth, .height = 600, .icon = "zrvICON.ico", .timer = 1,
+    LayoutKit kit({.title = s.title,
+                   .kind = WindowKind::Floating,
+                   .width = kWidth,
+                   .height = 600,
+                   .icon = "zrvICON.ico",
+                   .timer = 1,
                    .status = s.caption == live::CaptionPlace::StatusZone2 ? std::vector<StatusZone>{{.width = 200}, {.width = -1}}
                                                                           : std::vector<StatusZone>{{.width = -1}}});
     kit.sheet("?CurrentTab", 4, 4, kWidth - 8, kTabHeight + 40);
@@ -426,7 +468,8 @@ namespace {
 class BracketForm final : public live::LiveForm {
 public:
     explicit BracketForm(const std::string& procedure)
-        : LiveForm(procedure, bracket_layout(procedure), bracket_declaration(procedure)), boxes_(bracket_boxes(procedure)),
+        : LiveForm(procedure, bracket_layout(procedure), bracket_declaration(procedure)),
+          boxes_(bracket_boxes(procedure)),
           order_(bracket_setup_order(procedure)) {}
 
     bool initialize() override {
@@ -456,9 +499,7 @@ private:
     int go_ = 0;
 };
 
-void bracket_procedure(const std::string& name) {
-    BracketForm(name).run();
-}
+void bracket_procedure(const std::string& name) { BracketForm(name).run(); }
 
 constexpr char kForm4[] = "UpdateKumiteIndividual4";
 constexpr char kForm8[] = "UpdateKumiteIndividual";

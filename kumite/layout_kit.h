@@ -31,12 +31,22 @@ public:
     void end_tabs() { tab_ = 0; }
 
     int prompt(std::string text, int x, int y, int w = 70) {
-        return add({.use = "?Prompt" + std::to_string(next_), .kind = ControlKind::Prompt, .text = std::move(text), .x = x, .y = y,
-                    .width = w, .height = 10});
+        return add({.use = "?Prompt" + std::to_string(next_),
+                    .kind = ControlKind::Prompt,
+                    .text = std::move(text),
+                    .x = x,
+                    .y = y,
+                    .width = w,
+                    .height = 10});
     }
     int text(std::string text, int x, int y, int w = 160) {
-        return add({.use = "?String" + std::to_string(next_), .kind = ControlKind::String, .text = std::move(text), .x = x, .y = y,
-                    .width = w, .height = 10});
+        return add({.use = "?String" + std::to_string(next_),
+                    .kind = ControlKind::String,
+                    .text = std::move(text),
+                    .x = x,
+                    .y = y,
+                    .width = w,
+                    .height = 10});
     }
     int entry(std::string use, std::string picture, int x, int y, int w = 80) {
         ControlState c{.use = std::move(use), .kind = ControlKind::Entry, .x = x, .y = y, .width = w, .height = 10};
@@ -44,10 +54,16 @@ public:
         return add(std::move(c));
     }
     int check(std::string use, int x, int y, std::string text = "") {
-        return add({.use = std::move(use), .kind = ControlKind::Check, .text = std::move(text), .x = x, .y = y, .width = 12, .height = 10});
+        return add(
+            {.use = std::move(use), .kind = ControlKind::Check, .text = std::move(text), .x = x, .y = y, .width = 12, .height = 10});
     }
     int image(std::string name, int x, int y, int w = 40, int h = 40) {
-        return add({.use = "?Image" + std::to_string(next_), .kind = ControlKind::Image, .x = x, .y = y, .width = w, .height = h,
+        return add({.use = "?Image" + std::to_string(next_),
+                    .kind = ControlKind::Image,
+                    .x = x,
+                    .y = y,
+                    .width = w,
+                    .height = h,
                     .image = std::move(name)});
     }
     int line(int x, int y, int w, int h) {
@@ -57,19 +73,38 @@ public:
     int hline(int x, int y, int w) { return line(x, y, w, 1); }
     int vline(int x, int y, int h) { return line(x, y, 1, h); }
     int group(std::string use, std::string text, int x, int y, int w, int h) {
-        return add({.use = std::move(use), .kind = ControlKind::Group, .text = std::move(text), .x = x, .y = y, .width = w, .height = h});
+        return add(
+            {.use = std::move(use), .kind = ControlKind::Group, .text = std::move(text), .x = x, .y = y, .width = w, .height = h});
     }
     int button(std::string use, std::string text, int x, int y, int w = 48, int h = 14) {
-        return add({.use = std::move(use), .kind = ControlKind::Button, .text = std::move(text), .x = x, .y = y, .width = w, .height = h});
+        return add(
+            {.use = std::move(use), .kind = ControlKind::Button, .text = std::move(text), .x = x, .y = y, .width = w, .height = h});
     }
 
     // The OK and cancel buttons every form carries.
     void ok_cancel(int x, int y, std::string cancel_text) {
         end_tabs();
-        add({.use = "?OK", .kind = ControlKind::Button, .text = "&OK", .x = x, .y = y, .width = 40, .height = 14,
-             .image = "WAOK.ICO", .tip = "Accept data and close the window", .is_default = true, .action = StandardAction::Ok});
-        add({.use = "?CANCEL", .kind = ControlKind::Button, .text = std::move(cancel_text), .x = x + 44, .y = y, .width = 40,
-             .height = 14, .image = "WACANCEL.ICO", .tip = "Cancel operation", .action = StandardAction::Cancel});
+        add({.use = "?OK",
+             .kind = ControlKind::Button,
+             .text = "&OK",
+             .x = x,
+             .y = y,
+             .width = 40,
+             .height = 14,
+             .image = "WAOK.ICO",
+             .tip = "Accept data and close the window",
+             .is_default = true,
+             .action = StandardAction::Ok});
+        add({.use = "?CANCEL",
+             .kind = ControlKind::Button,
+             .text = std::move(cancel_text),
+             .x = x + 44,
+             .y = y,
+             .width = 40,
+             .height = 14,
+             .image = "WACANCEL.ICO",
+             .tip = "Cancel operation",
+             .action = StandardAction::Cancel});
     }
 
     WindowLayout& layout() { return layout_; }

@@ -61,9 +61,13 @@ std::vector<std::string> with_prefix(const std::string& prefix, std::initializer
 ListSpec bracket_list(const std::string& procedure) {
     const bool eight = procedure == "BrowseKumiteIndividual";
     const bool four = procedure == "BrowseKumiteIndividual4";
-    ListSpec s{.procedure = procedure, .table = TableId::KumiteIndividual, .timer = four ? 50 : 200,
+    ListSpec s{.procedure = procedure,
+               .table = TableId::KumiteIndividual,
+               .timer = four ? 50 : 200,
                .steps = {TimerStep::Framework, TimerStep::Reset, TimerStep::Display}};
-    s.title = eight ? "8 individual Kumite Competition" : four ? "4 Individual competitors Kumite " : "16 Individual Competition Kumite ";
+    s.title = eight  ? "8 individual Kumite Competition"
+              : four ? "4 Individual competitors Kumite "
+                     : "16 Individual Competition Kumite ";
     s.form = eight ? "UpdateKumiteIndividual" : four ? "UpdateKumiteIndividual4" : "UpdateKumiteIndividual16";
     auto h = [&](const char* common, const char* of_four) { return std::string(four ? of_four : common); };
     s.columns = {{h("Event ID", "ID Evnt."), kEventId, "@n-14", 56},
@@ -71,7 +75,10 @@ ListSpec bracket_list(const std::string& procedure) {
                  {h("Event code", "Codigo De Evento"), "KE24:CodigoDeEvento", "@s20", 80},
                  {h("Category", "Categorias"), "KE24:Categoria", "@s10", 44},
                  {h("Division", "Divisiones"), "KE24:Divicion", "@s20", 80},
-                 {eight ? "Morality" : four ? "Modalidad" : "Modality", "KE24:Modalidad", "@s20", 80}};
+                 {eight  ? "Morality"
+                  : four ? "Modalidad"
+                         : "Modality",
+                  "KE24:Modalidad", "@s20", 80}};
     if (eight) s.columns.push_back({"Address", "KE24:DirecionDelEvento", "@s50", 120});
     s.columns.push_back({h("Tournament name", "Nombre Torneo"), "KE24:NombreDelEvento", "@s50", 120});
     s.hidden = {"KE24:Queue"};
@@ -94,13 +101,14 @@ ListSpec bracket_list(const std::string& procedure) {
                   {"&6) Modality", "KE24:KeyModalidad", "", kText},
                   {"&7) No de Tatami", "KE24:KeyTatamiMatsNo", "", kText},
                   {"&8) Sort by event", "KE24:KeyQueue", "KE24:Queue", kText}};
-    s.search = with_prefix("KE24:", {"IDNumeroDeEventoKIndividual", "FechaEvento", "CodigoDeEvento", "Categoria", "Divicion", "Modalidad"});
+    s.search = with_prefix("KE24:",
+                           {"IDNumeroDeEventoKIndividual", "FechaEvento", "CodigoDeEvento", "Categoria", "Divicion", "Modalidad"});
     if (eight) s.search.push_back("KE24:DirecionDelEvento");
     s.search.push_back("KE24:NombreDelEvento");
     s.search.push_back("KE24:Queue");
     if (!eight) s.search.push_back("KE24:TatamiMatsNo");
-    s.also_open = {TableId::Categoria, TableId::Colores, TableId::Competidor, TableId::Divisiones, TableId::Dojo, TableId::Modalidades,
-                   TableId::TournamentInfo};
+    s.also_open = {TableId::Categoria, TableId::Colores,     TableId::Competidor,    TableId::Divisiones,
+                   TableId::Dojo,      TableId::Modalidades, TableId::TournamentInfo};
     if (!eight) s.also_open.push_back(TableId::TatamiMats);
     s.group_text = "Search All";
     s.typing_locator = "?KE24:IDNUMERODEEVENTOKINDIVIDUAL";
@@ -122,12 +130,15 @@ ListSpec team_list(const std::string& procedure) {
         modality{"Modality", "KE212:Modalidad", "@s20", 80}, name{"Tournament name", "KE212:NombreDelEvento", "@s50", 120},
         address{"Address", "KE212:DirecionDelEvento", "@s50", 120};
     const std::vector<std::string> teams = with_prefix("KE212:", {"NombreDeEquipoE1R1A", "NombreDeEquipo2R1R", "NombreDeEquipoE3R1A",
-                                                                 "NombreDeEquipoE4R1R"});
+                                                                  "NombreDeEquipoE4R1R"});
     if (five) {
         // The coach column and the coach in the search text show each row's own team: the
         // Equipos record whose number is the event's, as the sheet reads it (blank when none).
-        s.columns = {id, {"Event date", "KE212:FechaEvento", "@D17", 44}, code, {"Coach name", "Equ:Entrenado", "@S20", 80},
-                     category, {"Event director", "KE212:NombreDelOrganizador", "@s50", 120}, name, address, division, modality};
+        s.columns = {id,       {"Event date", "KE212:FechaEvento", "@D17", 44},
+                     code,     {"Coach name", "Equ:Entrenado", "@S20", 80},
+                     category, {"Event director", "KE212:NombreDelOrganizador", "@s50", 120},
+                     name,     address,
+                     division, modality};
         s.hidden = teams;
         s.hidden.push_back("KE212:Queue");
         s.tabs = {{"&1) Team competition number", "KE212:KeyIDNumeroDeEventoEquipo", kTeamId},
@@ -158,11 +169,11 @@ ListSpec team_list(const std::string& procedure) {
                   {"&5) Division", "KE212:KeyDivicion", "KE212:Divicion"},
                   {"&6) Modality", "KE212:KeyModalidad", "KE212:Modalidad"},
                   {"&7) Sort by event", "KE212:KeyIDNumeroDeEventoEquipo", "", live::Thumb::Rows, true}};
-        s.search = with_prefix("KE212:", {"IDNumeroDeEventoEquipo", "FechaEvento", "CodigoDeEvento", "Categoria", "Divicion", "Modalidad",
-                                          "NombreDelEvento", "DirecionDelEvento", "Queue"});
+        s.search = with_prefix("KE212:", {"IDNumeroDeEventoEquipo", "FechaEvento", "CodigoDeEvento", "Categoria", "Divicion",
+                                          "Modalidad", "NombreDelEvento", "DirecionDelEvento", "Queue"});
         s.search.insert(s.search.end(), teams.begin(), teams.begin() + 3);
-        s.also_open = {TableId::Categoria, TableId::Colores, TableId::Competidor, TableId::Divisiones, TableId::Dojo,
-                       TableId::Equipos, TableId::Modalidades, TableId::TournamentInfo};
+        s.also_open = {TableId::Categoria, TableId::Colores, TableId::Competidor,  TableId::Divisiones,
+                       TableId::Dojo,      TableId::Equipos, TableId::Modalidades, TableId::TournamentInfo};
         s.group_text = "Search All";
         s.names = {{"First team name:", teams[0]}, {"Second team name:", teams[1]}, {"Third teen name:", teams[2]}};
         s.updates_out_of_sight = true;
@@ -189,16 +200,15 @@ std::string list_format(const ListSpec& s) {
     std::string format;
     for (const Column& c : s.columns) {
         const bool number = c.picture[1] == 'n';
-        format += std::to_string(c.width) + (number ? "R(2)" : "L(2)") + "|M~" + c.header + "~" + (number ? "C(0)" : "") + c.picture + "@";
+        format += std::to_string(c.width) + (number ? "R(2)" : "L(2)") + "|M~" + c.header + "~" + (number ? "C(0)" : "") + c.picture +
+                  "@";
     }
     return format;
 }
 
 constexpr int kWidth = 700, kHeight = 330;
 
-void list_procedure(const std::string& name) {
-    live::ListScreen(name, kumite_list_layout(name), kumite_list(name)).run();
-}
+void list_procedure(const std::string& name) { live::ListScreen(name, kumite_list_layout(name), kumite_list(name)).run(); }
 
 constexpr char kList4[] = "BrowseKumiteIndividual4";
 constexpr char kList8[] = "BrowseKumiteIndividual";
@@ -235,7 +245,12 @@ WindowLayout kumite_list_layout(const std::string& procedure) {
         }
     }
     kit.end_tabs();
-    ControlState list{.use = "?BROWSE:1", .kind = ControlKind::List, .x = 8, .y = 40, .width = kWidth - 16, .height = 190,
+    ControlState list{.use = "?BROWSE:1",
+                      .kind = ControlKind::List,
+                      .x = 8,
+                      .y = 40,
+                      .width = kWidth - 16,
+                      .height = 190,
                       .format = list_format(s)};
     list.message = "Browsing the " + data::table_name(s.table) + " file";
     kit.add(list);
@@ -245,13 +260,15 @@ WindowLayout kumite_list_layout(const std::string& procedure) {
         const live::BarButton& b = live::kButtonBar[i];
         const bool navigation = i < live::kNavigationButtons;
         const int x = navigation ? 8 + static_cast<int>(i) * 16 : kWidth + 20 + static_cast<int>(i - live::kNavigationButtons) * 20;
-        ControlState& button = kit.layout().controls[static_cast<std::size_t>(kit.button(b.use + bar_suffix, "", x, navigation ? 234 : 0, 14, 12) - 1)];
+        ControlState& button =
+            kit.layout().controls[static_cast<std::size_t>(kit.button(b.use + bar_suffix, "", x, navigation ? 234 : 0, 14, 12) - 1)];
         if (navigation) button.image = b.image, button.tip = b.tip;
     }
     const int queue_prompt = kit.prompt("Queue:", 120, 236, 30);
     if (s.queue_prompt_on_tab) kit.layout().controls[static_cast<std::size_t>(queue_prompt - 1)].parent = first_tab;
     // Shows the selected row's status; the list stores nothing, so the operator cannot change it.
-    ControlState queue{.use = "?" + s.queue, .kind = ControlKind::DropList, .disabled = true, .x = 154, .y = 234, .width = 80, .height = 12};
+    ControlState
+        queue{.use = "?" + s.queue, .kind = ControlKind::DropList, .disabled = true, .x = 154, .y = 234, .width = 80, .height = 12};
     queue.items = {"QueueStart", "QueueStop", "QueueDone", "QueueAssigned"};
     queue.item_values = {"1", "2", "3", "4"};
     kit.add(queue);
@@ -265,9 +282,17 @@ WindowLayout kumite_list_layout(const std::string& procedure) {
                    {"?INSERT:4", "&Insert", "Insert a Record", 60, update_y},
                    {"?CHANGE:4", "&Change", "Change the Record", 112, update_y},
                    {"?DELETE:4", "&Delete", "Delete the Record", 164, update_y}};
-    for (const Button& b : buttons) kit.layout().controls[static_cast<std::size_t>(kit.button(b.use, b.text, b.x, b.y) - 1)].tip = b.tip;
-    ControlState close{.use = "?CLOSE", .kind = ControlKind::Button, .text = s.close_icon ? "" : "&Close", .x = kWidth - 56, .y = 258,
-                       .width = 48, .height = 14, .tip = "Close Window", .action = StandardAction::Close};
+    for (const Button& b : buttons)
+        kit.layout().controls[static_cast<std::size_t>(kit.button(b.use, b.text, b.x, b.y) - 1)].tip = b.tip;
+    ControlState close{.use = "?CLOSE",
+                       .kind = ControlKind::Button,
+                       .text = s.close_icon ? "" : "&Close",
+                       .x = kWidth - 56,
+                       .y = 258,
+                       .width = 48,
+                       .height = 14,
+                       .tip = "Close Window",
+                       .action = StandardAction::Close};
     if (s.close_icon) close.image = "WACLOSE.ICO";
     kit.add(close);
     kit.group("?FUZZYGROUP", s.group_text, 4, 278, kWidth - 8, 40);
@@ -302,8 +327,11 @@ live::ListScreenDeclaration kumite_list(const std::string& procedure) {
         return tab >= 1 && tab <= tabs ? tab - 1 : 0;
     };
     d.list.typing_locator = s.typing_locator;
-    d.list.search = live::SearchBox{.query_name = "FuzzyQuery9", .score_name = "FuzzyResult9", .fields = s.search,
-                                    .score_column = true, .query_resets = true};
+    d.list.search = live::SearchBox{.query_name = "FuzzyQuery9",
+                                    .score_name = "FuzzyResult9",
+                                    .fields = s.search,
+                                    .score_column = true,
+                                    .query_resets = true};
     d.form = s.form;
     d.buttons = {.view = "?VIEW:3", .insert = "?INSERT:4", .change = "?CHANGE:4", .remove = "?DELETE:4", .select = "?SELECT"};
     d.timer = s.timer;

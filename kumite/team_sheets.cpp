@@ -28,7 +28,7 @@ struct Competitor {
 struct Block {
     std::string team_id;  // empty on the second round
     std::string team, city, coach, school;
-    std::string colour;   // empty on the first round
+    std::string colour;  // empty on the first round
     std::array<Competitor, 5> competitors;
     Competitor tie_break;
     std::string hantei;
@@ -70,7 +70,8 @@ enum BlockId { E1, E2, E3, E4, W1, W2, L1, L2 };
 
 const std::array<Block, 8>& blocks() {
     static const std::array<Block, 8> all = {
-        Block{f("IDNUMERODEEQUIPO1"), f("NombreDeEquipoE1R1A"), f("MUNICIPIOEQUIPOE1R1A"), f("ENTRENADOE1R1A"), f("NOMBREDOJOE1R1A"), "",
+        Block{f("IDNUMERODEEQUIPO1"), f("NombreDeEquipoE1R1A"), f("MUNICIPIOEQUIPOE1R1A"), f("ENTRENADOE1R1A"), f("NOMBREDOJOE1R1A"),
+              "",
               five({"NOMBRECOMPETIDOR{n}E1R1A", "NOMBRECOMPETIDOR{n}DOJOE1R1A", "RESULTADOC{n}BE1R1A", "RESULTADOC{n}E1R1A",
                     "PUNTOSC{n}E1R1A", "KIKENC{n}BE1R1A"}),
               tie("COMPETIDORDESEMPATER1A", "NOMBRECOMPETIDORDOJODR1A", "RESULTADODBE1R1A", "RSULTADODE1R1A", "PUNTOSDE1R1A",
@@ -82,13 +83,15 @@ const std::array<Block, 8>& blocks() {
               tie("COMPETIDORDESEMPATEE2R1R", "NOMBRECOMPETIDORDOJODE2R1R", "RESULTADODBE2R1R", "RSULTADODE2R1R", "PUNTOSDE2R1R",
                   "KIKENDBE2R1R"),
               f("HANTEYE2R1R"), f("GANOE2"), f("EQUIPOE2R1RE"), f("EQUIPOE2R1PU")},
-        Block{f("IDNUMERODEEQUIPO3"), f("NombreDeEquipoE3R1A"), f("MUNICIPIOEQUIPOE3R1A"), f("ENTRENADOE3R1A"), f("NOMBREDOJOE3R1A"), "",
+        Block{f("IDNUMERODEEQUIPO3"), f("NombreDeEquipoE3R1A"), f("MUNICIPIOEQUIPOE3R1A"), f("ENTRENADOE3R1A"), f("NOMBREDOJOE3R1A"),
+              "",
               five({"NOMBRECOMPETIDOR{n}E3R1A", "NOMBRECOMPETIDOR{n}DOJOE3R1A", "RESULTADOC{n}BE3R1A", "RESULTADOC{n}E3R1A",
                     "PUNTOSC{n}E3R1A", "KIKENC{n}BE3R1A"}),
               tie("COMPETIDORDESEMPATEE3R1A", "NOMBRECOMPETIDORDOJODE3R1A", "RESULTADODBE3R1A", "RSULTADODE3R1A", "PUNTOSDE3R1A",
                   "KIKENDBE3R1A"),
               f("HANTEYE3R1A"), f("GANOE3"), f("EQUIPOE3R1RE"), f("EQUIPOE3R1PU")},
-        Block{f("IDNUMERODEEQUIPO4"), f("NombreDeEquipoE4R1R"), f("MUNICIPIOEQUIPOE4R1R"), f("ENTRENADOE4R1R"), f("NOMBREDOJOE4R1R"), "",
+        Block{f("IDNUMERODEEQUIPO4"), f("NombreDeEquipoE4R1R"), f("MUNICIPIOEQUIPOE4R1R"), f("ENTRENADOE4R1R"), f("NOMBREDOJOE4R1R"),
+              "",
               five({"NOMBRECOMPETIDOR{n}E4R1R", "NOMBREDOJOCOMPETIDOR{n}E4R1R", "RESULTADOC{n}BE4R1R", "RESULTADOC{n}E4R1R",
                     "PUNTOSC{n}E4R1R", "KIKENC{n}BE4R1R"}),
               tie("COMPETIDORDESEMPATEE4R1R", "NOMBRECOMPETIDORDOJODE4R1R", "RESULTADODE4R1R", "RSULTADODE4R1R", "PUNTOSDE4R1R",
@@ -117,7 +120,10 @@ const std::array<Block, 8>& blocks() {
         Block{"", f("NOMBREDEEQUIPOL1R4A"), f("MUNICIPIOEQUIPOL1R4A"), f("ENTRENADOEL1R4A"), f("NOMBREDOJOEL1R4A"), f("COLOREL1R4A"),
               five({"NOMBRECOMPETIDOR{n}EL1R4A", "NOMBREDOJOCOMPETIDOR{n}EL1R4A", "RESULTADOC{n}BEL1R4A", "RESULTADOC{n}L1R4A",
                     "PUNTOSC{n}L1R4A", "KIKENC{n}BEL1R4A"},
-                   {{Win, 1, "RESULTADOC1BL1R4A"}, {Win, 5, "RESULTADOC5BL1R4A"}, {Kiken, 1, "KIKENC1BL1R4A"}, {Kiken, 5, "KIKENC5BL1R4A"}}),
+                   {{Win, 1, "RESULTADOC1BL1R4A"},
+                    {Win, 5, "RESULTADOC5BL1R4A"},
+                    {Kiken, 1, "KIKENC1BL1R4A"},
+                    {Kiken, 5, "KIKENC5BL1R4A"}}),
               tie("COMPETIDORDESEMPATEL1R4A", "NOMBRECOMPETIDORDOJODL1R4A", "RESULTADODBL1R4A", "RSULTADODL1R4A", "PUNTOSDL1R4A",
                   "KIKENDBL1R4A"),
               f("HANTEYL1R4A"), "", f("RESULTADOSFINALESL1R4A"), f("PUNTOSFINALESL1R4A")},
@@ -138,10 +144,10 @@ const std::array<Block, 8>& blocks() {
 struct BlockView {
     BlockId block;
     std::string heading;
-    std::string group;                 // the totals' group
+    std::string group;  // the totals' group
     std::string first_column, second_column;
     std::string result_label, points_label;  // prompts beside the totals; empty: none
-    bool names_looked_up = true;       // the five competitor names (the tie-break name always is)
+    bool names_looked_up = true;             // the five competitor names (the tie-break name always is)
 };
 
 struct BoutTab {
@@ -185,7 +191,9 @@ TeamTotals team(std::string group, const std::string& r1, const std::string& r1p
                 const std::string& total, const std::string& total_p, std::string last_label, const std::string& last,
                 std::string last_picture) {
     return {std::move(group),
-            {{"Round 1:", f(r1), f(r1p)}, {"Round 2:", f(r2), f(r2p)}, {"Team TOTAL:", f(total), f(total_p)},
+            {{"Round 1:", f(r1), f(r1p)},
+             {"Round 2:", f(r2), f(r2p)},
+             {"Team TOTAL:", f(total), f(total_p)},
              {std::move(last_label), f(last), "", std::move(last_picture)}}};
 }
 
@@ -193,7 +201,10 @@ const std::vector<SheetSpec>& specs() {
     static const std::vector<SheetSpec> all = [] {
         std::vector<SheetSpec> s;
         {
-            SheetSpec t{.procedure = "UpdateEquipo5", .title = "Kumite 4 team competition", .cancel_text = "", .colour_prompt = "Colores:"};
+            SheetSpec t{.procedure = "UpdateEquipo5",
+                        .title = "Kumite 4 team competition",
+                        .cancel_text = "",
+                        .colour_prompt = "Colores:"};
             t.bouts = {
                 {"&1) Kumite Team 1 Vs Team 2",
                  {E1, "TEAM 1", "Team One final results", "Victory", "Points"},
@@ -215,8 +226,8 @@ const std::vector<SheetSpec>& specs() {
                              "EQUIPO1R1TPU", "Final E 1:", "FINALE1", "@n-10"),
                         team("Team two final results", "EQUIPOE2R1RE", "EQUIPOE2R1PU", "EQUIPO2R2RE", "EQUIPO2R2PU", "EQUIPOE2R1TRE",
                              "EQUIPOE2R1TPU", "Final E 2:", "FINALE2", "@n-10"),
-                        team("Teen three final results", "EQUIPOE3R1RE", "EQUIPOE3R1PU", "EQUIPO3R2RE", "EQUIPO3R2PU", "EQUIPO3TOTALRE",
-                             "EQUIPO3TOTALPU", "Final E 3:", "FINALE3", "@n-10"),
+                        team("Teen three final results", "EQUIPOE3R1RE", "EQUIPOE3R1PU", "EQUIPO3R2RE", "EQUIPO3R2PU",
+                             "EQUIPO3TOTALRE", "EQUIPO3TOTALPU", "Final E 3:", "FINALE3", "@n-10"),
                         team("Team four final results", "EQUIPO4R1RE", "EQUIPO4R1PU", "EQUIPO4R2RE", "EQUIPO4R2PU", "EQUIPO4TOTALRE",
                              "EQUIPO4TOTALPU", "Final E 4:", "FINALE4", "@n-10")};
             t.totals_images = 2;
@@ -461,8 +472,13 @@ const std::vector<std::string>& team_sheets() {
 
 WindowLayout team_sheet_layout(const std::string& procedure) {
     const SheetSpec& s = spec(procedure);
-    SheetKit k{LayoutKit({.title = s.title, .kind = WindowKind::MdiChild, .width = kWidth, .height = kHeight, .icon = "zrvICON.ico",
-                          .timer = 1, .status = {{.width = -1}}}),
+    SheetKit k{LayoutKit({.title = s.title,
+                          .kind = WindowKind::MdiChild,
+                          .width = kWidth,
+                          .height = kHeight,
+                          .icon = "zrvICON.ico",
+                          .timer = 1,
+                          .status = {{.width = -1}}}),
                {}};
     k.kit.sheet("?CurrentTab", 4, 4, kWidth - 8, kHeight - 30);
     for (const BoutTab& t : s.bouts) {
@@ -560,7 +576,8 @@ data::FieldRef field(const std::string& name) {
 class TeamSheet final : public live::LiveForm {
 public:
     explicit TeamSheet(const std::string& procedure)
-        : LiveForm(procedure, team_sheet_layout(procedure), team_sheet_declaration(procedure)), spec_(spec(procedure)),
+        : LiveForm(procedure, team_sheet_layout(procedure), team_sheet_declaration(procedure)),
+          spec_(spec(procedure)),
           boxes_(team_sheet_boxes(procedure)) {}
 
     bool initialize() override {
@@ -677,9 +694,7 @@ private:
     data::DictionaryRelations* equipos_ = nullptr;
 };
 
-void sheet_procedure(const std::string& name) {
-    TeamSheet(name).run();
-}
+void sheet_procedure(const std::string& name) { TeamSheet(name).run(); }
 
 constexpr char kSheet4[] = "UpdateEquipo5";
 constexpr char kSheet3[] = "UpdateEquipo3";

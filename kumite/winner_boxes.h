@@ -11,10 +11,10 @@
 namespace zrv::kumite {
 
 struct BoxRule {
-    std::string box;             // the box's field, "KE24:RESULTADOC1B"; its control is "?" + box
-    std::string mark;            // the field set to 1 (checked) or 0; empty: none
-    std::string partner;         // the partner box's field; empty: none
-    bool clears_partner = false; // a checked box sets the partner's field to 0
+    std::string box;              // the box's field, "KE24:RESULTADOC1B"; its control is "?" + box
+    std::string mark;             // the field set to 1 (checked) or 0; empty: none
+    std::string partner;          // the partner box's field; empty: none
+    bool clears_partner = false;  // a checked box sets the partner's field to 0
 };
 
 class WinnerBoxes {

@@ -32,8 +32,8 @@ std::pair<int, std::optional<data::FieldRef>> source_of(const store::TableLayout
     const int f = layout.field_index(name);
     if (f >= 0) return {f, std::nullopt};
     std::optional<data::FieldRef> other = data::field_by_name(name);
-    if (!other || other->is_memo()) throw std::invalid_argument("list field " + name + " is not a field of " + layout.name +
-                                                                " nor of another table");
+    if (!other || other->is_memo())
+        throw std::invalid_argument("list field " + name + " is not a field of " + layout.name + " nor of another table");
     return {-1, other};
 }
 
@@ -65,13 +65,20 @@ std::optional<Scroll> scroll_of_button(std::string_view use) {
 
 std::optional<Scroll> scroll_of_key(int keycode) {
     switch (keycode) {
-        case kHomeKey: return Scroll::Top;
-        case kPageUpKey: return Scroll::PageUp;
-        case kUpKey: return Scroll::Up;
-        case kDownKey: return Scroll::Down;
-        case kPageDownKey: return Scroll::PageDown;
-        case kEndKey: return Scroll::Bottom;
-        default: return std::nullopt;
+        case kHomeKey:
+            return Scroll::Top;
+        case kPageUpKey:
+            return Scroll::PageUp;
+        case kUpKey:
+            return Scroll::Up;
+        case kDownKey:
+            return Scroll::Down;
+        case kPageDownKey:
+            return Scroll::PageDown;
+        case kEndKey:
+            return Scroll::Bottom;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -221,8 +228,9 @@ std::vector<BrowseList::Row> BrowseList::search_rows(bool& complete) {
         with_row_related(rows[i].record, [&] {
             const std::vector<std::string> texts = search_texts(rows[i].record);
             const int score = matcher.score(query, joined(texts));
-            const bool in_one = score == 100 && several_words &&
-                                std::any_of(texts.begin(), texts.end(), [&](const std::string& t) { return matcher.score(query, t) == 100; });
+            const bool in_one = score == 100 && several_words && std::any_of(texts.begin(), texts.end(), [&](const std::string& t) {
+                                    return matcher.score(query, t) == 100;
+                                });
             keyed.push_back({score, in_one, i});
         });
     std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
@@ -272,7 +280,11 @@ const std::vector<BrowseList::Row>& BrowseList::rows_in_order(Source now) {
     const bool reusable = complete && !related_failed_ && now.stamped();
     std::int64_t last_position = 0;
     for (const Row& r : rows) last_position = std::max(last_position, r.position);
-    last = {.number = last.number + 1, .reusable = reusable, .source = std::move(now), .rows = std::move(rows), .last_position = last_position};
+    last = {.number = last.number + 1,
+            .reusable = reusable,
+            .source = std::move(now),
+            .rows = std::move(rows),
+            .last_position = last_position};
     return last.rows;
 }
 
@@ -294,7 +306,8 @@ std::string BrowseList::order_inputs() const {
         // The range limit as the list table's buffer holds it.
         const store::TableLayout& layout = table_->layout();
         const std::vector<store::KeyComponent>& components = layout.keys[static_cast<std::size_t>(key)].components;
-        const int limited = std::min<int>(decl_.orders[static_cast<std::size_t>(order_)].range_components, static_cast<int>(components.size()));
+        const int limited = std::min<int>(decl_.orders[static_cast<std::size_t>(order_)].range_components,
+                                          static_cast<int>(components.size()));
         for (int c = 0; c < limited; ++c) table_->record().append_image(components[static_cast<std::size_t>(c)].field, inputs);
     }
     for (const data::FieldRef& f : outside_fields_) inputs += '\n' + f.text();
@@ -340,12 +353,27 @@ void BrowseList::scroll(Scroll move) {
     int first = row_of(page_.front().position, 0);
     int at = row_of(selected_position(), first);
     switch (move) {
-        case Scroll::Top: first = at = 0; break;
-        case Scroll::Bottom: at = n - 1; first = n - rows; break;
-        case Scroll::Up: --at; break;
-        case Scroll::Down: ++at; break;
-        case Scroll::PageUp: first -= rows; at -= rows; break;
-        case Scroll::PageDown: first += rows; at += rows; break;
+        case Scroll::Top:
+            first = at = 0;
+            break;
+        case Scroll::Bottom:
+            at = n - 1;
+            first = n - rows;
+            break;
+        case Scroll::Up:
+            --at;
+            break;
+        case Scroll::Down:
+            ++at;
+            break;
+        case Scroll::PageUp:
+            first -= rows;
+            at -= rows;
+            break;
+        case Scroll::PageDown:
+            first += rows;
+            at += rows;
+            break;
     }
     at = std::clamp(at, 0, n - 1);
     // The highlight stays on the page.
@@ -425,8 +453,14 @@ bool BrowseList::refill_alone(Source& now, std::int64_t position, int before) {
         if (!place) return false;
         page_ = std::move(page);
         const bool filled = fill_page();
-        shown = {.reusable = filled, .whole = 0, .source = std::move(now), .position = position, .before = before,
-                 .place = *place, .first = 0, .rows = rows};
+        shown = {.reusable = filled,
+                 .whole = 0,
+                 .source = std::move(now),
+                 .position = position,
+                 .before = before,
+                 .place = *place,
+                 .first = 0,
+                 .rows = rows};
     }
     const int selected = index_of(page_, position, 0) + 1;
     place_scroll(shown.place.first, shown.place.rows, selected);
@@ -505,7 +539,8 @@ void BrowseList::place_scroll(std::int64_t first, std::int64_t rows, int selecte
     const bool by_rows = o >= thumb_fields_.size() || thumb_fields_[o] < 0;
     // A text or date thumb stands where the highlighted row stands in the whole order's scale.
     ThumbScale counted;
-    const ThumbScale& scale = by_rows ? (counted = row_scale(static_cast<int>(std::min<std::int64_t>(rows, INT_MAX)), page_rows())) : scroll_scale();
+    const ThumbScale& scale = by_rows ? (counted = row_scale(static_cast<int>(std::min<std::int64_t>(rows, INT_MAX)), page_rows()))
+                                      : scroll_scale();
     const int at = static_cast<int>(std::min<std::int64_t>(first, INT_MAX));
     window_.set_scroll(list_, scale.steps, scale.at(at, at + std::max(0, selected - 1)), scale.page);
 }

@@ -45,13 +45,13 @@ struct SortOrder {
 };
 
 struct SearchBox {
-    std::string query_name;            // "FuzzyQuery9": the query, bound for the expression
-    std::string score_name;            // "FuzzyResult9": the row's score (score lists only)
+    std::string query_name;  // "FuzzyQuery9": the query, bound for the expression
+    std::string score_name;  // "FuzzyResult9": the row's score (score lists only)
     // Joined with "&' '&" into the search expression; a field of another table takes part
     // as a column does (see ListDeclaration::fields).
     std::vector<std::string> fields;
-    bool score_column = false;         // rows carry their score in a first column
-    bool query_resets = false;         // accepting the query reads the page again at once
+    bool score_column = false;  // rows carry their score in a first column
+    bool query_resets = false;  // accepting the query reads the page again at once
     // The box's controls in the window's layout.
     std::string query_control = "?FUZZYQUERY", go_control = "?FUZZYGO", clear_control = "?FUZZYCLEAR";
 };
@@ -59,7 +59,7 @@ struct SearchBox {
 struct ListDeclaration {
     data::TableId table{};
     std::string list = "?BROWSE:1";
-    std::string format;                // the list's own columns
+    std::string format;  // the list's own columns
     // One per column, then the hidden row fields. A column may show a field of another table:
     // of the row's own record of that table when row_related names the table, else what the
     // thread's buffer of that table holds, the same on every row.
@@ -68,14 +68,14 @@ struct ListDeclaration {
     // row is filled and scored (blank when the row has none); the thread's buffers are left as
     // they were.
     std::vector<RelatedLookup> row_related;
-    std::vector<SortOrder> orders;     // the search order is added after these
+    std::vector<SortOrder> orders;  // the search order is added after these
     int page_rows = 20;
     // Per-cell colours of a row (the row's record, the row with its texts filled in).
     std::function<void(const store::RecordBuffer&, ListRow&)> colours;
-    std::string sheet;                 // the sheet whose tabs choose orders; empty: none
+    std::string sheet;                      // the sheet whose tabs choose orders; empty: none
     std::function<int(int tab)> tab_order;  // order for a tab (1-based); unset: order 0
-    std::string typing_locator;        // entry that locates as it is typed into
-    bool locate_on_accept = false;     // the typing locator locates only when its entry is accepted
+    std::string typing_locator;             // entry that locates as it is typed into
+    bool locate_on_accept = false;          // the typing locator locates only when its entry is accepted
     std::optional<SearchBox> search;
 };
 
@@ -209,18 +209,18 @@ protected:
     data::DictionaryTable* table_ = nullptr;
     int list_ = 0;
     std::vector<ListColumn> columns_;
-    std::vector<int> column_fields_;  // record field per column (-1: the score, or another table's)
+    std::vector<int> column_fields_;                            // record field per column (-1: the score, or another table's)
     std::vector<std::optional<data::FieldRef>> column_others_;  // per column: another table's field
     std::vector<int> search_fields_;
     std::vector<std::optional<data::FieldRef>> search_others_;
-    std::vector<int> keys_;           // per order; -1 for the search order
-    std::vector<int> then_by_;        // per order: the further field, -1 none
-    std::vector<int> thumb_fields_;   // per order: the field a text or date thumb follows, -1 none
+    std::vector<int> keys_;          // per order; -1 for the search order
+    std::vector<int> then_by_;       // per order: the further field, -1 none
+    std::vector<int> thumb_fields_;  // per order: the field a text or date thumb follows, -1 none
     std::unique_ptr<FuzzySearchAll> search_;
     std::unique_ptr<store::RecordBuffer> own_range_;
     int order_ = -1;
     std::vector<Row> page_;
-    RelatedRecords row_related_;      // decl_.row_related, found on the first row
+    RelatedRecords row_related_;  // decl_.row_related, found on the first row
     // Fields of other tables' buffers the rows are read and filled by (columns, search fields,
     // the related records' links).
     std::vector<data::FieldRef> outside_fields_;
@@ -233,17 +233,17 @@ protected:
         std::vector<Row> rows;
         std::int64_t last_position = 0;               // the largest of its rows' positions
         std::unordered_map<std::int64_t, int> index;  // position -> row, made when first asked
-        std::optional<ThumbScale> scale;               // a text or date thumb's, made when first asked
+        std::optional<ThumbScale> scale;              // a text or date thumb's, made when first asked
     };
     // The page on show: cut from a whole order's read (its number), or read alone from a source
     // around a record; its first row and its size as shown.
     struct ShownPage {
-        bool reusable = false;  // its rows can be shown again as they are
+        bool reusable = false;    // its rows can be shown again as they are
         std::uint64_t whole = 0;  // 0: read alone
         Source source;            // read alone: its source, and around what
         std::int64_t position = 0;
         int before = 0;
-        Place place;              // read alone: its place in the order
+        Place place;  // read alone: its place in the order
         int first = 0, rows = 0;
     };
     struct Reads {
@@ -252,7 +252,7 @@ protected:
     };
     Reads reads_;
     std::vector<std::int64_t> previous_positions_;  // the positions of the read before the last
-    bool related_failed_ = false;  // a related record could not be read since this was cleared
+    bool related_failed_ = false;                   // a related record could not be read since this was cleared
 };
 
 }  // namespace zrv::live

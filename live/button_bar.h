@@ -7,7 +7,7 @@
 namespace zrv::live {
 
 struct BarButton {
-    const char* use;    // "?BROWSE:TOP"; a second bar in a window adds its suffix (":2")
+    const char* use;  // "?BROWSE:TOP"; a second bar in a window adds its suffix (":2")
     const char* tip;
     const char* image;  // the picture on a button without text
     bool editing;       // an update button, disabled where the bar shows it

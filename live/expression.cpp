@@ -244,8 +244,6 @@ Expression::~Expression() = default;
 Expression::Expression(Expression&&) noexcept = default;
 Expression& Expression::operator=(Expression&&) noexcept = default;
 
-Value Expression::evaluate(const store::RecordBuffer* row, data::TableId table) const {
-    return Evaluator{row, table}(*root_);
-}
+Value Expression::evaluate(const store::RecordBuffer* row, data::TableId table) const { return Evaluator{row, table}(*root_); }
 
 }  // namespace zrv::live

@@ -154,7 +154,7 @@ int bind_record_controls(Window& window) {
         // An entry takes no more characters than its text field holds: what it shows is stored.
         const store::FieldLayout* f = field->layout();
         const int most = c.kind != ControlKind::Entry ? 0
-                         : field->is_memo() ? field->file().layout().memos.at(static_cast<std::size_t>(field->memo())).size
+                         : field->is_memo()           ? field->file().layout().memos.at(static_cast<std::size_t>(field->memo())).size
                          : f && f->kind == store::FieldKind::Text ? f->size
                                                                   : 0;
         if (most) window.modify(c.number, [most](ControlState& state) { state.max_chars = most; });

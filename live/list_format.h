@@ -26,7 +26,7 @@ struct ListColumn {
     char header_align = 'L';
     int header_indent = 0;
     std::string tip;
-    std::string group;  // the header of the group the column belongs to; empty: none
+    std::string group;     // the header of the group the column belongs to; empty: none
     bool stacked = false;  // its group is stacked
     std::string picture_text;
     Picture picture;

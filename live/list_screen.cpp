@@ -1,6 +1,5 @@
 #include "live/list_screen.h"
 
-
 #include <cctype>
 
 #include "data/dictionary.h"

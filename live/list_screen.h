@@ -35,7 +35,7 @@ struct ListScreenDeclaration {
     ListDeclaration list;
     std::string form;  // the form the buttons run (ListRunsForm); empty: none
     ListButtons buttons;
-    int timer = 0;     // hundredths of a second, 0: none
+    int timer = 0;  // hundredths of a second, 0: none
     std::vector<TimerStep> timer_steps;
     // The tables the list opens through their relation managers besides its own.
     std::vector<data::TableId> also_open;

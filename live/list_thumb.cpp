@@ -10,9 +10,7 @@ namespace zrv::live {
 
 namespace {
 
-long double as_real(const store::Decimal& d) {
-    return static_cast<long double>(d.units()) / std::pow(10.0L, d.places());
-}
+long double as_real(const store::Decimal& d) { return static_cast<long double>(d.units()) / std::pow(10.0L, d.places()); }
 
 std::vector<int> text_steps(const std::vector<Value>& keys) {
     std::size_t longest = 0;

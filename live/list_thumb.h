@@ -20,14 +20,14 @@ enum class Thumb : std::uint8_t { Rows, Text, Date };
 inline constexpr int kThumbSteps = 100;
 
 struct ThumbScale {
-    int steps = 0;                 // 0: the order is empty
-    int page = 1;                  // the steps a click beside the thumb moves
+    int steps = 0;  // 0: the order is empty
+    int page = 1;   // the steps a click beside the thumb moves
     // Per row of the order, never smaller than the row above's (a text or date thumb); empty
     // for a row thumb, whose steps are the rows themselves up to the last page's first.
     std::vector<int> step_of_row;
-    int rows = 0;                  // the order's rows
+    int rows = 0;  // the order's rows
 
-    bool follows_page = true;      // the thumb shows the page's first row, else the highlighted row
+    bool follows_page = true;  // the thumb shows the page's first row, else the highlighted row
 
     // The first row (0-based) at or after a step; the last row past the end.
     int first_row_at(int step) const;

@@ -1,6 +1,5 @@
 #include "live/live_form.h"
 
-
 #include <map>
 #include <stdexcept>
 
@@ -68,8 +67,10 @@ void LiveForm::run_event_loop() {
             set_response(kResponseCancelled);
             return;
         }
-        const char* text = r == kRequestView ? kViewRecordText : r == kRequestInsert ? kAddRecordText
-                         : r == kRequestChange ? kChangeRecordText : "";
+        const char* text = r == kRequestView     ? kViewRecordText
+                           : r == kRequestInsert ? kAddRecordText
+                           : r == kRequestChange ? kChangeRecordText
+                                                 : "";
         std::string suffix;
         if (decl_.title_with_key && r == kRequestInsert) suffix = "  (New)";
         if (decl_.title_with_key && r == kRequestChange) {
@@ -103,9 +104,7 @@ void LiveForm::run_event_loop() {
     WindowController::run_event_loop();
 }
 
-bool LiveForm::keeps_changes() const {
-    return decl_.request_handling && (request() == kRequestInsert || request() == kRequestChange);
-}
+bool LiveForm::keeps_changes() const { return decl_.request_handling && (request() == kRequestInsert || request() == kRequestChange); }
 
 Flow LiveForm::take_event(Event& e) {
     // What the operator's edits, clicks, choices and keys changed is the operator's; what a
@@ -219,7 +218,7 @@ void LiveForm::show_with_related() {
 
 void LiveForm::reread() {
     if (changes_.started() && !ticking_) take_changes();  // a re-read asked by a button
-    table_->get_by_key(key_);  // the same record again; a failed read leaves the buffer as it is
+    table_->get_by_key(key_);                             // the same record again; a failed read leaves the buffer as it is
     if (!as_read_) as_read_ = std::make_unique<store::RecordBuffer>(table_->record());
     else *as_read_ = table_->record();
     if (!changes_.started()) return;

@@ -35,12 +35,12 @@ enum class FrameworkHandling { First, Last };
 
 struct FormDeclaration {
     data::TableId table{};
-    std::string primary_key;   // "RM:keyIDResultadosM"
-    std::string key_field;     // shown after the title: "RM:IDResultadosM"
+    std::string primary_key;  // "RM:keyIDResultadosM"
+    std::string key_field;    // shown after the title: "RM:IDResultadosM"
     bool request_handling = true;
     CaptionPlace caption = CaptionPlace::StatusZone2;
     bool title_with_key = true;
-    bool live = true;          // LiveRecordRefresh on the window timer
+    bool live = true;  // LiveRecordRefresh on the window timer
     CloseVariant close = CloseVariant::CompletedAndClose;
     FrameworkHandling handling = FrameworkHandling::Last;
     std::vector<RelatedLookup> related;
@@ -102,8 +102,8 @@ protected:
     int key_ = -1;
     std::unique_ptr<store::RecordBuffer> open_copy_;  // as the form opened
     std::unique_ptr<store::RecordBuffer> as_read_;    // as the last re-read found it
-    bool remote_close_ = false;  // the record's Cerrar asked the form to close
-    RelatedRecords related_;  // decl_.related, found on the first reset
+    bool remote_close_ = false;                       // the record's Cerrar asked the form to close
+    RelatedRecords related_;                          // decl_.related, found on the first reset
     bool prepared_insert_ = false;
     int last_selected_ = 0;
 

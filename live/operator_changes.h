@@ -46,8 +46,8 @@ private:
     std::optional<store::RecordBuffer> base_, settled_, mine_;
     std::optional<store::RecordBuffer> previous_;  // base_ before the last re-read
     std::optional<store::RecordBuffer> held_;      // the held fields' values as the operator saw them
-    std::vector<bool> fields_, memos_;  // kept, by field and memo index
-    std::vector<bool> holding_;         // held, by field index
+    std::vector<bool> fields_, memos_;             // kept, by field and memo index
+    std::vector<bool> holding_;                    // held, by field index
 };
 
 }  // namespace zrv::live

@@ -22,11 +22,16 @@ namespace {
 constexpr std::int64_t kBlinkPoints = 8;
 constexpr int kMaxToggles = 500;
 
-const std::vector<std::string> kBoard1ReadOnly = {"?SB:IDNUMERODEEVENTOKINDIVIDUAL", "?SB:FULLNAMEAO", "?SB:DOJONAMEAKA:2",
-                                                  "?SB:FULLNAMEAKA:2", "?SB:DOJONAMEAO:2", "?SB:PUNTOAO", "?SB:PUNTOAKA",
+const std::vector<std::string> kBoard1ReadOnly = {"?SB:IDNUMERODEEVENTOKINDIVIDUAL",
+                                                  "?SB:FULLNAMEAO",
+                                                  "?SB:DOJONAMEAKA:2",
+                                                  "?SB:FULLNAMEAKA:2",
+                                                  "?SB:DOJONAMEAO:2",
+                                                  "?SB:PUNTOAO",
+                                                  "?SB:PUNTOAKA",
                                                   "?SB:TIMER1STARTTIME"};
-const std::vector<std::string> kBoard2ReadOnly = {"?SB:IDNUMERODEEVENTOKINDIVIDUAL", "?SB:IDCOMBATE", "?SB:FULLNAMEAO",
-                                                  "?SB:PUNTOAO", "?SB:PUNTOAKA"};
+const std::vector<std::string> kBoard2ReadOnly = {"?SB:IDNUMERODEEVENTOKINDIVIDUAL", "?SB:IDCOMBATE", "?SB:FULLNAMEAO", "?SB:PUNTOAO",
+                                                  "?SB:PUNTOAKA"};
 
 // The bout's number is shown, never taken from the screen: the board re-reads its bout by it,
 // so a number typed over it would switch the board to another bout or to none.
@@ -67,8 +72,7 @@ struct BlinkState {
 
 class Scoreboard final : public live::LiveForm {
 public:
-    explicit Scoreboard(const BoardKind& kind)
-        : LiveForm(kind.procedure, board_layout(kind), board_form(kind)), kind_(kind) {}
+    explicit Scoreboard(const BoardKind& kind) : LiveForm(kind.procedure, board_layout(kind), board_form(kind)), kind_(kind) {}
 
     bool initialize() override;
     Flow take_event(Event& event) override;
@@ -124,8 +128,8 @@ private:
         int control = 0;
         int state = -1;  // shown (1) or hidden (0) as last set; -1: not set yet
     };
-    LookedUp<Shown> shown_;  // by use
-    std::vector<int> entries_;  // the entries an operator's change is copied back from
+    LookedUp<Shown> shown_;                             // by use
+    std::vector<int> entries_;                          // the entries an operator's change is copied back from
     std::uint64_t copied_back_at_ = ~std::uint64_t{0};  // the operator's changes when none was left
 };
 
@@ -150,8 +154,8 @@ bool Scoreboard::initialize() {
 
     clock_.create_helpers();
     const std::string clock_name = std::string(kind_.procedure) + ":xDC:4";
-    clock_.attach_to_window(w, control("?XDIGITALCLOCKPANEL"), 300, "Paint", ".\\Digits", kind_.clock_settings, clock_name,
-                            kHours24, 0, kClockCountdown, 0, kind_.autosize, kWhite);
+    clock_.attach_to_window(w, control("?XDIGITALCLOCKPANEL"), 300, "Paint", ".\\Digits", kind_.clock_settings, clock_name, kHours24,
+                            0, kClockCountdown, 0, kind_.autosize, kWhite);
     if (kind_.paused_at_open) clock_.pause_countdown();
     clock_.set_countdown(static_cast<int>(value("SB:Timer1StartTime")));
     std::uint8_t* flag = nullptr;
@@ -297,21 +301,60 @@ void Scoreboard::point_blink(BlinkState& s, const char* field, int points) {
 
 const std::vector<BoardKind>& board_kinds() {
     static const std::vector<BoardKind> kinds = {
-        {.procedure = "UpdateScoreBoard1", .width = 861, .height = 422, .stacked = true, .clock_settings = ".\\digits.ini",
-         .autosize = kFitPanelCentred, .paused_at_open = true, .end_flag_and_sound = true, .start_button = "?BUTTON2",
-         .stop_button = "?BUTTON1", .hantei_rule = false, .time_up_after_lamps = false, .copy_back = false, .team = false,
-         .senshu_crossed = true, .name_suffix = ":2", .event_control = "?SB:IDNUMERODEEVENTOKINDIVIDUAL",
+        {.procedure = "UpdateScoreBoard1",
+         .width = 861,
+         .height = 422,
+         .stacked = true,
+         .clock_settings = ".\\digits.ini",
+         .autosize = kFitPanelCentred,
+         .paused_at_open = true,
+         .end_flag_and_sound = true,
+         .start_button = "?BUTTON2",
+         .stop_button = "?BUTTON1",
+         .hantei_rule = false,
+         .time_up_after_lamps = false,
+         .copy_back = false,
+         .team = false,
+         .senshu_crossed = true,
+         .name_suffix = ":2",
+         .event_control = "?SB:IDNUMERODEEVENTOKINDIVIDUAL",
          .view_read_only = kBoard1ReadOnly},
-        {.procedure = "UpDateScoreBoard2", .width = 822, .height = 415, .stacked = false, .clock_settings = ".\\digits.ini",
-         .autosize = kKeepPanel, .paused_at_open = true, .end_flag_and_sound = true, .start_button = "?SAVE",
-         .stop_button = "?SAVE:14", .hantei_rule = true, .time_up_after_lamps = false, .copy_back = true, .team = false,
-         .senshu_crossed = false, .name_suffix = ":2", .event_control = "?SB:IDNUMERODEEVENTOKINDIVIDUAL",
+        {.procedure = "UpDateScoreBoard2",
+         .width = 822,
+         .height = 415,
+         .stacked = false,
+         .clock_settings = ".\\digits.ini",
+         .autosize = kKeepPanel,
+         .paused_at_open = true,
+         .end_flag_and_sound = true,
+         .start_button = "?SAVE",
+         .stop_button = "?SAVE:14",
+         .hantei_rule = true,
+         .time_up_after_lamps = false,
+         .copy_back = true,
+         .team = false,
+         .senshu_crossed = false,
+         .name_suffix = ":2",
+         .event_control = "?SB:IDNUMERODEEVENTOKINDIVIDUAL",
          .view_read_only = kBoard2ReadOnly},
-        {.procedure = "UpDateEquipoScoreBoardPantalla", .width = 823, .height = 437, .stacked = false,
-         .clock_settings = ".\\xClock.ini", .autosize = kKeepPanel, .paused_at_open = false, .end_flag_and_sound = false,
-         .start_button = nullptr, .stop_button = nullptr, .hantei_rule = false, .time_up_after_lamps = true,
-         .copy_back = true, .team = true, .senshu_crossed = false, .name_suffix = "",
-         .event_control = "?SB:IDNUMERODEEVENTOEQUIPO", .view_read_only = {}},
+        {.procedure = "UpDateEquipoScoreBoardPantalla",
+         .width = 823,
+         .height = 437,
+         .stacked = false,
+         .clock_settings = ".\\xClock.ini",
+         .autosize = kKeepPanel,
+         .paused_at_open = false,
+         .end_flag_and_sound = false,
+         .start_button = nullptr,
+         .stop_button = nullptr,
+         .hantei_rule = false,
+         .time_up_after_lamps = true,
+         .copy_back = true,
+         .team = true,
+         .senshu_crossed = false,
+         .name_suffix = "",
+         .event_control = "?SB:IDNUMERODEEVENTOEQUIPO",
+         .view_read_only = {}},
     };
     return kinds;
 }
@@ -324,10 +367,10 @@ const BoardKind& board_kind(const std::string& procedure) {
 
 const std::vector<Lamp>& penalty_lamps() {
     static const std::vector<Lamp> lamps = {
-        {"SB:C1Ao", "?CAO1"},       {"SB:K1Ao", "?KAO2"},       {"SB:H1CAo", "?HCAO3"},       {"SB:H1Ao", "?HAO4"},
-        {"SB:C2Ao", "?CAO1:2"},     {"SB:K2Ao", "?KAO2:2"},     {"SB:HC2Ao", "?HCAO3:2"},     {"SB:H2Ao", "?HAO4:2"},
-        {"SB:C1Aka", "?CAKA1:3"},   {"SB:K1Aka", "?KAKA2:3"},   {"SB:H1CAka", "?HCAKA3:3"},   {"SB:H1Aka", "?HAKA4:3"},
-        {"SB:C2Aka", "?CAKA1:4"},   {"SB:K2Aka", "?KAKA2:4"},   {"SB:HC2Aka", "?HCAKA3:4"},   {"SB:H2Aka", "?HAKA4:4"},
+        {"SB:C1Ao", "?CAO1"},     {"SB:K1Ao", "?KAO2"},     {"SB:H1CAo", "?HCAO3"},     {"SB:H1Ao", "?HAO4"},
+        {"SB:C2Ao", "?CAO1:2"},   {"SB:K2Ao", "?KAO2:2"},   {"SB:HC2Ao", "?HCAO3:2"},   {"SB:H2Ao", "?HAO4:2"},
+        {"SB:C1Aka", "?CAKA1:3"}, {"SB:K1Aka", "?KAKA2:3"}, {"SB:H1CAka", "?HCAKA3:3"}, {"SB:H1Aka", "?HAKA4:3"},
+        {"SB:C2Aka", "?CAKA1:4"}, {"SB:K2Aka", "?KAKA2:4"}, {"SB:HC2Aka", "?HCAKA3:4"}, {"SB:H2Aka", "?HAKA4:4"},
     };
     return lamps;
 }
@@ -341,9 +384,12 @@ live::FormDeclaration board_form(const BoardKind& k) {
                             .live = false,  // the board's own timer step reads the bout again
                             .close = live::CloseVariant::CompletedAndClose,
                             .handling = live::FrameworkHandling::Last};
-    if (k.team) d.related.push_back({data::TableId::KumiteEquipo5, "KE212:KeyIDNumeroDeEventoEquipo",
-                                     {{"KE212:IDNumeroDeEventoEquipo", "SB:IDNumeroDeEventoEquipo"}}});
-    d.related.push_back({data::TableId::KumiteIndividual, "KE24:KeyIDNumeroDeEventoKIndividual",
+    if (k.team)
+        d.related.push_back({data::TableId::KumiteEquipo5,
+                             "KE212:KeyIDNumeroDeEventoEquipo",
+                             {{"KE212:IDNumeroDeEventoEquipo", "SB:IDNumeroDeEventoEquipo"}}});
+    d.related.push_back({data::TableId::KumiteIndividual,
+                         "KE24:KeyIDNumeroDeEventoKIndividual",
                          {{"KE24:IDNumeroDeEventoKIndividual", "SB:IDNumeroDeEventoKIndividual"}}});
     d.view_read_only = k.view_read_only;
     return d;
@@ -351,9 +397,7 @@ live::FormDeclaration board_form(const BoardKind& k) {
 
 namespace {
 
-void board_procedure(const std::string& name) {
-    Scoreboard(board_kind(name)).run();
-}
+void board_procedure(const std::string& name) { Scoreboard(board_kind(name)).run(); }
 
 constexpr char kBoard1[] = "UpdateScoreBoard1";
 constexpr char kBoard2[] = "UpDateScoreBoard2";

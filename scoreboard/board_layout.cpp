@@ -17,13 +17,28 @@ struct Rect {
 };
 
 ControlState shape(std::string use, ControlKind kind, Rect r, Colour fill, Colour border) {
-    return ControlState{.use = std::move(use), .kind = kind, .x = r.x, .y = r.y, .width = r.w, .height = r.h,
-                        .fill_colour = fill, .border_colour = border};
+    return ControlState{.use = std::move(use),
+                        .kind = kind,
+                        .x = r.x,
+                        .y = r.y,
+                        .width = r.w,
+                        .height = r.h,
+                        .fill_colour = fill,
+                        .border_colour = border};
 }
 
 ControlState label(std::string use, ControlKind kind, std::string text, Rect r, int size, Colour colour, int align = 1) {
-    return ControlState{.use = std::move(use), .kind = kind, .text = std::move(text), .x = r.x, .y = r.y, .width = r.w,
-                        .height = r.h, .font_colour = colour, .font_name = "Arial", .font_size = size, .bold = true,
+    return ControlState{.use = std::move(use),
+                        .kind = kind,
+                        .text = std::move(text),
+                        .x = r.x,
+                        .y = r.y,
+                        .width = r.w,
+                        .height = r.h,
+                        .font_colour = colour,
+                        .font_name = "Arial",
+                        .font_size = size,
+                        .bold = true,
                         .align = align};
 }
 
@@ -49,15 +64,22 @@ ControlState check_2_places(std::string use, std::string text, Rect r, Colour co
 }
 
 ControlState button(std::string use, std::string text, Rect r) {
-    return ControlState{.use = std::move(use), .kind = ControlKind::Button, .text = std::move(text), .x = r.x, .y = r.y,
-                        .width = r.w, .height = r.h, .font_name = "Arial", .font_size = 8};
+    return ControlState{.use = std::move(use),
+                        .kind = ControlKind::Button,
+                        .text = std::move(text),
+                        .x = r.x,
+                        .y = r.y,
+                        .width = r.w,
+                        .height = r.h,
+                        .font_name = "Arial",
+                        .font_size = 8};
 }
 
 // Where one side's controls stand.
 struct Side {
     bool ao;
-    Colour colour;       // the side's own colour: its half, its lamps' bars
-    Colour background;   // behind its texts
+    Colour colour;      // the side's own colour: its half, its lamps' bars
+    Colour background;  // behind its texts
     Colour points_colour;
     Rect name, dojo, country, points, senshu;
     int lamps_x, lamps_y;  // the lamp block: prompts, two labelled rows of four
@@ -105,8 +127,8 @@ void add_side(WindowLayout& l, const BoardKind& k, const Side& s) {
     // Each side's senshu lamp stands with that side; on the stacked board the red lamp is the
     // Aka row's.
     const bool red_lamp = k.senshu_crossed ? !s.ao : s.ao;
-    ControlState senshu = shape(red_lamp ? "?SENSHUAO" : "?SENSHUAKA", ControlKind::Ellipse, s.senshu,
-                                red_lamp ? kRed : kBlue, kWhite);
+    ControlState senshu = shape(red_lamp ? "?SENSHUAO" : "?SENSHUAKA", ControlKind::Ellipse, s.senshu, red_lamp ? kRed : kBlue,
+                                kWhite);
     senshu.hidden = true;
     l.controls.push_back(senshu);
     add_lamps(l, s);
@@ -130,10 +152,25 @@ void add_clock(WindowLayout& l, Rect caption, Rect panel) {
 }
 
 void add_ok_cancel(WindowLayout& l, int x, int y) {
-    ControlState ok{.use = "?OK", .kind = ControlKind::Button, .x = x, .y = y, .width = 20, .height = 18, .image = "WAOK.ICO",
-                    .tip = "Accept data and close the window", .is_default = true, .action = StandardAction::Ok};
-    ControlState cancel{.use = "?CANCEL", .kind = ControlKind::Button, .x = x + 24, .y = y, .width = 20, .height = 18,
-                        .image = "WACANCEL.ICO", .tip = "Cancel operation", .action = StandardAction::Cancel};
+    ControlState ok{.use = "?OK",
+                    .kind = ControlKind::Button,
+                    .x = x,
+                    .y = y,
+                    .width = 20,
+                    .height = 18,
+                    .image = "WAOK.ICO",
+                    .tip = "Accept data and close the window",
+                    .is_default = true,
+                    .action = StandardAction::Ok};
+    ControlState cancel{.use = "?CANCEL",
+                        .kind = ControlKind::Button,
+                        .x = x + 24,
+                        .y = y,
+                        .width = 20,
+                        .height = 18,
+                        .image = "WACANCEL.ICO",
+                        .tip = "Cancel operation",
+                        .action = StandardAction::Cancel};
     l.controls.push_back(ok);
     l.controls.push_back(cancel);
 }
@@ -147,17 +184,31 @@ void add_bout(WindowLayout& l, const BoardKind& k, int x, int y, Colour fill) {
 }
 
 WindowLayout stacked_board(const BoardKind& k) {
-    WindowLayout l{.kind = WindowKind::Floating, .width = k.width, .height = k.height, .icon = "zrvICON.ico", .colour = kBlack,
+    WindowLayout l{.kind = WindowKind::Floating,
+                   .width = k.width,
+                   .height = k.height,
+                   .icon = "zrvICON.ico",
+                   .colour = kBlack,
                    .timer = 10};
     constexpr int row_h = 172;
     for (bool ao : {false, true}) {
         const int y = ao ? row_h : 0;
-        l.controls.push_back(label(ao ? "?AoLabel" : "?AkaLabel", ControlKind::String, ao ? "AO" : "AKA",
-                                   {10, y + 10, 70, 30}, 22, kWhite, 0));
-        const Side s{.ao = ao, .colour = ao ? kBlue : kRed, .background = kBlack, .points_colour = ao ? kBlue : kRed,
-                     .name = {84, y + 6, 450, 42}, .dojo = {84, y + 50, 300, 20}, .country = {390, y + 50, 150, 20},
-                     .points = {560, y + 6, 200, 160}, .senshu = {780, y + 60, 56, 50},
-                     .lamps_x = 10, .lamps_y = y + 84, .boxes_x = 300, .boxes_y = y + 100, .boxes_in_column = true};
+        l.controls.push_back(label(ao ? "?AoLabel" : "?AkaLabel", ControlKind::String, ao ? "AO" : "AKA", {10, y + 10, 70, 30}, 22,
+                                   kWhite, 0));
+        const Side s{.ao = ao,
+                     .colour = ao ? kBlue : kRed,
+                     .background = kBlack,
+                     .points_colour = ao ? kBlue : kRed,
+                     .name = {84, y + 6, 450, 42},
+                     .dojo = {84, y + 50, 300, 20},
+                     .country = {390, y + 50, 150, 20},
+                     .points = {560, y + 6, 200, 160},
+                     .senshu = {780, y + 60, 56, 50},
+                     .lamps_x = 10,
+                     .lamps_y = y + 84,
+                     .boxes_x = 300,
+                     .boxes_y = y + 100,
+                     .boxes_in_column = true};
         add_side(l, k, s);
     }
     l.controls.push_back(shape("?Rule", ControlKind::Line, {0, 2 * row_h - 4, k.width, 1}, kDefaultColour, kWhite));
@@ -173,7 +224,11 @@ WindowLayout stacked_board(const BoardKind& k) {
 }
 
 WindowLayout halves_board(const BoardKind& k) {
-    WindowLayout l{.kind = WindowKind::Floating, .width = k.width, .height = k.height, .icon = "zrvICON.ico", .colour = kBlack,
+    WindowLayout l{.kind = WindowKind::Floating,
+                   .width = k.width,
+                   .height = k.height,
+                   .icon = "zrvICON.ico",
+                   .colour = kBlack,
                    .timer = 10};
     const int half = k.width / 2;
     const int extra = k.height - 415;  // the team board's taller window
@@ -181,10 +236,19 @@ WindowLayout halves_board(const BoardKind& k) {
     l.controls.push_back(shape("?AoHalf", ControlKind::Box, {0, 0, half, k.height}, kBlue, kBlue));
     l.controls.push_back(shape("?AkaHalf", ControlKind::Box, {half, 0, k.width - half, k.height}, kRed, kRed));
     for (bool ao : {true, false}) {
-        Side s{.ao = ao, .colour = ao ? kBlue : kRed, .background = ao ? kBlue : kRed, .points_colour = kWhite,
-               .name = {12, 22, half - 24, 44}, .dojo = {12, 68, half - 24, 20}, .country = {12, 90, half - 24, 20},
-               .points = {60, 112, 250, 156}, .senshu = {330, 170, 56, 50},
-               .lamps_x = 12, .lamps_y = 300 + extra, .boxes_x = 24, .boxes_y = 274};
+        Side s{.ao = ao,
+               .colour = ao ? kBlue : kRed,
+               .background = ao ? kBlue : kRed,
+               .points_colour = kWhite,
+               .name = {12, 22, half - 24, 44},
+               .dojo = {12, 68, half - 24, 20},
+               .country = {12, 90, half - 24, 20},
+               .points = {60, 112, 250, 156},
+               .senshu = {330, 170, 56, 50},
+               .lamps_x = 12,
+               .lamps_y = 300 + extra,
+               .boxes_x = 24,
+               .boxes_y = 274};
         if (!ao) {
             for (Rect* r : {&s.name, &s.dojo, &s.country, &s.points, &s.senshu}) *r = mirror(*r);
             s.lamps_x = k.width - 12 - 224;

@@ -26,16 +26,16 @@ struct BoardKind {
     const char* clock_settings;  // the clock's settings file
     int autosize;                // the clock panel: refitted around the digits (1) or kept (0)
     bool paused_at_open;
-    bool end_flag_and_sound;     // the countdown's end sets SB:Timer1Flag and plays "TimeUP.wav"
-    const char* start_button;    // nullptr: no clock buttons
+    bool end_flag_and_sound;   // the countdown's end sets SB:Timer1Flag and plays "TimeUP.wav"
+    const char* start_button;  // nullptr: no clock buttons
     const char* stop_button;
-    bool hantei_rule;            // the hantei and kiken boxes decide the winner flags
-    bool time_up_after_lamps;    // the time-up caption's step comes after the lamps
-    bool copy_back;              // entries typed into are taken into the record at each tick
-    bool team;                   // team bouts: KumiteEquipo5 looked up before KumiteIndividual
-    bool senshu_crossed;         // ?SENSHUAO shows SB:SenshuAka (it stands in the Aka row)
-    const char* name_suffix;     // ":2" behind the Aka name and both dojos
-    const char* event_control;   // the bout's event entry
+    bool hantei_rule;                         // the hantei and kiken boxes decide the winner flags
+    bool time_up_after_lamps;                 // the time-up caption's step comes after the lamps
+    bool copy_back;                           // entries typed into are taken into the record at each tick
+    bool team;                                // team bouts: KumiteEquipo5 looked up before KumiteIndividual
+    bool senshu_crossed;                      // ?SENSHUAO shows SB:SenshuAka (it stands in the Aka row)
+    const char* name_suffix;                  // ":2" behind the Aka name and both dojos
+    const char* event_control;                // the bout's event entry
     std::vector<std::string> view_read_only;  // empty: every entry
 };
 

@@ -32,8 +32,7 @@ struct Rgb {
 struct Coverage {
     int w, h;
     std::vector<float> lit, ghost;
-    Coverage(int width, int height)
-        : w(width), h(height), lit(std::size_t(width) * height), ghost(std::size_t(width) * height) {}
+    Coverage(int width, int height) : w(width), h(height), lit(std::size_t(width) * height), ghost(std::size_t(width) * height) {}
 };
 
 struct Pt {
@@ -112,14 +111,12 @@ Coverage separator(int w, int h, float dot, float spread) {
 }
 
 // The AM and PM marks: a bold letter in 12 x 16.
-constexpr const char* kLetterA[16] = {
-    "....####....", "...######...", "..###..###..", "..##....##..", ".###....###.", ".##......##.",
-    ".##......##.", ".##########.", ".##########.", ".##......##.", ".##......##.", ".##......##.",
-    ".##......##.", ".##......##.", ".##......##.", "............"};
-constexpr const char* kLetterP[16] = {
-    ".########...", ".#########..", ".##.....###.", ".##......##.", ".##......##.", ".##.....###.",
-    ".#########..", ".########...", ".##.........", ".##.........", ".##.........", ".##.........",
-    ".##.........", ".##.........", ".##.........", "............"};
+constexpr const char* kLetterA[16] = {"....####....", "...######...", "..###..###..", "..##....##..", ".###....###.", ".##......##.",
+                                      ".##......##.", ".##########.", ".##########.", ".##......##.", ".##......##.", ".##......##.",
+                                      ".##......##.", ".##......##.", ".##......##.", "............"};
+constexpr const char* kLetterP[16] = {".########...", ".#########..", ".##.....###.", ".##......##.", ".##......##.", ".##.....###.",
+                                      ".#########..", ".########...", ".##.........", ".##.........", ".##.........", ".##.........",
+                                      ".##.........", ".##.........", ".##.........", "............"};
 
 // The letter scaled into w x h (whole pixels), centred.
 Coverage letter(int w, int h, const char* const* rows) {
@@ -239,8 +236,8 @@ struct Picture {
     Coverage cover;
 };
 
-std::vector<Picture> draw_set(int w, int h, float margin_x, float margin_y, float thick, int sep_w, int sep_h,
-                              int mark_w, int mark_h) {
+std::vector<Picture> draw_set(int w, int h, float margin_x, float margin_y, float thick, int sep_w, int sep_h, int mark_w,
+                              int mark_h) {
     std::vector<Picture> out;
     for (int d = 0; d <= 9; ++d) out.push_back({char('0' + d), seven_segment(w, h, d, margin_x, margin_y, thick)});
     out.push_back({'c', seven_segment(w, h, -1, margin_x, margin_y, thick)});
@@ -252,10 +249,14 @@ std::vector<Picture> draw_set(int w, int h, float margin_x, float margin_y, floa
 
 const char* set_key(char suffix) {
     switch (suffix) {
-        case 'c': return "DigClear";
-        case 'd': return "Dig#";
-        case 'a': return "DigA";
-        case 'p': return "DigP";
+        case 'c':
+            return "DigClear";
+        case 'd':
+            return "Dig#";
+        case 'a':
+            return "DigA";
+        case 'p':
+            return "DigP";
         default: {
             static char key[5] = "Dig0";
             key[3] = suffix;
@@ -294,8 +295,7 @@ int main(int argc, char** argv) {
 
     const Look paint_look{{255, 255, 255}, {22, 22, 26}, {232, 232, 236}};
     const std::vector<Picture> paint_set = draw_set(56, 74, 3.5f, 3, 10.5f, 18, 44, 12, 16);
-    for (const Picture& p : paint_set)
-        ok = write_gif(paint / (std::string("xsmall_") + p.suffix + ".gif"), p.cover, paint_look) && ok;
+    for (const Picture& p : paint_set) ok = write_gif(paint / (std::string("xsmall_") + p.suffix + ".gif"), p.cover, paint_look) && ok;
     if (argc == 4) {
         // Each picture centred in a 60 x 80 box, in a row, twice the size.
         Coverage strip(int(paint_set.size()) * 120, 160);
@@ -315,8 +315,7 @@ int main(int argc, char** argv) {
     const Look red{{0, 0, 0}, {255, 46, 28}, {48, 10, 8}};
     ok = write_demo_set(demo / "Red", "red", "png", red, draw_set(40, 60, 3, 3, 7, 40, 60, 40, 60), write_png) && ok;
     const Look amber{{16, 12, 8}, {255, 176, 0}, {52, 38, 12}};
-    ok = write_demo_set(demo / "Amber", "amber", "jpg", amber, draw_set(48, 66, 4, 3, 8, 48, 66, 48, 66),
-                        write_jpeg) && ok;
+    ok = write_demo_set(demo / "Amber", "amber", "jpg", amber, draw_set(48, 66, 4, 3, 8, 48, 66, 48, 66), write_jpeg) && ok;
     if (!ok) std::fprintf(stderr, "draw_digits: could not write every picture\n");
     return ok ? 0 : 1;
 }

@@ -27,8 +27,7 @@ struct Rgba {
 };
 
 Rgba colour(std::uint32_t rgb, float alpha = 1) {
-    return {((rgb >> 16) & 255) / 255.f * alpha, ((rgb >> 8) & 255) / 255.f * alpha, (rgb & 255) / 255.f * alpha,
-            alpha};
+    return {((rgb >> 16) & 255) / 255.f * alpha, ((rgb >> 8) & 255) / 255.f * alpha, (rgb & 255) / 255.f * alpha, alpha};
 }
 Rgba mix(Rgba a, Rgba b, float t) {
     t = std::clamp(t, 0.f, 1.f);
@@ -81,8 +80,7 @@ struct Canvas {
             auto channel = [&](float v) {
                 return static_cast<unsigned char>(std::lround(std::clamp(a > 0 ? v / a : 0.f, 0.f, 1.f) * 255));
             };
-            out.insert(out.end(), {channel(p.r), channel(p.g), channel(p.b),
-                                   static_cast<unsigned char>(std::lround(a * 255))});
+            out.insert(out.end(), {channel(p.r), channel(p.g), channel(p.b), static_cast<unsigned char>(std::lround(a * 255))});
         }
         return out;
     }
@@ -288,7 +286,8 @@ Canvas exit_door(int size) {
     c.fill([=](float x, float y) { return frame(x, y) - 0.6f; }, solid(colour(0x3A2A18)));
     c.fill(frame, solid(colour(0x8A6A40)));
     c.fill(polygon({{3.5f * s, 3 * s}, {7.5f * s, 4.5f * s}, {7.5f * s, 14.5f * s}, {3.5f * s, 14.5f * s}}), solid(colour(0xC89A5A)));
-    const Shape arrow = unite(box(6 * s, 7.2f * s, 11.5f * s, 9.8f * s), polygon({{11 * s, 4.5f * s}, {15.5f * s, 8.5f * s}, {11 * s, 12.5f * s}}));
+    const Shape arrow = unite(box(6 * s, 7.2f * s, 11.5f * s, 9.8f * s),
+                              polygon({{11 * s, 4.5f * s}, {15.5f * s, 8.5f * s}, {11 * s, 12.5f * s}}));
     c.fill([=](float x, float y) { return arrow(x, y) - std::max(0.8f, 0.7f * s); }, solid(colour(0x7A1010)));
     c.fill(arrow, vertical(colour(0xFF6A5E), colour(0xC62828), 4.5f * s, 12.5f * s));
     return c;
@@ -497,7 +496,7 @@ void write_gong(const fs::path& path) {
     struct Partial {
         double ratio, level, decay;
     };
-    const Partial partials[] = {{1.0, 1.0, 1.1}, {2.0, 0.55, 0.8}, {2.76, 0.45, 0.6}, {3.0, 0.3, 0.5},
+    const Partial partials[] = {{1.0, 1.0, 1.1},    {2.0, 0.55, 0.8},   {2.76, 0.45, 0.6}, {3.0, 0.3, 0.5},
                                 {4.07, 0.22, 0.35}, {5.43, 0.12, 0.25}, {6.8, 0.08, 0.18}};
     std::vector<double> wave(n);
     double peak = 0;

@@ -10,8 +10,7 @@ using namespace decl;
 namespace card {
 
 Key first_key() {
-    return key("KJ{k}:KeyIDCardJ{k}", {"-KJ{k}:IDCardJ{k}"}, Primary | Unique | Optional, "KJ{k}:KeyIDCardJ{k}",
-               Auto::Yes);
+    return key("KJ{k}:KeyIDCardJ{k}", {"-KJ{k}:IDCardJ{k}"}, Primary | Unique | Optional, "KJ{k}:KeyIDCardJ{k}", Auto::Yes);
 }
 
 Key key_on(std::string name, std::string field) {
@@ -23,9 +22,7 @@ std::vector<Key> competitor_keys() {
     std::vector<Key> keys;
     for (int n = 1; n <= 8; ++n) {
         std::string name = substitute("KJ{k}:KeyCompetidor{n}", 'n', n);
-        keys.push_back(key(name,
-                           {substitute("KJ{k}:NOMBRECOMPETIDOR{n}", 'n', n),
-                            substitute("KJ{k}:APPELIDOCOMPETIDOR{n}", 'n', n)},
+        keys.push_back(key(name, {substitute("KJ{k}:NOMBRECOMPETIDOR{n}", 'n', n), substitute("KJ{k}:APPELIDOCOMPETIDOR{n}", 'n', n)},
                            Duplicates, name, Auto::No));
     }
     return keys;

@@ -137,20 +137,21 @@ bool matches_pattern(std::string_view pattern, std::string_view name) {
     if (pattern.empty()) return name.empty();
     const auto digit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
     switch (pattern.front()) {
-    case '*':
-        for (std::size_t skip = 0; skip <= name.size(); ++skip)
-            if (matches_pattern(pattern.substr(1), name.substr(skip))) return true;
-        return false;
-    case '#':
-        for (std::size_t n = 1; n <= name.size() && digit(name[n - 1]); ++n)
-            if (matches_pattern(pattern.substr(1), name.substr(n))) return true;
-        return false;
-    case '?':
-        return !name.empty() && matches_pattern(pattern.substr(1), name.substr(1));
-    default:
-        return !name.empty() &&
-               std::toupper(static_cast<unsigned char>(pattern.front())) == std::toupper(static_cast<unsigned char>(name.front())) &&
-               matches_pattern(pattern.substr(1), name.substr(1));
+        case '*':
+            for (std::size_t skip = 0; skip <= name.size(); ++skip)
+                if (matches_pattern(pattern.substr(1), name.substr(skip))) return true;
+            return false;
+        case '#':
+            for (std::size_t n = 1; n <= name.size() && digit(name[n - 1]); ++n)
+                if (matches_pattern(pattern.substr(1), name.substr(n))) return true;
+            return false;
+        case '?':
+            return !name.empty() && matches_pattern(pattern.substr(1), name.substr(1));
+        default:
+            return !name.empty()
+                   && std::toupper(static_cast<unsigned char>(pattern.front()))
+                          == std::toupper(static_cast<unsigned char>(name.front()))
+                   && matches_pattern(pattern.substr(1), name.substr(1));
     }
 }
 

@@ -5,7 +5,8 @@ namespace zrv::data::tables {
 
 using namespace decl;
 
-static const char* const combate = "'Combate1','Combate2','Combate3','Combate4','Combate5','Combate6','Combate7','Combate8','Select Competidor'";
+static const char* const combate
+    = "'Combate1','Combate2','Combate3','Combate4','Combate5','Combate6','Combate7','Combate8','Select Competidor'";
 
 Table scoreboard() {
     return Table{

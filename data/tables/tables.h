@@ -27,10 +27,10 @@ decl::Table kata_juez_card(int judge);
 
 // What every judge's card shares, written for the card's prefix "KJ{k}".
 namespace card {
-decl::Key first_key();                     // KJ{k}:KeyIDCardJ{k}
+decl::Key first_key();                                  // KJ{k}:KeyIDCardJ{k}
 decl::Key key_on(std::string name, std::string field);  // duplicates, described by its own name
-std::vector<decl::Key> competitor_keys();  // KJ{k}:KeyCompetidor1 .. 8
-decl::Check queue_check();                 // KJ{k}:Queue
+std::vector<decl::Key> competitor_keys();               // KJ{k}:KeyCompetidor1 .. 8
+decl::Check queue_check();                              // KJ{k}:Queue
 std::vector<decl::Default> queue_default();
 decl::Relation event_relation(std::string link_field);
 }  // namespace card

@@ -1,6 +1,5 @@
 #include "framework/core/app_services.h"
 
-
 namespace zrv {
 
 namespace {

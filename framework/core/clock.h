@@ -72,8 +72,8 @@ public:
 private:
     friend class SystemClock;
     friend class VirtualClock;  // the tests' clock (framework/engine/headless/virtual_clock.h)
-    void enter_idle();  // mutex() held
-    void leave_idle();  // mutex() held
+    void enter_idle();          // mutex() held
+    void leave_idle();          // mutex() held
 
     std::mutex mutex_;
     std::condition_variable cv_;

@@ -19,7 +19,8 @@ std::vector<MessageDefinition> default_messages() {
     return {
         {2, "Access Denied", "Access to %File was denied: %Message.", I::Exclamation},
         {4, "Record Insert Error", "A record could not be added to %File. Error: %Message.", I::Exclamation},
-        {7, "Record Was Not Updated", "Another program changed this record of %File since it was read. The record has been read again.", I::Exclamation},
+        {7, "Record Was Not Updated",
+         "Another program changed this record of %File since it was read. The record has been read again.", I::Exclamation},
         {8, "Record Was Not Updated", "Another program deleted this record of %File since it was read.", I::Exclamation},
         {10, "Changes will be lost!", "Are you sure you want to cancel?", I::Question, ButtonYes | ButtonNo, ButtonNo},
         {12, "File Creation Error", "The file %File could not be created. Error: %Message.", I::Hand},
@@ -33,7 +34,8 @@ std::vector<MessageDefinition> default_messages() {
         {31, "Record was not updated", "A record of %File could not be written. Error: %Message.", I::Exclamation},
         {32, "Key was not built", "The keys of %File could not be built. Error: %Message.", I::Hand},
         {33, "Invalid Key", "The keys of %File are damaged and will be rebuilt.", I::Exclamation},
-        {38, "Auto Increment Error", "No new number could be given to a record of %File. Try again?", I::Question, ButtonYes | ButtonNo, ButtonYes},
+        {38, "Auto Increment Error", "No new number could be given to a record of %File. Try again?", I::Question,
+         ButtonYes | ButtonNo, ButtonYes},
         {kNotClosedMessage, "Program Not Closed", "A screen did not close, so the program stays open.", I::Exclamation},
     };
 }
@@ -58,9 +60,7 @@ void ErrorReporter::untrack_procedure() {
     if (!t_procedures.empty()) t_procedures.pop_back();
 }
 
-std::string ErrorReporter::current_procedure() const {
-    return t_procedures.empty() ? std::string() : t_procedures.back();
-}
+std::string ErrorReporter::current_procedure() const { return t_procedures.empty() ? std::string() : t_procedures.back(); }
 
 ThreadErrorStatus& ErrorReporter::status() { return t_status; }
 
@@ -92,10 +92,8 @@ std::string ErrorReporter::format(std::string_view text) const {
 
 Button ErrorReporter::raise(int number) {
     MessageDefinition message;
-    if (const MessageDefinition* found = definition(number))
-        message = *found;
-    else
-        message = {number, "Error", "Unknown error " + std::to_string(number) + ": %Message"};
+    if (const MessageDefinition* found = definition(number)) message = *found;
+    else message = {number, "Error", "Unknown error " + std::to_string(number) + ": %Message"};
     std::string title = format(message.title);
     std::string text = format(message.text);
     t_status.prev_error_id = t_status.current.number;
@@ -177,9 +175,11 @@ bool ErrorReporter::in_background() const { return t_status.background; }
 
 Button ErrorReporter::raise_about(std::string_view subject, int number, std::string_view message_text) {
     auto it = t_status.reported.find(subject);
-    if (it == t_status.reported.end()) it = t_status.reported.emplace(std::string(subject), std::vector<std::pair<int, std::string>>{}).first;
+    if (it == t_status.reported.end())
+        it = t_status.reported.emplace(std::string(subject), std::vector<std::pair<int, std::string>>{}).first;
     auto& seen = it->second;
-    const bool repeated = std::find(seen.begin(), seen.end(), std::pair<int, std::string>(number, std::string(message_text))) != seen.end();
+    const bool repeated = std::find(seen.begin(), seen.end(), std::pair<int, std::string>(number, std::string(message_text))) !=
+                          seen.end();
     if (repeated && t_status.background) {
         const MessageDefinition* d = definition(number);
         return d ? d->default_button : ButtonOk;

@@ -161,8 +161,7 @@ public:
     // Who shows the message box: the window engine installs itself here. With none installed
     // (a program without windows, or a test without an engine) a raise is only recorded and
     // answers with the message's default button.
-    using MessageBoxHandler = Button (*)(const MessageDefinition& message, const std::string& title,
-                                          const std::string& text);
+    using MessageBoxHandler = Button (*)(const MessageDefinition& message, const std::string& title, const std::string& text);
     void set_message_box_handler(MessageBoxHandler handler);
 
 private:

@@ -22,7 +22,7 @@ enum class EventKind : std::uint8_t {
     CloseWindow,
     Completed,
     Moved,
-    Sized,         // also a list's box that shows another number of rows (the list's number)
+    Sized,  // also a list's box that shows another number of rows (the list's number)
     Maximized,
     Minimized,
     Restored,
@@ -60,7 +60,7 @@ struct Event {
     EventKind kind = EventKind::Timer;
     int control = 0;  // field events: the control's number
     int keycode = 0;
-    int window = 0;   // the target window's id (0: the thread's current window)
+    int window = 0;  // the target window's id (0: the thread's current window)
     // The operator's edit that comes with the event (text typed, row chosen, box checked,
     // window moved). It runs on the window's own thread, just before the event is handled.
     std::function<void(Window&)> apply;

@@ -237,8 +237,7 @@ void request_close_everywhere() {
 
 bool wait_for_threads(int limit_ms) {
     std::unique_lock lock(g_threads_mutex);
-    return g_threads_cv.wait_for(lock, std::chrono::milliseconds(limit_ms),
-                                 [] { return g_threads.empty() && g_pending_starts == 0; });
+    return g_threads_cv.wait_for(lock, std::chrono::milliseconds(limit_ms), [] { return g_threads.empty() && g_pending_starts == 0; });
 }
 
 void report_close_refused() {

@@ -41,8 +41,8 @@ Window::Window(const WindowLayout& layout)
     for (ControlState c : layout.controls) {
         if (c.number == 0) c.number = next;
         if (controls_.count(c.number))
-            throw std::invalid_argument("window \"" + layout.title + "\" declares control " + std::to_string(c.number) +
-                                        " twice (" + controls_[c.number].use + ", " + c.use + ")");
+            throw std::invalid_argument("window \"" + layout.title + "\" declares control " + std::to_string(c.number) + " twice (" +
+                                        controls_[c.number].use + ", " + c.use + ")");
         next = std::max(next, c.number + 1);
         if (!c.use.empty()) by_use_[c.use] = c.number;
         controls_[c.number] = std::move(c);
@@ -110,9 +110,7 @@ void Window::read(int number, const std::function<void(const ControlState&)>& re
     if (const ControlState* c = find(number)) reader(*c);
 }
 
-void Window::changed(ControlState& state) {
-    state.revision = ++revision_;
-}
+void Window::changed(ControlState& state) { state.revision = ++revision_; }
 
 void Window::modify(int number, const std::function<void(ControlState&)>& change) {
     {
@@ -143,16 +141,16 @@ void Window::set_text(int number, std::string_view text) {
 }
 
 // Setters of one property: change and redraw only when the value differs.
-#define ZRV_PROPERTY_SETTER(name, type, member)                 \
-    void Window::name(int number, type value) {                 \
-        {                                                       \
-            std::lock_guard lock(mutex_);                       \
-            ControlState* c = find(number);                     \
-            if (!c || c->member == value) return;               \
-            c->member = value;                                  \
-            changed(*c);                                        \
-        }                                                       \
-        notify_engine();                                        \
+#define ZRV_PROPERTY_SETTER(name, type, member)   \
+    void Window::name(int number, type value) {   \
+        {                                         \
+            std::lock_guard lock(mutex_);         \
+            ControlState* c = find(number);       \
+            if (!c || c->member == value) return; \
+            c->member = value;                    \
+            changed(*c);                          \
+        }                                         \
+        notify_engine();                          \
     }
 ZRV_PROPERTY_SETTER(set_hidden, bool, hidden)
 ZRV_PROPERTY_SETTER(set_disabled, bool, disabled)

@@ -81,8 +81,8 @@ public:
     // --- controls ---
     int number_of(std::string_view use) const;  // 0 when the window has no such control
     bool has(int number) const;
-    ControlState control(int number) const;     // a copy
-    std::vector<int> numbers() const;           // in number order
+    ControlState control(int number) const;  // a copy
+    std::vector<int> numbers() const;        // in number order
     std::vector<ControlState> controls() const;
     // What an engine that showed the window as of a revision must apply: the controls changed
     // since (all of them from revision 0), in number order, and when a control was destroyed
@@ -124,7 +124,7 @@ public:
     void operator_type(int number, std::string_view text);  // marks the entry changed
     void operator_check(int number, bool checked);
     void operator_choose(int number, int selected);
-    void operator_scroll(int number, int at);  // the thumb of a list's scroll bar dragged
+    void operator_scroll(int number, int at);        // the thumb of a list's scroll bar dragged
     void operator_rows_shown(int number, int rows);  // a list's box shows that many whole rows
 
     // --- bound variables ---
@@ -150,7 +150,10 @@ public:
     bool accept_all() const { return accept_all_; }
     void set_accept_all(bool on) { accept_all_ = on; }
     ResizeStrategy resize_strategy() const { return resize_; }
-    void set_resize_strategy(ResizeStrategy strategy) { resize_ = strategy; touch(); }
+    void set_resize_strategy(ResizeStrategy strategy) {
+        resize_ = strategy;
+        touch();
+    }
     int layout_x() const { return layout_.x; }
     int layout_y() const { return layout_.y; }
     int layout_width() const { return layout_.width; }
@@ -218,8 +221,8 @@ public:
     void close();
 
 private:
-    void touch();                      // window-level change
-    void changed(ControlState& state); // control-level change (lock held)
+    void touch();                       // window-level change
+    void changed(ControlState& state);  // control-level change (lock held)
     void notify_engine();
     ControlState* find(int number);
     const ControlState* find(int number) const;

@@ -160,8 +160,7 @@ bool WindowController::accept_all_controls() {
     for (int n : window_->numbers()) {
         if (n == ok_control_ || n == cancel_control_) continue;
         ControlState c = window_->control(n);
-        const bool acceptable = c.kind == ControlKind::Entry || c.kind == ControlKind::Check ||
-                                c.kind == ControlKind::DropList;
+        const bool acceptable = c.kind == ControlKind::Entry || c.kind == ControlKind::Check || c.kind == ControlKind::DropList;
         if (!acceptable || c.hidden || c.disabled || c.read_only) continue;
         // What a control the operator did not change shows is the last redisplay: taken back, it
         // would undo what came since (the operator's text in another entry of the same field).

@@ -17,8 +17,8 @@ namespace zrv {
 
 enum class Flow { Continue, Stop };  // whether the window's loop goes on
 
-inline constexpr int kRequestNone = 0, kRequestInsert = 1, kRequestChange = 2, kRequestDelete = 3,
-                     kRequestSelect = 4, kRequestView = 6;
+inline constexpr int kRequestNone = 0, kRequestInsert = 1, kRequestChange = 2, kRequestDelete = 3, kRequestSelect = 4,
+                     kRequestView = 6;
 inline constexpr int kResponseCompleted = 1, kResponseCancelled = 2;
 
 class WindowController {

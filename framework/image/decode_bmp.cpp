@@ -83,35 +83,33 @@ std::optional<Header> read_header(Bytes d, bool icon) {
     if (!size_allowed(h.width, h.height)) return std::nullopt;
 
     switch (h.compression) {
-    case kRgb:
-        if (h.bpp != 1 && h.bpp != 4 && h.bpp != 8 && h.bpp != 16 && h.bpp != 24 && h.bpp != 32) return std::nullopt;
-        if (h.bpp == 16) {
-            h.masks[0] = 0x7C00, h.masks[1] = 0x03E0, h.masks[2] = 0x001F, h.masks[3] = 0;
-        } else if (h.bpp == 32) {
-            h.masks[0] = 0xFF0000, h.masks[1] = 0xFF00, h.masks[2] = 0xFF;
-            h.masks[3] = icon ? 0xFF000000 : 0;
-        }
-        break;
-    case kRle8:
-        if (h.bpp != 8) return std::nullopt;
-        break;
-    case kRle4:
-        if (h.bpp != 4) return std::nullopt;
-        break;
-    case kBitFields:
-    case kAlphaBitFields:
-        if (h.bpp != 16 && h.bpp != 32) return std::nullopt;
-        if (h.compression == kBitFields && header_size < 56) h.masks[3] = 0;
-        break;
-    default:
-        return std::nullopt;
+        case kRgb:
+            if (h.bpp != 1 && h.bpp != 4 && h.bpp != 8 && h.bpp != 16 && h.bpp != 24 && h.bpp != 32) return std::nullopt;
+            if (h.bpp == 16) {
+                h.masks[0] = 0x7C00, h.masks[1] = 0x03E0, h.masks[2] = 0x001F, h.masks[3] = 0;
+            } else if (h.bpp == 32) {
+                h.masks[0] = 0xFF0000, h.masks[1] = 0xFF00, h.masks[2] = 0xFF;
+                h.masks[3] = icon ? 0xFF000000 : 0;
+            }
+            break;
+        case kRle8:
+            if (h.bpp != 8) return std::nullopt;
+            break;
+        case kRle4:
+            if (h.bpp != 4) return std::nullopt;
+            break;
+        case kBitFields:
+        case kAlphaBitFields:
+            if (h.bpp != 16 && h.bpp != 32) return std::nullopt;
+            if (h.compression == kBitFields && header_size < 56) h.masks[3] = 0;
+            break;
+        default:
+            return std::nullopt;
     }
     h.alpha_mask = h.masks[3] != 0;
 
-    if (h.bpp <= 8)
-        h.palette_entries = colours_used ? colours_used : std::size_t{1} << h.bpp;
-    else
-        h.palette_entries = colours_used;
+    if (h.bpp <= 8) h.palette_entries = colours_used ? colours_used : std::size_t{1} << h.bpp;
+    else h.palette_entries = colours_used;
     if (!fits(d.size(), h.palette_offset, std::uint64_t{h.palette_entries} * h.entry_size)) {
         // Colour tables are optional for the direct-colour depths.
         if (h.bpp <= 8) return std::nullopt;
@@ -132,8 +130,7 @@ struct Canvas {
 
 // Walks the run-length coded bits, painting into canvas when it is given: a first pass without
 // a canvas refuses a cut or damaged stream before the picture is allocated.
-bool decode_rle(Bytes d, std::size_t pos, const Header& h, const std::vector<std::uint32_t>& palette,
-                Canvas* canvas) {
+bool decode_rle(Bytes d, std::size_t pos, const Header& h, const std::vector<std::uint32_t>& palette, Canvas* canvas) {
     const bool four = h.compression == kRle4;
     auto colour = [&](unsigned index) { return index < palette.size() ? palette[index] : argb(0, 0, 0); };
     std::int64_t x = 0, y = 0;
@@ -172,8 +169,7 @@ bool decode_rle(Bytes d, std::size_t pos, const Header& h, const std::vector<std
     }
 }
 
-void decode_rows(Bytes d, std::size_t pos, std::size_t stride, const std::vector<std::uint32_t>& palette,
-                 Canvas& canvas) {
+void decode_rows(Bytes d, std::size_t pos, std::size_t stride, const std::vector<std::uint32_t>& palette, Canvas& canvas) {
     const Header& h = canvas.h;
     const Channel red(h.masks[0]), green(h.masks[1]), blue(h.masks[2]), alpha(h.masks[3]);
     auto colour = [&](unsigned index) { return index < palette.size() ? palette[index] : argb(0, 0, 0); };
@@ -182,14 +178,22 @@ void decode_rows(Bytes d, std::size_t pos, std::size_t stride, const std::vector
         std::uint32_t* out = canvas.row(r);
         for (std::int64_t x = 0; x < h.width; ++x) {
             switch (h.bpp) {
-            case 1: out[x] = colour(s[x >> 3] >> (7 - (x & 7)) & 1); break;
-            case 4: out[x] = colour(x & 1 ? s[x >> 1] & 15 : s[x >> 1] >> 4); break;
-            case 8: out[x] = colour(s[x]); break;
-            case 24: out[x] = argb(s[3 * x + 2], s[3 * x + 1], s[3 * x]); break;
-            default: {
-                std::uint32_t v = h.bpp == 16 ? le16(s + 2 * x) : le32(s + 4 * x);
-                out[x] = argb(red.get(v), green.get(v), blue.get(v), alpha.get(v, 255));
-            }
+                case 1:
+                    out[x] = colour(s[x >> 3] >> (7 - (x & 7)) & 1);
+                    break;
+                case 4:
+                    out[x] = colour(x & 1 ? s[x >> 1] & 15 : s[x >> 1] >> 4);
+                    break;
+                case 8:
+                    out[x] = colour(s[x]);
+                    break;
+                case 24:
+                    out[x] = argb(s[3 * x + 2], s[3 * x + 1], s[3 * x]);
+                    break;
+                default: {
+                    std::uint32_t v = h.bpp == 16 ? le16(s + 2 * x) : le32(s + 4 * x);
+                    out[x] = argb(red.get(v), green.get(v), blue.get(v), alpha.get(v, 255));
+                }
             }
         }
     }

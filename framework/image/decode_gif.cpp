@@ -58,8 +58,7 @@ bool decode_frame(GifFileType* gif, const GraphicsControlBlock& control, std::si
             if (index == control.TransparentColor) dst[x] = 0;
             else if (index < map->ColorCount)
                 dst[x] = image_detail::argb(map->Colors[index].Red, map->Colors[index].Green, map->Colors[index].Blue);
-            else
-                dst[x] = image_detail::argb(0, 0, 0);
+            else dst[x] = image_detail::argb(0, 0, 0);
         }
         return true;
     };
@@ -106,8 +105,7 @@ std::optional<Image> decode_gif(std::span<const unsigned char> bytes) {
             int code = 0;
             GifByteType* block = nullptr;
             if (DGifGetExtension(gif, &code, &block) == GIF_ERROR) return std::nullopt;
-            if (!image && code == GRAPHICS_EXT_FUNC_CODE && block &&
-                DGifExtensionToGCB(block[0], block + 1, &control) == GIF_ERROR)
+            if (!image && code == GRAPHICS_EXT_FUNC_CODE && block && DGifExtensionToGCB(block[0], block + 1, &control) == GIF_ERROR)
                 return std::nullopt;
             while (block)
                 if (DGifGetExtensionNext(gif, &block) == GIF_ERROR) return std::nullopt;

@@ -59,18 +59,22 @@ std::optional<Image> decode_pcx(std::span<const unsigned char> bytes) {
         for (std::int64_t x = 0; x < width; ++x) {
             auto bit = [&](unsigned plane) { return s[plane * line + (x >> 3)] >> (7 - (x & 7)) & 1u; };
             switch (kind) {
-            case kPalette256: {
-                const unsigned char* p = tail + 3 * s[x];
-                out[x] = argb(p[0], p[1], p[2]);
-                break;
-            }
-            case kRgb: out[x] = argb(s[x], s[line + x], s[2 * line + x]); break;
-            case kMono: out[x] = bit(0) ? argb(255, 255, 255) : argb(0, 0, 0); break;
-            case kPlanar16: {
-                const unsigned char* p = hd + 16 + 3 * (bit(0) | bit(1) << 1 | bit(2) << 2 | bit(3) << 3);
-                out[x] = argb(p[0], p[1], p[2]);
-                break;
-            }
+                case kPalette256: {
+                    const unsigned char* p = tail + 3 * s[x];
+                    out[x] = argb(p[0], p[1], p[2]);
+                    break;
+                }
+                case kRgb:
+                    out[x] = argb(s[x], s[line + x], s[2 * line + x]);
+                    break;
+                case kMono:
+                    out[x] = bit(0) ? argb(255, 255, 255) : argb(0, 0, 0);
+                    break;
+                case kPlanar16: {
+                    const unsigned char* p = hd + 16 + 3 * (bit(0) | bit(1) << 1 | bit(2) << 2 | bit(3) << 3);
+                    out[x] = argb(p[0], p[1], p[2]);
+                    break;
+                }
             }
         }
     }

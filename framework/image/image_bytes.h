@@ -13,18 +13,12 @@ namespace zrv::image_detail {
 using Bytes = std::span<const unsigned char>;
 
 // True when [offset, offset + length) lies inside a buffer of size bytes.
-inline bool fits(std::size_t size, std::uint64_t offset, std::uint64_t length) {
-    return offset <= size && length <= size - offset;
-}
+inline bool fits(std::size_t size, std::uint64_t offset, std::uint64_t length) { return offset <= size && length <= size - offset; }
 
 inline std::uint16_t le16(const unsigned char* p) { return static_cast<std::uint16_t>(p[0] | p[1] << 8); }
-inline std::uint32_t le32(const unsigned char* p) {
-    return p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
+inline std::uint32_t le32(const unsigned char* p) { return p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24; }
 inline std::int32_t sle32(const unsigned char* p) { return static_cast<std::int32_t>(le32(p)); }
-inline std::uint32_t be32(const unsigned char* p) {
-    return static_cast<std::uint32_t>(p[0]) << 24 | p[1] << 16 | p[2] << 8 | p[3];
-}
+inline std::uint32_t be32(const unsigned char* p) { return static_cast<std::uint32_t>(p[0]) << 24 | p[1] << 16 | p[2] << 8 | p[3]; }
 
 inline std::uint32_t argb(unsigned r, unsigned g, unsigned b, unsigned a = 255) {
     return (a & 255u) << 24 | (r & 255u) << 16 | (g & 255u) << 8 | (b & 255u);
@@ -32,8 +26,7 @@ inline std::uint32_t argb(unsigned r, unsigned g, unsigned b, unsigned a = 255) 
 
 // A picture of this size may be decoded: both sides positive and within the limits.
 inline bool size_allowed(std::int64_t width, std::int64_t height) {
-    return width > 0 && height > 0 && width <= kMaxImageSide && height <= kMaxImageSide &&
-           width * height <= kMaxImagePixels;
+    return width > 0 && height > 0 && width <= kMaxImageSide && height <= kMaxImageSide && width * height <= kMaxImagePixels;
 }
 
 // A picture of the given (allowed) size, every pixel fill.

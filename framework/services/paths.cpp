@@ -12,10 +12,8 @@ namespace {
 namespace fs = std::filesystem;
 
 bool same_name(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-               return std::tolower(x) == std::tolower(y);
-           });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
 }
 
 bool entry_exists(const std::string& path) {
@@ -61,10 +59,8 @@ std::string native_path(std::string_view system_path) {
         std::string part = parts[i];
         if (!missing && part != "." && part != ".." && !entry_exists(result + part)) {
             std::string found = matching_entry(result, part);
-            if (found.empty())
-                missing = true;
-            else
-                part = found;
+            if (found.empty()) missing = true;
+            else part = found;
         }
         result += part;
         if (i + 1 < parts.size() || text.back() == '/') result += '/';

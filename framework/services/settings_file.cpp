@@ -36,10 +36,8 @@ std::string lower(std::string_view s) {
 }
 
 bool same_name(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-               return std::tolower(x) == std::tolower(y);
-           });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
 }
 
 std::string_view trim(std::string_view s) {
@@ -230,7 +228,8 @@ public:
             if (fd_ < 0) return;
             while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
             }
-            struct stat held {}, named {};
+            struct stat held {
+            }, named{};
             if (::fstat(fd_, &held) == 0 && ::stat(path_.c_str(), &named) == 0 && held.st_ino == named.st_ino &&
                 held.st_dev == named.st_dev)
                 return;
@@ -308,13 +307,10 @@ void remove_left_temporaries(const std::string& file) {
     }
 }
 
-bool storable_section(std::string_view name) {
-    return !name.empty() && name.find_first_of("]\r\n") == std::string_view::npos;
-}
+bool storable_section(std::string_view name) { return !name.empty() && name.find_first_of("]\r\n") == std::string_view::npos; }
 
 bool storable_entry(std::string_view name) {
-    return !name.empty() && name.front() != '[' && name.front() != ';' &&
-           name.find_first_of("=\r\n") == std::string_view::npos;
+    return !name.empty() && name.front() != '[' && name.front() != ';' && name.find_first_of("=\r\n") == std::string_view::npos;
 }
 
 std::string storable_value(std::string_view value) {
@@ -401,9 +397,7 @@ void SettingsFile::open(std::string_view path, Kind) {
     std::string prefix = lower(kSectors) + "_";
     for (const auto& [name, value] : entries) {
         std::string_view digits = std::string_view(name).substr(std::min(prefix.size(), name.size()));
-        if (name.compare(0, prefix.size(), prefix) != 0 || digits.empty() || digits.front() == '0' ||
-            digits.size() > 10)
-            continue;
+        if (name.compare(0, prefix.size(), prefix) != 0 || digits.empty() || digits.front() == '0' || digits.size() > 10) continue;
         std::size_t k = 0;
         auto [end, err] = std::from_chars(digits.data(), digits.data() + digits.size(), k);
         if (err == std::errc() && end == digits.data() + digits.size() && k <= count) last = std::max(last, k);
@@ -500,8 +494,7 @@ void SettingsFile::save_window_placement(std::string_view procedure, const Place
     rewrite([&](IniText& ini) {
         ini.set(procedure, "Maximize", maximized ? "Yes" : "No");
         ini.set(procedure, "Minimize", minimized ? "Yes" : "No");
-        const std::pair<const char*, std::optional<int>> values[] = {
-            {"XPos", x}, {"YPos", y}, {"Width", width}, {"Height", height}};
+        const std::pair<const char*, std::optional<int>> values[] = {{"XPos", x}, {"YPos", y}, {"Width", width}, {"Height", height}};
         for (const auto& [name, value] : values) {
             if (value) ini.set(procedure, name, std::to_string(*value));
             else ini.erase(procedure, name);

@@ -37,32 +37,32 @@ bool word_char(char32_t c) { return c >= 0x80 || std::isalnum(static_cast<unsign
 // The base letters of the precomposed Latin letters U+00C0 to U+017F, one or two characters
 // each ("*" stands for a character kept as it is: the multiplication and division signs).
 constexpr const char* kLatinBase[] = {
-    "A", "A", "A", "A", "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I", "I", "I",      // U+00C0
-    "D", "N", "O", "O", "O", "O", "O", "*", "O", "U", "U", "U", "U", "Y", "TH", "ss",     // U+00D0
-    "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",      // U+00E0
-    "d", "n", "o", "o", "o", "o", "o", "*", "o", "u", "u", "u", "u", "y", "th", "y",      // U+00F0
-    "A", "a", "A", "a", "A", "a", "C", "c", "C", "c", "C", "c", "C", "c", "D", "d",       // U+0100
-    "D", "d", "E", "e", "E", "e", "E", "e", "E", "e", "E", "e", "G", "g", "G", "g",       // U+0110
-    "G", "g", "G", "g", "H", "h", "H", "h", "I", "i", "I", "i", "I", "i", "I", "i",       // U+0120
-    "I", "i", "IJ", "ij", "J", "j", "K", "k", "k", "L", "l", "L", "l", "L", "l", "L",     // U+0130
-    "l", "L", "l", "N", "n", "N", "n", "N", "n", "n", "N", "n", "O", "o", "O", "o",       // U+0140
-    "O", "o", "OE", "oe", "R", "r", "R", "r", "R", "r", "S", "s", "S", "s", "S", "s",     // U+0150
-    "S", "s", "T", "t", "T", "t", "T", "t", "U", "u", "U", "u", "U", "u", "U", "u",       // U+0160
-    "U", "u", "U", "u", "W", "w", "Y", "y", "Y", "Z", "z", "Z", "z", "Z", "z", "s",       // U+0170
+    "A", "A", "A",  "A",  "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I", "I",  "I",   // U+00C0
+    "D", "N", "O",  "O",  "O", "O", "O",  "*", "O", "U", "U", "U", "U", "Y", "TH", "ss",  // U+00D0
+    "a", "a", "a",  "a",  "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",   // U+00E0
+    "d", "n", "o",  "o",  "o", "o", "o",  "*", "o", "u", "u", "u", "u", "y", "th", "y",   // U+00F0
+    "A", "a", "A",  "a",  "A", "a", "C",  "c", "C", "c", "C", "c", "C", "c", "D",  "d",   // U+0100
+    "D", "d", "E",  "e",  "E", "e", "E",  "e", "E", "e", "E", "e", "G", "g", "G",  "g",   // U+0110
+    "G", "g", "G",  "g",  "H", "h", "H",  "h", "I", "i", "I", "i", "I", "i", "I",  "i",   // U+0120
+    "I", "i", "IJ", "ij", "J", "j", "K",  "k", "k", "L", "l", "L", "l", "L", "l",  "L",   // U+0130
+    "l", "L", "l",  "N",  "n", "N", "n",  "N", "n", "n", "N", "n", "O", "o", "O",  "o",   // U+0140
+    "O", "o", "OE", "oe", "R", "r", "R",  "r", "R", "r", "S", "s", "S", "s", "S",  "s",   // U+0150
+    "S", "s", "T",  "t",  "T", "t", "T",  "t", "U", "u", "U", "u", "U", "u", "U",  "u",   // U+0160
+    "U", "u", "U",  "u",  "W", "w", "Y",  "y", "Y", "Z", "z", "Z", "z", "Z", "z",  "s",   // U+0170
 };
 
 // Greek letters with tonos or dialytika, U+0386 to U+03CE, by their base letter (0: none).
 constexpr char16_t kGreekBase[] = {
-    0x391, 0, 0x395, 0x397, 0x399, 0, 0x39F, 0,  // U+0386
-    0x3A5, 0x3A9, 0x3B9, 0, 0, 0, 0, 0,  // U+038E
-    0, 0, 0, 0, 0, 0, 0, 0,  // U+0396
-    0, 0, 0, 0, 0, 0, 0, 0,  // U+039E
-    0, 0, 0, 0, 0x399, 0x3A5, 0x3B1, 0x3B5,  // U+03A6
-    0x3B7, 0x3B9, 0x3C5, 0, 0, 0, 0, 0,  // U+03AE
-    0, 0, 0, 0, 0, 0, 0, 0,  // U+03B6
-    0, 0, 0, 0, 0, 0, 0, 0,  // U+03BE
-    0, 0, 0, 0, 0x3B9, 0x3C5, 0x3BF, 0x3C5,  // U+03C6
-    0x3C9,  // U+03CE
+    0x391, 0,     0x395, 0x397, 0x399, 0,     0x39F, 0,      // U+0386
+    0x3A5, 0x3A9, 0x3B9, 0,     0,     0,     0,     0,      // U+038E
+    0,     0,     0,     0,     0,     0,     0,     0,      // U+0396
+    0,     0,     0,     0,     0,     0,     0,     0,      // U+039E
+    0,     0,     0,     0,     0x399, 0x3A5, 0x3B1, 0x3B5,  // U+03A6
+    0x3B7, 0x3B9, 0x3C5, 0,     0,     0,     0,     0,      // U+03AE
+    0,     0,     0,     0,     0,     0,     0,     0,      // U+03B6
+    0,     0,     0,     0,     0,     0,     0,     0,      // U+03BE
+    0,     0,     0,     0,     0x3B9, 0x3C5, 0x3BF, 0x3C5,  // U+03C6
+    0x3C9,                                                   // U+03CE
 };
 static_assert(std::size(kGreekBase) == 0x3CF - 0x386);
 
@@ -122,9 +122,7 @@ std::size_t edits_between(std::u32string_view a, std::u32string_view b) {
     return column[a.size()];
 }
 
-int share(std::size_t kept, std::size_t whole) {
-    return whole == 0 ? 0 : static_cast<int>(100 * kept / whole);
-}
+int share(std::size_t kept, std::size_t whole) { return whole == 0 ? 0 : static_cast<int>(100 * kept / whole); }
 
 bool whole_word_hit(std::u32string_view word, std::u32string_view text) {
     for (std::size_t at = text.find(word); at != std::u32string_view::npos; at = text.find(word, at + 1)) {

@@ -34,9 +34,7 @@ bool write_byte(MutableCells b, std::int64_t value) {
 }
 
 // Decimal: packed; digits that are not 0-9 read as zero.
-Decimal read_decimal(const FieldLayout& field, Cells b) {
-    return unpack_decimal(b, field.places).value_or(Decimal(0, field.places));
-}
+Decimal read_decimal(const FieldLayout& field, Cells b) { return unpack_decimal(b, field.places).value_or(Decimal(0, field.places)); }
 
 std::optional<Decimal> parse_decimal(std::string_view text, int places) {
     text = detail::trim_blanks(text);
@@ -144,89 +142,114 @@ std::optional<std::size_t> count_chars(std::string_view utf8, bool& latin1) {
 
 std::string text(const FieldLayout& field, Cells cells) {
     switch (field.kind) {
-    case FieldKind::Long: return std::to_string(read_long(cells));
-    case FieldKind::Byte: return std::to_string(cells[0]);
-    case FieldKind::Decimal: return read_decimal(field, cells).to_string();
-    case FieldKind::Real: return real_text(read_real(cells));
-    case FieldKind::Date: return std::to_string(read_date(cells));
-    case FieldKind::Time: return std::to_string(read_time(cells));
-    case FieldKind::Text:
-    case FieldKind::Group: break;
+        case FieldKind::Long:
+            return std::to_string(read_long(cells));
+        case FieldKind::Byte:
+            return std::to_string(cells[0]);
+        case FieldKind::Decimal:
+            return read_decimal(field, cells).to_string();
+        case FieldKind::Real:
+            return real_text(read_real(cells));
+        case FieldKind::Date:
+            return std::to_string(read_date(cells));
+        case FieldKind::Time:
+            return std::to_string(read_time(cells));
+        case FieldKind::Text:
+        case FieldKind::Group:
+            break;
     }
     return {};
 }
 
 bool set_text(const FieldLayout& field, MutableCells cells, std::string_view value) {
     switch (field.kind) {
-    case FieldKind::Long:
-    case FieldKind::Byte:
-    case FieldKind::Date:
-    case FieldKind::Time: {
-        auto v = parse_integer(value);
-        return v && set_integer(field, cells, *v);
-    }
-    case FieldKind::Decimal: {
-        auto d = parse_decimal(value, field.places);
-        return d && pack_decimal(*d, field.digits, field.places, cells);
-    }
-    case FieldKind::Real: {
-        auto d = parse_real(value);
-        return d && write_real(cells, *d);
-    }
-    case FieldKind::Text:
-    case FieldKind::Group: break;
+        case FieldKind::Long:
+        case FieldKind::Byte:
+        case FieldKind::Date:
+        case FieldKind::Time: {
+            auto v = parse_integer(value);
+            return v && set_integer(field, cells, *v);
+        }
+        case FieldKind::Decimal: {
+            auto d = parse_decimal(value, field.places);
+            return d && pack_decimal(*d, field.digits, field.places, cells);
+        }
+        case FieldKind::Real: {
+            auto d = parse_real(value);
+            return d && write_real(cells, *d);
+        }
+        case FieldKind::Text:
+        case FieldKind::Group:
+            break;
     }
     return false;
 }
 
 std::int64_t integer(const FieldLayout& field, Cells cells) {
     switch (field.kind) {
-    case FieldKind::Long: return read_long(cells);
-    case FieldKind::Byte: return cells[0];
-    case FieldKind::Decimal: return read_decimal(field, cells).rounded_integer();
-    case FieldKind::Real: {
-        double d = std::round(read_real(cells));
-        return std::isfinite(d) && std::fabs(d) < 9.2e18 ? static_cast<std::int64_t>(d) : 0;
-    }
-    case FieldKind::Date: return read_date(cells);
-    case FieldKind::Time: return read_time(cells);
-    case FieldKind::Text:
-    case FieldKind::Group: break;
+        case FieldKind::Long:
+            return read_long(cells);
+        case FieldKind::Byte:
+            return cells[0];
+        case FieldKind::Decimal:
+            return read_decimal(field, cells).rounded_integer();
+        case FieldKind::Real: {
+            double d = std::round(read_real(cells));
+            return std::isfinite(d) && std::fabs(d) < 9.2e18 ? static_cast<std::int64_t>(d) : 0;
+        }
+        case FieldKind::Date:
+            return read_date(cells);
+        case FieldKind::Time:
+            return read_time(cells);
+        case FieldKind::Text:
+        case FieldKind::Group:
+            break;
     }
     return 0;
 }
 
 bool set_integer(const FieldLayout& field, MutableCells cells, std::int64_t value) {
     switch (field.kind) {
-    case FieldKind::Long: return write_long(cells, value);
-    case FieldKind::Byte: return write_byte(cells, value);
-    case FieldKind::Decimal: return pack_decimal(Decimal::from_integer(value), field.digits, field.places, cells);
-    case FieldKind::Real: return write_real(cells, static_cast<double>(value));
-    case FieldKind::Date:
-        return value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max() &&
-               write_date(cells, static_cast<std::int32_t>(value));
-    case FieldKind::Time: return value >= 0 && value <= max_standard_time && write_time(cells, static_cast<std::int32_t>(value));
-    case FieldKind::Text:
-    case FieldKind::Group: break;
+        case FieldKind::Long:
+            return write_long(cells, value);
+        case FieldKind::Byte:
+            return write_byte(cells, value);
+        case FieldKind::Decimal:
+            return pack_decimal(Decimal::from_integer(value), field.digits, field.places, cells);
+        case FieldKind::Real:
+            return write_real(cells, static_cast<double>(value));
+        case FieldKind::Date:
+            return value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max() &&
+                   write_date(cells, static_cast<std::int32_t>(value));
+        case FieldKind::Time:
+            return value >= 0 && value <= max_standard_time && write_time(cells, static_cast<std::int32_t>(value));
+        case FieldKind::Text:
+        case FieldKind::Group:
+            break;
     }
     return false;
 }
 
 Decimal decimal(const FieldLayout& field, Cells cells) {
     switch (field.kind) {
-    case FieldKind::Decimal: return read_decimal(field, cells);
-    case FieldKind::Real: return decimal_of_real(read_real(cells)).value_or(Decimal());
-    default: return Decimal::from_integer(integer(field, cells));
+        case FieldKind::Decimal:
+            return read_decimal(field, cells);
+        case FieldKind::Real:
+            return decimal_of_real(read_real(cells)).value_or(Decimal());
+        default:
+            return Decimal::from_integer(integer(field, cells));
     }
 }
 
 bool set_decimal(const FieldLayout& field, MutableCells cells, const Decimal& value) {
     switch (field.kind) {
-    case FieldKind::Decimal: return pack_decimal(value, field.digits, field.places, cells);
-    case FieldKind::Real: return write_real(cells, real_of_decimal(value));  // so 0.1 becomes the double nearest to 0.1
-    default:
-        if (value.rescaled(0) != value) return false;  // not a whole number
-        return set_integer(field, cells, value.rounded_integer());
+        case FieldKind::Decimal:
+            return pack_decimal(value, field.digits, field.places, cells);
+        case FieldKind::Real:
+            return write_real(cells, real_of_decimal(value));  // so 0.1 becomes the double nearest to 0.1
+        default:
+            if (value.rescaled(0) != value) return false;  // not a whole number
+            return set_integer(field, cells, value.rounded_integer());
     }
 }
 
@@ -260,11 +283,16 @@ bool set_time(const FieldLayout& field, MutableCells cells, std::int32_t standar
 
 bool is_valid(const FieldLayout& field, Cells cells) {
     switch (field.kind) {
-    case FieldKind::Decimal: return unpack_decimal(cells, field.places).has_value();
-    case FieldKind::Real: return std::isfinite(read_real(cells));
-    case FieldKind::Date: return all_zero(cells) || read_date(cells) != 0;
-    case FieldKind::Time: return all_zero(cells) || read_time(cells) != 0;
-    default: return true;
+        case FieldKind::Decimal:
+            return unpack_decimal(cells, field.places).has_value();
+        case FieldKind::Real:
+            return std::isfinite(read_real(cells));
+        case FieldKind::Date:
+            return all_zero(cells) || read_date(cells) != 0;
+        case FieldKind::Time:
+            return all_zero(cells) || read_time(cells) != 0;
+        default:
+            return true;
     }
 }
 

@@ -56,9 +56,7 @@ inline std::optional<std::int64_t> parse_integer(std::string_view text) {
     return d->units() / 1'000'000'000;
 }
 inline std::int64_t integer_of_text(std::string_view text) { return parse_integer(text).value_or(0); }
-inline Decimal decimal_of_text(std::string_view text) {
-    return Decimal::parse(text, Decimal::max_places / 2).value_or(Decimal());
-}
+inline Decimal decimal_of_text(std::string_view text) { return Decimal::parse(text, Decimal::max_places / 2).value_or(Decimal()); }
 inline double real_of_text(std::string_view text) {
     text = detail::trim_blanks(text);
     double d = 0;

@@ -64,8 +64,8 @@ bool TableAccess::get_by_folded_key(int key) {
         if (static_cast<int>(i) == folded) continue;
         sql += file_->column_of_field(k.components[i].field) + " = ?" + std::to_string(parameter++) + " AND ";
     }
-    sql += column + " >= ?" + std::to_string(parameter) + " AND " + column + " < ?" + std::to_string(parameter + 1) +
-           " ORDER BY " + file_->order_by(key, true);
+    sql += column + " >= ?" + std::to_string(parameter) + " AND " + column + " < ?" + std::to_string(parameter + 1) + " ORDER BY " +
+           file_->order_by(key, true);
     const std::string wanted = folded_text(searched);
     for (const std::string& start : beginnings(searched)) {
         sqlite3_stmt* s = file_->statement(sql);

@@ -32,7 +32,8 @@ void RecordBuffer::clear_field(int field) {
     std::copy(blank.begin(), blank.end(), span_of(fl).begin());
     if (wide_.empty()) return;
     if (fl.kind != FieldKind::Group) set_wide(field, {});
-    for (std::size_t i = static_cast<std::size_t>(field) + 1; fl.kind == FieldKind::Group && i < layout_->fields.size() && layout_->fields[i].depth > fl.depth; ++i)
+    for (std::size_t i = static_cast<std::size_t>(field) + 1;
+         fl.kind == FieldKind::Group && i < layout_->fields.size() && layout_->fields[i].depth > fl.depth; ++i)
         set_wide(static_cast<int>(i), {});
 }
 
@@ -82,7 +83,8 @@ char32_t RecordBuffer::char_at(int field, std::size_t i) const {
 bool RecordBuffer::same_field(int field, const RecordBuffer& other) const {
     const FieldLayout& fl = f(field);
     if (fl.kind == FieldKind::Group) {
-        for (std::size_t i = static_cast<std::size_t>(field) + 1; i < layout_->fields.size() && layout_->fields[i].depth > fl.depth; ++i)
+        for (std::size_t i = static_cast<std::size_t>(field) + 1; i < layout_->fields.size() && layout_->fields[i].depth > fl.depth;
+             ++i)
             if (layout_->fields[i].kind != FieldKind::Group && !same_field(static_cast<int>(i), other)) return false;
         return true;
     }
@@ -96,7 +98,8 @@ bool RecordBuffer::same_field(int field, const RecordBuffer& other) const {
 void RecordBuffer::copy_exact(int field, const RecordBuffer& from) {
     const FieldLayout& fl = f(field);
     if (fl.kind == FieldKind::Group) {
-        for (std::size_t i = static_cast<std::size_t>(field) + 1; i < layout_->fields.size() && layout_->fields[i].depth > fl.depth; ++i)
+        for (std::size_t i = static_cast<std::size_t>(field) + 1; i < layout_->fields.size() && layout_->fields[i].depth > fl.depth;
+             ++i)
             if (layout_->fields[i].kind != FieldKind::Group) copy_exact(static_cast<int>(i), from);
         return;
     }
@@ -110,7 +113,8 @@ void RecordBuffer::copy_exact(int field, const RecordBuffer& from) {
 void RecordBuffer::append_image(int field, std::string& out) const {
     const FieldLayout& fl = f(field);
     if (fl.kind == FieldKind::Group) {
-        for (std::size_t i = static_cast<std::size_t>(field) + 1; i < layout_->fields.size() && layout_->fields[i].depth > fl.depth; ++i)
+        for (std::size_t i = static_cast<std::size_t>(field) + 1; i < layout_->fields.size() && layout_->fields[i].depth > fl.depth;
+             ++i)
             if (layout_->fields[i].kind != FieldKind::Group) append_image(static_cast<int>(i), out);
         return;
     }
@@ -142,34 +146,38 @@ int RecordBuffer::memo_index(std::string_view name) const {
 std::string RecordBuffer::get_text(int field) const {
     const FieldLayout& fl = f(field);
     switch (fl.kind) {
-    case FieldKind::Text: {
-        if (const Wide* w = wide_.empty() ? nullptr : wide(field)) return kinds::wide_text(w->text);
-        return kinds::latin1_text(span_of(fl));
-    }
-    case FieldKind::Group: return group_text(field);
-    default: return kinds::text(fl, span_of(fl));
+        case FieldKind::Text: {
+            if (const Wide* w = wide_.empty() ? nullptr : wide(field)) return kinds::wide_text(w->text);
+            return kinds::latin1_text(span_of(fl));
+        }
+        case FieldKind::Group:
+            return group_text(field);
+        default:
+            return kinds::text(fl, span_of(fl));
     }
 }
 
 bool RecordBuffer::set_text(int field, std::string_view value) {
     const FieldLayout& fl = f(field);
     switch (fl.kind) {
-    case FieldKind::Text: {
-        const auto size = static_cast<std::size_t>(fl.size);
-        auto s = span_of(fl);
-        if (kinds::set_ascii(s, value)) {
-            if (!wide_.empty()) set_wide(field, {});
-            return value.size() <= size;
+        case FieldKind::Text: {
+            const auto size = static_cast<std::size_t>(fl.size);
+            auto s = span_of(fl);
+            if (kinds::set_ascii(s, value)) {
+                if (!wide_.empty()) set_wide(field, {});
+                return value.size() <= size;
+            }
+            bool latin1 = true;
+            const auto chars = kinds::set_utf8(s, value, latin1);
+            if (!chars) return false;
+            if (!latin1) put_chars(field, kinds::decode(value));
+            else if (!wide_.empty()) set_wide(field, {});
+            return *chars <= size;
         }
-        bool latin1 = true;
-        const auto chars = kinds::set_utf8(s, value, latin1);
-        if (!chars) return false;
-        if (!latin1) put_chars(field, kinds::decode(value));
-        else if (!wide_.empty()) set_wide(field, {});
-        return *chars <= size;
-    }
-    case FieldKind::Group: return set_group_text(field, value);
-    default: return kinds::set_text(fl, span_of(fl), value);
+        case FieldKind::Group:
+            return set_group_text(field, value);
+        default:
+            return kinds::set_text(fl, span_of(fl), value);
     }
 }
 
@@ -205,7 +213,8 @@ std::string RecordBuffer::group_text(int group) const {
         const FieldLayout& inner = layout_->fields[i];
         if (inner.kind == FieldKind::Group) continue;
         if (inner.kind == FieldKind::Text)
-            for (std::size_t c = 0; c < static_cast<std::size_t>(inner.size); ++c) kinds::append_char(out, char_at(static_cast<int>(i), c));
+            for (std::size_t c = 0; c < static_cast<std::size_t>(inner.size); ++c)
+                kinds::append_char(out, char_at(static_cast<int>(i), c));
         else
             for (std::uint8_t b : span_of(inner)) kinds::append_char(out, b);
     }

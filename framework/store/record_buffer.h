@@ -50,8 +50,10 @@ public:
         const FieldLayout& fl = layout_->fields[static_cast<std::size_t>(field)];
         if (fl.kind == FieldKind::Group || !wide_.empty()) return takes_whole_image(field, image);
         const auto width = static_cast<std::size_t>(fl.width);
-        const std::size_t n = width + (fl.kind == FieldKind::Text ? 1 : 0);  // a text's bytes are followed by '\0' (no characters beside them)
-        if (image.size() < n || (n > width && image[width] != '\0') || std::memcmp(bytes_.data() + fl.at, image.data(), width) != 0) return false;
+        const std::size_t n = width +
+                              (fl.kind == FieldKind::Text ? 1 : 0);  // a text's bytes are followed by '\0' (no characters beside them)
+        if (image.size() < n || (n > width && image[width] != '\0') || std::memcmp(bytes_.data() + fl.at, image.data(), width) != 0)
+            return false;
         image.remove_prefix(n);
         return true;
     }
@@ -137,7 +139,7 @@ private:
         friend bool operator==(const Wide&, const Wide&) = default;
     };
     const Wide* wide(int field) const;
-    void set_wide(int field, std::u32string text);  // empty: none
+    void set_wide(int field, std::u32string text);           // empty: none
     void put_chars(int field, const std::u32string& chars);  // cut or blank-padded to the size
     char32_t char_at(int field, std::size_t i) const;
 
@@ -146,6 +148,5 @@ private:
     std::vector<Wide> wide_;
     std::vector<std::string> memos_;
 };
-
 
 }  // namespace zrv::store

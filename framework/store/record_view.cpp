@@ -79,8 +79,8 @@ std::vector<RecordView::Row> RecordView::read(const Cursor* after, bool forward,
     const KeyLayout& key = table_->layout().keys.at(static_cast<std::size_t>(key_));
     auto make_sql = [&](bool cursor, bool with_cursor_row) {
         const std::string where = where_of(file, key, range_components_, cursor, forward, with_cursor_row);
-        return "SELECT " + file.select_list() + " FROM " + quote_identifier(file.table_name()) + (where.empty() ? "" : " WHERE " + where) +
-               " ORDER BY " + file.order_by(key_, forward) + " LIMIT ?300";
+        return "SELECT " + file.select_list() + " FROM " + quote_identifier(file.table_name()) +
+               (where.empty() ? "" : " WHERE " + where) + " ORDER BY " + file.order_by(key_, forward) + " LIMIT ?300";
     };
 
     const int batch = filter_ ? std::max(rows * 2, 64) : rows;
@@ -243,8 +243,7 @@ std::optional<RecordView::Added> RecordView::count_added(std::int64_t after, std
     sqlite3_bind_int64(s, 302, std::max<std::int64_t>(limit, 0));
     const int rc = sqlite3_step(s);
     std::optional<Added> added;
-    if (rc == SQLITE_ROW)
-        added = Added{sqlite3_column_int64(s, 0), sqlite3_column_int64(s, 1), sqlite3_column_int64(s, 2)};
+    if (rc == SQLITE_ROW) added = Added{sqlite3_column_int64(s, 0), sqlite3_column_int64(s, 1), sqlite3_column_int64(s, 2)};
     sqlite3_reset(s);
     if (rc != SQLITE_ROW) {
         table_->set_error(rc == SQLITE_BUSY ? StoreError::Busy : StoreError::Other, file.errmsg());
@@ -259,7 +258,8 @@ std::int64_t RecordView::count_where(const Cursor* before) {
     TableFile& file = *table_->file_;
     const KeyLayout& key = table_->layout().keys.at(static_cast<std::size_t>(key_));
     const std::string where = where_of(file, key, range_components_, before != nullptr, false, false);
-    sqlite3_stmt* s = file.statement("SELECT count(*) FROM " + quote_identifier(file.table_name()) + (where.empty() ? "" : " WHERE " + where));
+    sqlite3_stmt* s = file.statement("SELECT count(*) FROM " + quote_identifier(file.table_name()) +
+                                     (where.empty() ? "" : " WHERE " + where));
     if (!s) {
         table_->set_error(StoreError::Other, file.errmsg());
         return 0;

@@ -14,11 +14,11 @@ struct TableLayout;
 class TableFile;
 
 struct StoreOptions {
-    std::string extension = ".sqlite";            // added to a table's stored name
-    std::chrono::milliseconds busy_timeout{2000};  // waiting for another writer
+    std::string extension = ".sqlite";                 // added to a table's stored name
+    std::chrono::milliseconds busy_timeout{2000};      // waiting for another writer
     std::chrono::milliseconds transaction_wait{2000};  // update: message 27 after this
-    std::chrono::milliseconds lock_recovery{100};   // access denied: wait before opening again
-    std::chrono::milliseconds tick_wait{20};        // a timer tick: waiting for another program's lock
+    std::chrono::milliseconds lock_recovery{100};      // access denied: wait before opening again
+    std::chrono::milliseconds tick_wait{20};           // a timer tick: waiting for another program's lock
     // A timer tick looks whether another file has taken a table file's name at most this often
     // (a look costs a system call, more than an unchanged re-read); an operator's action always.
     std::chrono::milliseconds replaced_check{100};

@@ -14,7 +14,10 @@ bool store_context_gone();  // store_context.cpp
 
 class TableStoreInternals {
 public:
-    static void detach(TableAccess& t) { t.file_ = nullptr; t.opens_ = 0; }
+    static void detach(TableAccess& t) {
+        t.file_ = nullptr;
+        t.opens_ = 0;
+    }
     // The file was opened anew (another file now has its name): positions in the old one mean
     // nothing there, so the next operation searches by key.
     static void forget_positions(TableAccess& t) {
@@ -357,7 +360,8 @@ std::int64_t TableAccess::highest_value(int key) {
     int field = layout_->keys.at(static_cast<std::size_t>(key)).components.at(0).field;
     bool text = layout_->fields[static_cast<std::size_t>(field)].kind == FieldKind::Text;
     std::string column = file_->column_of_field(field);
-    std::string sql = "SELECT max(" + (text ? "CAST(" + column + " AS INTEGER)" : column) + ") FROM " + quote_identifier(file_->table_name());
+    std::string sql = "SELECT max(" + (text ? "CAST(" + column + " AS INTEGER)" : column) + ") FROM " +
+                      quote_identifier(file_->table_name());
     sqlite3_stmt* s = file_->statement(sql);
     std::int64_t highest = 0;
     int rc = s ? sqlite3_step(s) : SQLITE_ERROR;
@@ -395,8 +399,8 @@ int TableAccess::taken_key(std::int64_t own_position, const std::vector<std::siz
                                    [&](std::size_t column) { return file_->columns()[column].field == c.field; });
             }))
             continue;
-        const std::string sql = "SELECT rowid FROM " + quote_identifier(file_->table_name()) + " WHERE " + key_condition(*file_, key, 2) +
-                                " AND rowid <> ?1 LIMIT 1";
+        const std::string sql = "SELECT rowid FROM " + quote_identifier(file_->table_name()) + " WHERE " +
+                                key_condition(*file_, key, 2) + " AND rowid <> ?1 LIMIT 1";
         sqlite3_stmt* s = file_->statement(sql);
         if (!s) continue;
         sqlite3_bind_int64(s, 1, own_position);
@@ -706,7 +710,8 @@ TableAccess::Refusal TableAccess::write_changes(const std::vector<std::size_t>& 
         }
         now.copy_exact(column.field, record_);
         const std::string label = file_->column_label(c) + ": ";
-        unfit.erase(std::remove_if(unfit.begin(), unfit.end(), [&](const std::string& u) { return u.rfind(label, 0) == 0; }), unfit.end());
+        unfit.erase(std::remove_if(unfit.begin(), unfit.end(), [&](const std::string& u) { return u.rfind(label, 0) == 0; }),
+                    unfit.end());
     }
     record_ = now;
     *last_read_ = now;
@@ -735,8 +740,6 @@ bool TableAccess::update() {
     return true;
 }
 
-void TableAccess::set_changes_based_on(const RecordBuffer& as_read) {
-    last_read_ = std::make_unique<RecordBuffer>(as_read);
-}
+void TableAccess::set_changes_based_on(const RecordBuffer& as_read) { last_read_ = std::make_unique<RecordBuffer>(as_read); }
 
 }  // namespace zrv::store

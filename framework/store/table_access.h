@@ -66,7 +66,7 @@ public:
         class TableAccess* table = nullptr;
         int field = -1;  // record field, or -1 for a memo
         int memo = -1;
-        int size = 0;    // memo: its size in characters
+        int size = 0;  // memo: its size in characters
     };
     void bind_field(std::string_view name, TableAccess& table, int field);
     void bind_memo(std::string_view name, TableAccess& table, int memo, int size);
@@ -219,7 +219,7 @@ private:
         int key = -1;  // -1: none to go by
         bool found = false;
         std::int64_t position = 0;  // found: the record's
-        std::string searched;  // not found: the key fields' images searched for
+        std::string searched;       // not found: the key fields' images searched for
     };
     KeyedRead keyed_;
     bool reads_the_same(int key, const FileStamp& stamp) const;
@@ -251,7 +251,7 @@ private:
     std::vector<StatementSlot> keyed_statements_;  // as keyed_select_
 
     std::unique_ptr<RowDecoder> decoder_;  // the rows this object reads into its buffer
-    TableFile* file_ = nullptr;  // owned by the thread's store context
+    TableFile* file_ = nullptr;            // owned by the thread's store context
     int opens_ = 0;
     int last_rc_ = 0;
     bool repairing_ = false;

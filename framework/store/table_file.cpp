@@ -33,14 +33,27 @@ std::string column_type(const FieldLayout& f) {
     const char* type = "";
     const char* zero = "0";
     switch (f.kind) {
-    case FieldKind::Text: type = "TEXT COLLATE NOCASE"; zero = "''"; break;
-    case FieldKind::Long:
-    case FieldKind::Byte:
-    case FieldKind::Time: type = "INTEGER"; break;
-    case FieldKind::Decimal: type = "NUMERIC"; break;
-    case FieldKind::Real: type = "REAL"; break;
-    case FieldKind::Date: type = "TEXT"; zero = "''"; break;
-    case FieldKind::Group: break;
+        case FieldKind::Text:
+            type = "TEXT COLLATE NOCASE";
+            zero = "''";
+            break;
+        case FieldKind::Long:
+        case FieldKind::Byte:
+        case FieldKind::Time:
+            type = "INTEGER";
+            break;
+        case FieldKind::Decimal:
+            type = "NUMERIC";
+            break;
+        case FieldKind::Real:
+            type = "REAL";
+            break;
+        case FieldKind::Date:
+            type = "TEXT";
+            zero = "''";
+            break;
+        case FieldKind::Group:
+            break;
     }
     return std::string(type) + " NOT NULL DEFAULT " + (f.initial.empty() ? std::string(zero) : f.initial);
 }
@@ -69,7 +82,8 @@ bool is_whole(double d) { return d == static_cast<double>(static_cast<std::int64
 // Text of a column value, as SQLite renders numbers (15 significant digits for a REAL).
 std::string column_text(sqlite3_stmt* row, int column) {
     const unsigned char* text = sqlite3_column_text(row, column);
-    return text ? std::string(reinterpret_cast<const char*>(text), static_cast<std::size_t>(sqlite3_column_bytes(row, column))) : std::string();
+    return text ? std::string(reinterpret_cast<const char*>(text), static_cast<std::size_t>(sqlite3_column_bytes(row, column)))
+                : std::string();
 }
 
 }  // namespace
@@ -85,7 +99,11 @@ std::string quote_identifier(std::string_view name) {
 }
 
 TableFile::TableFile(const TableLayout& layout, std::string path, std::string label, const StoreOptions& options)
-    : layout_(&layout), path_(std::move(path)), label_(std::move(label)), options_(options), statements_generation_(new_statements_generation()) {
+    : layout_(&layout),
+      path_(std::move(path)),
+      label_(std::move(label)),
+      options_(options),
+      statements_generation_(new_statements_generation()) {
     table_name_ = layout.name;
     column_of_field_.assign(layout.fields.size(), -1);
     for (std::size_t i = 0; i < layout.fields.size(); ++i) {
@@ -93,7 +111,8 @@ TableFile::TableFile(const TableLayout& layout, std::string path, std::string la
         column_of_field_[i] = static_cast<int>(columns_.size());
         columns_.push_back({without_prefix(layout.fields[i].name), static_cast<int>(i), -1});
     }
-    for (std::size_t i = 0; i < layout.memos.size(); ++i) columns_.push_back({without_prefix(layout.memos[i].name), -1, static_cast<int>(i)});
+    for (std::size_t i = 0; i < layout.memos.size(); ++i)
+        columns_.push_back({without_prefix(layout.memos[i].name), -1, static_cast<int>(i)});
     std::vector<bool> taken(static_cast<std::size_t>(std::max(layout.buffer_size, 0)), false);
     for (const Column& c : columns_) {
         if (c.field < 0) continue;
@@ -111,7 +130,9 @@ TableFile::TableFile(const TableLayout& layout, std::string path, std::string la
         if (colon != std::string::npos && detail::same_name(std::string_view(name).substr(0, colon), layout.prefix))
             name = layout.prefix + name.substr(colon);
         std::string unique_name = name;
-        for (int n = 2; std::any_of(index_names_.begin(), index_names_.end(), [&](const std::string& s) { return detail::same_name(s, unique_name); }); ++n)
+        for (int n = 2; std::any_of(index_names_.begin(), index_names_.end(),
+                                    [&](const std::string& s) { return detail::same_name(s, unique_name); });
+             ++n)
             unique_name = name + "_" + std::to_string(n);
         index_names_.push_back(unique_name);
     }
@@ -173,7 +194,7 @@ namespace {
 // read as SQLite's own readers read them, without a lock, which the thread checker cannot
 // follow.
 __attribute__((no_sanitize("thread"))) bool read_wal_header(const volatile std::uint32_t* words, std::int64_t& version,
-                                                           std::int64_t& generation) {
+                                                            std::int64_t& generation) {
     constexpr int kWords = 12;
     std::uint32_t first[kWords], second[kWords];
     for (int i = 0; i < kWords; ++i) first[i] = words[i];
@@ -195,8 +216,8 @@ FileStamp TableFile::stamp() {
     if (connection_ == 0) {
         connection_ = ++connections;
         sqlite3_stmt* s = nullptr;
-        const bool wal = sqlite3_prepare_v2(db_, "PRAGMA journal_mode", -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW &&
-                         detail::same_name(column_text(s, 0), "wal");
+        const bool wal = sqlite3_prepare_v2(db_, "PRAGMA journal_mode", -1, &s, nullptr) == SQLITE_OK &&
+                         sqlite3_step(s) == SQLITE_ROW && detail::same_name(column_text(s, 0), "wal");
         sqlite3_finalize(s);
         wal_file_ = nullptr;
         wal_header_ = nullptr;
@@ -245,7 +266,8 @@ std::string TableFile::create_table_sql() const {
     for (const Column& c : columns_) {
         sql += first ? "\n  " : ",\n  ";
         first = false;
-        sql += quote_identifier(c.name) + " " + (c.field >= 0 ? column_type(layout_->fields[static_cast<std::size_t>(c.field)]) : "TEXT NOT NULL DEFAULT ''");
+        sql += quote_identifier(c.name) + " " +
+               (c.field >= 0 ? column_type(layout_->fields[static_cast<std::size_t>(c.field)]) : "TEXT NOT NULL DEFAULT ''");
     }
     return sql + "\n)";
 }
@@ -254,8 +276,8 @@ std::vector<std::string> TableFile::create_index_sql() const {
     std::vector<std::string> out;
     for (std::size_t k = 0; k < layout_->keys.size(); ++k) {
         const KeyLayout& key = layout_->keys[k];
-        std::string sql = std::string("CREATE ") + (key.unique ? "UNIQUE " : "") + "INDEX " + quote_identifier(index_names_[k]) + " ON " +
-                          quote_identifier(table_name_) + " (";
+        std::string sql = std::string("CREATE ") + (key.unique ? "UNIQUE " : "") + "INDEX " + quote_identifier(index_names_[k]) +
+                          " ON " + quote_identifier(table_name_) + " (";
         for (std::size_t i = 0; i < key.components.size(); ++i) {
             const KeyComponent& c = key.components[i];
             if (i) sql += ", ";
@@ -270,8 +292,8 @@ std::vector<std::string> TableFile::create_index_sql() const {
 
 std::vector<std::string> TableFile::schema_statements() const {
     std::vector<std::string> out{"CREATE TABLE zrv_layout (name TEXT PRIMARY KEY, value TEXT NOT NULL)",
-                                 "INSERT INTO zrv_layout (name, value) VALUES\n  ('format', '1'),\n  ('table', " + sql_literal(table_name_) +
-                                     "),\n  ('signature', " + sql_literal(signature()) + ")",
+                                 "INSERT INTO zrv_layout (name, value) VALUES\n  ('format', '1'),\n  ('table', " +
+                                     sql_literal(table_name_) + "),\n  ('signature', " + sql_literal(signature()) + ")",
                                  create_table_sql()};
     for (std::string& index : create_index_sql()) out.push_back(std::move(index));
     return out;
@@ -628,7 +650,8 @@ OpenResult TableFile::check_or_create() {
     if (!read_only_) {
         sqlite3_stmt* s = nullptr;
         std::string mode;
-        if (sqlite3_prepare_v2(db_, "PRAGMA journal_mode", -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW) mode = column_text(s, 0);
+        if (sqlite3_prepare_v2(db_, "PRAGMA journal_mode", -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW)
+            mode = column_text(s, 0);
         sqlite3_finalize(s);
         if (!detail::same_name(mode, "wal")) sqlite3_exec(db_, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
     }
@@ -646,7 +669,8 @@ bool TableFile::keys_intact() {
     sqlite3_finalize(s);
     for (std::size_t k = 0; k < layout_->keys.size(); ++k) {
         const KeyLayout& key = layout_->keys[k];
-        auto it = std::find_if(unique.begin(), unique.end(), [&](const auto& u) { return detail::same_name(u.first, index_names_[k]); });
+        auto it = std::find_if(unique.begin(), unique.end(),
+                               [&](const auto& u) { return detail::same_name(u.first, index_names_[k]); });
         if (it == unique.end() || it->second != key.unique) return false;
         pragma = "PRAGMA index_xinfo(" + quote_identifier(index_names_[k]) + ")";
         std::size_t n = 0;
@@ -743,7 +767,8 @@ void TableFile::log_unreadable(std::int64_t position, const RecordBuffer& record
 
 const std::string& TableFile::column_label(std::size_t column) const {
     const Column& c = columns_[column];
-    return c.memo >= 0 ? layout_->memos[static_cast<std::size_t>(c.memo)].name : layout_->fields[static_cast<std::size_t>(c.field)].name;
+    return c.memo >= 0 ? layout_->memos[static_cast<std::size_t>(c.memo)].name
+                       : layout_->fields[static_cast<std::size_t>(c.field)].name;
 }
 
 const char* TableFile::decode_column(sqlite3_stmt* row, std::size_t column, RecordBuffer& record) const {
@@ -758,56 +783,58 @@ const char* TableFile::decode_column(sqlite3_stmt* row, std::size_t column, Reco
     const FieldLayout& f = layout_->fields[static_cast<std::size_t>(c.field)];
     const char* problem = nullptr;
     switch (f.kind) {
-    case FieldKind::Text: {
-        if (type == SQLITE_BLOB) {
-            problem = "not a text";
+        case FieldKind::Text: {
+            if (type == SQLITE_BLOB) {
+                problem = "not a text";
+                break;
+            }
+            const unsigned char* text = sqlite3_column_text(row, col);
+            std::string_view utf8(reinterpret_cast<const char*>(text), static_cast<std::size_t>(sqlite3_column_bytes(row, col)));
+            // A text longer than the field reads cut to its size.
+            if (!record.set_text(c.field, utf8) && !valid_utf8(utf8)) problem = "not well-formed UTF-8";
             break;
         }
-        const unsigned char* text = sqlite3_column_text(row, col);
-        std::string_view utf8(reinterpret_cast<const char*>(text), static_cast<std::size_t>(sqlite3_column_bytes(row, col)));
-        // A text longer than the field reads cut to its size.
-        if (!record.set_text(c.field, utf8) && !valid_utf8(utf8)) problem = "not well-formed UTF-8";
-        break;
-    }
-    case FieldKind::Long:
-    case FieldKind::Byte:
-    case FieldKind::Time: {
-        std::int64_t v = 0;
-        if (type == SQLITE_INTEGER) v = sqlite3_column_int64(row, col);
-        else if (type == SQLITE_FLOAT && is_whole(sqlite3_column_double(row, col)) && std::abs(sqlite3_column_double(row, col)) < 9e18)
-            v = static_cast<std::int64_t>(sqlite3_column_double(row, col));
-        else {
-            problem = "not a whole number";
+        case FieldKind::Long:
+        case FieldKind::Byte:
+        case FieldKind::Time: {
+            std::int64_t v = 0;
+            if (type == SQLITE_INTEGER) v = sqlite3_column_int64(row, col);
+            else if (type == SQLITE_FLOAT && is_whole(sqlite3_column_double(row, col)) &&
+                     std::abs(sqlite3_column_double(row, col)) < 9e18)
+                v = static_cast<std::int64_t>(sqlite3_column_double(row, col));
+            else {
+                problem = "not a whole number";
+                break;
+            }
+            if (!record.set_integer(c.field, v)) problem = "out of range";
             break;
         }
-        if (!record.set_integer(c.field, v)) problem = "out of range";
-        break;
-    }
-    case FieldKind::Decimal: {
-        if (type == SQLITE_BLOB) {
-            problem = "not a number";
+        case FieldKind::Decimal: {
+            if (type == SQLITE_BLOB) {
+                problem = "not a number";
+                break;
+            }
+            if (type == SQLITE_INTEGER && sqlite3_column_int64(row, col) == 0 && f.size >= 1 && f.size <= 10 && f.places >= 0 &&
+                f.places <= Decimal::max_places)
+                break;  // a packed zero is all zero bytes, as the cleared buffer holds already
+            auto d = type == SQLITE_INTEGER ? std::optional<Decimal>(Decimal::from_integer(sqlite3_column_int64(row, col)))
+                                            : Decimal::parse(column_text(row, col), Decimal::max_places / 2);
+            if (!d) problem = "not a number";
+            else if (!record.set_decimal(c.field, *d)) problem = "out of range";
             break;
         }
-        if (type == SQLITE_INTEGER && sqlite3_column_int64(row, col) == 0 && f.size >= 1 && f.size <= 10 && f.places >= 0 &&
-            f.places <= Decimal::max_places)
-            break;  // a packed zero is all zero bytes, as the cleared buffer holds already
-        auto d = type == SQLITE_INTEGER ? std::optional<Decimal>(Decimal::from_integer(sqlite3_column_int64(row, col)))
-                                        : Decimal::parse(column_text(row, col), Decimal::max_places / 2);
-        if (!d) problem = "not a number";
-        else if (!record.set_decimal(c.field, *d)) problem = "out of range";
-        break;
-    }
-    case FieldKind::Real:
-        if (type == SQLITE_INTEGER || type == SQLITE_FLOAT) record.set_real(c.field, sqlite3_column_double(row, col));
-        else problem = "not a number";
-        break;
-    case FieldKind::Date: {
-        auto serial = type == SQLITE_TEXT ? parse_iso_date(column_text(row, col)) : std::nullopt;
-        if (!serial) problem = "not a date (YYYY-MM-DD)";
-        else record.set_date(c.field, *serial);
-        break;
-    }
-    case FieldKind::Group: break;
+        case FieldKind::Real:
+            if (type == SQLITE_INTEGER || type == SQLITE_FLOAT) record.set_real(c.field, sqlite3_column_double(row, col));
+            else problem = "not a number";
+            break;
+        case FieldKind::Date: {
+            auto serial = type == SQLITE_TEXT ? parse_iso_date(column_text(row, col)) : std::nullopt;
+            if (!serial) problem = "not a date (YYYY-MM-DD)";
+            else record.set_date(c.field, *serial);
+            break;
+        }
+        case FieldKind::Group:
+            break;
     }
     if (problem) record.clear_field(c.field);
     return problem;
@@ -840,33 +867,35 @@ void RowDecoder::decode(const TableFile& file, sqlite3_stmt* row, RecordBuffer& 
         Value& last = values_[i];
         bool same = last.type == type;
         switch (type) {
-        case SQLITE_INTEGER: {
-            const std::int64_t n = sqlite3_value_int64(value);
-            same = same && last.number == n;
-            last.number = n;
-            break;
-        }
-        case SQLITE_FLOAT: {
-            const double d = sqlite3_value_double(value);
-            std::int64_t bits = 0;
-            std::memcpy(&bits, &d, sizeof bits);
-            same = same && last.number == bits;
-            last.number = bits;
-            break;
-        }
-        case SQLITE_TEXT:
-        case SQLITE_BLOB: {
-            // The bytes as stored: asking for a text of a blob (or the reverse) would convert it.
-            const void* data = type == SQLITE_TEXT ? static_cast<const void*>(sqlite3_value_text(value)) : sqlite3_value_blob(value);
-            const std::size_t size = data ? static_cast<std::size_t>(sqlite3_value_bytes(value)) : 0;
-            const std::string_view bytes(static_cast<const char*>(data), size);
-            same = same && std::string_view(before).substr(last.at, last.size) == bytes;
-            last.at = now.size();
-            last.size = size;
-            now.append(bytes);
-            break;
-        }
-        default: break;  // NULL
+            case SQLITE_INTEGER: {
+                const std::int64_t n = sqlite3_value_int64(value);
+                same = same && last.number == n;
+                last.number = n;
+                break;
+            }
+            case SQLITE_FLOAT: {
+                const double d = sqlite3_value_double(value);
+                std::int64_t bits = 0;
+                std::memcpy(&bits, &d, sizeof bits);
+                same = same && last.number == bits;
+                last.number = bits;
+                break;
+            }
+            case SQLITE_TEXT:
+            case SQLITE_BLOB: {
+                // The bytes as stored: asking for a text of a blob (or the reverse) would convert it.
+                const void* data = type == SQLITE_TEXT ? static_cast<const void*>(sqlite3_value_text(value))
+                                                       : sqlite3_value_blob(value);
+                const std::size_t size = data ? static_cast<std::size_t>(sqlite3_value_bytes(value)) : 0;
+                const std::string_view bytes(static_cast<const char*>(data), size);
+                same = same && std::string_view(before).substr(last.at, last.size) == bytes;
+                last.at = now.size();
+                last.size = size;
+                now.append(bytes);
+                break;
+            }
+            default:
+                break;  // NULL
         }
         if (same) continue;
         last.type = type;
@@ -887,34 +916,40 @@ void RowDecoder::decode(const TableFile& file, sqlite3_stmt* row, RecordBuffer& 
 void TableFile::bind_value(sqlite3_stmt* s, int p, const RecordBuffer& record, int field) const {
     const FieldLayout& f = layout_->fields.at(static_cast<std::size_t>(field));
     switch (f.kind) {
-    case FieldKind::Text: {
-        std::string t(detail::trim_right(record.get_text(field)));
-        sqlite3_bind_text(s, p, t.c_str(), static_cast<int>(t.size()), SQLITE_TRANSIENT);
-        break;
-    }
-    case FieldKind::Long:
-    case FieldKind::Byte:
-    case FieldKind::Time: sqlite3_bind_int64(s, p, record.get_integer(field)); break;
-    case FieldKind::Decimal: {
-        Decimal d = record.get_decimal(field);
-        if (d.places() == 0) {
-            sqlite3_bind_int64(s, p, d.units());
-        } else if (d.rescaled(0) == d) {
-            sqlite3_bind_int64(s, p, d.rounded_integer());
-        } else {
-            // Exact decimal text; the column's numeric affinity keeps it as a number.
-            std::string t = d.to_string();
+        case FieldKind::Text: {
+            std::string t(detail::trim_right(record.get_text(field)));
             sqlite3_bind_text(s, p, t.c_str(), static_cast<int>(t.size()), SQLITE_TRANSIENT);
+            break;
         }
-        break;
-    }
-    case FieldKind::Real: sqlite3_bind_double(s, p, record.get_real(field)); break;
-    case FieldKind::Date: {
-        std::string t = format_iso_date(record.get_date(field));
-        sqlite3_bind_text(s, p, t.c_str(), static_cast<int>(t.size()), SQLITE_TRANSIENT);
-        break;
-    }
-    case FieldKind::Group: sqlite3_bind_null(s, p); break;
+        case FieldKind::Long:
+        case FieldKind::Byte:
+        case FieldKind::Time:
+            sqlite3_bind_int64(s, p, record.get_integer(field));
+            break;
+        case FieldKind::Decimal: {
+            Decimal d = record.get_decimal(field);
+            if (d.places() == 0) {
+                sqlite3_bind_int64(s, p, d.units());
+            } else if (d.rescaled(0) == d) {
+                sqlite3_bind_int64(s, p, d.rounded_integer());
+            } else {
+                // Exact decimal text; the column's numeric affinity keeps it as a number.
+                std::string t = d.to_string();
+                sqlite3_bind_text(s, p, t.c_str(), static_cast<int>(t.size()), SQLITE_TRANSIENT);
+            }
+            break;
+        }
+        case FieldKind::Real:
+            sqlite3_bind_double(s, p, record.get_real(field));
+            break;
+        case FieldKind::Date: {
+            std::string t = format_iso_date(record.get_date(field));
+            sqlite3_bind_text(s, p, t.c_str(), static_cast<int>(t.size()), SQLITE_TRANSIENT);
+            break;
+        }
+        case FieldKind::Group:
+            sqlite3_bind_null(s, p);
+            break;
     }
 }
 

@@ -34,7 +34,7 @@ struct StatementSlot {
 struct OpenResult {
     StoreError error = StoreError::None;
     std::string text;
-    int message = 0;        // the message that reports it (0: none)
+    int message = 0;          // the message that reports it (0: none)
     bool unwritable = false;  // the file or its folder cannot be written: reading may still work
 };
 
@@ -101,7 +101,8 @@ public:
     // `problem`) when a value of the buffer cannot be stored.
     bool bind_row(sqlite3_stmt* statement, int first, const RecordBuffer& record, std::string& problem) const;
     // The same for one column, at one parameter.
-    bool bind_column(sqlite3_stmt* statement, int parameter, const RecordBuffer& record, std::size_t column, std::string& problem) const;
+    bool bind_column(sqlite3_stmt* statement, int parameter, const RecordBuffer& record, std::size_t column,
+                     std::string& problem) const;
     // Whether a column's field (its bytes) or memo is the same in two buffers of this layout.
     bool same_column(const RecordBuffer& a, const RecordBuffer& b, std::size_t column) const;
     // Binds one field's value as a key component compares it.
@@ -159,8 +160,8 @@ private:
     std::unordered_map<std::string, sqlite3_stmt*> statements_;
     std::uint64_t statements_generation_ = 0;  // unique to these statements: renewed when they are finalized
     sqlite3_stmt* data_version_ = nullptr;
-    std::uint64_t connection_ = 0;  // the stamps' connection number, 0 until the first stamp
-    sqlite3_file* wal_file_ = nullptr;  // in WAL mode (as the first stamp found it): the file whose header tells
+    std::uint64_t connection_ = 0;                        // the stamps' connection number, 0 until the first stamp
+    sqlite3_file* wal_file_ = nullptr;                    // in WAL mode (as the first stamp found it): the file whose header tells
     const volatile std::uint32_t* wal_header_ = nullptr;  // that header, once mapped
 };
 
@@ -176,13 +177,13 @@ public:
 
 private:
     struct Value {
-        int type = 0;             // SQLite's type; 0: none converted yet
+        int type = 0;                  // SQLite's type; 0: none converted yet
         std::size_t at = 0, size = 0;  // a text or a blob: where its bytes are in the row's buffer
-        std::int64_t number = 0;  // an integer, or a REAL's bits
+        std::int64_t number = 0;       // an integer, or a REAL's bits
     };
-    std::vector<Value> values_;  // by column
-    std::string bytes_[2];       // the texts and blobs of this row and of the last one
-    int last_bytes_ = 0;         // which of bytes_ holds the last row's
+    std::vector<Value> values_;                               // by column
+    std::string bytes_[2];                                    // the texts and blobs of this row and of the last one
+    int last_bytes_ = 0;                                      // which of bytes_ holds the last row's
     std::vector<std::pair<std::size_t, std::string>> unfit_;  // by column: "field: reason"
     std::unique_ptr<RecordBuffer> converted_;
 };

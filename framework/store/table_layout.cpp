@@ -12,14 +12,22 @@ namespace {
 
 const char* kind_name(FieldKind kind) {
     switch (kind) {
-    case FieldKind::Text: return "Text";
-    case FieldKind::Long: return "Long";
-    case FieldKind::Decimal: return "Decimal";
-    case FieldKind::Real: return "Real";
-    case FieldKind::Date: return "Date";
-    case FieldKind::Time: return "Time";
-    case FieldKind::Byte: return "Byte";
-    case FieldKind::Group: return "Group";
+        case FieldKind::Text:
+            return "Text";
+        case FieldKind::Long:
+            return "Long";
+        case FieldKind::Decimal:
+            return "Decimal";
+        case FieldKind::Real:
+            return "Real";
+        case FieldKind::Date:
+            return "Date";
+        case FieldKind::Time:
+            return "Time";
+        case FieldKind::Byte:
+            return "Byte";
+        case FieldKind::Group:
+            return "Group";
     }
     return "?";
 }

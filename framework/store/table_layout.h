@@ -21,14 +21,14 @@ enum class FieldKind : std::uint8_t {
 };
 
 struct FieldLayout {
-    std::string name;    // with prefix, as declared ("SB:IDCombate"); matched without regard to case
+    std::string name;  // with prefix, as declared ("SB:IDCombate"); matched without regard to case
     FieldKind kind;
-    int size = 0;        // bytes in the record (0 for a group)
-    int digits = 0;      // Decimal: d
-    int places = 0;      // Decimal: p
-    int offset = 0;      // from the start of the record
-    int depth = 0;       // 0 at the top level, +1 inside each group
-    int group = -1;      // index of the enclosing group field, -1 at the top level
+    int size = 0;    // bytes in the record (0 for a group)
+    int digits = 0;  // Decimal: d
+    int places = 0;  // Decimal: p
+    int offset = 0;  // from the start of the record
+    int depth = 0;   // 0 at the top level, +1 inside each group
+    int group = -1;  // index of the enclosing group field, -1 at the top level
     // Where the record buffer keeps the field (place_cells): its first byte and its bytes there,
     // as in the layout (a text beyond Latin-1 is kept beside them); a group: the bytes of the
     // fields it spans.
@@ -45,7 +45,7 @@ struct MemoLayout {
 };
 
 struct KeyComponent {
-    int field = 0;            // index into TableLayout::fields
+    int field = 0;  // index into TableLayout::fields
     bool descending = false;
 };
 
@@ -61,12 +61,12 @@ struct KeyLayout {
 };
 
 struct TableLayout {
-    std::string name;         // "ScoreBoard"
-    std::string prefix;       // "SB"
-    std::string stored_name;  // "scoreboard": the file in the current folder (the store adds its extension)
-    std::string label;        // the name messages use ("ScoreBoard")
-    int record_size = 0;      // bytes, memos excluded
-    int buffer_size = 0;      // bytes of a record buffer (place_cells)
+    std::string name;                 // "ScoreBoard"
+    std::string prefix;               // "SB"
+    std::string stored_name;          // "scoreboard": the file in the current folder (the store adds its extension)
+    std::string label;                // the name messages use ("ScoreBoard")
+    int record_size = 0;              // bytes, memos excluded
+    int buffer_size = 0;              // bytes of a record buffer (place_cells)
     std::vector<std::uint8_t> blank;  // a cleared record buffer: blank text, zero elsewhere
     std::vector<FieldLayout> fields;
     std::vector<MemoLayout> memos;

@@ -69,7 +69,8 @@ bool TableRelations::fetch_related(const Relation& relation) {
     if (!relation.keyed() || !relation.related || !relation.related->file_ || !file_) return false;
     TableAccess& related = *relation.related->file_;
     for (const Link& link : relation.links)
-        if (!related.record().set_text(link.related_field, file_->record().get_text(link.field))) related.record().clear_field(link.related_field);
+        if (!related.record().set_text(link.related_field, file_->record().get_text(link.field)))
+            related.record().clear_field(link.related_field);
     return related.fetch_or_clear(relation.related_key);
 }
 

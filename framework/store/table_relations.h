@@ -18,7 +18,7 @@ public:
     };
     struct Relation {
         TableRelations* related = nullptr;
-        int related_key = -1;     // -1 for a plain entry (the mirror of the related side)
+        int related_key = -1;  // -1 for a plain entry (the mirror of the related side)
         std::vector<Link> links;
         bool keyed() const { return related_key >= 0; }
     };

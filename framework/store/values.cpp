@@ -22,9 +22,7 @@ i128 pow10(int n) {
     return n <= 0 ? 1 : table[static_cast<std::size_t>(std::min(n, 38))];
 }
 
-bool fits_int64(i128 v) {
-    return v >= std::numeric_limits<std::int64_t>::min() && v <= std::numeric_limits<std::int64_t>::max();
-}
+bool fits_int64(i128 v) { return v >= std::numeric_limits<std::int64_t>::min() && v <= std::numeric_limits<std::int64_t>::max(); }
 
 // v / 10^n rounded half away from zero.
 i128 divide_rounded(i128 v, int n) {
@@ -197,8 +195,8 @@ bool valid_date(int year, int month, int day) {
 
 std::int32_t date_serial(int year, int month, int day) {
     if (!valid_date(year, month, day)) return 0;
-    return static_cast<std::int32_t>(days_from_civil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) -
-                                     first_day + first_serial);
+    return static_cast<std::int32_t>(days_from_civil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) - first_day +
+                                     first_serial);
 }
 
 std::optional<CivilDate> civil_from_serial(std::int32_t serial) {
@@ -233,8 +231,7 @@ std::string format_iso_date(std::int32_t serial) {
 }
 
 std::int32_t standard_time(int hours, int minutes, int seconds, int hundredths) {
-    if (hours < 0 || hours > 23 || minutes < 0 || minutes > 59 || seconds < 0 || seconds > 59 || hundredths < 0 ||
-        hundredths > 99)
+    if (hours < 0 || hours > 23 || minutes < 0 || minutes > 59 || seconds < 0 || seconds > 59 || hundredths < 0 || hundredths > 99)
         return 0;
     return ((hours * 60 + minutes) * 60 + seconds) * 100 + hundredths + 1;
 }

@@ -78,7 +78,7 @@ struct TimeOfDay {
     friend bool operator==(const TimeOfDay&, const TimeOfDay&) = default;
 };
 std::int32_t standard_time(int hours, int minutes, int seconds, int hundredths);  // 0 when invalid
-std::optional<TimeOfDay> time_from_standard(std::int32_t standard);  // nullopt for 0 / invalid
+std::optional<TimeOfDay> time_from_standard(std::int32_t standard);               // nullopt for 0 / invalid
 
 // The program and the files speak UTF-8; a Text(n) field holds n characters (code points).
 // The next character of a UTF-8 text from `at`, which moves past it; nullopt when the bytes there

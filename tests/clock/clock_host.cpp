@@ -64,9 +64,8 @@ public:
         const HostConfig& c = host_config();
         window().bind(control("?FLAG"), std::make_shared<FlagBinding>(end_flag_));
         clock_.create_helpers();
-        clock_.attach_to_window(window(), control("?PANEL"), kFirstCell, c.default_set, ".\\Digits", c.ini_file,
-                                c.clock_name, c.f12, c.use_popup, c.clock_type, c.hours_offset, c.autosize,
-                                c.back_colour);
+        clock_.attach_to_window(window(), control("?PANEL"), kFirstCell, c.default_set, ".\\Digits", c.ini_file, c.clock_name, c.f12,
+                                c.use_popup, c.clock_type, c.hours_offset, c.autosize, c.back_colour);
         if (c.setup) c.setup(clock_, end_flag_);
         clock_.tick();
         return true;
@@ -98,11 +97,16 @@ char cell_char(const ControlState& c) {
     const char k = image[dot - 1];
     if (k >= '0' && k <= '9') return k;
     switch (k) {
-        case 'd': return ':';
-        case 'c': return ' ';
-        case 'a': return 'A';
-        case 'p': return 'P';
-        default: return '?';
+        case 'd':
+            return ':';
+        case 'c':
+            return ' ';
+        case 'a':
+            return 'A';
+        case 'p':
+            return 'P';
+        default:
+            return '?';
     }
 }
 

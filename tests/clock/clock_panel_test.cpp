@@ -176,8 +176,7 @@ TEST_P(Layout, PlacesThePanelTheRegionAndTheCells) {
     EXPECT_FALSE(w.has(kFirstCell + 9));  // the size probe is gone
     for (int i = 0; i < 8; ++i) {
         const ControlState cell = w.control(kFirstCell + i);
-        EXPECT_EQ(geometry_of(cell), (Geometry{c.first_cell.x + c.first_cell.w * i, c.first_cell.y, c.first_cell.w,
-                                               c.first_cell.h}))
+        EXPECT_EQ(geometry_of(cell), (Geometry{c.first_cell.x + c.first_cell.w * i, c.first_cell.y, c.first_cell.w, c.first_cell.h}))
             << "cell " << i;
         EXPECT_EQ(cell.kind, ControlKind::Image);
         EXPECT_EQ(cell.stretched, c.autosize == kStretchCells);

@@ -34,8 +34,8 @@ TEST_F(ClockRendering, AGrabShowsTheCountdownsDigitsOnTheWhitePanel) {
     DigitalClock clock;
     p.change([&](Window& w) {
         clock.create_helpers();
-        clock.attach_to_window(w, w.number_of("?PANEL"), 100, "Paint", ".\\Digits", ".\\digits.ini", "Render:xDC:4",
-                               kHours24, 0, kClockCountdown, 0, kKeepPanel, 0xFFFFFF);
+        clock.attach_to_window(w, w.number_of("?PANEL"), 100, "Paint", ".\\Digits", ".\\digits.ini", "Render:xDC:4", kHours24, 0,
+                               kClockCountdown, 0, kKeepPanel, 0xFFFFFF);
         clock.set_countdown(90);  // 00:01:30
         clock.pause_countdown();
         clock.tick();
@@ -59,8 +59,7 @@ TEST_F(ClockRendering, AGrabShowsTheCountdownsDigitsOnTheWhitePanel) {
     EXPECT_LT(ink[6], ink[0]);  // and 3 fewer than 0
     // The panel is white between the digits' ink and the window grey around it.
     const ControlState panel = p.window().control(p.window().number_of("?PANEL"));
-    EXPECT_EQ(QColor(image.pixel(int(panel.x * unit_x()) + 2, int(panel.y * unit_y()) + 2)),
-              QColor(255, 255, 255));
+    EXPECT_EQ(QColor(image.pixel(int(panel.x * unit_x()) + 2, int(panel.y * unit_y()) + 2)), QColor(255, 255, 255));
     EXPECT_EQ(QColor(image.pixel(2, 2)), QColor(128, 128, 128));
 }
 

@@ -150,11 +150,11 @@ TEST_F(DigitSets, SwitchingBackToTwentyFourHoursShowsTheLastCellsAgain) {
 
 struct SetCase {
     const char* name;
-    const char* set;       // demo set folder
-    bool under_current;    // copied below the current folder, or outside it
-    const char* file;      // the set file in it
+    const char* set;     // demo set folder
+    bool under_current;  // copied below the current folder, or outside it
+    const char* file;    // the set file in it
     const char* ext;
-    int width, height;     // of its digits
+    int width, height;  // of its digits
     Colour back_colour;
 };
 
@@ -198,8 +198,7 @@ TEST_P(ChoosingASet, LoadsItsImagesRedrawsAndStoresTheChoice) {
 
 INSTANTIATE_TEST_SUITE_P(Sets, ChoosingASet,
                          ::testing::Values(SetCase{"UnderTheCurrentFolder", "Red", true, "red.ini", "png", 40, 60, 0},
-                                           SetCase{"OutsideIt", "Amber", false, "amber.ini", "jpg", 48, 66,
-                                                   16 | 12 << 8 | 8 << 16}),
+                                           SetCase{"OutsideIt", "Amber", false, "amber.ini", "jpg", 48, 66, 16 | 12 << 8 | 8 << 16}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DigitSets, CancellingOrChoosingNothingThatExistsChangesNothing) {
@@ -233,8 +232,7 @@ TEST_F(DigitSets, StoredChoicesAreReadWhenTheClockIsAttached) {
     host_config().clock_type = kClockTimeOfDay12or24;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.set);
-        folder.write("digits.ini", std::string("[Setup]\r\n") + kSetEntry + "=" + c.set + "\r\n" + kF12Entry + "=" +
-                                       c.f12 + "\r\n");
+        folder.write("digits.ini", std::string("[Setup]\r\n") + kSetEntry + "=" + c.set + "\r\n" + kF12Entry + "=" + c.f12 + "\r\n");
         Window& w = start();
         EXPECT_EQ(shown(w), c.shown) << c.set;
         EXPECT_EQ(w.control(kFirstCell).image, c.first_image) << c.set;
@@ -247,7 +245,7 @@ TEST_F(DigitSets, AMissingKeyGivesNoPictureAndABadColourGivesBlack) {
     folder.write("digits.ini", std::string("[Setup]\r\n") + kSetEntry + "=.\\Digits\\odd.ini\r\n");
     Window& w = start();
     EXPECT_EQ(w.control(kFirstCell + 3).image, ".\\Digits\\");  // "Dig0" is missing
-    EXPECT_EQ(w.control(kFirstCell).width, 0);                   // "one.png" does not load
+    EXPECT_EQ(w.control(kFirstCell).width, 0);                  // "one.png" does not load
     EXPECT_EQ(driver.control(w, "?PANEL").fill_colour, 0);
 }
 

@@ -19,21 +19,12 @@ TEST(ListCheck, MembershipIsExactPerValue) {
         bool in;
     };
     const Case cases[] = {
-        {"]1[]2[]3[]4[", "1", true},
-        {"]1[]2[]3[]4[", "4   ", true},  // trailing blanks do not count
-        {"]1[]2[]3[]4[", "", false},
-        {"]1[]2[]3[]4[", "    ", false},
-        {"]1[]2[]3[]4[", " 2", false},  // a leading blank does
-        {"]1[]2[]3[]4[", "02", false},
-        {"]1[]2[]3[]4[", "1[]2", false},  // its text occurs in the list, but it is no value of it
-        {"]1[]2[]3[]4[", "]1[", false},
-        {"]1[]2[]3[]4[", "5", false},
-        {"]M[]F[]ND[", "ND", true},
-        {"]M[]F[]ND[", "N", false},
-        {"]M[]F[]ND[", "m", false},  // case counts
-        {"]60[]90[]120[", "120", true},
-        {"]60[]90[]120[", "12", false},
-        {"]60[]90[]120[", "20", false},
+        {"]1[]2[]3[]4[", "1", true},    {"]1[]2[]3[]4[", "4   ", true},  // trailing blanks do not count
+        {"]1[]2[]3[]4[", "", false},    {"]1[]2[]3[]4[", "    ", false}, {"]1[]2[]3[]4[", " 2", false},  // a leading blank does
+        {"]1[]2[]3[]4[", "02", false},  {"]1[]2[]3[]4[", "1[]2", false},  // its text occurs in the list, but it is no value of it
+        {"]1[]2[]3[]4[", "]1[", false}, {"]1[]2[]3[]4[", "5", false},    {"]M[]F[]ND[", "ND", true},
+        {"]M[]F[]ND[", "N", false},     {"]M[]F[]ND[", "m", false},  // case counts
+        {"]60[]90[]120[", "120", true}, {"]60[]90[]120[", "12", false},  {"]60[]90[]120[", "20", false},
     };
     for (const Case& c : cases) EXPECT_EQ(in_list(c.list, c.value), c.in) << c.list << " / '" << c.value << "'";
 }
@@ -66,16 +57,34 @@ TEST_F(WithDictionary, FieldChecksOfTheTables) {
         bool accepted;
     };
     const Case cases[] = {
-        {"SB:Queue", "1   ", true},     {"SB:Queue", "", false},          {"SB:Queue", "0", false},
-        {"SB:Queue", "5", false},       {"SB:Queue", " 1", false},        {"SB:Queue", "1[]2", false},
-        {"SB:Timer", "75", false},      {"SB:Timer", "240", true},        {"SB:TerceroRepeca2", "3", false},
-        {"SB:Ronda2No", "3", true},     {"SB:Combate2No", "0", false},    {"SB:FinalNo", "9", true},
-        {"KE:Queue", "02", false},      {"KE24:Queue", "4", true},        {"KE212:Queue", "", false},
-        {"KJ6:Queue", "2", true},       {"KJ1:Queue", "x", false},        {"CM:Sexo", "ND", true},
-        {"CM:Sexo", "M", true},         {"CM:Sexo", "F", true},           {"CM:Sexo", "m", false},
-        {"CM:Sexo", "N", false},        {"CM:Sexo", "", false},           {"Equ:TotalIntegrantes", "1", true},
-        {"Equ:TotalIntegrantes", "5", true}, {"Equ:TotalIntegrantes", "0", false},
-        {"Equ:TotalIntegrantes", "6", false}, {"SB:FullNameAo", "anything", true},  // no check
+        {"SB:Queue", "1   ", true},
+        {"SB:Queue", "", false},
+        {"SB:Queue", "0", false},
+        {"SB:Queue", "5", false},
+        {"SB:Queue", " 1", false},
+        {"SB:Queue", "1[]2", false},
+        {"SB:Timer", "75", false},
+        {"SB:Timer", "240", true},
+        {"SB:TerceroRepeca2", "3", false},
+        {"SB:Ronda2No", "3", true},
+        {"SB:Combate2No", "0", false},
+        {"SB:FinalNo", "9", true},
+        {"KE:Queue", "02", false},
+        {"KE24:Queue", "4", true},
+        {"KE212:Queue", "", false},
+        {"KJ6:Queue", "2", true},
+        {"KJ1:Queue", "x", false},
+        {"CM:Sexo", "ND", true},
+        {"CM:Sexo", "M", true},
+        {"CM:Sexo", "F", true},
+        {"CM:Sexo", "m", false},
+        {"CM:Sexo", "N", false},
+        {"CM:Sexo", "", false},
+        {"Equ:TotalIntegrantes", "1", true},
+        {"Equ:TotalIntegrantes", "5", true},
+        {"Equ:TotalIntegrantes", "0", false},
+        {"Equ:TotalIntegrantes", "6", false},
+        {"SB:FullNameAo", "anything", true},  // no check
         {"RM:Cerrar", "7", true},
     };
     for (const Case& c : cases) {
@@ -106,8 +115,9 @@ TEST_F(WithDictionary, AFailureIsReportedWithItsLabelAndDisplayList) {
         {"Equ:TotalIntegrantes", "6", 20, "Range Error", "The value of Equ:TotalIntegrantes must be in range 1 .. 5."},
     };
     // Whatever the operator answers, the check still fails.
-    app_error_reporter().set_message_box_handler(
-        [](const MessageDefinition&, const std::string&, const std::string&) { return ButtonIgnore; });
+    app_error_reporter().set_message_box_handler([](const MessageDefinition&, const std::string&, const std::string&) {
+        return ButtonIgnore;
+    });
     for (const Case& c : cases) {
         SCOPED_TRACE(c.field);
         app_error_reporter().clear_history();
@@ -131,17 +141,38 @@ TEST_F(WithDictionary, NewRecordDefaults) {
         const char* text;
     };
     const Case cases[] = {
-        {"SB:Cerrar", "0"},          {"SB:Timer1StartTime", "90"}, {"SB:Queue", "2"},
-        {"SB:StopStart", "1"},       {"SB:WinnerByOr", "1"},       {"SB:CombateNo", "9"},
-        {"SB:TerceroRepecaFinal3", "9"}, {"SB:ManualTimer", "1"},  {"SB:RestaPuntosAo", "-1"},
-        {"SB:RestaPuntosAka", "-1"}, {"SB:Timer", "60"},           {"SB:TimerMatch", "90"},
-        {"SB:WinnerKumiteBy", "8"},  {"SB:ShikakuAkaCK", "0.00"},  {"KE:Queue", "2"},
-        {"KE:OnDeck18", "0"},        {"KE24:Queue", "2"},          {"KE24:ManualEntry", "0"},
-        {"KE212:Tag1", "1"},         {"KE212:Tag4", "4.00"},          {"KE212:Queue", "2"},
-        {"RM:Cerrar", "0"},          {"CM:PictureFileName", ".\\"}, {"CM:StoreType", "1"},
-        {"CM:DefaultPicturePath", ".\\Fotos ZRV"}, {"CM:CurrentPath", ".\\Fotos ZRV"},
-        {"CM:PictureFile", ".\\Fotos ZRV"}, {"CM:Sexo", "ND"},     {"KJ1:Queue", "2"},
-        {"KJ7:Queue", "2"},          {"SB:FullNameAo", ""},        {"EQU:NOMBREDEEQUIPO", ""},
+        {"SB:Cerrar", "0"},
+        {"SB:Timer1StartTime", "90"},
+        {"SB:Queue", "2"},
+        {"SB:StopStart", "1"},
+        {"SB:WinnerByOr", "1"},
+        {"SB:CombateNo", "9"},
+        {"SB:TerceroRepecaFinal3", "9"},
+        {"SB:ManualTimer", "1"},
+        {"SB:RestaPuntosAo", "-1"},
+        {"SB:RestaPuntosAka", "-1"},
+        {"SB:Timer", "60"},
+        {"SB:TimerMatch", "90"},
+        {"SB:WinnerKumiteBy", "8"},
+        {"SB:ShikakuAkaCK", "0.00"},
+        {"KE:Queue", "2"},
+        {"KE:OnDeck18", "0"},
+        {"KE24:Queue", "2"},
+        {"KE24:ManualEntry", "0"},
+        {"KE212:Tag1", "1"},
+        {"KE212:Tag4", "4.00"},
+        {"KE212:Queue", "2"},
+        {"RM:Cerrar", "0"},
+        {"CM:PictureFileName", ".\\"},
+        {"CM:StoreType", "1"},
+        {"CM:DefaultPicturePath", ".\\Fotos ZRV"},
+        {"CM:CurrentPath", ".\\Fotos ZRV"},
+        {"CM:PictureFile", ".\\Fotos ZRV"},
+        {"CM:Sexo", "ND"},
+        {"KJ1:Queue", "2"},
+        {"KJ7:Queue", "2"},
+        {"SB:FullNameAo", ""},
+        {"EQU:NOMBREDEEQUIPO", ""},
     };
     for (TableId id : dictionary_order()) {
         DictionaryTable& t = table(id);
@@ -153,8 +184,7 @@ TEST_F(WithDictionary, NewRecordDefaults) {
         }
         for (std::size_t f = 0; f < t.layout().fields.size(); ++f) {
             if (t.layout().fields[f].kind == store::FieldKind::Group) continue;
-            EXPECT_EQ(t.validate_field(static_cast<int>(f), false), 0)
-                << t.layout().name << " " << t.layout().fields[f].name;
+            EXPECT_EQ(t.validate_field(static_cast<int>(f), false), 0) << t.layout().name << " " << t.layout().fields[f].name;
         }
     }
     for (const Case& c : cases) {
@@ -179,8 +209,8 @@ TEST_F(WithDictionary, AnyFieldOfAnyBufferByNameWithoutRegardToCase) {
         {"KE:NumeroDeCompeticion", "KE:NUMERODECOMPETICION", "7", "7"},
         {"equ:totalintegrantes", "EQU:TotalIntegrantes", "3", "3"},
         {"KJ6:divicion", "KJ6:DIVICION", "Open", "Open"},
-        {"KE212:tag3", "KE212:Tag3", "3", "3.00"},  // Decimal(7,2) here
-        {"cm:memo1", "CM:MEMO1", "a note", "a note"},         // memos too
+        {"KE212:tag3", "KE212:Tag3", "3", "3.00"},     // Decimal(7,2) here
+        {"cm:memo1", "CM:MEMO1", "a note", "a note"},  // memos too
         {"SB:ShikakuAkaMO", "SB:SHIKAKUAKAMO", "x", "x"},
         {"DIV:IDCATEGORYA", "div:idcategorya", "2.5", "2.5"},
     };

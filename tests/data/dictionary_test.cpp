@@ -81,14 +81,29 @@ TEST(DataDictionary, RelationsPerTableAndOpeningTogether) {
         int plain;
     };
     const Count counts[] = {
-        {TableId::KataEvent, 1, 17},        {TableId::KumiteIndividual, 2, 8}, {TableId::KumiteEquipo5, 2, 9},
-        {TableId::Competidor, 4, 5},        {TableId::Dojo, 5, 0},             {TableId::TournamentInfo, 6, 0},
-        {TableId::Categoria, 6, 0},         {TableId::Divisiones, 6, 0},       {TableId::ResultadosKataJueces5, 1, 1},
-        {TableId::Modalidades, 5, 0},       {TableId::Katas, 1, 0},            {TableId::Colores, 4, 0},
-        {TableId::Equipos, 2, 6},           {TableId::TatamiMats, 4, 0},       {TableId::ResultadosManual, 0, 8},
-        {TableId::ScoreBoard, 0, 2},        {TableId::KataJuezCard1, 1, 0},    {TableId::KataJuezCard2, 1, 0},
-        {TableId::KataJuezCard3, 1, 0},     {TableId::KataJuezCard4, 1, 0},    {TableId::KataJuezCard5, 1, 0},
-        {TableId::KataJuezCard6, 1, 0},     {TableId::KataJuezCard7, 1, 0},
+        {TableId::KataEvent, 1, 17},
+        {TableId::KumiteIndividual, 2, 8},
+        {TableId::KumiteEquipo5, 2, 9},
+        {TableId::Competidor, 4, 5},
+        {TableId::Dojo, 5, 0},
+        {TableId::TournamentInfo, 6, 0},
+        {TableId::Categoria, 6, 0},
+        {TableId::Divisiones, 6, 0},
+        {TableId::ResultadosKataJueces5, 1, 1},
+        {TableId::Modalidades, 5, 0},
+        {TableId::Katas, 1, 0},
+        {TableId::Colores, 4, 0},
+        {TableId::Equipos, 2, 6},
+        {TableId::TatamiMats, 4, 0},
+        {TableId::ResultadosManual, 0, 8},
+        {TableId::ScoreBoard, 0, 2},
+        {TableId::KataJuezCard1, 1, 0},
+        {TableId::KataJuezCard2, 1, 0},
+        {TableId::KataJuezCard3, 1, 0},
+        {TableId::KataJuezCard4, 1, 0},
+        {TableId::KataJuezCard5, 1, 0},
+        {TableId::KataJuezCard6, 1, 0},
+        {TableId::KataJuezCard7, 1, 0},
     };
     for (const Count& c : counts) {
         SCOPED_TRACE("row " + std::to_string(&c - &*std::begin(counts)));
@@ -166,8 +181,9 @@ TEST(DataDictionary, NewRecordsInRealFilesAreDefaultedAndNumbered) {
 TEST(DataDictionary, AFailingCheckStopsTheWriteWhateverTheAnswer) {
     testing::TempFolder folder;
     InitDataDictionary();
-    app_error_reporter().set_message_box_handler(
-        [](const MessageDefinition&, const std::string&, const std::string&) { return ButtonIgnore; });
+    app_error_reporter().set_message_box_handler([](const MessageDefinition&, const std::string&, const std::string&) {
+        return ButtonIgnore;
+    });
     app_error_reporter().clear_history();
     DictionaryTable& sb = *file_manager(TableId::ScoreBoard);
     ASSERT_TRUE(sb.prepare_new_record());

@@ -122,8 +122,7 @@ INSTANTIATE_TEST_SUITE_P(AllTables, TableFigures, ::testing::ValuesIn(kTables),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Dictionary, TotalsOverAllTables) {
-    int fields = 0, keys = 0, keyed = 0, plain = 0, checks = 0, defaults = 0, unique = 0, optional = 0,
-        descending_first = 0;
+    int fields = 0, keys = 0, keyed = 0, plain = 0, checks = 0, defaults = 0, unique = 0, optional = 0, descending_first = 0;
     ASSERT_EQ(defs().size(), 23u);
     for (const TableDefinition& d : defs()) {
         fields += static_cast<int>(d.layout.fields.size());
@@ -249,12 +248,10 @@ TEST(Dictionary, KeyedRelationsLinkToTheRelatedKeysFirstFieldAndAreMirrored) {
                 EXPECT_EQ(k.components.front().field, r.related_field) << d.layout.name << " -> " << k.name;
             }
             // the other side lists this table with the other kind of entry
-            auto back = std::count_if(other.relations.begin(), other.relations.end(), [&](const ResolvedRelation& o) {
-                return o.related == d.declaration->id && o.type != r.type;
-            });
-            auto here = std::count_if(d.relations.begin(), d.relations.end(), [&](const ResolvedRelation& o) {
-                return o.related == r.related && o.type == r.type;
-            });
+            auto back = std::count_if(other.relations.begin(), other.relations.end(),
+                                      [&](const ResolvedRelation& o) { return o.related == d.declaration->id && o.type != r.type; });
+            auto here = std::count_if(d.relations.begin(), d.relations.end(),
+                                      [&](const ResolvedRelation& o) { return o.related == r.related && o.type == r.type; });
             EXPECT_EQ(back, here) << d.layout.name << " / " << other.layout.name;
         }
     }

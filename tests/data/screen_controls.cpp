@@ -45,8 +45,7 @@ void bound_controls(const std::string& procedure, const WindowLayout& l, std::ve
 
 void form(const std::string& procedure, const WindowLayout& l, std::vector<ScreenControl>& out) { bound_controls(procedure, l, out); }
 
-void list(const std::string& procedure, const WindowLayout& l, const live::ListScreenDeclaration& d,
-          std::vector<ScreenControl>& out) {
+void list(const std::string& procedure, const WindowLayout& l, const live::ListScreenDeclaration& d, std::vector<ScreenControl>& out) {
     for (const std::string& f : d.list.fields)
         if (const std::string name = field_named(f); !name.empty()) out.push_back({procedure, d.list.list, name});
     if (d.record_controls != live::RecordControls::None)
@@ -95,8 +94,8 @@ std::vector<Screen> screens() {
                      }});
     for (const char* p : {"BrowseKataEvents", "BrowseKataEventResultados", "BrowseKataEvent", "BrowseKataEvent1", "BrowseKataEvent11"})
         add_list(p, kata::kata_list_layout, kata::kata_list);
-    for (const char* p : {"PantallaKataEvent", "PantallaKataEvent1", "PantallaJueces5Update", "PantallaJueces5Update1",
-                          "PantallaJueces5Update11"})
+    for (const char* p :
+         {"PantallaKataEvent", "PantallaKataEvent1", "PantallaJueces5Update", "PantallaJueces5Update1", "PantallaJueces5Update11"})
         s.push_back({p, [p = std::string(p)](auto& out) { form(p, kata::result_screen_layout(p), out); }});
     s.push_back({"Consola", [](auto& out) { form("Consola", kata::console_layout(), out); }});
     for (int n = 1; n <= 8; ++n) {

@@ -49,8 +49,8 @@ std::string grouped(const std::vector<std::pair<std::string, std::string>>& entr
         for (std::size_t k = i; k < j;) {
             std::size_t end = k + 1;  // past the run of numbered names starting at k
             while (end < j && numbered(entries[end].first).second >= 0 &&
-                   numbered(entries[end].first) == std::make_pair(numbered(entries[k].first).first,
-                                                                  numbered(entries[k].first).second + static_cast<int>(end - k)))
+                   numbered(entries[end].first) ==
+                       std::make_pair(numbered(entries[k].first).first, numbered(entries[k].first).second + static_cast<int>(end - k)))
                 ++end;
             if (end - k < 3) end = k + 1;
             out += (k > i ? ", " : "") + column(entries[k].first) + (end - k > 1 ? " to " + column(entries[end - 1].first) : "");
@@ -91,7 +91,8 @@ std::string expected_tables() {
         const decl::Table& t = *definition(id).declaration;
         const store::TableLayout& l = layout(id);
         const store::KeyLayout& key = l.keys.at(0);
-        out += "| `" + t.name + "` | `" + store::table_file_name(l) + "` | " + column(l.fields[static_cast<std::size_t>(key.components.at(0).field)].name) +
+        out += "| `" + t.name + "` | `" + store::table_file_name(l) + "` | " +
+               column(l.fields[static_cast<std::size_t>(key.components.at(0).field)].name) +
                (key.unique ? ", unique" : ", duplicates allowed") + " | " + defaults_text(t) + " | " + checks_text(t) + " |\n";
     }
     return out;
@@ -173,7 +174,8 @@ TEST(TableFilesDocument, AColumnNamesTheControlsThatShowOrStoreIt) {
     EXPECT_TRUE(has("UpdateScoreBoard1", "?CAO1", "SB:C1Ao"));
     EXPECT_TRUE(has("UpdateKumiteIndividual4", "?KE24:RESULTADOC1B", "KE24:RESULTADOC1B"));
     const std::string made = table_columns_reference(controls, {});
-    EXPECT_NE(made.find("| `COLORAZUL` | Text(20) | 20 | text of the blue colour; no screen of this program shows it |  | no screen |"),
+    EXPECT_NE(made.find("| `COLORAZUL` | Text(20) | 20 | text of the blue colour; no screen of this program shows it |  | no screen "
+                        "|"),
               std::string::npos);
 }
 

@@ -68,7 +68,9 @@ protected:
         return t;
     }
     std::int64_t count() { return data::file_manager(TableId::ResultadosManual)->highest_value(0); }
-    std::string cell(Window& w, int row, int column) { return driver.control(w, "?BROWSE:1").rows.at(row - 1).cells.at(column - 1).text; }
+    std::string cell(Window& w, int row, int column) {
+        return driver.control(w, "?BROWSE:1").rows.at(row - 1).cells.at(column - 1).text;
+    }
 
     testing::TempFolder folder;
     TestDriver driver;
@@ -273,7 +275,8 @@ protected:
         return driver.expect_window("PantallaResultadosManualIndividual");
     }
     void outside(const std::string& set) {
-        ASSERT_EQ(testing::run_sqlite3("ResultadosManual.sqlite", "UPDATE ResultadosManual SET " + set + " WHERE IDResultadosM = 1;"), 0);
+        ASSERT_EQ(testing::run_sqlite3("ResultadosManual.sqlite", "UPDATE ResultadosManual SET " + set + " WHERE IDResultadosM = 1;"),
+                  0);
     }
     std::string shown(Window& form, const char* use) { return driver.control(form, use).text; }
 };
@@ -304,8 +307,8 @@ TEST_F(TypingAgainstTheScoringSoftware, AFieldAnotherProgramChangedMeanwhileGive
     EXPECT_EQ(driver.pending_message()->title, "Record Was Not Updated");
     // While the operator reads it, the scoring software writes at once: with no wait for a lock
     // allowed (a busy timeout of 0), its write goes through only if no transaction is open.
-    EXPECT_EQ(testing::run_sqlite3("ResultadosManual.sqlite", "UPDATE ResultadosManual SET PRIMERLUGARPUNTOST = 9 WHERE IDResultadosM = 1;",
-                                   nullptr, 0),
+    EXPECT_EQ(testing::run_sqlite3("ResultadosManual.sqlite",
+                                   "UPDATE ResultadosManual SET PRIMERLUGARPUNTOST = 9 WHERE IDResultadosM = 1;", nullptr, 0),
               0);
     driver.answer_message(ButtonOk);
     // Nothing was written; the form shows the other program's changes of other fields and the
@@ -391,7 +394,7 @@ TEST_F(ManualResults, TwoCopiesShareTheSearchFlagAndALaterCopyFindsItActive) {
     driver.type(a, "?FUZZYQUERY", "bruno");
     driver.press(a, "?FUZZYGO");
     EXPECT_EQ(cell(a, 1, 9), "Bruno Silva");  // best match first
-    driver.choose(b, "?CurrentTab", 2);         // b keeps its order while the search is active
+    driver.choose(b, "?CurrentTab", 2);       // b keeps its order while the search is active
     EXPECT_EQ(cell(b, 1, 1), "3");
     driver.choose(a, "?CurrentTab", 2);
     EXPECT_EQ(cell(a, 1, 9), "Bruno Silva");
@@ -474,11 +477,27 @@ TEST_F(ManualResults, TheDisplaysDifferInTheirTextsSizesAndPoints) {
         int second_size, name_size;
         const char* name_picture;
     } cases[] = {
-        {"PantallaResultadosManualKata", "Resultados Manual Kata", {"Total:", "Tecnico:", "Atletico:"}, "Second place:", 12, 70, "@s45"},
-        {"PantallaResultadosManualEquipo", "Resultados Manual Evento de Equipo", {"Puntos:", "Rondas Ganadas:", "Ganadas:"},
-         "&Second place:", 18, 75, "@s40"},
-        {"PantallaResultadosManualIndividual", "Resultados Manual Competicion Individual", {"Total:", nullptr, nullptr},
-         "Second place:", 12, 75, "@s40"},
+        {"PantallaResultadosManualKata",
+         "Resultados Manual Kata",
+         {"Total:", "Tecnico:", "Atletico:"},
+         "Second place:",
+         12,
+         70,
+         "@s45"},
+        {"PantallaResultadosManualEquipo",
+         "Resultados Manual Evento de Equipo",
+         {"Puntos:", "Rondas Ganadas:", "Ganadas:"},
+         "&Second place:",
+         18,
+         75,
+         "@s40"},
+        {"PantallaResultadosManualIndividual",
+         "Resultados Manual Competicion Individual",
+         {"Total:", nullptr, nullptr},
+         "Second place:",
+         12,
+         75,
+         "@s40"},
     };
     const char* const points[3] = {"PUNTOSTOTAL", "PUNTOST", "PUNTOSA"};
     for (const auto& c : cases) {

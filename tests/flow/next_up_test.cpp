@@ -118,7 +118,8 @@ TEST_F(NextUp, EachListShowsItsEventsWithTheScoreFirstAndItsOwnControls) {
         const char* header;  // one of its own headers, with its tip
         bool own_button;     // "?BUTTONNORECORDS" and the fixed prompt
     } cases[] = {
-        {kKinds[0], "Kumite competition of 4 competitors", 8, 8, "&1) Individual Kumite ID", "~Individual Kumite ID~{Individual Kumite ID}", true},
+        {kKinds[0], "Kumite competition of 4 competitors", 8, 8, "&1) Individual Kumite ID",
+         "~Individual Kumite ID~{Individual Kumite ID}", true},
         {kKinds[1], "4 Team Kumite Competition", 11, 7, "&1) Team Event ID", "~ Category~{Categoría}", false},
         {kKinds[2], "4 Team Kumite Competition", 11, 7, "&1) Team Event ID", "~Event Director~{Nombre Director Evento}", false},
     };
@@ -175,9 +176,9 @@ TEST(NextUpColours, TheEventsSizeColoursTheRowOtherSizesKeepTheDefaults) {
         bool team;
         std::int64_t size;
         Colour back;
-    } cases[] = {{false, 4, 0xC0E0FF}, {false, 8, 0xC0FFFF}, {false, 16, 0xFFC0FF}, {false, 3, kDefaultColour},
-                 {false, 0, kDefaultColour}, {true, 3, 0xFFFFC0}, {true, 4, 0xFFC0C0}, {true, 8, kDefaultColour},
-                 {true, 0, kDefaultColour}, {true, -4, kDefaultColour}};
+    } cases[] = {{false, 4, 0xC0E0FF},       {false, 8, 0xC0FFFF},      {false, 16, 0xFFC0FF}, {false, 3, kDefaultColour},
+                 {false, 0, kDefaultColour}, {true, 3, 0xFFFFC0},       {true, 4, 0xFFC0C0},   {true, 8, kDefaultColour},
+                 {true, 0, kDefaultColour},  {true, -4, kDefaultColour}};
     for (const Case& c : cases) EXPECT_EQ(event_size_colour(c.team, c.size), c.back) << c.team << " " << c.size;
 }
 
@@ -201,7 +202,8 @@ TEST_F(NextUp, EveryCellButTheScoreTakesTheSizeColourAsItsNormalBackground) {
         for (std::size_t i = 0; i < r.size(); ++i) {
             EXPECT_EQ(r[i].cells[0], ListCell{.text = "100"});
             for (std::size_t cell = 1; cell < r[i].cells.size(); ++cell)
-                EXPECT_EQ(r[i].cells[cell], (ListCell{.text = r[i].cells[cell].text, .back_colour = c.shown[i]})) << "row " << i << " cell " << cell;
+                EXPECT_EQ(r[i].cells[cell], (ListCell{.text = r[i].cells[cell].text, .back_colour = c.shown[i]}))
+                    << "row " << i << " cell " << cell;
         }
     }
 }

@@ -25,8 +25,8 @@ using data::TableId;
 
 int scoring(std::vector<std::string> args) { return zrv::testing::run_scoring_tool(std::move(args)); }
 
-const char* const kLists[] = {"BrouseQueueKata", "BrouseQueueKata1", "BrowseQueueKKIndividual", "BrowseQueueKKIndividual1",
-                              "BrowseQueueEquipos", "BrowseQueueEquipos1"};
+const char* const kLists[] = {"BrouseQueueKata",          "BrouseQueueKata1",   "BrowseQueueKKIndividual",
+                              "BrowseQueueKKIndividual1", "BrowseQueueEquipos", "BrowseQueueEquipos1"};
 
 // One event per status; the numbers come out 1 to 4, the list shows the newest first.
 struct Event {
@@ -102,12 +102,18 @@ TEST_F(QueueLists, EachTwinShowsItsTableWithItsOwnTexts) {
         const char* detail_text;
         bool button_bar;
     } cases[] = {
-        {"BrouseQueueKata", "Queue Katas Events ", WindowKind::Floating, 9, "Event date", "&1) Queue Status", "?KE:CodigoEvento:PROMPT", "Event code", false},
-        {"BrouseQueueKata1", "Queue Katas Events ", WindowKind::MdiChild, 9, "Event date", "&1) Queue Status", "?KE:CodigoEvento:PROMPT", "Event code:", false},
-        {"BrowseQueueKKIndividual", "Queue Event Kata y Kumite Individual", WindowKind::Floating, 8, "ID Evento", "&1) Event Queue", "?KE24:FechaEvento:PROMPT", "Date:", true},
-        {"BrowseQueueKKIndividual1", "Queue Event Kata y Kumite Individual", WindowKind::MdiChild, 8, "ID Evento", "&1) Event Queue", "?KE24:FechaEvento:PROMPT", "Date:", true},
-        {"BrowseQueueEquipos", "Queue Of team event", WindowKind::Floating, 12, "ID Event", "&1) Queue Team event", "?KE212:FechaEvento:PROMPT", "Event date:", true},
-        {"BrowseQueueEquipos1", "Queue Team event", WindowKind::MdiChild, 12, "ID Teen", "&1) Queue Event", "?KE212:FechaEvento:PROMPT", "Date:", true},
+        {"BrouseQueueKata", "Queue Katas Events ", WindowKind::Floating, 9, "Event date", "&1) Queue Status",
+         "?KE:CodigoEvento:PROMPT", "Event code", false},
+        {"BrouseQueueKata1", "Queue Katas Events ", WindowKind::MdiChild, 9, "Event date", "&1) Queue Status",
+         "?KE:CodigoEvento:PROMPT", "Event code:", false},
+        {"BrowseQueueKKIndividual", "Queue Event Kata y Kumite Individual", WindowKind::Floating, 8, "ID Evento", "&1) Event Queue",
+         "?KE24:FechaEvento:PROMPT", "Date:", true},
+        {"BrowseQueueKKIndividual1", "Queue Event Kata y Kumite Individual", WindowKind::MdiChild, 8, "ID Evento", "&1) Event Queue",
+         "?KE24:FechaEvento:PROMPT", "Date:", true},
+        {"BrowseQueueEquipos", "Queue Of team event", WindowKind::Floating, 12, "ID Event", "&1) Queue Team event",
+         "?KE212:FechaEvento:PROMPT", "Event date:", true},
+        {"BrowseQueueEquipos1", "Queue Team event", WindowKind::MdiChild, 12, "ID Teen", "&1) Queue Event",
+         "?KE212:FechaEvento:PROMPT", "Date:", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.list);
@@ -134,9 +140,9 @@ TEST_F(QueueLists, EachTwinShowsItsTableWithItsOwnTexts) {
 
 TEST_F(QueueLists, TheTeamListsStackTheFourTeamNamesUnderTeams) {
     const char* const names[][2] = {{"KE212:NombreDeEquipo2R1R", "Tigers"},
-                                     {"KE212:NombreDeEquipoE3R1A", "Cranes"},
-                                     {"KE212:NombreDeEquipoE4R1R", "Dragons"},
-                                     {"KE212:NombreDeEquipoE1R1A", "Snakes"}};
+                                    {"KE212:NombreDeEquipoE3R1A", "Cranes"},
+                                    {"KE212:NombreDeEquipoE4R1R", "Dragons"},
+                                    {"KE212:NombreDeEquipoE1R1A", "Snakes"}};
     auto& teams = *data::file_manager(TableId::KumiteEquipo5);
     ASSERT_TRUE(teams.prepare_new_record());
     teams.record().set_text("KE212:Queue", "2");
@@ -176,17 +182,26 @@ TEST(QueueStatusColours, OnlyTheFourStatusesColourTheCell) {
         bool team;
         Colour text, back, selected_text, selected_back;
     } cases[] = {
-        {"1", false, D, 0x00C000, D, 0xC0FFC0}, {"2", false, 0xFFFFFF, 0x0000FF, D, 0xC0C0FF},
-        {"2", true, 0xFFFFFF, 0x0000FF, D, 0x0000FF}, {"3", true, D, 0xC0C0C0, D, 0xE0E0E0},
-        {"4", false, 0xFFFFFF, 0xFF0000, D, 0xFFC0C0}, {"5", false, D, D, D, D},
-        {"", true, D, D, D, D},                      {"QueueStart", false, D, D, D, D},
-        {"0", false, D, D, D, D},                    {"-1", false, D, D, D, D},
-        {"2.5", true, D, D, D, D},                   {"3.0", false, D, 0xC0C0C0, D, 0xE0E0E0},
+        {"1", false, D, 0x00C000, D, 0xC0FFC0},
+        {"2", false, 0xFFFFFF, 0x0000FF, D, 0xC0C0FF},
+        {"2", true, 0xFFFFFF, 0x0000FF, D, 0x0000FF},
+        {"3", true, D, 0xC0C0C0, D, 0xE0E0E0},
+        {"4", false, 0xFFFFFF, 0xFF0000, D, 0xFFC0C0},
+        {"5", false, D, D, D, D},
+        {"", true, D, D, D, D},
+        {"QueueStart", false, D, D, D, D},
+        {"0", false, D, D, D, D},
+        {"-1", false, D, D, D, D},
+        {"2.5", true, D, D, D, D},
+        {"3.0", false, D, 0xC0C0C0, D, 0xE0E0E0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.status);
         const ListCell cell = queue_status_colours(c.status, c.team);
-        EXPECT_EQ(cell, (ListCell{.text = {}, .text_colour = c.text, .back_colour = c.back, .selected_text_colour = c.selected_text,
+        EXPECT_EQ(cell, (ListCell{.text = {},
+                                  .text_colour = c.text,
+                                  .back_colour = c.back,
+                                  .selected_text_colour = c.selected_text,
                                   .selected_back_colour = c.selected_back}))
             << "status '" << c.status << "' team " << c.team;
     }
@@ -354,11 +369,10 @@ TEST_F(QueueLists, TheNavigationButtonsScrollThePageAndTheTicksKeepIt) {
         const char* button;
         Shown after;
     } steps[] = {
-        {"?BROWSE:UP", {"45", "26", "45"}},       {"?BROWSE:DOWN", {"45", "26", "44"}},
-        {"?BROWSE:PAGEDOWN", {"25", "6", "24"}},  {"?BROWSE:PAGEDOWN", {"20", "1", "4"}},
-        {"?BROWSE:DOWN", {"20", "1", "3"}},       {"?BROWSE:BOTTOM", {"20", "1", "1"}},
-        {"?BROWSE:DOWN", {"20", "1", "1"}},       {"?BROWSE:PAGEUP", {"40", "21", "21"}},
-        {"?BROWSE:UP", {"40", "21", "22"}},       {"?BROWSE:TOP", {"45", "26", "45"}},
+        {"?BROWSE:UP", {"45", "26", "45"}},     {"?BROWSE:DOWN", {"45", "26", "44"}},   {"?BROWSE:PAGEDOWN", {"25", "6", "24"}},
+        {"?BROWSE:PAGEDOWN", {"20", "1", "4"}}, {"?BROWSE:DOWN", {"20", "1", "3"}},     {"?BROWSE:BOTTOM", {"20", "1", "1"}},
+        {"?BROWSE:DOWN", {"20", "1", "1"}},     {"?BROWSE:PAGEUP", {"40", "21", "21"}}, {"?BROWSE:UP", {"40", "21", "22"}},
+        {"?BROWSE:TOP", {"45", "26", "45"}},
     };
     ASSERT_EQ(rows(w).size(), 20u);
     for (const auto& s : steps) {

@@ -74,9 +74,9 @@ TEST_F(TypingQt, ANameTypedAndLeftStaysThroughTheTicksAndOkStoresIt) {
     QPushButton* ok = find_widget<QPushButton>([](QPushButton* b) { return b->toolTip() == "Accept data and close the window"; });
     ASSERT_TRUE(ok);
     QTest::mouseClick(ok, Qt::LeftButton);
-    EXPECT_TRUE(pump_until([] { return find_widget<QPushButton>([](QPushButton* b) {
-                                           return b->toolTip() == "Accept data and close the window";
-                                       }) == nullptr; }));
+    EXPECT_TRUE(pump_until([] {
+        return find_widget<QPushButton>([](QPushButton* b) { return b->toolTip() == "Accept data and close the window"; }) == nullptr;
+    }));
     rm.record().set_integer("RM:IDResultadosM", 1);
     ASSERT_TRUE(rm.get_by_key(0));
     EXPECT_EQ(rm.record().get_text("RM:PrimerLugarNombre").substr(0, 15), "Aiko T. Tanaka ");

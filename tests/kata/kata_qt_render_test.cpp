@@ -33,8 +33,8 @@ TEST_F(KataRendering, AudienceScreensHoldTheirLongestValuesAndShowTheTotalLarge)
     TempFolder folder;
     const char* dir = std::getenv("ZRV_RENDER_DIR");
     std::vector<std::pair<std::string, WindowLayout>> screens;
-    for (const char* s : {"PantallaKataEvent", "PantallaKataEvent1", "PantallaJueces5Update", "PantallaJueces5Update1",
-                          "PantallaJueces5Update11"})
+    for (const char* s :
+         {"PantallaKataEvent", "PantallaKataEvent1", "PantallaJueces5Update", "PantallaJueces5Update1", "PantallaJueces5Update11"})
         screens.emplace_back(s, kata::result_screen_layout(s));
     for (int n : {1, 3, 6}) screens.emplace_back("Competidor" + std::to_string(n), kata::competitor_layout(n));
     for (const auto& [name, layout] : screens) {
@@ -67,7 +67,7 @@ TEST_F(KataRendering, AudienceScreensHoldTheirLongestValuesAndShowTheTotalLarge)
                     ink += QColor(image.pixel(x, y)) == QColor(255, 255, 255);
             EXPECT_GT(ink, total.width * total.height * unit_x() * unit_y() / 12);
             EXPECT_EQ(QColor(image.pixel(4, image.height() - 4)), QColor(0, 0xC0, 0));  // the results area
-            EXPECT_EQ(QColor(image.pixel(image.width() - 4, 4)), QColor(0, 0, 0));     // the header band
+            EXPECT_EQ(QColor(image.pixel(image.width() - 4, 4)), QColor(0, 0, 0));      // the header band
         }
     }
 }

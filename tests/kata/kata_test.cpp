@@ -46,11 +46,8 @@ struct Event {
     const char* category;
 };
 const Event kEvents[] = {
-    {3, "Aiko", "7.50", "1", "CAT-E"},
-    {5, "Bruno", "8.25", "2", "CAT-D"},
-    {7, "Carla", "6.00", "3", "CAT-C"},
-    {4, "Dana", "9.10", "4", "CAT-B"},
-    {0, "Emil", "5.75", "2", "CAT-A"},
+    {3, "Aiko", "7.50", "1", "CAT-E"}, {5, "Bruno", "8.25", "2", "CAT-D"}, {7, "Carla", "6.00", "3", "CAT-C"},
+    {4, "Dana", "9.10", "4", "CAT-B"}, {0, "Emil", "5.75", "2", "CAT-A"},
 };
 
 class Kata : public testing::ScreenTest {
@@ -125,14 +122,45 @@ TEST_F(Kata, ListsShowTheNewestFirstWithTheirColumnsButtonsAndTabs) {
         std::vector<const char*> shown, hidden;
         const char* tab1;
     } cases[] = {
-        {"BrowseKataEvents", "Katas Competition results", 19, 2, "~Competitor ID~", {"?VIEW:3", "?CHANGE:4"}, {}, "&1)Competition number"},
-        {"BrowseKataEventResultados", " Katas Competition results", 19, 3, "~Predator ID~", {"?VIEW:3"},
-         {"?SELECT:2", "?CHANGE:4"}, "&1)Competition number"},
-        {"BrowseKataEvent", "Kata Event", 23, 3, "~TID~", {"?VIEW:2"}, {"?INSERT:3", "?CHANGE:3", "?DELETE:3"},
+        {"BrowseKataEvents",
+         "Katas Competition results",
+         19,
+         2,
+         "~Competitor ID~",
+         {"?VIEW:3", "?CHANGE:4"},
+         {},
+         "&1)Competition number"},
+        {"BrowseKataEventResultados",
+         " Katas Competition results",
+         19,
+         3,
+         "~Predator ID~",
+         {"?VIEW:3"},
+         {"?SELECT:2", "?CHANGE:4"},
+         "&1)Competition number"},
+        {"BrowseKataEvent",
+         "Kata Event",
+         23,
+         3,
+         "~TID~",
+         {"?VIEW:2"},
+         {"?INSERT:3", "?CHANGE:3", "?DELETE:3"},
          "&1) Kata event with 8 competitors and 5 judges"},
-        {"BrowseKataEvent1", "Katas Event", 23, 3, "~Competitor ID~", {"?VIEW:2"}, {"?INSERT:3", "?CHANGE:3", "?DELETE:3"},
+        {"BrowseKataEvent1",
+         "Katas Event",
+         23,
+         3,
+         "~Competitor ID~",
+         {"?VIEW:2"},
+         {"?INSERT:3", "?CHANGE:3", "?DELETE:3"},
          "&1) Kata 8 Competitors 5 Judges"},
-        {"BrowseKataEvent11", "Katas Event", 23, 3, "~Competitor ID~", {"?VIEW:2"}, {"?INSERT:3", "?CHANGE:3", "?DELETE:3"},
+        {"BrowseKataEvent11",
+         "Katas Event",
+         23,
+         3,
+         "~Competitor ID~",
+         {"?VIEW:2"},
+         {"?INSERT:3", "?CHANGE:3", "?DELETE:3"},
          "&1) Kata 8 Competitors 5 Judges"},
     };
     for (const Case& c : cases) {
@@ -234,7 +262,8 @@ TEST_F(Kata, ColumnTipsAndGroupHeadersReachTheListControl) {
         ASSERT_TRUE(columns);
         const std::size_t grouped = columns->size() - 16;
         for (std::size_t i = 0; i < columns->size(); ++i) {
-            const auto tip = std::find_if(c.tips.begin(), c.tips.end(), [&](const auto& t) { return t.first == static_cast<int>(i) + 1; });
+            const auto tip = std::find_if(c.tips.begin(), c.tips.end(),
+                                          [&](const auto& t) { return t.first == static_cast<int>(i) + 1; });
             EXPECT_EQ((*columns)[i].tip, tip == c.tips.end() ? "" : tip->second) << "column " << i + 1;
             EXPECT_EQ((*columns)[i].group, i >= grouped ? c.group : "") << "column " << i + 1;
         }
@@ -248,11 +277,11 @@ TEST_F(Kata, NavigationButtonsScrollThroughTheWholeOrder) {
     Window& w = driver.expect_window("BrowseKataEvent");
     const struct {
         const char* button;
-        const char* first, *selected;  // competition numbers of the first and the selected row
+        const char *first, *selected;  // competition numbers of the first and the selected row
     } steps[] = {
-        {"?BROWSE:DOWN", "25", "24"},     {"?BROWSE:PAGEDOWN", "20", "4"}, {"?BROWSE:BOTTOM", "20", "1"},
-        {"?BROWSE:DOWN", "20", "1"},      {"?BROWSE:UP", "20", "2"},       {"?BROWSE:PAGEUP", "25", "22"},
-        {"?BROWSE:TOP", "25", "25"},      {"?BROWSE:UP", "25", "25"},      {"?BROWSE:PAGEUP", "25", "25"},
+        {"?BROWSE:DOWN", "25", "24"}, {"?BROWSE:PAGEDOWN", "20", "4"}, {"?BROWSE:BOTTOM", "20", "1"},
+        {"?BROWSE:DOWN", "20", "1"},  {"?BROWSE:UP", "20", "2"},       {"?BROWSE:PAGEUP", "25", "22"},
+        {"?BROWSE:TOP", "25", "25"},  {"?BROWSE:UP", "25", "25"},      {"?BROWSE:PAGEUP", "25", "25"},
     };
     for (const auto& s : steps) {
         driver.press(w, s.button);
@@ -318,7 +347,8 @@ TEST_F(Kata, EachListShowsItsNavigationButtonsWhereItsLayoutPutsThem) {
                 EXPECT_FALSE(in_sight) << k.use;  // the framework's further browse buttons lie outside
                 continue;
             }
-            const bool wanted = std::find_if(c.shown.begin(), c.shown.end(), [&](const char* s) { return name == s; }) != c.shown.end();
+            const bool wanted = std::find_if(c.shown.begin(), c.shown.end(), [&](const char* s) { return name == s; }) !=
+                                c.shown.end();
             EXPECT_EQ(in_sight, wanted) << k.use;
             EXPECT_EQ(k.parent, c.on_first_tab ? first_tab : 0) << k.use;
             shown += in_sight;
@@ -414,8 +444,7 @@ TEST_F(Kata, ScoringScreenShowsItsRequestAndStoresTheRecordAsReadWhenClosedFromO
     EXPECT_TRUE(driver.control(view, "?KE:PRIMERLUGARNOMBRE").read_only);
     EXPECT_EQ(text(view, "?KE:SEGUNDOLUGARPUNTOS1"), "2.22");
     EXPECT_EQ(text(view, "?KE:NOMBRECOMPETIDOR2"), "Bruno II");
-    for (const ControlState& c : view.controls())
-        EXPECT_TRUE(c.kind != ControlKind::Button || c.hidden) << c.use;
+    for (const ControlState& c : view.controls()) EXPECT_TRUE(c.kind != ControlKind::Button || c.hidden) << c.use;
     driver.close(view);
     EXPECT_EQ(driver.window("PantallaKataEvent"), nullptr);
 
@@ -533,8 +562,7 @@ TEST_F(Kata, EveryConsoleDisplayShowsTheEventReadOnlyAndClosesAtTheFirstTickOfCe
         Window& screen = driver.expect_window(b.procedure);
         const bool final_results = b.procedure.rfind("PantallaJueces", 0) == 0;
         EXPECT_EQ(screen.title(), final_results ? "Final Results" : "View Record");
-        for (const ControlState& c : screen.controls())
-            EXPECT_TRUE(c.kind != ControlKind::Entry || c.read_only) << c.use;
+        for (const ControlState& c : screen.controls()) EXPECT_TRUE(c.kind != ControlKind::Entry || c.read_only) << c.use;
         if (b.procedure.rfind("Competidor", 0) == 0) {
             EXPECT_EQ(text(screen, "?KE:MODALIDAD"), b.procedure == "Competidor1" ? modality : modality.substr(0, 20));
         }
@@ -689,7 +717,8 @@ TEST(KataScreens, CompetitorScreensDifferOnlyByTheirTable) {
         // the values they stand by are not.
         for (const char* use : {"?PromptHeader1", "?PromptHeader4", "?PromptHeader5", "?PromptResultadoTC", "?PromptResultadoAC"})
             EXPECT_TRUE(find(l, use).underline) << use;
-        for (const std::string& use : {std::string("?PromptName"), std::string("?KE:MODALIDAD"), "?KE:RESULTADOTC" + k, "?KE:RESULTADOC" + k})
+        for (const std::string& use :
+             {std::string("?PromptName"), std::string("?KE:MODALIDAD"), "?KE:RESULTADOTC" + k, "?KE:RESULTADOC" + k})
             EXPECT_FALSE(find(l, use).underline || find(l, use).italic) << use;
         EXPECT_EQ(find(l, "?PromptResultadoAC").text, c.athletic);
         EXPECT_EQ(find(l, "?KE:MODALIDAD").picture, c.modality);
@@ -717,8 +746,8 @@ TEST(KataScreens, AudienceScreensAreLargeAndEveryTextFitsItsBox) {
         return kind == 'n' ? std::min<std::size_t>(digits, 6) : digits;
     };
     std::vector<std::pair<std::string, WindowLayout>> screens;
-    for (const char* s : {"PantallaKataEvent", "PantallaKataEvent1", "PantallaJueces5Update", "PantallaJueces5Update1",
-                          "PantallaJueces5Update11"})
+    for (const char* s :
+         {"PantallaKataEvent", "PantallaKataEvent1", "PantallaJueces5Update", "PantallaJueces5Update1", "PantallaJueces5Update11"})
         screens.emplace_back(s, result_screen_layout(s));
     for (int n = 1; n <= 8; ++n) screens.emplace_back("Competidor" + std::to_string(n), competitor_layout(n));
     for (const auto& [name, l] : screens) {

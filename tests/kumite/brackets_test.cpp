@@ -92,7 +92,8 @@ TEST_F(Brackets, ControlsOfATabDoNotOverlapAndChartNamesAreLarge) {
     }
     for (const std::string& f : bracket_forms())
         for (const ControlState& c : bracket_layout(f).controls)
-            if (c.use.find("COMPETIDOR") != std::string::npos && c.kind == ControlKind::Entry && c.use.find("DOJO") == std::string::npos) {
+            if (c.use.find("COMPETIDOR") != std::string::npos && c.kind == ControlKind::Entry &&
+                c.use.find("DOJO") == std::string::npos) {
                 EXPECT_GE(c.font_size, 12) << f << " " << c.use;
                 EXPECT_TRUE(c.bold) << f << " " << c.use;
             }
@@ -107,8 +108,10 @@ TEST_F(Brackets, EachFormHasItsTitleTabsAndCountOfBoxes) {
     } cases[] = {
         {"UpdateKumiteIndividual4", "Kumite Individual 4 Competidores", {"&2) Llaves", "&3) Finales Terceros", "&4) Resultados"}, 10},
         {"UpdateKumiteIndividual", "Kumite Individual 8 Competitors", {"&2) Llaves", "&3) Finales Terceros", "&4) Resultados"}, 22},
-        {"UpdateKumiteIndividual16", "Kumite Individual 16 Competidores",
-         {"&2) Pul A Llaves", "&3) Pul B Llaves", "&4) Resultados", "FinalesTerceros"}, 40},
+        {"UpdateKumiteIndividual16",
+         "Kumite Individual 16 Competidores",
+         {"&2) Pul A Llaves", "&3) Pul B Llaves", "&4) Resultados", "FinalesTerceros"},
+         40},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.form);
@@ -130,39 +133,89 @@ TEST_F(Brackets, EachFormHasItsTitleTabsAndCountOfBoxes) {
 
 struct BoxCase {
     const char* form;
-    Values stored;                 // before the form opens
-    const char* box;               // clicked
+    Values stored;    // before the form opens
+    const char* box;  // clicked
     bool on;
-    Values after;                  // stored after OK
+    Values after;  // stored after OK
     std::vector<const char*> disabled, enabled;
 };
 
 TEST_F(Brackets, WinnerBoxesOfEachBoutFollowTheirFormsRules) {
     const BoxCase cases[] = {
         // 8: the first bout only disables its partner; the other first-round bouts also clear it
-        {"UpdateKumiteIndividual", {{"KE24:RESULTADOC2B", "1"}}, "RESULTADOC1B", true,
-         {{"KE24:RESULTADOC1B", "1"}, {"KE24:RESULTADOC2B", "1"}}, {"RESULTADOC2B"}, {}},
-        {"UpdateKumiteIndividual", {{"KE24:RESULTADOC4B", "1"}}, "RESULTADOC3B", true,
-         {{"KE24:RESULTADOC3B", "1"}, {"KE24:RESULTADOC4B", "0"}}, {"RESULTADOC4B"}, {}},
+        {"UpdateKumiteIndividual",
+         {{"KE24:RESULTADOC2B", "1"}},
+         "RESULTADOC1B",
+         true,
+         {{"KE24:RESULTADOC1B", "1"}, {"KE24:RESULTADOC2B", "1"}},
+         {"RESULTADOC2B"},
+         {}},
+        {"UpdateKumiteIndividual",
+         {{"KE24:RESULTADOC4B", "1"}},
+         "RESULTADOC3B",
+         true,
+         {{"KE24:RESULTADOC3B", "1"}, {"KE24:RESULTADOC4B", "0"}},
+         {"RESULTADOC4B"},
+         {}},
         {"UpdateKumiteIndividual", {}, "RGANADOR", true, {{"KE24:RGANADOR", "1"}}, {}, {"RGANADOR_B"}},
-        {"UpdateKumiteIndividual", {{"KE24:RFINALB3A", "1"}}, "RFINALA3R", true,
-         {{"KE24:RFINALA3R", "1"}, {"KE24:RFINALB3A", "1"}}, {"RFINALB3A"}, {}},
+        {"UpdateKumiteIndividual",
+         {{"KE24:RFINALB3A", "1"}},
+         "RFINALA3R",
+         true,
+         {{"KE24:RFINALA3R", "1"}, {"KE24:RFINALB3A", "1"}},
+         {"RFINALB3A"},
+         {}},
         // 16: every box has a partner, cleared and disabled
-        {"UpdateKumiteIndividual16", {{"KE24:RGANADOR_B", "1"}}, "RGANADOR", true,
-         {{"KE24:RGANADOR", "1"}, {"KE24:RGANADOR_B", "0"}}, {"RGANADOR_B"}, {}},
-        {"UpdateKumiteIndividual16", {{"KE24:RREPECA1BB", "1"}}, "RREPECA1AA", true,
-         {{"KE24:RREPECA1AA", "1"}, {"KE24:RREPECA1BB", "0"}}, {"RREPECA1BB"}, {}},
-        {"UpdateKumiteIndividual16", {{"KE24:RREPECA1BB_B", "1"}}, "RREPECA1AA_B", true,
-         {{"KE24:RREPECA1AA_B", "1"}, {"KE24:RREPECA1BB_B", "0"}}, {"RREPECA1BB_B"}, {}},
-        {"UpdateKumiteIndividual16", {{"KE24:RESULTADOC1B", "1"}}, "RESULTADOC1B", false,
-         {{"KE24:RESULTADOC1B", "0"}, {"KE24:RESULTADOC2B", "0"}}, {}, {"RESULTADOC2B"}},
-        {"UpdateKumiteIndividual16", {{"KE24:RESULTADOC6B_B", "1"}}, "RESULTADOC5B_B", true,
-         {{"KE24:RESULTADOC5B_B", "1"}, {"KE24:RESULTADOC6B_B", "0"}}, {"RESULTADOC6B_B"}, {}},
+        {"UpdateKumiteIndividual16",
+         {{"KE24:RGANADOR_B", "1"}},
+         "RGANADOR",
+         true,
+         {{"KE24:RGANADOR", "1"}, {"KE24:RGANADOR_B", "0"}},
+         {"RGANADOR_B"},
+         {}},
+        {"UpdateKumiteIndividual16",
+         {{"KE24:RREPECA1BB", "1"}},
+         "RREPECA1AA",
+         true,
+         {{"KE24:RREPECA1AA", "1"}, {"KE24:RREPECA1BB", "0"}},
+         {"RREPECA1BB"},
+         {}},
+        {"UpdateKumiteIndividual16",
+         {{"KE24:RREPECA1BB_B", "1"}},
+         "RREPECA1AA_B",
+         true,
+         {{"KE24:RREPECA1AA_B", "1"}, {"KE24:RREPECA1BB_B", "0"}},
+         {"RREPECA1BB_B"},
+         {}},
+        {"UpdateKumiteIndividual16",
+         {{"KE24:RESULTADOC1B", "1"}},
+         "RESULTADOC1B",
+         false,
+         {{"KE24:RESULTADOC1B", "0"}, {"KE24:RESULTADOC2B", "0"}},
+         {},
+         {"RESULTADOC2B"}},
+        {"UpdateKumiteIndividual16",
+         {{"KE24:RESULTADOC6B_B", "1"}},
+         "RESULTADOC5B_B",
+         true,
+         {{"KE24:RESULTADOC5B_B", "1"}, {"KE24:RESULTADOC6B_B", "0"}},
+         {"RESULTADOC6B_B"},
+         {}},
         // 4: every pair clears its partner; the two winners stand alone
-        {"UpdateKumiteIndividual4", {{"KE24:RESULTADOC1B", "1"}}, "RESULTADOC2B", true,
-         {{"KE24:RESULTADOC1B", "0"}, {"KE24:RESULTADOC2B", "1"}}, {"RESULTADOC1B"}, {}},
-        {"UpdateKumiteIndividual4", {{"KE24:RESULTADOC2B", "1"}}, "RESULTADOC2B", false,
-         {{"KE24:RESULTADOC2B", "0"}}, {}, {"RESULTADOC1B"}},
+        {"UpdateKumiteIndividual4",
+         {{"KE24:RESULTADOC1B", "1"}},
+         "RESULTADOC2B",
+         true,
+         {{"KE24:RESULTADOC1B", "0"}, {"KE24:RESULTADOC2B", "1"}},
+         {"RESULTADOC1B"},
+         {}},
+        {"UpdateKumiteIndividual4",
+         {{"KE24:RESULTADOC2B", "1"}},
+         "RESULTADOC2B",
+         false,
+         {{"KE24:RESULTADOC2B", "0"}},
+         {},
+         {"RESULTADOC1B"}},
         {"UpdateKumiteIndividual4", {}, "RFINALA3R", true, {{"KE24:RFINALA3R", "1"}}, {}, {"RGANADOR_B", "RRONDAA2A", "RRONDAA2R"}},
     };
     for (const BoxCase& c : cases) {

@@ -20,9 +20,7 @@ using Values = std::map<std::string, std::string>;
 
 class KumiteFixture : public testing::ScreenTest {
 protected:
-    void SetUp() override {
-        ScreenTest::SetUp();
-    }
+    void SetUp() override { ScreenTest::SetUp(); }
 
     static data::DictionaryTable& table(data::TableId id) { return *data::file_manager(id); }
 

@@ -124,7 +124,9 @@ TEST_F(KumiteOnQt, BothBoxesOfAPairStoredCheckedLeaveOneEnabledAndAClickFreesThe
         QTest::mouseClick(free, Qt::LeftButton, {}, QPoint(5, 8));
         EXPECT_TRUE(pump_until([&] { return other->isEnabled(); })) << "unchecking a box enables its partner";
         EXPECT_TRUE(free->isEnabled());
-        ASSERT_EQ(run_scoring_tool({"set", c.table_name, number, c.table == TableId::KumiteIndividual ? "KE24:Cerrar=1" : "KE212:Cerrar=1"}), 0);
+        ASSERT_EQ(run_scoring_tool({"set", c.table_name, number,
+                                    c.table == TableId::KumiteIndividual ? "KE24:Cerrar=1" : "KE212:Cerrar=1"}),
+                  0);
         EXPECT_TRUE(closed(c.form));
         EXPECT_TRUE(threads_ended());
     }
@@ -162,7 +164,8 @@ TEST_F(KumiteOnQt, TheTeamListShowsEachRowsOwnCoachAfterASheetWasViewed) {
     };
     EXPECT_TRUE(pump_until([&] {
         return coach_of("TEAM-1") == "Sensei Kato" && coach_of("TEAM-2") == "Sensei Mori" && coach_of("TEAM-3").empty();
-    })) << coach_of("TEAM-1") << " / " << coach_of("TEAM-2") << " / " << coach_of("TEAM-3");
+    })) << coach_of("TEAM-1")
+        << " / " << coach_of("TEAM-2") << " / " << coach_of("TEAM-3");
     QTest::mouseClick(widget<QPushButton>(*list, "?CLOSE"), Qt::LeftButton);
     EXPECT_TRUE(closed("BrowseEquipo5"));
     EXPECT_TRUE(threads_ended());
@@ -179,7 +182,8 @@ TEST_F(KumiteOnQt, TheListShowsWhatTheScoringSoftwareCommitsAfterUnchangedTicks)
     const int code_column = 3;  // after the score, "ID Evnt." and "Fecha"
     const auto codes = [&] {
         std::vector<std::string> out;
-        for (int i = 0; i < rows->topLevelItemCount(); ++i) out.push_back(rows->topLevelItem(i)->text(code_column).trimmed().toStdString());
+        for (int i = 0; i < rows->topLevelItemCount(); ++i)
+            out.push_back(rows->topLevelItem(i)->text(code_column).trimmed().toStdString());
         return out;
     };
     ASSERT_TRUE(pump_until([&] { return !codes().empty() && codes().front() == "EV-160"; }));  // newest first

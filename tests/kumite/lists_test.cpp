@@ -28,10 +28,18 @@ protected:
                     {"A", "80002", "Kumite", "Alfa", "Bruno Silva", "2"},
                     {"B", "80001", "Mixed", "Beta", "Carla Mendez", "3"}};
         for (const auto& r : rows) {
-            add(TableId::KumiteIndividual, {{"KE24:CodigoDeEvento", r.code}, {"KE24:FechaEvento", r.date}, {"KE24:Modalidad", r.modality},
-                                            {"KE24:Divicion", r.division}, {"KE24:NombreDelEvento", r.name}, {"KE24:Queue", r.queue}});
-            add(TableId::KumiteEquipo5, {{"KE212:CodigoDeEvento", r.code}, {"KE212:FechaEvento", r.date}, {"KE212:Modalidad", r.modality},
-                                         {"KE212:Divicion", r.division}, {"KE212:NombreDeEquipoE1R1A", r.name}, {"KE212:Queue", r.queue}});
+            add(TableId::KumiteIndividual, {{"KE24:CodigoDeEvento", r.code},
+                                            {"KE24:FechaEvento", r.date},
+                                            {"KE24:Modalidad", r.modality},
+                                            {"KE24:Divicion", r.division},
+                                            {"KE24:NombreDelEvento", r.name},
+                                            {"KE24:Queue", r.queue}});
+            add(TableId::KumiteEquipo5, {{"KE212:CodigoDeEvento", r.code},
+                                         {"KE212:FechaEvento", r.date},
+                                         {"KE212:Modalidad", r.modality},
+                                         {"KE212:Divicion", r.division},
+                                         {"KE212:NombreDeEquipoE1R1A", r.name},
+                                         {"KE212:Queue", r.queue}});
         }
     }
     std::vector<std::string> codes(Window& w) {
@@ -81,15 +89,14 @@ TEST_F(Lists, TabsChooseTheirOrdersWithEachListsOwnMapping) {
         int tab;
         std::vector<std::string> codes;
     } cases[] = {
-        {"BrowseKumiteIndividual", 2, {"C", "B", "A"}},    // "Event code" orders by date
-        {"BrowseKumiteIndividual", 3, {"A", "B", "C"}},    // "Date" by code
-        {"BrowseKumiteIndividual4", 2, {"A", "B", "C"}},
-        {"BrowseKumiteIndividual41", 3, {"C", "B", "A"}},
-        {"BrowseKumiteIndividual4", 8, {"C", "A", "B"}},   // by queue
-        {"BrowseEquipo5", 5, {"C", "A", "B"}},             // modality
-        {"BrowseEquipo5", 6, {"A", "B", "C"}},             // division
-        {"BrowseEquipo3", 5, {"A", "B", "C"}},             // division
-        {"BrowseEquipo3", 6, {"C", "A", "B"}},             // modality
+        {"BrowseKumiteIndividual", 2, {"C", "B", "A"}},  // "Event code" orders by date
+        {"BrowseKumiteIndividual", 3, {"A", "B", "C"}},  // "Date" by code
+        {"BrowseKumiteIndividual4", 2, {"A", "B", "C"}}, {"BrowseKumiteIndividual41", 3, {"C", "B", "A"}},
+        {"BrowseKumiteIndividual4", 8, {"C", "A", "B"}},  // by queue
+        {"BrowseEquipo5", 5, {"C", "A", "B"}},            // modality
+        {"BrowseEquipo5", 6, {"A", "B", "C"}},            // division
+        {"BrowseEquipo3", 5, {"A", "B", "C"}},            // division
+        {"BrowseEquipo3", 6, {"C", "A", "B"}},            // modality
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.list) + " tab " + std::to_string(c.tab));
@@ -234,8 +241,10 @@ TEST_F(Lists, ACommitToTheRowsTeamsByAnotherProcessShowsAtTheNextTick) {
     };
     unchanged_ticks();
     EXPECT_EQ(first_row(), "3 ");  // the newest event, without a team record
-    ASSERT_EQ(testing::run_sqlite3("Equipos.sqlite", "INSERT INTO Equipos (IDNUMERODEEQUIPO, Entrenado, TotalIntegrantes) "
-                                                     "VALUES (3, 'Sensei Ueda', 5);"), 0);
+    ASSERT_EQ(testing::run_sqlite3("Equipos.sqlite",
+                                   "INSERT INTO Equipos (IDNUMERODEEQUIPO, Entrenado, TotalIntegrantes) "
+                                   "VALUES (3, 'Sensei Ueda', 5);"),
+              0);
     driver.advance_ms(2000);
     EXPECT_EQ(first_row(), "3 Sensei Ueda");
 
@@ -292,9 +301,9 @@ TEST_F(LongLists, TheScrollBarCoversTheWholeOrderAndItsThumbMapsRowsTextsAndDate
     } cases[] = {
         {1, "rows (newest first)", 154 - 20 + 1, 10, "K140", 1, 10},
         {1, "rows past the last page", 154 - 20 + 1, 200, "K016", 20, 134},
-        {2, "text", 19, 8, "K050", 1, 8},          // K05: the ninth prefix
+        {2, "text", 19, 8, "K050", 1, 8},                    // K05: the ninth prefix
         {2, "text, the last step", 19, 18, "K131", 20, 18},  // the last page is full
-        {3, "date", 100, 50, "K050", 1, 50},       // 80000 + 50/99 of 398 days: K050's 80200
+        {3, "date", 100, 50, "K050", 1, 50},                 // 80000 + 50/99 of 398 days: K050's 80200
         {3, "date, the first step", 100, 0, "C", 1, 0},
     };
     for (const Case& c : cases) {
@@ -336,12 +345,20 @@ TEST_F(LongLists, AfterUnchangedTicksAnotherProcessesCommitShowsAtTheNextTick) {
         Codes first;
         const char* highlighted;
     } cases[] = {
-        {"a row changed", [] { return testing::run_scoring_tool({"set", "KumiteIndividual", "5", "CodigoDeEvento=B1"}); },
-         {"A", "B", "B1", "C", "K000"}, "B1"},
-        {"a row onto the page", [&] { return sql("UPDATE KumiteIndividual SET CodigoDeEvento = 'A0' WHERE IDNumeroDeEventoKIndividual = 154;"); },
-         {"A0", "B", "B1", "C", "K000"}, "B1"},  // the highlighted row keeps its place
-        {"a row deleted", [&] { return sql("DELETE FROM KumiteIndividual WHERE IDNumeroDeEventoKIndividual = 1;"); },
-         {"A0", "B", "B1", "K000", "K002"}, "B1"},
+        {"a row changed",
+         [] {
+             return testing::run_scoring_tool({"set", "KumiteIndividual", "5", "CodigoDeEvento=B1"});
+         },
+         {"A", "B", "B1", "C", "K000"},
+         "B1"},
+        {"a row onto the page",
+         [&] { return sql("UPDATE KumiteIndividual SET CodigoDeEvento = 'A0' WHERE IDNumeroDeEventoKIndividual = 154;"); },
+         {"A0", "B", "B1", "C", "K000"},
+         "B1"},  // the highlighted row keeps its place
+        {"a row deleted",
+         [&] { return sql("DELETE FROM KumiteIndividual WHERE IDNumeroDeEventoKIndividual = 1;"); },
+         {"A0", "B", "B1", "K000", "K002"},
+         "B1"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -396,15 +413,21 @@ TEST_F(LongLists, AfterACommitThePageReadAloneIsTheWholeOrdersPage) {
         const char* on_page;  // a code the page shows
         int steps, at;
     } cases[] = {
-        {"a newer row added", [&] { return sql("INSERT INTO KumiteIndividual (IDNumeroDeEventoKIndividual, CodigoDeEvento) VALUES (155, 'N');"); },
-         "K096", "K100", 155 - 20 + 1, 51},
+        {"a newer row added",
+         [&] { return sql("INSERT INTO KumiteIndividual (IDNumeroDeEventoKIndividual, CodigoDeEvento) VALUES (155, 'N');"); }, "K096",
+         "K100", 155 - 20 + 1, 51},
         {"a row before the page deleted", [&] { return sql("DELETE FROM KumiteIndividual WHERE IDNumeroDeEventoKIndividual = 154;"); },
          "K096", "K100", 154 - 20 + 1, 50},
-        {"a row on the page changed", [] { return testing::run_scoring_tool({"set", "KumiteIndividual", "98", "CodigoDeEvento=P094"}); },
+        {"a row on the page changed",
+         [] {
+             return testing::run_scoring_tool({"set", "KumiteIndividual", "98", "CodigoDeEvento=P094"});
+         },
          "K096", "P094", 154 - 20 + 1, 50},
-        {"a row after the page moved before it", [&] { return sql("UPDATE KumiteIndividual SET IDNumeroDeEventoKIndividual = 300 WHERE IDNumeroDeEventoKIndividual = 14;"); },
+        {"a row after the page moved before it",
+         [&] { return sql("UPDATE KumiteIndividual SET IDNumeroDeEventoKIndividual = 300 WHERE IDNumeroDeEventoKIndividual = 14;"); },
          "K096", "K100", 154 - 20 + 1, 51},
-        {"a row of the page moved after it", [&] { return sql("UPDATE KumiteIndividual SET IDNumeroDeEventoKIndividual = -5 WHERE IDNumeroDeEventoKIndividual = 104;"); },
+        {"a row of the page moved after it",
+         [&] { return sql("UPDATE KumiteIndividual SET IDNumeroDeEventoKIndividual = -5 WHERE IDNumeroDeEventoKIndividual = 104;"); },
          "K096", "K099", 154 - 20 + 1, 50},
     };
     for (const Case& c : cases) {
@@ -457,7 +480,8 @@ TEST_F(LongLists, AfterACommitATickReadsThePageAndNotTheWholeOrder) {
         const std::string id = trimmed(before.rows.at(static_cast<std::size_t>(before.selected - 1)).cells.at(1).text);
         const std::string name = std::string("Changed by ") + c.order;
         ASSERT_EQ(testing::run_sqlite3("KumiteIndividual.sqlite",
-                                       "BEGIN; UPDATE KumiteIndividual SET DirecionDelEvento = X'41' WHERE IDNumeroDeEventoKIndividual = " +
+                                       "BEGIN; UPDATE KumiteIndividual SET DirecionDelEvento = X'41' WHERE "
+                                       "IDNumeroDeEventoKIndividual = " +
                                            std::to_string(c.far) + "; UPDATE KumiteIndividual SET NombreDelEvento = '" + name +
                                            "' WHERE IDNumeroDeEventoKIndividual = " + id + "; COMMIT;"),
                   0);
@@ -499,10 +523,14 @@ TEST_F(LongLists, InALongOrderThePageReadAloneStandsWhereTheWholeOrderPutsIt) {
         bool row_thumb;
     } cases[] = {
         // Newest first: records numbered above all others come before the page, below all after it.
-        {1, "number", "INSERT INTO KumiteIndividual (IDNumeroDeEventoKIndividual, CodigoDeEvento) VALUES (3000, 'M1'), (3001, 'M2'), (-1, 'M3');", true},
+        {1, "number",
+         "INSERT INTO KumiteIndividual (IDNumeroDeEventoKIndividual, CodigoDeEvento) VALUES (3000, 'M1'), (3001, 'M2'), (-1, 'M3');",
+         true},
         {1, "number", "UPDATE KumiteIndividual SET NombreDelEvento = 'Changed' WHERE IDNumeroDeEventoKIndividual = 1600;", true},
         // By code: "A..." before the page, "Z..." after it.
-        {2, "text", "INSERT INTO KumiteIndividual (IDNumeroDeEventoKIndividual, CodigoDeEvento) VALUES (3002, 'AA'), (3003, 'AB'), (3004, 'ZZ');", false},
+        {2, "text",
+         "INSERT INTO KumiteIndividual (IDNumeroDeEventoKIndividual, CodigoDeEvento) VALUES (3002, 'AA'), (3003, 'AB'), (3004, 'ZZ');",
+         false},
         {2, "text", "UPDATE KumiteIndividual SET NombreDelEvento = 'Changed again' WHERE CodigoDeEvento = 'L1600';", false},
     };
     for (const Case& c : cases) {
@@ -516,7 +544,8 @@ TEST_F(LongLists, InALongOrderThePageReadAloneStandsWhereTheWholeOrderPutsIt) {
         driver.advance_ms(500);
         const Shown tick = shown();
         ASSERT_GT(tick.selected, 0);
-        EXPECT_EQ(tick.codes.at(static_cast<std::size_t>(tick.selected - 1)), before.codes.at(static_cast<std::size_t>(before.selected - 1)));
+        EXPECT_EQ(tick.codes.at(static_cast<std::size_t>(tick.selected - 1)),
+                  before.codes.at(static_cast<std::size_t>(before.selected - 1)));
         driver.key(w, "?BROWSE:1", kUpKey);
         driver.key(w, "?BROWSE:1", kDownKey);
         const Shown whole = shown();

@@ -75,15 +75,23 @@ TEST_F(TeamSheets, EachSheetHasItsWindowTabsAndControlsAllBoundToTheRecord) {
         std::vector<std::string> tabs;
         int entries, boxes, rules;
     } cases[] = {
-        {"UpdateEquipo5", "Kumite 4 team competition", "",
+        {"UpdateEquipo5",
+         "Kumite 4 team competition",
+         "",
          {"&1) Kumite Team 1 Vs Team 2", "&2) Kumite Team 3 Vs Team 4",
           "&3) Kumite Winning team from round one Vs winning team from round two",
           "&4) Kumite Losing team from round one Vs losing team from round two", "&5) Final results", "&5) Display positions",
           "&6) Display key chart"},
-         290, 108, 56},
-        {"UpdateEquipo3", "Kumite Team (3)", "&Cancel",
-         {"&1) Kumite TEAM 1 Vs TEAM 2", "&2) Kumite TEAM 3 Vs TEAM 2", "&3) Kumite Final TEAM 3  Vs TEAM 1", "&5) Final results"}, 207,
-         82, 42},
+         290,
+         108,
+         56},
+        {"UpdateEquipo3",
+         "Kumite Team (3)",
+         "&Cancel",
+         {"&1) Kumite TEAM 1 Vs TEAM 2", "&2) Kumite TEAM 3 Vs TEAM 2", "&3) Kumite Final TEAM 3  Vs TEAM 1", "&5) Final results"},
+         207,
+         82,
+         42},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.sheet);
@@ -168,19 +176,49 @@ TEST_F(TeamSheets, TheHanteiBoxesOfABoutExcludeEachOther) {
         Values after;  // stored after OK
         bool partner_disabled;
     } cases[] = {
-        {"UpdateEquipo5", {{"KE212:HANTEYE2R1R", "1"}}, "HANTEYE1R1A", true, "HANTEYE2R1R",
-         {{"HANTEYE1R1A", "1.00"}, {"HANTEYE2R1R", "0.00"}}, true},
-        {"UpdateEquipo5", {{"KE212:HANTEYE1R1A", "1"}}, "HANTEYE1R1A", false, "HANTEYE2R1R",
-         {{"HANTEYE1R1A", "0.00"}, {"HANTEYE2R1R", "0.00"}}, false},
-        {"UpdateEquipo5", {{"KE212:HANTEYL1R4A", "1"}}, "HANTEYL2R4A", true, "HANTEYL1R4A",
-         {{"HANTEYL2R4A", "1"}, {"HANTEYL1R4A", "0"}}, true},
+        {"UpdateEquipo5",
+         {{"KE212:HANTEYE2R1R", "1"}},
+         "HANTEYE1R1A",
+         true,
+         "HANTEYE2R1R",
+         {{"HANTEYE1R1A", "1.00"}, {"HANTEYE2R1R", "0.00"}},
+         true},
+        {"UpdateEquipo5",
+         {{"KE212:HANTEYE1R1A", "1"}},
+         "HANTEYE1R1A",
+         false,
+         "HANTEYE2R1R",
+         {{"HANTEYE1R1A", "0.00"}, {"HANTEYE2R1R", "0.00"}},
+         false},
+        {"UpdateEquipo5",
+         {{"KE212:HANTEYL1R4A", "1"}},
+         "HANTEYL2R4A",
+         true,
+         "HANTEYL1R4A",
+         {{"HANTEYL2R4A", "1"}, {"HANTEYL1R4A", "0"}},
+         true},
         // Round 1 of three teams only disables the partner; the final also clears it.
-        {"UpdateEquipo3", {{"KE212:HANTEYE2R1R", "1"}}, "HANTEYE1R1A", true, "HANTEYE2R1R",
-         {{"HANTEYE1R1A", "1.00"}, {"HANTEYE2R1R", "1.00"}}, true},
-        {"UpdateEquipo3", {{"KE212:HANTEYEW2R3R", "1"}}, "HANTEYEW1R3R", true, "HANTEYEW2R3R",
-         {{"HANTEYEW1R3R", "1"}, {"HANTEYEW2R3R", "0"}}, true},
-        {"UpdateEquipo3", {{"KE212:HANTEYEW1R3R", "1"}}, "HANTEYEW1R3R", false, "HANTEYEW2R3R",
-         {{"HANTEYEW1R3R", "0"}, {"HANTEYEW2R3R", "0"}}, false},
+        {"UpdateEquipo3",
+         {{"KE212:HANTEYE2R1R", "1"}},
+         "HANTEYE1R1A",
+         true,
+         "HANTEYE2R1R",
+         {{"HANTEYE1R1A", "1.00"}, {"HANTEYE2R1R", "1.00"}},
+         true},
+        {"UpdateEquipo3",
+         {{"KE212:HANTEYEW2R3R", "1"}},
+         "HANTEYEW1R3R",
+         true,
+         "HANTEYEW2R3R",
+         {{"HANTEYEW1R3R", "1"}, {"HANTEYEW2R3R", "0"}},
+         true},
+        {"UpdateEquipo3",
+         {{"KE212:HANTEYEW1R3R", "1"}},
+         "HANTEYEW1R3R",
+         false,
+         "HANTEYEW2R3R",
+         {{"HANTEYEW1R3R", "0"}, {"HANTEYEW2R3R", "0"}},
+         false},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(std::string(k.sheet) + " " + k.box);
@@ -251,7 +289,8 @@ TEST_F(TeamSheets, AcceptingANameLooksTheCompetitorUp) {
 
 TEST_F(TeamSheets, VisitingANameEntryLooksItUpWithoutFillingAFoundDojo) {
     change(TableId::KumiteEquipo5, event_,
-           {{"KE212:NOMBRECOMPETIDOR1E1R1A", "Aiko Tanaka"}, {"KE212:NOMBRECOMPETIDOR1DOJOE1R1A", "old dojo"},
+           {{"KE212:NOMBRECOMPETIDOR1E1R1A", "Aiko Tanaka"},
+            {"KE212:NOMBRECOMPETIDOR1DOJOE1R1A", "old dojo"},
             {"KE212:NOMBRECOMPETIDOR2DOJOE1R1A", "old dojo"}});
     Window& w = open("UpdateEquipo5");
     focus(w, "?KE212:NOMBRECOMPETIDOR1E1R1A");  // found: nothing copied
@@ -293,7 +332,8 @@ TEST_F(TeamSheets, AColourNotFoundRunsTheSheetsOwnColourSelect) {
 // typed now; a blank name keeps its dojo.
 TEST_F(TeamSheets, OkGivesEveryNameFoundOnTheSheetItsDojo) {
     change(TableId::KumiteEquipo5, event_,
-           {{"KE212:NOMBRECOMPETIDOR1E1R1A", "Aiko Tanaka"}, {"KE212:NOMBRECOMPETIDOR1DOJOE1R1A", "old dojo"},
+           {{"KE212:NOMBRECOMPETIDOR1E1R1A", "Aiko Tanaka"},
+            {"KE212:NOMBRECOMPETIDOR1DOJOE1R1A", "old dojo"},
             {"KE212:NOMBRECOMPETIDOR2DOJOE1R1A", "kept dojo"}});
     Window& w = open("UpdateEquipo5");
     driver.type(w, "?KE212:NOMBRECOMPETIDOR1E2R1R", "aiko tanaka");

@@ -50,8 +50,11 @@ class ProbeForm : public LiveForm {
 public:
     ProbeForm()
         : LiveForm("ProbeForm", form_layout(),
-                   {.table = TableId::ResultadosManual, .primary_key = "RM:keyIDResultadosM", .key_field = "RM:IDResultadosM",
-                    .close = g_close, .handling = g_handling}) {}
+                   {.table = TableId::ResultadosManual,
+                    .primary_key = "RM:keyIDResultadosM",
+                    .key_field = "RM:IDResultadosM",
+                    .close = g_close,
+                    .handling = g_handling}) {}
     void refresh() override {
         trace("refresh");
         LiveForm::refresh();
@@ -196,8 +199,10 @@ TEST_F(Conventions, TheFrameworksHandlingRunsFirstOrLast) {
 
 TEST_F(Conventions, ListTimerStepsRunInTheirOrder) {
     using S = TimerStep;
-    const std::vector<std::vector<S>> cases = {{S::Display, S::Reset, S::Framework}, {S::Framework, S::Reset, S::Display},
-                                               {S::Framework, S::Display, S::Reset}, {S::Framework, S::Display}};
+    const std::vector<std::vector<S>> cases = {{S::Display, S::Reset, S::Framework},
+                                               {S::Framework, S::Reset, S::Display},
+                                               {S::Framework, S::Display, S::Reset},
+                                               {S::Framework, S::Display}};
     for (const auto& steps : cases) {
         SCOPED_TRACE("order " + std::to_string(&steps - &*std::begin(cases)));
         g_steps = steps;
@@ -239,18 +244,11 @@ TEST_F(Conventions, NavigationButtonsAndKeysScrollTheWholeOrder) {
         int first, selected;  // places in the order (newest first) of the page's first row and the highlighted one
     };
     const Step steps[] = {
-        {nullptr, kDownKey, 1, 2},
-        {"?BROWSE:PAGEDOWN", 0, 21, 22},
-        {nullptr, kEndKey, 26, 45},
+        {nullptr, kDownKey, 1, 2},     {"?BROWSE:PAGEDOWN", 0, 21, 22}, {nullptr, kEndKey, 26, 45},
         {nullptr, kDownKey, 26, 45},  // nothing after the last
-        {nullptr, kUpKey, 26, 44},
-        {"?BROWSE:PAGEUP:2", 0, 6, 24},
-        {"?BROWSE:UP", 0, 6, 23},
-        {nullptr, kHomeKey, 1, 1},
-        {nullptr, kUpKey, 1, 1},  // nothing before the first
-        {"?BROWSE:BOTTOM", 0, 26, 45},
-        {nullptr, kPageUpKey, 6, 25},
-        {"?BROWSE:TOP", 0, 1, 1},
+        {nullptr, kUpKey, 26, 44},     {"?BROWSE:PAGEUP:2", 0, 6, 24},  {"?BROWSE:UP", 0, 6, 23},
+        {nullptr, kHomeKey, 1, 1},     {nullptr, kUpKey, 1, 1},  // nothing before the first
+        {"?BROWSE:BOTTOM", 0, 26, 45}, {nullptr, kPageUpKey, 6, 25},    {"?BROWSE:TOP", 0, 1, 1},
         {"?BROWSE:DOWN", 0, 1, 2},
     };
     for (const Step& s : steps) {
@@ -280,8 +278,8 @@ TEST_F(Conventions, AFurtherFieldOrdersRecordsWithEqualKeys) {
         const char* then_by;
         std::vector<int> first_page, last_page;  // record ids, pages of 4 rows
     } cases[] = {
-        {"", {1, 3, 5, 2}, {5, 2, 4, 6}},                         // ties in the order they were added
-        {"RM:PrimerLugarNombre", {1, 5, 3, 4}, {3, 4, 6, 2}},     // ties by name
+        {"", {1, 3, 5, 2}, {5, 2, 4, 6}},                      // ties in the order they were added
+        {"RM:PrimerLugarNombre", {1, 5, 3, 4}, {3, 4, 6, 2}},  // ties by name
     };
     g_page_rows = 4;
     for (const Case& c : cases) {

@@ -48,8 +48,8 @@ TEST_F(Expressions, EvaluateAsStored) {
 }
 
 TEST_F(Expressions, UnknownNamesAndBadSyntaxAreErrors) {
-    for (const char* bad : {"NoSuchName", "RM:NoSuchField & 'x'", "Missing(1)", "FuzzyQuery9(1)", "1 -", "'open",
-                            "(1", "1 2", "FuzzyMatch(1,"})
+    for (const char* bad :
+         {"NoSuchName", "RM:NoSuchField & 'x'", "Missing(1)", "FuzzyQuery9(1)", "1 -", "'open", "(1", "1 2", "FuzzyMatch(1,"})
         EXPECT_THROW(Expression{bad}, ExpressionError) << bad;
     std::optional<Expression> later;
     {

@@ -19,16 +19,16 @@ TEST(Picture, NumbersAreShownByTheirPicture) {
         {"@n-10", Decimal(-42, 0), "-42"},
         {"@n-14", Decimal(12345678901234, 0), "12345678901234"},
         {"@n6", Decimal(123456, 0), "123456"},
-        {"@n6", Decimal(1234567, 0), "######"},     // does not fit
-        {"@n6", Decimal(-1, 0), "######"},          // no minus sign in the picture
+        {"@n6", Decimal(1234567, 0), "######"},  // does not fit
+        {"@n6", Decimal(-1, 0), "######"},       // no minus sign in the picture
         {"@n3", Decimal(7, 0), "7"},
         {"@n_3", Decimal(100, 0), "100"},
         {"@n-14B", Decimal(0, 0), ""},
         {"@n-14", Decimal(0, 0), "0"},
         {"@n-6.2", Decimal(-125, 1), "-12.50"},
-        {"@n-10.2", Decimal(12345, 3), "12.35"},    // rounded half away from zero
-        {"@n-10.2B", Decimal(-1, 3), ""},           // rounds to zero: blank, never "-0.00"
-        {"n-10", Decimal(5, 0), "5"},               // without the '@'
+        {"@n-10.2", Decimal(12345, 3), "12.35"},  // rounded half away from zero
+        {"@n-10.2B", Decimal(-1, 3), ""},         // rounds to zero: blank, never "-0.00"
+        {"n-10", Decimal(5, 0), "5"},             // without the '@'
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.picture);

@@ -32,29 +32,40 @@ struct StoringForm {
     const char* button;  // the list's change button; nullptr: a double-click on the row
     const char* table;
     const char* file;
-    const char* entry;   // what the operator types into
-    const char* column;  // the entry's column
-    bool remote_close;   // the form closes when the record's Cerrar is 1
+    const char* entry;                   // what the operator types into
+    const char* column;                  // the entry's column
+    bool remote_close;                   // the form closes when the record's Cerrar is 1
     std::vector<Unreadable> unreadable;  // in columns the operator does not touch
     const char* ok = "?OK";
 };
 
-const std::vector<Unreadable> kBout = {{"FullNameAo", "'Szőke Wróblewski'"}, {"DojoNameAka", "'Shotokan Karate Do Internacional Norte'"},
-                                       {"YukoAo", "12345678901"}, {"StopWatch", "'two minutes'"}};
-const std::vector<Unreadable> kEvent = {{"DirecionDelEvento", "'Yılmaz Spor Salonu'"}, {"REGIS1DOJO", "'Shotokan Karate Do Internacional'"},
-                                        {"RREPECAT3", "-99999999"}, {"PREPECAT4", "'third'"}};
-const std::vector<Unreadable> kTeamEvent = {{"NombreDelOrganizador", "'Nováková Dvořák'"}, {"MUNICIPIOEQUIPOE1R1A", "'San Cristóbal de las Casas'"},
-                                            {"DESEMPATE1", "1e12"}, {"RONDA", "'second'"}};
-const std::vector<Unreadable> kKata = {{"NOMBREDEORGANIZADOR", "'Yılmaz'"}, {"MUNICIPIO", "'" + std::string(60, 'M') + "'"},
-                                       {"CARDMANUAL7", "123456789012"}, {"CARDMANUAL5", "'five'"}};
-const std::vector<Unreadable> kResult = {{"SEGUNDOLUGARDOJO", "'Szőke Dojo'"}, {"TerceroLugarNombre", "'" + std::string(41, 'T') + "'"},
-                                         {"TERCEROLUGARPUNTOST", "99999999"}, {"STERCEROLUGARPUNTOSA", "'many'"}};
+const std::vector<Unreadable> kBout = {{"FullNameAo", "'Szőke Wróblewski'"},
+                                       {"DojoNameAka", "'Shotokan Karate Do Internacional Norte'"},
+                                       {"YukoAo", "12345678901"},
+                                       {"StopWatch", "'two minutes'"}};
+const std::vector<Unreadable> kEvent = {{"DirecionDelEvento", "'Yılmaz Spor Salonu'"},
+                                        {"REGIS1DOJO", "'Shotokan Karate Do Internacional'"},
+                                        {"RREPECAT3", "-99999999"},
+                                        {"PREPECAT4", "'third'"}};
+const std::vector<Unreadable> kTeamEvent = {{"NombreDelOrganizador", "'Nováková Dvořák'"},
+                                            {"MUNICIPIOEQUIPOE1R1A", "'San Cristóbal de las Casas'"},
+                                            {"DESEMPATE1", "1e12"},
+                                            {"RONDA", "'second'"}};
+const std::vector<Unreadable> kKata = {{"NOMBREDEORGANIZADOR", "'Yılmaz'"},
+                                       {"MUNICIPIO", "'" + std::string(60, 'M') + "'"},
+                                       {"CARDMANUAL7", "123456789012"},
+                                       {"CARDMANUAL5", "'five'"}};
+const std::vector<Unreadable> kResult = {{"SEGUNDOLUGARDOJO", "'Szőke Dojo'"},
+                                         {"TerceroLugarNombre", "'" + std::string(41, 'T') + "'"},
+                                         {"TERCEROLUGARPUNTOST", "99999999"},
+                                         {"STERCEROLUGARPUNTOSA", "'many'"}};
 
 const StoringForm kForms[] = {
-    {"UpdateScoreBoard1", "BrowseScoreBoardView1", "?CHANGE:4", "ScoreBoard", "scoreboard.sqlite", "?SB:PAISAO", "PaisAo", true, kBout},
+    {"UpdateScoreBoard1", "BrowseScoreBoardView1", "?CHANGE:4", "ScoreBoard", "scoreboard.sqlite", "?SB:PAISAO", "PaisAo", true,
+     kBout},
     {"UpDateScoreBoard2", "BrowseScoreBoard", "?CHANGE:4", "ScoreBoard", "scoreboard.sqlite", "?SB:PAISAO", "PaisAo", true, kBout},
-    {"UpDateEquipoScoreBoardPantalla", "BrowseEquipo4ScoreBoard7", "?CHANGE:4", "ScoreBoard", "scoreboard.sqlite", "?SB:PAISAO", "PaisAo",
-     true, kBout},
+    {"UpDateEquipoScoreBoardPantalla", "BrowseEquipo4ScoreBoard7", "?CHANGE:4", "ScoreBoard", "scoreboard.sqlite", "?SB:PAISAO",
+     "PaisAo", true, kBout},
     {"UpdateKumiteIndividual4", "BrowseKumiteIndividual4", "?CHANGE:4", "KumiteIndividual", "KumiteIndividual.sqlite",
      "?KE24:PRIMERLUGARORO", "PRIMERLUGARORO", true, kEvent},
     {"UpdateKumiteIndividual", "BrowseKumiteIndividual", "?CHANGE:4", "KumiteIndividual", "KumiteIndividual.sqlite",
@@ -65,9 +76,10 @@ const StoringForm kForms[] = {
      "NOMBREDEEQUIPOW1R3R", true, kTeamEvent},
     {"UpdateEquipo3", "BrowseEquipo3", "?CHANGE:4", "KumiteEquipo5", "KumiteEquipo5.sqlite", "?KE212:NOMBREDEEQUIPOW1R3R",
      "NOMBREDEEQUIPOW1R3R", true, kTeamEvent},
-    {"Consola", "BrowseKataEventResultados", nullptr, "KataEvent", "KataEvent.sqlite", "?KE:CODIGOEVENTO", "CodigoEvento", false, kKata},
-    {"PantallaKataEvent", "BrowseKataEvents", "?CHANGE:4", "KataEvent", "KataEvent.sqlite", "?KE:PRIMERLUGARNOMBRE", "PrimerLugarNombre",
-     true, kKata, "?OK:2"},
+    {"Consola", "BrowseKataEventResultados", nullptr, "KataEvent", "KataEvent.sqlite", "?KE:CODIGOEVENTO", "CodigoEvento", false,
+     kKata},
+    {"PantallaKataEvent", "BrowseKataEvents", "?CHANGE:4", "KataEvent", "KataEvent.sqlite", "?KE:PRIMERLUGARNOMBRE",
+     "PrimerLugarNombre", true, kKata, "?OK:2"},
     {"PantallaResultadosManualIndividual", "BrowseResultadosManualesIndividual", "?CHANGE:4", "ResultadosManual",
      "ResultadosManual.sqlite", "?RM:PrimerLugarNombre", "PrimerLugarNombre", true, kResult},
 };
@@ -143,7 +155,8 @@ TEST_F(SharedRecords, EveryFormStoresOnlyTheFieldTheOperatorChangedLeavingWhatIt
             Window& form = open(f);
             driver.type(form, f.entry, "typed");
             driver.advance_ms(50);
-            if (remote_close) ASSERT_EQ(run_sqlite3(f.file, "UPDATE \"" + std::string(f.table) + "\" SET Cerrar = 1 WHERE rowid = 1;"), 0);
+            if (remote_close)
+                ASSERT_EQ(run_sqlite3(f.file, "UPDATE \"" + std::string(f.table) + "\" SET Cerrar = 1 WHERE rowid = 1;"), 0);
             else driver.press(form, f.ok);
             EXPECT_TRUE(closes(f));
             EXPECT_FALSE(driver.pending_message());
@@ -163,9 +176,9 @@ TEST_F(SharedRecords, EveryFormStoresOnlyTheFieldTheOperatorChangedLeavingWhatIt
 // field reads and shows cut to the field's size, and stays whole in the file.
 struct NameScreen {
     const char* what;
-    StoringForm form;  // how it opens and stores, what the operator types
-    const char* shown;   // the control showing the name
-    const char* field;   // the name's field
+    StoringForm form;                // how it opens and stores, what the operator types
+    const char* shown;               // the control showing the name
+    const char* field;               // the name's field
     std::vector<std::string> extra;  // Field=value the screen's list needs to list the record
 };
 
@@ -178,7 +191,9 @@ const NameScreen kNameScreens[] = {
     {"next-up",
      {"ReadUpTEAMScreen41", "BrowseReadUpTEAMScreen41", nullptr, "KumiteEquipo5", "KumiteEquipo5.sqlite", "?KE212:READYCOMPETITORAO",
       "ReadyCompetitorAo", false, kTeamEvent},
-     "?KE212:READYCOMPETITORAKA", "KE212:ReadyCompetitorAka", {"Queue=1"}},
+     "?KE212:READYCOMPETITORAKA",
+     "KE212:ReadyCompetitorAka",
+     {"Queue=1"}},
 };
 
 std::string trimmed(std::string s) {
@@ -208,10 +223,18 @@ TEST_F(SharedRecords, NamesInEveryScriptAreReadShownWholeAndStoredBackUnchanged)
             std::string what, value, read;  // read: as the field holds it
         };
         std::vector<Name> names;
-        for (const auto& [what, value] : std::vector<std::pair<std::string, std::string>>{
-                 {"Polish", "Łukasz"}, {"Hungarian", "Szőke"}, {"Turkish", "Yılmaz"}, {"Czech", "Nováková"}, {"Romanian", "Țurcanu"},
-                 {"Greek", "Παπαδόπουλος"}, {"Cyrillic", "Иванов Ёж"}, {"Arabic", "محمد العلي"}, {"Hebrew", "דוד כהן"},
-                 {"Japanese", "山田 太郎"}, {"Chinese", "王小明"}, {"Korean", "김민준"}})
+        for (const auto& [what, value] : std::vector<std::pair<std::string, std::string>>{{"Polish", "Łukasz"},
+                                                                                          {"Hungarian", "Szőke"},
+                                                                                          {"Turkish", "Yılmaz"},
+                                                                                          {"Czech", "Nováková"},
+                                                                                          {"Romanian", "Țurcanu"},
+                                                                                          {"Greek", "Παπαδόπουλος"},
+                                                                                          {"Cyrillic", "Иванов Ёж"},
+                                                                                          {"Arabic", "محمد العلي"},
+                                                                                          {"Hebrew", "דוד כהן"},
+                                                                                          {"Japanese", "山田 太郎"},
+                                                                                          {"Chinese", "王小明"},
+                                                                                          {"Korean", "김민준"}})
             names.push_back({what, value, value});
         names.push_back({"the field's size", mixed(size), mixed(size)});
         names.push_back({"one character more", mixed(size + 1), mixed(size)});
@@ -226,8 +249,8 @@ TEST_F(SharedRecords, NamesInEveryScriptAreReadShownWholeAndStoredBackUnchanged)
             SCOPED_TRACE(std::string(screen.what) + ": " + name.what);
             // The sqlite3 client writes the name (and the entry's value before the operator's).
             const auto before = dump(f.file, f.table, columns,
-                                     "UPDATE \"" + std::string(f.table) + "\" SET \"" + column + "\" = '" + name.value + "', \"" + f.column +
-                                         "\" = 'before' WHERE rowid = 1; ");
+                                     "UPDATE \"" + std::string(f.table) + "\" SET \"" + column + "\" = '" + name.value + "', \"" +
+                                         f.column + "\" = 'before' WHERE rowid = 1; ");
             ASSERT_EQ(before.at(column), "'" + name.value + "'");
             // The record buffer holds it whole (or cut to the field's size).
             table.record().clear();
@@ -273,7 +296,8 @@ protected:
 };
 
 TEST_F(TypingBesideAWriter, AnotherFieldCommittedMeanwhileNeverRefusesTheOperatorsOk) {
-    zrv::testing::ScoringWriter writer({"field-writer", "ResultadosManual", "1", "PRIMERLUGARPUNTOST", "--count", "400", "--every-ms", "2"});
+    zrv::testing::ScoringWriter writer({"field-writer", "ResultadosManual", "1", "PRIMERLUGARPUNTOST", "--count", "400", "--every-ms",
+                                        "2"});
     ASSERT_GE(writer.read_commits(1), 1);
     for (int round = 1; round <= 20; ++round) {
         SCOPED_TRACE(round);

@@ -147,7 +147,7 @@ protected:
         int fds[2];
         if (pipe(fds) != 0) return nullptr;
         auto xvfb = std::make_unique<Child>(std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
-                                                                 "1920x1080x24", "-nolisten", "tcp"},
+                                                                     "1920x1080x24", "-nolisten", "tcp"},
                                             environment({}), fs::path(ZRV_ARTIFACT_DIR) / "xvfb.log", fds[0]);
         close(fds[1]);
         // Xvfb writes its display number once it accepts clients.
@@ -182,7 +182,8 @@ protected:
     std::vector<std::string> windows(const std::string& search) {
         std::vector<std::string> ids;
         std::string all = x_client("xdotool search " + search);
-        for (std::size_t at = 0, end; (end = all.find('\n', at)) != std::string::npos; at = end + 1) ids.push_back(all.substr(at, end - at));
+        for (std::size_t at = 0, end; (end = all.find('\n', at)) != std::string::npos; at = end + 1)
+            ids.push_back(all.substr(at, end - at));
         return ids;
     }
     std::optional<Image> grab(const fs::path& png) {
@@ -193,9 +194,9 @@ protected:
 
     struct Board {
         const char* name;
-        int menu;             // the menu's place on the menu bar, from 0
-        int item;             // the list's item in it, from 0, separators left out
-        const char* clock;    // what the clock shows; null: six digits and two separators
+        int menu;           // the menu's place on the menu bar, from 0
+        int item;           // the list's item in it, from 0, separators left out
+        const char* clock;  // what the clock shows; null: six digits and two separators
         const char* aka = "Aiko Tanaka";
         const char* ao = "Bruno Silva";
     };
@@ -232,13 +233,13 @@ protected:
 void Program::open_board_and_check_the_clock(const Board& board) {
     for (const fs::directory_entry& e : fs::directory_iterator(folder_.path())) fs::remove_all(e.path());
     ASSERT_EQ(run_scoring_tool({"create"}), 0);
-    ASSERT_EQ(run_scoring_tool({"set", "ScoreBoard", "1", "Timer1StartTime=90", "StopStart=1",
-                                std::string("FullNameAka=") + board.aka, std::string("FullNameAo=") + board.ao}),
+    ASSERT_EQ(run_scoring_tool({"set", "ScoreBoard", "1", "Timer1StartTime=90", "StopStart=1", std::string("FullNameAka=") + board.aka,
+                                std::string("FullNameAo=") + board.ao}),
               0);
     const std::unique_ptr<Child> xvfb = start_display();
     ASSERT_FALSE(display_.empty()) << "Xvfb did not start";
     Child program({ZRV_PROGRAM}, environment({{"DISPLAY", display_}, {"QT_QPA_PLATFORM", "xcb"}, {"WAYLAND_DISPLAY", ""}}),
-                        fs::path(ZRV_ARTIFACT_DIR) / (std::string(board.name) + ".log"));
+                  fs::path(ZRV_ARTIFACT_DIR) / (std::string(board.name) + ".log"));
     const std::string shown_by_program = "--onlyvisible --pid " + std::to_string(program.pid());
     std::vector<std::string> shown;
     // A program that ended is not waited for; the X server's state tells a display that went
@@ -250,7 +251,8 @@ void Program::open_board_and_check_the_clock(const Board& board) {
     const std::string frame = shown.front();
     // The program put the time-up sound and the demo digit sets into the empty folder; its
     // clocks still start on the built-in digits.
-    for (const auto& [put, carried] : {std::pair{"TimeUP.wav", "sounds/TimeUP.wav"}, {"Digits/Red/red.ini", "digits/Red/red.ini"},
+    for (const auto& [put, carried] : {std::pair{"TimeUP.wav", "sounds/TimeUP.wav"},
+                                       {"Digits/Red/red.ini", "digits/Red/red.ini"},
                                        {"Digits/Amber/amber_7.jpg", "digits/Amber/amber_7.jpg"}}) {
         const auto bytes = [](const fs::path& p) {
             std::ifstream in(p, std::ios::binary);

@@ -84,8 +84,7 @@ TEST_F(BoardRendering, EachBoardShowsABoutReadablyWithItsLampsAndClock) {
         // The points are large: their ink fills a good part of their box.
         const QColor ink = k.stacked ? kQtRed : kQtWhite;
         const ControlState aka_points = at("?SB:PUNTOAKA");
-        EXPECT_GT(count_in(image, aka_points, ink), aka_points.width * aka_points.height * unit_x() * unit_y() / 25)
-            << k.procedure;
+        EXPECT_GT(count_in(image, aka_points, ink), aka_points.width * aka_points.height * unit_x() * unit_y() / 25) << k.procedure;
         if (!k.stacked) {
             EXPECT_EQ(QColor(image.pixel(4, image.height() / 2)), kQtBlue) << "the Ao half";
             EXPECT_EQ(QColor(image.pixel(image.width() - 4, image.height() / 2)), kQtRed) << "the Aka half";
@@ -108,9 +107,13 @@ TEST_F(BoardRendering, EachBoardFollowingABoutDrawsItsRecord) {
     for (const BoardKind& k : scoreboard::board_kinds()) {
         auto& sb = *data::file_manager(data::TableId::ScoreBoard);
         ASSERT_TRUE(sb.prepare_new_record());
-        for (const auto& [field, value] : std::vector<std::pair<const char*, const char*>>{
-                 {"SB:FullNameAo", "Bruno Silva"}, {"SB:FullNameAka", "Aiko Tanaka"}, {"SB:PuntoAo", "3"},
-                 {"SB:PuntoAka", "5"}, {"SB:C1Ao", "1"}, {"SB:C1Aka", "1"}, {"SB:SenshuAka", "1"}})
+        for (const auto& [field, value] : std::vector<std::pair<const char*, const char*>>{{"SB:FullNameAo", "Bruno Silva"},
+                                                                                           {"SB:FullNameAka", "Aiko Tanaka"},
+                                                                                           {"SB:PuntoAo", "3"},
+                                                                                           {"SB:PuntoAka", "5"},
+                                                                                           {"SB:C1Ao", "1"},
+                                                                                           {"SB:C1Aka", "1"},
+                                                                                           {"SB:SenshuAka", "1"}})
             sb.record().set_text(field, value);
         ASSERT_TRUE(sb.insert());
         const std::string id = sb.record().get_text("SB:IDCombate");

@@ -34,9 +34,7 @@ const Board kBoards[] = {kBoard1, kBoard2, kTeam};
 
 class Scoreboards : public testing::ScreenTest {
 protected:
-    void SetUp() override {
-        ScreenTest::SetUp();
-    }
+    void SetUp() override { ScreenTest::SetUp(); }
     // A new bout with the table's defaults (90 s, stopped) and these fields; returns its number.
     int add_bout(std::vector<std::pair<const char*, std::string>> fields = {}) {
         auto& sb = *data::file_manager(TableId::ScoreBoard);
@@ -114,28 +112,30 @@ protected:
 
 TEST_F(Scoreboards, StopStartDrivesTheClockAndTheCaptionsOnEveryBoard) {
     struct Case {
-        const char* first;   // SB:StopStart for the first second
-        const char* then;    // and after
+        const char* first;  // SB:StopStart for the first second
+        const char* then;   // and after
         const char* captions;
         const char* clock_after;  // after one second of the first, three of the second
     } cases[] = {
-        {"0", "0", "GO", "00:01:27"},
-        {"0", "1", "STOP", "00:01:29"},
-        {"1", "1", "STOP", "00:01:30"},
-        {"0", "2", "none", "00:01:27"},  // 2 leaves the clock running
-        {"1", "2", "none", "00:01:30"},  // ... or stopped
+        {"0", "0", "GO", "00:01:27"},   {"0", "1", "STOP", "00:01:29"},
+        {"1", "1", "STOP", "00:01:30"}, {"0", "2", "none", "00:01:27"},  // 2 leaves the clock running
+        {"1", "2", "none", "00:01:30"},                                  // ... or stopped
     };
     for (const Board& b : kBoards)
         for (const Case& c : cases) {
             SCOPED_TRACE(std::string(b.board) + ", StopStart " + c.first + " then " + c.then);
             const int id = add_bout({{"SB:StopStart", c.first}});
             Window& w = open(b, id);
-            if (b.board != kTeam.board) { EXPECT_EQ(clock(w), "00:01:30") << b.board; }  // paused at opening
+            if (b.board != kTeam.board) {
+                EXPECT_EQ(clock(w), "00:01:30") << b.board;
+            }  // paused at opening
             tick(10);
             ASSERT_EQ(set(id, {std::string("StopStart=") + c.then}), 0);
             tick(30);
             EXPECT_EQ(captions(w), c.captions) << b.board << " " << c.first << "->" << c.then;
-            if (b.board != kTeam.board) { EXPECT_EQ(clock(w), c.clock_after) << b.board << " " << c.first << "->" << c.then; }
+            if (b.board != kTeam.board) {
+                EXPECT_EQ(clock(w), c.clock_after) << b.board << " " << c.first << "->" << c.then;
+            }
             cancel(w, b);
         }
 }
@@ -174,7 +174,9 @@ TEST_F(Scoreboards, TheEndOfTheCountdownPlaysOnceAndTheCaptionsStillFollowTheRec
         tick(40);  // two seconds of bout, then two more with the record still running
         EXPECT_EQ(clock(w), "00:00:00") << c.board.board;
         EXPECT_EQ(driver.engine().sounds().size() - before, c.sounds) << c.board.board;
-        if (c.sounds) { EXPECT_EQ(driver.engine().sounds().back(), "TimeUP.wav"); }
+        if (c.sounds) {
+            EXPECT_EQ(driver.engine().sounds().back(), "TimeUP.wav");
+        }
         EXPECT_EQ(captions(w), "GO");
         ASSERT_EQ(scoring({"bout", std::to_string(id), "stop"}), 0);
         tick();
@@ -275,7 +277,8 @@ TEST_F(Scoreboards, EachLampLightsWithItsFieldAndSenshuInItsSidesRow) {
     for (const Lamp& l : penalty_lamps()) {
         ASSERT_EQ(set(id, {std::string(l.field).substr(3) + "=1"}), 0);
         tick();
-        for (const Lamp& other : penalty_lamps()) EXPECT_EQ(hidden(w, other.lamp), other.lamp != l.lamp) << l.field << " " << other.lamp;
+        for (const Lamp& other : penalty_lamps())
+            EXPECT_EQ(hidden(w, other.lamp), other.lamp != l.lamp) << l.field << " " << other.lamp;
         ASSERT_EQ(set(id, {std::string(l.field).substr(3) + "=0"}), 0);
     }
     tick();
@@ -289,8 +292,10 @@ TEST_F(Scoreboards, EachLampLightsWithItsFieldAndSenshuInItsSidesRow) {
         Colour fill;
         bool aka_place;  // top row on board 1, right half on board 2
     } cases[] = {
-        {kBoard1, "SenshuAka", "?SENSHUAO", kRed, true},  {kBoard1, "SenshuAo", "?SENSHUAKA", kBlue, false},
-        {kBoard2, "SenshuAka", "?SENSHUAKA", kBlue, true}, {kBoard2, "SenshuAo", "?SENSHUAO", kRed, false},
+        {kBoard1, "SenshuAka", "?SENSHUAO", kRed, true},
+        {kBoard1, "SenshuAo", "?SENSHUAKA", kBlue, false},
+        {kBoard2, "SenshuAka", "?SENSHUAKA", kBlue, true},
+        {kBoard2, "SenshuAo", "?SENSHUAO", kRed, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.board.board) + " " + c.field);
@@ -303,8 +308,9 @@ TEST_F(Scoreboards, EachLampLightsWithItsFieldAndSenshuInItsSidesRow) {
         EXPECT_TRUE(hidden(b, std::string(c.lamp) == "?SENSHUAO" ? "?SENSHUAKA" : "?SENSHUAO"));
         EXPECT_EQ(lamp.fill_colour, c.fill);
         const ControlState points = driver.control(b, std::string(c.field) == "SenshuAka" ? "?SB:PUNTOAKA" : "?SB:PUNTOAO");
-        if (c.board.board == kBoard1.board) { EXPECT_EQ(lamp.y < 172, c.aka_place); }
-        else EXPECT_EQ(lamp.x > 411, c.aka_place);
+        if (c.board.board == kBoard1.board) {
+            EXPECT_EQ(lamp.y < 172, c.aka_place);
+        } else EXPECT_EQ(lamp.x > 411, c.aka_place);
         EXPECT_EQ(lamp.y < 172, points.y < 172) << "beside its side's points";
         cancel(b, c.board);
     }
@@ -335,8 +341,9 @@ TEST_F(Scoreboards, ACloseFromOutsideOnABoutWithBlankCheckedFieldsClosesWithoutA
     // The scoring software writes the bout with Queue and Timer blank, which the field checks
     // refuse.
     ASSERT_EQ(scoring({"create"}), 0);
-    ASSERT_EQ(testing::run_sqlite3("scoreboard.sqlite", "INSERT INTO ScoreBoard (IDCombate, FullNameAo, FullNameAka, PaisAo, "
-                                                        "StopStart, Queue, Timer) VALUES (7, 'Bruno Silva', 'Aiko Tanaka', 'Japan', 1, '', '');"),
+    ASSERT_EQ(testing::run_sqlite3("scoreboard.sqlite",
+                                   "INSERT INTO ScoreBoard (IDCombate, FullNameAo, FullNameAka, PaisAo, "
+                                   "StopStart, Queue, Timer) VALUES (7, 'Bruno Silva', 'Aiko Tanaka', 'Japan', 1, '', '');"),
               0);
     Window& w = open(kBoard2, 7);
     driver.type(w, "?SB:PAISAO", "Brasil");
@@ -404,8 +411,10 @@ TEST_F(Scoreboards, TypedTextStaysInChangeModeAndOneTickInViewModeWhereTheBoardC
         const char* button;
         const char* after_one;
         const char* after_two;
-    } cases[] = {{kBoard2, "?CHANGE:4", "Brasil", "Brasil"}, {kTeam, "?CHANGE:4", "Brasil", "Brasil"},
-                 {kBoard1, "?CHANGE:4", "Brasil", "Brasil"}, {kBoard2, "?VIEW:3", "Brasil", "Japan"}};
+    } cases[] = {{kBoard2, "?CHANGE:4", "Brasil", "Brasil"},
+                 {kTeam, "?CHANGE:4", "Brasil", "Brasil"},
+                 {kBoard1, "?CHANGE:4", "Brasil", "Brasil"},
+                 {kBoard2, "?VIEW:3", "Brasil", "Japan"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.board.board) + " " + c.button);
         const int id = add_bout({{"SB:PaisAo", "Japan"}});
@@ -457,7 +466,9 @@ TEST_F(Scoreboards, ViewModeMakesEachBoardsEntriesReadOnly) {
         EXPECT_EQ(w.status().at(1).text, "View Record");
         for (const char* e : c.read_only) EXPECT_TRUE(driver.control(w, e).read_only) << c.board.board << " " << e;
         for (const char* e : c.editable) EXPECT_FALSE(driver.control(w, e).read_only) << c.board.board << " " << e;
-        if (c.start) { EXPECT_TRUE(driver.control(w, c.start).disabled); }
+        if (c.start) {
+            EXPECT_TRUE(driver.control(w, c.start).disabled);
+        }
         driver.press(w, "?OK");
         EXPECT_EQ(driver.window(c.board.board), nullptr);
         driver.close(driver.expect_window(c.board.list));
@@ -468,9 +479,9 @@ TEST_F(Scoreboards, TheTeamBoardsBoxesShowTheirFields) {
     struct Case {
         const char* field;
         const char* box;
-    } cases[] = {{"SB:AkaWin", "?SB:AKAWIN"},         {"SB:AoWin", "?SB:AOWIN"},
+    } cases[] = {{"SB:AkaWin", "?SB:AKAWIN"},           {"SB:AoWin", "?SB:AOWIN"},
                  {"SB:ShikakuAoCK", "?SB:SHIKAKUAOCK"}, {"SB:ShikakuAkaCK", "?SB:SHIKAKUAKACK"},  // two decimal places
-                 {"SB:StopStart", "?SB:STOPSTART"},    {"SB:KikenAo", "?SB:KIKENAO"}};
+                 {"SB:StopStart", "?SB:STOPSTART"},     {"SB:KikenAo", "?SB:KIKENAO"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.field);
         const int id = add_bout({{"SB:StopStart", "0"}});
@@ -543,13 +554,19 @@ TEST_F(Scoreboards, ListsShowTheirColumnsAndSearchWithTheirOwnExpressions) {
         const char* expression;
     } cases[] = {
         {"BrowseScoreBoard", "Score Board Event", 10, "~Match Result~",
-         "200-FuzzyMatch(FuzzyQuery9,SB:IDCombate&' '&SB:IDNumeroDeEventoKIndividual&' '&SB:FechaEvento&' '&SB:CodigoDeEvento&' '&SB:NombreDelEvento&' '&SB:TatamiMatsNo&' '&SB:Categoria&' '&SB:Queue&' '&SB:Divicion&' '&SB:Modalidad)"},
+         "200-FuzzyMatch(FuzzyQuery9,SB:IDCombate&' '&SB:IDNumeroDeEventoKIndividual&' '&SB:FechaEvento&' '&SB:CodigoDeEvento&' "
+         "'&SB:NombreDelEvento&' '&SB:TatamiMatsNo&' '&SB:Categoria&' '&SB:Queue&' '&SB:Divicion&' '&SB:Modalidad)"},
         {"BrowseScoreBoardView1", "Score Board Combat Events", 10, "~Timer 1 Flag~",
-         "200-FuzzyMatch(FuzzyQuery6,SB:IDCombate&' '&SB:IDNumeroDeEventoKIndividual&' '&SB:FechaEvento&' '&SB:CodigoDeEvento&' '&SB:Timer1StartTime&' '&SB:Timer1Flag&' '&SB:NombreDelEvento&' '&SB:TatamiMatsNo&' '&SB:Categoria&' '&SB:Queue&' '&SB:Divicion&' '&SB:Modalidad)"},
+         "200-FuzzyMatch(FuzzyQuery6,SB:IDCombate&' '&SB:IDNumeroDeEventoKIndividual&' '&SB:FechaEvento&' '&SB:CodigoDeEvento&' "
+         "'&SB:Timer1StartTime&' '&SB:Timer1Flag&' '&SB:NombreDelEvento&' '&SB:TatamiMatsNo&' '&SB:Categoria&' '&SB:Queue&' "
+         "'&SB:Divicion&' '&SB:Modalidad)"},
         {"BrowseEquipo4ScoreBoard7", "Browse the Combats Events ScoreBoard", 9, "~ID Team~",
-         "200-FuzzyMatch(FuzzyQuery12,SB:IDCombate&' '&SB:IDNumeroDeEventoEquipo&' '&SB:FechaEvento&' '&SB:CodigoDeEvento&' '&SB:NombreDelEvento&' '&SB:TatamiMatsNo&' '&SB:Categoria&' '&SB:Divicion&' '&SB:Modalidad)"},
+         "200-FuzzyMatch(FuzzyQuery12,SB:IDCombate&' '&SB:IDNumeroDeEventoEquipo&' '&SB:FechaEvento&' '&SB:CodigoDeEvento&' "
+         "'&SB:NombreDelEvento&' '&SB:TatamiMatsNo&' '&SB:Categoria&' '&SB:Divicion&' '&SB:Modalidad)"},
         {"SelectKumiteIndividual1", "Select Individual competitors", 9, "~Address~",
-         "200-FuzzyMatch(FuzzyQuery7,KE24:IDNumeroDeEventoKIndividual&' '&KE24:FechaEvento&' '&KE24:CodigoDeEvento&' '&KE24:NombreDelEvento&' '&KE24:TatamiMatsNo&' '&KE24:Queue&' '&KE24:DirecionDelEvento&' '&KE24:Categoria&' '&KE24:Categoria_CM&' '&KE24:Modalidad&' '&KE24:Divicion&' '&KE24:CGanador)"},
+         "200-FuzzyMatch(FuzzyQuery7,KE24:IDNumeroDeEventoKIndividual&' '&KE24:FechaEvento&' '&KE24:CodigoDeEvento&' "
+         "'&KE24:NombreDelEvento&' '&KE24:TatamiMatsNo&' '&KE24:Queue&' '&KE24:DirecionDelEvento&' '&KE24:Categoria&' "
+         "'&KE24:Categoria_CM&' '&KE24:Modalidad&' '&KE24:Divicion&' '&KE24:CGanador)"},
     };
     add_bout({{"SB:CodigoDeEvento", "EV-A"}});
     add_bout({{"SB:CodigoDeEvento", "EV-B"}});
@@ -591,7 +608,9 @@ TEST_F(Scoreboards, EachTabOrdersTheBoutsByItsKeyAndLocatesOnIt) {
     // Three bouts whose fields sort as bouts 2, 3, 1.
     const std::map<std::string, std::string> tatami = {{"1", "Alpha"}, {"2", "Bravo"}, {"3", "Charlie"}};
     for (const char* v : {"3", "1", "2"})
-        add_bout({{"SB:Queue", v}, {"SB:CodigoDeEvento", std::string("C") + v}, {"SB:TatamiMatsNo", tatami.at(v)},
+        add_bout({{"SB:Queue", v},
+                  {"SB:CodigoDeEvento", std::string("C") + v},
+                  {"SB:TatamiMatsNo", tatami.at(v)},
                   {"SB:Modalidad", std::string("M") + v}});
     struct Case {
         const char* list;
@@ -599,11 +618,11 @@ TEST_F(Scoreboards, EachTabOrdersTheBoutsByItsKeyAndLocatesOnIt) {
         int choice;
         const char* bouts;
     } cases[] = {
-        {"BrowseScoreBoard", "?CurrentTab", 1, "321"},  // the newest bout first
-        {"BrowseScoreBoard", "?CurrentTab", 4, "231"},  // event code
-        {"BrowseScoreBoard", "?CurrentTab", 6, "231"},  // tatami
-        {"BrowseScoreBoard", "?CurrentTab", 8, "231"},  // queue
-        {"BrowseScoreBoard", "?CurrentTab", 10, "231"},  // modality
+        {"BrowseScoreBoard", "?CurrentTab", 1, "321"},       // the newest bout first
+        {"BrowseScoreBoard", "?CurrentTab", 4, "231"},       // event code
+        {"BrowseScoreBoard", "?CurrentTab", 6, "231"},       // tatami
+        {"BrowseScoreBoard", "?CurrentTab", 8, "231"},       // queue
+        {"BrowseScoreBoard", "?CurrentTab", 10, "231"},      // modality
         {"BrowseScoreBoardView1", "?CurrentTab", 2, "231"},  // queue
         {"BrowseScoreBoardView1", "?CurrentTab", 5, "231"},  // event code
         {"BrowseScoreBoardView1", "?CurrentTab", 7, "231"},  // tatami
@@ -751,7 +770,9 @@ TEST_F(Scoreboards, ABoutDrivenFromOutsideShowsOnTheBoardStepByStep) {
             EXPECT_EQ(captions(w), s.captions) << at;
             for (const Lamp& l : penalty_lamps()) EXPECT_EQ(hidden(w, l.lamp), l.lamp != std::string(s.lit)) << at;
             EXPECT_EQ(hidden(w, senshu_ao), !s.senshu_ao) << at;
-            if (s.clock) { EXPECT_EQ(clock(w), s.clock) << at; }
+            if (s.clock) {
+                EXPECT_EQ(clock(w), s.clock) << at;
+            }
             EXPECT_EQ(driver.control(w, "?SB:PUNTOAKA").font_colour, std::string(s.points_aka) == "8" ? kGreen : aka_saved) << at;
         }
         EXPECT_NE(scoring({"bout", "999", "close"}), 0) << "no such bout";

@@ -80,9 +80,8 @@ TEST_F(Frame, OpensWithItsTitleStatusZonesAndMenus) {
     std::vector<std::string> menus;
     for (const ControlState& c : frame->controls())
         if (c.kind == ControlKind::Menu) menus.push_back(c.text);
-    EXPECT_EQ(menus, (std::vector<std::string>{"&File", "&Display Katas", "&Traditional & Weapons ",
-                                               "&Display Kumite Individual", "&Display Kumite Team",
-                                               "Manual display results", "Queue", "&Window", "About Us"}));
+    EXPECT_EQ(menus, (std::vector<std::string>{"&File", "&Display Katas", "&Traditional & Weapons ", "&Display Kumite Individual",
+                                               "&Display Kumite Team", "Manual display results", "Queue", "&Window", "About Us"}));
     ControlState exit = driver.control(*frame, "?EXIT");
     EXPECT_EQ(exit.text, "E&xit");
     EXPECT_EQ(exit.message, "Exit this application");
@@ -116,9 +115,8 @@ TEST_F(Frame, OnlyTheFloatingKumiteReadUpAsksForTheLargerStack) {
 TEST_F(Frame, TheWindowMenuArrangesTheChildren) {
     for (const char* item : {"?TILE", "?ITEM27", "?ITEM26", "?CASCADE", "?ARRANGE"}) driver.press(*frame, item);
     EXPECT_EQ(driver.engine().arrangements(),
-              (std::vector<Arrangement>{Arrangement::TileVertical, Arrangement::TileVertical,
-                                        Arrangement::TileHorizontal, Arrangement::Cascade,
-                                        Arrangement::ArrangeIcons}));
+              (std::vector<Arrangement>{Arrangement::TileVertical, Arrangement::TileVertical, Arrangement::TileHorizontal,
+                                        Arrangement::Cascade, Arrangement::ArrangeIcons}));
 }
 
 TEST_F(Frame, PrintSetupOpensTheDialog) {
@@ -220,9 +218,8 @@ TEST_F(Frame, AReadOnlySettingsFileIsLeftAsItIsAndToldOnce) {
     ASSERT_EQ(::stat("Zorvane.INI", &old), 0);
     driver.start_thread_1(&RunProgram);
     frame = &driver.expect_window("Main");
-    EXPECT_EQ(use_and_close(),
-              std::vector<std::string>{"Access Denied: Access to " + fs::canonical("Zorvane.INI").string() +
-                                       " was denied: the file is read-only."});
+    EXPECT_EQ(use_and_close(), std::vector<std::string>{"Access Denied: Access to " + fs::canonical("Zorvane.INI").string() +
+                                                        " was denied: the file is read-only."});
     EXPECT_EQ(folder.read("Zorvane.INI"), before);
     struct stat now {};
     ASSERT_EQ(::stat("Zorvane.INI", &now), 0);
@@ -293,9 +290,10 @@ TEST(WorkingFolder, TheSoundAndTheDigitSetsArePutWhereTheyAreMissing) {
     testing::TempFolder folder;
     EXPECT_EQ(provide_working_files(), "");
     for (const char* put : {"TimeUP.wav", "Digits/Red/red.ini", "Digits/Red/red_9.png", "Digits/Amber/amber.ini"})
-        EXPECT_EQ(folder.read(put), folder.read((testing::source_dir() / "resources" /
-                                                 (std::string(put) == "TimeUP.wav" ? "sounds/TimeUP.wav" : "digits" + std::string(put).substr(6)))
-                                                    .string()))
+        EXPECT_EQ(folder.read(put),
+                  folder.read((testing::source_dir() / "resources" /
+                               (std::string(put) == "TimeUP.wav" ? "sounds/TimeUP.wav" : "digits" + std::string(put).substr(6)))
+                                  .string()))
             << put;
     folder.write("TimeUP.wav", "the hall's own sound");
     fs::remove(folder / "Digits/Red/red_9.png");

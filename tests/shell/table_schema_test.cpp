@@ -50,7 +50,9 @@ protected:
         // One record in each table a list shows, named by its key alone.
         for (data::TableId id : data::dictionary_order()) {
             const store::TableLayout& l = data::layout(id);
-            ASSERT_EQ(testing::run_sqlite3(store::table_file_name(l), "INSERT INTO \"" + l.name + "\" (\"" + first_key_column(l) + "\") VALUES ('1')"), 0);
+            ASSERT_EQ(testing::run_sqlite3(store::table_file_name(l),
+                                           "INSERT INTO \"" + l.name + "\" (\"" + first_key_column(l) + "\") VALUES ('1')"),
+                      0);
         }
         app_error_reporter().clear_history();
     }
@@ -108,14 +110,17 @@ TEST(DamagedFiles, AScreenShowsItsRecordThenOneMessageNamesEveryFile) {
     app_error_reporter().clear_history();
     testing::TempFolder folder;
     ASSERT_EQ(run_script(testing::source_dir() / "docs/table-schema.sql"), 0) << folder.read("sqlite3.out");
-    ASSERT_EQ(testing::run_sqlite3("KataEvent.sqlite", "INSERT INTO KataEvent (NumeroDeCompeticion, NombreCompetidor1) VALUES (1, 'Aiko')"), 0);
+    ASSERT_EQ(testing::run_sqlite3("KataEvent.sqlite",
+                                   "INSERT INTO KataEvent (NumeroDeCompeticion, NombreCompetidor1) VALUES (1, 'Aiko')"),
+              0);
     std::vector<std::string> others;
     for (data::TableId id : data::dictionary_order()) {
         const store::TableLayout& l = data::layout(id);
         if (id == data::TableId::KataEvent) continue;
         std::filesystem::remove(store::table_file_name(l));
-        ASSERT_EQ(testing::run_sqlite3(store::table_file_name(l), "CREATE TABLE zrv_layout (name TEXT PRIMARY KEY, value TEXT NOT NULL); "
-                                                                 "INSERT INTO zrv_layout VALUES ('signature', 'table Other record 1')"),
+        ASSERT_EQ(testing::run_sqlite3(store::table_file_name(l),
+                                       "CREATE TABLE zrv_layout (name TEXT PRIMARY KEY, value TEXT NOT NULL); "
+                                       "INSERT INTO zrv_layout VALUES ('signature', 'table Other record 1')"),
                   0);
         others.push_back(l.label);
     }
@@ -139,7 +144,8 @@ TEST(DamagedFiles, AScreenShowsItsRecordThenOneMessageNamesEveryFile) {
     for (char c : text) paragraphs += c == '\n';
     std::size_t files = 0;
     for (const std::string& label : others)
-        files += text.find("The file " + label + " does not have the record layout of this program. It has not been changed.") != std::string::npos;
+        files += text.find("The file " + label + " does not have the record layout of this program. It has not been changed.") !=
+                 std::string::npos;
     EXPECT_EQ(static_cast<std::size_t>(paragraphs), files) << text;
     EXPECT_GE(files, 10u) << text;
     EXPECT_EQ(raised().size(), 1u);
@@ -159,7 +165,9 @@ TEST(PublishedSchemaDefaults, ARowNamingOnlyItsKeyReadsAsTheProgramsNewRecord) {
     for (data::TableId id : data::dictionary_order()) {
         const store::TableLayout& l = data::layout(id);
         SCOPED_TRACE(l.name);
-        ASSERT_EQ(testing::run_sqlite3(store::table_file_name(l), "INSERT INTO \"" + l.name + "\" (\"" + first_key_column(l) + "\") VALUES (7)"), 0);
+        ASSERT_EQ(testing::run_sqlite3(store::table_file_name(l),
+                                       "INSERT INTO \"" + l.name + "\" (\"" + first_key_column(l) + "\") VALUES (7)"),
+                  0);
         data::DictionaryTable& table = *data::file_manager(id);
         ASSERT_TRUE(table.open());
         ASSERT_TRUE(table.get_by_position(1));
@@ -218,13 +226,20 @@ TEST(DrivingByColumns, TheDocumentsStatementsRunAndTheProgramReadsWhatTheyWrote)
         const char* field;
         const char* value;
     } expected[] = {
-        {data::TableId::ScoreBoard, 1, "SB:PuntoAka", "8"},          {data::TableId::ScoreBoard, 1, "SB:PuntoAo", "1"},
-        {data::TableId::ScoreBoard, 1, "SB:Timer1StartTime", "120"}, {data::TableId::ScoreBoard, 1, "SB:SBStop", "1"},
-        {data::TableId::ScoreBoard, 1, "SB:Queue", "2"},             {data::TableId::ScoreBoard, 1, "SB:Cerrar", "1"},
-        {data::TableId::KataEvent, 1, "KE:ResultadoC1", "49.00"},    {data::TableId::KataEvent, 1, "KE:SEGUNDOLUGARPUNTOS1", "47.60"},
-        {data::TableId::KataJuezCard5, 1, "KJ5:JUEZ5TC1", "8.20"},   {data::TableId::KumiteIndividual, 1, "KE24:CGanador", "Aiko Tanaka"},
-        {data::TableId::KumiteIndividual, 1, "KE24:RESULTADOC1B", "1"}, {data::TableId::KumiteEquipo5, 1, "KE212:Queue", "3"},
-        {data::TableId::KumiteEquipo5, 2, "KE212:Queue", "1"},       {data::TableId::KumiteEquipo5, 2, "KE212:Tag4", "4.00"},
+        {data::TableId::ScoreBoard, 1, "SB:PuntoAka", "8"},
+        {data::TableId::ScoreBoard, 1, "SB:PuntoAo", "1"},
+        {data::TableId::ScoreBoard, 1, "SB:Timer1StartTime", "120"},
+        {data::TableId::ScoreBoard, 1, "SB:SBStop", "1"},
+        {data::TableId::ScoreBoard, 1, "SB:Queue", "2"},
+        {data::TableId::ScoreBoard, 1, "SB:Cerrar", "1"},
+        {data::TableId::KataEvent, 1, "KE:ResultadoC1", "49.00"},
+        {data::TableId::KataEvent, 1, "KE:SEGUNDOLUGARPUNTOS1", "47.60"},
+        {data::TableId::KataJuezCard5, 1, "KJ5:JUEZ5TC1", "8.20"},
+        {data::TableId::KumiteIndividual, 1, "KE24:CGanador", "Aiko Tanaka"},
+        {data::TableId::KumiteIndividual, 1, "KE24:RESULTADOC1B", "1"},
+        {data::TableId::KumiteEquipo5, 1, "KE212:Queue", "3"},
+        {data::TableId::KumiteEquipo5, 2, "KE212:Queue", "1"},
+        {data::TableId::KumiteEquipo5, 2, "KE212:Tag4", "4.00"},
     };
     for (const Expect& e : expected) {
         SCOPED_TRACE(e.field);

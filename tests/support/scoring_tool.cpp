@@ -25,7 +25,7 @@ public:
         namespace fs = std::filesystem;
         bool reachable = true;
         for (fs::path p = fs::path(path_).parent_path(); !p.empty() && p != p.root_path(); p = p.parent_path())
-            if (struct stat s {}; ::stat(p.c_str(), &s) != 0 || !(s.st_mode & S_IXOTH)) reachable = false;
+            if (struct stat s{}; ::stat(p.c_str(), &s) != 0 || !(s.st_mode & S_IXOTH)) reachable = false;
         if (reachable) return;
         char folder[] = "/tmp/zrv-scoring-XXXXXX";
         if (!::mkdtemp(folder)) return;

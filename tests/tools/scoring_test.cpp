@@ -71,7 +71,8 @@ TEST_F(Scoring, AFileItCannotRightlyUseIsLeftAloneWithItsReason) {
         void (*make)();
         const char* said;
     } cases[] = {
-        {"another layout", [] { std::filesystem::copy_file("Katas.sqlite", "KataEvent.sqlite", std::filesystem::copy_options::overwrite_existing); },
+        {"another layout",
+         [] { std::filesystem::copy_file("Katas.sqlite", "KataEvent.sqlite", std::filesystem::copy_options::overwrite_existing); },
          "KataEvent.sqlite has another record layout (its signature's line 1 reads \"TABLE KATAS RECORD 69\" where the layout has "
          "\"TABLE KATAEVENT RECORD 2438\"); it is left as it is"},
         {"damaged bytes", [] { std::ofstream("KataEvent.sqlite", std::ios::binary) << std::string(8192, 'x'); },
@@ -117,13 +118,15 @@ TEST_F(Scoring, CheckSaysOfEveryFileWhatKeepsTheProgramFromUsingIt) {
     ASSERT_EQ(zrv::testing::run_sqlite3("scoreboard.sqlite", "DROP INDEX \"keyQueue\"; DROP INDEX \"KeyIDCombate\""), 0);
     ASSERT_EQ(zrv::testing::run_sqlite3("Colores.sqlite", "ALTER TABLE Colores RENAME COLUMN COLORES TO COLOR"), 0);
     EXPECT_EQ(zrv::testing::ScoringWriter({"check"}).wait(&printed), 1);
-    for (const char* said : {
-             "KataEvent.sqlite: another record layout: its signature's line 1 reads \"TABLE KATAS RECORD 69\" where the layout has "
-             "\"TABLE KATAEVENT RECORD 2438\": message 26, the file is not used\n",
-             "Dojo.sqlite: missing (a screen that uses it makes it; zrv_scoring create makes every missing file)\n",
-             "Colores.sqlite: column 2 is \"COLOR\" where the layout has \"COLORES\": message 26, the file is not used\n",
-             "scoreboard.sqlite: no index KeyIDCombate: message 33, the program builds it\n    no index keyQueue: message 33, the program builds it\n",
-             "Katas.sqlite: ok\n"})
+    for (const char* said : {"KataEvent.sqlite: another record layout: its signature's line 1 reads \"TABLE KATAS RECORD 69\" where "
+                             "the layout has "
+                             "\"TABLE KATAEVENT RECORD 2438\": message 26, the file is not used\n",
+                             "Dojo.sqlite: missing (a screen that uses it makes it; zrv_scoring create makes every missing file)\n",
+                             "Colores.sqlite: column 2 is \"COLOR\" where the layout has \"COLORES\": message 26, the file is not "
+                             "used\n",
+                             "scoreboard.sqlite: no index KeyIDCombate: message 33, the program builds it\n    no index keyQueue: "
+                             "message 33, the program builds it\n",
+                             "Katas.sqlite: ok\n"})
         EXPECT_NE(printed.find(said), std::string::npos) << said << "\n" << printed;
 }
 
@@ -153,9 +156,14 @@ TEST_F(Scoring, GetShowsAValueAsTheScreensReadItAndSaysWhenItWasCutOrCouldNotBeR
     ASSERT_EQ(run_scoring_tool({"set", "ScoreBoard", "1", "FullNameAo=山田 太郎", "PuntoAo=2",
                                 "FullNameAka=Łukasz Wróblewski-Szőkeová Yılmazoğlu"}),
               0);
-    ASSERT_EQ(testing::run_sqlite3("scoreboard.sqlite", "UPDATE ScoreBoard SET PuntoAka = 'many', DojoNameAo = CAST(x'4fc3' AS TEXT);"), 0);
+    ASSERT_EQ(testing::run_sqlite3("scoreboard.sqlite",
+                                   "UPDATE ScoreBoard SET PuntoAka = 'many', DojoNameAo = CAST(x'4fc3' AS "
+                                   "TEXT);"),
+              0);
     std::string printed;
-    EXPECT_EQ(testing::ScoringWriter({"get", "ScoreBoard", "1", "FullNameAo", "PuntoAo", "FullNameAka", "PuntoAka", "DojoNameAo"}).wait(&printed), 0);
+    EXPECT_EQ(testing::ScoringWriter({"get", "ScoreBoard", "1", "FullNameAo", "PuntoAo", "FullNameAka", "PuntoAka", "DojoNameAo"})
+                  .wait(&printed),
+              0);
     EXPECT_EQ(printed,
               "FullNameAo=山田 太郎\n"
               "PuntoAo=2\n"

@@ -196,7 +196,8 @@ public:
     std::string scalar(const std::string& sql) {
         sqlite3_stmt* s = nullptr;
         std::string out;
-        if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW && sqlite3_column_text(s, 0))
+        if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW &&
+            sqlite3_column_text(s, 0))
             out = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
         sqlite3_finalize(s);
         return out;
@@ -213,7 +214,8 @@ public:
             error_ = sqlite3_errmsg(db_);
             return false;
         }
-        for (std::size_t i = 0; i < values.size(); ++i) sqlite3_bind_text(s, static_cast<int>(i) + 1, values[i].c_str(), -1, SQLITE_TRANSIENT);
+        for (std::size_t i = 0; i < values.size(); ++i)
+            sqlite3_bind_text(s, static_cast<int>(i) + 1, values[i].c_str(), -1, SQLITE_TRANSIENT);
         int rc = sqlite3_step(s);
         if (rc != SQLITE_DONE && rc != SQLITE_ROW) error_ = sqlite3_errmsg(db_);
         sqlite3_finalize(s);
@@ -232,10 +234,12 @@ private:
 
 // Fields of one record, written in one transaction; the record is added when missing, with the
 // table's new-record defaults.
-bool write_fields(File& f, const std::string& table, const std::string& key, const std::vector<std::pair<std::string, std::string>>& fields) {
+bool write_fields(File& f, const std::string& table, const std::string& key,
+                  const std::vector<std::pair<std::string, std::string>>& fields) {
     if (!f.exec("BEGIN IMMEDIATE")) return false;
     const std::string where = " WHERE " + quote(f.key_column()) + " = ?1";
-    bool ok = f.scalar("SELECT count(*) FROM " + quote(f.table()) + " WHERE " + quote(f.key_column()) + " = " + File::literal(key)) != "0";
+    bool ok = f.scalar("SELECT count(*) FROM " + quote(f.table()) + " WHERE " + quote(f.key_column()) + " = " + File::literal(key)) !=
+              "0";
     if (!ok) {
         std::string columns = quote(f.key_column()), parameters = "?1";
         std::vector<std::string> values{key};
@@ -328,7 +332,8 @@ std::vector<std::string> file_problems(const TableLayout& l) {
     const auto signature = rows("SELECT value FROM zrv_layout WHERE name = 'signature'");
     if (out.empty() && signature.empty()) out.push_back("no layout signature in zrv_layout: message 26, the file is not used");
     else if (out.empty() && !zrv::store::same_signature(signature[0].first, zrv::store::layout_signature(l)))
-        out.push_back("another record layout: its signature's " + zrv::store::signature_difference(signature[0].first, zrv::store::layout_signature(l)) +
+        out.push_back("another record layout: its signature's " +
+                      zrv::store::signature_difference(signature[0].first, zrv::store::layout_signature(l)) +
                       ": message 26, the file is not used");
     if (out.empty()) {
         std::vector<std::string> expected;
@@ -339,8 +344,9 @@ std::vector<std::string> file_problems(const TableLayout& l) {
         for (std::size_t i = 0; i < std::max(expected.size(), columns.size()); ++i) {
             const std::string have = i < columns.size() ? columns[i].first : "", want = i < expected.size() ? expected[i] : "";
             if (!same_name(have, want)) {
-                out.push_back("column " + std::to_string(i + 1) + " is " + (have.empty() ? "missing" : "\"" + have + "\"") + " where the layout has " +
-                              (want.empty() ? "none" : "\"" + want + "\"") + ": message 26, the file is not used");
+                out.push_back("column " + std::to_string(i + 1) + " is " + (have.empty() ? "missing" : "\"" + have + "\"") +
+                              " where the layout has " + (want.empty() ? "none" : "\"" + want + "\"") +
+                              ": message 26, the file is not used");
                 break;
             }
         }
@@ -351,7 +357,9 @@ std::vector<std::string> file_problems(const TableLayout& l) {
         for (std::size_t k = 0; k < names.size(); ++k) {
             const auto it = std::find_if(indexes.begin(), indexes.end(), [&](const auto& i) { return same_name(i.first, names[k]); });
             if (it == indexes.end()) out.push_back("no index " + names[k] + ": message 33, the program builds it");
-            else if ((it->second != 0) != l.keys[k].unique) out.push_back("index " + names[k] + " is " + (it->second ? "" : "not ") + "unique: message 33, the program builds it again");
+            else if ((it->second != 0) != l.keys[k].unique)
+                out.push_back("index " + names[k] + " is " + (it->second ? "" : "not ") +
+                              "unique: message 33, the program builds it again");
         }
     }
     sqlite3_close_v2(db);
@@ -450,7 +458,8 @@ int get(int argc, char** argv) {
 }
 
 int invariant_writer(int argc, char** argv) {
-    if (argc < 9) return fail("usage: invariant-writer <Table> <key value> <F1> <F2> <F3> <total> [--count N] [--hold-ms M] [--counter Field]");
+    if (argc < 9)
+        return fail("usage: invariant-writer <Table> <key value> <F1> <F2> <F3> <total> [--count N] [--hold-ms M] [--counter Field]");
     File f(argv[2]);
     if (!f.error().empty()) return fail(f.error());
     const std::string key = argv[3];
@@ -469,13 +478,16 @@ int invariant_writer(int argc, char** argv) {
     for (long n = 1; count < 0 || n <= count; ++n) {
         long a = static_cast<long>(random() % static_cast<unsigned long>(total + 1));
         long b = static_cast<long>(random() % static_cast<unsigned long>(total - a + 1));
-        std::vector<std::pair<std::string, std::string>> fields{{f1, std::to_string(a)}, {f2, std::to_string(b)}, {f3, std::to_string(total - a - b)}};
+        std::vector<std::pair<std::string, std::string>> fields{{f1, std::to_string(a)},
+                                                                {f2, std::to_string(b)},
+                                                                {f3, std::to_string(total - a - b)}};
         if (!counter.empty()) fields.emplace_back(counter, std::to_string(n));
         // Each field by its own statement, so a reader inside the transaction would see it torn.
         if (!f.exec("BEGIN IMMEDIATE")) return fail(f.error());
         bool ok = true;
         for (const auto& [field, value] : fields)
-            ok = ok && f.run("UPDATE " + quote(f.table()) + " SET " + quote(column_name(field)) + " = ?2 WHERE " + quote(f.key_column()) + " = ?1",
+            ok = ok && f.run("UPDATE " + quote(f.table()) + " SET " + quote(column_name(field)) + " = ?2 WHERE " +
+                                 quote(f.key_column()) + " = ?1",
                              {key, value});
         if (ok && hold_ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(hold_ms));
         if (!ok || !f.exec("COMMIT")) {
@@ -607,7 +619,9 @@ int field_writer(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) return fail("usage: zrv_scoring create | schema | check | set | get | invariant-writer | bout | bout-writer | field-writer ...");
+    if (argc < 2)
+        return fail(
+            "usage: zrv_scoring create | schema | check | set | get | invariant-writer | bout | bout-writer | field-writer ...");
     const std::string command = argv[1];
     if (command == "create") return create();
     if (command == "schema") return schema(argc, argv);

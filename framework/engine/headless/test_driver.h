@@ -48,7 +48,7 @@ public:
     std::vector<Window*> windows() const { return engine_.windows(); }
 
     // The operator's actions; each settles afterwards.
-    void press(Window& w, std::string_view use);              // button, menu item
+    void press(Window& w, std::string_view use);                        // button, menu item
     void type(Window& w, std::string_view use, std::string_view text);  // entry, then leaves it
     void check(Window& w, std::string_view use, bool on);
     void choose(Window& w, std::string_view use, int index);  // tab, drop-list item, list row (1-based)
@@ -56,8 +56,8 @@ public:
     void right_click(Window& w, std::string_view use);
     void key(Window& w, std::string_view use, int keycode);
     void drag_thumb(Window& w, std::string_view use, int step);  // a list's scroll bar
-    void enter(Window& w, std::string_view use);  // the operator moves the focus into a control
-    void close(Window& w);                                      // the window's close box
+    void enter(Window& w, std::string_view use);                 // the operator moves the focus into a control
+    void close(Window& w);                                       // the window's close box
     void place(Window& w, int x, int y, int width, int height, bool maximized = false, bool minimized = false);
 
     // Requests waiting for the operator.

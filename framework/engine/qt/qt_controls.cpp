@@ -111,8 +111,7 @@ QWidget* QtEngine::Impl::create_widget(Mirror& m, const ControlState& c) {
         case ControlKind::Check: {
             auto* box = new QCheckBox(parent);
             QObject::connect(box, &QCheckBox::clicked, box, with([this, n](Mirror& mp, bool on) {
-                                 post_event(mp, EventKind::Accepted, n,
-                                            [n, on](Window& w) { w.operator_check(n, on); });
+                                 post_event(mp, EventKind::Accepted, n, [n, on](Window& w) { w.operator_check(n, on); });
                              }));
             watch_control(m, box, n);
             return box;
@@ -139,16 +138,14 @@ QWidget* QtEngine::Impl::create_widget(Mirror& m, const ControlState& c) {
                 auto mp = weak.lock();
                 if (!mp || !mp->alive) return;
                 update_visibility(*mp);  // the chosen tab's controls show at once
-                post_event(*mp, EventKind::NewSelection, n,
-                           [n, index](Window& w) { w.operator_choose(n, index + 1); });
+                post_event(*mp, EventKind::NewSelection, n, [n, index](Window& w) { w.operator_choose(n, index + 1); });
             });
             return tabs;
         }
         case ControlKind::DropList: {
             auto* combo = new QComboBox(parent);
             QObject::connect(combo, &QComboBox::activated, combo, with([this, n](Mirror& mp, int index) {
-                                 post_event(mp, EventKind::Accepted, n,
-                                            [n, index](Window& w) { w.operator_choose(n, index + 1); });
+                                 post_event(mp, EventKind::Accepted, n, [n, index](Window& w) { w.operator_choose(n, index + 1); });
                              }));
             watch_control(m, combo, n);
             return combo;
@@ -160,15 +157,12 @@ QWidget* QtEngine::Impl::create_widget(Mirror& m, const ControlState& c) {
         }
         case ControlKind::Tab:
             return nullptr;  // a tab of its sheet
-        default: {  // region, box, ellipse, panel, line
+        default: {           // region, box, ellipse, panel, line
             auto* shape = new qt::Shape(c.kind, parent);
-            const bool clickable = c.kind == ControlKind::Region || c.kind == ControlKind::Box ||
-                                   c.kind == ControlKind::Ellipse;
+            const bool clickable = c.kind == ControlKind::Region || c.kind == ControlKind::Box || c.kind == ControlKind::Ellipse;
             shape->on_press = with([this, n, clickable](Mirror& mp, QMouseEvent* e) {
-                if (e->button() == Qt::RightButton)
-                    post_event(mp, EventKind::AlertKey, n, {}, kMouseRightKey);
-                else if (e->button() == Qt::LeftButton && clickable)
-                    post_event(mp, EventKind::Accepted, n);
+                if (e->button() == Qt::RightButton) post_event(mp, EventKind::AlertKey, n, {}, kMouseRightKey);
+                else if (e->button() == Qt::LeftButton && clickable) post_event(mp, EventKind::Accepted, n);
             });
             return shape;
         }
@@ -193,8 +187,7 @@ static int text_room(const QLineEdit* edit) { return edit->contentsRect().width(
 // The side the program puts a text at, whatever the text's direction: a right-to-left name in
 // a box aligned left stands at its left, read from its right (its order is its own).
 static Qt::Alignment alignment_of(const ControlState& c) {
-    return (c.align == 1 ? Qt::AlignHCenter : c.align == 2 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute |
-           Qt::AlignVCenter;
+    return (c.align == 1 ? Qt::AlignHCenter : c.align == 2 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute | Qt::AlignVCenter;
 }
 
 // A text box at least two lines high wraps a text too long for one line; a one-line box keeps
@@ -219,8 +212,7 @@ static void fit_picture(QLabel* label, const QPixmap& picture, bool stretched) {
     label->setScaledContents(stretched);
     if (stretched || picture.isNull() || (picture.width() <= label->width() && picture.height() <= label->height()))
         label->setPixmap(picture);
-    else
-        label->setPixmap(picture.scaled(label->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    else label->setPixmap(picture.scaled(label->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 double QtEngine::Impl::readable_fit() {
@@ -254,8 +246,8 @@ void QtEngine::Impl::place(Mirror& m, ControlView& v) {
         r.setHeight(std::max(r.height(), 1));
         static_cast<qt::Shape*>(v.widget.data())->down_right = (w >= 0) == (h >= 0);
     } else {
-        r = QRect(static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y)),
-                  static_cast<int>(std::lround(w)), static_cast<int>(std::lround(h)));
+        r = QRect(static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y)), static_cast<int>(std::lround(w)),
+                  static_cast<int>(std::lround(h)));
         if (r.width() <= 0 || r.height() <= 0) r.setSize(r.size().expandedTo(v.widget->sizeHint()));
         // A check box scaled down keeps its whole box: it grows about its centre to the box's
         // size, where its rectangle would cut the box to two bars.
@@ -289,7 +281,8 @@ void QtEngine::Impl::relayout(Mirror& m) {
         apply_font(m, v);
         if (v.state.kind == ControlKind::Prompt || v.state.kind == ControlKind::String)
             if (auto* label = qobject_cast<QLabel*>(v.widget.data())) fit_text(label, v.state);
-        if (auto* edit = qobject_cast<QLineEdit*>(v.widget.data()); edit && !v.dirty) shrink_to_fit(edit, edit->text(), text_room(edit));
+        if (auto* edit = qobject_cast<QLineEdit*>(v.widget.data()); edit && !v.dirty)
+            shrink_to_fit(edit, edit->text(), text_room(edit));
     }
 }
 
@@ -301,8 +294,8 @@ void QtEngine::Impl::apply_control(Mirror& m, ControlView& v, const ControlState
     if (!w) return;
     auto changed = [&](auto member) { return first || !(c.*member == old.*member); };
 
-    if (changed(&ControlState::x) || changed(&ControlState::y) || changed(&ControlState::width) ||
-        changed(&ControlState::height) || changed(&ControlState::stretched))
+    if (changed(&ControlState::x) || changed(&ControlState::y) || changed(&ControlState::width) || changed(&ControlState::height) ||
+        changed(&ControlState::stretched))
         place(m, v);
     if (changed(&ControlState::font_name) || changed(&ControlState::font_size) || changed(&ControlState::bold) ||
         changed(&ControlState::italic) || changed(&ControlState::underline))
@@ -323,8 +316,8 @@ void QtEngine::Impl::apply_control(Mirror& m, ControlView& v, const ControlState
             for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
                 if (!own_box || role != QPalette::Base) pal.setColor(role, *fill);
         w->setPalette(pal);
-        const bool fills_itself = c.kind == ControlKind::Entry || c.kind == ControlKind::List ||
-                                  c.kind == ControlKind::DropList || c.kind == ControlKind::Button;
+        const bool fills_itself = c.kind == ControlKind::Entry || c.kind == ControlKind::List || c.kind == ControlKind::DropList ||
+                                  c.kind == ControlKind::Button;
         if (!fills_itself) w->setAutoFillBackground(fill.has_value());
         if (auto* shape = dynamic_cast<qt::Shape*>(w)) {
             shape->fill = fill;
@@ -463,8 +456,7 @@ void QtEngine::Impl::update_visibility(Mirror& m) {
                 auto* tabs = qobject_cast<QTabWidget*>(it->second.widget.data());
                 const auto& list = it->second.tabs;
                 auto pos = std::find_if(list.begin(), list.end(), [&](const auto& t) { return t.first == at->number; });
-                if (tabs && pos != list.end() && tabs->currentIndex() != static_cast<int>(pos - list.begin()))
-                    return false;
+                if (tabs && pos != list.end() && tabs->currentIndex() != static_cast<int>(pos - list.begin())) return false;
             }
             at = &parent;
         }

@@ -90,7 +90,8 @@ void QtEngine::Impl::release(const std::vector<Blocked>& blocked) {
         // another window took it meanwhile), also where no window manager activates it; to the
         // control just given the focus, not to the one the window last had.
         QWidget* active = QApplication::activeWindow();
-        if (QWidget* top = m->top ? m->top->window() : nullptr; top && top->isVisible() && (!active || qobject_cast<QDialog*>(active))) {
+        if (QWidget* top = m->top ? m->top->window() : nullptr;
+            top && top->isVisible() && (!active || qobject_cast<QDialog*>(active))) {
             if (m->sub && m->sub->mdiArea() && m->sub->mdiArea()->activeSubWindow() != m->sub)
                 m->sub->mdiArea()->setActiveSubWindow(m->sub);
             top->activateWindow();
@@ -113,14 +114,23 @@ Button QtEngine::message_box(const MessageBoxRequest& r) {
     return impl_->ask<Button>(r.default_button, [impl = impl_.get(), r, thread](std::function<void(Button)> answer) {
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         switch (r.icon) {
-            case MessageIcon::Information: icon = QMessageBox::Information; break;
-            case MessageIcon::Question: icon = QMessageBox::Question; break;
-            case MessageIcon::Exclamation: icon = QMessageBox::Warning; break;
-            case MessageIcon::Hand: icon = QMessageBox::Critical; break;
-            case MessageIcon::None: break;
+            case MessageIcon::Information:
+                icon = QMessageBox::Information;
+                break;
+            case MessageIcon::Question:
+                icon = QMessageBox::Question;
+                break;
+            case MessageIcon::Exclamation:
+                icon = QMessageBox::Warning;
+                break;
+            case MessageIcon::Hand:
+                icon = QMessageBox::Critical;
+                break;
+            case MessageIcon::None:
+                break;
         }
         static const std::pair<Button, QMessageBox::StandardButton> kButtons[] = {
-            {ButtonOk, QMessageBox::Ok},       {ButtonYes, QMessageBox::Yes},     {ButtonNo, QMessageBox::No},
+            {ButtonOk, QMessageBox::Ok},         {ButtonYes, QMessageBox::Yes},     {ButtonNo, QMessageBox::No},
             {ButtonCancel, QMessageBox::Cancel}, {ButtonRetry, QMessageBox::Retry}, {ButtonAbort, QMessageBox::Abort},
             {ButtonIgnore, QMessageBox::Ignore},
         };
@@ -160,10 +170,8 @@ std::optional<std::string> QtEngine::file_dialog(const FileDialogRequest& r) {
         dialog->setAcceptMode(QFileDialog::AcceptOpen);
         impl->show_for_thread(dialog, thread, [dialog, answer](int result) {
             const QStringList files = dialog->selectedFiles();
-            if (result == QDialog::Accepted && !files.isEmpty())
-                answer(files.first().toStdString());
-            else
-                answer(std::nullopt);
+            if (result == QDialog::Accepted && !files.isEmpty()) answer(files.first().toStdString());
+            else answer(std::nullopt);
         });
     });
 }
@@ -220,20 +228,15 @@ void QtEngine::play_sound(const std::string& file) {
         effect->play();
         impl->sound = effect;
     };
-    if (impl_->on_gui())
-        play();
-    else
-        impl_->post(play);
+    if (impl_->on_gui()) play();
+    else impl_->post(play);
 }
 
 QSoundEffect* QtEngine::sound() const { return impl_->sound.data(); }
 
 void QtEngine::beep() {
-    if (impl_->on_gui())
-        QApplication::beep();
-    else
-        impl_->post([] { QApplication::beep(); });
+    if (impl_->on_gui()) QApplication::beep();
+    else impl_->post([] { QApplication::beep(); });
 }
-
 
 }  // namespace zrv

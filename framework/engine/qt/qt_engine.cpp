@@ -155,10 +155,8 @@ void QtEngine::arrange(Window& frame, Arrangement how) {
     auto task = [impl = impl_.get(), m, how] {
         if (m->alive) impl->arrange(*m, how);
     };
-    if (impl_->on_gui())
-        task();
-    else
-        impl_->post(task);
+    if (impl_->on_gui()) task();
+    else impl_->post(task);
 }
 
 }  // namespace zrv

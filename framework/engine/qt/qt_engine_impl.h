@@ -55,22 +55,18 @@ struct Placement {
     }
 };
 
-inline Placement model_placement(const Window& w) {
-    return {w.x(), w.y(), w.width(), w.height(), w.is_maximized(), w.is_minimized()};
-}
+inline Placement model_placement(const Window& w) { return {w.x(), w.y(), w.width(), w.height(), w.is_maximized(), w.is_minimized()}; }
 
-inline bool is_menu_kind(ControlKind k) {
-    return k == ControlKind::Menu || k == ControlKind::Item || k == ControlKind::Separator;
-}
+inline bool is_menu_kind(ControlKind k) { return k == ControlKind::Menu || k == ControlKind::Item || k == ControlKind::Separator; }
 
 struct ControlView {
     QPointer<QWidget> widget;
     ControlState state;  // as last applied
     bool applied = false;
-    bool dirty = false;  // an entry typed into and not yet left
+    bool dirty = false;                             // an entry typed into and not yet left
     std::vector<std::pair<int, std::string>> tabs;  // sheets: the tabs shown (number, text)
-    std::vector<qt::ShownColumn> columns;  // lists: the columns shown
-    QPixmap picture;                       // images: the picture as loaded, before it is fitted
+    std::vector<qt::ShownColumn> columns;           // lists: the columns shown
+    QPixmap picture;                                // images: the picture as loaded, before it is fitted
 };
 
 struct Mirror {
@@ -337,8 +333,7 @@ struct QtEngine::Impl {
     void release(const std::vector<Blocked>& blocked);
     // Shows a request's dialog for the asking thread: its windows wait, the others go on.
     void show_for_thread(QDialog* dialog, const void* thread, std::function<void(int)> finished);
-    void post_event(Mirror& m, EventKind kind, int control, std::function<void(Window&)> apply = {},
-                    int keycode = 0);
+    void post_event(Mirror& m, EventKind kind, int control, std::function<void(Window&)> apply = {}, int keycode = 0);
     // The operator began typing into entry n, which showed `shown` (Typing).
     void post_typing(Mirror& m, int n, std::string shown);
     void arrange(Mirror& frame, Arrangement how);

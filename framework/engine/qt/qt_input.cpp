@@ -15,8 +15,7 @@ using qt::qs;
 // ---------------------------------------------------------------------------------------------
 // Events to the owner thread
 
-void QtEngine::Impl::post_event(Mirror& m, EventKind kind, int control, std::function<void(Window&)> apply,
-                                int keycode) {
+void QtEngine::Impl::post_event(Mirror& m, EventKind kind, int control, std::function<void(Window&)> apply, int keycode) {
     if (!m.alive || m.applying) return;
     Event e;
     e.kind = kind;
@@ -46,11 +45,16 @@ void QtEngine::Impl::on_right_click(Mirror& m, QWidget* w, int n) {
 // within the entry's text); 0 for any other key.
 static int row_key(int qt_key) {
     switch (qt_key) {
-        case Qt::Key_Up: return kUpKey;
-        case Qt::Key_Down: return kDownKey;
-        case Qt::Key_PageUp: return kPageUpKey;
-        case Qt::Key_PageDown: return kPageDownKey;
-        default: return 0;
+        case Qt::Key_Up:
+            return kUpKey;
+        case Qt::Key_Down:
+            return kDownKey;
+        case Qt::Key_PageUp:
+            return kPageUpKey;
+        case Qt::Key_PageDown:
+            return kPageDownKey;
+        default:
+            return 0;
     }
 }
 
@@ -62,8 +66,12 @@ bool QtEngine::Impl::list_key(Mirror& m, int n, QEvent* e) {
     if (e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
         switch (k->key()) {
-            case Qt::Key_Home: key = kHomeKey; break;
-            case Qt::Key_End: key = kEndKey; break;
+            case Qt::Key_Home:
+                key = kHomeKey;
+                break;
+            case Qt::Key_End:
+                key = kEndKey;
+                break;
             default: {
                 if ((key = row_key(k->key()))) break;
                 // The character the key typed, of any script (one code point: a letter beyond
@@ -102,8 +110,7 @@ bool QtEngine::Impl::control_event(Mirror& m, int n, QEvent* e) {
         // has it in the model (after a message box, a menu or another window) is not.
         if (m.told_focus != n && m.alive && !m.applying) {
             m.told_focus = n;
-            post_event(m, EventKind::Selected, n,
-                       [n, moves = m.window->focus_moves()](Window& w) { w.operator_focus(n, moves); });
+            post_event(m, EventKind::Selected, n, [n, moves = m.window->focus_moves()](Window& w) { w.operator_focus(n, moves); });
         }
         return false;
     }

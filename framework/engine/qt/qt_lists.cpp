@@ -26,11 +26,9 @@ QWidget* QtEngine::Impl::create_list(Mirror& m, int n) {
     QObject::connect(list, &QTreeWidget::itemSelectionChanged, list, with([this, n, list](Mirror& mp) {
                          const int row = list->indexOfTopLevelItem(list->currentItem()) + 1;
                          if (row <= 0) return;
-                         post_event(mp, EventKind::NewSelection, n,
-                                    [n, row](Window& w) { w.operator_choose(n, row); });
+                         post_event(mp, EventKind::NewSelection, n, [n, row](Window& w) { w.operator_choose(n, row); });
                      }));
-    QObject::connect(list, &QTreeWidget::itemDoubleClicked, list,
-                     with([this, n, list](Mirror& mp, QTreeWidgetItem* item, int) {
+    QObject::connect(list, &QTreeWidget::itemDoubleClicked, list, with([this, n, list](Mirror& mp, QTreeWidgetItem* item, int) {
                          const int row = list->indexOfTopLevelItem(item) + 1;
                          post_event(
                              mp, EventKind::Accepted, n,

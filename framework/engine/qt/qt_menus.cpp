@@ -180,8 +180,7 @@ qt::Mirror* QtEngine::Impl::frame_mirror() const {
 }
 
 void QtEngine::Impl::show_zone_text(Mirror& m, int zone, const std::string& text) {
-    if (zone >= 1 && zone <= static_cast<int>(m.zones.size()) && m.zones[zone - 1])
-        m.zones[zone - 1]->setText(qs(text));
+    if (zone >= 1 && zone <= static_cast<int>(m.zones.size()) && m.zones[zone - 1]) m.zones[zone - 1]->setText(qs(text));
 }
 
 }  // namespace zrv

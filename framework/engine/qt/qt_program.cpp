@@ -77,7 +77,8 @@ int run_qt_program(int argc, char** argv, std::function<void()> program_body, st
         // Procedure thread 1 gets the platform's default thread stack (8 MiB on Linux).
         std::thread body([&] {
             run_as_main_thread(program_body);
-            QMetaObject::invokeMethod(&app, [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                &app, [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
         });
         code = app.exec();
         engine.stop();  // nothing waits on the GUI any more

@@ -39,8 +39,8 @@ QPixmap decode_pixmap(const std::string& name) {
     std::optional<Image> image = load_image(name);
     if (!image || image->width <= 0 || image->height <= 0) return {};
     // 0xAARRGGBB words are exactly what ARGB32 holds.
-    QImage view(reinterpret_cast<const uchar*>(image->pixels.data()), image->width, image->height,
-                image->width * 4, QImage::Format_ARGB32);
+    QImage view(reinterpret_cast<const uchar*>(image->pixels.data()), image->width, image->height, image->width * 4,
+                QImage::Format_ARGB32);
     return QPixmap::fromImage(view.copy());
 }
 
@@ -359,10 +359,8 @@ void Shape::paintEvent(QPaintEvent* event) {
     switch (kind) {
         case ControlKind::Line:
             p.setPen(pen);
-            if (down_right)
-                p.drawLine(r.topLeft(), r.bottomRight());
-            else
-                p.drawLine(r.bottomLeft(), r.topRight());
+            if (down_right) p.drawLine(r.topLeft(), r.bottomRight());
+            else p.drawLine(r.bottomLeft(), r.topRight());
             break;
         case ControlKind::Ellipse:
             p.setRenderHint(QPainter::Antialiasing);
@@ -401,9 +399,7 @@ QVariant stacked_cell(const ListCell& cell) {
 }
 
 // A text's own direction: that of its first letter of a directional script.
-static Qt::LayoutDirection direction_of(const QString& text) {
-    return text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
-}
+static Qt::LayoutDirection direction_of(const QString& text) { return text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight; }
 
 QStyleOptionViewItem CellDelegate::line_option(const QStyleOptionViewItem& option, const QModelIndex& index, int line) const {
     const QVariantList lines = index.data(kStackedRole).toList();
@@ -421,7 +417,8 @@ QStyleOptionViewItem CellDelegate::line_option(const QStyleOptionViewItem& optio
     if (const QVariant back = cell.value(2); back.isValid()) o.backgroundBrush = back.value<QColor>();
     if (o.state & QStyle::State_Selected)
         for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
-            if (const QVariant text = cell.value(3); text.isValid()) o.palette.setColor(g, QPalette::HighlightedText, text.value<QColor>());
+            if (const QVariant text = cell.value(3); text.isValid())
+                o.palette.setColor(g, QPalette::HighlightedText, text.value<QColor>());
             if (const QVariant back = cell.value(4); back.isValid()) o.palette.setColor(g, QPalette::Highlight, back.value<QColor>());
         }
     return o;
@@ -474,8 +471,7 @@ namespace {
 
 class EntryStyle final : public QProxyStyle {
 public:
-    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
-                       const QWidget* widget) const override {
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter, const QWidget* widget) const override {
         const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
         const QTransform& t = painter->worldTransform();
         const bool plain = t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) && t.dy() == std::floor(t.dy());
@@ -540,8 +536,7 @@ private:
 // default button's own frame looks alike with or without the focus.
 class ButtonStyle final : public QProxyStyle {
 public:
-    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
-                     const QWidget* widget) const override {
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter, const QWidget* widget) const override {
         QProxyStyle::drawControl(element, option, painter, widget);
         if (element != CE_PushButton || !(option->state & State_HasFocus)) return;
         const QRect inside = subElementRect(SE_PushButtonFocusRect, option, widget).adjusted(1, 1, -2, -2);

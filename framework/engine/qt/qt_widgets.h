@@ -37,7 +37,7 @@ QString without_access_keys(std::string_view text);
 QFont control_font(const QFont& base, std::string_view family, double points, bool bold, bool italic, bool underline);
 
 struct ListColumn {
-    int width = 0;  // window units, 0 unknown
+    int width = 0;            // window units, 0 unknown
     char align = 'L';         // of the cells: L, R, C or D (decimal)
     char header_align = 'L';  // of the header
     std::string header;
@@ -197,8 +197,7 @@ private:
 // Calls a function for every event of the objects it watches.
 class EventHook : public QObject {
 public:
-    EventHook(QObject* parent, std::function<bool(QObject*, QEvent*)> hook)
-        : QObject(parent), hook_(std::move(hook)) {}
+    EventHook(QObject* parent, std::function<bool(QObject*, QEvent*)> hook) : QObject(parent), hook_(std::move(hook)) {}
     bool eventFilter(QObject* watched, QEvent* event) override { return hook_(watched, event); }
 
 private:

@@ -55,10 +55,8 @@ void QtEngine::Impl::build(Mirror& m) {
         area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         main->setCentralWidget(area);
         QPixmap wallpaper = qt::load_pixmap(w.wallpaper());
-        if (!wallpaper.isNull())
-            area->setBackground(QBrush(wallpaper));
-        else if (auto c = qt::to_qcolor(w.colour()))
-            area->setBackground(QBrush(*c));
+        if (!wallpaper.isNull()) area->setBackground(QBrush(wallpaper));
+        else if (auto c = qt::to_qcolor(w.colour())) area->setBackground(QBrush(*c));
         main->statusBar();
         QObject::connect(area, &QMdiArea::subWindowActivated, area, [this, weak = std::weak_ptr<Mirror>(mirror)] {
             if (auto mp = weak.lock(); mp && mp->alive) refresh_status(*mp);
@@ -159,12 +157,9 @@ void QtEngine::Impl::sync(Mirror& m) {
     m.applied_revision = revision;
     if (!m.shown) {
         m.shown = true;
-        if (m.seen.minimized)
-            m.top->showMinimized();
-        else if (m.seen.maximized)
-            m.top->showMaximized();
-        else
-            m.top->show();
+        if (m.seen.minimized) m.top->showMinimized();
+        else if (m.seen.maximized) m.top->showMaximized();
+        else m.top->show();
         m.reported = current_placement(m);
         m.placement_known = true;
     }
@@ -182,10 +177,9 @@ void QtEngine::Impl::apply_window(Mirror& m, bool first) {
         if (m.canvas && m.canvas != m.top) m.canvas->setWindowTitle(qs(title));
     }
     std::vector<StatusZone> status = w.status();
-    const bool same_shape =
-        !first && status.size() == m.status.size() &&
-        std::equal(status.begin(), status.end(), m.status.begin(),
-                   [](const StatusZone& a, const StatusZone& b) { return a.width == b.width; });
+    const bool same_shape = !first && status.size() == m.status.size() &&
+                            std::equal(status.begin(), status.end(), m.status.begin(),
+                                       [](const StatusZone& a, const StatusZone& b) { return a.width == b.width; });
     m.status = std::move(status);
     if (!same_shape) rebuild_status(m);
     refresh_status(m);
@@ -361,14 +355,10 @@ void QtEngine::Impl::report_placement(Mirror& m) {
     m.reported = now;
     m.in_flight.push_back(now);
     EventKind kind = EventKind::Sized;
-    if (now.maximized && !before.maximized)
-        kind = EventKind::Maximized;
-    else if (now.minimized && !before.minimized)
-        kind = EventKind::Minimized;
-    else if (!now.maximized && !now.minimized && (before.maximized || before.minimized))
-        kind = EventKind::Restored;
-    else if (now.width == before.width && now.height == before.height)
-        kind = EventKind::Moved;
+    if (now.maximized && !before.maximized) kind = EventKind::Maximized;
+    else if (now.minimized && !before.minimized) kind = EventKind::Minimized;
+    else if (!now.maximized && !now.minimized && (before.maximized || before.minimized)) kind = EventKind::Restored;
+    else if (now.width == before.width && now.height == before.height) kind = EventKind::Moved;
     post_event(m, kind, 0, [now, known](Window& w) {
         if (std::find(known.begin(), known.end(), model_placement(w)) == known.end()) return;
         w.operator_placed(now.x, now.y, now.width, now.height, now.maximized, now.minimized);

@@ -103,8 +103,7 @@ public:
         const int n = number(w, use);
         if (blocked(w)) return;
         enter(w, n);
-        if (w.selected(n) != row)
-            post(w, EventKind::NewSelection, n, [n, row](Window& win) { win.operator_choose(n, row); });
+        if (w.selected(n) != row) post(w, EventKind::NewSelection, n, [n, row](Window& win) { win.operator_choose(n, row); });
         settle();
     }
 
@@ -123,8 +122,7 @@ public:
     void click_tab(Window& w, std::string_view sheet, int tab) override {
         const int n = number(w, sheet);
         if (blocked(w)) return;
-        if (w.selected(n) != tab)
-            post(w, EventKind::NewSelection, n, [n, tab](Window& win) { win.operator_choose(n, tab); });
+        if (w.selected(n) != tab) post(w, EventKind::NewSelection, n, [n, tab](Window& win) { win.operator_choose(n, tab); });
         settle();
     }
 
@@ -229,7 +227,8 @@ public:
             if (c.hidden) return false;
             if (c.parent == 0) return true;
             const ControlState parent = w.control(c.parent);
-            if (c.kind == ControlKind::Tab && parent.kind == ControlKind::Sheet && tab_index(w, parent.number, c.number) != parent.selected)
+            if (c.kind == ControlKind::Tab && parent.kind == ControlKind::Sheet &&
+                tab_index(w, parent.number, c.number) != parent.selected)
                 return false;
             c = parent;
         }
@@ -344,8 +343,8 @@ private:
     }
 
     TestDriver driver_;
-    std::map<int, Focus> focus_;                     // by window id
-    std::map<int, std::map<int, Shown>> shown_;     // by window id and entry
+    std::map<int, Focus> focus_;                 // by window id
+    std::map<int, std::map<int, Shown>> shown_;  // by window id and entry
     int active_ = 0;
     std::set<int> opened_;  // the windows seen so far, by id
 };

@@ -62,8 +62,8 @@ public:
 
     // --- what shows ---
     virtual std::string text(Window& w, std::string_view use) = 0;  // entries, texts, buttons
-    virtual std::string focused(Window& w) = 0;  // the use of the control with the focus, "" none
-    virtual std::string status(Window& w, int zone) = 0;             // 1-based
+    virtual std::string focused(Window& w) = 0;                     // the use of the control with the focus, "" none
+    virtual std::string status(Window& w, int zone) = 0;            // 1-based
     virtual bool enabled(Window& w, std::string_view use) = 0;
     // Shown: neither it nor what holds it hidden, and on its sheet's current tab.
     virtual bool visible(Window& w, std::string_view use) = 0;

@@ -78,8 +78,7 @@ protected:
 
 // Every scenario runs on both engines.
 std::string engine_name(const ::testing::TestParamInfo<const char*>& info) { return info.param; }
-#define ZRV_ON_BOTH_ENGINES(Suite) \
-    INSTANTIATE_TEST_SUITE_P(Engines, Suite, ::testing::Values("headless", "qt"), engine_name)
+#define ZRV_ON_BOTH_ENGINES(Suite) INSTANTIATE_TEST_SUITE_P(Engines, Suite, ::testing::Values("headless", "qt"), engine_name)
 
 ZRV_ON_BOTH_ENGINES(Parity);
 
@@ -176,7 +175,8 @@ TEST_P(TeamSheetParity, OkGivesEveryNameFoundOnTheSheetItsDojo) {
     auto& t = table(TableId::KumiteEquipo5);
     t.record().set_integer(0, event_);
     ASSERT_TRUE(t.get_by_key(0));
-    for (const auto& [f, v] : Values{{"KE212:NOMBRECOMPETIDOR1DOJOE1R1A", "old dojo"}, {"KE212:NOMBRECOMPETIDOR4DOJOE1R1A", "kept dojo"}})
+    for (const auto& [f, v] :
+         Values{{"KE212:NOMBRECOMPETIDOR1DOJOE1R1A", "old dojo"}, {"KE212:NOMBRECOMPETIDOR4DOJOE1R1A", "kept dojo"}})
         ASSERT_TRUE(t.record().set_text(f, v)) << f;
     ASSERT_TRUE(t.update());
     Window& w = sheet();
@@ -392,8 +392,8 @@ TEST_P(ManualResultsParity, CerrarWhileTheOperatorTypesStoresTheTyping) {
 TEST_P(ManualResultsParity, AScoreboardsStartAndStopWorkWhileAnotherScreenShowsAMessageBox) {
     constexpr int kClock = 300;  // the board's clock cells
     ASSERT_EQ(run_scoring_tool({"create"}), 0);
-    ASSERT_EQ(run_scoring_tool({"set", "ScoreBoard", "1", "FullNameAo=Bruno Silva", "FullNameAka=Aiko Tanaka",
-                                "Timer1StartTime=90", "StopStart=2"}),
+    ASSERT_EQ(run_scoring_tool({"set", "ScoreBoard", "1", "FullNameAo=Bruno Silva", "FullNameAka=Aiko Tanaka", "Timer1StartTime=90",
+                                "StopStart=2"}),
               0);
     Window& board = open("BrowseScoreBoardView1", 1, "?CHANGE:4", "UpdateScoreBoard1");
     op->advance_ms(1000);
@@ -515,29 +515,27 @@ TEST_P(Parity, AValueThatDoesNotFitItsFieldIsRefusedNamingItOrShownCutBeforeItIs
         std::string stored;
         std::string shown;  // what the entry shows before OK, where it is not what is stored
     } cases[] = {
-        {"PantallaResultadosManualKata", "BrowseResultadosManualesKata", TableId::ResultadosManual, 0,
-         "RM:PRIMERLUGARPUNTOSTOTAL", "12x5", "-9999999 .. 9999999", "7"},
-        {"PantallaResultadosManualKata", "BrowseResultadosManualesKata", TableId::ResultadosManual, 0,
-         "RM:PRIMERLUGARPUNTOSTOTAL", "12345678", "-9999999 .. 9999999", "7"},
-        {"PantallaResultadosManualKata", "BrowseResultadosManualesKata", TableId::ResultadosManual, 0,
-         "RM:PRIMERLUGARPUNTOSTOTAL", "-9999999", "", "-9999999"},
-        {"PantallaResultadosManualKata", "BrowseResultadosManualesKata", TableId::ResultadosManual, 0,
-         "RM:PrimerLugarNombre", forty + "cut", "", forty},
-        {"UpdateKumiteIndividual16", "BrowseKumiteIndividual41", TableId::KumiteIndividual, 3, "KE24:PRIMERLUGARORO",
-         twenty + "Łódź", "", twenty},
+        {"PantallaResultadosManualKata", "BrowseResultadosManualesKata", TableId::ResultadosManual, 0, "RM:PRIMERLUGARPUNTOSTOTAL",
+         "12x5", "-9999999 .. 9999999", "7"},
+        {"PantallaResultadosManualKata", "BrowseResultadosManualesKata", TableId::ResultadosManual, 0, "RM:PRIMERLUGARPUNTOSTOTAL",
+         "12345678", "-9999999 .. 9999999", "7"},
+        {"PantallaResultadosManualKata", "BrowseResultadosManualesKata", TableId::ResultadosManual, 0, "RM:PRIMERLUGARPUNTOSTOTAL",
+         "-9999999", "", "-9999999"},
+        {"PantallaResultadosManualKata", "BrowseResultadosManualesKata", TableId::ResultadosManual, 0, "RM:PrimerLugarNombre",
+         forty + "cut", "", forty},
+        {"UpdateKumiteIndividual16", "BrowseKumiteIndividual41", TableId::KumiteIndividual, 3, "KE24:PRIMERLUGARORO", twenty + "Łódź",
+         "", twenty},
         {"UpdateKumiteIndividual16", "BrowseKumiteIndividual41", TableId::KumiteIndividual, 3, "KE24:PRIMERLUGARORO",
          "Żaneta Łukasiewicz", "", "Żaneta Łukasiewicz"},
         // A date entry's text that is no date, or no day of the calendar.
-        {"Consola", "BrowseKataEventResultados", TableId::KataEvent, 0, "KE:FechaDeEvento", "yesterday",
-         "01/01/1801 .. 31/12/9999", "80000"},
-        {"Consola", "BrowseKataEventResultados", TableId::KataEvent, 0, "KE:FechaDeEvento", "31/02/2026",
-         "01/01/1801 .. 31/12/9999", "80000"},
+        {"Consola", "BrowseKataEventResultados", TableId::KataEvent, 0, "KE:FechaDeEvento", "yesterday", "01/01/1801 .. 31/12/9999",
+         "80000"},
+        {"Consola", "BrowseKataEventResultados", TableId::KataEvent, 0, "KE:FechaDeEvento", "31/02/2026", "01/01/1801 .. 31/12/9999",
+         "80000"},
         // More decimals than the entry keeps: its field's two, or none where its picture shows none.
-        {"UpdateEquipo3", "BrowseEquipo3", TableId::KumiteEquipo5, 1, "KE212:PUNTOSC1E1R1A", "1.5", "-99999 .. 99999",
-         "7.00"},
+        {"UpdateEquipo3", "BrowseEquipo3", TableId::KumiteEquipo5, 1, "KE212:PUNTOSC1E1R1A", "1.5", "-99999 .. 99999", "7.00"},
         {"UpdateEquipo3", "BrowseEquipo3", TableId::KumiteEquipo5, 4, "KE212:EQUIPO1R2TRE", "1.230", "", "1.23", "1.230"},
-        {"UpdateEquipo3", "BrowseEquipo3", TableId::KumiteEquipo5, 4, "KE212:EQUIPO1R2TRE", "1.234",
-         "-99999.99 .. 99999.99", "7.00"},
+        {"UpdateEquipo3", "BrowseEquipo3", TableId::KumiteEquipo5, 4, "KE212:EQUIPO1R2TRE", "1.234", "-99999.99 .. 99999.99", "7.00"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.field) + " " + c.typed);
@@ -570,7 +568,7 @@ TEST_P(Parity, AValueThatDoesNotFitItsFieldIsRefusedNamingItOrShownCutBeforeItIs
             EXPECT_EQ(op->window(c.form), &form);
             EXPECT_EQ(upper(op->focused(form)), upper(entry));
             EXPECT_EQ(op->text(form, entry), c.typed);  // the operator's text stays to be mended
-            op->press(Key::Escape);  // nothing to lose: the field kept its value
+            op->press(Key::Escape);                     // nothing to lose: the field kept its value
             EXPECT_FALSE(op->message()) << message_text();
         }
         EXPECT_EQ(op->window(c.form), nullptr);
@@ -638,7 +636,8 @@ TEST_P(Parity, TheNextUpKumiteListLocatesByTheWholeNumberAndItsBoxesFollow) {
 // case, whatever the keyboard's script: the first name that begins with it, wherever the order
 // by the file's bytes puts it ("Émile" after "Zoe").
 TEST_P(Parity, ACharacterOfAnyScriptTypedIntoAListLocatesTheNameThatBeginsWithItsLetter) {
-    for (const char* name : {"Zoe", "Émile", "Ola", "Lukas", "Adam", "Иванов", "Łukasz"}) add(TableId::KumiteIndividual, {{"KE24:NombreDelEvento", name}});
+    for (const char* name : {"Zoe", "Émile", "Ola", "Lukas", "Adam", "Иванов", "Łukasz"})
+        add(TableId::KumiteIndividual, {{"KE24:NombreDelEvento", name}});
     op->start("BrowseKumiteIndividual");
     Window& w = expect("BrowseKumiteIndividual");
     op->click_tab(w, "?CurrentTab", 7);  // by tournament name, located by it
@@ -675,7 +674,8 @@ TEST_P(Parity, ASearchWithoutAccentsRanksTheNameWholeInOneFieldFirst) {
     // The list's own order (newest first) would put the row of two fields before the other.
     add(TableId::KumiteIndividual, {{"KE24:CodigoDeEvento", "ONE-FIELD"}, {"KE24:NombreDelEvento", "LUIS HERNÁNDEZ"}});
     add(TableId::KumiteIndividual, {{"KE24:CodigoDeEvento", "NEAR"}, {"KE24:NombreDelEvento", "Luisa Fernandez"}});
-    add(TableId::KumiteIndividual, {{"KE24:CodigoDeEvento", "TWO-FIELDS"}, {"KE24:NombreDelEvento", "Luis"}, {"KE24:Divicion", "Hernandez"}});
+    add(TableId::KumiteIndividual,
+        {{"KE24:CodigoDeEvento", "TWO-FIELDS"}, {"KE24:NombreDelEvento", "Luis"}, {"KE24:Divicion", "Hernandez"}});
     add(TableId::KumiteIndividual, {{"KE24:CodigoDeEvento", "OTHER"}, {"KE24:NombreDelEvento", "Ana Silva"}});
     op->start("BrowseKumiteIndividual");
     Window& w = expect("BrowseKumiteIndividual");
@@ -697,8 +697,7 @@ TEST_P(Parity, ASearchWithoutAccentsRanksTheNameWholeInOneFieldFirst) {
 
 TEST_P(Parity, AHighlightedRowDeletedByAnotherProgramGivesWayToTheNextInTheOrder) {
     // The third tab orders by tatami; the first keeps the numbers' order.
-    for (const char* tatami : {"T3", "T1", "T5", "T2", "T6", "T4"})
-        add(TableId::KumiteIndividual, {{"KE24:TatamiMatsNo", tatami}});
+    for (const char* tatami : {"T3", "T1", "T5", "T2", "T6", "T4"}) add(TableId::KumiteIndividual, {{"KE24:TatamiMatsNo", tatami}});
     op->start("BrowseQueueKKIndividual1");
     Window& w = expect("BrowseQueueKKIndividual1");
     op->click_tab(w, "?CURRENTTAB", 3);
@@ -727,7 +726,8 @@ protected:
         Parity::SetUp();
         for (int i = 1; i <= 40; ++i)
             add(TableId::KumiteEquipo5, {{"KE212:CodigoDeEvento", (i < 10 ? "TE-0" : "TE-") + std::to_string(i)},
-                                         {"KE212:NombreDeEquipoE1R1A", "Blue"}, {"KE212:NombreDeEquipo2R1R", "Red"}});
+                                         {"KE212:NombreDeEquipoE1R1A", "Blue"},
+                                         {"KE212:NombreDeEquipo2R1R", "Red"}});
         op->start("BrowseQueueEquipos1");
         list_ = &expect("BrowseQueueEquipos1");
         op->click_tab(*list_, "?CURRENTTAB", 3);  // by event code, "TE-01" first

@@ -87,8 +87,7 @@ WindowLayout form_layout(WindowKind kind = WindowKind::Floating) {
     list.rows = {row({"Ito", "3"}, kGreen), row({"Sato", "5"})};
     list.selected = 1;
     ControlState region = control(ControlKind::Region, "?REGION", 160, 60, 30, 30);
-    l.controls = {name, hidden, entry, check, drop, list, region,
-                  control(ControlKind::Button, "?OK", 160, 130, 30, 14, "&OK")};
+    l.controls = {name, hidden, entry, check, drop, list, region, control(ControlKind::Button, "?OK", 160, 130, 30, 14, "&OK")};
     return l;
 }
 
@@ -325,7 +324,9 @@ TEST_F(QtEngineTest, ListHeadersShowTheirTipsAndGroupsAcrossTheirColumns) {
         for (int x = band.left(); x <= band.right(); ++x) ink += drawn.pixelColor(x, y).lightness() < 80;
     EXPECT_GT(ink, 20);  // the group's name written in the band
     // A new format from the model brings its own headers, tips and groups.
-    p.change([](Window& w) { w.modify(w.number_of("?LIST"), [](ControlState& c) { c.format = "40L~Name~@s20@[~Score~30R~RC~{Total}@n3@]"; }); });
+    p.change([](Window& w) {
+        w.modify(w.number_of("?LIST"), [](ControlState& c) { c.format = "40L~Name~@s20@[~Score~30R~RC~{Total}@n3@]"; });
+    });
     expect_headers({{"Name", "", ""}, {"RC", "Total", "Score"}});
 }
 
@@ -444,8 +445,7 @@ TEST_F(QtEngineTest, OperatorActionsReachTheOwnerThread) {
          [](QWidget* w) { QTest::sendKeyEvent(QTest::Click, w, static_cast<Qt::Key>(0x141), QString::fromUtf8("ł"), Qt::NoModifier); },
          nullptr},
         {"?LIST", EventKind::AlertKey, typed_key(U'𠮷'),
-         [](QWidget* w) { QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString::fromUtf8("𠮷"), Qt::NoModifier); },
-         nullptr},
+         [](QWidget* w) { QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString::fromUtf8("𠮷"), Qt::NoModifier); }, nullptr},
         {"?LIST", EventKind::AlertKey, kDownKey,
          [](QWidget* w) {
              QWidget* port = static_cast<QTreeWidget*>(w)->viewport();
@@ -454,8 +454,7 @@ TEST_F(QtEngineTest, OperatorActionsReachTheOwnerThread) {
              QApplication::sendEvent(port, &wheel);
          },
          nullptr},
-        {"?REGION", EventKind::AlertKey, kMouseRightKey, [](QWidget* w) { QTest::mouseClick(w, Qt::RightButton); },
-         nullptr},
+        {"?REGION", EventKind::AlertKey, kMouseRightKey, [](QWidget* w) { QTest::mouseClick(w, Qt::RightButton); }, nullptr},
         {"?REGION", EventKind::Accepted, 0, [](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }, nullptr},
     };
     for (const Case& c : cases) {
@@ -822,9 +821,9 @@ TEST_F(QtEngineTest, AGrabShowsTheBoxesInTheirColours) {
     QImage image = engine().grab(p.window());
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.size(), QSize(px_x(100), px_y(80)));
-    EXPECT_EQ(image.pixelColor(px_x(30), px_y(20)), QColor(255, 0, 0));     // the box's middle
-    EXPECT_EQ(image.pixelColor(px_x(75), px_y(55)), QColor(0, 255, 0));    // the ellipse's middle
-    EXPECT_EQ(image.pixelColor(5, 5), QColor(255, 255, 255));   // the window's colour
+    EXPECT_EQ(image.pixelColor(px_x(30), px_y(20)), QColor(255, 0, 0));  // the box's middle
+    EXPECT_EQ(image.pixelColor(px_x(75), px_y(55)), QColor(0, 255, 0));  // the ellipse's middle
+    EXPECT_EQ(image.pixelColor(5, 5), QColor(255, 255, 255));            // the window's colour
     const std::string png = (folder / "window.png").string();
     ASSERT_TRUE(engine().save_png(p.window(), png));
     QImage back(QString::fromStdString(png));
@@ -844,20 +843,16 @@ TEST_F(QtEngineTest, TheFrameMirrorsMenusStatusZonesAndItsChildren) {
         c.number = number, c.parent = parent;
         return c;
     };
-    auto item = [](int number, std::string use, std::string text, int parent, StandardAction action,
-                   std::string message) {
+    auto item = [](int number, std::string use, std::string text, int parent, StandardAction action, std::string message) {
         ControlState c = control(ControlKind::Item, std::move(use), 0, 0, 0, 0, std::move(text));
         c.number = number, c.parent = parent, c.action = action, c.message = std::move(message);
         return c;
     };
     ControlState separator = control(ControlKind::Separator, "?SEPARATOR1", 0, 0, 0, 0);
     separator.number = 3, separator.parent = 1;
-    f.controls = {menu(1, "&File"),
-                  item(2, "?PRINTSETUP", "&Print Setup ...", 1, StandardAction::PrintSetup, "Setup printer"),
-                  separator,
-                  item(4, "?EXIT", "E&xit", 1, StandardAction::Close, "Exit this application"),
-                  menu(5, "&Window"),
-                  item(6, "?TILE", "T&ile", 5, StandardAction::Tile, "Arrange multiple opened windows")};
+    f.controls = {menu(1, "&File"),   item(2, "?PRINTSETUP", "&Print Setup ...", 1, StandardAction::PrintSetup, "Setup printer"),
+                  separator,          item(4, "?EXIT", "E&xit", 1, StandardAction::Close, "Exit this application"),
+                  menu(5, "&Window"), item(6, "?TILE", "T&ile", 5, StandardAction::Tile, "Arrange multiple opened windows")};
     Procedure frame(f);
     auto* main = qobject_cast<QMainWindow*>(engine().widget(frame.window()));
     ASSERT_TRUE(main);
@@ -898,7 +893,7 @@ TEST_F(QtEngineTest, TheFrameMirrorsMenusStatusZonesAndItsChildren) {
     };
     engine().arrange(frame.window(), Arrangement::TileVertical);
     const auto vertical = rects();
-    EXPECT_EQ(vertical[0].top(), vertical[1].top());    // side by side
+    EXPECT_EQ(vertical[0].top(), vertical[1].top());  // side by side
     engine().arrange(frame.window(), Arrangement::TileHorizontal);
     const auto horizontal = rects();
     EXPECT_EQ(horizontal[0].left(), horizontal[1].left());  // one above the other
@@ -940,7 +935,9 @@ TEST_F(QtEngineTest, ASoundPlaysItsFileANewOneCutsItOffAndAMissingFilePlaysNothi
     // A silent WAV: 8 kHz, 8 bits, mono, 30 seconds (it plays until the test ends).
     constexpr std::uint32_t kSamples = 30 * 8000;
     std::string wav = "RIFF";
-    auto u32 = [&](std::uint32_t v) { for (int i = 0; i < 4; ++i) wav += char((v >> (8 * i)) & 0xFF); };
+    auto u32 = [&](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) wav += char((v >> (8 * i)) & 0xFF);
+    };
     auto u16 = [&](std::uint16_t v) { wav += char(v & 0xFF), wav += char(v >> 8); };
     u32(36 + kSamples);
     wav += "WAVEfmt ";

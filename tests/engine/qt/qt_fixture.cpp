@@ -23,8 +23,8 @@ extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfi
 namespace zrv::testing {
 namespace {
 
-constexpr int kEndKeycode = -7;  // the test's own event: the procedure ends
-constexpr int kEditKeycode = -8; // the test's own event: a change of the model
+constexpr int kEndKeycode = -7;   // the test's own event: the procedure ends
+constexpr int kEditKeycode = -8;  // the test's own event: a change of the model
 
 }  // namespace
 
@@ -41,7 +41,8 @@ bool pump_until(const std::function<bool()>& pred, int limit_ms) {
 bool settle_gui(QtEngine& engine, int limit_ms) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(limit_ms);
     for (;;) {
-        const int left = static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now()).count());
+        const int left = static_cast<int>(
+            std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now()).count());
         if (left <= 0 || !pump_until([] { return Activity::busy() == 0; }, left)) return false;
         engine.flush();
         QCoreApplication::sendPostedEvents();
@@ -133,7 +134,8 @@ void use_offscreen_screen(QSize size) {
     if (QApplication::instance()) return;
     if (const char* platform = std::getenv("QT_QPA_PLATFORM"); platform && std::string(platform) == "offscreen") {
         const std::string config = (std::filesystem::temp_directory_path() /
-                                    ("zrv_screen_" + std::to_string(getpid()) + "_" + std::to_string(size.width()) + "x" + std::to_string(size.height()) + ".json"))
+                                    ("zrv_screen_" + std::to_string(getpid()) + "_" + std::to_string(size.width()) + "x" +
+                                     std::to_string(size.height()) + ".json"))
                                        .string();
         std::ofstream(config) << "{\"screens\": [{\"name\": \"screen\", \"x\": 0, \"y\": 0, \"width\": " << size.width()
                               << ", \"height\": " << size.height() << ", \"logicalDpi\": 96}]}\n";

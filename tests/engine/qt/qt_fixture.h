@@ -127,9 +127,7 @@ protected:
         EXPECT_TRUE(wait_for_threads(kWaitLimitMs));
         set_engine(nullptr);
     }
-    QWidget* widget(Procedure& p, std::string_view use) {
-        return engine_.widget(p.window(), p.window().number_of(use));
-    }
+    QWidget* widget(Procedure& p, std::string_view use) { return engine_.widget(p.window(), p.window().number_of(use)); }
     template <class W>
     W* as(Procedure& p, std::string_view use) {
         auto* w = qobject_cast<W*>(widget(p, use));

@@ -150,8 +150,9 @@ TEST_F(Hall, ListColumnsAlignAsDeclaredAndShowADateWhole) {
     ControlState list = control(ControlKind::List, "?LIST", 4, 4, 290, 110);
     // As the kata lists declare them: a date, a centred queue, a right-aligned number, a
     // decimal result; a right-aligned header too wide for its column.
-    list.format = "52L(2)|M~Event date~C(0)@d17@30C|M~Queue~@n3@40R(2)|M~Number~L(1)@n-14@40D(12)|M~Result~C@n-6.2@"
-                  "24R|M~Individual Kumite ID~@n-14@";
+    list.format =
+        "52L(2)|M~Event date~C(0)@d17@30C|M~Queue~@n3@40R(2)|M~Number~L(1)@n-14@40D(12)|M~Result~C@n-6.2@"
+        "24R|M~Individual Kumite ID~@n-14@";
     ListRow r;
     for (const char* t : {"14/03/2026", "2", "120", "27.45", "30"}) r.cells.push_back({t});
     list.rows = {r};
@@ -176,8 +177,8 @@ TEST_F(Hall, ListColumnsAlignAsDeclaredAndShowADateWhole) {
         EXPECT_EQ(Qt::Alignment(view->headerItem()->textAlignment(c.column)) & horizontal, c.header);
     }
     // Drawn as the cells are: the right-aligned number ends at its column's right edge.
-    const QRect number = view->visualItemRect(item).intersected(
-        QRect(view->header()->sectionViewportPosition(2), 0, view->header()->sectionSize(2), view->height()));
+    const QRect number = view->visualItemRect(item).intersected(QRect(view->header()->sectionViewportPosition(2), 0,
+                                                                      view->header()->sectionSize(2), view->height()));
     const QImage image = view->viewport()->grab().toImage();
     int ink_right = -1, ink_left = image.width();
     for (int y = number.top(); y <= number.bottom(); ++y)
@@ -433,7 +434,8 @@ protected:
         l.title = "Queue";
         l.kind = kind;
         l.width = 400, l.height = 240;
-        l.controls = {control(ControlKind::List, "?BROWSE:1", 4, 4, 392, 180), control(ControlKind::Entry, "?FUZZYQUERY", 4, 200, 200, 12),
+        l.controls = {control(ControlKind::List, "?BROWSE:1", 4, 4, 392, 180),
+                      control(ControlKind::Entry, "?FUZZYQUERY", 4, 200, 200, 12),
                       control(ControlKind::Button, "?CLOSE", 340, 220, 56, 14, "&Close")};
         return l;
     }
@@ -464,7 +466,9 @@ TEST_F(HallFrame, AChildWindowMadeSmallerThanItsLayoutScrollsToItsButtonsAndSear
     }
     // At its layout's size again, nothing scrolls.
     sub->resize(sub->width() * 2 + 40, sub->height() * 2 + 40);
-    EXPECT_TRUE(pump_until([&] { return client->horizontalScrollBar()->maximum() == 0 && client->verticalScrollBar()->maximum() == 0; }));
+    EXPECT_TRUE(pump_until([&] {
+        return client->horizontalScrollBar()->maximum() == 0 && client->verticalScrollBar()->maximum() == 0;
+    }));
 }
 
 TEST_F(HallFrame, ASavedSizeBeyondAnyScreenIsLimitedToTheRoomItOpensIn) {
@@ -491,8 +495,10 @@ TEST_F(HallFrame, AFloatingWindowWithoutAPositionOfItsOwnOpensWithinTheFramesAre
     Procedure placed(list_window(WindowKind::Floating));
     placed.change([](Window& w) { set_placement(w, 300, 200, 400, 240); });
     QWidget* other = engine().widget(placed.window());
-    EXPECT_TRUE(pump_until([&] { return other->geometry().topLeft() == QPoint(std::lround(300 * unit_x()), std::lround(200 * unit_y())); }))
-        << other->x() << "," << other->y();
+    EXPECT_TRUE(pump_until([&] {
+        return other->geometry().topLeft() == QPoint(std::lround(300 * unit_x()), std::lround(200 * unit_y()));
+    })) << other->x()
+        << "," << other->y();
 }
 
 // A form as the sheets and the kata console lay theirs out: its Cancel at the bottom right and a
@@ -521,7 +527,8 @@ TEST_F(HallFrame, AWindowOpensAtItsLayoutsSizeItsCancelAndStatusBarShowing) {
         const char* what;
         WindowKind kind;
         int width, height;
-    } cases[] = {{"child window", WindowKind::MdiChild, 420, 280}, {"floating window", WindowKind::Floating, 420, 280},
+    } cases[] = {{"child window", WindowKind::MdiChild, 420, 280},
+                 {"floating window", WindowKind::Floating, 420, 280},
                  {"floating window larger than the screen", WindowKind::Floating, 1000, 600}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

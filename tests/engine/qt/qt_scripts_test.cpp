@@ -85,8 +85,7 @@ int differing(const QImage& a, const QImage& b) {
 
 // Qt's own drawing of a text with a font in a rectangle of a picture of that size, over the
 // background colour, in the text's direction.
-QImage drawn(QSize size, const QRect& rect, Qt::Alignment align, const QString& text, const QFont& font, QColor back,
-             QColor ink) {
+QImage drawn(QSize size, const QRect& rect, Qt::Alignment align, const QString& text, const QFont& font, QColor back, QColor ink) {
     QImage image(size, QImage::Format_ARGB32);
     image.fill(back);
     QPainter painter(&image);
@@ -118,8 +117,8 @@ QSize ink_extent(const QImage& image) {
 QSize whole_ink(const QString& text, const QFont& font) {
     const QFontMetrics metrics(font);
     const QSize size(metrics.horizontalAdvance(text) + 4 * metrics.height(), 4 * metrics.height());
-    return ink_extent(drawn(size, QRect(QPoint(0, 0), size).adjusted(metrics.height(), 0, -metrics.height(), 0),
-                            Qt::AlignLeft, text, font, Qt::white, Qt::black));
+    return ink_extent(drawn(size, QRect(QPoint(0, 0), size).adjusted(metrics.height(), 0, -metrics.height(), 0), Qt::AlignLeft, text,
+                            font, Qt::white, Qt::black));
 }
 
 // Whether the ink of a picture is the whole ink of a line of text: as wide and as high, but
@@ -251,8 +250,7 @@ TEST_F(QtScriptsTest, ATextBoxDrawsTheNameAsQtDrawsItInItsOwnDirection) {
             // right-to-left text is its rightmost.
             const Qt::Alignment side = fits ? (right ? Qt::AlignRight : Qt::AlignLeft)
                                             : (text.isRightToLeft() ? Qt::AlignRight : Qt::AlignLeft);
-            const QImage expected =
-                drawn(label->size(), label->contentsRect(), side, text, label->font(), Qt::white, Qt::black);
+            const QImage expected = drawn(label->size(), label->contentsRect(), side, text, label->font(), Qt::white, Qt::black);
             EXPECT_EQ(differing(picture_of(label), expected), 0);
             // A name that fits shows all the ink of its line: no character cut at a side, at the
             // top or at the bottom.
@@ -375,10 +373,8 @@ TEST_F(QtScriptsTest, ANameTooWideEvenDrawnSmallerShowsItsFirstCharacterOnItsOwn
             // Ink up to the side the text starts from (an entry's up to its margin).
             const int margin = std::string_view(use) == "?ENTRY" ? 5 : 2;
             const auto [first, last] = ink_columns(picture_of(box), 3, box->height() - 4);
-            if (c.right_to_left)
-                EXPECT_GE(last, box->width() - 1 - margin);
-            else
-                EXPECT_LE(first, margin);
+            if (c.right_to_left) EXPECT_GE(last, box->width() - 1 - margin);
+            else EXPECT_LE(first, margin);
         }
     }
 }

@@ -43,8 +43,7 @@ std::optional<Image> decode(const std::string& name, const Bytes& bytes) { retur
 
 int channel_gap(std::uint32_t a, std::uint32_t b) {
     int worst = 0;
-    for (int shift = 0; shift < 32; shift += 8)
-        worst = std::max(worst, std::abs(int(a >> shift & 255) - int(b >> shift & 255)));
+    for (int shift = 0; shift < 32; shift += 8) worst = std::max(worst, std::abs(int(a >> shift & 255) - int(b >> shift & 255)));
     return worst;
 }
 
@@ -76,8 +75,9 @@ const std::vector<std::uint32_t> kSource = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 
                                             0xFF000000, 0xFFFFFF00, 0xFF00FFFF, 0xFFFF00FF,  //
                                             0xFF808080, 0xFFFF8000, 0xFF204060, 0xFFC0C0C0};
 const std::vector<std::uint32_t> kGray = {0xFF000000, 0xFF555555, 0xFFAAAAAA, 0xFFFFFFFF};
-const std::vector<std::uint32_t> kMono = {0xFF000000, 0xFFFFFFFF, 0xFF000000, 0xFF000000, 0xFFFFFFFF, 0xFFFFFFFF, 0xFF000000, 0xFFFFFFFF,
-                                          0xFFFFFFFF, 0xFF000000, 0xFFFFFFFF, 0xFFFFFFFF, 0xFF000000, 0xFF000000, 0xFFFFFFFF, 0xFF000000};
+const std::vector<std::uint32_t> kMono = {0xFF000000, 0xFFFFFFFF, 0xFF000000, 0xFF000000, 0xFFFFFFFF, 0xFFFFFFFF,
+                                          0xFF000000, 0xFFFFFFFF, 0xFFFFFFFF, 0xFF000000, 0xFFFFFFFF, 0xFFFFFFFF,
+                                          0xFF000000, 0xFF000000, 0xFFFFFFFF, 0xFF000000};
 const std::vector<std::uint32_t> kAlpha = {0xFFFF0000, 0x8000FF00, 0x000000FF, 0xFFFFFFFF,  //
                                            0x40000000, 0xFFFFFF00, 0x0000FFFF, 0xC0FF00FF};
 const std::vector<std::uint32_t> kCutout = {0xFFFF0000, 0x0000FF00, 0xFF0000FF, 0x00FFFFFF,  //
@@ -220,8 +220,7 @@ Bytes declare(const std::string& name, std::uint32_t w, std::uint32_t h) {
 }
 
 TEST(ImageDecoders, EnormousDeclaredSizeGivesNoPictureAndNoLargeAllocation) {
-    const char* names[] = {"bmp24.bmp", "bmp8_rle.bmp", "icon4_mask.ico", "pcx24.pcx", "gif.gif", "jpeg_rgb.jpg",
-                           "png_rgba.png"};
+    const char* names[] = {"bmp24.bmp", "bmp8_rle.bmp", "icon4_mask.ico", "pcx24.pcx", "gif.gif", "jpeg_rgb.jpg", "png_rgba.png"};
     const std::pair<std::uint32_t, std::uint32_t> sizes[] = {{20000, 2}, {2, 20000}, {16384, 16384}, {8192, 8192}};
     for (const char* name : names)
         for (auto [w, h] : sizes) {

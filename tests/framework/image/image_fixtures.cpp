@@ -17,8 +17,7 @@ const std::vector<std::uint32_t> kPalette = {0xFF000000, 0xFFFF0000, 0xFF00FF00,
                                              0xFFFFFFFF, 0xFFFFFF00, 0xFF808080, 0xFF00FFFF};
 const std::vector<std::uint32_t> kIndices = {1, 2, 3, 4, 4, 5};
 
-std::vector<std::uint32_t> coloured(const std::vector<std::uint32_t>& indices,
-                                    const std::vector<std::uint32_t>& palette = kPalette) {
+std::vector<std::uint32_t> coloured(const std::vector<std::uint32_t>& indices, const std::vector<std::uint32_t>& palette = kPalette) {
     std::vector<std::uint32_t> out;
     for (std::uint32_t i : indices) out.push_back(palette[i]);
     return out;
@@ -41,8 +40,8 @@ struct Dib {
     bool top_down = false;
     bool icon = false;
     std::vector<std::uint32_t> masks = {};  // red, green, blue, alpha for bit fields
-    unsigned filler_alpha = 0x7F;      // the fourth byte of plain 32-bit pixels
-    std::vector<bool> transparent = {};  // icon mask, top row first
+    unsigned filler_alpha = 0x7F;           // the fourth byte of plain 32-bit pixels
+    std::vector<bool> transparent = {};     // icon mask, top row first
 };
 
 std::uint32_t pack(std::uint32_t c, const std::vector<std::uint32_t>& masks) {
@@ -89,8 +88,7 @@ Bytes rle_rows(const Dib& s, int w, int h, const std::vector<std::uint32_t>& val
 }
 
 // A bitmap without file header; values are palette indices up to 8 bits, colours above.
-Bytes dib(const Dib& s, int w, int h, const std::vector<std::uint32_t>& values,
-          const std::vector<std::uint32_t>& palette = kPalette) {
+Bytes dib(const Dib& s, int w, int h, const std::vector<std::uint32_t>& values, const std::vector<std::uint32_t>& palette = kPalette) {
     Bytes b;
     const int stored_h = (s.icon ? 2 : 1) * (s.top_down ? -h : h);
     if (s.header == 12) {
@@ -108,7 +106,8 @@ Bytes dib(const Dib& s, int w, int h, const std::vector<std::uint32_t>& values,
     }
     if (s.bpp <= 8)
         for (std::uint32_t c : palette) {
-            b.insert(b.end(), {static_cast<unsigned char>(c), static_cast<unsigned char>(c >> 8), static_cast<unsigned char>(c >> 16)});
+            b.insert(b.end(),
+                     {static_cast<unsigned char>(c), static_cast<unsigned char>(c >> 8), static_cast<unsigned char>(c >> 16)});
             if (s.header != 12) b.push_back(0);
         }
     if (s.compression == 1 || s.compression == 2) {
@@ -123,20 +122,29 @@ Bytes dib(const Dib& s, int w, int h, const std::vector<std::uint32_t>& values,
         for (int x = 0; x < w; ++x) {
             const std::uint32_t v = values[y * w + x];
             switch (s.bpp) {
-            case 1: row[x / 8] |= static_cast<unsigned char>(v << (7 - x % 8)); break;
-            case 4: row[x / 2] |= static_cast<unsigned char>(x % 2 ? v : v << 4); break;
-            case 8: row[x] = static_cast<unsigned char>(v); break;
-            case 16: {
-                const std::uint32_t p = pack(v, s.masks);
-                row[2 * x] = p & 255, row[2 * x + 1] = p >> 8 & 255;
-                break;
-            }
-            case 24: row[3 * x] = channel(v, 0), row[3 * x + 1] = channel(v, 8), row[3 * x + 2] = channel(v, 16); break;
-            case 32: {
-                const std::uint32_t p = s.compression == 3 ? pack(v, s.masks) : (v & 0xFFFFFF) | (s.icon ? v >> 24 : s.filler_alpha) << 24;
-                for (int k = 0; k < 4; ++k) row[4 * x + k] = p >> (8 * k) & 255;
-                break;
-            }
+                case 1:
+                    row[x / 8] |= static_cast<unsigned char>(v << (7 - x % 8));
+                    break;
+                case 4:
+                    row[x / 2] |= static_cast<unsigned char>(x % 2 ? v : v << 4);
+                    break;
+                case 8:
+                    row[x] = static_cast<unsigned char>(v);
+                    break;
+                case 16: {
+                    const std::uint32_t p = pack(v, s.masks);
+                    row[2 * x] = p & 255, row[2 * x + 1] = p >> 8 & 255;
+                    break;
+                }
+                case 24:
+                    row[3 * x] = channel(v, 0), row[3 * x + 1] = channel(v, 8), row[3 * x + 2] = channel(v, 16);
+                    break;
+                case 32: {
+                    const std::uint32_t p = s.compression == 3 ? pack(v, s.masks)
+                                                               : (v & 0xFFFFFF) | (s.icon ? v >> 24 : s.filler_alpha) << 24;
+                    for (int k = 0; k < 4; ++k) row[4 * x + k] = p >> (8 * k) & 255;
+                    break;
+                }
             }
         }
         b.insert(b.end(), row.begin(), row.end());
@@ -153,8 +161,7 @@ Bytes dib(const Dib& s, int w, int h, const std::vector<std::uint32_t>& values,
     return b;
 }
 
-Bytes bmp(const Dib& s, int w, int h, const std::vector<std::uint32_t>& values,
-          const std::vector<std::uint32_t>& palette = kPalette) {
+Bytes bmp(const Dib& s, int w, int h, const std::vector<std::uint32_t>& values, const std::vector<std::uint32_t>& palette = kPalette) {
     const Bytes body = dib(s, w, h, values, palette);
     const std::uint32_t bits = 14 + s.header + (s.header == 40 && s.compression == 3 ? 12 : 0) +
                                (s.bpp <= 8 ? static_cast<std::uint32_t>(palette.size()) * (s.header == 12 ? 3 : 4) : 0);
@@ -238,11 +245,12 @@ Bytes png(int w, int h, int colour_type, int depth, bool interlace, const std::v
             o->insert(o->end(), data, data + n);
         },
         nullptr);
-    png_set_IHDR(p, info, w, h, depth, colour_type, interlace ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(p, info, w, h, depth, colour_type, interlace ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
     std::vector<png_color> pal;
     for (std::uint32_t c : palette)
-        pal.push_back({static_cast<png_byte>(channel(c, 16)), static_cast<png_byte>(channel(c, 8)), static_cast<png_byte>(channel(c, 0))});
+        pal.push_back({static_cast<png_byte>(channel(c, 16)), static_cast<png_byte>(channel(c, 8)),
+                       static_cast<png_byte>(channel(c, 0))});
     if (!pal.empty()) png_set_PLTE(p, info, pal.data(), static_cast<int>(pal.size()));
     if (!trns.empty()) png_set_tRNS(p, info, trns.data(), static_cast<int>(trns.size()), nullptr);
     png_write_info(p, info);
@@ -276,13 +284,14 @@ struct GifFrame {
 Bytes gif(int screen_w, int screen_h, const std::vector<GifFrame>& frames) {
     Bytes out;
     int error = 0;
-    GifFileType* g = EGifOpen(&out,
-                              [](GifFileType* f, const GifByteType* data, int n) {
-                                  auto* o = static_cast<Bytes*>(f->UserData);
-                                  o->insert(o->end(), data, data + n);
-                                  return n;
-                              },
-                              &error);
+    GifFileType* g = EGifOpen(
+        &out,
+        [](GifFileType* f, const GifByteType* data, int n) {
+            auto* o = static_cast<Bytes*>(f->UserData);
+            o->insert(o->end(), data, data + n);
+            return n;
+        },
+        &error);
     if (!g) throw std::runtime_error("EGifOpen");
     std::vector<GifColorType> colours;
     for (std::uint32_t c : kPalette)
@@ -379,8 +388,8 @@ std::vector<ImageFixture> build() {
     add("bmp16_565.bmp", bmp({.bpp = 16, .compression = 3, .masks = rgb565}, 3, 2, kColours), 3, 2, kColours);
     add("bmp24.bmp", bmp({.bpp = 24}, 3, 2, kColours), 3, 2, kColours);
     add("bmp32.bmp", bmp({.bpp = 32}, 3, 2, kColours), 3, 2, kColours);
-    add("bmp32_alpha.bmp", bmp({.bpp = 32, .compression = 3, .header = 124, .masks = argb_masks}, 3, 2, translucent), 3,
-        2, translucent);
+    add("bmp32_alpha.bmp", bmp({.bpp = 32, .compression = 3, .header = 124, .masks = argb_masks}, 3, 2, translucent), 3, 2,
+        translucent);
 
     // ICO and CUR
     const std::vector<bool> holes = {true, false, false, false, false, true};
@@ -390,12 +399,10 @@ std::vector<ImageFixture> build() {
         icon_file(1, {{2, 2, 8, dib({.bpp = 8, .icon = true}, 2, 2, {1, 1, 1, 1})},
                       {3, 2, 32, dib({.bpp = 32, .icon = true}, 3, 2, translucent)}}),
         3, 2, translucent);
-    add("icon4_mask.ico", icon_file(1, {{3, 2, 4, dib({.bpp = 4, .icon = true, .transparent = holes}, 3, 2, kIndices)}}),
-        3, 2, holed);
+    add("icon4_mask.ico", icon_file(1, {{3, 2, 4, dib({.bpp = 4, .icon = true, .transparent = holes}, 3, 2, kIndices)}}), 3, 2, holed);
     add("icon_png.ico", icon_file(1, {{3, 2, 32, png(3, 2, PNG_COLOR_TYPE_RGB_ALPHA, 8, false, rgba_rows(3, 2, translucent, true))}}),
         3, 2, translucent);
-    add("cursor.cur", icon_file(2, {{3, 2, 0, dib({.bpp = 24, .icon = true, .transparent = holes}, 3, 2, kColours)}}), 3, 2,
-        holed);
+    add("cursor.cur", icon_file(2, {{3, 2, 0, dib({.bpp = 24, .icon = true, .transparent = holes}, 3, 2, kColours)}}), 3, 2, holed);
 
     // PCX
     {
@@ -433,10 +440,9 @@ std::vector<ImageFixture> build() {
         std::vector<Bytes> rows = {{1, 2, 3}, {4, 4, 5}};
         std::vector<std::uint32_t> cut = kColours;
         cut[5] = 0x00FFFF00;
-        add("png_palette.png", png(3, 2, PNG_COLOR_TYPE_PALETTE, 8, false, rows, kPalette, {255, 255, 255, 255, 255, 0}), 3,
-            2, cut);
-        add("png_gray16.png", png(2, 2, PNG_COLOR_TYPE_GRAY, 16, false, {{0x00, 0x00, 0xFF, 0xFF}, {0x80, 0x80, 0x40, 0x40}}),
-            2, 2, {0xFF000000, 0xFFFFFFFF, 0xFF808080, 0xFF404040});
+        add("png_palette.png", png(3, 2, PNG_COLOR_TYPE_PALETTE, 8, false, rows, kPalette, {255, 255, 255, 255, 255, 0}), 3, 2, cut);
+        add("png_gray16.png", png(2, 2, PNG_COLOR_TYPE_GRAY, 16, false, {{0x00, 0x00, 0xFF, 0xFF}, {0x80, 0x80, 0x40, 0x40}}), 2, 2,
+            {0xFF000000, 0xFFFFFFFF, 0xFF808080, 0xFF404040});
     }
     add("png_interlaced.png", png(3, 2, PNG_COLOR_TYPE_RGB, 8, true, rgba_rows(3, 2, kColours, false)), 3, 2, kColours);
 
@@ -444,8 +450,8 @@ std::vector<ImageFixture> build() {
     {
         auto [samples, pixels] = two_blocks(0xFFFF0000, 0xFF0000FF);
         add("jpeg_rgb.jpg", jpeg(16, 8, 3, samples), 16, 8, pixels, 24);
-        add("jpeg_gray.jpeg", jpeg(8, 8, 1, std::vector<unsigned char>(64, 0x80)), 8, 8,
-            std::vector<std::uint32_t>(64, 0xFF808080), 4);
+        add("jpeg_gray.jpeg", jpeg(8, 8, 1, std::vector<unsigned char>(64, 0x80)), 8, 8, std::vector<std::uint32_t>(64, 0xFF808080),
+            4);
         std::vector<unsigned char> cmyk;
         for (int i = 0; i < 64; ++i) cmyk.insert(cmyk.end(), {255, 0, 0, 255});  // Adobe-inverted red
         add("jpeg_cmyk.jpg", jpeg(8, 8, 4, cmyk), 8, 8, std::vector<std::uint32_t>(64, 0xFFFF0000), 24);

@@ -43,11 +43,20 @@ TEST(ImageLoader, CarriedFirstThenTheFileOfThatName) {
         const char* name;
         const char* fixture;  // the picture expected, or null for none
     } cases[] = {
-        {"loader_test.bmp", "bmp24.bmp"},   {"~loader_test.bmp", "bmp24.bmp"}, {"~LOADER_TEST.BMP", "bmp24.bmp"},
-        {"picture.bmp", "bmp1.bmp"},        {"PICTURE.BMP", "bmp1.bmp"},        {".\\pics\\logo.png", "png_rgba.png"},
-        {"missing.png", nullptr},           {"~missing.gif", nullptr},          {"notes.txt", nullptr},
-        {"drawing.emf", nullptr},           {"drawing.wmf", nullptr},           {"empty.bmp", nullptr},
-        {"wrong.png", nullptr},             {"", nullptr},
+        {"loader_test.bmp", "bmp24.bmp"},
+        {"~loader_test.bmp", "bmp24.bmp"},
+        {"~LOADER_TEST.BMP", "bmp24.bmp"},
+        {"picture.bmp", "bmp1.bmp"},
+        {"PICTURE.BMP", "bmp1.bmp"},
+        {".\\pics\\logo.png", "png_rgba.png"},
+        {"missing.png", nullptr},
+        {"~missing.gif", nullptr},
+        {"notes.txt", nullptr},
+        {"drawing.emf", nullptr},
+        {"drawing.wmf", nullptr},
+        {"empty.bmp", nullptr},
+        {"wrong.png", nullptr},
+        {"", nullptr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -66,7 +75,7 @@ TEST(ImageLoader, TheProgramsOwnPicturesAllDecode) {
         const char* name;
         int width, height;
     } pictures[] = {
-        {"zrvICON.ico", 48, 48},  {"zrv1024.bmp", 1024, 768}, {"zrv.png", 200, 200},      {"zrv1024.png", 1024, 256},
+        {"zrvICON.ico", 48, 48},  {"zrv1024.bmp", 1024, 768}, {"zrv.png", 200, 200},    {"zrv1024.png", 1024, 256},
         {"zrvICON2.png", 64, 64}, {"WAOK.ICO", 32, 32},       {"WACANCEL.ICO", 32, 32}, {"fileopen.ico", 32, 32},
     };
     for (const auto& p : pictures) {

@@ -16,11 +16,11 @@ TEST(NativePath, MatchesEachComponentWithoutRegardToCase) {
         const char* system;
         const char* native;
     } cases[] = {
-        {".\\Zorvane.INI", "./Zorvane.INI"},         // missing: kept as written
-        {".\\digits.ini", "./Digits.INI"},           // found whatever the case
+        {".\\Zorvane.INI", "./Zorvane.INI"},  // missing: kept as written
+        {".\\digits.ini", "./Digits.INI"},    // found whatever the case
         {".\\DIGITS\\paint\\SET.INI", "./Digits/Paint/Set.ini"},
         {".\\digits\\Missing\\set.ini", "./Digits/Missing/set.ini"},  // below a missing folder
-        {"Digits.INI   ", "Digits.INI"},             // blank-padded text
+        {"Digits.INI   ", "Digits.INI"},                              // blank-padded text
         {".\\Digits\\", "./Digits/"},
         {"", ""},
     };

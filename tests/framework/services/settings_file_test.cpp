@@ -49,9 +49,9 @@ TEST(SettingsFile, AWriteKeepsEveryOtherLineAsWritten) {
     folder.write("Zorvane.INI", before);
     SettingsFile ini;
     ini.open(".\\Zorvane.INI");
-    ini.put("main", "xpos", "42");       // replaced in place, its name as written
-    ini.put("MAIN", "YPos", "7");        // added after the section's last entry
-    ini.put("New", "Entry", "v");        // a new section at the end
+    ini.put("main", "xpos", "42");  // replaced in place, its name as written
+    ini.put("MAIN", "YPos", "7");   // added after the section's last entry
+    ini.put("New", "Entry", "v");   // a new section at the end
     EXPECT_EQ(folder.read("Zorvane.INI"),
               "orphan=before any section\n"
               "; a comment\n"
@@ -207,8 +207,9 @@ TEST(SettingsFile, AWriteThatCannotBeMadeLeavesTheFileAndIsToldOnce) {
         const char* why;  // empty: any
     };
     std::vector<Case> cases = {
-        {"read-only file", [](const fs::path& f) { fs::permissions(f / "Zorvane.INI", fs::perms::owner_read | fs::perms::group_read); },
-         true, "the file is read-only"},
+        {"read-only file",
+         [](const fs::path& f) { fs::permissions(f / "Zorvane.INI", fs::perms::owner_read | fs::perms::group_read); }, true,
+         "the file is read-only"},
         {"folder gone", [](const fs::path& f) { fs::remove_all(f); }, false, ""},
     };
     if (::geteuid() != 0)
@@ -275,7 +276,7 @@ TEST(SectorList, IsWrittenBackUnchanged) {
     EXPECT_EQ(ini.sectors()[0], (SettingsFile::Sector{"1", "2", "3"}));
     EXPECT_EQ(ini.sectors()[1], (SettingsFile::Sector{"a", "", "c"}));
     EXPECT_EQ(ini.sectors()[2], (SettingsFile::Sector{"x", "y", "z,w"}));  // nothing lost
-    folder.write("Zorvane.INI", "[Main]\nMaximize=Yes\n");  // rewritten meanwhile
+    folder.write("Zorvane.INI", "[Main]\nMaximize=Yes\n");                 // rewritten meanwhile
     ini.close();
     EXPECT_TRUE(ini.sectors().empty());
     EXPECT_EQ(folder.read("Zorvane.INI"),
@@ -293,10 +294,8 @@ TEST(SectorList, ACountThatIsNoNumberOrNamesMissingEntriesIsCut) {
         {"Sectors=\n", 0, "Sectors=0\n"},
         {"Sectors=two\nSectors_1=a,b,c\n", 0, "Sectors=0\nSectors_1=a,b,c\n"},
         {"Sectors=-1\nSectors_1=a,b,c\n", 0, "Sectors=0\nSectors_1=a,b,c\n"},
-        {"Sectors=99999999999999999999999\nSectors_1=a,b,c\nSectors_2=d\n", 2,
-         "Sectors=2\nSectors_1=a,b,c\nSectors_2=d,,\n"},
-        {"Sectors=3\nSectors_1=a,b,c\nSectors_3=g,h,i\n", 3,
-         "Sectors=3\nSectors_1=a,b,c\nSectors_3=g,h,i\nSectors_2=,,\n"},
+        {"Sectors=99999999999999999999999\nSectors_1=a,b,c\nSectors_2=d\n", 2, "Sectors=2\nSectors_1=a,b,c\nSectors_2=d,,\n"},
+        {"Sectors=3\nSectors_1=a,b,c\nSectors_3=g,h,i\n", 3, "Sectors=3\nSectors_1=a,b,c\nSectors_3=g,h,i\nSectors_2=,,\n"},
         {"Sectors=1\nSectors_1=a,b,c\nSectors_2=d,e,f\n", 1, "Sectors=1\nSectors_1=a,b,c\nSectors_2=d,e,f\n"},
         {"sectors=1\nSECTORS_01=x\nsectors_1=p,q,r\n", 1, "sectors=1\nSECTORS_01=x\nsectors_1=p,q,r\n"},
     };
@@ -372,8 +371,7 @@ TEST(WindowPlacement, ANewSectionIsWrittenInOrder) {
     SettingsFile ini;
     ini.open(".\\Zorvane.INI");
     ini.save_window_placement("Main", window);
-    EXPECT_EQ(folder.read("Zorvane.INI"),
-              "[Main]\nMaximize=No\nMinimize=No\nXPos=5\nYPos=6\nWidth=70\nHeight=80\n");
+    EXPECT_EQ(folder.read("Zorvane.INI"), "[Main]\nMaximize=No\nMinimize=No\nXPos=5\nYPos=6\nWidth=70\nHeight=80\n");
 }
 
 TEST(WindowPlacement, RestoreAppliesTheStepsInOrder) {
@@ -383,23 +381,28 @@ TEST(WindowPlacement, RestoreAppliesTheStepsInOrder) {
         bool maximized, resizable;
         std::vector<std::string> calls;
     } cases[] = {
-        {"normal", "Maximize=No\nXPos=10\nYPos=20\nWidth=300\nHeight=200\n", false, true,
-         {"move 10,20", "width 300", "height 200"}},
-        {"maximized window restored to normal first", "Maximize=No\nXPos=10\nYPos=20\n", true, true,
-         {"restore", "move 10,20"}},
-        {"maximized last", "Maximize=Yes\nXPos=10\nYPos=20\nWidth=300\nHeight=200\n", false, true,
+        {"normal", "Maximize=No\nXPos=10\nYPos=20\nWidth=300\nHeight=200\n", false, true, {"move 10,20", "width 300", "height 200"}},
+        {"maximized window restored to normal first", "Maximize=No\nXPos=10\nYPos=20\n", true, true, {"restore", "move 10,20"}},
+        {"maximized last",
+         "Maximize=Yes\nXPos=10\nYPos=20\nWidth=300\nHeight=200\n",
+         false,
+         true,
          {"move 10,20", "width 300", "height 200", "maximize"}},
         {"already maximized", "Maximize=Yes\n", true, true, {}},
-        {"not resizable keeps its size", "Maximize=No\nXPos=10\nYPos=20\nWidth=300\nHeight=200\n", false, false,
-         {"move 10,20"}},
+        {"not resizable keeps its size", "Maximize=No\nXPos=10\nYPos=20\nWidth=300\nHeight=200\n", false, false, {"move 10,20"}},
         {"no Maximize applies nothing", "XPos=10\nYPos=20\nWidth=300\nHeight=200\n", true, true, {}},
         {"Maximize neither Yes nor No", "Maximize=yes\nXPos=10\n", true, true, {}},
-        {"one coordinate keeps the other", "Maximize=No\nYPos=20\nHeight=9\n", false, true,
-         {"move 1,20", "height 9"}},
+        {"one coordinate keeps the other", "Maximize=No\nYPos=20\nHeight=9\n", false, true, {"move 1,20", "height 9"}},
         {"bad numbers read as missing",
-         "Maximize=No\nXPos=12abc\nYPos=99999999999999999999\nWidth=-5\nHeight=0x10\n", false, true, {}},
-        {"numbers out of range read as missing", "Maximize=No\nXPos=1000001\nYPos=-1000000\nWidth=1000000\nHeight=0\n",
-         false, true, {"move 1,-1000000", "width 1000000"}},
+         "Maximize=No\nXPos=12abc\nYPos=99999999999999999999\nWidth=-5\nHeight=0x10\n",
+         false,
+         true,
+         {}},
+        {"numbers out of range read as missing",
+         "Maximize=No\nXPos=1000001\nYPos=-1000000\nWidth=1000000\nHeight=0\n",
+         false,
+         true,
+         {"move 1,-1000000", "width 1000000"}},
         {"blanks around numbers", "Maximize = No \nXPos= +7 \nYPos=-8\n", false, true, {"move 7,-8"}},
     };
     for (const Case& c : cases) {
@@ -438,8 +441,7 @@ TEST(WindowPlacement, SavedThenRestoredGivesTheSameWindow) {
     reopened.maximized = true;
     ini.restore_window_placement("AboutUs", reopened);
     EXPECT_FALSE(reopened.maximized);
-    EXPECT_EQ(std::vector<int>({reopened.left, reopened.top, reopened.w, reopened.h}),
-              std::vector<int>({40, -3, 800, 600}));
+    EXPECT_EQ(std::vector<int>({reopened.left, reopened.top, reopened.w, reopened.h}), std::vector<int>({40, -3, 800, 600}));
 }
 
 }  // namespace

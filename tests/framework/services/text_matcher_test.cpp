@@ -23,21 +23,21 @@ TEST_F(TextMatcherTest, ScoresOfTheListsSearch) {
         int score;
     } cases[] = {
         {"", "anything", 100},
-        {"   ", "", 100},                          // a blank query scores every row alike
+        {"   ", "", 100},  // a blank query scores every row alike
         {"kata", "", 0},
         {"kata", "    ", 0},
         {"Kata", "12 45123 KATA Individual", 100},  // case does not matter
         {"ata", "12 KATA", 100},                    // any part of a word
         {"karete", "kata karate", 83},              // one edit in six letters
         {"xyz", "kata karate", 0},
-        {"kata   ", "kata", 100},                   // a blank-padded query
-        {"kata xyz", "kata karate", 65},            // 65 * 100 + 35 * 0
+        {"kata   ", "kata", 100},         // a blank-padded query
+        {"kata xyz", "kata karate", 65},  // 65 * 100 + 35 * 0
         {"xyz kata", "kata karate", 35},
-        {"kata karete", "kata karate", 94},         // (65 * 100 + 35 * 83) / 100 = 94.05
+        {"kata karete", "kata karate", 94},  // (65 * 100 + 35 * 83) / 100 = 94.05
         {"a b c d e f g h i j", "a b c d e f g h i j", 100},
         {"a b c d e f g h i xx", "a b c d e f g h i j", 99},  // word 10 weighs 1 of 100
-        {"q q q q q q q q q q a", "a", 0},          // the eleventh word is ignored
-        {"a q q q q q q q q q q", "a", 19},         // ten words: only the first hits, 19 of 100
+        {"q q q q q q q q q q a", "a", 0},                    // the eleventh word is ignored
+        {"a q q q q q q q q q q", "a", 19},                   // ten words: only the first hits, 19 of 100
     };
     for (const Case& c : cases) EXPECT_EQ(matcher.score(c.query, c.text), c.score) << c.query << " / " << c.text;
 }
@@ -56,18 +56,18 @@ TEST_F(TextMatcherTest, AQueryFindsANameWhateverItsAccentsAndCase) {
         {"szoke", "Szőke Anna", 100},
         {"turcanu", "Țurcanu", 100},
         {"novakova", "NOVÁKOVÁ", 100},
-        {"Nováková", "Novakova", 100},                  // accents in the query too
+        {"Nováková", "Novakova", 100},  // accents in the query too
         {"strasse", "Straße", 100},
-        {"cafe", "Cafe\u0301", 100},                    // a combining accent
+        {"cafe", "Cafe\u0301", 100},  // a combining accent
         {"παπαδόπουλος", "ΠΑΠΑΔΟΠΟΥΛΟΣ", 100},
-        {"οδυσσευς", "Οδυσσεύς", 100},                  // final sigma
+        {"οδυσσευς", "Οδυσσεύς", 100},  // final sigma
         {"иванов", "ИВАНОВ Пётр", 100},
         {"петр", "ИВАНОВ Пётр", 100},
         {"田中", "田中 愛子", 100},
         {"محمد", "أحمد محمد", 100},
-        {"karete", "káta kárate", 83},                  // edits count characters, not bytes
+        {"karete", "káta kárate", 83},  // edits count characters, not bytes
         {"kárete", "kata karate", 83},
-        {"Иван", "Ivan", 0},                             // scripts are not transliterated
+        {"Иван", "Ivan", 0},  // scripts are not transliterated
     };
     for (const Case& c : cases) EXPECT_EQ(matcher.score(c.query, c.text), c.score) << c.query << " / " << c.text;
 }
@@ -115,7 +115,11 @@ TEST(TextFolding, ATextComparesByItsBaseLettersInLowerCase) {
         {"hebrew stays", "כהן", U"כהן"},
         {"cjk stays", "田中", U"田中"},
         {"beyond the BMP", "𠮷野", U"𠮷野"},
-        {"stray byte alone", "a\x80" "b", U"a\x80" "b"},
+        {"stray byte alone",
+         "a\x80"
+         "b",
+         U"a\x80"
+         "b"},
     };
     for (const Case& c : cases) EXPECT_EQ(TextMatcher::folded(c.text), c.folded) << c.name;
     EXPECT_EQ(TextMatcher::folded("ÉMILE", false), U"EMILE");  // case kept when asked
@@ -148,7 +152,7 @@ TEST(Utf8, TextsAreCutAndCountedByCharacters) {
         EXPECT_EQ(next_code_point(text, at), c);
         EXPECT_EQ(at, text.size());
     }
-    EXPECT_EQ(utf8_of(0xD800), "");    // a surrogate half is no character
+    EXPECT_EQ(utf8_of(0xD800), "");  // a surrogate half is no character
     EXPECT_EQ(utf8_of(0x110000), "");
 }
 
@@ -161,10 +165,10 @@ TEST_F(TextMatcherTest, OptionsChangeCaseAndWholeWordMatching) {
     matcher.set_options(TextMatcher::CaseInsensitive, true);
     matcher.set_options(TextMatcher::WholeWord, true);
     EXPECT_EQ(matcher.score("kata", "Kata-Individual"), 100);
-    EXPECT_EQ(matcher.score("ata", "kata"), 75);     // not a whole word: kata less one letter
+    EXPECT_EQ(matcher.score("ata", "kata"), 75);  // not a whole word: kata less one letter
     EXPECT_EQ(matcher.score("kata", "katas"), 80);
     EXPECT_EQ(matcher.score("xyz", "kata"), 0);
-    matcher.set_options(99, false);                 // no such option: nothing changes
+    matcher.set_options(99, false);  // no such option: nothing changes
     EXPECT_EQ(matcher.score("ata", "kata"), 75);
 
     matcher.initialize();

@@ -10,9 +10,7 @@
 
 namespace zrv::store::testing {
 
-enum BoutField {
-    ID, EVENT, NAME, SCORE, WHEN, CLOCK, RATIO, FLAG, QUEUE, PAIR, PAIR_A, PAIR_B, CODE, FIELD_COUNT
-};
+enum BoutField { ID, EVENT, NAME, SCORE, WHEN, CLOCK, RATIO, FLAG, QUEUE, PAIR, PAIR_A, PAIR_B, CODE, FIELD_COUNT };
 enum BoutKey { KEY_ID, KEY_NAME, KEY_EVENT_NAME, KEY_CODE };
 
 const TableLayout& bout_layout();

@@ -130,7 +130,7 @@ TEST_F(Concurrency, ThreadEndClosesTheThreadsFilesAndTheirUsersOpenAgain) {
 TEST_F(Concurrency, TheScoringStandInWritesAndReadsRecordsFromOutside) {
     make_record();
     EXPECT_EQ(Writer({"set", "bout", "3", "BT:Name=Peña", "event=4", "Score=85.5"}).wait(), 0);  // added
-    EXPECT_EQ(Writer({"set", "bout", "1", "bt:a=7"}).wait(), 0);                              // changed
+    EXPECT_EQ(Writer({"set", "bout", "1", "bt:a=7"}).wait(), 0);                                 // changed
     EXPECT_NE(Writer({"set", "bout", "1", "Nothing=1"}).wait(), 0);
     std::string printed;
     EXPECT_EQ(Writer({"get", "bout", "3", "Name", "BT:Score"}).wait(&printed), 0);
@@ -162,10 +162,19 @@ TEST_F(Concurrency, EveryCommitShowsAtTheNextReadAfterUnchangedReads) {
         const char* who;
         std::function<void(std::int64_t event)> write;
     } writers[] = {
-        {"another process", [](std::int64_t e) { EXPECT_EQ(Writer({"set", "bout", "1", "event=" + std::to_string(e)}).wait(), 0); }},
+        {"another process",
+         [](std::int64_t e) {
+             EXPECT_EQ(Writer({"set", "bout", "1", "event=" + std::to_string(e)}).wait(), 0);
+         }},
         {"another connection of this process",
          [](std::int64_t e) { EXPECT_EQ(Outside().run("UPDATE Bout SET Event = " + std::to_string(e)), ""); }},
-        {"another thread", [&](std::int64_t e) { std::thread([&] { BoutTable t; set_event(t, e); }).join(); }},
+        {"another thread",
+         [&](std::int64_t e) {
+             std::thread([&] {
+                 BoutTable t;
+                 set_event(t, e);
+             }).join();
+         }},
         {"another file manager of this thread (the same connection)", [&](std::int64_t e) { set_event(same_thread, e); }},
         {"another process after the log was checkpointed and starts over",
          [](std::int64_t e) {
@@ -314,9 +323,15 @@ TEST_P(StampsUnderCheckpoints, AReaderSkippingUnchangedReadsNeverMissesACommit) 
             // The rollback-journal file goes into WAL mode half way, under the reader.
             if (GetParam().fallback && w == 0 && step == 125) sql += "PRAGMA journal_mode=WAL;\n";
             switch (random() % 10) {
-                case 0: sql += "PRAGMA wal_checkpoint(PASSIVE);\n"; break;
-                case 1: sql += "PRAGMA wal_checkpoint(RESTART);\n"; break;
-                case 2: sql += "PRAGMA wal_checkpoint(TRUNCATE);\n"; break;
+                case 0:
+                    sql += "PRAGMA wal_checkpoint(PASSIVE);\n";
+                    break;
+                case 1:
+                    sql += "PRAGMA wal_checkpoint(RESTART);\n";
+                    break;
+                case 2:
+                    sql += "PRAGMA wal_checkpoint(TRUNCATE);\n";
+                    break;
                 case 3:
                     sql += "BEGIN IMMEDIATE; UPDATE Bout SET Event = Event + 1; UPDATE Bout SET Event = Event + 1; COMMIT;\n";
                     expected += 2;
@@ -357,9 +372,7 @@ TEST_P(StampsUnderCheckpoints, AReaderSkippingUnchangedReadsNeverMissesACommit) 
         EXPECT_GE(seen, *before) << "a commit missed at read " << reads << (unchanged ? " (skipped)" : "");
         return seen;
     };
-    const auto any_running = [&] {
-        return std::any_of(writers.begin(), writers.end(), [](auto& w) { return w->running(); });
-    };
+    const auto any_running = [&] { return std::any_of(writers.begin(), writers.end(), [](auto& w) { return w->running(); }); };
     while (any_running() && !HasFailure()) read_once();
     ASSERT_FALSE(HasFailure());
 

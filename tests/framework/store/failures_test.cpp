@@ -39,11 +39,13 @@ TEST_F(Failures, AFileThatIsNotOursGivesInvalidFileAndStaysAsItWas) {
     } cases[] = {
         {"garbage", [] { std::ofstream("bout.sqlite", std::ios::binary) << std::string(8192, 'x'); }},
         {"another database", [] { Outside("bout.sqlite").run("CREATE TABLE results (x); INSERT INTO results VALUES (1)"); }},
-        {"another layout", [] {
+        {"another layout",
+         [] {
              TableAccess other(other_bout_layout());
              ASSERT_TRUE(other.open());
          }},
-        {"a column changed", [] {
+        {"a column changed",
+         [] {
              make_file_with_one_record();
              Outside("bout.sqlite").run("ALTER TABLE Bout RENAME COLUMN Name TO Nombre");
          }},
@@ -76,9 +78,11 @@ TEST_F(Failures, DamagedKeysAreReportedAndRebuilt) {
     } cases[] = {
         {"a key missing", "DROP INDEX \"KeyName\""},
         {"a key no longer unique", "DROP INDEX \"KeyCode\"; CREATE INDEX \"KeyCode\" ON Bout (Code)"},
-        {"a key in another order", "DROP INDEX \"BT:KeyEventName\"; CREATE INDEX \"BT:KeyEventName\" ON Bout (Event, Name COLLATE NOCASE)"},
-        {"a key's entries out of step", "PRAGMA writable_schema = ON; UPDATE sqlite_master SET sql = replace(sql, '\"Name\" COLLATE NOCASE', '\"Code\"') "
-                                         "WHERE name = 'KeyName'"},
+        {"a key in another order",
+         "DROP INDEX \"BT:KeyEventName\"; CREATE INDEX \"BT:KeyEventName\" ON Bout (Event, Name COLLATE NOCASE)"},
+        {"a key's entries out of step",
+         "PRAGMA writable_schema = ON; UPDATE sqlite_master SET sql = replace(sql, '\"Name\" COLLATE NOCASE', '\"Code\"') "
+         "WHERE name = 'KeyName'"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -126,7 +130,7 @@ TEST_F(Failures, KeysThatCannotBeBuiltAreReported) {
     EXPECT_FALSE(t.open());
     EXPECT_EQ(t.error(), StoreError::KeysDamaged);
     EXPECT_EQ(raised(), (std::vector<int>{33, 32}));
-    EXPECT_EQ(Outside("bout.sqlite").run("SELECT count(*) FROM Bout"), "2");  // nothing lost
+    EXPECT_EQ(Outside("bout.sqlite").run("SELECT count(*) FROM Bout"), "2");                       // nothing lost
     EXPECT_EQ(Outside("bout.sqlite").run("SELECT count(*) FROM pragma_index_list('Bout')"), "3");  // the others kept
 }
 
@@ -299,7 +303,8 @@ TEST_F(Failures, AFullDiskSaysSoAndLosesNothing) {
     auto fill = [] {
         std::ofstream filler("filler", std::ios::binary | std::ios::app);
         const std::string block(4096, 'f');
-        while (filler.write(block.data(), block.size()) && filler.flush()) {}
+        while (filler.write(block.data(), block.size()) && filler.flush()) {
+        }
     };
     auto message = [] { return app_error_reporter().history().back(); };
     {

@@ -56,8 +56,8 @@ TEST(RecordBuffer, RefusesValuesThatDoNotFitAndKeepsTheField) {
         int field;
         const char* value;
     } refused[] = {
-        {SCORE, "1000"}, {SCORE, "abc"}, {SCORE, "1e2"}, {FLAG, "256"}, {FLAG, "-1"}, {FLAG, "2.5"},
-        {EVENT, "2147483648"}, {WHEN, "3"}, {CLOCK, "8640001"}, {RATIO, "x"},
+        {SCORE, "1000"}, {SCORE, "abc"},        {SCORE, "1e2"}, {FLAG, "256"},      {FLAG, "-1"},
+        {FLAG, "2.5"},   {EVENT, "2147483648"}, {WHEN, "3"},    {CLOCK, "8640001"}, {RATIO, "x"},
     };
     for (const Case& c : refused) {
         SCOPED_TRACE(c.value);

@@ -22,7 +22,8 @@ protected:
     void SetUp() override {
         View::SetUp();
         // event, name: the order of the compound key is event up, name down, then as added
-        for (auto [name, event] : {std::pair{"b", 1}, {"A", 2}, {"c", 1}, {"a", 2}, {"B", 1}, {"d", 3}, {"b", 1}}) add(table, name, event);
+        for (auto [name, event] : {std::pair{"b", 1}, {"A", 2}, {"c", 1}, {"a", 2}, {"B", 1}, {"d", 3}, {"b", 1}})
+            add(table, name, event);
     }
     BoutTable table;
 };

@@ -15,7 +15,8 @@ namespace {
 using Schema = StoreTest;
 
 std::string replaced(std::string text, const std::string& from, const std::string& to) {
-    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) text.replace(at, from.size(), to);
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
     return text;
 }
 
@@ -35,7 +36,8 @@ TEST_F(Schema, AFileMadeFromThePublishedSqlOpensHoweverItsSignatureIsSpelled) {
         {"as published", [](const std::string& s) { return s; }, true},
         {"with carriage returns", [](const std::string& s) { return replaced(s, "\n", "\r\n"); }, true},
         {"in capitals", [](const std::string& s) { return upper(s); }, true},
-        {"with blanks doubled, no last line feed", [](const std::string& s) { return replaced(s.substr(0, s.size() - 1), " ", "  "); }, true},
+        {"with blanks doubled, no last line feed", [](const std::string& s) { return replaced(s.substr(0, s.size() - 1), " ", "  "); },
+         true},
         {"with empty lines", [](const std::string& s) { return replaced(s, "\n", "\n\n"); }, true},
         {"with an offset changed", [](const std::string& s) { return replaced(s, "@4 ", "@5 "); }, false},
         {"with words run together", [](const std::string& s) { return replaced(s, " depth", "depth"); }, false},

@@ -85,10 +85,12 @@ TEST_F(FailingTables, AFailingFileIsReportedOnceTheListClosesAndAGoodFileIsShown
         const char* title;
     } cases[] = {
         {"damaged bytes", [] { std::ofstream(kFile, std::ios::binary) << std::string(8192, 'x'); }, "Invalid File"},
-        {"another layout", [] {
+        {"another layout",
+         [] {
              ASSERT_EQ(run_scoring_tool({"create"}), 0);
              std::filesystem::copy_file("Katas.sqlite", kFile, std::filesystem::copy_options::overwrite_existing);
-         }, "Invalid File"},
+         },
+         "Invalid File"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

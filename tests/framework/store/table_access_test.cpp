@@ -16,10 +16,13 @@ TEST_F(Access, CreatesTheFileAtFirstUseWithItsColumnsAndKeys) {
     ASSERT_TRUE(t.open());
     Outside other;
     EXPECT_EQ(other.run("PRAGMA journal_mode"), "wal");
-    EXPECT_EQ(other.run("SELECT group_concat(name, ',') FROM pragma_table_info('Bout')"), "ID,Event,Name,Score,When,Clock,Ratio,Flag,Queue,A,B,Code,Notes");
-    EXPECT_EQ(other.run("SELECT group_concat(name || ':' || \"unique\", ',') FROM (SELECT * FROM pragma_index_list('Bout') ORDER BY name)"),
+    EXPECT_EQ(other.run("SELECT group_concat(name, ',') FROM pragma_table_info('Bout')"),
+              "ID,Event,Name,Score,When,Clock,Ratio,Flag,Queue,A,B,Code,Notes");
+    EXPECT_EQ(other.run("SELECT group_concat(name || ':' || \"unique\", ',') FROM (SELECT * FROM pragma_index_list('Bout') ORDER BY "
+                        "name)"),
               "BT:KeyEventName:0,KeyCode:1,KeyID:1,KeyName:0");
-    EXPECT_EQ(other.run("SELECT group_concat(name || ':' || \"desc\" || ':' || coll, ',') FROM pragma_index_xinfo('BT:KeyEventName') WHERE key"),
+    EXPECT_EQ(other.run("SELECT group_concat(name || ':' || \"desc\" || ':' || coll, ',') FROM pragma_index_xinfo('BT:KeyEventName') "
+                        "WHERE key"),
               "Event:0:BINARY,Name:1:NOCASE");
     EXPECT_TRUE(raised().empty());
 }
@@ -38,7 +41,8 @@ TEST_F(Access, StoresValuesPlainlyForOtherPrograms) {
     ASSERT_TRUE(t.insert());
     Outside other;
     EXPECT_EQ(other.run("SELECT count(*) FROM Bout"), "1");
-    EXPECT_EQ(other.run("SELECT ID || '|' || typeof(ID) || '|' || Name || '|' || Score || '|' || typeof(Score) || '|' || \"When\" || '|' || Clock || '|' || "
+    EXPECT_EQ(other.run("SELECT ID || '|' || typeof(ID) || '|' || Name || '|' || Score || '|' || typeof(Score) || '|' || \"When\" || "
+                        "'|' || Clock || '|' || "
                         "Ratio || '|' || A || '|' || Queue || '|' || Notes FROM Bout"),
               "1|integer|Peña|12.5|real|2024-05-17|9001|0.25|-3|1|shikaku");
 }
@@ -76,17 +80,34 @@ TEST_F(Access, AValueThatDoesNotFitIsNeverReadAsAnotherValueAndAFractionIsRounde
         const char* read = nullptr;  // the text or decimal read; none: it does not fit
     } cases[] = {
         // A text longer than its field reads cut to the field's size, in characters.
-        {"Name", "'Shotokan Kai'", NAME, "Shotokan K"}, {"Name", "'空手'", NAME, "空手        "},
+        {"Name", "'Shotokan Kai'", NAME, "Shotokan K"},
+        {"Name", "'空手'", NAME, "空手        "},
         {"Name", "'Ελληνικά空手道'", NAME, "Ελληνικά空手"},
-        {"Name", "x'00ff'", NAME},          {"Name", "CAST(x'4fc3' AS TEXT)", NAME},  {"Name", "CAST(x'eda080' AS TEXT)", NAME},
-        {"Score", "1000", SCORE},           {"Score", "'12,5'", SCORE},         {"Score", "-1000.5", SCORE},
-        {"Event", "2147483648", EVENT},     {"Event", "2.5", EVENT},           {"Event", "'many'", EVENT},
-        {"Flag", "256", FLAG},              {"Flag", "-1", FLAG},               {"When", "'2023-02-29'", WHEN},
-        {"When", "'17/05/2024'", WHEN},     {"When", "45000", WHEN},            {"Clock", "8640001", CLOCK},
-        {"Clock", "-5", CLOCK},             {"Ratio", "'half'", RATIO},         {"Notes", "'nnnnnnnnnnnnnnnnnnnnn'", -1},
+        {"Name", "x'00ff'", NAME},
+        {"Name", "CAST(x'4fc3' AS TEXT)", NAME},
+        {"Name", "CAST(x'eda080' AS TEXT)", NAME},
+        {"Score", "1000", SCORE},
+        {"Score", "'12,5'", SCORE},
+        {"Score", "-1000.5", SCORE},
+        {"Event", "2147483648", EVENT},
+        {"Event", "2.5", EVENT},
+        {"Event", "'many'", EVENT},
+        {"Flag", "256", FLAG},
+        {"Flag", "-1", FLAG},
+        {"When", "'2023-02-29'", WHEN},
+        {"When", "'17/05/2024'", WHEN},
+        {"When", "45000", WHEN},
+        {"Clock", "8640001", CLOCK},
+        {"Clock", "-5", CLOCK},
+        {"Ratio", "'half'", RATIO},
+        {"Notes", "'nnnnnnnnnnnnnnnnnnnnn'", -1},
         // Decimal fields round half away from zero; Decimal(7,0) holds whole numbers.
-        {"ID", "2.5", ID, "3"},             {"ID", "-2.5", ID, "-3"},           {"ID", "'2.5'", ID, "3"},
-        {"ID", "2.4999", ID, "2"},          {"Score", "1.005", SCORE, "1.01"},  {"Score", "-12.345", SCORE, "-12.35"},
+        {"ID", "2.5", ID, "3"},
+        {"ID", "-2.5", ID, "-3"},
+        {"ID", "'2.5'", ID, "3"},
+        {"ID", "2.4999", ID, "2"},
+        {"Score", "1.005", SCORE, "1.01"},
+        {"Score", "-12.345", SCORE, "-12.35"},
     };
     BoutTable t;
     ASSERT_TRUE(t.open());
@@ -130,15 +151,39 @@ TEST_F(Access, AReReadShowsExactlyWhatAFirstReadOfTheRecordShows) {
                         "VALUES (4, 1, 'aka', 3, '2024-05-17', 9001, 0.5, 'C', 'note')"),
               "");
     const char* changes[] = {
-        "Name = 'ao'",          "Name = 'aka'",  // back to a former value
-        "Score = 12.5",         "Score = '12.50'", "Score = 3",  // the same value stored another way, then back
-        "Name = 'far too long a name'", "Name = 'aka'", "Name = '空手'", "Name = 'aka'",
-        "Event = 2.0",          "Event = 2",     "Event = 'two'",  "Event = 1",
-        "Ratio = 0.25",         "Ratio = 0.5",   "Ratio = 'half'", "Ratio = 1",
-        "\"When\" = '2024-02-30'", "\"When\" = '2024-05-17'", "Clock = 0",  "Clock = 9001",
-        "Notes = ''",           "Notes = 'note'", "Notes = 'nnnnnnnnnnnnnnnnnnnnn'", "Notes = 'note'",
-        "Name = 'ao', Score = 7, Notes = ''",  "Name = x'616f'",  "Name = 'ao'",
-        "Notes = 'nnnnnnnnnnnnnnnnnnnnn', Event = 'two'", "Name = 'far too long a name'", "Event = 1", "Notes = ''", "Name = 'ao'",
+        "Name = 'ao'",
+        "Name = 'aka'",  // back to a former value
+        "Score = 12.5",
+        "Score = '12.50'",
+        "Score = 3",  // the same value stored another way, then back
+        "Name = 'far too long a name'",
+        "Name = 'aka'",
+        "Name = '空手'",
+        "Name = 'aka'",
+        "Event = 2.0",
+        "Event = 2",
+        "Event = 'two'",
+        "Event = 1",
+        "Ratio = 0.25",
+        "Ratio = 0.5",
+        "Ratio = 'half'",
+        "Ratio = 1",
+        "\"When\" = '2024-02-30'",
+        "\"When\" = '2024-05-17'",
+        "Clock = 0",
+        "Clock = 9001",
+        "Notes = ''",
+        "Notes = 'note'",
+        "Notes = 'nnnnnnnnnnnnnnnnnnnnn'",
+        "Notes = 'note'",
+        "Name = 'ao', Score = 7, Notes = ''",
+        "Name = x'616f'",
+        "Name = 'ao'",
+        "Notes = 'nnnnnnnnnnnnnnnnnnnnn', Event = 'two'",
+        "Name = 'far too long a name'",
+        "Event = 1",
+        "Notes = ''",
+        "Name = 'ao'",
     };
     for (const char* change : changes) {
         SCOPED_TRACE(change);
@@ -246,10 +291,9 @@ TEST_F(Access, GetByKeyFindsATextInAnotherCaseInEveryScript) {
         int event;
         int found;  // the record's id, 0 none
     } cases[] = {
-        {"иванов", KEY_NAME, 0, 1},    {"ИВАНОВ", KEY_NAME, 0, 1},  {"łUKASZ", KEY_NAME, 0, 2},
-        {"adrián", KEY_NAME, 0, 3},    {"ΣΩΚΡΆΤΗΣ", KEY_NAME, 0, 4}, {"σωκράτησ", KEY_NAME, 0, 4},
-        {"ögren", KEY_NAME, 0, 5},     {"ǆORDAN", KEY_NAME, 0, 6},  {"иванов", KEY_EVENT_NAME, 1, 1},
-        {"иванов", KEY_EVENT_NAME, 2, 0}, {"ивано", KEY_NAME, 0, 0}, {"lukasz", KEY_NAME, 0, 0},
+        {"иванов", KEY_NAME, 0, 1},       {"ИВАНОВ", KEY_NAME, 0, 1},       {"łUKASZ", KEY_NAME, 0, 2}, {"adrián", KEY_NAME, 0, 3},
+        {"ΣΩΚΡΆΤΗΣ", KEY_NAME, 0, 4},     {"σωκράτησ", KEY_NAME, 0, 4},     {"ögren", KEY_NAME, 0, 5},  {"ǆORDAN", KEY_NAME, 0, 6},
+        {"иванов", KEY_EVENT_NAME, 1, 1}, {"иванов", KEY_EVENT_NAME, 2, 0}, {"ивано", KEY_NAME, 0, 0},  {"lukasz", KEY_NAME, 0, 0},
         {"adrian", KEY_NAME, 0, 0},
     };
     for (const auto& c : cases) {
@@ -336,7 +380,7 @@ TEST_F(Access, UpdateWritesTheChangedFieldsAndIsRefusedOnlyWhenAnotherProgramCha
     struct Case {
         const char* what;
         void (*change)(RecordBuffer&);  // this program's change
-        const char* outside;           // another program's, between the read and the update
+        const char* outside;            // another program's, between the read and the update
         bool stored;
         const char* row;  // Name, Score, A, B, Notes afterwards
     } cases[] = {
@@ -389,8 +433,10 @@ TEST_F(Access, AnUpdateLeavesWhatItCouldNotReadAsItWas) {
     BoutTable t;
     add(t, "mine");
     Outside other;
-    other.run("UPDATE Bout SET Name = 'Szőke-Łukasiewicz', Event = 2147483648, Score = 'twelve', \"When\" = '17/05/2024', "
-              "Code = CAST(x'ff' AS TEXT), Notes = '" + std::string(30, 'n') + "'");
+    other.run(
+        "UPDATE Bout SET Name = 'Szőke-Łukasiewicz', Event = 2147483648, Score = 'twelve', \"When\" = '17/05/2024', "
+        "Code = CAST(x'ff' AS TEXT), Notes = '" +
+        std::string(30, 'n') + "'");
     std::string dump = "SELECT ''";
     for (const char* c : {"ID", "Event", "Name", "Score", "When", "Clock", "Ratio", "Flag", "Queue", "A", "B", "Code", "Notes"})
         dump += std::string(" || quote(\"") + c + "\") || '|'";
@@ -436,9 +482,12 @@ TEST_F(Access, AnUnreadableValueIsLoggedOncePerFileRecordAndField) {
     std::istringstream log(folder_.read(kErrorLogFile));
     for (std::string line; std::getline(log, line);) lines.push_back(line.substr(line.find("Bouts (bout.sqlite)")));
     EXPECT_EQ(lines, (std::vector<std::string>{
-                         "Bouts (bout.sqlite), record 1 (BT:ID 1): BT:Event: out of range; the value shows empty and is not written back",
-                         "Bouts (bout.sqlite), record 2 (BT:ID 2): BT:Event: not a whole number; the value shows empty and is not written back",
-                         "Bouts (bout.sqlite), record 1 (BT:ID 1): BT:Score: not a number; the value shows empty and is not written back",
+                         "Bouts (bout.sqlite), record 1 (BT:ID 1): BT:Event: out of range; the value shows empty and is not written "
+                         "back",
+                         "Bouts (bout.sqlite), record 2 (BT:ID 2): BT:Event: not a whole number; the value shows empty and is not "
+                         "written back",
+                         "Bouts (bout.sqlite), record 1 (BT:ID 1): BT:Score: not a number; the value shows empty and is not written "
+                         "back",
                      }));
 }
 
@@ -450,33 +499,39 @@ TEST_F(Access, AnotherProgramWritesAtOnceWhileAWritesMessageIsShown) {
         int message;
         bool (*write)(BoutTable&, Outside&);
     } cases[] = {
-        {"changed elsewhere", 7, [](BoutTable& t, Outside& o) {
+        {"changed elsewhere", 7,
+         [](BoutTable& t, Outside& o) {
              t.record().set_text(NAME, "mine");
              o.run("UPDATE Bout SET Name = 'theirs'");
              return t.update();
          }},
-        {"deleted elsewhere", 8, [](BoutTable& t, Outside& o) {
+        {"deleted elsewhere", 8,
+         [](BoutTable& t, Outside& o) {
              t.record().set_text(NAME, "mine");
              o.run("DELETE FROM Bout");
              return t.update();
          }},
-        {"a key taken by a change", 15, [](BoutTable& t, Outside& o) {
+        {"a key taken by a change", 15,
+         [](BoutTable& t, Outside& o) {
              o.run("INSERT INTO Bout (ID, Code) VALUES (50, 'TAKEN')");
              t.record().set_text(CODE, "TAKEN");
              return t.update();
          }},
-        {"a key taken by an insert", 15, [](BoutTable& t, Outside& o) {
+        {"a key taken by an insert", 15,
+         [](BoutTable& t, Outside& o) {
              o.run("INSERT INTO Bout (ID, Code) VALUES (50, 'TAKEN')");
              if (!t.prepare_new_record()) return true;
              t.record().set_text(CODE, "TAKEN");
              return t.insert();
          }},
-        {"a value that cannot be stored", 4, [](BoutTable& t, Outside&) {
+        {"a value that cannot be stored", 4,
+         [](BoutTable& t, Outside&) {
              if (!t.prepare_new_record()) return true;
              t.record().cells(SCORE)[1] = 0xAB;
              return t.insert();
          }},
-        {"numbering that keeps failing", 38, [](BoutTable& t, Outside& o) {
+        {"numbering that keeps failing", 38,
+         [](BoutTable& t, Outside& o) {
              o.run("UPDATE Bout SET ID = 9999999");
              return t.prepare_new_record();
          }},
@@ -522,7 +577,9 @@ TEST_F(Access, AFailingCheckStopsTheWriteWhateverTheAnswer) {
         static Button given;
         given = answer;
         app_error_reporter().clear_history();
-        app_error_reporter().set_message_box_handler([](const MessageDefinition&, const std::string&, const std::string&) { return given; });
+        app_error_reporter().set_message_box_handler([](const MessageDefinition&, const std::string&, const std::string&) {
+            return given;
+        });
         BoutTable t;
         add(t, "first");
         Outside other;
@@ -532,7 +589,7 @@ TEST_F(Access, AFailingCheckStopsTheWriteWhateverTheAnswer) {
         EXPECT_FALSE(t.insert());
         EXPECT_EQ(t.error(), StoreError::CheckFailed);
         EXPECT_EQ(raised(), (std::vector<int>{20, 20}));  // only the first failure, once per write
-        EXPECT_EQ(t.record().get_text(QUEUE), "1[]2");     // the buffer keeps what was entered
+        EXPECT_EQ(t.record().get_text(QUEUE), "1[]2");    // the buffer keeps what was entered
         t.record().set_integer(FLAG, 5);
         EXPECT_FALSE(t.update());
         EXPECT_EQ(raised().back(), 19);
@@ -551,7 +608,9 @@ TEST_F(Access, AKeyTakenTwiceIsRefusedNamingTheKey) {
     EXPECT_FALSE(t.insert());
     EXPECT_EQ(t.error(), StoreError::DuplicateKey);
     EXPECT_EQ(raised(), std::vector<int>{15});
-    EXPECT_EQ(app_error_reporter().history().back().text, "Adding this record to Bouts creates a duplicate entry for the key: KeyCode");
+    EXPECT_EQ(app_error_reporter().history().back().text,
+              "Adding this record to Bouts creates a duplicate entry for the key: "
+              "KeyCode");
     Outside other;
     EXPECT_EQ(other.run("SELECT count(*) FROM Bout WHERE Code = '" + code + "'"), "1");
 }

@@ -21,10 +21,10 @@ TEST(PackedDecimal, RoundTripsThroughItsBytes) {
         {"-42", 7, 0, {0xF0, 0x00, 0x00, 0x42}, "-42"},
         {"12.34", 5, 2, {0x00, 0x12, 0x34}, "12.34"},
         {"-999.99", 5, 2, {0xF9, 0x99, 0x99}, "-999.99"},
-        {"0.005", 5, 2, {0x00, 0x00, 0x01}, "0.01"},     // half away from zero
+        {"0.005", 5, 2, {0x00, 0x00, 0x01}, "0.01"},  // half away from zero
         {"-0.005", 5, 2, {0xF0, 0x00, 0x01}, "-0.01"},
         {"0.004", 5, 2, {0x00, 0x00, 0x00}, "0.00"},
-        {"-0.004", 5, 2, {0x00, 0x00, 0x00}, "0.00"},    // no negative zero
+        {"-0.004", 5, 2, {0x00, 0x00, 0x00}, "0.00"},       // no negative zero
         {"2.675", 7, 2, {0x00, 0x00, 0x02, 0x68}, "2.68"},  // exact, not through a double
         {"99999.994", 7, 2, {0x09, 0x99, 0x99, 0x99}, "99999.99"},
     };
@@ -43,9 +43,9 @@ TEST(PackedDecimal, RoundTripsThroughItsBytes) {
 
 TEST(PackedDecimal, RefusesWhatDoesNotFitAndReadsAnySignAsNegative) {
     std::vector<std::uint8_t> bytes{1, 2, 3};
-    EXPECT_FALSE(pack_decimal(*Decimal::parse("1000", 2), 5, 2, bytes));       // 4 integer digits in (5,2)
-    EXPECT_FALSE(pack_decimal(*Decimal::parse("999.995", 3), 5, 2, bytes));    // rounds up out of range
-    EXPECT_EQ(bytes, (std::vector<std::uint8_t>{1, 2, 3}));                    // untouched
+    EXPECT_FALSE(pack_decimal(*Decimal::parse("1000", 2), 5, 2, bytes));     // 4 integer digits in (5,2)
+    EXPECT_FALSE(pack_decimal(*Decimal::parse("999.995", 3), 5, 2, bytes));  // rounds up out of range
+    EXPECT_EQ(bytes, (std::vector<std::uint8_t>{1, 2, 3}));                  // untouched
     EXPECT_EQ(unpack_decimal(std::vector<std::uint8_t>{0x10, 0x00, 0x05}, 2)->to_string(), "-0.05");
     EXPECT_FALSE(unpack_decimal(std::vector<std::uint8_t>{0x00, 0x0A, 0x00}, 2));  // not a digit
 }
@@ -56,8 +56,16 @@ TEST(DecimalText, ParsesOnlyNumbers) {
         int places;
         const char* value;  // nullptr: refused
     } cases[] = {
-        {" 7 ", 0, "7"}, {"+3.", 1, "3.0"}, {".25", 2, "0.25"}, {"-1.5", 0, "-2"}, {"1.49", 0, "1"},
-        {"", 0, nullptr}, {"-", 0, nullptr}, {"1e3", 0, nullptr}, {"1.2.3", 2, nullptr}, {"12a", 0, nullptr},
+        {" 7 ", 0, "7"},
+        {"+3.", 1, "3.0"},
+        {".25", 2, "0.25"},
+        {"-1.5", 0, "-2"},
+        {"1.49", 0, "1"},
+        {"", 0, nullptr},
+        {"-", 0, nullptr},
+        {"1e3", 0, nullptr},
+        {"1.2.3", 2, nullptr},
+        {"12a", 0, nullptr},
         {"99999999999999999999", 0, nullptr},
     };
     for (const Case& c : cases) {
@@ -80,11 +88,9 @@ TEST(SerialDates, CountFromTheFirstOf1801) {
         std::int32_t serial;
         const char* iso;
     } cases[] = {
-        {1801, 1, 1, 4, "1801-01-01"},
-        {1801, 1, 2, 5, "1801-01-02"},
-        {1900, 3, 1, 36222, "1900-03-01"},   // 1900 is not a leap year
-        {2000, 2, 29, 72746, "2000-02-29"},
-        {2024, 12, 31, 81818, "2024-12-31"},
+        {1801, 1, 1, 4, "1801-01-01"},         {1801, 1, 2, 5, "1801-01-02"},
+        {1900, 3, 1, 36222, "1900-03-01"},  // 1900 is not a leap year
+        {2000, 2, 29, 72746, "2000-02-29"},    {2024, 12, 31, 81818, "2024-12-31"},
         {9999, 12, 31, 2994626, "9999-12-31"},
     };
     for (const Case& c : cases) {
@@ -99,7 +105,8 @@ TEST(SerialDates, CountFromTheFirstOf1801) {
     EXPECT_FALSE(civil_from_serial(0));
     EXPECT_FALSE(civil_from_serial(3));
     EXPECT_EQ(parse_iso_date(""), 0);
-    for (const char* bad : {"2024-02-30", "2024-2-3", "24-01-01", "2024/01/01", "abcd-ef-gh"}) EXPECT_FALSE(parse_iso_date(bad)) << bad;
+    for (const char* bad : {"2024-02-30", "2024-2-3", "24-01-01", "2024/01/01", "abcd-ef-gh"})
+        EXPECT_FALSE(parse_iso_date(bad)) << bad;
 }
 
 TEST(StandardTimes, AreHundredthsSinceMidnightPlusOne) {

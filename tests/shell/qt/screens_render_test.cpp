@@ -59,7 +59,8 @@ TEST_F(ScreensRender, EveryMenuScreenOpensDrawsAndClosesByItsCloseBoxAndByEscape
             QWidget* focused = QApplication::focusWidget();
             const bool inside = focused && (focused == screen || screen->isAncestorOf(focused));
             QTest::keyClick(inside ? focused : screen, Qt::Key_Escape);
-            EXPECT_TRUE(pump_until([&] { return find_screen(frame) == nullptr; })) << (inside ? "from its focused control" : "on the window");
+            EXPECT_TRUE(pump_until([&] { return find_screen(frame) == nullptr; }))
+                << (inside ? "from its focused control" : "on the window");
             if (QWidget* left = find_screen(frame)) {
                 left->close();
                 ASSERT_TRUE(pump_until([&] { return find_screen(frame) == nullptr; }));
@@ -80,9 +81,14 @@ TEST_F(ScreensRender, TileAmongManyListsLeavesEachItsButtonsAndSearchBoxWithinRe
     frame->resize(1280, 800);
     auto* area = qobject_cast<QMdiArea*>(frame->centralWidget());
     ASSERT_TRUE(area);
-    const char* lists[] = {"Queue Event Katas", "Queue Team event", "Queue Event Kata y Kumite Individual",
-                           "Manual display results Kata", "Individual competition Manuel results",
-                           "Team competition Manuel results", "&Display", "Council results"};
+    const char* lists[] = {"Queue Event Katas",
+                           "Queue Team event",
+                           "Queue Event Kata y Kumite Individual",
+                           "Manual display results Kata",
+                           "Individual competition Manuel results",
+                           "Team competition Manuel results",
+                           "&Display",
+                           "Council results"};
     for (const char* text : lists) {
         QAction* item = find_menu_item(frame, text);
         ASSERT_TRUE(item) << text;
@@ -121,8 +127,9 @@ TEST_F(ScreensRender, TileAmongManyListsLeavesEachItsButtonsAndSearchBoxWithinRe
             // wider than the window).
             const QRect start(shown.topLeft(), QSize(std::min(shown.width(), 40), shown.height()));
             EXPECT_TRUE(client->viewport()->rect().contains(start))
-                << shown.x() << "," << shown.y() << " " << shown.width() << "x" << shown.height() << " in " << client->viewport()->width()
-                << "x" << client->viewport()->height() << " sub " << sub->width() << "x" << sub->height();
+                << shown.x() << "," << shown.y() << " " << shown.width() << "x" << shown.height() << " in "
+                << client->viewport()->width() << "x" << client->viewport()->height() << " sub " << sub->width() << "x"
+                << sub->height();
         }
     }
     EXPECT_TRUE(program.close());
