@@ -287,6 +287,16 @@ protected:
         }
         add(TableId::KumiteIndividual, {{"KE24:CodigoDeEvento", "Y"}, {"KE24:FechaEvento", "80001"}});
     }
+    // What a list shows of its order: the rows' codes, the highlight and the scroll bar.
+    struct Shown {
+        Codes codes;
+        int selected, steps, at;
+        bool operator==(const Shown&) const = default;
+    };
+    Shown shown_in(Window& w) {
+        const ControlState list = driver.control(w, "?BROWSE:1");
+        return Shown{codes(w), list.selected, list.scroll_steps, list.scroll_at};
+    }
 };
 
 TEST_F(LongLists, TheScrollBarCoversTheWholeOrderAndItsThumbMapsRowsTextsAndDates) {
@@ -397,15 +407,7 @@ TEST_F(LongLists, AfterACommitThePageReadAloneIsTheWholeOrdersPage) {
     driver.drag_thumb(w, "?BROWSE:1", 50);
     driver.choose(w, "?BROWSE:1", 5);  // K096, the 55th row
     const auto sql = [](const std::string& text) { return testing::run_sqlite3("KumiteIndividual.sqlite", text); };
-    struct Shown {
-        Codes codes;
-        int selected, steps, at;
-        bool operator==(const Shown&) const = default;
-    };
-    const auto shown = [&] {
-        const ControlState list = driver.control(w, "?BROWSE:1");
-        return Shown{codes(w), list.selected, list.scroll_steps, list.scroll_at};
-    };
+    const auto shown = [&] { return shown_in(w); };
     struct Case {
         const char* what;
         std::function<int()> commit;
@@ -507,15 +509,7 @@ TEST_F(LongLists, InALongOrderThePageReadAloneStandsWhereTheWholeOrderPutsIt) {
               0);
     driver.start("BrowseKumiteIndividual4");
     Window& w = driver.expect_window("BrowseKumiteIndividual4");
-    struct Shown {
-        Codes codes;
-        int selected, steps, at;
-        bool operator==(const Shown&) const = default;
-    };
-    const auto shown = [&] {
-        const ControlState list = driver.control(w, "?BROWSE:1");
-        return Shown{codes(w), list.selected, list.scroll_steps, list.scroll_at};
-    };
+    const auto shown = [&] { return shown_in(w); };
     struct Case {
         int tab;
         const char* order;
